@@ -29,8 +29,8 @@ std::string NoProxyList() {
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' ||
-                        s.back() == '\n'))
+  while (!s.empty() &&
+         (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n'))
     s.remove_suffix(1);
   return s;
 }
@@ -67,8 +67,7 @@ void THTTPGetThread::Terminate() {
   progressDone_.notify_all();
 }
 
-std::size_t THTTPGetThread::OnHeaderLine(char* data, std::size_t size, std::size_t n,
-                                         void* self) {
+std::size_t THTTPGetThread::OnHeaderLine(char* data, std::size_t size, std::size_t n, void* self) {
   auto* w = static_cast<THTTPGetThread*>(self);
   std::string_view line(data, size * n);
   if (line.rfind("HTTP/", 0) == 0) {
@@ -92,8 +91,7 @@ std::size_t THTTPGetThread::OnHeaderLine(char* data, std::size_t size, std::size
   return size * n;
 }
 
-std::size_t THTTPGetThread::OnBodyChunk(char* data, std::size_t size, std::size_t n,
-                                        void* self) {
+std::size_t THTTPGetThread::OnBodyChunk(char* data, std::size_t size, std::size_t n, void* self) {
   auto* w = static_cast<THTTPGetThread*>(self);
   if (w->Terminated()) return 0;
   std::size_t len = size * n;

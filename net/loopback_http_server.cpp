@@ -94,8 +94,7 @@ LoopbackHttpServer::LoopbackHttpServer(Handler handler, const std::string& host,
     ::close(fd);
     return;
   }
-  if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-      ::listen(fd, 64) != 0) {
+  if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 64) != 0) {
     error_ = std::strerror(errno);
     ::close(fd);
     return;
@@ -107,9 +106,13 @@ LoopbackHttpServer::LoopbackHttpServer(Handler handler, const std::string& host,
   acceptThread_ = std::thread([this] { acceptLoop(); });
 }
 
-LoopbackHttpServer::~LoopbackHttpServer() { stop(); }
+LoopbackHttpServer::~LoopbackHttpServer() {
+  stop();
+}
 
-std::string LoopbackHttpServer::hostPort() const { return host_ + ":" + std::to_string(port_); }
+std::string LoopbackHttpServer::hostPort() const {
+  return host_ + ":" + std::to_string(port_);
+}
 
 void LoopbackHttpServer::stop() {
   if (stopping_.exchange(true)) return;
@@ -211,6 +214,7 @@ void LoopbackHttpServer::serve(int fd) {
 
   HttpResponse res = handler_(req);
   if (res.delayBeforeHeaders.count() > 0) std::this_thread::sleep_for(res.delayBeforeHeaders);
+  if (res.dropConnection) return;
   std::string out = "HTTP/1.1 " + std::to_string(res.status) + " " + res.reason + "\r\n";
   for (auto& [k, v] : res.headers) out += k + ": " + v + "\r\n";
   if (!res.rawContentLength.empty())

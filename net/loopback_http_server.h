@@ -39,6 +39,7 @@ struct HttpResponse {
   std::size_t chunkSize = 0;  // 0: the body in one write
   std::chrono::milliseconds chunkDelay{0};
   std::size_t cutAfter = std::string::npos;  // close after this many body bytes
+  bool dropConnection = false;               // close without answering at all
 };
 
 class LoopbackHttpServer {

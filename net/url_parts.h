@@ -10,8 +10,8 @@ namespace longtail {
 
 struct HttpUrlParts {
   std::string host;
-  int port = 80;      // 80 when absent, not a number, or 0
-  std::string path;   // "/" when the address has none
+  int port = 80;            // 80 when absent, not a number, or 0
+  std::string path;         // "/" when the address has none
   bool portInRange = true;  // false for a number outside 1..65535: nothing can connect there
 };
 

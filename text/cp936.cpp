@@ -71,7 +71,7 @@ std::size_t Utf8SequenceLength(std::string_view s, bool allowFourBytes) {
   if (c >= 0xC2 && c <= 0xDF) return cont(1) ? 2 : 0;
   if (c >= 0xE0 && c <= 0xEF) {
     if (!cont(1) || !cont(2)) return 0;
-    if (c == 0xE0 && b(1) < 0xA0) return 0;  // overlong
+    if (c == 0xE0 && b(1) < 0xA0) return 0;   // overlong
     if (c == 0xED && b(1) >= 0xA0) return 0;  // surrogate
     return 3;
   }
