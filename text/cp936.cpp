@@ -32,16 +32,24 @@ class Converter {
     std::size_t used = 0;
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     while (srcLeft > 0) {
+      // Feed bounded windows: after a rejected character glibc may redo work on all the
+      // input it was given, which would make text with many gaps quadratic.
+      std::size_t window = std::min(srcLeft, kWindow);
+      std::size_t windowLeft = window;
       char* dst = out.data() + used;
       std::size_t dstLeft = out.size() - used;
-      std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+      std::size_t rc = iconv(cd_, &src, &windowLeft, &dst, &dstLeft);
+      int err = errno;
       used = out.size() - dstLeft;
-      if (rc != static_cast<std::size_t>(-1)) break;
-      if (errno == E2BIG) {
+      srcLeft -= window - windowLeft;
+      if (rc != static_cast<std::size_t>(-1)) continue;
+      if (err == E2BIG) {
         out.resize(out.size() * 2);
         continue;
       }
-      // EILSEQ or EINVAL (truncated at the end): replace and go on after it.
+      // A character cut by the window's end: the next window starts with it.
+      if (err == EINVAL && srcLeft > windowLeft) continue;
+      // EILSEQ, or a sequence truncated at the very end: replace and go on after it.
       std::string_view rest(src, srcLeft);
       auto [skip, emit] = replace(rest);
       if (skip == 0 || skip > srcLeft) skip = srcLeft;
@@ -57,6 +65,7 @@ class Converter {
   }
 
  private:
+  static constexpr std::size_t kWindow = 256;
   iconv_t cd_;
 };
 
