@@ -31,7 +31,10 @@ TEST(Cp936, WhatCodePage936LacksBecomesQuestionMarks) {
 }
 
 TEST(Cp936, UndecodableBytesBecomeReplacementCharacters) {
-  EXPECT_EQ(Cp936ToUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(Cp936ToUtf8("a\xFF"
+                        "b"),
+            "a\xEF\xBF\xBD"
+            "b");
   EXPECT_EQ(Cp936ToUtf8("a\xCA"), "a\xEF\xBF\xBD");  // lead byte cut off at the end
 }
 
@@ -46,7 +49,7 @@ TEST(IsShortFormUtf8, AcceptsOneToThreeByteSequencesOnly) {
   EXPECT_TRUE(IsShortFormUtf8(""));
   EXPECT_TRUE(IsShortFormUtf8("plain ascii"));
   EXPECT_TRUE(IsShortFormUtf8("é手机"));
-  EXPECT_FALSE(IsShortFormUtf8("😀"));                // four bytes
+  EXPECT_FALSE(IsShortFormUtf8("😀"));                 // four bytes
   EXPECT_FALSE(IsShortFormUtf8("\xCA\xD6\xBB\xFA"));  // 手机 in code page 936
   EXPECT_FALSE(IsShortFormUtf8("\xC0\xAF"));          // overlong "/"
   EXPECT_FALSE(IsShortFormUtf8("\xE0\x80\xAF"));      // overlong three-byte form
