@@ -311,6 +311,34 @@ TEST_F(HttpGetTest, PortRulesDecideWhereItConnects) {
   EXPECT_EQ(out.body, "path /");
 }
 
+TEST_F(HttpGetTest, ExplicitPortIsUsedAndLettersMeanPort80) {
+  // These need the fixed ports 8080 and 80; parts whose port is taken are skipped.
+  auto answerPort = [](int port) {
+    return [port](const HttpRequest&) {
+      std::string text = "port ";
+      text += std::to_string(port);
+      return Body(text);
+    };
+  };
+  LoopbackHttpServer on8080(answerPort(8080), "127.0.0.1", 8080);
+  LoopbackHttpServer on80(answerPort(80), "127.0.0.1", 80);
+  if (!on8080.ok() && !on80.ok()) GTEST_SKIP() << "ports 8080 and 80 are not available";
+  if (on8080.ok()) {
+    THTTPGet get(loop_);
+    get.URL = "http://127.0.0.1:8080/x";
+    Outcome out;
+    ASSERT_TRUE(fetch(get, out));
+    EXPECT_EQ(out.body, "port 8080");
+  }
+  if (on80.ok()) {
+    THTTPGet get(loop_);
+    get.URL = "http://127.0.0.1:http/x";
+    Outcome out;
+    ASSERT_TRUE(fetch(get, out));
+    EXPECT_EQ(out.body, "port 80");
+  }
+}
+
 TEST_F(HttpGetTest, FileModeWritesTheBody) {
   serve([](const HttpRequest&) { return Body("file body"); });
   THTTPGet get(loop_);
