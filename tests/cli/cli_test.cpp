@@ -141,7 +141,14 @@ TEST(CliInterrupt, SigintStopsTheRunAndStillWritesTheList) {
   ChildProcess p({"harvest", "--suggest-host", slow.hostPort(), "--search-host", slow.hostPort(),
                   "--output", out, "手机"},
                  "sigint");
-  std::this_thread::sleep_for(700ms);
+  // Interrupt once the run is under way (its handler is in place before the first status).
+  auto asked = [&] {
+    std::string err = p.Err();
+    std::size_t n = 0;
+    for (std::size_t at = 0; (at = err.find("正在查询：", at)) != std::string::npos; ++at) ++n;
+    return n;
+  };
+  for (int i = 0; i < 3000 && asked() < 3; ++i) std::this_thread::sleep_for(10ms);
   p.Signal(SIGINT);
   ASSERT_EQ(p.Wait(), 0) << p.Err();
   EXPECT_NE(p.Err().find("手动停止查询完毕"), std::string::npos);
