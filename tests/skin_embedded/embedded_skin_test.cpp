@@ -445,6 +445,71 @@ TEST_F(EmbeddedSkin, StretchableControlPartsAreSeamless) {
   }
 }
 
+bool SameImage(const Bitmap& pic, const Rect& a, const Rect& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return false;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (pic.pixel(a.left + x, a.top + y) != pic.pixel(b.left + x, b.top + y)) return false;
+  return true;
+}
+
+TEST_F(EmbeddedSkin, ItemAndThumbMiddlesStretchWithoutSeams) {
+  const auto& item = Object<TlqDataSkinMenuItem>("menuitem");
+  const Bitmap& menu = Picture(item.activepictureindex);
+  for (const Rect& r : {item.skinrect, item.activeskinrect})
+    ExpectUniformColumns(menu, r, item.itemleftoffset, r.width() - item.itemrightoffset,
+                         "menu item");
+  ExpectUniformColumns(menu, item.dividerrect, item.dividerleftoffset,
+                       item.dividerrect.width() - item.dividerrightoffset, "menu divider");
+
+  const auto& lb = Control<TlqDataSkinListBox>("listbox");
+  const Bitmap& pic = Picture(lb.pictureindex);
+  for (const Rect& r : {lb.itemrect, lb.activeitemrect, lb.focusitemrect})
+    ExpectUniformColumns(pic, r, lb.itemleftoffset, r.width() - lb.itemrightoffset, "list item");
+
+  const auto& v = Control<TlqDataSkinScrollBarControl>("vscrollbar");
+  for (const Rect& t : {v.thumbrect, v.activethumbrect, v.downthumbrect})
+    ExpectUniformRows(Picture(v.pictureindex), t, v.thumboffset1, t.height() - v.thumboffset2,
+                      "vertical thumb");
+  const auto& h = Control<TlqDataSkinScrollBarControl>("hscrollbar");
+  for (const Rect& t : {h.thumbrect, h.activethumbrect, h.downthumbrect})
+    ExpectUniformColumns(Picture(h.pictureindex), t, h.thumboffset1, t.width() - h.thumboffset2,
+                         "horizontal thumb");
+}
+
+TEST_F(EmbeddedSkin, EveryStateHasAnImageOfItsOwn) {
+  const auto& b = Control<TlqDataSkinButtonControl>("button");
+  const Bitmap& controls = Picture(b.pictureindex);
+  for (const Rect& r : {b.activeskinrect, b.downskinrect, b.disabledskinrect, b.focusedskinrect})
+    EXPECT_FALSE(SameImage(controls, b.skinrect, r));
+  EXPECT_FALSE(SameImage(controls, b.activeskinrect, b.downskinrect));
+
+  const auto& cb = Control<TlqDataSkinCheckRadioControl>("checkbox");
+  const Bitmap& marks = Picture(cb.pictureindex);
+  EXPECT_FALSE(SameImage(marks, cb.checkimagerect, cb.uncheckimagerect));
+  EXPECT_FALSE(SameImage(marks, cb.checkimagerect, cb.activecheckimagerect));
+  EXPECT_FALSE(SameImage(marks, cb.uncheckimagerect, cb.activeuncheckimagerect));
+  EXPECT_FALSE(SameImage(marks, cb.checkimagerect, cb.unenabledcheckimagerect));
+
+  for (const char* name : {"closebutton", "maxbutton", "minbutton"}) {
+    const auto& o = Object<TlqDataSkinStdButton>(name);
+    const Bitmap& pic = Picture(o.activepictureindex);
+    EXPECT_FALSE(SameImage(pic, o.skinrect, o.activeskinrect)) << name;
+    EXPECT_FALSE(SameImage(pic, o.activeskinrect, o.downrect)) << name;
+  }
+  // Maximize and its restore image show different glyphs.
+  const auto& max = Object<TlqDataSkinStdButton>("maxbutton");
+  EXPECT_FALSE(SameImage(Picture(max.activepictureindex), max.skinrect, max.restorerect));
+
+  // Scroll-bar hover images are cut from the bar at the buttons' own places.
+  const auto& v = Control<TlqDataSkinScrollBarControl>("vscrollbar");
+  const Bitmap& bar = Picture(v.pictureindex);
+  const Rect dec = v.downbuttonrect.translated(v.skinrect.left, v.skinrect.top);
+  EXPECT_FALSE(SameImage(bar, dec, v.activedownbuttonrect));
+  EXPECT_EQ(v.activedownbuttonrect.width(), dec.width());
+  EXPECT_EQ(v.activedownbuttonrect.height(), dec.height());
+}
+
 TEST_F(EmbeddedSkin, TransparentPartsUseTheirKeyColour) {
   const auto& sp = Control<TlqDataSkinSplitterControl>("vsplitter");
   const Bitmap& pic = Picture(sp.pictureindex);

@@ -102,8 +102,8 @@ void DrawMenuAndChecks(const SkinIni& ini, Bitmap& picture) {
   MenuRowBase(picture, item, gutter);
   const Rect active = KeyRect(ini, "menuitem", "activeskinrect");
   MenuRowBase(picture, active, gutter);
-  const int right = KeyInt(ini, "menuitem", "itemrightoffset", 0);
-  PaintBox(picture, {active.left + 2, active.top + 1, active.right - right + 2, active.bottom - 1},
+  // The highlight's rounded ends lie within the fixed parts (itemleftoffset, itemrightoffset).
+  PaintBox(picture, {active.left + 2, active.top + 1, active.right - 2, active.bottom - 1},
            {3, kAllCorners, kSelectBorder, kSelectFace, RGB(255, 255, 255), 0.6});
   const Rect divider = KeyRect(ini, "menuitem", "dividerrect");
   MenuRowBase(picture, divider, gutter);
