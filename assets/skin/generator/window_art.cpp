@@ -87,9 +87,9 @@ void DrawHintWindow(const SkinIni&, Bitmap& picture, Bitmap& mask) {
 }
 
 void DrawPopupWindow(const SkinIni&, Bitmap& picture, Bitmap& mask) {
-  picture.fill(palette::kWindow);
-  PaintBox(picture, picture.rect(),
-           {4, kAllCorners, RGB(134, 168, 214), Solid(palette::kWindow), 0, 0});
+  const Color border = RGB(134, 168, 214);
+  picture.fill(border);
+  PaintBox(picture, picture.rect(), {4, kAllCorners, border, Solid(palette::kWindow), 0, 0});
   ShapeMask(mask, 4);
 }
 

@@ -1,8 +1,8 @@
 // lq_skin_preview STORE OUTDIR: composes the window parts of a packed skin the way the
 // frame, menu and hint code does (nine-part images cut by their masks) and writes PNGs:
 // the frame active and inactive at three sizes with its caption buttons, a popup menu at
-// two widths and the hint window at two sizes. Pixels outside a window's shape show a dark
-// desktop colour, so the shape can be judged.
+// two widths and the hint window at two sizes. Pixels outside a window's shape take the
+// contact sheet's background, so the shape shows as it would on a light desktop.
 
 #include <filesystem>
 #include <iostream>
@@ -22,7 +22,7 @@ namespace {
 
 using namespace lq;
 
-constexpr Color kDesktop = RGB(86, 98, 112);
+constexpr Color kDesktop = RGB(244, 247, 251);  // the contact sheet's background
 
 void Copy(Bitmap& dst, int x, int y, const Bitmap& src, const Rect& s) {
   for (int sy = s.top; sy < s.bottom; ++sy)
@@ -65,7 +65,7 @@ void DrawCaptionButtons(const TlqSkinData& s, int width, Bitmap& top, bool hot) 
   }
 }
 
-Bitmap Frame(const TlqSkinData& s, int w, int h, bool active) {
+Bitmap Frame(const TlqSkinData& s, int w, int h, bool active, bool closeHot) {
   const FrameGeometry src = FormGeometry(s);
   const int pw = s.MainPicture.width(), ph = s.MainPicture.height();
   const FrameGeometry dst = FitFrameGeometry(src, w - pw, h - ph);
@@ -75,7 +75,7 @@ Bitmap Frame(const TlqSkinData& s, int w, int h, bool active) {
   TileArea(img, dst.client, {dst.client.left, dst.client.top}, s.MainPicture, s.clientrect);
   BorderStrips strips;
   BuildBorderStrips(src, dst, flags, w, h, s.MainPicture.rect(), s.MainPicture, strips);
-  DrawCaptionButtons(s, w, strips.top, active);
+  DrawCaptionButtons(s, w, strips.top, closeHot);
   if (!active && s.autorenderinginactiveimage) {
     for (Bitmap* b : {&strips.top, &strips.bottom, &strips.left, &strips.right}) {
       TlqEffectBmp e(*b);
@@ -177,8 +177,9 @@ int main(int argc, char** argv) {
   const int sizes[][2] = {{200, 31}, {285, 160}, {420, 240}};
   for (const auto& sz : sizes) {
     const std::string n = std::to_string(sz[0]) + "x" + std::to_string(sz[1]);
-    ok &= Save(Frame(skin, sz[0], sz[1], true), out / ("frame-active-" + n + ".png"));
-    ok &= Save(Frame(skin, sz[0], sz[1], false), out / ("frame-inactive-" + n + ".png"));
+    ok &= Save(Frame(skin, sz[0], sz[1], true, false), out / ("frame-active-" + n + ".png"));
+    ok &= Save(Frame(skin, sz[0], sz[1], false, false), out / ("frame-inactive-" + n + ".png"));
+    ok &= Save(Frame(skin, sz[0], sz[1], true, true), out / ("frame-hover-" + n + ".png"));
   }
   ok &= Save(Popup(skin, 89), out / "popup-89.png");
   ok &= Save(Popup(skin, 170), out / "popup-170.png");
