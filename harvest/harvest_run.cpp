@@ -117,11 +117,22 @@ void HarvestRun::Answered(THTTPGet* sender) {
     request->Answered = true;
     --outstanding_;
   }
+  ReleaseLater(request->RequestId);
+}
+
+void HarvestRun::ReleaseLater(std::uint64_t id) {
   // Release the request once its handlers have returned; nothing reads it afterwards.
+  // Waiting events run nested inside a handler (a download's start processes them), so
+  // the release may come up while its request is still delivering: then it waits again.
   std::weak_ptr<int> alive = alive_;
-  std::uint64_t id = request->RequestId;
   dispatcher_.post([this, alive, id] {
-    if (alive.lock()) requests_.erase(id);
+    if (!alive.lock()) return;
+    auto it = requests_.find(id);
+    if (it == requests_.end()) return;
+    if (it->second->Delivering())
+      ReleaseLater(id);
+    else
+      requests_.erase(it);
   });
 }
 
@@ -194,7 +205,10 @@ void HarvestRun::Timer1Timer() {
 }
 
 void HarvestRun::Timer2Timer() {
-  if (suggestAnswered_ >= suggestPos_ && relatedAnswered_ >= relatedPos_) {
+  // An answer counted twice (a results page without the link table) pushes the answered
+  // count past the issued one, so the counters alone could report the stop as complete
+  // while a request is still in flight; it must also be true that none is.
+  if (suggestAnswered_ >= suggestPos_ && relatedAnswered_ >= relatedPos_ && outstanding_ == 0) {
     running_ = false;
     ShowStatus(status::Stopped());
     host_.SetStopTimerEnabled(false);

@@ -263,6 +263,22 @@ TEST_F(HarvestRunTest, StopLetsRequestsFinishAndCompletesWhenAllAreAnswered) {
   EXPECT_FALSE(host_.stopTimer);
 }
 
+TEST_F(HarvestRunTest, StopCompletionWaitsForARequestHiddenByADoubleCount) {
+  host_.broad = true;
+  Seeds({"a", "b"});
+  run_.Query();
+  Answer(0, "<html>no table</html>");  // related answered 2, asks "b": answered 2 >= pos 2
+  EXPECT_EQ(run_.RelatedAnswered(), run_.RelatedPos());
+  run_.Stop();
+  Answer(1, "[]");
+  run_.Timer2Timer();
+  EXPECT_EQ(host_.LastStatus(), kStopping);  // the request for "b" is still out
+  EXPECT_TRUE(host_.stopTimer);
+  Answer(2, "<html>no table</html>");
+  run_.Timer2Timer();
+  EXPECT_EQ(host_.LastStatus(), kStopped);
+}
+
 TEST_F(HarvestRunTest, StopWithoutARunCompletesAtTheFirstTick) {
   run_.Stop();
   run_.Timer2Timer();
