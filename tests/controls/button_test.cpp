@@ -250,7 +250,6 @@ TEST_F(ButtonEffectsTest, HoverAnimationStepsThroughSideBySideFrames) {
 }  // namespace
 }  // namespace lq
 
-
 namespace lq {
 namespace {
 
