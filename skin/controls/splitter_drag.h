@@ -41,8 +41,8 @@ struct SplitterProposal {
 SplitterProposal ProposeSplitterSize(int neighbourSize, int offset, SplitterSide side, int minSize,
                                      int maxSize);
 
-inline bool IsVerticalSplit(TAlign a) {
-  return a == alLeft || a == alRight;
+inline bool IsVerticalSplit(SplitterSide s) {
+  return s == ssLeft || s == ssRight;
 }
 
 }  // namespace lq
