@@ -5,11 +5,7 @@
 namespace longtail {
 
 void PhraseList::IndexAdd(const std::string& phrase) {
-  auto it = index_.find(std::string_view(phrase));
-  if (it != index_.end())
-    ++it->second;
-  else
-    index_.emplace(phrase, 1);
+  ++index_.try_emplace(phrase, 0).first->second;
 }
 
 void PhraseList::IndexRemove(const std::string& phrase) {

@@ -15,7 +15,7 @@ constexpr std::string_view kSearchPath = "/s?wd=";
 std::string EscapeUnits(const std::string& cp936) {
   std::string utf8 = Cp936ToUtf8(cp936);
   std::string out;
-  char buf[8];
+  char buf[16];
   for (std::size_t i = 0; i < utf8.size();) {
     unsigned char c = static_cast<unsigned char>(utf8[i]);
     if (c < 0x80) {

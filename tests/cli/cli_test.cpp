@@ -141,13 +141,32 @@ TEST(CliInterrupt, SigintStopsTheRunAndStillWritesTheList) {
   ChildProcess p({"harvest", "--suggest-host", slow.hostPort(), "--search-host", slow.hostPort(),
                   "--output", out, "手机"},
                  "sigint");
-  std::this_thread::sleep_for(700ms);
+  // Interrupt once the run is under way (its handler is in place before the first status).
+  auto asked = [&] {
+    std::string err = p.Err();
+    std::size_t n = 0;
+    for (std::size_t at = 0; (at = err.find("正在查询：", at)) != std::string::npos; ++at) ++n;
+    return n;
+  };
+  for (int i = 0; i < 3000 && asked() < 3; ++i) std::this_thread::sleep_for(10ms);
   p.Signal(SIGINT);
   ASSERT_EQ(p.Wait(), 0) << p.Err();
   EXPECT_NE(p.Err().find("手动停止查询完毕"), std::string::npos);
   std::vector<std::string> lines = Lines(ReadFile(out), "\r\n");
   EXPECT_GT(lines.size(), 5u);
   EXPECT_LT(lines.size(), 2000u);
+}
+
+TEST(CliInterrupt, MaxSecondsPressesStop) {
+  demo::DemoService slow(demo::DemoOptions{.graphSize = 3000, .delay = 50ms});
+  auto started = std::chrono::steady_clock::now();
+  ChildProcess p({"harvest", "--suggest-host", slow.hostPort(), "--search-host", slow.hostPort(),
+                  "--max-seconds", "1", "qq"},
+                 "maxseconds");
+  ASSERT_EQ(p.Wait(), 0) << p.Err();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 20s);
+  std::string err = p.Err();
+  EXPECT_EQ(err.substr(err.rfind('\n', err.size() - 2) + 1), "手动停止查询完毕\n");
 }
 
 TEST(CliServeDemo, ServesUntilTerminated) {
