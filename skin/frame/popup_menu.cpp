@@ -1,0 +1,68 @@
+#include "skin/frame/popup_menu.h"
+
+#include <QWidget>
+
+#include "skin/frame/menu_frame.h"
+#include "skin/frame/popup_window.h"
+
+namespace lq {
+
+TlqSkinPopupMenu::TlqSkinPopupMenu(QObject* owner) : QObject(owner) {}
+
+TlqSkinPopupMenu::~TlqSkinPopupMenu() {
+  // An open menu must not outlive the items it shows.
+  if (FrameMenus* frame = FindFrame()) {
+    TlqSkinMenu& menu = frame->SkinMenu();
+    for (int i = 0; i < menu.WindowCount(); ++i) {
+      if (menu.Window(i)->Source() == &Items) {
+        frame->CloseMenus();
+        break;
+      }
+    }
+  }
+}
+
+FrameMenus* TlqSkinPopupMenu::FindFrame() const {
+  if (Frame) return Frame;
+  if (Form) return FrameMenus::Find(Form);
+  // The owner when it is a form, else the owner's owner when that is a form; a control
+  // owner leads to the window it sits in.
+  for (QObject* o = parent(); o; o = o->parent()) {
+    if (auto* w = qobject_cast<QWidget*>(o)) return FrameMenus::Find(w);
+  }
+  return nullptr;
+}
+
+bool TlqSkinPopupMenu::Show(const QRect& r, bool popupUp, QObject* openingControl, bool needSkin) {
+  if (OnPopup) OnPopup();
+  FrameMenus* frame = FindFrame();
+  if (!SkinData && frame && frame->MenusSkin) SkinData = frame->MenusSkin();
+  if (!frame) return false;
+  if (needSkin && !SkinData) return false;
+  TlqSkinMenu& menu = frame->SkinMenu();
+  if (menu.Visible()) frame->MenuClosed();
+  frame->EnterMenuMode();
+  popupPoint_ = r.topLeft();
+  menu.Popup(openingControl, SkinData, popupUp, &Items, r, 0,
+             Images.images.empty() ? nullptr : &Images);
+  if (!menu.Visible()) {
+    frame->MenuClosed();  // nothing to show: leave menu mode at once
+    return false;
+  }
+  if (OnMenuClose) menu.SetOnMenuClose(OnMenuClose);
+  return true;
+}
+
+void TlqSkinPopupMenu::Popup(int x, int y) {
+  Show(QRect(x, y, 0, 0), false, nullptr, false);
+}
+
+void TlqSkinPopupMenu::PopupAt(const QRect& r, bool popupUp, QObject* openingControl) {
+  Show(r, popupUp, openingControl, false);
+}
+
+void TlqSkinPopupMenu::PopupFromControl(QObject* openingControl, int x, int y) {
+  Show(QRect(x, y, 0, 0), false, openingControl, true);
+}
+
+}  // namespace lq
