@@ -1,6 +1,6 @@
 #pragma once
-// Pixel composition used by the menu and hint windows: 1:1, stretched and tiled copies,
-// three-part strips, the nine-part frame image and regions from mask pictures.
+// The skin drawing primitives in the shape the menu and hint windows use them: images
+// returned by value, nine-part geometry given once as source corner points and client.
 
 #include "skin/data/bitmap.h"
 #include "skin/data/region.h"
@@ -12,8 +12,8 @@ void Stretch(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& sr
 void Tile(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect);
 void FillRect(Bitmap& dst, const Rect& r, Color c);
 void FrameRect(Bitmap& dst, const Rect& r, Color c);
-// Mixes a and b (same size): t = 0 gives a, t = 1 gives b.
-Bitmap Blend(const Bitmap& a, const Bitmap& b, double t);
+// Morphs a towards b (same size) by the skin's morph kind: t = 0 gives a, t = 1 gives b.
+Bitmap Blend(const Bitmap& a, const Bitmap& b, double t, int kind = 0);
 
 // Left and right parts copied, middle stretched or tiled, to width x height(r).
 Bitmap HStrip(const Bitmap& src, const Rect& r, int leftPart, int rightPart, int width,

@@ -77,7 +77,8 @@ bool FrameMenus::MenuKeyDown(int key, const QString& text) {
 void FrameMenus::ShowItems(MenuItem* items, const QRect& global, bool popupUp) {
   if (menu_->Visible()) MenuClosed();
   EnterMenuMode();
-  menu_->Popup(nullptr, MenusSkin ? MenusSkin() : nullptr, popupUp, items, global, 0);
+  menu_->Popup(nullptr, MenuSkinFromSkinData(MenusSkinData ? MenusSkinData() : nullptr), popupUp,
+               items, global, 0);
   if (!menu_->Visible()) MenuClosed();  // nothing to show
 }
 

@@ -20,6 +20,7 @@ class QWidget;
 namespace lq {
 
 class TlqSkinPopupMenu;
+class TlqSkinData;
 
 class FrameMenus : public QObject {
  public:
@@ -33,8 +34,8 @@ class FrameMenus : public QObject {
   QWidget* Form() const { return form_; }
   TlqSkinMenu& SkinMenu() { return *menu_; }
 
-  // Skin of the frame's menus (its MenusSkinData, else its SkinData); null: default look.
-  std::function<std::shared_ptr<const MenuSkin>()> MenusSkin;
+  // Skin data of the frame's menus (its MenusSkinData, else its SkinData); null: default look.
+  std::function<TlqSkinData*()> MenusSkinData;
 
   // Menu mode: entered before a menu opens, left by MenuClosed().
   void EnterMenuMode();

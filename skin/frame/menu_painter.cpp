@@ -3,9 +3,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "skin/data/vector_glyphs.h"
 #include "skin/frame/menu_compose.h"
 #include "skin/frame/menu_engine.h"
 #include "skin/frame/popup_window.h"
+#include "skin/qt/bridge.h"
+#include "skin/qt/fonts.h"
 
 namespace lq {
 namespace {
@@ -26,26 +29,9 @@ compose::FrameSpec WindowFrameSpec(const PopupWindowSkin& w) {
   return s;
 }
 
-QRect ToQRect(const Rect& r) {
-  return QRect(r.left, r.top, r.width(), r.height());
-}
-
 // The item's skin background (normal or highlighted) at the item's width.
 Bitmap ItemSkinImage(const MenuItemSkin& s, const Rect& source, bool stretch, int width) {
   return compose::HStrip(s.active, source, s.itemleftoffset, s.itemrightoffset, width, stretch);
-}
-
-void DrawCheckGlyph(Bitmap& b, int x, int y, Color c) {
-  for (int i = 0; i <= 2; ++i) {
-    for (int k = 0; k <= 2; ++k) {
-      const int px = x + k, py = y + 5 - i + k;
-      if (b.rect().contains(px, py)) b.setPixel(px, py, c);
-    }
-    for (int k = 0; k <= 5; ++k) {
-      const int px = x + 2 + k, py = y + 7 - i - k;
-      if (b.rect().contains(px, py)) b.setPixel(px, py, c);
-    }
-  }
 }
 
 void DrawRightTriangle(Bitmap& b, int x, int y, Color c) {
@@ -54,29 +40,18 @@ void DrawRightTriangle(Bitmap& b, int x, int y, Color c) {
 
 // The caption-button glyphs shown by the system-menu and tray-menu items.
 void DrawCommandGlyph(Bitmap& b, const QString& name, int x, int y, Color c) {
-  using compose::FillRect;
-  using compose::FrameRect;
-  if (name == "LQK_CLOSE" || name == "TRAY_LQK_CLOSE") {
-    for (int i = 0; i <= 8; ++i) {
-      FillRect(b, {x + 1 + i, y + 1 + i, x + 3 + i, y + 2 + i}, c);
-      FillRect(b, {x + 8 - i, y + 1 + i, x + 10 - i, y + 2 + i}, c);
-    }
-  } else if (name == "LQK_MINITEM") {
-    FillRect(b, {x + 1, y + 8, x + 10, y + 10}, c);
-  } else if (name == "LQK_MAXITEM") {
-    FrameRect(b, {x, y, x + 11, y + 10}, c);
-    FillRect(b, {x, y + 1, x + 11, y + 2}, c);
-  } else if (name == "LQK_RESTORE" || name == "TRAY_LQK_RESTORE") {
-    FrameRect(b, {x + 2, y, x + 10, y + 6}, c);
-    FillRect(b, {x + 2, y + 1, x + 10, y + 2}, c);
-    FillRect(b, {x, y + 4, x + 7, y + 10}, syscolor::Window);
-    FrameRect(b, {x, y + 4, x + 7, y + 10}, c);
-    FillRect(b, {x, y + 5, x + 7, y + 6}, c);
-  } else if (name == "LQK_ROLLUP") {
-    for (int i = 0; i < 5; ++i) FillRect(b, {x + 4 - i, y + 2 + i, x + 5 + i, y + 3 + i}, c);
-  } else if (name == "LQK_MINTOTRAY") {
-    FillRect(b, {x + 2, y + 2, x + 7, y + 7}, c);
-  }
+  if (name == "LQK_CLOSE" || name == "TRAY_LQK_CLOSE")
+    DrawGlyph(b, CloseGlyph(x, y), c);
+  else if (name == "LQK_MINITEM")
+    DrawGlyph(b, MinimizeGlyph(x, y), c);
+  else if (name == "LQK_MAXITEM")
+    DrawGlyph(b, MaximizeGlyph(x, y), c);
+  else if (name == "LQK_RESTORE" || name == "TRAY_LQK_RESTORE")
+    DrawGlyph(b, RestoreGlyph(x, y), c);
+  else if (name == "LQK_ROLLUP")
+    DrawGlyph(b, RollDownGlyph(x, y), c);  // the upward triangle
+  else if (name == "LQK_MINTOTRAY")
+    DrawGlyph(b, TrayGlyph(x, y), c);
 }
 
 void DrawText(Bitmap& target, const QFont& font, Color color, const QRect& r, int flags,
@@ -90,31 +65,45 @@ void DrawText(Bitmap& target, const QFont& font, Color color, const QRect& r, in
 
 }  // namespace
 
-QColor ToQColor(Color c) {
-  return QColor(ColorR(c), ColorG(c), ColorB(c));
+Color ResolveColor(Color c) {
+  if ((c & 0xFF000000u) != 0xFF000000u) return c & 0x00FFFFFFu;
+  switch (c & 0xFF) {
+    case 5:
+      return syscolor::Window;
+    case 8:
+      return syscolor::WindowText;
+    case 13:
+      return RGB(0, 120, 215);
+    case 14:
+      return RGB(255, 255, 255);
+    case 15:
+      return syscolor::BtnFace;
+    case 16:
+      return syscolor::BtnShadow;
+    case 18:
+      return syscolor::BtnText;
+    case 20:
+      return RGB(255, 255, 255);
+    case 23:
+      return syscolor::InfoText;
+    case 24:
+      return syscolor::InfoBk;
+    default:
+      return RGB(0, 0, 0);
+  }
 }
 
 QImage WrapBitmap(Bitmap& bitmap) {
-  return QImage(bitmap.bits(), bitmap.width(), bitmap.height(), bitmap.stride(),
-                QImage::Format_BGR888);
+  return BitmapAsQImage(bitmap);
 }
 
 QFont FontFromSpec(const MenuFontSpec& spec) {
-  QFont font(QString::fromStdString(spec.name));
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  font.setStrikeOut(spec.strikeOut);
-  if (spec.height < 0) {
-    font.setPixelSize(-spec.height);
-  } else if (spec.height > 0) {
-    // Cell height: scale the em size so ascent + descent comes out at the requested height.
-    font.setPixelSize(spec.height);
-    const QFontMetrics m(font);
-    const int cell = m.ascent() + m.descent();
-    if (cell > 0) font.setPixelSize(std::max(1, spec.height * spec.height / cell));
-  }
-  return font;
+  unsigned style = 0;
+  if (spec.bold) style |= kSkinFontBold;
+  if (spec.italic) style |= kSkinFontItalic;
+  if (spec.underline) style |= kSkinFontUnderline;
+  if (spec.strikeOut) style |= kSkinFontStrikeOut;
+  return SkinFont(QString::fromStdString(spec.name), spec.height, style);
 }
 
 void PaintPopupBackground(Bitmap& target, const MenuSkin& skin, const PopupFrameGeometry& g,
@@ -182,7 +171,7 @@ void PaintMenuItem(Bitmap& window, const TlqSkinMenuItem& item, const ItemPaintC
                 : RectFromSize(s->animateskinrect.left + n * fw, s->animateskinrect.top, fw, fh);
         canvas = ItemSkinImage(*s, fr, s->stretcheffect, w);
       } else if (morphing) {
-        canvas = compose::Blend(normal, hot, item.morph);
+        canvas = compose::Blend(normal, hot, item.morph, s->morphkind);
       } else {
         canvas = highlighted ? hot : normal;
       }
@@ -217,7 +206,8 @@ void PaintMenuItem(Bitmap& window, const TlqSkinMenuItem& item, const ItemPaintC
     textColor = (mi.Enabled || highlighted) ? syscolor::WindowText : syscolor::BtnShadow;
   }
   glyphColor = textColor;
-  if (s && s->useimagecolor) glyphColor = highlighted ? s->activeimagecolor : s->imagecolor;
+  if (s && s->useimagecolor)
+    glyphColor = ResolveColor(highlighted ? s->activeimagecolor : s->imagecolor);
 
   if (mi.OnDrawItem) {
     QImage img = WrapBitmap(canvas);
@@ -297,7 +287,7 @@ void PaintMenuItem(Bitmap& window, const TlqSkinMenuItem& item, const ItemPaintC
           p.setBrush(ToQColor(glyphColor));
           p.drawEllipse(QRectF(gx + 1, h / 2 - 3, 6, 6));
         } else {
-          DrawCheckGlyph(canvas, gx, gy + 1, glyphColor);
+          DrawGlyph(canvas, CheckMarkGlyph(gx, gy + 1), glyphColor);
         }
       }
     }
@@ -306,23 +296,7 @@ void PaintMenuItem(Bitmap& window, const TlqSkinMenuItem& item, const ItemPaintC
 }
 
 void DrawArrowGlyph(Bitmap& target, const Rect& r, int direction, Color color) {
-  const int cx = r.left + r.width() / 2, cy = r.top + r.height() / 2;
-  for (int i = 0; i < 4; ++i) {
-    switch (direction) {
-      case 3:  // up: widest line at the bottom
-        compose::FillRect(target, {cx - i, cy - 2 + i, cx + i + 1, cy - 1 + i}, color);
-        break;
-      case 4:  // down: widest line at the top
-        compose::FillRect(target, {cx - 3 + i, cy - 1 + i, cx + 4 - i, cy + i}, color);
-        break;
-      case 1:
-        compose::FillRect(target, {cx - 2 + i, cy - i, cx - 1 + i, cy + i + 1}, color);
-        break;
-      default:
-        compose::FillRect(target, {cx - 1 + i, cy - 3 + i, cx + i, cy + 4 - i}, color);
-        break;
-    }
-  }
+  DrawGlyph(target, DirectionArrowGlyph(r, direction), color);
 }
 
 void PaintScrollMarkers(Bitmap& window, const Rect& topBand, const Rect& bottomBand, int direction,
@@ -334,8 +308,8 @@ void PaintScrollMarkers(Bitmap& window, const Rect& topBand, const Rect& bottomB
     const bool scrollingThisWay = direction == (band == 0 ? 1 : 2);
     Color color = scrollingThisWay ? syscolor::BtnText : syscolor::BtnShadow;
     if (skinned) {
-      color = scrollingThisWay ? skin->window->scrollmarkeractivecolor
-                               : skin->window->scrollmarkercolor;
+      color = ResolveColor(scrollingThisWay ? skin->window->scrollmarkeractivecolor
+                                            : skin->window->scrollmarkercolor);
       if (skin->item && !skin->item->active.empty()) {
         const MenuItemSkin& s = *skin->item;
         Bitmap fill;

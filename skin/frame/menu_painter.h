@@ -26,11 +26,11 @@ constexpr Color HotFrame = 8388608;  // navy
 constexpr Color HotFill = 13811126;
 }  // namespace syscolor
 
-QColor ToQColor(Color c);
+// A plain colour for a skin colour value; system colours (0xFF0000nn) become the
+// platform's standard values.
+Color ResolveColor(Color c);
 // A QImage sharing the bitmap's pixels, so QPainter can draw text and shapes into it.
 QImage WrapBitmap(Bitmap& bitmap);
-// A font from skin keys: a positive height is the cell height, a negative one the
-// character height without internal leading.
 QFont FontFromSpec(const MenuFontSpec& spec);
 
 struct ItemPaintContext {

@@ -3,6 +3,7 @@
 // "menuitem" object, with the pictures they point at. A menu copies this at each opening,
 // so a skin change never leaves an open menu with dangling pictures.
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -54,5 +55,12 @@ struct MenuSkin {
   std::optional<MenuItemSkin> item;       // none: the default item drawing
   bool effects = true;                    // the skin data's EnableSkinEffects
 };
+
+class TlqSkinData;
+
+// What menus take from a loaded skin: the popup window when [POPUPWINDOW] names a window
+// picture that exists, and the first "menuitem" object. Null without skin data or while it
+// is Empty (the default look).
+std::shared_ptr<const MenuSkin> MenuSkinFromSkinData(const TlqSkinData* data);
 
 }  // namespace lq

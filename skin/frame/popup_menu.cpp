@@ -36,14 +36,14 @@ FrameMenus* TlqSkinPopupMenu::FindFrame() const {
 bool TlqSkinPopupMenu::Show(const QRect& r, bool popupUp, QObject* openingControl, bool needSkin) {
   if (OnPopup) OnPopup();
   FrameMenus* frame = FindFrame();
-  if (!SkinData && frame && frame->MenusSkin) SkinData = frame->MenusSkin();
+  if (!SkinData && frame && frame->MenusSkinData) SkinData = frame->MenusSkinData();
   if (!frame) return false;
   if (needSkin && !SkinData) return false;
   TlqSkinMenu& menu = frame->SkinMenu();
   if (menu.Visible()) frame->MenuClosed();
   frame->EnterMenuMode();
   popupPoint_ = r.topLeft();
-  menu.Popup(openingControl, SkinData, popupUp, &Items, r, 0,
+  menu.Popup(openingControl, MenuSkinFromSkinData(SkinData), popupUp, &Items, r, 0,
              Images.images.empty() ? nullptr : &Images);
   if (!menu.Visible()) {
     frame->MenuClosed();  // nothing to show: leave menu mode at once

@@ -18,6 +18,7 @@ class QWidget;
 namespace lq {
 
 class FrameMenus;
+class TlqSkinData;
 
 class TlqSkinPopupMenu : public QObject {
  public:
@@ -27,8 +28,9 @@ class TlqSkinPopupMenu : public QObject {
 
   MenuItem Items;
   MenuImageList Images;  // used when it holds at least one image
-  // Skin of this menu's windows; when none at popup time the frame's menu skin is taken.
-  std::shared_ptr<const MenuSkin> SkinData;
+  // Skin of this menu's windows; when none at popup time the frame's menu skin data is
+  // taken and kept.
+  TlqSkinData* SkinData = nullptr;
   std::function<void()> OnPopup;
   std::function<void()> OnMenuClose;
   // Explicit frame and form to use instead of searching the owners.

@@ -9,6 +9,7 @@
 #include "skin/frame/menu_compose.h"
 #include "skin/frame/menu_engine.h"
 #include "skin/frame/menu_painter.h"
+#include "skin/qt/bridge.h"
 
 namespace lq {
 namespace {
@@ -16,12 +17,6 @@ namespace {
 constexpr int kMousePollMs = 50;
 constexpr int kScrollMs = 100;
 constexpr int kMorphMs = 20;
-
-QRegion ToQRegion(const Region& region) {
-  QRegion out;
-  for (const Rect& r : region.rects()) out += QRect(r.left, r.top, r.width(), r.height());
-  return out;
-}
 
 }  // namespace
 
@@ -99,7 +94,7 @@ void TlqSkinPopupWindow::BuildItems(int startIndex) {
   }
   resize(size_.width, size_.height);
   if (!region_.isEmpty())
-    setMask(ToQRegion(region_));
+    setMask(RegionToQRegion(region_));
   else
     clearMask();
   backgroundValid_ = false;

@@ -88,7 +88,8 @@ void FillExportMenu(TlqSkinPopupMenu& m, std::vector<QString>* ran) {
 
 TEST_F(MenuFixture, ResultListMenuOpensAtThePointWithFirstItemHighlighted) {
   TlqSkinPopupMenu popup(form.get());
-  popup.SkinData = std::make_shared<MenuSkin>(testing::ProgramLikeMenuSkin());
+  auto skinData = testing::ProgramLikeSkinData();
+  popup.SkinData = skinData.get();
   FillResultMenu(popup, nullptr);
   popup.Popup(200, 150);
   ASSERT_TRUE(engine().Visible());
@@ -228,7 +229,8 @@ TEST_F(MenuFixture, MouseWheelIsSwallowedWhileTheMenuIsOpen) {
 TEST_F(MenuFixture, ItemLimitScrollsOneItemPer100MsWhileHoveringAMarker) {
   engine().MaxMenuItemsInWindow = 3;
   TlqSkinPopupMenu popup(form.get());
-  popup.SkinData = std::make_shared<MenuSkin>(testing::ProgramLikeMenuSkin());
+  auto skinData = testing::ProgramLikeSkinData();
+  popup.SkinData = skinData.get();
   FillResultMenu(popup, nullptr);
   popup.Popup(100, 100);
   TlqSkinPopupWindow* w = top();
@@ -316,10 +318,11 @@ TEST_F(MenuFixture, ContextMenuOfAControlNeedsASkin) {
   FillResultMenu(popup, nullptr);
   popup.PopupFromControl(form.get(), 10, 10);
   EXPECT_FALSE(engine().Visible());
-  menus->MenusSkin = [] { return std::make_shared<MenuSkin>(testing::ProgramLikeMenuSkin()); };
+  auto skinData = testing::ProgramLikeSkinData();
+  menus->MenusSkinData = [&] { return skinData.get(); };
   popup.PopupFromControl(form.get(), 10, 10);
   EXPECT_TRUE(engine().Visible());
-  EXPECT_TRUE(popup.SkinData != nullptr);  // taken from the frame and kept
+  EXPECT_EQ(popup.SkinData, skinData.get());  // taken from the frame and kept
 }
 
 }  // namespace

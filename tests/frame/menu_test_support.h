@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "skin/data/skin_data.h"
 #include "skin/frame/menu_clock.h"
 #include "skin/frame/menu_skin.h"
 
@@ -110,6 +111,37 @@ inline MenuSkin ProgramLikeMenuSkin() {
   item.unenabledfontcolor = RGB(128, 128, 128);
   skin.item = item;
   return skin;
+}
+
+// The same skin as a loaded skin data component: window picture 0, item picture 1.
+inline std::unique_ptr<TlqSkinData> ProgramLikeSkinData() {
+  const MenuSkin skin = ProgramLikeMenuSkin();
+  auto data = std::make_unique<TlqSkinData>();
+  data->Empty = false;
+  data->ActivePictures = {skin.window->window, skin.item->active};
+  TlqDataSkinPopupWindow& pw = data->PopupWindowDescriptor;
+  pw.windowpictureindex = 0;
+  pw.lefttoppoint = skin.window->lefttoppoint;
+  pw.righttoppoint = skin.window->righttoppoint;
+  pw.leftbottompoint = skin.window->leftbottompoint;
+  pw.rightbottompoint = skin.window->rightbottompoint;
+  pw.itemsrect = skin.window->itemsrect;
+  pw.scrollmarkercolor = skin.window->scrollmarkercolor;
+  pw.scrollmarkeractivecolor = skin.window->scrollmarkeractivecolor;
+  auto item = std::make_unique<TlqDataSkinMenuItem>("menuitem");
+  item->activepictureindex = 1;
+  item->skinrect = skin.item->skinrect;
+  item->activeskinrect = skin.item->activeskinrect;
+  item->dividerrect = skin.item->dividerrect;
+  item->textrect = skin.item->textrect;
+  item->itemleftoffset = item->itemrightoffset = 3;
+  item->fontname = skin.item->font.name;
+  item->fontheight = skin.item->font.height;
+  item->activefontcolor = skin.item->activefontcolor;
+  item->unenabledfontcolor = skin.item->unenabledfontcolor;
+  data->ObjectDescriptors.push_back(std::make_unique<TlqDataSkinStdButton>("closebutton"));
+  data->ObjectDescriptors.push_back(std::move(item));
+  return data;
 }
 
 inline void FlushDeletes() {
