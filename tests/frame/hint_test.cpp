@@ -118,7 +118,6 @@ TEST_F(HintFixture, SkinnedWindowMeasuresTheTextAndCentresIt) {
   EXPECT_FALSE(w.WindowRegion().isEmpty());
   const Bitmap b = w.Render();
   EXPECT_EQ(b.pixel(0, 0), RGB(150, 120, 60));
-  BitmapAsQImage(b).save(DocsPath("hint_skinned.png"));
 }
 
 TEST_F(HintFixture, DefaultWindowHasInfoColoursAndAFrame) {

@@ -78,7 +78,6 @@ TEST_F(MenuPaint, SkinnedLookUsesItemImagesAndFrame) {
   EXPECT_EQ(b.pixel(hot.left + 1, hot.top + 1), RGB(60, 100, 200));
   const Rect normal = w->Item(1)->rect;
   EXPECT_EQ(b.pixel(normal.left + 1, normal.top + 1), RGB(235, 238, 245));
-  ToImage(b).save(DocsPath("menu_result_list_skinned.png"));
 }
 
 TEST_F(MenuPaint, ScrollMarkersUseTheActiveColourInTheScrollingDirection) {
