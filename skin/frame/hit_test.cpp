@@ -10,13 +10,13 @@ bool InAnyCaption(const CaptionRects& captions, int x, int y) {
   return false;
 }
 
-int InteriorCode(const FrameGeometry& g, const CaptionRects& captions, int x, int y) {
+int InteriorCode(const FrameMetrics& g, const CaptionRects& captions, int x, int y) {
   if (g.client.contains(x, y)) return HTCLIENT;
   if (InAnyCaption(captions, x, y)) return HTCAPTION;
   return HTOBJECT;
 }
 
-bool NearEdge(const FrameGeometry& g, int d, const MaskTest* mask, int x, int y) {
+bool NearEdge(const FrameMetrics& g, int d, const MaskTest* mask, int x, int y) {
   const Point probes[4] = {{x - d, y}, {x, y - d}, {x + d, y}, {x, y + d}};
   if (!mask) {
     const Rect window{0, 0, g.width, g.height};
@@ -32,7 +32,7 @@ bool NearEdge(const FrameGeometry& g, int d, const MaskTest* mask, int x, int y)
 
 }  // namespace
 
-int SkinnedHitTest(const FrameGeometry& g, const HitTestState& st, const CaptionRects& captions,
+int SkinnedHitTest(const FrameMetrics& g, const HitTestState& st, const CaptionRects& captions,
                    int borderwidth, const MaskTest* mask, int x, int y) {
   if (st.rolledUp || st.minimized) return InAnyCaption(captions, x, y) ? HTCAPTION : HTOBJECT;
   if (st.objectHot && !InAnyCaption(captions, x, y) && !g.client.contains(x, y) && !st.inSizeMove)

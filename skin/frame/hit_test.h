@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "skin/data/geometry.h"
-#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_metrics.h"
 
 namespace lq {
 
@@ -45,7 +45,7 @@ using CaptionRects = std::vector<Rect>;
 // Whether a window point lies on the mask's black pixels (see MaskStrips).
 using MaskTest = std::function<bool(int x, int y)>;
 
-int SkinnedHitTest(const FrameGeometry& g, const HitTestState& st, const CaptionRects& captions,
+int SkinnedHitTest(const FrameMetrics& g, const HitTestState& st, const CaptionRects& captions,
                    int borderwidth, const MaskTest* mask, int x, int y);
 
 // Default frame: caption rectangle (3, 3, captionRight, 19) was laid out by the caller.

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_metrics.h"
 
 namespace lq {
 

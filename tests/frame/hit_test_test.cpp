@@ -10,7 +10,7 @@ namespace {
 class SkinnedHitTestTable : public ::testing::Test {
  protected:
   FrameSkinInfo skin = test::ProgramLikeFrameInfo();
-  FrameGeometry g = ComputeFrameGeometry(skin, 400, 300);
+  FrameMetrics g = ComputeFrameMetrics(skin, 400, 300);
   CaptionRects captions{{3, 5, 330, 24}};  // ends at the minimize button
   HitTestState st;
   int Hit(int x, int y, const MaskTest* mask = nullptr) {
@@ -43,7 +43,7 @@ TEST_F(SkinnedHitTestTable, BottomLeftCornerMovesDownWithTheHeight) {
   // hittestleftbottompoint 10,200 at picture height 210: y 290 in a 300-high window.
   EXPECT_EQ(Hit(1, 290), HTBOTTOMLEFT);
   EXPECT_EQ(Hit(1, 289), HTLEFT);
-  g = ComputeFrameGeometry(skin, 400, 500);
+  g = ComputeFrameMetrics(skin, 400, 500);
   EXPECT_EQ(Hit(1, 489), HTLEFT);
   EXPECT_EQ(Hit(1, 490), HTBOTTOMLEFT);
 }

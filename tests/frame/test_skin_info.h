@@ -2,7 +2,7 @@
 // Frame information shaped like the program's skin: main picture 285 x 210, client
 // 4,27,281,206, caption 3,5,282,24, buttons 2 apart, smallest width 200.
 
-#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_metrics.h"
 
 namespace lq::test {
 

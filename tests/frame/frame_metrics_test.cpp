@@ -1,4 +1,4 @@
-#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_metrics.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 namespace lq {
 namespace {
 
-TEST(FrameGeometry, MovesForminfoValuesWithTheWindowSize) {
+TEST(FrameMetrics, MovesForminfoValuesWithTheWindowSize) {
   const FrameSkinInfo s = test::ProgramLikeFrameInfo();
-  const FrameGeometry g = ComputeFrameGeometry(s, 830, 661);
+  const FrameMetrics g = ComputeFrameMetrics(s, 830, 661);
   EXPECT_EQ(g.dx, 545);
   EXPECT_EQ(g.dy, 451);
   EXPECT_EQ(g.leftTop, (Point{30, 27}));
@@ -24,15 +24,15 @@ TEST(FrameGeometry, MovesForminfoValuesWithTheWindowSize) {
   EXPECT_EQ(g.mask, (Rect{4, 27, 826, 657}));
 }
 
-TEST(FrameGeometry, ButtonsRectFollowsTheRightEdgeOnlyFromTheRightHalf) {
+TEST(FrameMetrics, ButtonsRectFollowsTheRightEdgeOnlyFromTheRightHalf) {
   FrameSkinInfo s = test::ProgramLikeFrameInfo();
   s.buttonsrect = {143, 5, 280, 24};  // left edge right of 285 / 2 = 142
-  EXPECT_EQ(ComputeFrameGeometry(s, 385, 210).buttons, (Rect{243, 5, 380, 24}));
+  EXPECT_EQ(ComputeFrameMetrics(s, 385, 210).buttons, (Rect{243, 5, 380, 24}));
   s.buttonsrect = {142, 5, 280, 24};
-  EXPECT_EQ(ComputeFrameGeometry(s, 385, 210).buttons, (Rect{142, 5, 280, 24}));
+  EXPECT_EQ(ComputeFrameMetrics(s, 385, 210).buttons, (Rect{142, 5, 280, 24}));
 }
 
-TEST(FrameGeometry, ClientOf822x630GivesOuterSize830x661) {
+TEST(FrameMetrics, ClientOf822x630GivesOuterSize830x661) {
   const FrameInsets in = SkinnedFrameInsets(test::ProgramLikeFrameInfo());
   EXPECT_EQ(in, (FrameInsets{4, 27, 4, 4}));
   EXPECT_EQ(822 + in.left + in.right, 830);
@@ -40,9 +40,9 @@ TEST(FrameGeometry, ClientOf822x630GivesOuterSize830x661) {
   EXPECT_EQ(DefaultFrameInsets(), (FrameInsets{3, 22, 3, 3}));
 }
 
-TEST(FrameGeometry, PictureRectsMoveWithTheirCornerZone) {
+TEST(FrameMetrics, PictureRectsMoveWithTheirCornerZone) {
   const FrameSkinInfo s = test::ProgramLikeFrameInfo();
-  const FrameGeometry g = ComputeFrameGeometry(s, 385, 310);  // dx = dy = 100
+  const FrameMetrics g = ComputeFrameMetrics(s, 385, 310);  // dx = dy = 100
   EXPECT_EQ(MapFramePictureRect(s, g, {2, 2, 20, 20}), (Rect{2, 2, 20, 20}));
   EXPECT_EQ(MapFramePictureRect(s, g, {260, 5, 281, 26}), (Rect{360, 5, 381, 26}));
   EXPECT_EQ(MapFramePictureRect(s, g, {2, 207, 20, 209}), (Rect{2, 307, 20, 309}));

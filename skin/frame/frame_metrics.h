@@ -25,7 +25,7 @@ struct FrameSkinInfo {
 };
 
 // The same values moved to window coordinates for a window of width x height.
-struct FrameGeometry {
+struct FrameMetrics {
   int width = 0;
   int height = 0;
   int dx = 0;  // width - picture width
@@ -40,7 +40,7 @@ struct FrameGeometry {
   Rect mask;
 };
 
-FrameGeometry ComputeFrameGeometry(const FrameSkinInfo& skin, int width, int height);
+FrameMetrics ComputeFrameMetrics(const FrameSkinInfo& skin, int width, int height);
 
 // Distances from the window edges to the client area; the same at every window size.
 struct FrameInsets {
@@ -61,6 +61,6 @@ FrameInsets DefaultFrameInsets();
 
 // Maps a source rectangle of the frame picture to window coordinates by the corner zone
 // its corners fall in (objects drawn as part of the frame picture move with their zone).
-Rect MapFramePictureRect(const FrameSkinInfo& skin, const FrameGeometry& g, const Rect& r);
+Rect MapFramePictureRect(const FrameSkinInfo& skin, const FrameMetrics& g, const Rect& r);
 
 }  // namespace lq

@@ -1,10 +1,10 @@
-#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_metrics.h"
 #include "skin/data/geometry.h"
 
 namespace lq {
 
-FrameGeometry ComputeFrameGeometry(const FrameSkinInfo& s, int width, int height) {
-  FrameGeometry g;
+FrameMetrics ComputeFrameMetrics(const FrameSkinInfo& s, int width, int height) {
+  FrameMetrics g;
   g.width = width;
   g.height = height;
   g.dx = width - s.pictureWidth;
@@ -61,7 +61,7 @@ Zone ZoneOf(const FrameSkinInfo& s, int x, int y) {
 
 }  // namespace
 
-Rect MapFramePictureRect(const FrameSkinInfo& s, const FrameGeometry& g, const Rect& r) {
+Rect MapFramePictureRect(const FrameSkinInfo& s, const FrameMetrics& g, const Rect& r) {
   const int dx = g.dx;
   const int dy = g.dy;
   // Corners are tested with the platform rule that excludes right and bottom.
