@@ -15,9 +15,15 @@ using Color = std::uint32_t;
 constexpr Color RGB(int r, int g, int b) {
   return Color(r & 0xFF) | (Color(g & 0xFF) << 8) | (Color(b & 0xFF) << 16);
 }
-constexpr int ColorR(Color c) { return int(c & 0xFF); }
-constexpr int ColorG(Color c) { return int((c >> 8) & 0xFF); }
-constexpr int ColorB(Color c) { return int((c >> 16) & 0xFF); }
+constexpr int ColorR(Color c) {
+  return int(c & 0xFF);
+}
+constexpr int ColorG(Color c) {
+  return int((c >> 8) & 0xFF);
+}
+constexpr int ColorB(Color c) {
+  return int((c >> 16) & 0xFF);
+}
 
 class Bitmap {
  public:

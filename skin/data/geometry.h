@@ -31,6 +31,8 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-inline Rect RectFromSize(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
+inline Rect RectFromSize(int x, int y, int w, int h) {
+  return {x, y, x + w, y + h};
+}
 
 }  // namespace lq
