@@ -35,8 +35,8 @@ TlqLacquerForm::TlqLacquerForm(QWidget* form) : QObject(form), form_(form) {
   DefCaptionFont.setBold(true);
   DefCaptionFont.setPixelSize(14);
   DefInActiveCaptionFont = DefCaptionFont;
-  DefCaptionFontColor = SystemColor(18);
-  DefInActiveCaptionFontColor = SystemColor(16);
+  DefCaptionFontColor = FrameSysColor(18);
+  DefInActiveCaptionFontColor = FrameSysColor(16);
   screens_ = std::make_shared<QtScreenInfo>();
 
   pollTimer_.setInterval(50);
@@ -357,7 +357,7 @@ void TlqLacquerForm::CloseForm() {
   if (form_) form_->close();
 }
 
-QColor TlqLacquerForm::SystemColor(int role) const {
+QColor TlqLacquerForm::FrameSysColor(int role) const {
   // The few platform colours the default frame uses, by their system colour number.
   switch (role) {
     case 15: return QColor(212, 208, 200);  // button face

@@ -32,7 +32,7 @@
 #include "skin/frame/placement.h"
 #include "skin/frame/screen_info.h"
 
-class QWidget;
+#include <QWidget>
 class QPainter;
 class QMouseEvent;
 
@@ -213,7 +213,7 @@ class TlqLacquerForm : public QObject {
   // The default frame's caption band, (W - 6) x caption height.
   QImage ComposeDefaultCaption();
   QString CaptionText() const;
-  QColor SystemColor(int role) const;
+  QColor FrameSysColor(int role) const;
 
  signals:
   void OnActivate();
