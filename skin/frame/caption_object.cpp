@@ -104,8 +104,7 @@ void TlqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeS
   QImage image = BitmapImage(target);
   QPainter painter(&image);
   if (frame_.OnCaptionPaint) {
-    frame_.OnCaptionPaint(painter, QRect(ox, oy, ObjectRect.width(), ObjectRect.height()),
-                          active);
+    frame_.OnCaptionPaint(painter, QRect(ox, oy, ObjectRect.width(), ObjectRect.height()), active);
     return;
   }
   const QString title = frame_.CaptionText();
@@ -126,9 +125,8 @@ void TlqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeS
   y += oy;
 
   if (!caption.framerect.isEmpty()) {
-    const Rect source = activeStyle && !caption.activeframerect.isEmpty()
-                            ? caption.activeframerect
-                            : caption.framerect;
+    const Rect source = activeStyle && !caption.activeframerect.isEmpty() ? caption.activeframerect
+                                                                          : caption.framerect;
     const Bitmap* picture = ActivePicture();
     if (!picture) picture = frame_.Skin() ? &frame_.Skin()->main : nullptr;
     if (picture) {
@@ -137,15 +135,15 @@ void TlqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeS
       if (caption.fullframe) {
         const int w = ObjectRect.width() - 2 * offset;
         if (w > 0) {
-          BuildHStrip(caption.frameleftoffset, caption.framerightoffset, plate, *picture, source,
-                      w, false);
+          BuildHStrip(caption.frameleftoffset, caption.framerightoffset, plate, *picture, source, w,
+                      false);
           CopyRect(target, ox + offset, y - caption.frametextrect.top, plate, plate.rect());
         }
       } else {
         const int w = caption.framerect.width() + tw - caption.frametextrect.width();
         if (w > 0) {
-          BuildHStrip(caption.frameleftoffset, caption.framerightoffset, plate, *picture, source,
-                      w, false);
+          BuildHStrip(caption.frameleftoffset, caption.framerightoffset, plate, *picture, source, w,
+                      false);
           CopyRect(target, x - caption.frametextrect.left, y - caption.frametextrect.top, plate,
                    plate.rect());
         }

@@ -24,13 +24,20 @@ bool IsCaptionButton(const TlqActiveSkinObject& o) {
 
 const char* DefaultHint(TlqStdCommand command) {
   switch (command) {
-    case cmClose: return "关闭";
-    case cmMaximize: return "最大化";
-    case cmMinimize: return "最小化";
-    case cmSysMenu: return "系统菜单";
-    case cmRollUp: return "卷起";
-    case cmMinimizeToTray: return "最小化到系统托盘";
-    default: return nullptr;
+    case cmClose:
+      return "关闭";
+    case cmMaximize:
+      return "最大化";
+    case cmMinimize:
+      return "最小化";
+    case cmSysMenu:
+      return "系统菜单";
+    case cmRollUp:
+      return "卷起";
+    case cmMinimizeToTray:
+      return "最小化到系统托盘";
+    default:
+      return nullptr;
   }
 }
 
@@ -69,7 +76,7 @@ void TlqLacquerForm::CreateDefaultButtons() {
   objects_.clear();
   hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
   const std::pair<const char*, TlqStdCommand> buttons[] = {
-      {"closebutton", cmClose},   {"maxbutton", cmMaximize},         {"minbutton", cmMinimize},
+      {"closebutton", cmClose},   {"maxbutton", cmMaximize},    {"minbutton", cmMinimize},
       {"rollupbutton", cmRollUp}, {"sysmenubutton", cmSysMenu}, {"traybutton", cmMinimizeToTray}};
   for (const auto& [name, command] : buttons) {
     ObjectSpec spec;
@@ -93,12 +100,23 @@ void TlqLacquerForm::UpdateObjectVisibility() {
       enabled = false;
     } else {
       switch (command) {
-        case cmMaximize: enabled = borderIcons_ & biMaximize; break;
-        case cmMinimize: enabled = borderIcons_ & biMinimize; break;
-        case cmSysMenu: enabled = (borderIcons_ & biSystemMenu) && !DisableSystemMenu; break;
-        case cmRollUp: enabled = borderIcons_ & biRollUp; break;
-        case cmMinimizeToTray: enabled = borderIcons_ & biMinimizeToTray; break;
-        default: break;
+        case cmMaximize:
+          enabled = borderIcons_ & biMaximize;
+          break;
+        case cmMinimize:
+          enabled = borderIcons_ & biMinimize;
+          break;
+        case cmSysMenu:
+          enabled = (borderIcons_ & biSystemMenu) && !DisableSystemMenu;
+          break;
+        case cmRollUp:
+          enabled = borderIcons_ & biRollUp;
+          break;
+        case cmMinimizeToTray:
+          enabled = borderIcons_ & biMinimizeToTray;
+          break;
+        default:
+          break;
       }
     }
     o->enabled = enabled;

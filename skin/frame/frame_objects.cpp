@@ -87,7 +87,9 @@ void TlqActiveSkinObject::MouseLeave() {
   emit frame_.OnMouseLeaveEvent(QString::fromStdString(IDName));
 }
 
-static QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+static QRect ToQRect(const Rect& r) {
+  return QRect(r.left, r.top, r.width(), r.height());
+}
 
 void TlqActiveSkinObject::MouseDown(int x, int y, MouseButton button) {
   emit frame_.OnMouseDownEvent(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect),
@@ -149,9 +151,12 @@ void TlqActiveSkinObject::BaseDraw(ObjectCanvas& canvas, bool inFrame) {
   CopyToCanvas(canvas, activePicture, hoverRect);
 }
 
-void TlqActiveSkinObject::Draw(ObjectCanvas& canvas, bool inFrame) { BaseDraw(canvas, inFrame); }
+void TlqActiveSkinObject::Draw(ObjectCanvas& canvas, bool inFrame) {
+  BaseDraw(canvas, inFrame);
+}
 
-// --- TlqUserObject --------------------------------------------------------------------------------
+// --- TlqUserObject
+// --------------------------------------------------------------------------------
 
 void TlqUserObject::Draw(ObjectCanvas& canvas, bool) {
   if (!canvas.bitmap) return;
@@ -162,10 +167,13 @@ void TlqUserObject::Draw(ObjectCanvas& canvas, bool) {
   emit frame_.OnPaintEvent(QString::fromStdString(IDName), &painter, ToQRect(ObjectRect));
 }
 
-// --- TlqSkinButtonObject --------------------------------------------------------------------------
+// --- TlqSkinButtonObject
+// --------------------------------------------------------------------------
 
 TlqSkinButtonObject::TlqSkinButtonObject(TlqLacquerForm& frame, const ObjectSpec& spec)
-    : TlqActiveSkinObject(frame, spec), downRect(spec.downrect), disabledRect(spec.disableskinrsect) {}
+    : TlqActiveSkinObject(frame, spec),
+      downRect(spec.downrect),
+      disabledRect(spec.disableskinrsect) {}
 
 bool TlqSkinButtonObject::NeedsMorphStep() const {
   if (hasMenu && down) return false;
@@ -187,8 +195,7 @@ void TlqSkinButtonObject::Draw(ObjectCanvas& canvas, bool inFrame) {
 
 void TlqSkinButtonObject::Press() {
   down = true;
-  if (MorphInEffect() && active)
-    morphFactor = 1;
+  if (MorphInEffect() && active) morphFactor = 1;
   frame_.RepaintObject(this);
 }
 
@@ -222,7 +229,8 @@ void TlqSkinButtonObject::MenuClosed() {
   if (down) Release();
 }
 
-// --- TlqSkinStdButtonObject -----------------------------------------------------------------------
+// --- TlqSkinStdButtonObject
+// -----------------------------------------------------------------------
 
 TlqSkinStdButtonObject::TlqSkinStdButtonObject(TlqLacquerForm& frame, const ObjectSpec& spec,
                                                bool support)
@@ -247,10 +255,14 @@ bool TlqSkinStdButtonObject::NeedsMorphStep() const {
 
 bool TlqSkinStdButtonObject::ShowsRestoreState() const {
   switch (command) {
-    case cmMaximize: return frame_.GetFrameState() == FrameState::Maximized;
-    case cmMinimize: return frame_.GetFrameState() == FrameState::Minimized;
-    case cmRollUp: return frame_.RolledUp();
-    default: return false;
+    case cmMaximize:
+      return frame_.GetFrameState() == FrameState::Maximized;
+    case cmMinimize:
+      return frame_.GetFrameState() == FrameState::Minimized;
+    case cmRollUp:
+      return frame_.RolledUp();
+    default:
+      return false;
   }
 }
 
@@ -292,17 +304,26 @@ void TlqSkinStdButtonObject::DrawDefault(ObjectCanvas& canvas) {
   const FrameState state = frame_.GetFrameState();
   GlyphShape glyph;
   switch (command) {
-    case cmClose: glyph = CloseGlyph(gx, gy); break;
+    case cmClose:
+      glyph = CloseGlyph(gx, gy);
+      break;
     case cmMaximize:
       glyph = state == FrameState::Maximized ? RestoreGlyph(gx, gy) : MaximizeGlyph(gx, gy);
       break;
     case cmMinimize:
       glyph = state == FrameState::Minimized ? RestoreGlyph(gx, gy) : MinimizeGlyph(gx, gy);
       break;
-    case cmSysMenu: glyph = SysMenuGlyph(gx, gy); break;
-    case cmRollUp: glyph = frame_.RolledUp() ? RollDownGlyph(gx, gy) : RollUpGlyph(gx, gy); break;
-    case cmMinimizeToTray: glyph = TrayGlyph(gx, gy); break;
-    default: break;
+    case cmSysMenu:
+      glyph = SysMenuGlyph(gx, gy);
+      break;
+    case cmRollUp:
+      glyph = frame_.RolledUp() ? RollDownGlyph(gx, gy) : RollUpGlyph(gx, gy);
+      break;
+    case cmMinimizeToTray:
+      glyph = TrayGlyph(gx, gy);
+      break;
+    default:
+      break;
   }
   DrawGlyph(face, glyph, enabled ? sys(18) : sys(16));
   ImageToCanvas(canvas, face);
@@ -369,27 +390,34 @@ void TlqSkinStdButtonObject::MouseUp(int x, int y, MouseButton button) {
 
 void RunFrameCommand(TlqLacquerForm& frame, TlqStdCommand command) {
   switch (command) {
-    case cmClose: frame.CloseForm(); break;
+    case cmClose:
+      frame.CloseForm();
+      break;
     case cmMaximize:
       frame.SetFrameState(frame.GetFrameState() == FrameState::Maximized ? FrameState::Normal
-                                                                          : FrameState::Maximized);
+                                                                         : FrameState::Maximized);
       break;
     case cmMinimize:
       if (frame.AlwaysMinimizeToTray)
         frame.MinimizeToTray();
       else
-        frame.SetFrameState(frame.GetFrameState() == FrameState::Minimized
-                                ? FrameState::Normal
-                                : FrameState::Minimized);
+        frame.SetFrameState(frame.GetFrameState() == FrameState::Minimized ? FrameState::Normal
+                                                                           : FrameState::Minimized);
       break;
-    case cmRollUp: frame.SetRolledUp(!frame.RolledUp()); break;
-    case cmMinimizeToTray: frame.MinimizeToTray(); break;
+    case cmRollUp:
+      frame.SetRolledUp(!frame.RolledUp());
+      break;
+    case cmMinimizeToTray:
+      frame.MinimizeToTray();
+      break;
     case cmSysMenu:
-    case cmDefault: break;
+    case cmDefault:
+      break;
   }
 }
 
-// --- TlqSkinAnimateObject -------------------------------------------------------------------------
+// --- TlqSkinAnimateObject
+// -------------------------------------------------------------------------
 
 TlqSkinAnimateObject::TlqSkinAnimateObject(TlqLacquerForm& frame, const ObjectSpec& spec)
     : TlqActiveSkinObject(frame, spec),
@@ -413,9 +441,10 @@ void TlqSkinAnimateObject::Draw(ObjectCanvas& canvas, bool inFrame) {
     CopyToCanvas(canvas, picture, inactiveRect);
     return;
   }
-  const bool reversible = (command == cmMaximize && frame_.GetFrameState() == FrameState::Maximized) ||
-                          (command == cmMinimize && frame_.GetFrameState() == FrameState::Minimized) ||
-                          (command == cmRollUp && frame_.RolledUp());
+  const bool reversible =
+      (command == cmMaximize && frame_.GetFrameState() == FrameState::Maximized) ||
+      (command == cmMinimize && frame_.GetFrameState() == FrameState::Minimized) ||
+      (command == cmRollUp && frame_.RolledUp());
   if (reversible && !restoreRect.isEmpty()) {
     Rect r = restoreRect;
     if (down && mouseIn && !restoreDownRect.isEmpty())
@@ -436,7 +465,8 @@ void TlqSkinAnimateObject::Draw(ObjectCanvas& canvas, bool inFrame) {
   // Frame n of a horizontal strip starting at the hover rect, each the normal rect's size.
   const int w = normalRect.width();
   const int h = normalRect.height();
-  CopyToCanvas(canvas, picture, RectFromSize(hoverRect.left + (frame - 1) * w, hoverRect.top, w, h));
+  CopyToCanvas(canvas, picture,
+               RectFromSize(hoverRect.left + (frame - 1) * w, hoverRect.top, w, h));
 }
 
 void TlqSkinAnimateObject::MouseEnter() {

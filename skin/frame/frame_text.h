@@ -27,6 +27,8 @@ inline QImage BitmapImage(const Bitmap& b) {
   return QImage(b.bits(), b.width(), b.height(), b.stride(), QImage::Format_BGR888);
 }
 
-inline QColor ToQColor(Color c) { return QColor(ColorR(c), ColorG(c), ColorB(c)); }
+inline QColor ToQColor(Color c) {
+  return QColor(ColorR(c), ColorG(c), ColorB(c));
+}
 
 }  // namespace lq

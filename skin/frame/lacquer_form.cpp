@@ -73,14 +73,18 @@ TlqLacquerForm::~TlqLacquerForm() {
   if (form_) form_->removeEventFilter(this);
 }
 
-const std::vector<TlqLacquerForm*>& TlqLacquerForm::AllFrames() { return Frames(); }
+const std::vector<TlqLacquerForm*>& TlqLacquerForm::AllFrames() {
+  return Frames();
+}
 
 TlqLacquerForm* TlqLacquerForm::FindFrame(const QWidget* form) {
   if (!form) return nullptr;
   return form->findChild<TlqLacquerForm*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void TlqLacquerForm::SetApplicationMainForm(QWidget* form) { ExplicitMainForm() = form; }
+void TlqLacquerForm::SetApplicationMainForm(QWidget* form) {
+  ExplicitMainForm() = form;
+}
 
 bool TlqLacquerForm::IsMainForm() const {
   if (QWidget* main = ExplicitMainForm()) return main == form_;
@@ -97,8 +101,8 @@ void TlqLacquerForm::SetFrameSkin(std::optional<FrameSkin> skin) {
 
 void TlqLacquerForm::SetSkinnable(bool on) {
   if (on == skinnable_) return;
-  const bool wasMaximized = skinnable_ ? frameState_ == FrameState::Maximized
-                                       : form_->isMaximized();
+  const bool wasMaximized =
+      skinnable_ ? frameState_ == FrameState::Maximized : form_->isMaximized();
   const bool wasVisible = form_->isVisible();
   if (wasMaximized) {
     if (skinnable_)
@@ -171,7 +175,9 @@ void TlqLacquerForm::SkinChanged(TlqSkinData* sender) {
   ApplyControlsSkin();
 }
 
-void TlqLacquerForm::SkinAfterChange(TlqSkinData*) { emit OnAfterChangeSkinData(); }
+void TlqLacquerForm::SkinAfterChange(TlqSkinData*) {
+  emit OnAfterChangeSkinData();
+}
 
 // --- properties ---------------------------------------------------------------------------
 
@@ -202,8 +208,7 @@ FrameInsets TlqLacquerForm::Insets() const {
 
 void TlqLacquerForm::SetClientSize(int width, int height) {
   const FrameInsets in = Insets();
-  form_->resize(std::max(0, width) + in.left + in.right,
-                std::max(0, height) + in.top + in.bottom);
+  form_->resize(std::max(0, width) + in.left + in.right, std::max(0, height) + in.top + in.bottom);
 }
 
 QRect TlqLacquerForm::ClientRect() const {
@@ -219,11 +224,13 @@ void TlqLacquerForm::ApplyWindowFlags() {
   if (!form_ || !form_->isWindow()) return;
   Qt::WindowFlags flags = form_->windowFlags();
   Qt::WindowFlags wanted = flags;
+  const Qt::WindowFlags platformDecoration =
+      Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+      Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
   if (skinnable_) {
+    // Qt drops the frameless hint again when decoration hints are combined with it.
+    wanted &= ~platformDecoration;
     wanted |= Qt::FramelessWindowHint;
-    // The frame draws its own buttons; the platform still needs to know the window
-    // may be minimized (taskbar) and closed.
-    wanted |= Qt::WindowMinimizeButtonHint;
   } else {
     wanted &= ~Qt::FramelessWindowHint;
     wanted |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -360,13 +367,20 @@ void TlqLacquerForm::CloseForm() {
 QColor TlqLacquerForm::FrameSysColor(int role) const {
   // The few platform colours the default frame uses, by their system colour number.
   switch (role) {
-    case 15: return QColor(212, 208, 200);  // button face
-    case 16: return QColor(128, 128, 128);  // button shadow
-    case 18: return QColor(0, 0, 0);        // button text
-    case 20: return QColor(255, 255, 255);  // button highlight
-    case 21: return QColor(64, 64, 64);     // 3D dark shadow
-    case 22: return QColor(212, 208, 200);  // 3D light
-    default: return QColor(0, 0, 0);
+    case 15:
+      return QColor(212, 208, 200);  // button face
+    case 16:
+      return QColor(128, 128, 128);  // button shadow
+    case 18:
+      return QColor(0, 0, 0);  // button text
+    case 20:
+      return QColor(255, 255, 255);  // button highlight
+    case 21:
+      return QColor(64, 64, 64);  // 3D dark shadow
+    case 22:
+      return QColor(212, 208, 200);  // 3D light
+    default:
+      return QColor(0, 0, 0);
   }
 }
 

@@ -25,6 +25,7 @@
 #include "skin/data/bitmap.h"
 #include "skin/data/image_compose.h"
 #include "skin/data/region.h"
+#include "skin/data/skin_notifications.h"
 #include "skin/frame/frame_metrics.h"
 #include "skin/frame/frame_objects.h"
 #include "skin/frame/frame_skin.h"
@@ -54,12 +55,12 @@ enum class TlqPositionInMonitor { lqpDefault, lqpScreenCenter, lqpDesktopCenter 
 
 // One entry of the system menu as the frame builds it.
 struct SystemMenuItem {
-  std::string name;     // LQK_MINITEM, ..., or "-" for the separator
-  QString caption;      // shown text with its accelerator
-  QString shortcut;     // "Alt+F4" for the close item
+  std::string name;  // LQK_MINITEM, ..., or "-" for the separator
+  QString caption;   // shown text with its accelerator
+  QString shortcut;  // "Alt+F4" for the close item
 };
 
-class TlqLacquerForm : public QObject {
+class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   Q_OBJECT
 
  public:
@@ -90,6 +91,7 @@ class TlqLacquerForm : public QObject {
   void SkinChanged(TlqSkinData* sender);
   void SkinAfterChange(TlqSkinData* sender);
   void SkinnableChanged(TlqSkinData* sender);
+  void SkinNotification(int message, TlqSkinData& sender) override;
 
   // --- published properties ---
   TlqBorderIcons BorderIcons() const { return borderIcons_; }

@@ -16,29 +16,43 @@ namespace {
 
 Qt::Edges EdgesFor(int code) {
   switch (code) {
-    case HTLEFT: return Qt::LeftEdge;
-    case HTRIGHT: return Qt::RightEdge;
-    case HTTOP: return Qt::TopEdge;
-    case HTBOTTOM: return Qt::BottomEdge;
-    case HTTOPLEFT: return Qt::TopEdge | Qt::LeftEdge;
-    case HTTOPRIGHT: return Qt::TopEdge | Qt::RightEdge;
-    case HTBOTTOMLEFT: return Qt::BottomEdge | Qt::LeftEdge;
-    case HTBOTTOMRIGHT: return Qt::BottomEdge | Qt::RightEdge;
-    default: return {};
+    case HTLEFT:
+      return Qt::LeftEdge;
+    case HTRIGHT:
+      return Qt::RightEdge;
+    case HTTOP:
+      return Qt::TopEdge;
+    case HTBOTTOM:
+      return Qt::BottomEdge;
+    case HTTOPLEFT:
+      return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT:
+      return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT:
+      return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT:
+      return Qt::BottomEdge | Qt::RightEdge;
+    default:
+      return {};
   }
 }
 
 Qt::CursorShape CursorFor(int code) {
   switch (code) {
     case HTLEFT:
-    case HTRIGHT: return Qt::SizeHorCursor;
+    case HTRIGHT:
+      return Qt::SizeHorCursor;
     case HTTOP:
-    case HTBOTTOM: return Qt::SizeVerCursor;
+    case HTBOTTOM:
+      return Qt::SizeVerCursor;
     case HTTOPLEFT:
-    case HTBOTTOMRIGHT: return Qt::SizeFDiagCursor;
+    case HTBOTTOMRIGHT:
+      return Qt::SizeFDiagCursor;
     case HTTOPRIGHT:
-    case HTBOTTOMLEFT: return Qt::SizeBDiagCursor;
-    default: return Qt::ArrowCursor;
+    case HTBOTTOMLEFT:
+      return Qt::SizeBDiagCursor;
+    default:
+      return Qt::ArrowCursor;
   }
 }
 
@@ -350,7 +364,9 @@ void TlqLacquerForm::RunSystemMenuItem(const std::string& name) {
   }
 }
 
-void TlqLacquerForm::ShowSystemMenu(QPoint globalPos) { ShowSystemMenuAt(QRect(globalPos, QSize(0, 0))); }
+void TlqLacquerForm::ShowSystemMenu(QPoint globalPos) {
+  ShowSystemMenuAt(QRect(globalPos, QSize(0, 0)));
+}
 
 void TlqLacquerForm::ShowSystemMenuAt(const QRect& globalRect) {
   if (!skinMenuOpen_) {
@@ -386,7 +402,8 @@ bool TlqLacquerForm::HandleShortCut(int key, Qt::KeyboardModifiers modifiers) {
     if (auto* a = dynamic_cast<TlqSkinAnimateObject*>(o.get())) command = a->command;
     if (command != cmSysMenu || !o->enabled) continue;
     const Rect r = o->ObjectRect;
-    ShowSystemMenuAt(QRect(form_->mapToGlobal(QPoint(r.left, r.top)), QSize(r.width(), r.height())));
+    ShowSystemMenuAt(
+        QRect(form_->mapToGlobal(QPoint(r.left, r.top)), QSize(r.width(), r.height())));
     break;
   }
   return true;  // swallowed also without a system-menu object

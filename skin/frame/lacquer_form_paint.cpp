@@ -30,13 +30,19 @@ FrameFlags EdgeFlags(const FrameSkin& skin) {
   return f;
 }
 
-QImage ToImage(const Bitmap& b) { return BitmapImage(b); }
+QImage ToImage(const Bitmap& b) {
+  return BitmapImage(b);
+}
 
-Color ToColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+Color ToColor(const QColor& c) {
+  return RGB(c.red(), c.green(), c.blue());
+}
 
 }  // namespace
 
-QString TlqLacquerForm::CaptionText() const { return form_ ? form_->windowTitle() : QString(); }
+QString TlqLacquerForm::CaptionText() const {
+  return form_ ? form_->windowTitle() : QString();
+}
 
 // --- geometry and region ------------------------------------------------------------------------
 
@@ -280,7 +286,9 @@ void TlqLacquerForm::PaintBackground(QPainter& p) {
     const int sw = sourceRect.width();
     const int sh = sourceRect.height();
     switch (skin_->stretchtype) {
-      case stFull: StretchRect(image, image.rect(), *source, sourceRect); break;
+      case stFull:
+        StretchRect(image, image.rect(), *source, sourceRect);
+        break;
       case stHorz: {
         Bitmap column(sw, ch);
         StretchRect(column, column.rect(), *source, sourceRect);

@@ -12,11 +12,15 @@ namespace lq {
 
 namespace {
 
-Rect ToRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
+Rect ToRect(const QRect& r) {
+  return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+}
 
 }  // namespace
 
-Rect TlqLacquerForm::Bounds() const { return ToRect(form_->geometry()); }
+Rect TlqLacquerForm::Bounds() const {
+  return ToRect(form_->geometry());
+}
 
 void TlqLacquerForm::SetBounds(const Rect& r) {
   ApplySizeLimits();
@@ -54,10 +58,18 @@ SizeLimitInput TlqLacquerForm::LimitInput() const {
   return in;
 }
 
-int TlqLacquerForm::GetMinWidth() const { return MinFrameWidth(LimitInput()); }
-int TlqLacquerForm::GetMinHeight() const { return MinFrameHeight(LimitInput()); }
-int TlqLacquerForm::GetMaxWidth() const { return MaxFrameWidth(LimitInput()); }
-int TlqLacquerForm::GetMaxHeight() const { return MaxFrameHeight(LimitInput()); }
+int TlqLacquerForm::GetMinWidth() const {
+  return MinFrameWidth(LimitInput());
+}
+int TlqLacquerForm::GetMinHeight() const {
+  return MinFrameHeight(LimitInput());
+}
+int TlqLacquerForm::GetMaxWidth() const {
+  return MaxFrameWidth(LimitInput());
+}
+int TlqLacquerForm::GetMaxHeight() const {
+  return MaxFrameHeight(LimitInput());
+}
 
 bool TlqLacquerForm::SizeAtLeastMinimum() const {
   return frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight();
@@ -66,9 +78,15 @@ bool TlqLacquerForm::SizeAtLeastMinimum() const {
 void TlqLacquerForm::SetFrameState(FrameState state) {
   if (!skinnable_) {
     switch (state) {
-      case FrameState::Normal: form_->showNormal(); break;
-      case FrameState::Minimized: form_->showMinimized(); break;
-      case FrameState::Maximized: form_->showMaximized(); break;
+      case FrameState::Normal:
+        form_->showNormal();
+        break;
+      case FrameState::Minimized:
+        form_->showMinimized();
+        break;
+      case FrameState::Maximized:
+        form_->showMaximized();
+        break;
     }
     return;
   }
@@ -77,8 +95,7 @@ void TlqLacquerForm::SetFrameState(FrameState state) {
   if (!(state == FrameState::Minimized && IsMainForm())) frameState_ = state;
   switch (state) {
     case FrameState::Normal:
-      if (old == FrameState::Maximized && rolledUp_ && !wasRolledUpAtMaximize_)
-        SetRolledUp(false);
+      if (old == FrameState::Maximized && rolledUp_ && !wasRolledUpAtMaximize_) SetRolledUp(false);
       wasRolledUpAtMaximize_ = false;
       Restore();
       break;
@@ -137,8 +154,8 @@ void TlqLacquerForm::Restore() {
     firstPlacementPending_ = false;
     if (PositionInMonitor != TlqPositionInMonitor::lqpDefault) {
       const bool whole = PositionInMonitor == TlqPositionInMonitor::lqpScreenCenter;
-      const Point p = CentreInArea(screens_->MonitorRect(target, !whole), target.width(),
-                                   target.height());
+      const Point p =
+          CentreInArea(screens_->MonitorRect(target, !whole), target.width(), target.height());
       target = RectFromSize(p.x, p.y, target.width(), target.height());
     }
   }
@@ -211,7 +228,9 @@ void TlqLacquerForm::StartFadeIn() {
   });
 }
 
-bool TlqLacquerForm::IsFormActive() const { return form_ && form_->isActiveWindow(); }
+bool TlqLacquerForm::IsFormActive() const {
+  return form_ && form_->isActiveWindow();
+}
 
 void TlqLacquerForm::UpdateActivation(bool animate) {
   const bool active = IsFormActive();

@@ -9,14 +9,16 @@ namespace lq {
 
 namespace {
 
-Rect ToRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
+Rect ToRect(const QRect& r) {
+  return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+}
 
 // Squared distance from the window's centre to the screen: 0 when the centre is on it.
 long long DistanceTo(const QRect& screen, int cx, int cy) {
-  const long long dx = cx < screen.left() ? screen.left() - cx
+  const long long dx = cx < screen.left()    ? screen.left() - cx
                        : cx > screen.right() ? cx - screen.right()
                                              : 0;
-  const long long dy = cy < screen.top() ? screen.top() - cy
+  const long long dy = cy < screen.top()      ? screen.top() - cy
                        : cy > screen.bottom() ? cy - screen.bottom()
                                               : 0;
   return dx * dx + dy * dy;

@@ -16,7 +16,9 @@
 namespace lq::test {
 
 // Button images in active picture 0: normal, hover, down, restore, restore hover in a row.
-inline Rect ButtonCell(int row, int column) { return RectFromSize(column * 21, row * 21, 21, 21); }
+inline Rect ButtonCell(int row, int column) {
+  return RectFromSize(column * 21, row * 21, 21, 21);
+}
 
 inline ObjectSpec StdButton(const char* name, TlqStdCommand command, int row) {
   ObjectSpec s;
@@ -80,10 +82,11 @@ inline FrameSkin ProgramLikeSkin(bool withMask = true) {
   }
   skin.autorenderinginactiveimage = true;
   skin.inactiveeffect = ieGrayScale;
-  skin.objects = {StdButton("closebutton", cmClose, 0),  StdButton("maxbutton", cmMaximize, 1),
-                  StdButton("minbutton", cmMinimize, 2), StdButton("rollupbutton", cmRollUp, 3),
-                  StdButton("sysmenubutton", cmSysMenu, 4), CaptionObject(),
-                  StdButton("traybutton", cmMinimizeToTray, 5)};
+  skin.objects = {
+      StdButton("closebutton", cmClose, 0),        StdButton("maxbutton", cmMaximize, 1),
+      StdButton("minbutton", cmMinimize, 2),       StdButton("rollupbutton", cmRollUp, 3),
+      StdButton("sysmenubutton", cmSysMenu, 4),    CaptionObject(),
+      StdButton("traybutton", cmMinimizeToTray, 5)};
   skin.objects[4].skinrect = RectFromSize(0, 84, 14, 12);
   return skin;
 }
