@@ -95,7 +95,7 @@ void TlqLacquerForm::UpdateObjectVisibility() {
   for (auto& o : objects_) {
     if (!IsCaptionButton(*o)) continue;
     const TlqStdCommand command = CommandOf(*o);
-    bool enabled = o->enabled;
+    bool enabled = true;  // close and custom buttons are only ever disabled by hiding
     if (hideCaptionButtons_) {
       enabled = false;
     } else {

@@ -321,6 +321,13 @@ bool TlqLacquerForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Leave:
       OnLeave();
       break;
+    case QEvent::CursorChange:
+      // The form's own cursor (set by its owner) is what the client area shows.
+      if (!settingCursor_) {
+        formCursor_ = form_->cursor();
+        hadCursor_ = form_->testAttribute(Qt::WA_SetCursor);
+      }
+      break;
     case QEvent::Close:
       pollTimer_.stop();
       break;

@@ -325,6 +325,7 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   QPoint manualMoveOffset_;
   QCursor formCursor_;
   bool hadCursor_ = false;
+  bool settingCursor_ = false;  // the frame itself changes the form's cursor
 };
 
 }  // namespace lq

@@ -99,18 +99,18 @@ int TlqLacquerForm::HitTest(int x, int y) const {
 }
 
 void TlqLacquerForm::UpdateCursor(int code) {
+  settingCursor_ = true;
   if (IsSizingCode(code)) {
     form_->setCursor(CursorFor(code));
-    return;
-  }
-  if (code == HTCLIENT || UseFormCursorInNCArea) {
+  } else if (code == HTCLIENT || UseFormCursorInNCArea) {
     if (hadCursor_)
       form_->setCursor(formCursor_);
     else
       form_->unsetCursor();
-    return;
+  } else {
+    form_->setCursor(Qt::ArrowCursor);
   }
-  form_->setCursor(Qt::ArrowCursor);
+  settingCursor_ = false;
 }
 
 // --- objects under the mouse ------------------------------------------------------------------
@@ -233,7 +233,8 @@ bool TlqLacquerForm::OnMouseEvent(QMouseEvent* e) {
       } else if (hotIndex_ != -1) {
         TestHot(-1, -1, true);
       }
-      if (e->buttons() == Qt::NoButton) UpdateCursor(code);
+      // The hover just changed; the cursor follows the code for the new state.
+      if (e->buttons() == Qt::NoButton) UpdateCursor(HitTest(x, y));
       return nonClient;
     }
     case QEvent::MouseButtonPress: {

@@ -48,6 +48,10 @@ QString TlqLacquerForm::CaptionText() const {
 
 void TlqLacquerForm::UpdateFrame() {
   if (!skinReady_) return;
+  if (form_) {
+    frameWidth_ = form_->width();
+    frameHeight_ = form_->height();
+  }
   if (skinnable_) {
     metrics_ = ComputeFrameMetrics(skin_->info, frameWidth_, frameHeight_);
     LayoutObjects();
@@ -222,6 +226,7 @@ QImage TlqLacquerForm::ComposeDefaultCaption() {
 
 void TlqLacquerForm::PaintFrame(QPainter& p) {
   if (!skinnable_ || !form_) return;
+  if (form_->size() != QSize(frameWidth_, frameHeight_)) OnSizeChanged();
   const int w = frameWidth_;
   const int h = frameHeight_;
   p.save();
