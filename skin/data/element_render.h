@@ -1,0 +1,41 @@
+#pragma once
+// One control element of a loaded skin composed at a size, the way a skinned control of
+// that element draws itself: the element's corner points decide how it may be sized (its
+// slice mode), then the nine-part image or a three-part strip is built from its picture.
+
+#include <string>
+
+#include "skin/data/bitmap.h"
+#include "skin/data/descriptors.h"
+#include "skin/data/skin_data.h"
+
+namespace lq {
+
+// How an element image may be sized, from its corner points.
+enum SliceMode {
+  kSliceNone = -1,       // skinrect is empty
+  kSliceFixed = 0,       // the element's own size only
+  kSliceBoth = 1,        // rightbottompoint set: both ways
+  kSliceHorizontal = 2,  // righttoppoint set: width only
+  kSliceVertical = 3,    // leftbottompoint set: height only
+};
+
+int SliceModeOf(const TlqDataSkinCustomControl& element);
+
+// The size a control of this element takes when asked for width x height: a fixed element
+// forces its size, a horizontal one its height, a vertical one its width.
+void FitElementSize(const TlqDataSkinCustomControl& element, int& width, int& height);
+
+struct ElementImage {
+  Bitmap image;
+  int sliceMode = kSliceNone;
+};
+
+// Composes element `name` (a control of `skin`) from its rectangle `rectKey` (its skinrect
+// when empty, else any rectangle key of the element such as "activeskinrect") at the fitted
+// size. False with a message when the element, its picture or the rectangle is missing or
+// unusable.
+bool RenderControlElement(const TlqSkinData& skin, const std::string& name, int width, int height,
+                          const std::string& rectKey, ElementImage& out, std::string& error);
+
+}  // namespace lq

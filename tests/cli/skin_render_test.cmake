@@ -1,0 +1,38 @@
+# End to end: pack the test skin with longtail-cli, render elements from it, check the PNG
+# and the exit codes of bad requests. Run with -DCLI=... -DSKIN_INI=... -DWORK=...
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+
+function(run expected_rc)
+  execute_process(COMMAND "${CLI}" ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err)
+  if(NOT rc EQUAL expected_rc)
+    message(FATAL_ERROR "longtail-cli ${ARGN}: exit ${rc}, expected ${expected_rc}\n${out}${err}")
+  endif()
+  set(last_out "${out}" PARENT_SCOPE)
+  set(last_err "${err}" PARENT_SCOPE)
+endfunction()
+
+run(0 skin pack "${SKIN_INI}" -o "${WORK}/basic.skin")
+run(0 skin render "${WORK}/basic.skin" button 60 30 -o "${WORK}/button.png")
+if(NOT last_out MATCHES "60x30, sized both ways")
+  message(FATAL_ERROR "unexpected report: ${last_out}")
+endif()
+file(READ "${WORK}/button.png" signature LIMIT 8 HEX)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "not a PNG file: ${signature}")
+endif()
+run(0 skin render "${WORK}/basic.skin" button 60 30 --rect activeskinrect -o "${WORK}/hot.png")
+
+run(2 skin render "${WORK}/basic.skin" button 0 30 -o "${WORK}/x.png")
+run(2 skin render "${WORK}/basic.skin" button 60 -o "${WORK}/x.png")
+run(2 skin render "${WORK}/basic.skin" button 60 30)
+run(1 skin render "${WORK}/basic.skin" nosuch 60 30 -o "${WORK}/x.png")
+if(NOT last_err MATCHES "no control element named \"nosuch\"")
+  message(FATAL_ERROR "unexpected error text: ${last_err}")
+endif()
+run(1 skin render "${WORK}/missing.skin" button 60 30 -o "${WORK}/x.png")
+run(1 skin render "${WORK}/basic.skin" button 60 30 -o "${WORK}/no/such/dir/x.png")
+if(EXISTS "${WORK}/x.png")
+  message(FATAL_ERROR "a failed render left an output file")
+endif()
