@@ -7,8 +7,10 @@
 #include "skin/data/blit.h"
 #include "skin/data/effects.h"
 #include "skin/data/image_compose.h"
-#include "skin/frame/frame_text.h"
 #include "skin/frame/lacquer_form.h"
+#include "skin/qt/bridge.h"
+#include "skin/qt/fonts.h"
+#include "skin/qt/text.h"
 
 namespace lq {
 
@@ -101,7 +103,7 @@ Bitmap TlqSkinCaptionObject::AnimationFrame(int n) const {
 }
 
 void TlqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeStyle) const {
-  QImage image = BitmapImage(target);
+  QImage image = BitmapAsQImage(target);
   QPainter painter(&image);
   if (frame_.OnCaptionPaint) {
     frame_.OnCaptionPaint(painter, QRect(ox, oy, ObjectRect.width(), ObjectRect.height()), active);
@@ -110,7 +112,10 @@ void TlqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeS
   const QString title = frame_.CaptionText();
   const Rect tr = TextRect();
   if (title.isEmpty() || caption.textrect.isEmpty()) return;
-  const QFont font = SkinFont(caption.fontname, caption.fontheight, caption.fontstyle);
+  QFont font =
+      SkinFont(QString::fromStdString(caption.fontname), caption.fontheight, caption.fontstyle);
+  // Skin text is drawn crisp, in exactly the colours the skin names.
+  font.setStyleStrategy(QFont::NoAntialias);
   const QFontMetrics metrics(font);
   const QString text = TrimWideToWidth(metrics, title, tr.width());
   const int tw = metrics.horizontalAdvance(text);

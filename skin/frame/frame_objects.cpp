@@ -10,6 +10,7 @@
 #include "skin/data/effects.h"
 #include "skin/data/vector_glyphs.h"
 #include "skin/frame/lacquer_form.h"
+#include "skin/qt/bridge.h"
 
 namespace lq {
 
@@ -87,10 +88,6 @@ void TlqActiveSkinObject::MouseLeave() {
   emit frame_.OnMouseLeaveEvent(QString::fromStdString(IDName));
 }
 
-static QRect ToQRect(const Rect& r) {
-  return QRect(r.left, r.top, r.width(), r.height());
-}
-
 void TlqActiveSkinObject::MouseDown(int x, int y, MouseButton button) {
   emit frame_.OnMouseDownEvent(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect),
                                int(button));
@@ -160,8 +157,7 @@ void TlqActiveSkinObject::Draw(ObjectCanvas& canvas, bool inFrame) {
 
 void TlqUserObject::Draw(ObjectCanvas& canvas, bool) {
   if (!canvas.bitmap) return;
-  Bitmap& b = *canvas.bitmap;
-  QImage image(b.bits(), b.width(), b.height(), b.stride(), QImage::Format_BGR888);
+  QImage image = BitmapAsQImage(*canvas.bitmap);
   QPainter painter(&image);
   painter.translate(-canvas.origin.x, -canvas.origin.y);
   emit frame_.OnPaintEvent(QString::fromStdString(IDName), &painter, ToQRect(ObjectRect));
@@ -272,8 +268,7 @@ void TlqSkinStdButtonObject::DrawIcon(ObjectCanvas& canvas) {
   QIcon icon = frame_.Form()->windowIcon();
   if (icon.isNull()) icon = QApplication::windowIcon();
   if (icon.isNull()) return;
-  Bitmap& b = *canvas.bitmap;
-  QImage image(b.bits(), b.width(), b.height(), b.stride(), QImage::Format_BGR888);
+  QImage image = BitmapAsQImage(*canvas.bitmap);
   QPainter painter(&image);
   painter.drawPixmap(ObjectRect.left - canvas.origin.x, ObjectRect.top - canvas.origin.y,
                      icon.pixmap(16, 16));

@@ -8,8 +8,9 @@
 #include "skin/data/effects.h"
 #include "skin/data/mask_region.h"
 #include "skin/frame/caption_object.h"
-#include "skin/frame/frame_text.h"
 #include "skin/frame/lacquer_form.h"
+#include "skin/qt/bridge.h"
+#include "skin/qt/text.h"
 
 namespace lq {
 
@@ -31,11 +32,11 @@ FrameFlags EdgeFlags(const FrameSkin& skin) {
 }
 
 QImage ToImage(const Bitmap& b) {
-  return BitmapImage(b);
+  return BitmapAsQImage(b);
 }
 
 Color ToColor(const QColor& c) {
-  return RGB(c.red(), c.green(), c.blue());
+  return FromQColor(c);
 }
 
 }  // namespace
@@ -193,7 +194,7 @@ QImage TlqLacquerForm::ComposeDefaultCaption() {
   }
   const bool active = IsFormActive();
   {
-    QImage image = BitmapImage(band);
+    QImage image = BitmapAsQImage(band);
     QPainter p(&image);
     const QRect captionRect(left - 3, 0, right - left, ch);
     if (OnCaptionPaint) {

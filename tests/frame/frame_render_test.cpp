@@ -9,7 +9,8 @@
 #include "skin/data/image_compose.h"
 #include "skin/data/vector_glyphs.h"
 #include "skin/frame/caption_object.h"
-#include "skin/frame/frame_text.h"
+#include "skin/qt/fonts.h"
+#include "skin/qt/text.h"
 
 namespace lq {
 namespace {
@@ -157,7 +158,9 @@ TEST_F(FrameRender, LongTitleEndsWithDotsBeforeTheMinimizeButton) {
   EXPECT_GT(text.count, 100);
   EXPECT_LT(text.maxX + 1, minLeft);  // the shadow ends before the button too
   const auto* caption = frame->FirstCaption();
-  const QFontMetrics m(SkinFont("Arial", 16, fsBold));
+  QFont font = SkinFont("Arial", 16, fsBold);
+  font.setStyleStrategy(QFont::NoAntialias);
+  const QFontMetrics m(font);
   const QString shown = TrimWideToWidth(m, title, caption->TextRect().width());
   EXPECT_TRUE(shown.endsWith("..."));
   EXPECT_LE(m.horizontalAdvance(shown), caption->TextRect().width());
