@@ -125,5 +125,30 @@ TEST_F(MenuPaint, MorphingStepsByAFifthEvery20Ms) {
   EXPECT_LT(ColorB(c), 245);
 }
 
+TEST_F(MenuPaint, ItemAnimationRunsItsFramesForwardAndBackward) {
+  MenuSkin s = testing::ProgramLikeMenuSkin();
+  s.item->framecount = 3;
+  s.item->animateskinrect = {0, 0, 89, 66};  // three frames stacked vertically
+  s.item->animateinterval = 30;
+  s.item->inactiveanimation = true;
+  menu->Popup(nullptr, std::make_shared<MenuSkin>(s), false, &items, QRect(10, 10, 0, 0), 0);
+  TlqSkinPopupWindow* w = menu->TopWindow();
+  TlqSkinMenuItem* first = w->Item(0);
+  clock->advance(30);
+  EXPECT_EQ(first->frame, 1);
+  // Frame 2 is the picture's second band: the highlighted colour of the test skin.
+  clock->advance(30);
+  EXPECT_EQ(first->frame, 2);
+  EXPECT_EQ(w->Render().pixel(first->rect.left + 1, first->rect.top + 1), RGB(60, 100, 200));
+  clock->advance(60);
+  EXPECT_EQ(first->frame, 4);  // past the last frame: the plain highlighted image
+  clock->advance(30);
+  EXPECT_FALSE(w->MorphTimerActive());
+  w->KeyDown(Qt::Key_Down, {});  // the highlight moves on: frames run backwards
+  EXPECT_EQ(first->frame, 4);
+  clock->advance(4 * 30);
+  EXPECT_EQ(first->frame, 0);
+}
+
 }  // namespace
 }  // namespace lq
