@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
+#include "skin/frame/lacquer_form.h"
 #include "skin/frame/menu_frame.h"
+#include "skin/frame/menu_frame_link.h"
 #include "skin/frame/popup_window.h"
 
 namespace lq {
@@ -22,13 +24,25 @@ TlqSkinPopupMenu::~TlqSkinPopupMenu() {
   }
 }
 
+namespace {
+
+// The menus of the form the widget belongs to; a form whose frame has no menus yet gets them.
+FrameMenus* MenusOfForm(const QWidget* widget) {
+  if (FrameMenus* menus = FrameMenus::Find(widget)) return menus;
+  if (TlqLacquerForm* frame = TlqLacquerForm::FindFrame(widget->window()))
+    return AttachFrameMenus(*frame);
+  return nullptr;
+}
+
+}  // namespace
+
 FrameMenus* TlqSkinPopupMenu::FindFrame() const {
   if (Frame) return Frame;
-  if (Form) return FrameMenus::Find(Form);
+  if (Form) return MenusOfForm(Form);
   // The owner when it is a form, else the owner's owner when that is a form; a control
   // owner leads to the window it sits in.
   for (QObject* o = parent(); o; o = o->parent()) {
-    if (auto* w = qobject_cast<QWidget*>(o)) return FrameMenus::Find(w);
+    if (auto* w = qobject_cast<QWidget*>(o)) return MenusOfForm(w);
   }
   return nullptr;
 }

@@ -97,5 +97,18 @@ TEST_F(FrameSystemMenu, TrayMenuRestoresAndCloses) {
   EXPECT_EQ(menus->SkinMenu().TopWindow()->ScreenRect().bottom(), 739);
 }
 
+TEST(FrameMenusLookup, APopupMenuOnAFramedFormGivesTheFrameItsMenus) {
+  QWidget form;
+  auto* frame = new TlqLacquerForm(&form);
+  QWidget list(&form);
+  TlqSkinPopupMenu popup(&list);  // owned by a control of the form
+  popup.Items.Add("A");
+  EXPECT_EQ(FrameMenus::Find(&form), nullptr);
+  FrameMenus* menus = popup.FindFrame();
+  ASSERT_TRUE(menus);
+  EXPECT_EQ(menus, FrameMenus::Find(&form));
+  EXPECT_EQ(menus->Form(), frame->Form());
+}
+
 }  // namespace
 }  // namespace lq
