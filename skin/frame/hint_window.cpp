@@ -100,7 +100,6 @@ void TlqSkinHintWindow::ActivateHint(const QRect& r, const QString& text) {
   else
     clearMask();
   show();
-  raise();
   update();
   if (hint_.AlphaBlend && hint_.AlphaBlendAnimation) {
     // Fade in by steps of 20, one whenever more than 3 ms have passed.

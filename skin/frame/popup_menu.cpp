@@ -13,7 +13,7 @@ TlqSkinPopupMenu::TlqSkinPopupMenu(QObject* owner) : QObject(owner) {}
 
 TlqSkinPopupMenu::~TlqSkinPopupMenu() {
   // An open menu must not outlive the items it shows.
-  if (FrameMenus* frame = FindFrame()) {
+  if (FrameMenus* frame = Lookup(false)) {
     TlqSkinMenu& menu = frame->SkinMenu();
     for (int i = 0; i < menu.WindowCount(); ++i) {
       if (menu.Window(i)->Source() == &Items) {
@@ -27,8 +27,9 @@ TlqSkinPopupMenu::~TlqSkinPopupMenu() {
 namespace {
 
 // The menus of the form the widget belongs to; a form whose frame has no menus yet gets them.
-FrameMenus* MenusOfForm(const QWidget* widget) {
+FrameMenus* MenusOfForm(const QWidget* widget, bool attach) {
   if (FrameMenus* menus = FrameMenus::Find(widget)) return menus;
+  if (!attach) return nullptr;
   if (TlqLacquerForm* frame = TlqLacquerForm::FindFrame(widget->window()))
     return AttachFrameMenus(*frame);
   return nullptr;
@@ -37,12 +38,16 @@ FrameMenus* MenusOfForm(const QWidget* widget) {
 }  // namespace
 
 FrameMenus* TlqSkinPopupMenu::FindFrame() const {
+  return Lookup(true);
+}
+
+FrameMenus* TlqSkinPopupMenu::Lookup(bool attach) const {
   if (Frame) return Frame;
-  if (Form) return MenusOfForm(Form);
+  if (Form) return MenusOfForm(Form, attach);
   // The owner when it is a form, else the owner's owner when that is a form; a control
   // owner leads to the window it sits in.
   for (QObject* o = parent(); o; o = o->parent()) {
-    if (auto* w = qobject_cast<QWidget*>(o)) return MenusOfForm(w);
+    if (auto* w = qobject_cast<QWidget*>(o)) return MenusOfForm(w, attach);
   }
   return nullptr;
 }

@@ -50,6 +50,8 @@ class TlqSkinPopupMenu : public QObject {
 
  private:
   bool Show(const QRect& r, bool popupUp, QObject* openingControl, bool needSkin);
+  // attach: a framed form without menus gets them (never while being destroyed).
+  FrameMenus* Lookup(bool attach) const;
 
   QPoint popupPoint_;
 };

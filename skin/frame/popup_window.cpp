@@ -114,7 +114,6 @@ void TlqSkinPopupWindow::ShowAt(const QPoint& topLeft) {
   screenRect_ = QRect(topLeft, QSize(size_.width, size_.height));
   move(topLeft);
   show();
-  raise();
   mouseTimer_->start(kMousePollMs);
 }
 

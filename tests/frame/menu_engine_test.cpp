@@ -313,6 +313,16 @@ TEST_F(MenuFixture, MenuWithoutShownItemsOpensNothingAndLeavesMenuMode) {
   EXPECT_FALSE(engine().Visible());
 }
 
+TEST_F(MenuFixture, DestroyingAnOpenPopupMenuClosesItsWindows) {
+  auto popup = std::make_unique<TlqSkinPopupMenu>(form.get());
+  FillResultMenu(*popup, nullptr);
+  popup->Popup(10, 10);
+  ASSERT_TRUE(engine().Visible());
+  popup.reset();
+  EXPECT_FALSE(engine().Visible());
+  EXPECT_FALSE(menus->SkinMenuOpen());
+}
+
 TEST_F(MenuFixture, ContextMenuOfAControlNeedsASkin) {
   TlqSkinPopupMenu popup(form.get());
   FillResultMenu(popup, nullptr);
