@@ -474,7 +474,12 @@ void TlqSkinPopupWindow::paintEvent(QPaintEvent*) {
 }
 
 void TlqSkinPopupWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) ReleaseAt(event->position().toPoint());
+  if (event->button() != Qt::LeftButton) return;
+  // A quick click may come before the next mouse poll has seen the cursor there.
+  const QPoint p = event->position().toPoint();
+  HoverAt(p);
+  lastCursor_ = screenRect_.topLeft() + p;
+  if (!closed_) ReleaseAt(p);
 }
 
 void TlqSkinPopupWindow::wheelEvent(QWheelEvent* event) {

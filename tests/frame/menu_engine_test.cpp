@@ -182,6 +182,19 @@ TEST_F(MenuFixture, MouseHoverHighlightsAndReleaseClicks) {
   EXPECT_FALSE(engine().Visible());
 }
 
+TEST_F(MenuFixture, AQuickClickBeforeTheNextPollClicksTheItemUnderTheMouse) {
+  std::vector<QString> ran;
+  TlqSkinPopupMenu popup(form.get());
+  FillResultMenu(popup, &ran);
+  popup.Popup(50, 50);
+  TlqSkinPopupWindow* w = top();
+  const Rect r = w->Item(4)->rect;
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(r.left + 5, r.top + 5),
+                      QPointF(itemCentre(w, 4)), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &release);
+  EXPECT_EQ(ran, std::vector<QString>{QString::fromUtf8("到百度搜索")});
+}
+
 TEST_F(MenuFixture, ClicksMovesAndDeactivationOfTheFormCloseTheMenu) {
   TlqSkinPopupMenu popup(form.get());
   FillResultMenu(popup, nullptr);
