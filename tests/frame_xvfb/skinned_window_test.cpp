@@ -63,17 +63,30 @@ class SkinnedWindowOnX : public ::testing::Test {
 TEST_F(SkinnedWindowOnX, AppearsWithTheSkinnedFrameAndTheMasksShape) {
   ASSERT_TRUE(frame->SkinReady());
   EXPECT_EQ(form.size(), QSize(508, 331));
-  const QImage shot = Screen();
-  const qreal dpr = shot.width() / 700.0;
   const QImage expected = frame->RenderWindow();
   const QPoint origin = form.geometry().topLeft();
+  const QList<QPoint> inside = {QPoint(100, 2), QPoint(form.width() / 2, 20), QPoint(2, 200),
+                                QPoint(form.width() - 2, 200), QPoint(300, form.height() - 2)};
+  // The X server shows the last flushed paint: wait (up to 3 s on a busy machine) until the
+  // window's pixels have arrived.
+  QImage shot;
+  qreal dpr = 1;
+  auto screenPixel = [&](int x, int y) {
+    return QColor(shot.pixel(int((origin.x() + x) * dpr), int((origin.y() + y) * dpr)));
+  };
+  for (int attempt = 0; attempt < 60; ++attempt) {
+    shot = Screen();
+    dpr = shot.width() / 700.0;
+    bool arrived = true;
+    for (QPoint p : inside)
+      if (screenPixel(p.x(), p.y()) != QColor(expected.pixel(p))) arrived = false;
+    if (arrived) break;
+    QTest::qWait(50);
+  }
   if (const char* docs = std::getenv("LONGTAIL_SCREENSHOT_DIR")) {
     QDir().mkpath(docs);
     shot.save(QString(docs) + QString("/frame-xvfb-scale%1.png").arg(int(dpr)));
   }
-  auto screenPixel = [&](int x, int y) {
-    return QColor(shot.pixel(int((origin.x() + x) * dpr), int((origin.y() + y) * dpr)));
-  };
   const Region& region = frame->WindowRegion();
   int cut = 0;
   for (int y = 0; y < 6; ++y)
@@ -90,8 +103,7 @@ TEST_F(SkinnedWindowOnX, AppearsWithTheSkinnedFrameAndTheMasksShape) {
     }
   EXPECT_GT(cut, 0);  // the program's mask rounds the top corners
   // Inside the frame the screen shows what the frame paints.
-  for (QPoint p : {QPoint(100, 2), QPoint(form.width() / 2, 20), QPoint(2, 200),
-                   QPoint(form.width() - 2, 200), QPoint(300, form.height() - 2)})
+  for (QPoint p : inside)
     EXPECT_EQ(screenPixel(p.x(), p.y()), QColor(expected.pixel(p))) << p.x() << "," << p.y();
 }
 
