@@ -510,6 +510,25 @@ TEST_F(EmbeddedSkin, EveryStateHasAnImageOfItsOwn) {
   EXPECT_EQ(v.activedownbuttonrect.height(), dec.height());
 }
 
+TEST_F(EmbeddedSkin, CheckMarksAreTransparentAroundTheirBox) {
+  // Check images are drawn with their bottom-left pixel's colour as transparent: all four
+  // corners carry that colour, and the box inside does not.
+  for (const char* name : {"checkbox", "radiobox"}) {
+    const auto& d = Control<TlqDataSkinCheckRadioControl>(name);
+    const Bitmap& pic = Picture(d.pictureindex);
+    for (const Rect& r : {d.checkimagerect, d.uncheckimagerect, d.activecheckimagerect,
+                          d.activeuncheckimagerect, d.unenabledcheckimagerect}) {
+      const Color key = pic.pixel(r.left, r.bottom - 1);
+      EXPECT_EQ(pic.pixel(r.left, r.top), key) << name;
+      EXPECT_EQ(pic.pixel(r.right - 1, r.top), key) << name;
+      EXPECT_EQ(pic.pixel(r.right - 1, r.bottom - 1), key) << name;
+      const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+      for (int y = cy - 3; y <= cy + 3; ++y)
+        for (int x = cx - 3; x <= cx + 3; ++x) EXPECT_NE(pic.pixel(x, y), key) << name;
+    }
+  }
+}
+
 TEST_F(EmbeddedSkin, TransparentPartsUseTheirKeyColour) {
   const auto& sp = Control<TlqDataSkinSplitterControl>("vsplitter");
   const Bitmap& pic = Picture(sp.pictureindex);

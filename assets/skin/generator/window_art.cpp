@@ -21,8 +21,10 @@ Bitmap CheckImage(bool radio, CheckState s, bool checked, int w, int h) {
   using namespace palette;
   Bitmap img(w, h);
   img.fill(kPanelFace);
-  BoxStyle box{radio ? w / 2.0 : 2.5, kAllCorners,
-               RGB(112, 150, 202),    {{0, RGB(255, 255, 255)}, {1, RGB(220, 234, 250)}},
+  // The corner pixels stay pure panel face: controls draw these images with the colour of
+  // their bottom-left pixel as the transparent colour.
+  BoxStyle box{radio ? w / 2.0 : 3.0, kAllCorners,
+               RGB(112, 150, 202),    {{0, RGB(255, 255, 255)}, {1, RGB(214, 230, 250)}},
                RGB(255, 255, 255),    0.5};
   Color mark = RGB(30, 84, 168);
   if (s == CheckState::Hot) {
