@@ -214,10 +214,10 @@ QRect TlqSkinCheckRadioBox::CaptionRect() const {
 void TlqSkinCheckRadioBox::DrawCaption(QPainter& p, const QRect& r, Color color, int flags) {
   if (Caption_.isEmpty()) return;
   p.setFont(CaptionFont());
-  p.setPen(ToQColor(color));
+  p.setPen(ControlColor(color));
   p.drawText(r, flags, Caption_);
   if (Focused()) {
-    p.setPen(QPen(ToQColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
     p.drawRect(r.adjusted(-2, -1, 1, 0));
   }
 }
@@ -245,14 +245,14 @@ void TlqSkinCheckRadioBox::PaintFlat(QPainter& p) {
 void TlqSkinCheckRadioBox::PaintFlatDefault(QPainter& p) {
   const int top = height() / 2 - kDefaultBox / 2;
   const Color frame = mouseInside_ ? kDefaultNavy : clBtnShadow;
-  DrawFrame3D(p, QRect(kCheckLeft, top, kDefaultBox, kDefaultBox), frame, frame);
+  DrawControlFrame(p, QRect(kCheckLeft, top, kDefaultBox, kDefaultBox), frame, frame);
   Color mark = isEnabled() ? RGB(0, 0, 0) : clBtnShadow;
   if (State_ == cbGrayed) mark = kSysGrayText;
   if (State_ != cbUnchecked) {
     if (Radio_)
-      DrawRadioDot(p, 7, height() / 2 - 3, mark);
+      DrawRadioDot(p, 7, height() / 2 - 3, ControlColor(mark));
     else
-      DrawCheckMark(p, 7, height() / 2 - 4, mark);
+      DrawCheckMark(p, 7, height() / 2 - 4, ControlColor(mark));
   }
   const Color text = isEnabled() ? DefaultFont().color : clBtnShadow;
   const int flags = WordWrap_ ? int(Qt::TextWordWrap) : int(Qt::AlignVCenter | Qt::TextSingleLine);

@@ -1,30 +1,17 @@
 #include "skin/controls/control_style.h"
 
-#include <QFontMetricsF>
-#include <cmath>
+#include "skin/qt/fonts.h"
 
 namespace lq {
 
 QFont MakeQFont(const QString& name, int height, TFontStyles style) {
-  QFont font(name);
-  font.setBold(style & fsBold);
-  font.setItalic(style & fsItalic);
-  font.setUnderline(style & fsUnderline);
-  font.setStrikeOut(style & fsStrikeOut);
+  // Face names the skin and the forms ask for map to installed faces.
+  static const bool substituted = (InstallSkinFontSubstitutions(), true);
+  Q_UNUSED(substituted);
+  QFont font = SkinFont(name, height, style);
   // Control texts are drawn crisp, as the desktop draws small UI fonts: exact
   // colours, and the same pixels on every machine.
   font.setStyleStrategy(QFont::NoAntialias);
-  if (height < 0) {
-    font.setPixelSize(-height);
-  } else if (height > 0) {
-    // A cell height includes the internal leading: scale the em size so that
-    // ascent + descent come out at the requested height.
-    constexpr int kReference = 100;
-    font.setPixelSize(kReference);
-    const QFontMetricsF metrics(font);
-    const qreal cell = metrics.ascent() + metrics.descent();
-    font.setPixelSize(std::max(1, int(std::lround(height * kReference / cell))));
-  }
   return font;
 }
 
@@ -54,7 +41,7 @@ Color ResolveColor(Color c) {
   }
 }
 
-QColor ToQColor(Color c) {
+QColor ControlColor(Color c) {
   const Color r = ResolveColor(c);
   return QColor(ColorR(r), ColorG(r), ColorB(r));
 }

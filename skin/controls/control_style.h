@@ -35,7 +35,7 @@ constexpr Color kSysGrayText = SystemColor(17);
 // Plain colours pass through; system colours resolve to the desktop palette the
 // program imitates.
 Color ResolveColor(Color c);
-QColor ToQColor(Color c);
+QColor ControlColor(Color c);
 
 // Fills of the default look for hot and pressed parts, framed navy.
 constexpr Color kDefaultNavy = RGB(0, 0, 128);

@@ -240,7 +240,7 @@ void TlqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active,
       HasElementGeometry() && Picture()) {
     // A three-part image at the element's height, stretched to the button's.
     QImage element(canvas.width(), Geometry().skinHeight(), QImage::Format_RGB32);
-    element.fill(ToQColor(clBtnFace));
+    element.fill(ControlColor(clBtnFace));
     DrawElementImage(element, skinRect);
     QPainter(&canvas).drawImage(canvas.rect(), element);
   } else {
@@ -253,13 +253,13 @@ void TlqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active,
   if (!UseSkinSize_ && SliceMode() != kSliceBoth)
     client.setBottom(client.bottom() + height() - Geometry().skinHeight());
   if (look_.showfocus && Focused()) {
-    p.setPen(QPen(ToQColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
     p.drawRect(client.adjusted(0, 0, -1, -1));
   }
   bool drawDefault = true;
   if (OnPaint) OnPaint(p, client, drawDefault, active, down);
   if (!drawDefault) return;
-  p.setPen(ToQColor(StateFontColor()));
+  p.setPen(ControlColor(StateFontColor()));
   DrawGlyphAndCaption(p, client, down);
 }
 
@@ -279,7 +279,7 @@ void TlqSkinButton::DrawDefault(QImage& canvas) {
   else
     DrawFramedFill(p, canvas.rect(), clBtnShadow, clBtnFace);
   p.setFont(MakeQFont(DefaultFont()));
-  p.setPen(ToQColor(isEnabled() ? DefaultFont().color : clBtnShadow));
+  p.setPen(ControlColor(isEnabled() ? DefaultFont().color : clBtnShadow));
   DrawGlyphAndCaption(p, canvas.rect(), down);
 }
 
@@ -297,8 +297,8 @@ void TlqSkinButton::paintEvent(QPaintEvent* e) {
   int w = width(), h = height();
   FitSizeToSkin(w, h);
   QImage normal(size(), QImage::Format_RGB32), active(size(), QImage::Format_RGB32);
-  normal.fill(ToQColor(clBtnFace));
-  active.fill(ToQColor(clBtnFace));
+  normal.fill(ControlColor(clBtnFace));
+  active.fill(ControlColor(clBtnFace));
   DrawState(normal, Geometry().skinrect, false, false);
   DrawState(active, look_.activeskinrect, true, false);
   TlqEffectBmp blend(FromImage(normal));
@@ -599,11 +599,11 @@ void TlqSkinXFormButton::PaintOwnImage(QPainter& p) {
   else if (hot)
     color = DefActiveFontColor;
   QImage buffer(size(), QImage::Format_RGB32);
-  buffer.fill(ToQColor(clBtnFace));
+  buffer.fill(ControlColor(clBtnFace));
   QPainter bp(&buffer);
   bp.drawImage(0, 0, *image);
   bp.setFont(MakeQFont(DefaultFont()));
-  bp.setPen(ToQColor(color));
+  bp.setPen(ControlColor(color));
   DrawGlyphAndCaption(bp, buffer.rect(), down);
   bp.end();
   p.drawImage(0, 0, buffer);

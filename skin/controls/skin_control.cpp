@@ -55,7 +55,7 @@ void TlqSkinControl::AlignControls() {
 }
 
 void TlqSkinControl::DrawDefault(QImage& canvas) {
-  canvas.fill(ToQColor(clBtnFace));
+  canvas.fill(ControlColor(clBtnFace));
 }
 
 void TlqSkinControl::DrawSkin(QImage& canvas) {
@@ -64,7 +64,7 @@ void TlqSkinControl::DrawSkin(QImage& canvas) {
 
 void TlqSkinControl::PaintBuffered(QPainter& painter) {
   QImage buffer(size(), QImage::Format_RGB32);
-  buffer.fill(ToQColor(clBtnFace));
+  buffer.fill(ControlColor(clBtnFace));
   if (IsBound())
     DrawSkin(buffer);
   else
@@ -261,7 +261,7 @@ QFont TlqSkinCustomControl::SkinOrDefaultFont(const QString& name, int height, i
 }
 
 void TlqSkinCustomControl::DrawDefault(QImage& canvas) {
-  canvas.fill(ToQColor(clBtnFace));
+  canvas.fill(ControlColor(clBtnFace));
 }
 
 void TlqSkinCustomControl::DrawElementImage(QImage& canvas, const Rect& source) {

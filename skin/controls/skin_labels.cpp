@@ -144,15 +144,15 @@ void TlqSkinStdLabel::paintEvent(QPaintEvent*) {
                         width());
   const QRect r = rect();
   if (isEnabled()) {
-    p.setPen(ToQColor(CurrentColor()));
+    p.setPen(ControlColor(CurrentColor()));
     p.drawText(r, TextFlags(), text);
     return;
   }
   // Embossed: a highlight copy one pixel down-right, the shadow copy on top.
   const bool bound = DescriptorIndex_ >= 0;
-  p.setPen(ToQColor(bound ? SkinButtonHighlight(SkinData_) : clBtnHighlight));
+  p.setPen(ControlColor(bound ? SkinButtonHighlight(SkinData_) : clBtnHighlight));
   p.drawText(r.translated(1, 1), TextFlags(), text);
-  p.setPen(ToQColor(bound ? SkinButtonShadow(SkinData_) : clBtnShadow));
+  p.setPen(ControlColor(bound ? SkinButtonShadow(SkinData_) : clBtnShadow));
   p.drawText(r, TextFlags(), text);
 }
 
@@ -248,16 +248,16 @@ Color TlqSkinLabel::CurrentColor() const {
 void TlqSkinLabel::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const QRect r = canvas.rect();
-  p.fillRect(r, ToQColor(clBtnFace));
+  p.fillRect(r, ControlColor(clBtnFace));
   switch (BorderStyle_) {
     case bvFrame:
-      DrawFrame3D(p, r, clBtnShadow, clBtnShadow);
+      DrawControlFrame(p, r, clBtnShadow, clBtnShadow);
       break;
     case bvRaised:
-      DrawFrame3D(p, r, clBtnHighlight, clBtnShadow);
+      DrawControlFrame(p, r, clBtnHighlight, clBtnShadow);
       break;
     case bvLowered:
-      DrawFrame3D(p, r, clBtnShadow, clBtnHighlight);
+      DrawControlFrame(p, r, clBtnShadow, clBtnHighlight);
       break;
     case bvNone:
       break;
@@ -270,7 +270,7 @@ void TlqSkinLabel::DrawSkin(QImage& canvas) {
     // The element at its own height, stretched to the control's.
     const SliceGeometry& g = Geometry();
     QImage element(canvas.width(), g.skinHeight(), QImage::Format_RGB32);
-    element.fill(ToQColor(clBtnFace));
+    element.fill(ControlColor(clBtnFace));
     DrawElementImage(element, g.skinrect);
     QPainter p(&canvas);
     p.drawImage(canvas.rect(), element);
@@ -297,7 +297,7 @@ void TlqSkinLabel::DrawText(QPainter& p, QRect area) {
     x = area.left() + area.width() / 2 - textW / 2;
   const int y = area.top() + area.height() / 2 - m.height() / 2;
   p.setClipRect(area);
-  p.setPen(ToQColor(CurrentColor()));
+  p.setPen(ControlColor(CurrentColor()));
   p.drawText(QRect(x, y, textW + 1, m.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
              text);
   p.restore();

@@ -195,6 +195,14 @@ void TlqSkinPanel::DrawSkin(QImage& canvas) {
   DrawSkinCaption(p, area);
 }
 
+// The roll-up marker: pointing down while rolled up (click to roll down), else up.
+void TlqSkinPanel::DrawRollGlyph(QPainter& p, int x, int y, Color c) const {
+  if (RollUpState_)
+    DrawRollDownGlyph(p, x, y, ControlColor(c));
+  else
+    DrawRollUpGlyph(p, x, y, ControlColor(c));
+}
+
 int TlqSkinPanel::GlyphWidth() const {
   return Glyph_.isNull() ? 0 : Glyph_.width() / NumGlyphs_;
 }
@@ -247,28 +255,27 @@ void TlqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
     p.drawImage(x - look_.frametextrect.left,
                 area.top() + area.height() / 2 - plateImage.height() / 2, plateImage);
   }
-  p.setPen(ToQColor(f.fontcolor));
+  p.setPen(ControlColor(f.fontcolor));
   p.drawText(QRect(x, y, textW + 1, textH), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
              Caption_);
   if (RollUpMode_)
-    DrawRollArrow(p, area.right() - 10, area.top() + area.height() / 2 - 5, !RollUpState_,
-                  f.fontcolor);
+    DrawRollGlyph(p, area.right() - 10, area.top() + area.height() / 2 - 5, f.fontcolor);
   p.restore();
 }
 
 void TlqSkinPanel::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const QRect r = canvas.rect();
-  p.fillRect(r, ToQColor(clBtnFace));
+  p.fillRect(r, ControlColor(clBtnFace));
   switch (BorderStyle_) {
     case bvFrame:
-      DrawFrame3D(p, r, clBtnShadow, clBtnShadow);
+      DrawControlFrame(p, r, clBtnShadow, clBtnShadow);
       break;
     case bvRaised:
-      DrawFrame3D(p, r, clBtnHighlight, clBtnShadow);
+      DrawControlFrame(p, r, clBtnHighlight, clBtnShadow);
       break;
     case bvLowered:
-      DrawFrame3D(p, r, clBtnShadow, clBtnHighlight);
+      DrawControlFrame(p, r, clBtnShadow, clBtnHighlight);
       break;
     case bvNone:
       break;
@@ -282,23 +289,24 @@ void TlqSkinPanel::DrawDefaultCaption(QPainter& p) {
   QRect bar;
   if (BorderStyle_ == bvFrame) {
     bar = QRect(0, 0, w, ch);
-    DrawFrame3D(p, bar, clBtnShadow, clBtnShadow);
+    DrawControlFrame(p, bar, clBtnShadow, clBtnShadow);
     bar.adjust(1, 1, -1, -1);
-    DrawFrame3D(p, bar, clBtnHighlight, clBtnFace);
+    DrawControlFrame(p, bar, clBtnHighlight, clBtnFace);
   } else {
     bar = QRect(1, 1, w - 2, ch - 1);
-    DrawFrame3D(p, bar, clBtnShadow, clBtnHighlight);
+    DrawControlFrame(p, bar, clBtnShadow, clBtnHighlight);
     bar.adjust(1, 1, -1, -1);
-    DrawFrame3D(p, bar, clBtnHighlight, clBtnShadow);
+    DrawControlFrame(p, bar, clBtnHighlight, clBtnShadow);
   }
   p.setFont(MakeQFont(DefaultFont()));
   const QFontMetrics m(p.font());
   int left = 0;
   if (CheckedMode_) {
     const int boxY = ch / 2 - kCheckBoxSize / 2;
-    p.fillRect(5, boxY, kCheckBoxSize, kCheckBoxSize, ToQColor(clWindow));
-    DrawFrame3D(p, QRect(5, boxY, kCheckBoxSize, kCheckBoxSize), clBtnShadow, clBtnHighlight);
-    if (Checked_) DrawCheckMark(p, 8, boxY + 3, isEnabled() ? RGB(0, 0, 0) : clBtnShadow);
+    p.fillRect(5, boxY, kCheckBoxSize, kCheckBoxSize, ControlColor(clWindow));
+    DrawControlFrame(p, QRect(5, boxY, kCheckBoxSize, kCheckBoxSize), clBtnShadow, clBtnHighlight);
+    if (Checked_)
+      DrawCheckMark(p, 8, boxY + 3, ControlColor(isEnabled() ? RGB(0, 0, 0) : clBtnShadow));
     left = 20;
   }
   const int arrowW = RollUpMode_ ? 10 : 0;
@@ -316,10 +324,10 @@ void TlqSkinPanel::DrawDefaultCaption(QPainter& p) {
     DrawGlyph(p, x, ch / 2 - Glyph_.height() / 2);
     x += glyphW + Spacing;
   }
-  p.setPen(ToQColor(isEnabled() ? DefaultFont().color : clBtnShadow));
+  p.setPen(ControlColor(isEnabled() ? DefaultFont().color : clBtnShadow));
   p.drawText(QRect(x, 0, w - x - arrowW, ch), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
              Caption_);
-  if (RollUpMode_) DrawRollArrow(p, w - 12, ch / 2 - 5, !RollUpState_, clBtnText);
+  if (RollUpMode_) DrawRollGlyph(p, w - 12, ch / 2 - 5, clBtnText);
 }
 
 void TlqSkinPanel::mouseReleaseEvent(QMouseEvent* e) {

@@ -66,6 +66,7 @@ class TlqSkinPanel : public TlqSkinCustomControl {
   void DrawSkinCaption(QPainter& p, const QRect& area);
   void DrawDefaultCaption(QPainter& p);
   int GlyphWidth() const;
+  void DrawRollGlyph(QPainter& p, int x, int y, Color c) const;
   void DrawGlyph(QPainter& p, int x, int y) const;
   void PaintWholeArea(QPainter& p, const QImage& image);
   int RolledUpHeight() const;

@@ -7,6 +7,8 @@
 
 #include "skin/data/bmp_codec.h"
 #include "skin/data/skin_container.h"
+#include "skin/data/stored_skin.h"
+#include "skin/embedded/embedded_skin.h"
 
 namespace lqtest {
 namespace {
@@ -133,6 +135,16 @@ void LoadTestSkin(lq::TlqSkinData& data, bool alternate) {
   ASSERT_FALSE(data.Empty);
 }
 
+std::unique_ptr<lq::TlqSkinData> MakeProgramSkin() {
+  auto data = std::make_unique<lq::TlqSkinData>();
+  lq::TlqCompressedStoredSkin store;
+  const auto stream = lq::EmbeddedSkinStream();
+  std::string error;
+  EXPECT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size(), &error)) << error;
+  EXPECT_TRUE(data->LoadCompressedStoredSkin(store)) << data->LastError();
+  return data;
+}
+
 std::unique_ptr<lq::TlqSkinData> MakeTestSkin(bool alternate) {
   auto data = std::make_unique<lq::TlqSkinData>();
   LoadTestSkin(*data, alternate);
@@ -147,7 +159,9 @@ QImage Render(QWidget* w) {
 }
 
 void SaveDocImage(const QImage& image, const std::string& name) {
-  // This file lives in tests/controls/ of the source tree.
+  // Written to docs/ of the source tree (this file lives in tests/controls/) only on
+  // request, so that ordinary test runs leave the tree alone.
+  if (qEnvironmentVariableIsEmpty("LONGTAIL_DOCS_SCREENSHOTS")) return;
   const QString dir = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../../docs");
   QDir().mkpath(dir);
   image.save(dir + "/" + QString::fromStdString(name));

@@ -37,10 +37,12 @@ std::string TestSkinIni(bool alternate = false);
 // Loads the test skin into data (fails the test on error).
 void LoadTestSkin(lq::TlqSkinData& data, bool alternate = false);
 std::unique_ptr<lq::TlqSkinData> MakeTestSkin(bool alternate = false);
+// The program's own skin, as embedded in the executable.
+std::unique_ptr<lq::TlqSkinData> MakeProgramSkin();
 
 // Renders a widget (with its children) to an image, as the screen would show it.
 QImage Render(QWidget* w);
-// Saves an image under docs/ of the source tree (for the screenshots).
+// Saves an image under docs/ of the source tree when LONGTAIL_DOCS_SCREENSHOTS is set.
 void SaveDocImage(const QImage& image, const std::string& name);
 
 }  // namespace lqtest
