@@ -248,8 +248,9 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   friend class FrameTestAccess;
   // skin application
   void ApplySkin();
-  void ReleaseControlsSkin();
-  void ApplyControlsSkin();
+  // Tells the form's skinned controls bound to `changing` (all of them for null).
+  void ReleaseControlsSkin(TlqSkinData* changing);
+  void ApplyControlsSkin(TlqSkinData* changing);
   void EnforceMinimumSize();
   void ApplyWindowFlags();
   void ApplySizeLimits();
