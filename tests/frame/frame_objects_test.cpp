@@ -158,6 +158,27 @@ TEST_F(FrameObjects, CaptionDragMovesTheWindowButNotWhenMaximized) {
   EXPECT_EQ(form.pos(), pinned);
 }
 
+TEST_F(FrameObjects, DraggingAnEdgeResizesWithinTheLimits) {
+  test::Activate(form);
+  // The offscreen platform cannot resize windows itself, so the frame does.
+  auto drag = [this](QPoint from, QPoint to) {
+    const QPoint start = form.mapToGlobal(from);
+    QTest::mousePress(&form, Qt::LeftButton, {}, from);
+    const QPoint global = start + (to - from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(form.mapFromGlobal(global)), QPointF(global),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &move);
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, form.mapFromGlobal(global));
+  };
+  drag(QPoint(599, 399), QPoint(639, 419));  // bottom-right corner
+  EXPECT_EQ(form.geometry(), QRect(50, 40, 640, 420));
+  drag(QPoint(0, 200), QPoint(600, 200));  // left edge, far past the minimum width
+  EXPECT_EQ(form.geometry(), QRect(490, 40, 200, 420));
+  EXPECT_FALSE(frame->InSizeMove());
+  // The client area follows: buttons sit at the new right edge.
+  EXPECT_EQ(frame->FindObject("closebutton")->ObjectRect.left, 200 - 24);
+}
+
 TEST_F(FrameObjects, HitTestsOfTheFormUseTheLaidOutObjects) {
   EXPECT_EQ(frame->HitTest(100, 12), HTCAPTION);
   EXPECT_EQ(frame->HitTest(600 - 20, 10), HTOBJECT);  // close button
