@@ -117,7 +117,7 @@ bool ReadHeader(const std::uint8_t* data, std::size_t size, Header& h, std::stri
 }  // namespace
 
 bool ReadBmp(const std::uint8_t* data, std::size_t size, BmpPicture& out, std::size_t& consumed,
-             std::string& error) {
+             std::string& error, std::uint64_t maxPixels) {
   Header h;
   if (!ReadHeader(data, size, h, error)) return false;
 
@@ -160,6 +160,9 @@ bool ReadBmp(const std::uint8_t* data, std::size_t size, BmpPicture& out, std::s
       return Fail(error, "file size " + std::to_string(h.fileSize) + " in header exceeds the " +
                              std::to_string(size) + " bytes present");
   }
+  if (std::uint64_t(h.width) * rows > maxPixels)
+    return Fail(error, std::to_string(h.width) + " x " + std::to_string(rows) +
+                           " pixels exceed the " + std::to_string(maxPixels) + " still allowed");
   consumed = h.fileSize ? h.fileSize : std::size_t(pixelEnd);
 
   const int width = int(h.width);
@@ -206,15 +209,21 @@ bool ReadBmp(const std::uint8_t* data, std::size_t size, BmpPicture& out, std::s
 
 namespace {
 
-// Maps colours to palette indices: exact matches first, otherwise the nearest entry.
+// Maps colours to palette indices: exact matches first; a colour missing from the table is
+// added while the table has room, otherwise it takes the nearest entry.
 class PaletteMapper {
  public:
-  explicit PaletteMapper(const std::vector<Color>& palette) : palette_(palette) {
+  PaletteMapper(std::vector<Color>& palette, std::size_t capacity)
+      : palette_(palette), capacity_(capacity) {
     for (std::size_t i = palette.size(); i-- > 0;) index_[palette[i]] = int(i);
   }
   int indexOf(Color c) {
     auto it = index_.find(c);
     if (it != index_.end()) return it->second;
+    if (palette_.size() < capacity_) {
+      palette_.push_back(c);
+      return index_[c] = int(palette_.size() - 1);
+    }
     int best = 0;
     long bestDist = -1;
     for (std::size_t i = 0; i < palette_.size(); ++i) {
@@ -223,12 +232,12 @@ class PaletteMapper {
       long dist = dr * dr + dg * dg + db * db;
       if (bestDist < 0 || dist < bestDist) best = int(i), bestDist = dist;
     }
-    index_[c] = best;
-    return best;
+    return index_[c] = best;
   }
 
  private:
-  const std::vector<Color>& palette_;
+  std::vector<Color>& palette_;
+  std::size_t capacity_;
   std::unordered_map<Color, int> index_;
 };
 
@@ -263,6 +272,16 @@ std::vector<std::uint8_t> WriteBmp(const BmpPicture& picture) {
     bits = 24;
   }
 
+  // Palette pictures: every pixel's index first, since the table may still grow.
+  std::vector<std::uint8_t> indices;
+  if (bits <= 8) {
+    PaletteMapper mapper(palette, std::size_t(1) << bits);
+    indices.reserve(std::size_t(b.width()) * std::size_t(b.height()));
+    for (int y = 0; y < b.height(); ++y)
+      for (int x = 0; x < b.width(); ++x)
+        indices.push_back(std::uint8_t(mapper.indexOf(b.pixel(x, y))));
+  }
+
   const std::uint32_t stride = ((std::uint32_t(b.width()) * bits + 31) / 32) * 4;
   const std::uint32_t imageSize = stride * std::uint32_t(b.height());
   const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + 4 * palette.size();
@@ -288,7 +307,6 @@ std::vector<std::uint8_t> WriteBmp(const BmpPicture& picture) {
         w.u8(0);
 
   out.resize(offset + imageSize, 0);
-  PaletteMapper mapper(palette);
   for (int y = 0; y < b.height(); ++y) {
     std::uint8_t* dst = out.data() + offset + std::size_t(b.height() - 1 - y) * stride;
     if (bits == 24) {
@@ -296,10 +314,9 @@ std::vector<std::uint8_t> WriteBmp(const BmpPicture& picture) {
       continue;
     }
     const int perByte = 8 / bits;
-    for (int x = 0; x < b.width(); ++x) {
-      int shift = 8 - bits * (x % perByte + 1);
-      dst[x / perByte] |= std::uint8_t(mapper.indexOf(b.pixel(x, y)) << shift);
-    }
+    const std::uint8_t* rowIndices = indices.data() + std::size_t(y) * std::size_t(b.width());
+    for (int x = 0; x < b.width(); ++x)
+      dst[x / perByte] |= std::uint8_t(rowIndices[x] << (8 - bits * (x % perByte + 1)));
   }
   return out;
 }

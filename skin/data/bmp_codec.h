@@ -17,6 +17,7 @@
 namespace lq {
 
 constexpr int kMaxBmpSide = 16384;
+constexpr std::uint64_t kMaxBmpPixels = std::uint64_t(kMaxBmpSide) * kMaxBmpSide;
 
 struct BmpPicture {
   Bitmap pixels;               // 24-bit pixels used for drawing
@@ -26,14 +27,15 @@ struct BmpPicture {
 
 // Reads one complete BMP file from data[0..size), consuming exactly its own bytes: the
 // file size its header states, or the end of its pixel rows when that size is 0.
+// Pictures of more than `maxPixels` pixels are refused before anything is allocated.
 // On failure returns false with `error` saying what was wrong; `out` is then unspecified.
 bool ReadBmp(const std::uint8_t* data, std::size_t size, BmpPicture& out, std::size_t& consumed,
-             std::string& error);
+             std::string& error, std::uint64_t maxPixels = kMaxBmpPixels);
 
 // Writes a BMP file with a 40-byte info header. 1/4/8-bit pictures keep their colour table
-// (pixels whose colour is not in it take the nearest entry); without a table, one is made
-// from the picture's colours when they fit, otherwise the file is written at 24 bits.
-// 32-bit pictures are written at 24 bits.
+// (a colour missing from it is added while the table has room, otherwise it takes the
+// nearest entry); without a table, one is made from the picture's colours when they fit,
+// otherwise the file is written at 24 bits. 32-bit pictures are written at 24 bits.
 std::vector<std::uint8_t> WriteBmp(const BmpPicture& picture);
 
 // Convenience: a picture of a plain bitmap written at 24 bits.

@@ -10,19 +10,26 @@
 namespace lq {
 namespace {
 
-bool ReadPicture(ByteReader& r, BmpPicture& picture, const std::string& what, std::string& error) {
+// All pictures of one container together may hold this many pixels (192 MB at 24 bits);
+// the program's skin has about half a million.
+constexpr std::uint64_t kMaxContainerPixels = std::uint64_t(64) << 20;
+
+// Reads one picture, charging its pixels to the container's budget.
+bool ReadPicture(ByteReader& r, BmpPicture& picture, std::uint64_t& budget, const std::string& what,
+                 std::string& error) {
   std::size_t consumed = 0;
   std::string why;
-  if (!ReadBmp(r.current(), r.remaining(), picture, consumed, why)) {
+  if (!ReadBmp(r.current(), r.remaining(), picture, consumed, why, budget)) {
     error = what + " at offset " + std::to_string(r.position()) + ": " + why;
     return false;
   }
   r.skip(consumed);
+  budget -= std::uint64_t(picture.pixels.width()) * std::uint64_t(picture.pixels.height());
   return true;
 }
 
-bool ReadSlot(ByteReader& r, std::optional<BmpPicture>& slot, const std::string& what,
-              std::string& error) {
+bool ReadSlot(ByteReader& r, std::optional<BmpPicture>& slot, std::uint64_t& budget,
+              const std::string& what, std::string& error) {
   std::uint8_t presence;
   if (!r.readU8(presence)) {
     error = "container ends before the " + what + " slot";
@@ -31,7 +38,7 @@ bool ReadSlot(ByteReader& r, std::optional<BmpPicture>& slot, const std::string&
   slot.reset();
   if (presence != 0) return true;
   slot.emplace();
-  return ReadPicture(r, *slot, what, error);
+  return ReadPicture(r, *slot, budget, what, error);
 }
 
 void WriteSlot(ByteWriter& w, const std::optional<BmpPicture>& slot) {
@@ -81,14 +88,15 @@ bool ReadSkinContainer(const std::uint8_t* data, std::size_t size, SkinContainer
             std::to_string(kSkinContainerVersion);
     return false;
   }
-  if (!ReadSlot(r, out.main, "main picture", error) ||
-      !ReadSlot(r, out.inactive, "inactive picture", error) ||
-      !ReadSlot(r, out.mask, "mask picture", error))
+  std::uint64_t budget = kMaxContainerPixels;
+  if (!ReadSlot(r, out.main, budget, "main picture", error) ||
+      !ReadSlot(r, out.inactive, budget, "inactive picture", error) ||
+      !ReadSlot(r, out.mask, budget, "mask picture", error))
     return false;
   if (version == 2) {
     std::optional<BmpPicture> legacy;
-    if (!ReadSlot(r, legacy, "first legacy picture", error) ||
-        !ReadSlot(r, legacy, "second legacy picture", error))
+    if (!ReadSlot(r, legacy, budget, "first legacy picture", error) ||
+        !ReadSlot(r, legacy, budget, "second legacy picture", error))
       return false;
   }
   std::int32_t count;
@@ -104,7 +112,7 @@ bool ReadSkinContainer(const std::uint8_t* data, std::size_t size, SkinContainer
   for (std::int32_t i = 0; i < count; ++i) {
     // Each picture is checked against the bytes left before anything is allocated for it.
     out.active.emplace_back();
-    if (!ReadPicture(r, out.active.back(), "active picture " + std::to_string(i), error))
+    if (!ReadPicture(r, out.active.back(), budget, "active picture " + std::to_string(i), error))
       return false;
   }
   out.text.assign(reinterpret_cast<const char*>(r.current()), r.remaining());
@@ -163,7 +171,8 @@ bool BuildSkinContainer(const std::string& iniPath, std::vector<std::uint8_t>& c
   return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error) {
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error,
+                   std::size_t limit) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
     error = path + ": " + std::strerror(errno);
@@ -172,8 +181,15 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std:
   out.clear();
   std::uint8_t buffer[65536];
   std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
     out.insert(out.end(), buffer, buffer + n);
+    if (out.size() > limit) {
+      std::fclose(f);
+      out.clear();
+      error = path + ": larger than " + std::to_string(limit >> 20) + " MB";
+      return false;
+    }
+  }
   bool failed = std::ferror(f);
   std::fclose(f);
   if (failed) {

@@ -46,7 +46,33 @@ TEST_P(BmpDepth, WriteThenReadKeepsPixelsDepthAndPaletteAndConsumesExactlyTheFil
 
 INSTANTIATE_TEST_SUITE_P(AllWrittenDepths, BmpDepth, ::testing::Values(1, 4, 8, 24));
 
-TEST(BmpCodec, ColoursOutsideThePaletteTakeTheNearestEntry) {
+TEST(BmpCodec, ColoursMissingFromAShortTableAreAddedToIt) {
+  BmpPicture p;
+  p.bitsPerPixel = 4;
+  p.palette = {RGB(1, 2, 3), RGB(4, 5, 6)};
+  p.pixels.resize(3, 1);
+  p.pixels.setPixel(0, 0, RGB(4, 5, 6));
+  p.pixels.setPixel(1, 0, RGB(200, 100, 0));
+  p.pixels.setPixel(2, 0, RGB(1, 2, 3));
+  BmpPicture back;
+  std::size_t consumed;
+  std::string error;
+  ASSERT_TRUE(Read(WriteBmp(p), back, consumed, error)) << error;
+  EXPECT_EQ(back.palette, (std::vector<Color>{RGB(1, 2, 3), RGB(4, 5, 6), RGB(200, 100, 0)}));
+  EXPECT_EQ(back.pixels, p.pixels);
+}
+
+TEST(BmpCodec, PixelLimitIsCheckedBeforeDecoding) {
+  std::vector<std::uint8_t> bytes = WriteBmp(PatternPicture(10, 10, 24));
+  BmpPicture p;
+  std::size_t consumed;
+  std::string error;
+  EXPECT_FALSE(ReadBmp(bytes.data(), bytes.size(), p, consumed, error, 99));
+  EXPECT_NE(error.find("exceed"), std::string::npos) << error;
+  EXPECT_TRUE(ReadBmp(bytes.data(), bytes.size(), p, consumed, error, 100)) << error;
+}
+
+TEST(BmpCodec, ColoursOutsideAFullPaletteTakeTheNearestEntry) {
   BmpPicture p;
   p.bitsPerPixel = 1;
   p.palette = {RGB(0, 0, 0), RGB(255, 255, 255)};

@@ -86,6 +86,23 @@ TEST(SkinData, LoadsTheBasicSkinInOrder) {
   EXPECT_EQ(skin.HintWindowDescriptor.fontheight, 14);  // the default once a skin is read
 }
 
+TEST(SkinData, DefinitionTextWithoutFinalLineBreakKeepsItsLastLine) {
+  TlqSkinData skin;
+  std::vector<std::uint8_t> container =
+      ContainerBytes()
+          .i32(3)
+          .emptySlot()
+          .emptySlot()
+          .emptySlot()
+          .i32(0)
+          .text("[SKINCONTROLS]\rcount=1\n0=edit:edit\r\n[edit]\r\nfontheight=9")
+          .bytes();
+  ASSERT_TRUE(skin.LoadContainer(container)) << skin.LastError();
+  ASSERT_NE(skin.FindControl<TlqDataSkinEditControl>("edit"), nullptr);
+  EXPECT_EQ(skin.FindControl<TlqDataSkinEditControl>("edit")->fontheight, 9);
+  EXPECT_TRUE(skin.MainPicture.empty());
+}
+
 TEST(SkinData, LookupIsCaseSensitiveAndTakesTheFirstDuplicate) {
   TlqSkinData skin;
   skin.LoadDefinition(

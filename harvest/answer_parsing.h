@@ -1,0 +1,54 @@
+#pragma once
+// Reading the two services' answers: the body decoding, the suggestion array of escaped
+// strings, and the related-searches block of the results page. All text is code page 936.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace longtail {
+
+// Cuts `text` at every occurrence of `delimiter` (left to right, no overlaps). Empty pieces
+// are kept; a text without the delimiter is one piece; an empty text gives no pieces. An
+// empty delimiter cuts nothing.
+std::vector<std::string> SplitAt(std::string_view text, std::string_view delimiter);
+
+// The working text of an answer body: a body that is well-formed UTF-8 (one- to three-byte
+// sequences) and not empty is converted to code page 936 ("?" for what it lacks);
+// anything else is used as received.
+std::string DecodeAnswerBody(const std::string& body);
+
+// Decodes one suggestion piece: drops every '"', '[' and ']', decodes the rest as the
+// body of a double-quoted script string literal, then applies the script `unescape`
+// (%uXXXX and %XX). Returns code page 936; a piece that is not a valid literal body (a line
+// break, a trailing lone backslash) gives "".
+std::string UnescapeScriptText(std::string_view piece);
+
+// The phrases of a suggestion answer, in order, empty ones skipped.
+std::vector<std::string> SuggestionPhrases(std::string_view workingText);
+
+// Thrown when a results page has no related-searches link table.
+class MissingLinkTable : public std::runtime_error {
+ public:
+  MissingLinkTable() : std::runtime_error("results page has no related-searches table") {}
+};
+
+// The link texts of the results page's related-searches table, in order, empty ones
+// skipped. Throws MissingLinkTable when the table is absent.
+std::vector<std::string> RelatedSearchPhrases(std::string_view workingText);
+
+// The markers that cut the related-searches block out of a results page.
+namespace markers {
+inline constexpr std::string_view kAreaStart = "<div style=\"background-color:#eff2fa";
+// "相关搜索" in code page 936.
+inline constexpr std::string_view kHeading = "\xCF\xE0\xB9\xD8\xCB\xD1\xCB\xF7";
+inline constexpr std::string_view kBlockEnd = "</td></tr></table></td></tr><tr><td>";
+inline constexpr std::string_view kTableStart =
+    "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td nowrap class=\"f14\">";
+inline constexpr std::string_view kCell = "<td nowrap class=\"f14\">";
+inline constexpr std::string_view kLinkTextStart = "\">";
+inline constexpr std::string_view kLinkTextEnd = "</a>";
+}  // namespace markers
+
+}  // namespace longtail

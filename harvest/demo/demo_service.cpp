@@ -1,0 +1,152 @@
+#include "harvest/demo/demo_service.h"
+
+#include <cstdio>
+
+#include "harvest/answer_parsing.h"
+#include "harvest/url_encode.h"
+#include "text/cp936.h"
+
+namespace longtail::demo {
+namespace {
+
+constexpr std::string_view kSuggestPath = "/include/keywords.php?k=";
+constexpr std::string_view kSearchPath = "/s?wd=";
+
+std::string EscapeUnits(const std::string& cp936) {
+  std::string utf8 = Cp936ToUtf8(cp936);
+  std::string out;
+  char buf[16];
+  for (std::size_t i = 0; i < utf8.size();) {
+    unsigned char c = static_cast<unsigned char>(utf8[i]);
+    if (c < 0x80) {
+      if (c == '"' || c == '\\' || c == '%' || c == ',' || c < 0x20) {
+        std::snprintf(buf, sizeof buf, "%%u%04X", c);
+        out += buf;
+      } else {
+        out += static_cast<char>(c);
+      }
+      ++i;
+      continue;
+    }
+    std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    char32_t cp = c & (len == 2 ? 0x1F : len == 3 ? 0x0F : 0x07);
+    for (std::size_t k = 1; k < len && i + k < utf8.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    i += len;
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      std::snprintf(buf, sizeof buf, "%%u%04X", static_cast<unsigned>(0xD800 + (cp >> 10)));
+      out += buf;
+      cp = 0xDC00 + (cp & 0x3FF);
+    }
+    std::snprintf(buf, sizeof buf, "%%u%04X", static_cast<unsigned>(cp));
+    out += buf;
+  }
+  return out;
+}
+
+std::string HtmlEscape(const std::string& s) {
+  std::string out;
+  for (char c : s) {
+    if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
+    else if (c == '&')
+      out += "&amp;";
+    else if (c == '"')
+      out += "&quot;";
+    else
+      out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string SuggestionAnswer(const std::vector<std::string>& phrases) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < phrases.size(); ++i) {
+    if (i) out += ',';
+    out += '"';
+    out += EscapeUnits(phrases[i]);
+    out += '"';
+  }
+  out += ']';
+  return out;
+}
+
+std::string ResultsPage(const std::string& query, const std::vector<std::string>& phrases,
+                        bool withBlock) {
+  const std::string title = HtmlEscape(query) + Utf8ToCp936("_演示搜索");
+  std::string page =
+      "<!DOCTYPE html><html><head><meta http-equiv=\"content-type\" content=\"text/html;"
+      "charset=gb2312\"><title>" +
+      title + "</title></head><body>\n";
+  for (int i = 1; i <= 6; ++i) {
+    page += "<table cellpadding=\"0\" cellspacing=\"0\" class=\"result\" id=\"" +
+            std::to_string(i) + "\"><tr><td class=f><a href=\"http://example.invalid/" +
+            std::to_string(i) + "\" target=\"_blank\"><font size=\"3\">" + HtmlEscape(query) +
+            Utf8ToCp936(" - 演示结果 ") + std::to_string(i) + "</font></a><br><font size=-1>" +
+            Utf8ToCp936("这是一条演示用的搜索结果摘要。") + "</font></td></tr></table><br>\n";
+  }
+  if (withBlock) {
+    page += std::string(markers::kAreaStart) +
+            ";clear:both\"><table cellpadding=\"0\"><tr><th rowspan=\"2\" class=\"f14\">";
+    page += std::string(markers::kHeading) + "</th><td>";
+    page += std::string(markers::kTableStart);
+    for (std::size_t i = 0; i < phrases.size(); ++i) {
+      if (i) {
+        page += (i % 5 == 0) ? "</td></tr><tr><td nowrap class=\"f14\">"
+                             : "</td><td nowrap class=\"f14\">";
+      }
+      page += "<a href=\"s?wd=" + UrlEncode(phrases[i]) + "\">" + phrases[i] + "</a>";
+    }
+    page += std::string(markers::kBlockEnd) + "</td></tr></table></div>\n";
+  }
+  page += "<div id=\"page\"><a href=\"s?wd=" + UrlEncode(query) + "&pn=10\">" +
+          Utf8ToCp936("下一页") + "</a></div></body></html>\n";
+  return page;
+}
+
+HttpResponse DemoAnswer(const PhraseGraph& graph, const HttpRequest& request) {
+  HttpResponse res;
+  const std::string& target = request.target;
+  if (target.rfind(kSuggestPath, 0) == 0) {
+    std::string query = PercentDecode(std::string_view(target).substr(kSuggestPath.size()));
+    res.headers.emplace_back("Content-Type", "text/html; charset=gb2312");
+    res.body = SuggestionAnswer(graph.Suggestions(query));
+  } else if (target.rfind(kSearchPath, 0) == 0) {
+    std::string_view value = std::string_view(target).substr(kSearchPath.size());
+    value = value.substr(0, value.find('&'));
+    std::string query = PercentDecode(value);
+    res.headers.emplace_back("Content-Type", "text/html; charset=gb2312");
+    bool block = graph.HasRelatedBlock(query);
+    res.body = ResultsPage(query, block ? graph.RelatedSearches(query) : std::vector<std::string>{},
+                           block);
+  } else {
+    res.status = 404;
+    res.reason = "Not Found";
+    res.body = "<html><body>not found</body></html>";
+  }
+  return res;
+}
+
+DemoService::DemoService(DemoOptions options, const std::string& host, int port)
+    : options_(options), graph_(options.graphSize) {
+  server_ = std::make_unique<LoopbackHttpServer>(
+      [this](const HttpRequest& request) {
+        std::uint64_t n = ++counter_;
+        HttpResponse res = DemoAnswer(graph_, request);
+        res.delayBeforeHeaders = options_.delay;
+        if (options_.failEvery > 0 && n % static_cast<std::uint64_t>(options_.failEvery) == 0)
+          res.dropConnection = true;
+        else if (options_.emptyEvery > 0 &&
+                 n % static_cast<std::uint64_t>(options_.emptyEvery) == 0)
+          res.body.clear();
+        return res;
+      },
+      host, port);
+}
+
+}  // namespace longtail::demo

@@ -1,0 +1,233 @@
+#include "harvest/harvest_run.h"
+
+#include "harvest/admission.h"
+#include "harvest/answer_parsing.h"
+#include "harvest/status_texts.h"
+#include "harvest/url_encode.h"
+#include "text/ascii_case.h"
+
+namespace longtail {
+namespace {
+
+// "(" + count + ")", as the count labels show it.
+std::string CountLabel(int count) {
+  std::string label = "(";
+  label += std::to_string(count);
+  label += ')';
+  return label;
+}
+
+}  // namespace
+
+std::string HarvestEndpoints::SuggestUrl(const std::string& phrase) const {
+  return "http://" + suggestHost + "/include/keywords.php?k=" + UrlEncode(phrase);
+}
+
+std::string HarvestEndpoints::RelatedUrl(const std::string& phrase) const {
+  return "http://" + searchHost + "/s?wd=" + UrlEncode(phrase);
+}
+
+HarvestRun::HarvestRun(Dispatcher& dispatcher, PhraseList& results, HarvestHost& host,
+                       HarvestEndpoints endpoints)
+    : dispatcher_(dispatcher),
+      results_(results),
+      host_(host),
+      endpoints_(std::move(endpoints)),
+      starter_([](Tmyhttpget& request) { request.StartDownload(); }) {}
+
+// Requests still in flight are cancelled by their destructors and deliver nothing.
+HarvestRun::~HarvestRun() = default;
+
+bool HarvestRun::MemoIsBlank(const std::vector<std::string>& lines) {
+  // The memo's text trimmed of characters of code 32 and below; line breaks are such.
+  for (const std::string& line : lines)
+    for (char c : line)
+      if (static_cast<unsigned char>(c) > 32) return false;
+  return true;
+}
+
+void HarvestRun::Query() {
+  // A Query that arrives while another one is still issuing its first requests (events
+  // run nested inside a download's start) is refused like any Query during a run;
+  // starting again nested would list the seeds twice.
+  if (running_ || starting_) {
+    ShowStatus(status::AlreadyRunning());
+    return;
+  }
+  std::vector<std::string> lines = host_.MemoLines();
+  if (MemoIsBlank(lines)) {
+    ShowStatus(status::NoKeyword());
+    return;
+  }
+  starting_ = true;
+  std::string first = lines.empty() ? std::string() : LowerAsciiLetters(lines[0]);
+  ShowStatus(status::Querying() + first);
+  relatedAnswered_ = relatedPos_ = suggestAnswered_ = suggestPos_ = 0;
+  if (host_.BroadRelevance()) gotourl(endpoints_.RelatedUrl(first), kRelatedKind);
+  results_.Clear();
+  gotourl(endpoints_.SuggestUrl(first), kSuggestionKind);
+  for (const std::string& line : lines) results_.Append(LowerAsciiLetters(line));
+  host_.SetResultCountLabel(CountLabel(results_.Count()));
+  proceed_ = true;
+  running_ = true;
+  starting_ = false;
+}
+
+void HarvestRun::Stop() {
+  proceed_ = false;
+  host_.SetStopTimerEnabled(true);
+}
+
+void HarvestRun::IsOver(int kind) {
+  const int count = results_.Count();
+  const bool ended = host_.BroadRelevance()
+                         ? (suggestAnswered_ >= suggestPos_ && count <= relatedPos_)
+                         : (count <= suggestAnswered_);
+  if (!running_ || !proceed_) {
+    ShowStatus(proceed_ ? status::Finished() : status::Stopping());
+    running_ = false;
+    proceed_ = false;
+    return;
+  }
+  if (ended) {
+    ShowStatus(status::Finished());
+    running_ = false;
+    return;
+  }
+  try {
+    if (kind == kSuggestionKind) {
+      if (suggestPos_ <= count - 1) {
+        std::string phrase = results_[suggestPos_];
+        ShowStatus(status::Querying() + phrase);
+        gotourl(endpoints_.SuggestUrl(phrase), kSuggestionKind);
+      }
+    } else if (relatedPos_ <= count - 1) {
+      std::string phrase = results_[relatedPos_];
+      ShowStatus(status::Querying() + phrase);
+      gotourl(endpoints_.RelatedUrl(phrase), kRelatedKind);
+    }
+  } catch (...) {
+    // Issuing the next request is best effort; the chain simply ends.
+  }
+}
+
+void HarvestRun::Answered(THTTPGet* sender) {
+  auto* request = static_cast<Tmyhttpget*>(sender);
+  if (!request->Answered) {
+    request->Answered = true;
+    --outstanding_;
+  }
+  ReleaseLater(request->RequestId);
+}
+
+void HarvestRun::DeferAnswer(THTTPGet* sender, bool success, std::string body) {
+  // An answer that comes in while Query is still issuing its first requests (waiting
+  // events run inside a download's start) would meet a run that is not running yet and
+  // end its chain; it is handled once Query has finished instead.
+  std::weak_ptr<int> alive = alive_;
+  std::uint64_t id = static_cast<Tmyhttpget*>(sender)->RequestId;
+  dispatcher_.post([this, alive, id, success, body = std::move(body)] {
+    if (!alive.lock()) return;
+    auto it = requests_.find(id);
+    if (it != requests_.end()) it->second->Finish(success, body);
+  });
+}
+
+void HarvestRun::ReleaseLater(std::uint64_t id) {
+  // Release the request once its handlers have returned; nothing reads it afterwards.
+  // Waiting events run nested inside a handler (a download's start processes them), so
+  // the release may come up while its request is still delivering: then it waits again.
+  std::weak_ptr<int> alive = alive_;
+  dispatcher_.post([this, alive, id] {
+    if (!alive.lock()) return;
+    auto it = requests_.find(id);
+    if (it == requests_.end()) return;
+    if (it->second->Delivering())
+      ReleaseLater(id);
+    else
+      requests_.erase(it);
+  });
+}
+
+void HarvestRun::getstr(THTTPGet* sender, const std::string& result) {
+  const int kind = static_cast<Tmyhttpget*>(sender)->QueryKind;
+  if (kind == kSuggestionKind)
+    ++suggestAnswered_;
+  else
+    ++relatedAnswered_;
+  const std::string text = DecodeAnswerBody(result);
+  // A page without the link table throws here, before anything is admitted; the download
+  // reports that as a failure and geterror counts the answer once more.
+  const std::vector<std::string> phrases =
+      kind == kSuggestionKind ? SuggestionPhrases(text) : RelatedSearchPhrases(text);
+  std::vector<std::string> memoLines;
+  bool memoRead = false;
+  for (const std::string& phrase : phrases) {
+    bool mustContain = host_.MustContain();
+    if (mustContain && !memoRead) {
+      memoLines = host_.MemoLines();
+      memoRead = true;
+    }
+    AdmitPhrase(results_, phrase, mustContain, memoLines);
+  }
+  IsOver(kind);
+}
+
+void HarvestRun::geterror(THTTPGet* sender) {
+  const int kind = static_cast<Tmyhttpget*>(sender)->QueryKind;
+  if (kind == kSuggestionKind)
+    ++suggestAnswered_;
+  else
+    ++relatedAnswered_;
+  IsOver(kind);
+}
+
+void HarvestRun::gotourl(const std::string& url, int kind) {
+  try {
+    auto request = std::make_unique<Tmyhttpget>(dispatcher_);
+    Tmyhttpget* raw = request.get();
+    raw->BinaryData = false;
+    raw->UseCache = false;  // fetched from the service, past any cache
+    raw->Agent = kRequestAgent;
+    raw->URL = url;
+    raw->RequestId = nextRequestId_++;
+    requests_.emplace(raw->RequestId, std::move(request));
+    if (kind == kSuggestionKind)
+      ++suggestPos_;
+    else
+      ++relatedPos_;
+    ++outstanding_;
+    raw->OnDoneString = [this](THTTPGet* s, const std::string& r) {
+      if (starting_) return DeferAnswer(s, true, r);
+      Answered(s);
+      getstr(s, r);
+    };
+    raw->OnError = [this](THTTPGet* s) {
+      if (starting_) return DeferAnswer(s, false, {});
+      Answered(s);
+      geterror(s);
+    };
+    raw->QueryKind = kind;
+    starter_(*raw);
+  } catch (...) {
+    // Errors while issuing are ignored, as for the step.
+  }
+}
+
+void HarvestRun::Timer1Timer() {
+  host_.SetResultCountLabel(CountLabel(results_.Count()));
+  host_.SetExportCountLabel(CountLabel(host_.ExportCount()));
+}
+
+void HarvestRun::Timer2Timer() {
+  // An answer counted twice (a results page without the link table) pushes the answered
+  // count past the issued one, so the counters alone could report the stop as complete
+  // while a request is still in flight; it must also be true that none is.
+  if (suggestAnswered_ >= suggestPos_ && relatedAnswered_ >= relatedPos_ && outstanding_ == 0) {
+    running_ = false;
+    ShowStatus(status::Stopped());
+    host_.SetStopTimerEnabled(false);
+  }
+}
+
+}  // namespace longtail

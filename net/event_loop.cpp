@@ -1,0 +1,116 @@
+#include "net/event_loop.h"
+
+#include <future>
+
+namespace longtail {
+
+EventLoop::EventLoop() : owner_(std::this_thread::get_id()) {}
+
+EventLoop::~EventLoop() {
+  // Tasks still queued may hold resources (finished workers) that must be released on
+  // this thread; run them rather than drop them. Timers belong to objects that may be
+  // gone already, so they never fire from here.
+  timers_.clear();
+  for (int round = 0; round < 4; ++round) {
+    std::unique_lock lock(mutex_);
+    if (tasks_.empty()) break;
+    lock.unlock();
+    processPending();
+  }
+}
+
+void EventLoop::post(std::function<void()> task) {
+  {
+    std::lock_guard lock(mutex_);
+    tasks_.push_back(std::move(task));
+  }
+  wake_.notify_one();
+}
+
+void EventLoop::invoke(std::function<void()> task) {
+  if (std::this_thread::get_id() == owner_) {
+    task();
+    return;
+  }
+  std::promise<void> ran;
+  auto done = ran.get_future();
+  post([&] {
+    task();
+    ran.set_value();
+  });
+  done.wait();
+}
+
+void EventLoop::processPending() {
+  std::deque<std::function<void()>> batch;
+  {
+    std::lock_guard lock(mutex_);
+    batch.swap(tasks_);
+  }
+  for (auto& task : batch) task();
+  runDueTimers();
+}
+
+int EventLoop::addTimer(std::chrono::milliseconds interval, std::function<void()> onTick,
+                        bool enabled) {
+  int id = nextTimerId_++;
+  timers_[id] = Timer{interval, Clock::now() + interval, std::move(onTick), enabled};
+  return id;
+}
+
+void EventLoop::setTimerEnabled(int id, bool enabled) {
+  auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  if (enabled && !it->second.enabled) it->second.due = Clock::now() + it->second.interval;
+  it->second.enabled = enabled;
+}
+
+bool EventLoop::timerEnabled(int id) const {
+  auto it = timers_.find(id);
+  return it != timers_.end() && it->second.enabled;
+}
+
+void EventLoop::runDueTimers() {
+  auto now = Clock::now();
+  // Collect first: a tick may add, enable or disable timers.
+  std::vector<int> due;
+  for (auto& [id, t] : timers_)
+    if (t.enabled && t.due <= now) due.push_back(id);
+  for (int id : due) {
+    auto it = timers_.find(id);
+    if (it == timers_.end() || !it->second.enabled) continue;
+    it->second.due = now + it->second.interval;
+    auto onTick = it->second.onTick;  // copy: the tick may remove nothing, but be safe
+    onTick();
+  }
+}
+
+EventLoop::Clock::time_point EventLoop::nextTimerDue() const {
+  auto next = Clock::time_point::max();
+  for (auto& [id, t] : timers_)
+    if (t.enabled && t.due < next) next = t.due;
+  return next;
+}
+
+void EventLoop::runOnce(std::chrono::milliseconds maxWait) {
+  auto until = Clock::now() + maxWait;
+  until = std::min(until, nextTimerDue());
+  {
+    std::unique_lock lock(mutex_);
+    wake_.wait_until(lock, until, [&] { return !tasks_.empty(); });
+  }
+  processPending();
+}
+
+bool EventLoop::runUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  auto deadline = Clock::now() + timeout;
+  while (!done()) {
+    auto now = Clock::now();
+    if (now >= deadline) return done();
+    runOnce(std::min(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now),
+                     std::chrono::milliseconds(50)));
+  }
+  return true;
+}
+
+}  // namespace longtail

@@ -1,0 +1,200 @@
+// longtail-cli urlencode, harvest and serve-demo as a user runs them.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+
+#include "cli/child_process.h"
+#include "harvest/demo/demo_service.h"
+#include "harvest/fake_host.h"
+#include "harvest/harvest_run.h"
+#include "net/event_loop.h"
+#include "net/http_get.h"
+#include "text/cp936.h"
+
+namespace longtail {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ChildProcess;
+using testing::ReadFile;
+
+std::vector<std::string> Lines(const std::string& text, const std::string& end) {
+  std::vector<std::string> lines;
+  std::size_t start = 0, at;
+  while ((at = text.find(end, start)) != std::string::npos) {
+    lines.push_back(text.substr(start, at - start));
+    start = at + end.size();
+  }
+  EXPECT_EQ(start, text.size()) << "text does not end with a line end";
+  return lines;
+}
+
+std::string TempPath(const std::string& name) {
+  return ::testing::TempDir() + "/" + name;
+}
+
+TEST(CliUrlEncode, EncodesCodePage936Bytes) {
+  ChildProcess p({"urlencode", "QQ空间", "51"}, "urlencode");
+  EXPECT_EQ(p.Wait(), 0);
+  EXPECT_EQ(p.Out(), "QQ%BF%D5%BC%E4+51\n");
+  ChildProcess none({"urlencode"}, "urlencode_none");
+  EXPECT_EQ(none.Wait(), 2);
+}
+
+class CliHarvest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(service_.ok()); }
+  std::vector<std::string> Hosts() {
+    return {"--suggest-host", service_.hostPort(), "--search-host", service_.hostPort()};
+  }
+  std::vector<std::string> Args(std::vector<std::string> extra) {
+    std::vector<std::string> args = {"harvest"};
+    for (auto& h : Hosts()) args.push_back(h);
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+  }
+  demo::DemoService service_{demo::DemoOptions{.graphSize = 1200}};
+};
+
+TEST_F(CliHarvest, WritesTheResultListInCodePage936WithCrLfInRunOrder) {
+  std::string out = TempPath("cli_harvest_out.txt");
+  ChildProcess p(Args({"--no-broad", "--output", out, "手机"}), "harvest");
+  ASSERT_EQ(p.Wait(), 0) << p.Err();
+  std::vector<std::string> written = Lines(ReadFile(out), "\r\n");
+
+  // The same run in-process gives the same list in the same order.
+  EventLoop loop;
+  PhraseList results;
+  testing::FakeHost host;
+  host.memo = {Utf8ToCp936("手机")};
+  HarvestRun run(loop, results, host, {service_.hostPort(), service_.hostPort()});
+  run.Query();
+  ASSERT_TRUE(loop.runUntil([&] { return !run.Running() && run.OutstandingRequests() == 0; }, 60s));
+  EXPECT_EQ(written, results.Items());
+  EXPECT_EQ(written.at(0), Utf8ToCp936("手机"));
+  EXPECT_GT(written.size(), 500u);
+  // Status texts go to stderr in UTF-8.
+  std::string err = p.Err();
+  EXPECT_EQ(err.substr(0, err.find('\n')), "正在查询：手机");
+  EXPECT_NE(err.find("查询完毕，这个词再也查不了了！"), std::string::npos);
+}
+
+TEST_F(CliHarvest, PrintsUtf8LinesWithoutOutputFileAndReadsSeedFiles) {
+  std::string seeds = TempPath("cli_seeds_gbk.txt");
+  {
+    std::ofstream f(seeds, std::ios::binary);
+    f << Utf8ToCp936("音乐\r\nQQ\r\n");
+  }
+  ChildProcess p(Args({"--no-broad", "--quiet", "--max-phrases", "30", "--seeds", seeds,
+                       "--seeds-encoding", "cp936", "Seed"}),
+                 "harvest_stdout");
+  ASSERT_EQ(p.Wait(), 0) << p.Err();
+  std::vector<std::string> lines = Lines(p.Out(), "\n");
+  ASSERT_GE(lines.size(), 30u);
+  EXPECT_EQ(lines[0], "seed");
+  EXPECT_EQ(lines[1], "音乐");
+  EXPECT_EQ(lines[2], "qq");
+  EXPECT_EQ(p.Err(), "");  // --quiet
+
+  std::string utf8Seeds = TempPath("cli_seeds_utf8.txt");
+  {
+    std::ofstream f(utf8Seeds, std::ios::binary);
+    f << "\xEF\xBB\xBF"
+      << "电影\n";
+  }
+  ChildProcess q(Args({"--no-broad", "--max-phrases", "5", "--seeds", utf8Seeds}), "harvest_utf8");
+  ASSERT_EQ(q.Wait(), 0) << q.Err();
+  EXPECT_EQ(Lines(q.Out(), "\n").at(0), "电影");
+}
+
+TEST_F(CliHarvest, MaxPhrasesPressesStopAndTheStopCompletes) {
+  ChildProcess p(Args({"--broad", "--max-phrases", "50", "qq"}), "harvest_max");
+  ASSERT_EQ(p.Wait(), 0) << p.Err();
+  std::string err = p.Err();
+  EXPECT_EQ(err.substr(err.rfind('\n', err.size() - 2) + 1), "手动停止查询完毕\n");
+  std::size_t lines = Lines(p.Out(), "\n").size();
+  EXPECT_GE(lines, 50u);
+  EXPECT_LT(lines, 100u);
+}
+
+TEST_F(CliHarvest, UsageAndIoErrors) {
+  for (std::vector<std::string> bad : {std::vector<std::string>{},
+                                       {"  "},
+                                       {"--bogus", "x"},
+                                       {"--max-phrases", "0", "x"},
+                                       {"--seeds-encoding", "latin1", "x"},
+                                       {"x", "--output"}}) {
+    ChildProcess p(Args(bad), "usage");
+    EXPECT_EQ(p.Wait(), 2) << (bad.empty() ? "" : bad[0]);
+  }
+  ChildProcess noSeeds(Args({"--seeds", TempPath("does/not/exist.txt")}), "noseeds");
+  EXPECT_EQ(noSeeds.Wait(), 1);
+  ChildProcess noOut(
+      Args({"--no-broad", "--max-phrases", "3", "--output", TempPath("no/such/dir/out.txt"), "x"}),
+      "noout");
+  EXPECT_EQ(noOut.Wait(), 1);
+}
+
+TEST(CliInterrupt, SigintStopsTheRunAndStillWritesTheList) {
+  demo::DemoService slow(demo::DemoOptions{.graphSize = 3000, .delay = 30ms});
+  std::string out = TempPath("cli_sigint_out.txt");
+  ChildProcess p({"harvest", "--suggest-host", slow.hostPort(), "--search-host", slow.hostPort(),
+                  "--output", out, "手机"},
+                 "sigint");
+  // Interrupt once the run is under way (its handler is in place before the first status).
+  auto asked = [&] {
+    std::string err = p.Err();
+    std::size_t n = 0;
+    for (std::size_t at = 0; (at = err.find("正在查询：", at)) != std::string::npos; ++at) ++n;
+    return n;
+  };
+  for (int i = 0; i < 3000 && asked() < 3; ++i) std::this_thread::sleep_for(10ms);
+  p.Signal(SIGINT);
+  ASSERT_EQ(p.Wait(), 0) << p.Err();
+  EXPECT_NE(p.Err().find("手动停止查询完毕"), std::string::npos);
+  std::vector<std::string> lines = Lines(ReadFile(out), "\r\n");
+  EXPECT_GT(lines.size(), 5u);
+  EXPECT_LT(lines.size(), 2000u);
+}
+
+TEST(CliInterrupt, MaxSecondsPressesStop) {
+  demo::DemoService slow(demo::DemoOptions{.graphSize = 3000, .delay = 50ms});
+  auto started = std::chrono::steady_clock::now();
+  ChildProcess p({"harvest", "--suggest-host", slow.hostPort(), "--search-host", slow.hostPort(),
+                  "--max-seconds", "1", "qq"},
+                 "maxseconds");
+  ASSERT_EQ(p.Wait(), 0) << p.Err();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 20s);
+  std::string err = p.Err();
+  EXPECT_EQ(err.substr(err.rfind('\n', err.size() - 2) + 1), "手动停止查询完毕\n");
+}
+
+TEST(CliServeDemo, ServesUntilTerminated) {
+  ChildProcess p({"serve-demo", "--port", "0", "--phrases", "500"}, "serve");
+  std::string out;
+  for (int i = 0; i < 500 && out.find('\n') == std::string::npos; ++i) {
+    std::this_thread::sleep_for(10ms);
+    out = p.Out();
+  }
+  ASSERT_EQ(out.rfind("serving on http://127.0.0.1:", 0), 0u) << out;
+  std::string hostPort = out.substr(std::string("serving on http://").size());
+  hostPort = hostPort.substr(0, hostPort.find(' '));
+
+  EventLoop loop;
+  THTTPGet get(loop);
+  get.URL = "http://" + hostPort + "/include/keywords.php?k=qq";
+  std::string body;
+  get.OnDoneString = [&](THTTPGet*, const std::string& r) { body = r; };
+  get.StartDownload();
+  loop.runUntil([&] { return !get.Downloading(); }, 10s);
+  EXPECT_EQ(body.front(), '[');
+  EXPECT_EQ(body.back(), ']');
+
+  p.Signal(SIGTERM);
+  EXPECT_EQ(p.Wait(), 0);
+  ChildProcess bad({"serve-demo", "--port", "seventy"}, "serve_bad");
+  EXPECT_EQ(bad.Wait(), 2);
+}
+
+}  // namespace
+}  // namespace longtail
