@@ -1,10 +1,15 @@
-// Telling the form's skinned controls about a skin change. Placeholder until the control
-// base (and its walk over a form's widgets) is merged; no form has skinned controls yet.
+// The form's skinned controls follow the frame through a skin change.
+#include "skin/controls/skin_client.h"
 #include "skin/frame/lacquer_form.h"
 
 namespace lq {
 
-void TlqLacquerForm::ReleaseControlsSkin() {}
-void TlqLacquerForm::ApplyControlsSkin() {}
+void TlqLacquerForm::ReleaseControlsSkin(TlqSkinData* changing) {
+  if (form_) ReleaseFormControlsSkin(form_, changing);
+}
+
+void TlqLacquerForm::ApplyControlsSkin(TlqSkinData* changing) {
+  if (form_) ApplyFormControlsSkin(form_, changing);
+}
 
 }  // namespace lq

@@ -112,7 +112,7 @@ void TlqLacquerForm::SetSkinnable(bool on) {
   }
   skinnable_ = on;
   ApplySkin();
-  ApplyControlsSkin();
+  ApplyControlsSkin(nullptr);
   if (wasMaximized) {
     if (skinnable_)
       SetFrameState(FrameState::Maximized);
@@ -165,14 +165,14 @@ void TlqLacquerForm::SkinBeforeChange(TlqSkinData* sender) {
   animationTimer_.stop();
   objects_.clear();
   hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
-  ReleaseControlsSkin();
+  ReleaseControlsSkin(sender);
   emit OnBeforeChangeSkinData();
 }
 
 void TlqLacquerForm::SkinChanged(TlqSkinData* sender) {
   changing_ = false;
   if (sender == skinData_) SetSkinData(skinData_);
-  ApplyControlsSkin();
+  ApplyControlsSkin(sender);
 }
 
 void TlqLacquerForm::SkinAfterChange(TlqSkinData*) {

@@ -248,8 +248,9 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   friend class FrameTestAccess;
   // skin application
   void ApplySkin();
-  void ReleaseControlsSkin();
-  void ApplyControlsSkin();
+  // Tells the form's skinned controls bound to `changing` (all of them for null).
+  void ReleaseControlsSkin(TlqSkinData* changing);
+  void ApplyControlsSkin(TlqSkinData* changing);
   void EnforceMinimumSize();
   void ApplyWindowFlags();
   void ApplySizeLimits();
@@ -275,6 +276,8 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   void ClearMouseState();
   void UpdateCursor(int code);
   void StartManualMove(QPoint globalPos);
+  // The bounds a drag of the sizing edge `code` by `delta` gives, kept within the limits.
+  QRect ResizedBounds(int code, const QRect& start, QPoint delta) const;
   // painting
   void UpdateRegion();
   void ApplyRegionToWindow();
@@ -323,6 +326,9 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   bool moveStarted_ = false;
   bool manualMove_ = false;
   QPoint manualMoveOffset_;
+  // Sizing by the frame itself where the platform cannot (no window manager).
+  int manualResizeCode_ = HTNOWHERE;
+  QRect manualResizeStart_;
   QCursor formCursor_;
   bool hadCursor_ = false;
   bool settingCursor_ = false;  // the frame itself changes the form's cursor

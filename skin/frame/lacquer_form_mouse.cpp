@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 #include "skin/frame/caption_object.h"
 #include "skin/frame/lacquer_form.h"
@@ -170,8 +171,9 @@ void TlqLacquerForm::ClearMouseState() {
   // A system move or resize may swallow the release: forget presses and captures.
   pressCode_ = HTNOWHERE;
   moveStarted_ = false;
-  if (manualMove_) {
+  if (manualMove_ || manualResizeCode_ != HTNOWHERE) {
     manualMove_ = false;
+    manualResizeCode_ = HTNOWHERE;
     inSizeMove_ = false;
   }
   if (capturedIndex_ >= 0 && capturedIndex_ < int(objects_.size())) {
@@ -205,6 +207,20 @@ bool TlqLacquerForm::OnMouseEvent(QMouseEvent* e) {
       inSizeMove_ = false;
       pressCode_ = HTNOWHERE;
       hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
+      form_->update();
+      return true;
+    }
+  }
+
+  if (manualResizeCode_ != HTNOWHERE) {
+    if (e->type() == QEvent::MouseMove && (e->buttons() & Qt::LeftButton)) {
+      form_->setGeometry(
+          ResizedBounds(manualResizeCode_, manualResizeStart_, global - pressGlobal_));
+      return true;
+    }
+    if (e->type() == QEvent::MouseButtonRelease || e->buttons() == Qt::NoButton) {
+      manualResizeCode_ = HTNOWHERE;
+      inSizeMove_ = false;
       form_->update();
       return true;
     }
@@ -252,7 +268,13 @@ bool TlqLacquerForm::OnMouseEvent(QMouseEvent* e) {
           ShowSystemMenu(global);
         }
       } else if (IsSizingCode(code) && button == MouseButton::Left) {
-        if (QWindow* w = form_->windowHandle()) w->startSystemResize(EdgesFor(code));
+        QWindow* w = form_->windowHandle();
+        if (!w || !w->startSystemResize(EdgesFor(code))) {
+          manualResizeCode_ = code;
+          manualResizeStart_ = form_->geometry();
+          pressGlobal_ = global;
+          inSizeMove_ = true;
+        }
       }
       return true;
     }
@@ -296,6 +318,18 @@ void TlqLacquerForm::StartManualMove(QPoint global) {
   inSizeMove_ = true;
   pollTimer_.stop();
   manualMoveOffset_ = pressGlobal_ - form_->pos();
+}
+
+QRect TlqLacquerForm::ResizedBounds(int code, const QRect& start, QPoint delta) const {
+  int l = start.left(), t = start.top(), r = start.right() + 1, b = start.bottom() + 1;
+  const Qt::Edges edges = EdgesFor(code);
+  const int minW = GetMinWidth(), minH = GetMinHeight();
+  const int maxW = GetMaxWidth(), maxH = GetMaxHeight();
+  if (edges & Qt::LeftEdge) l = std::clamp(l + delta.x(), r - maxW, r - minW);
+  if (edges & Qt::RightEdge) r = std::clamp(r + delta.x(), l + minW, l + maxW);
+  if (edges & Qt::TopEdge) t = std::clamp(t + delta.y(), b - maxH, b - minH);
+  if (edges & Qt::BottomEdge) b = std::clamp(b + delta.y(), t + minH, t + maxH);
+  return QRect(l, t, r - l, b - t);
 }
 
 void TlqLacquerForm::OnLeave() {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "skin/controls/skin_client.h"
 #include "skin/data/blit.h"
 #include "skin/data/effects.h"
 #include "skin/data/mask_region.h"
@@ -62,7 +63,10 @@ void TlqLacquerForm::UpdateFrame() {
                       skin_->main.rect(), skin_->main, strips_);
   }
   UpdateRegion();
-  if (form_) form_->update();
+  if (!form_) return;
+  form_->update();
+  // Controls that show the stretched background through themselves must redraw.
+  if (skin_->stretcheffect) NotifyChildrenBackground(form_);
 }
 
 void TlqLacquerForm::UpdateRegion() {

@@ -1,6 +1,7 @@
 // Frame objects of a skinned form: layout, visibility, hover, press/release, commands.
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QSignalSpy>
 
 #include "frame/test_frame_skin.h"
@@ -158,6 +159,27 @@ TEST_F(FrameObjects, CaptionDragMovesTheWindowButNotWhenMaximized) {
   EXPECT_EQ(form.pos(), pinned);
 }
 
+TEST_F(FrameObjects, DraggingAnEdgeResizesWithinTheLimits) {
+  test::Activate(form);
+  // The offscreen platform cannot resize windows itself, so the frame does.
+  auto drag = [this](QPoint from, QPoint to) {
+    const QPoint start = form.mapToGlobal(from);
+    QTest::mousePress(&form, Qt::LeftButton, {}, from);
+    const QPoint global = start + (to - from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(form.mapFromGlobal(global)), QPointF(global),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &move);
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, form.mapFromGlobal(global));
+  };
+  drag(QPoint(599, 399), QPoint(639, 419));  // bottom-right corner
+  EXPECT_EQ(form.geometry(), QRect(50, 40, 640, 420));
+  drag(QPoint(0, 200), QPoint(600, 200));  // left edge, far past the minimum width
+  EXPECT_EQ(form.geometry(), QRect(490, 40, 200, 420));
+  EXPECT_FALSE(frame->InSizeMove());
+  // The client area follows: buttons sit at the new right edge.
+  EXPECT_EQ(frame->FindObject("closebutton")->ObjectRect.left, 200 - 24);
+}
+
 TEST_F(FrameObjects, HitTestsOfTheFormUseTheLaidOutObjects) {
   EXPECT_EQ(frame->HitTest(100, 12), HTCAPTION);
   EXPECT_EQ(frame->HitTest(600 - 20, 10), HTOBJECT);  // close button
@@ -204,6 +226,57 @@ TEST_F(FrameObjects, MorphingTakesFiveSteps) {
   EXPECT_EQ(ticks, 5);
   frame->MorphTick();  // nothing moved: the timer stops
   EXPECT_FALSE(frame->MorphTimerActive());
+}
+
+TEST_F(FrameObjects, AnimateButtonsStepThroughTheirFramesAndUserObjectsPaintThemselves) {
+  FrameSkin skin = test::ProgramLikeSkin();
+  ObjectSpec animate;
+  animate.kind = FrameObjectKind::Animate;
+  animate.IDName = "spinner";
+  animate.skinrectinapicture = true;
+  animate.activepictureindex = 0;
+  animate.skinrect = test::ButtonCell(0, 0);
+  animate.activeskinrect = test::ButtonCell(1, 0);  // three frames side by side from here
+  animate.countframes = 3;
+  animate.timerinterval = 25;
+  animate.buttonstyle = true;
+  animate.command = cmDefault;  // a custom button: shown when the handler says so
+  ObjectSpec user;
+  user.kind = FrameObjectKind::UserObject;
+  user.IDName = "badge";
+  user.skinrect = {2, 207, 20, 209};  // left-bottom corner zone: follows the bottom edge
+  skin.objects.push_back(animate);
+  skin.objects.push_back(user);
+  frame->OnActivateCustomObject = [](const std::string& id, bool& visible) {
+    visible = id == "spinner";
+  };
+  frame->SetFrameSkin(skin);
+  frame->SetBorderIcons(0);
+  test::Activate(form);
+  auto* spinner = dynamic_cast<TlqSkinAnimateObject*>(frame->FindObject("spinner"));
+  ASSERT_TRUE(spinner);
+  EXPECT_EQ(spinner->ObjectRect, RectFromSize(600 - 47, 5, 21, 21));  // after the close button
+  frame->TestHot(600 - 40, 10, true);
+  EXPECT_TRUE(frame->AnimationTimerActive());
+  for (int i = 0; i < 10; ++i) frame->AnimationTick();
+  EXPECT_EQ(spinner->frame, 3);  // no cycle: stops on the last frame
+  EXPECT_FALSE(frame->AnimationTimerActive());
+  frame->TestHot(-1, -1, true);
+  for (int i = 0; i < 10; ++i) frame->AnimationTick();
+  EXPECT_EQ(spinner->frame, 1);
+
+  EXPECT_EQ(frame->FindObject("badge")->ObjectRect, (Rect{2, 397, 20, 399}));
+  int painted = 0;
+  QObject::connect(frame, &TlqLacquerForm::OnPaintEvent,
+                   [&](const QString& id, QPainter* p, const QRect& r) {
+                     EXPECT_EQ(id, "badge");
+                     p->fillRect(r, Qt::red);
+                     ++painted;
+                   });
+  const QImage image = frame->RenderWindow();
+  EXPECT_GE(painted, 1);
+  EXPECT_EQ(image.pixelColor(10, 398), QColor(Qt::red));
+  EXPECT_NE(image.pixelColor(10, 396), QColor(Qt::red));
 }
 
 TEST_F(FrameObjects, SystemMenuItemsAndCommands) {

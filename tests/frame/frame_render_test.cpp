@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPainter>
 
+#include "frame/screenshots.h"
 #include "frame/test_frame_skin.h"
 #include "skin/data/effects.h"
 #include "skin/data/image_compose.h"
@@ -64,11 +65,7 @@ class FrameRender : public ::testing::Test {
     form.setGeometry(60, 60, 520, 300);
     form.show();
   }
-  void SaveShot(const QImage& image, const char* name) {
-    // Screenshots for people to look at; the build directory keeps them.
-    QDir().mkpath("frame_shots");
-    image.save(QString("frame_shots/%1.png").arg(name));
-  }
+  void SaveShot(const QImage& image, const char* name) { test::SaveScreenshot(image, name); }
   FrameSkin skin = test::ProgramLikeSkin(false);
   QWidget form;
   TlqLacquerForm* frame = nullptr;
@@ -206,7 +203,7 @@ TEST(DefaultFrameRender, StripedCaptionRingsAndButtons) {
   form.setWindowTitle("Default");
   test::Activate(form);
   const QImage image = frame.RenderWindow();
-  image.save("frame_shots/default_frame.png");
+  test::SaveScreenshot(image, "default_frame");
   EXPECT_EQ(frame.Insets(), (FrameInsets{3, 22, 3, 3}));
   auto sys = [&](int role) {
     const QColor c = frame.FrameSysColor(role);
@@ -258,7 +255,7 @@ TEST(DefaultFrameRender, LongTitleIsShortenedBetweenTheButtons) {
   form.setWindowTitle(QString("Default frame title that does not fit ").repeated(3));
   test::Activate(form);
   const QImage image = frame.RenderWindow();
-  image.save("frame_shots/default_long_title.png");
+  test::SaveScreenshot(image, "default_long_title");
   const Rect minRect = frame.FindObject("minbutton")->ObjectRect;
   const QColor t = frame.FrameSysColor(18);
   int maxX = -1;

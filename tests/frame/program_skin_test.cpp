@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QSignalSpy>
 
+#include "frame/screenshots.h"
 #include "frame/test_frame_skin.h"
+#include "skin/controls/skin_panel.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin/embedded/embedded_skin.h"
@@ -87,6 +89,22 @@ TEST_F(ProgramSkinFrame, SkinChangeFreesObjectsAndPaintsNoDefaultFrameMeanwhile)
   EXPECT_EQ(after.count(), 1);
 }
 
+TEST_F(ProgramSkinFrame, SkinChangeWalksTheFormsControls) {
+  QWidget* page = new QWidget(&form);
+  auto* panel = new TlqSkinPanel(page);  // nested: the walk goes down the whole tree
+  panel->SetSkinDataName("panel");
+  panel->SetSkinData(&data);
+  auto* unbound = new TlqSkinPanel(&form);  // another skin's control stays untouched
+  unbound->SetSkinDataName("panel");
+  EXPECT_TRUE(panel->IsBound());
+  data.SendSkinMessage(SKIN_BEFORE_CHANGE);
+  EXPECT_FALSE(panel->IsBound());
+  data.SendSkinMessage(SKIN_CHANGED);
+  data.SendSkinMessage(SKIN_AFTER_CHANGE);
+  EXPECT_TRUE(panel->IsBound());
+  EXPECT_FALSE(unbound->IsBound());
+}
+
 TEST_F(ProgramSkinFrame, SkinnableFormOffHandsTheFormToThePlatformFrame) {
   data.SetSkinnableForm(false);
   EXPECT_FALSE(frame->Skinnable());
@@ -102,11 +120,11 @@ TEST_F(ProgramSkinFrame, ScreenshotOfTheSkinnedWindow) {
   frame->SetClientSize(500, 300);
   test::Activate(form);
   const QImage active = form.grab().toImage();
-  QDir().mkpath("frame_shots");
-  EXPECT_TRUE(active.save("frame_shots/program_skin_active.png"));
+  test::SaveScreenshot(active, "program_skin_active");
+  EXPECT_EQ(active.size() / active.devicePixelRatio(), QSize(508, 331));
   QWidget other;
   test::Activate(other);
-  EXPECT_TRUE(form.grab().toImage().save("frame_shots/program_skin_inactive.png"));
+  test::SaveScreenshot(form.grab().toImage(), "program_skin_inactive");
 }
 
 }  // namespace

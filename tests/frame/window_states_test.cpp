@@ -161,6 +161,20 @@ TEST_F(WindowStates, MagneticEdgesSnapOnlyWhenEnabledAndNotMaximized) {
   EXPECT_EQ(frame->SnapToEdges(near, QPoint(50, 150)), (Rect{0, 100, 400, 400}));
 }
 
+TEST_F(WindowStates, FadeInReachesTheBlendValue) {
+  frame->AlphaBlend = true;
+  frame->AlphaBlendValue = 200;
+  form.show();
+  EXPECT_NEAR(form.windowOpacity(), 200 / 255.0, 0.01);
+  QWidget animated;
+  TlqLacquerForm animatedFrame(&animated);
+  animatedFrame.AlphaBlendAnimation = true;  // without AlphaBlend: fades in to opaque
+  animated.show();
+  EXPECT_NEAR(animated.windowOpacity(), 0.0, 0.01);
+  for (int i = 0; i < 100 && animated.windowOpacity() < 1.0; ++i) QTest::qWait(20);
+  EXPECT_DOUBLE_EQ(animated.windowOpacity(), 1.0);
+}
+
 TEST_F(WindowStates, SkinnableOffGivesThePlatformFrameWithItsIcons) {
   frame->SetBorderIcons(biMinimize | biMaximize);
   frame->SetSkinnable(false);
