@@ -65,9 +65,10 @@ TlqSelDirDlgForm::TlqSelDirDlgForm(TlqSkinSelectDirectoryDialog& dialog, QWidget
   cancel_->Cancel = true;
   cancel_->OnClick = [this](TlqSkinButton*) { reject(); };
 
-  // Reopen at the last choice; without one at the home folder, expanded.
+  // Reopen at the last choice; without one at the computer (the file-system root, which
+  // lists the mounted volumes), expanded.
   if (dialog.Directory.isEmpty() || !SelectPath(dialog.Directory)) {
-    SelectPath(QDir::homePath());
+    SelectPath(QStringLiteral("/"));
     tree_->expand(tree_->currentIndex());
   }
 

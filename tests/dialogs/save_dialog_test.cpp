@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 
 #include "dialog_test_support.h"
 #include "harvest/temp_dir.h"
@@ -230,6 +232,38 @@ TEST(SaveDialog, EmptyNameConfirmsNothing) {
     form.ConfirmClicked();
   }));
   EXPECT_EQ(d.dialog.FileName(), QString());
+}
+
+}  // namespace
+}  // namespace lq
+
+namespace lq {
+namespace {
+
+TEST(SaveDialogKeys, EnterOpensAFolderBackspaceGoesUpAndTheViewMenuTicksItsStyle) {
+  longtail::testing::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "inner");
+  TlqSkinSaveDialog d;
+  d.Filter = QStringLiteral("文本文件|*.txt");
+  d.InitialDir = QString::fromStdString(dir.path().string());
+  TlqOpenDlgForm form(d);
+  ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 1; }));
+  ASSERT_TRUE(form.SelectItem(QStringLiteral("inner")));
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(form.CurrentView(), &enter);
+  EXPECT_EQ(form.CurrentFolder(), QString::fromStdString((dir.path() / "inner").string()));
+  QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+  QCoreApplication::sendEvent(form.CurrentView(), &backspace);
+  EXPECT_EQ(form.CurrentFolder(), QString::fromStdString(dir.path().string()));
+
+  const QList<QAction*> items = form.ViewMenu()->actions();
+  ASSERT_EQ(items.size(), 4);
+  EXPECT_EQ(items[3]->text(), QStringLiteral("详细信息"));
+  EXPECT_TRUE(items[2]->isChecked()) << "list style after creation";
+  items[3]->trigger();
+  EXPECT_EQ(form.ViewStyle(), vsReport);
+  EXPECT_TRUE(items[3]->isChecked());
+  EXPECT_FALSE(items[2]->isChecked());
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
     form.resize(300, 320);
     form.OkButton()->OnClick(form.OkButton());
   }));
-  EXPECT_EQ(first, QDir::homePath()) << "without a choice the home folder is selected";
+  EXPECT_EQ(first, QStringLiteral("/")) << "without a choice the computer is selected";
   EXPECT_EQ(d.Directory, Q(dir.path() / "one" / "two"));
   QString reopened;
   QSize size;
@@ -47,12 +47,12 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
   EXPECT_EQ(d.Directory, Q(dir.path() / "one" / "two")) << "cancel keeps the choice";
 }
 
-TEST(SelectDirectoryDialog, MissingLastChoiceFallsBackToHome) {
+TEST(SelectDirectoryDialog, MissingLastChoiceFallsBackToTheComputer) {
   TlqSkinSelectDirectoryDialog d;
   d.Directory = QStringLiteral("/no/such/folder/here");
   QString selected;
   ExecuteWith(d, [&](TlqSelDirDlgForm& form) { selected = form.SelectedPath(); });
-  EXPECT_EQ(selected, QDir::homePath());
+  EXPECT_EQ(selected, QStringLiteral("/"));
   EXPECT_EQ(d.Directory, QStringLiteral("/no/such/folder/here"));
 }
 
