@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTreeView>
 
 #include "dialog_test_support.h"
 #include "harvest/temp_dir.h"
@@ -264,6 +265,32 @@ TEST(SaveDialogKeys, EnterOpensAFolderBackspaceGoesUpAndTheViewMenuTicksItsStyle
   EXPECT_EQ(form.ViewStyle(), vsReport);
   EXPECT_TRUE(items[3]->isChecked());
   EXPECT_FALSE(items[2]->isChecked());
+}
+
+}  // namespace
+}  // namespace lq
+
+namespace lq {
+namespace {
+
+TEST(SaveDialogKeys, ColumnSortKeepsFoldersFirstInEitherOrder) {
+  longtail::testing::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "zz");
+  longtail::testing::WriteText(dir.file("small.txt"), "1");
+  longtail::testing::WriteText(dir.file("big.txt"), std::string(5000, 'x'));
+  TlqSkinSaveDialog d;
+  d.Filter = QStringLiteral("文本文件|*.txt");
+  d.InitialDir = QString::fromStdString(dir.path().string());
+  TlqOpenDlgForm form(d);
+  form.SetViewStyle(vsReport);
+  auto* details = qobject_cast<QTreeView*>(form.CurrentView());
+  ASSERT_NE(details, nullptr);
+  EXPECT_EQ(details->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("修改时间"));
+  ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 3; }));
+  details->sortByColumn(1, Qt::AscendingOrder);
+  EXPECT_EQ(form.ListedNames(), (QStringList{"zz", "small.txt", "big.txt"}));
+  details->sortByColumn(1, Qt::DescendingOrder);
+  EXPECT_EQ(form.ListedNames(), (QStringList{"zz", "big.txt", "small.txt"}));
 }
 
 }  // namespace
