@@ -1,0 +1,53 @@
+#pragma once
+// Export and auto-save glue for the main window. TForm1 owns one ExportAutoSave and calls
+// it from its handlers:
+//   O1Click / lqSkinXFormButton6Click -> Export(export list items)
+//   lqchck1Click      -> schedule.SetEnabled(lqchck1 checked)
+//   btn2Click         -> ChooseDirectory(), then edt1 shows lqSelDir1.Directory
+//   lqknspndt1Change  -> schedule.SetPeriodSeconds(lqknspndt1 value)
+//   tmr1Timer         -> schedule.Tick() (tmr1 is the timer handed in)
+// Writes are atomic and an auto-save error is shown once per failing state.
+
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "harvest/auto_save.h"
+#include "harvest/keyword_file.h"
+#include "skin/dialogs/open_dialog.h"
+#include "skin/dialogs/select_dir_dialog.h"
+#include "text/cp936.h"
+
+namespace longtail {
+
+// Drives the auto-save schedule from the window's QTimer.
+class QtAutoSaveTimer : public AutoSaveTimer {
+ public:
+  explicit QtAutoSaveTimer(QTimer& timer) : timer_(timer) {}
+  void Start(int intervalMs) override { timer_.start(intervalMs); }
+  void Stop() override { timer_.stop(); }
+
+ private:
+  QTimer& timer_;
+};
+
+// Path text typed in the GUI (UTF-16) as the file system's bytes.
+inline std::string LocalPath(const QString& path) {
+  return path.toLocal8Bit().toStdString();
+}
+
+// Export: asks for a file with the save dialog and writes `phrases` there. Returns false
+// when cancelled or when the write failed (the error then went to `showError`).
+inline bool ExportKeywordList(lq::TlqSkinSaveDialog& dialog,
+                              const std::vector<std::string>& phrases,
+                              const std::function<void(const QString&)>& showError) {
+  if (!dialog.Execute()) return false;
+  std::string error;
+  if (WriteKeywordListFile(LocalPath(dialog.FileName()), phrases, error)) return true;
+  if (showError) showError(QString::fromLocal8Bit(error.c_str()));
+  return false;
+}
+
+}  // namespace longtail

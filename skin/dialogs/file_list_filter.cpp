@@ -1,0 +1,63 @@
+#include "skin/dialogs/file_list_filter.h"
+
+#include <QDateTime>
+#include <QFileSystemModel>
+
+#include "skin/dialogs/file_mask.h"
+
+namespace lq {
+
+FileListFilter::FileListFilter(QFileSystemModel* source, QObject* parent)
+    : QSortFilterProxyModel(parent), fs_(source) {
+  setSourceModel(source);
+  setDynamicSortFilter(true);
+}
+
+void FileListFilter::SetMask(const QString& mask) {
+  if (mask == mask_) return;
+  mask_ = mask;
+  invalidateFilter();
+}
+
+QVariant FileListFilter::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4) {
+    static const char* const kTitles[] = {"名称", "大小", "类型", "修改时间"};
+    return QString::fromUtf8(kTitles[section]);
+  }
+  return QSortFilterProxyModel::headerData(section, orientation, role);
+}
+
+bool FileListFilter::filterAcceptsRow(int row, const QModelIndex& parent) const {
+  const QModelIndex index = fs_->index(row, 0, parent);
+  if (fs_->isDir(index)) return true;
+  return MatchesMask(fs_->fileName(index), mask_);
+}
+
+bool FileListFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+  const bool leftDir = fs_->isDir(left), rightDir = fs_->isDir(right);
+  if (leftDir != rightDir) {
+    // Folders stay first in either order.
+    return sortOrder() == Qt::AscendingOrder ? leftDir : rightDir;
+  }
+  const QString leftName = fs_->fileName(left), rightName = fs_->fileName(right);
+  switch (left.column()) {
+    case 1:
+      if (fs_->size(left) != fs_->size(right)) return fs_->size(left) < fs_->size(right);
+      break;
+    case 2: {
+      const int c = QString::localeAwareCompare(fs_->type(left), fs_->type(right));
+      if (c != 0) return c < 0;
+      break;
+    }
+    case 3:
+      if (fs_->lastModified(left) != fs_->lastModified(right))
+        return fs_->lastModified(left) < fs_->lastModified(right);
+      break;
+    default:
+      break;
+  }
+  const int c = leftName.compare(rightName, Qt::CaseInsensitive);
+  return c != 0 ? c < 0 : leftName < rightName;
+}
+
+}  // namespace lq

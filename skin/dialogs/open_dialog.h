@@ -1,0 +1,87 @@
+#pragma once
+// TlqSkinOpenDialog and TlqSkinSaveDialog: non-visual components that, on each Execute,
+// build a modal skinned file window (TlqOpenDlgForm), show it and hand the answer back
+// through FileName. Only FileName, FilterIndex, the dialog size and the view style carry
+// over from one execution to the next.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "skin/controls/control_style.h"
+
+namespace lq {
+
+class TlqSkinData;
+class TlqOpenDlgForm;
+
+enum TlqViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+
+class TlqSkinOpenDialog : public QObject {
+ public:
+  explicit TlqSkinOpenDialog(QObject* parent = nullptr);
+  ~TlqSkinOpenDialog() override;
+
+  bool ShowHiddenFiles = false;
+  bool ToolButtonsTransparent = false;
+  bool OverwritePromt = false;
+  QString DefaultExt;
+  int DialogWidth = 0, DialogHeight = 0;
+  int DialogMinWidth = 0, DialogMinHeight = 0;
+  bool CheckFileExists = true;
+  bool MultiSelection = false;
+  bool AlphaBlend = false;
+  int AlphaBlendValue = 225;
+  bool AlphaBlendAnimation = false;
+  bool CtrlAlphaBlend = false;
+  int CtrlAlphaBlendValue = 225;
+  bool CtrlAlphaBlendAnimation = false;
+  std::string LVHeaderSkinDataName = "resizebutton";
+  TlqSkinData* SkinData = nullptr;
+  TlqSkinData* CtrlSkinData = nullptr;
+  TlqFont DefaultFont;
+  QString Title = QStringLiteral("Open file");
+  QString InitialDir;
+  QString Filter = QStringLiteral("All files|*.*");
+  int FilterIndex = 1;
+  std::function<void()> OnFolderChange, OnShow, OnClose;
+
+  QString FileName() const { return FileName_; }
+  // Also sets the file name edit of an open window.
+  void SetFileName(const QString& name);
+
+  bool SaveMode() const { return saveMode_; }
+  TlqViewStyle ViewStyle() const { return viewStyle_; }
+
+  // Shows the file window modally; true when the user confirmed a file, and then
+  // FileName holds its full path.
+  bool Execute();
+  // The window while Execute runs, else null.
+  TlqOpenDlgForm* Form() const { return form_; }
+
+  // Shows a file error (a new folder that cannot be made); a critical message box
+  // captioned with the application name unless replaced.
+  std::function<void(const QString& text)> ShowError;
+  // Asks before an existing file is replaced (with OverwritePromt); a yes/no message box
+  // unless replaced.
+  std::function<bool(const QString& question)> AskOverwrite;
+
+ protected:
+  TlqSkinOpenDialog(bool saveMode, QObject* parent);
+
+ private:
+  friend class TlqOpenDlgForm;
+  bool saveMode_ = false;
+  QString FileName_;
+  TlqViewStyle viewStyle_ = vsList;
+  QPointer<TlqOpenDlgForm> form_;
+};
+
+class TlqSkinSaveDialog : public TlqSkinOpenDialog {
+ public:
+  explicit TlqSkinSaveDialog(QObject* parent = nullptr);
+};
+
+}  // namespace lq

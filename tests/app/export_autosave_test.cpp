@@ -1,0 +1,113 @@
+#include "app/gui/export_autosave.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <filesystem>
+
+#include "harvest/temp_dir.h"
+#include "skin/dialogs/open_dlg_form.h"
+
+namespace longtail {
+namespace {
+
+using testing::ReadAll;
+using testing::TempDir;
+
+// Runs the export with `typed` entered into the save dialog (or cancels when empty).
+bool ExportTyping(lq::TlqSkinSaveDialog& dialog, const QString& typed,
+                  const std::vector<std::string>& phrases, QStringList& errors) {
+  QTimer::singleShot(0, [&dialog, typed] {
+    lq::TlqOpenDlgForm* form = dialog.Form();
+    if (!form) return;
+    if (typed.isEmpty()) {
+      form->reject();
+      return;
+    }
+    form->FileNameEdit()->setText(typed);
+    form->ConfirmClicked();
+    if (dialog.Form() && dialog.Form()->isVisible()) form->reject();
+  });
+  return ExportKeywordList(dialog, phrases, [&](const QString& e) { errors << e; });
+}
+
+struct ExportFixture : ::testing::Test {
+  TempDir dir;
+  lq::TlqSkinSaveDialog dialog;
+  QStringList errors;
+  ExportFixture() {
+    dialog.Title = QStringLiteral("导出为TXT文件");
+    dialog.Filter = QStringLiteral("文本文件|*.txt");
+    dialog.InitialDir = QString::fromStdString(dir.path().string());
+  }
+};
+
+TEST_F(ExportFixture, EmptyListGivesZeroByteFileAndThreePhrasesTheExactBytes) {
+  ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("empty"), {}, errors));
+  EXPECT_EQ(std::filesystem::file_size(dir.file("empty.txt")), 0u);
+  const std::vector<std::string> three = {Utf8ToCp936("长尾"), "b", Utf8ToCp936("关键词")};
+  ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("list"), three, errors));
+  EXPECT_EQ(ReadAll(dir.file("list.txt")), "\xB3\xA4\xCE\xB2\r\nb\r\n" + three[2] + "\r\n");
+  // Exporting again replaces the file without a question.
+  ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("list"), {"z"}, errors));
+  EXPECT_EQ(ReadAll(dir.file("list.txt")), "z\r\n");
+  ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("list.csv"), {"c"}, errors));
+  EXPECT_EQ(ReadAll(dir.file("list.csv")), "c\r\n");
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(ExportFixture, CancelWritesNothing) {
+  EXPECT_FALSE(ExportTyping(dialog, QString(), {"a"}, errors));
+  EXPECT_EQ(dir.entryCount(), 0);
+}
+
+TEST_F(ExportFixture, FolderRemovedWhileChoosingReportsTheFileError) {
+  const std::string sub = dir.file("gone");
+  std::filesystem::create_directory(sub);
+  dialog.InitialDir = QString::fromStdString(sub);
+  QTimer::singleShot(0, [&] {
+    std::filesystem::remove(sub);
+    dialog.Form()->FileNameEdit()->setText(QStringLiteral("x"));
+    dialog.Form()->ConfirmClicked();
+  });
+  EXPECT_FALSE(ExportKeywordList(dialog, {"a"}, [&](const QString& e) { errors << e; }));
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot create file \"")))
+      << errors[0].toStdString();
+}
+
+TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
+  TempDir dir;
+  QTimer tmr1;
+  QtAutoSaveTimer timer(tmr1);
+  int writes = 0;
+  AutoSaveSchedule::Sources sources;
+  sources.directory = [&] { return dir.path().string() + "/"; };
+  sources.fileName = [] { return std::string("words.txt"); };
+  sources.phrases = [] { return std::vector<std::string>{"a"}; };
+  sources.write = [&](const std::string& path, const std::vector<std::string>& list,
+                      std::string& error) {
+    ++writes;
+    return WriteKeywordListFile(path, list, error);
+  };
+  AutoSaveSchedule schedule(timer, sources);
+  QObject::connect(&tmr1, &QTimer::timeout, [&] { schedule.Tick(); });
+  EXPECT_FALSE(tmr1.isActive()) << "off at start";
+  schedule.SetEnabled(true);
+  schedule.SetPeriodSeconds(1);
+  EXPECT_EQ(tmr1.interval(), 1000);
+  QElapsedTimer clock;
+  clock.start();
+  while (writes < 1 && clock.elapsed() < 3000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_EQ(writes, 1);
+  EXPECT_GE(clock.elapsed(), 800) << "not before the period (coarse timers may be early by 5%)";
+  EXPECT_EQ(ReadAll(dir.file("words.txt")), "a\r\n");
+  schedule.SetPeriodSeconds(0);
+  EXPECT_FALSE(tmr1.isActive());
+}
+
+}  // namespace
+}  // namespace longtail

@@ -1,0 +1,60 @@
+#include "skin/dialogs/select_dir_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTreeView>
+
+#include "dialog_test_support.h"
+#include "harvest/temp_dir.h"
+#include "skin/controls/skin_button.h"
+
+namespace lq {
+namespace {
+
+using lqtest::ExecuteWith;
+
+QString Q(const std::filesystem::path& p) {
+  return QString::fromStdString(p.string());
+}
+
+TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
+  longtail::testing::TempDir dir;
+  std::filesystem::create_directories(dir.path() / "one" / "two");
+  TlqSkinSelectDirectoryDialog d;
+  d.Title = QStringLiteral("选择目录");
+  QString first;
+  ASSERT_TRUE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("选择目录"));
+    EXPECT_EQ(form.size(), QSize(280, 280));
+    first = form.SelectedPath();
+    ASSERT_TRUE(form.SelectPath(Q(dir.path() / "one" / "two")));
+    form.resize(300, 320);
+    form.OkButton()->OnClick(form.OkButton());
+  }));
+  EXPECT_EQ(first, QStringLiteral("/")) << "without a choice the computer is selected";
+  EXPECT_EQ(d.Directory, Q(dir.path() / "one" / "two"));
+  QString reopened;
+  QSize size;
+  EXPECT_FALSE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
+    reopened = form.SelectedPath();
+    size = form.size();
+    ASSERT_TRUE(form.SelectPath(Q(dir.path())));
+    form.CancelButton()->OnClick(form.CancelButton());
+  }));
+  EXPECT_EQ(reopened, Q(dir.path() / "one" / "two"));
+  EXPECT_EQ(size, QSize(300, 320));
+  EXPECT_EQ(d.Directory, Q(dir.path() / "one" / "two")) << "cancel keeps the choice";
+}
+
+TEST(SelectDirectoryDialog, MissingLastChoiceFallsBackToTheComputer) {
+  TlqSkinSelectDirectoryDialog d;
+  d.Directory = QStringLiteral("/no/such/folder/here");
+  QString selected;
+  ExecuteWith(d, [&](TlqSelDirDlgForm& form) { selected = form.SelectedPath(); });
+  EXPECT_EQ(selected, QStringLiteral("/"));
+  EXPECT_EQ(d.Directory, QStringLiteral("/no/such/folder/here"));
+}
+
+}  // namespace
+}  // namespace lq
