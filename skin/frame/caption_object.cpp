@@ -14,8 +14,8 @@
 
 namespace lq {
 
-TlqSkinCaptionObject::TlqSkinCaptionObject(TlqLacquerForm& frame, const ObjectSpec& spec)
-    : TlqActiveSkinObject(frame, spec), caption(spec.caption) {}
+TlqSkinCaptionObject::TlqSkinCaptionObject(TlqLacquerForm& frame, const ObjectSpec& def)
+    : TlqActiveSkinObject(frame, def), caption(def.caption) {}
 
 void TlqSkinCaptionObject::MouseEnter() {
   mouseIn = true;

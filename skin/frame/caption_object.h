@@ -13,7 +13,7 @@ namespace lq {
 
 class TlqSkinCaptionObject : public TlqActiveSkinObject {
  public:
-  TlqSkinCaptionObject(TlqLacquerForm& frame, const ObjectSpec& spec);
+  TlqSkinCaptionObject(TlqLacquerForm& frame, const ObjectSpec& def);
   FrameObjectKind Kind() const override { return FrameObjectKind::Caption; }
   void Draw(ObjectCanvas& canvas, bool inFrame) override;
   // The caption's hover follows activation, not the mouse.

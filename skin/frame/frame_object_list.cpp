@@ -47,22 +47,22 @@ void TlqLacquerForm::CreateObjects() {
   objects_.clear();
   hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
   if (!skin_) return;
-  for (const ObjectSpec& spec : skin_->objects) {
-    switch (spec.kind) {
+  for (const ObjectSpec& def : skin_->objects) {
+    switch (def.kind) {
       case FrameObjectKind::StdButton:
-        objects_.push_back(std::make_unique<TlqSkinStdButtonObject>(*this, spec, true));
+        objects_.push_back(std::make_unique<TlqSkinStdButtonObject>(*this, def, true));
         break;
       case FrameObjectKind::Button:
-        objects_.push_back(std::make_unique<TlqSkinButtonObject>(*this, spec));
+        objects_.push_back(std::make_unique<TlqSkinButtonObject>(*this, def));
         break;
       case FrameObjectKind::Caption:
-        objects_.push_back(std::make_unique<TlqSkinCaptionObject>(*this, spec));
+        objects_.push_back(std::make_unique<TlqSkinCaptionObject>(*this, def));
         break;
       case FrameObjectKind::Animate:
-        objects_.push_back(std::make_unique<TlqSkinAnimateObject>(*this, spec));
+        objects_.push_back(std::make_unique<TlqSkinAnimateObject>(*this, def));
         break;
       case FrameObjectKind::UserObject:
-        objects_.push_back(std::make_unique<TlqUserObject>(*this, spec));
+        objects_.push_back(std::make_unique<TlqUserObject>(*this, def));
         break;
     }
   }
@@ -79,12 +79,12 @@ void TlqLacquerForm::CreateDefaultButtons() {
       {"closebutton", cmClose},   {"maxbutton", cmMaximize},    {"minbutton", cmMinimize},
       {"rollupbutton", cmRollUp}, {"sysmenubutton", cmSysMenu}, {"traybutton", cmMinimizeToTray}};
   for (const auto& [name, command] : buttons) {
-    ObjectSpec spec;
-    spec.kind = FrameObjectKind::StdButton;
-    spec.IDName = name;
-    spec.skinrectinapicture = true;
-    spec.command = command;
-    auto button = std::make_unique<TlqSkinStdButtonObject>(*this, spec, false);
+    ObjectSpec def;
+    def.kind = FrameObjectKind::StdButton;
+    def.IDName = name;
+    def.skinrectinapicture = true;
+    def.command = command;
+    auto button = std::make_unique<TlqSkinStdButtonObject>(*this, def, false);
     button->hint = DefaultHint(command);
     objects_.push_back(std::move(button));
   }

@@ -16,17 +16,17 @@ namespace lq {
 
 // --- TlqActiveSkinObject -------------------------------------------------------------------------
 
-TlqActiveSkinObject::TlqActiveSkinObject(TlqLacquerForm& frame, const ObjectSpec& spec)
-    : IDName(spec.IDName),
-      hint(spec.hint),
-      ownImage(spec.skinrectinapicture),
-      normalRect(spec.skinrect),
-      hoverRect(spec.activeskinrect),
-      inactiveRect(spec.inactiveskinrect),
-      morphing(spec.morphing),
-      morphKind(spec.morphkind),
-      activePictureIndex(spec.activepictureindex),
-      ObjectRect(spec.skinrect),
+TlqActiveSkinObject::TlqActiveSkinObject(TlqLacquerForm& frame, const ObjectSpec& def)
+    : IDName(def.IDName),
+      hint(def.hint),
+      ownImage(def.skinrectinapicture),
+      normalRect(def.skinrect),
+      hoverRect(def.activeskinrect),
+      inactiveRect(def.inactiveskinrect),
+      morphing(def.morphing),
+      morphKind(def.morphkind),
+      activePictureIndex(def.activepictureindex),
+      ObjectRect(def.skinrect),
       frame_(frame) {
   if (HoverEmpty()) morphing = false;
 }
@@ -166,10 +166,8 @@ void TlqUserObject::Draw(ObjectCanvas& canvas, bool) {
 // --- TlqSkinButtonObject
 // --------------------------------------------------------------------------
 
-TlqSkinButtonObject::TlqSkinButtonObject(TlqLacquerForm& frame, const ObjectSpec& spec)
-    : TlqActiveSkinObject(frame, spec),
-      downRect(spec.downrect),
-      disabledRect(spec.disableskinrsect) {}
+TlqSkinButtonObject::TlqSkinButtonObject(TlqLacquerForm& frame, const ObjectSpec& def)
+    : TlqActiveSkinObject(frame, def), downRect(def.downrect), disabledRect(def.disableskinrsect) {}
 
 bool TlqSkinButtonObject::NeedsMorphStep() const {
   if (hasMenu && down) return false;
@@ -228,14 +226,14 @@ void TlqSkinButtonObject::MenuClosed() {
 // --- TlqSkinStdButtonObject
 // -----------------------------------------------------------------------
 
-TlqSkinStdButtonObject::TlqSkinStdButtonObject(TlqLacquerForm& frame, const ObjectSpec& spec,
+TlqSkinStdButtonObject::TlqSkinStdButtonObject(TlqLacquerForm& frame, const ObjectSpec& def,
                                                bool support)
-    : TlqSkinButtonObject(frame, spec),
-      command(spec.command),
-      restoreRect(spec.restorerect),
-      restoreActiveRect(spec.restoreactiverect),
-      restoreDownRect(spec.restoredownrect),
-      restoreInactiveRect(spec.restoreinactiverect),
+    : TlqSkinButtonObject(frame, def),
+      command(def.command),
+      restoreRect(def.restorerect),
+      restoreActiveRect(def.restoreactiverect),
+      restoreDownRect(def.restoredownrect),
+      restoreInactiveRect(def.restoreinactiverect),
       skinSupport(support) {
   hasMenu = command == cmSysMenu;
 }
@@ -414,18 +412,18 @@ void RunFrameCommand(TlqLacquerForm& frame, TlqStdCommand command) {
 // --- TlqSkinAnimateObject
 // -------------------------------------------------------------------------
 
-TlqSkinAnimateObject::TlqSkinAnimateObject(TlqLacquerForm& frame, const ObjectSpec& spec)
-    : TlqActiveSkinObject(frame, spec),
-      countFrames(std::max(1, spec.countframes)),
-      cycle(spec.cycle),
-      buttonStyle(spec.buttonstyle),
-      timerInterval(std::max(25, spec.timerinterval)),
-      command(spec.command),
-      downSkinRect(spec.downskinrect),
-      restoreRect(spec.restorerect),
-      restoreActiveRect(spec.restoreactiverect),
-      restoreDownRect(spec.restoredownrect),
-      restoreInactiveRect(spec.restoreinactiverect) {
+TlqSkinAnimateObject::TlqSkinAnimateObject(TlqLacquerForm& frame, const ObjectSpec& def)
+    : TlqActiveSkinObject(frame, def),
+      countFrames(std::max(1, def.countframes)),
+      cycle(def.cycle),
+      buttonStyle(def.buttonstyle),
+      timerInterval(std::max(25, def.timerinterval)),
+      command(def.command),
+      downSkinRect(def.downskinrect),
+      restoreRect(def.restorerect),
+      restoreActiveRect(def.restoreactiverect),
+      restoreDownRect(def.restoredownrect),
+      restoreInactiveRect(def.restoreinactiverect) {
   morphing = false;
 }
 

@@ -24,7 +24,7 @@ enum class MouseButton { Left, Right, Middle };
 
 class TlqActiveSkinObject {
  public:
-  TlqActiveSkinObject(TlqLacquerForm& frame, const ObjectSpec& spec);
+  TlqActiveSkinObject(TlqLacquerForm& frame, const ObjectSpec& def);
   virtual ~TlqActiveSkinObject() = default;
   TlqActiveSkinObject(const TlqActiveSkinObject&) = delete;
   TlqActiveSkinObject& operator=(const TlqActiveSkinObject&) = delete;
@@ -84,7 +84,7 @@ class TlqUserObject : public TlqActiveSkinObject {
 
 class TlqSkinButtonObject : public TlqActiveSkinObject {
  public:
-  TlqSkinButtonObject(TlqLacquerForm& frame, const ObjectSpec& spec);
+  TlqSkinButtonObject(TlqLacquerForm& frame, const ObjectSpec& def);
   FrameObjectKind Kind() const override { return FrameObjectKind::Button; }
   bool NeedsMorphStep() const override;
   void Draw(ObjectCanvas& canvas, bool inFrame) override;
@@ -108,7 +108,7 @@ class TlqSkinButtonObject : public TlqActiveSkinObject {
 
 class TlqSkinStdButtonObject : public TlqSkinButtonObject {
  public:
-  TlqSkinStdButtonObject(TlqLacquerForm& frame, const ObjectSpec& spec, bool skinSupport);
+  TlqSkinStdButtonObject(TlqLacquerForm& frame, const ObjectSpec& def, bool skinSupport);
   FrameObjectKind Kind() const override { return FrameObjectKind::StdButton; }
   bool NeedsMorphStep() const override;
   void Draw(ObjectCanvas& canvas, bool inFrame) override;
@@ -134,7 +134,7 @@ class TlqSkinStdButtonObject : public TlqSkinButtonObject {
 
 class TlqSkinAnimateObject : public TlqActiveSkinObject {
  public:
-  TlqSkinAnimateObject(TlqLacquerForm& frame, const ObjectSpec& spec);
+  TlqSkinAnimateObject(TlqLacquerForm& frame, const ObjectSpec& def);
   FrameObjectKind Kind() const override { return FrameObjectKind::Animate; }
   bool NeedsMorphStep() const override { return false; }
   void Draw(ObjectCanvas& canvas, bool inFrame) override;

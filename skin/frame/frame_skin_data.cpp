@@ -134,7 +134,7 @@ FrameSkin FrameSkinFromSkinData(const TlqSkinData& d) {
   f.effectsEnabled = d.EnableSkinEffects;
   for (const auto& descriptor : d.ObjectDescriptors)
     if (descriptor)
-      if (auto spec = SpecOf(*descriptor)) f.objects.push_back(std::move(*spec));
+      if (auto def = SpecOf(*descriptor)) f.objects.push_back(std::move(*def));
   return f;
 }
 

@@ -16,19 +16,19 @@ namespace {
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs;
 
 compose::FrameSpec SpecOf(const HintSkin& s) {
-  compose::FrameSpec spec;
-  spec.lt = s.lefttoppoint;
-  spec.rt = s.righttoppoint;
-  spec.lb = s.leftbottompoint;
-  spec.rb = s.rightbottompoint;
-  spec.client = s.clientrect;
-  spec.leftStretch = s.leftstretch;
-  spec.rightStretch = s.rightstretch;
-  spec.topStretch = s.topstretch;
-  spec.bottomStretch = s.bottomstretch;
-  spec.clientStretch = s.stretcheffect;
-  spec.stretchType = s.stretchtype;
-  return spec;
+  compose::FrameSpec def;
+  def.lt = s.lefttoppoint;
+  def.rt = s.righttoppoint;
+  def.lb = s.leftbottompoint;
+  def.rb = s.rightbottompoint;
+  def.client = s.clientrect;
+  def.leftStretch = s.leftstretch;
+  def.rightStretch = s.rightstretch;
+  def.topStretch = s.topstretch;
+  def.bottomStretch = s.bottomstretch;
+  def.clientStretch = s.stretcheffect;
+  def.stretchType = s.stretchtype;
+  return def;
 }
 
 QSize TextExtent(const QFont& font, const QString& text) {
@@ -91,8 +91,8 @@ void TlqSkinHintWindow::ActivateHint(const QRect& r, const QString& text) {
 
   region_ = Region();
   if (skin_ && !skin_->mask.empty()) {
-    compose::FrameSpec spec = SpecOf(*skin_);
-    region_ = compose::FramedRegion(skin_->mask, spec, geometry_.width, geometry_.height);
+    compose::FrameSpec def = SpecOf(*skin_);
+    region_ = compose::FramedRegion(skin_->mask, def, geometry_.width, geometry_.height);
   }
   setGeometry(screenRect_);
   if (!region_.isEmpty())
@@ -128,8 +128,8 @@ Bitmap TlqSkinHintWindow::Render() const {
   Color textColor = syscolor::InfoText;
   QRect textRect(2, 2, W - 4, H - 4);
   if (skin_) {
-    compose::FrameSpec spec = SpecOf(*skin_);
-    out = compose::Framed(skin_->window, skin_->window.rect(), spec, W, H);
+    compose::FrameSpec def = SpecOf(*skin_);
+    out = compose::Framed(skin_->window, skin_->window.rect(), def, W, H);
     textColor = ResolveMenuColor(skin_->fontcolor);
     const Rect& c = geometry_.client;
     textRect = QRect(c.left + c.width() / 2 - textSize_.width() / 2,

@@ -63,21 +63,21 @@ Bitmap HStrip(const Bitmap& src, const Rect& r, int leftPart, int rightPart, int
   return out;
 }
 
-Bitmap Framed(const Bitmap& src, const Rect& srcRect, const FrameSpec& spec, int width,
+Bitmap Framed(const Bitmap& src, const Rect& srcRect, const FrameSpec& def, int width,
               int height) {
   Bitmap out;
-  const FrameGeometry source = SourceGeometry(spec);
+  const FrameGeometry source = SourceGeometry(def);
   const FrameGeometry target =
       FitFrameGeometry(source, width - srcRect.width(), height - srcRect.height());
-  BuildFramedImage(source, target, Flags(spec), width, height, srcRect, src, out);
+  BuildFramedImage(source, target, Flags(def), width, height, srcRect, src, out);
   return out;
 }
 
-Region FramedRegion(const Bitmap& mask, const FrameSpec& spec, int width, int height) {
-  const FrameGeometry source = SourceGeometry(spec);
+Region FramedRegion(const Bitmap& mask, const FrameSpec& def, int width, int height) {
+  const FrameGeometry source = SourceGeometry(def);
   const FrameGeometry target =
       FitFrameGeometry(source, width - mask.width(), height - mask.height());
-  return BuildFramedRegion(source, target, Flags(spec), width, height, mask.rect(), mask)
+  return BuildFramedRegion(source, target, Flags(def), width, height, mask.rect(), mask)
       .value_or(Region());
 }
 

@@ -28,9 +28,9 @@ struct FrameSpec {
   bool drawClient = true;
 };
 // Nine-part image of the source rectangle at width x height.
-Bitmap Framed(const Bitmap& src, const Rect& srcRect, const FrameSpec& spec, int width, int height);
+Bitmap Framed(const Bitmap& src, const Rect& srcRect, const FrameSpec& def, int width, int height);
 // Mask region of a width x height window: the mask's black pixels along the four border
 // strips plus the mapped client rectangle. Empty when the target is inverted.
-Region FramedRegion(const Bitmap& mask, const FrameSpec& spec, int width, int height);
+Region FramedRegion(const Bitmap& mask, const FrameSpec& def, int width, int height);
 
 }  // namespace lq::compose

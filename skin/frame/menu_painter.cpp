@@ -97,22 +97,22 @@ QImage WrapBitmap(Bitmap& bitmap) {
   return BitmapAsQImage(bitmap);
 }
 
-QFont FontFromSpec(const MenuFontSpec& spec) {
+QFont FontFromSpec(const MenuFontSpec& def) {
   unsigned style = 0;
-  if (spec.bold) style |= kSkinFontBold;
-  if (spec.italic) style |= kSkinFontItalic;
-  if (spec.underline) style |= kSkinFontUnderline;
-  if (spec.strikeOut) style |= kSkinFontStrikeOut;
-  return SkinFont(QString::fromStdString(spec.name), spec.height, style);
+  if (def.bold) style |= kSkinFontBold;
+  if (def.italic) style |= kSkinFontItalic;
+  if (def.underline) style |= kSkinFontUnderline;
+  if (def.strikeOut) style |= kSkinFontStrikeOut;
+  return SkinFont(QString::fromStdString(def.name), def.height, style);
 }
 
 void PaintPopupBackground(Bitmap& target, const MenuSkin& skin, const PopupFrameGeometry& g,
                           int glyphWidth, bool scrolling) {
   const int W = target.width(), H = target.height();
   if (skin.window) {
-    compose::FrameSpec spec = WindowFrameSpec(*skin.window);
-    spec.drawClient = scrolling;
-    target = compose::Framed(skin.window->window, skin.window->window.rect(), spec, W, H);
+    compose::FrameSpec def = WindowFrameSpec(*skin.window);
+    def.drawClient = scrolling;
+    target = compose::Framed(skin.window->window, skin.window->window.rect(), def, W, H);
     if (!scrolling) compose::FillRect(target, g.itemsRect, syscolor::Window);
     return;
   }
@@ -124,8 +124,8 @@ void PaintPopupBackground(Bitmap& target, const MenuSkin& skin, const PopupFrame
 
 void PaintPopupBuffer(Bitmap& target, const MenuSkin& skin, const PopupFrameGeometry&) {
   if (!skin.window) return;
-  compose::FrameSpec spec = WindowFrameSpec(*skin.window);
-  target = compose::Framed(skin.window->window, skin.window->window.rect(), spec, target.width(),
+  compose::FrameSpec def = WindowFrameSpec(*skin.window);
+  target = compose::Framed(skin.window->window, skin.window->window.rect(), def, target.width(),
                            target.height());
 }
 

@@ -31,7 +31,7 @@ constexpr Color HotFill = 13811126;
 Color ResolveMenuColor(Color c);
 // A QImage sharing the bitmap's pixels, so QPainter can draw text and shapes into it.
 QImage WrapBitmap(Bitmap& bitmap);
-QFont FontFromSpec(const MenuFontSpec& spec);
+QFont FontFromSpec(const MenuFontSpec& def);
 
 struct ItemPaintContext {
   const MenuSkin* skin = nullptr;

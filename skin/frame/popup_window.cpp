@@ -84,13 +84,13 @@ void TlqSkinPopupWindow::BuildItems(int startIndex) {
 
   region_ = Region();
   if (skin.window && !skin.window->mask.empty()) {
-    compose::FrameSpec spec;
-    spec.lt = skin.window->lefttoppoint;
-    spec.rt = skin.window->righttoppoint;
-    spec.lb = skin.window->leftbottompoint;
-    spec.rb = skin.window->rightbottompoint;
-    spec.client = skin.window->itemsrect;
-    region_ = compose::FramedRegion(skin.window->mask, spec, size_.width, size_.height);
+    compose::FrameSpec def;
+    def.lt = skin.window->lefttoppoint;
+    def.rt = skin.window->righttoppoint;
+    def.lb = skin.window->leftbottompoint;
+    def.rb = skin.window->rightbottompoint;
+    def.client = skin.window->itemsrect;
+    region_ = compose::FramedRegion(skin.window->mask, def, size_.width, size_.height);
   }
   resize(size_.width, size_.height);
   if (!region_.isEmpty())
