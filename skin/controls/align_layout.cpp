@@ -1,0 +1,105 @@
+#include "skin/controls/align_layout.h"
+
+#include <QEvent>
+#include <QVariant>
+#include <QWidget>
+
+#include "skin/controls/skin_control.h"
+
+namespace lq {
+namespace {
+
+constexpr char kAlignProperty[] = "lqAlign";
+
+// Bound skinned controls fit the requested size to their element.
+void PlaceChild(QWidget* child, const QRect& r) {
+  if (auto* control = dynamic_cast<TlqSkinControl*>(child))
+    control->SetBounds(r);
+  else
+    child->setGeometry(r);
+}
+
+}  // namespace
+
+void SetAlign(QWidget* widget, TAlign align) {
+  if (!widget) return;
+  widget->setProperty(kAlignProperty, int(align));
+  if (QWidget* parent = widget->parentWidget()) RealignChildren(parent);
+}
+
+TAlign AlignOf(const QWidget* widget) {
+  const QVariant v = widget->property(kAlignProperty);
+  return v.isValid() ? TAlign(v.toInt()) : alNone;
+}
+
+void AlignChildren(QWidget* parent, const QRect& area) {
+  if (!parent) return;
+  const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  QRect rest = area;
+  // Children hidden on purpose take no space; a child not yet shown does.
+  auto hidden = [](QWidget* c) {
+    return c->isHidden() && c->testAttribute(Qt::WA_WState_ExplicitShowHide);
+  };
+  auto each = [&](TAlign which, auto&& place) {
+    for (QWidget* child : children)
+      if (!hidden(child) && !child->isWindow() && AlignOf(child) == which) place(child);
+  };
+  each(alTop, [&](QWidget* c) {
+    PlaceChild(c, QRect(rest.left(), rest.top(), rest.width(), c->height()));
+    rest.setTop(rest.top() + c->height());
+  });
+  each(alBottom, [&](QWidget* c) {
+    PlaceChild(c, QRect(rest.left(), rest.bottom() + 1 - c->height(), rest.width(), c->height()));
+    c->move(c->x(), rest.bottom() + 1 - c->height());  // a fitted height changes the top
+    rest.setBottom(rest.bottom() - c->height());
+  });
+  each(alLeft, [&](QWidget* c) {
+    PlaceChild(c, QRect(rest.left(), rest.top(), c->width(), std::max(0, rest.height())));
+    rest.setLeft(rest.left() + c->width());
+  });
+  each(alRight, [&](QWidget* c) {
+    PlaceChild(c, QRect(rest.right() + 1 - c->width(), rest.top(), c->width(),
+                        std::max(0, rest.height())));
+    c->move(rest.right() + 1 - c->width(), c->y());
+    rest.setRight(rest.right() - c->width());
+  });
+  each(alClient, [&](QWidget* c) {
+    PlaceChild(
+        c, QRect(rest.left(), rest.top(), std::max(0, rest.width()), std::max(0, rest.height())));
+  });
+}
+
+void RealignChildren(QWidget* parent) {
+  if (!parent) return;
+  if (auto* control = dynamic_cast<TlqSkinControl*>(parent)) {
+    control->AlignControls();
+    return;
+  }
+  if (TlqAlignLayout* layout = TlqAlignLayout::find(parent)) {
+    layout->realign();
+    return;
+  }
+  AlignChildren(parent, parent->rect());
+}
+
+TlqAlignLayout::TlqAlignLayout(QWidget* parent, std::function<QRect()> area)
+    : QObject(parent), parent_(parent), area_(std::move(area)) {
+  setObjectName(QStringLiteral("lqAlignLayout"));
+  parent->installEventFilter(this);
+}
+
+void TlqAlignLayout::realign() {
+  AlignChildren(parent_, area_ ? area_() : parent_->rect());
+}
+
+TlqAlignLayout* TlqAlignLayout::find(const QWidget* parent) {
+  return parent->findChild<TlqAlignLayout*>(QStringLiteral("lqAlignLayout"),
+                                            Qt::FindDirectChildrenOnly);
+}
+
+bool TlqAlignLayout::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parent_ && event->type() == QEvent::Resize) realign();
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace lq

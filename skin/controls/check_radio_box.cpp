@@ -1,0 +1,416 @@
+#include "skin/controls/check_radio_box.h"
+
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcutEvent>
+
+#include "skin/controls/default_look.h"
+#include "skin/controls/element_image.h"
+#include "skin/controls/skin_access.h"
+#include "skin/data/effects.h"
+
+namespace lq {
+namespace {
+
+QRect ToQRect(const Rect& r) {
+  return QRect(r.left, r.top, r.width(), r.height());
+}
+constexpr int kCheckLeft = 3;
+constexpr int kCaptionGap = 7;
+constexpr int kDefaultBox = 14;
+
+// Bitmap images are drawn transparently: the colour of the bottom-left pixel is
+// the transparent colour.
+QImage WithTransparentKey(const Bitmap& piece) {
+  QImage image = ToImage(piece).convertToFormat(QImage::Format_ARGB32);
+  if (image.isNull()) return image;
+  const QRgb key = image.pixel(0, image.height() - 1);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (line[x] == key) line[x] = 0;
+  }
+  return image;
+}
+
+}  // namespace
+
+TlqSkinCheckRadioBox::TlqSkinCheckRadioBox(QWidget* parent) : TlqSkinCustomControl(parent) {
+  SetSkinDataName("checkbox");
+  QWidget::resize(150, 25);
+  // Flat boxes show their parent: they do not paint every pixel.
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+  setFocusPolicy(Qt::StrongFocus);
+  morphTimer_.setInterval(20);
+  morphTimer_.callOnTimeout(this, [this] { MorphTick(); });
+}
+
+void TlqSkinCheckRadioBox::SetCaption(const QString& text) {
+  Caption_ = text;
+  if (shortcutId_) releaseShortcut(shortcutId_);
+  shortcutId_ = 0;
+  const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+  if (!mnemonic.isEmpty()) shortcutId_ = grabShortcut(mnemonic);
+  update();
+}
+
+void TlqSkinCheckRadioBox::SetWordWrap(bool on) {
+  WordWrap_ = on;
+  if (Flat_) update();
+}
+
+void TlqSkinCheckRadioBox::SetAllowGrayed(bool on) {
+  AllowGrayed_ = on;
+  update();
+}
+
+void TlqSkinCheckRadioBox::SetFlat(bool on) {
+  Flat_ = on;
+  setAttribute(Qt::WA_OpaquePaintEvent, !on);
+  update();
+}
+
+void TlqSkinCheckRadioBox::SetUseSkinFontColor(bool on) {
+  UseSkinFontColor_ = on;
+  update();
+}
+
+void TlqSkinCheckRadioBox::SetCanFocused(bool on) {
+  CanFocused_ = on;
+  setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TlqSkinCheckRadioBox::SetRadio(bool on) {
+  Radio_ = on;
+  update();
+}
+
+void TlqSkinCheckRadioBox::SetChecked(bool on) {
+  const bool wasChecked = Checked_;
+  Checked_ = on;
+  if (on)
+    State_ = cbChecked;
+  else if (State_ != cbGrayed)
+    State_ = cbUnchecked;
+  update();
+  if (on && GroupIndex != 0 && parentWidget()) {
+    for (auto* other :
+         parentWidget()->findChildren<TlqSkinCheckRadioBox*>(Qt::FindDirectChildrenOnly))
+      if (other != this && other->GroupIndex == GroupIndex && other->Checked_)
+        other->SetChecked(false);
+  }
+  if (!Radio_ || (on && !wasChecked)) {
+    if (OnClick) OnClick(this);
+  }
+}
+
+void TlqSkinCheckRadioBox::SetState(TCheckBoxState s) {
+  State_ = s;
+  Checked_ = s == cbChecked;
+  update();
+  if (OnClick) OnClick(this);
+}
+
+void TlqSkinCheckRadioBox::Toggle() {
+  if (!Radio_)
+    SetChecked(!Checked_);
+  else if (!Checked_)
+    SetChecked(true);
+}
+
+void TlqSkinCheckRadioBox::BindSkin() {
+  TlqSkinCustomControl::BindSkin();
+  if (!IsBound() || !CopyCheckLook(Descriptor(), look_)) return;
+  const Rect& skinrect = Geometry().skinrect;
+  if (look_.activeskinrect.isEmpty()) look_.activeskinrect = skinrect;
+  if (look_.activecheckimagerect.isEmpty()) look_.activecheckimagerect = look_.checkimagerect;
+  if (look_.activeuncheckimagerect.isEmpty()) look_.activeuncheckimagerect = look_.uncheckimagerect;
+  if (look_.unenabledcheckimagerect.isEmpty()) look_.unenabledcheckimagerect = look_.checkimagerect;
+  if (look_.unenableduncheckimagerect.isEmpty())
+    look_.unenableduncheckimagerect = look_.uncheckimagerect;
+  if (Flat_) {
+    look_.morphing = false;
+    DropMaskPicture();
+  }
+}
+
+void TlqSkinCheckRadioBox::ApplySkin() {
+  if (!Flat_) {
+    morphTimer_.stop();
+    TlqSkinCustomControl::ApplySkin();
+    return;
+  }
+  // Flat boxes keep the size the form gives them and have no region.
+  BindSkin();
+  update();
+}
+
+void TlqSkinCheckRadioBox::SetBounds(const QRect& r) {
+  if (Flat_)
+    TlqSkinControl::SetBounds(r);
+  else
+    TlqSkinCustomControl::SetBounds(r);
+}
+
+void TlqSkinCheckRadioBox::FitSizeToSkin(int& width, int& height) {
+  const int w = width, h = height;
+  TlqSkinCustomControl::FitSizeToSkin(width, height);
+  if (Flat_) {
+    width = w;
+    height = h;
+  }
+}
+
+Rect TlqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
+  if (lightened) *lightened = false;
+  const bool hot = mouseInside_;
+  if (State_ == cbGrayed) {
+    if (!look_.grayedcheckimagerect.isEmpty() && isEnabled()) {
+      if (hot && !look_.activegrayedcheckimagerect.isEmpty())
+        return look_.activegrayedcheckimagerect;
+      return look_.grayedcheckimagerect;
+    }
+    if (lightened) *lightened = true;
+    if (!isEnabled()) return look_.unenabledcheckimagerect;
+    return hot ? look_.activecheckimagerect : look_.checkimagerect;
+  }
+  const bool checked = State_ == cbChecked;
+  if (!isEnabled())
+    return checked ? look_.unenabledcheckimagerect : look_.unenableduncheckimagerect;
+  if (hot) return checked ? look_.activecheckimagerect : look_.activeuncheckimagerect;
+  return checked ? look_.checkimagerect : look_.uncheckimagerect;
+}
+
+QFont TlqSkinCheckRadioBox::CaptionFont() const {
+  return SkinOrDefaultFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
+                           look_.font.fontstyle);
+}
+
+Color TlqSkinCheckRadioBox::CaptionColor() const {
+  if (!UseSkinFontColor_ || !IsBound()) return DefaultFont().color;
+  return isEnabled() ? look_.framefontcolor : look_.unenabledfontcolor;
+}
+
+QRect TlqSkinCheckRadioBox::CaptionRect() const {
+  const int imageW =
+      (IsBound() && !look_.checkimagerect.isEmpty()) ? CheckImageRect().width() : kDefaultBox + 1;
+  const int left = imageW + kCaptionGap;
+  const QFontMetrics m(CaptionFont());
+  QRect r;
+  if (WordWrap_) {
+    r = m.boundingRect(QRect(left, 0, std::max(1, width() - 2 - left), height()), Qt::TextWordWrap,
+                       Caption_);
+  } else {
+    r = QRect(left, 0, m.horizontalAdvance(Caption_), m.height());
+  }
+  r.moveTop(height() / 2 - r.height() / 2);
+  if (r.right() > width() - 3) r.setRight(width() - 3);
+  return r;
+}
+
+void TlqSkinCheckRadioBox::DrawCaption(QPainter& p, const QRect& r, Color color, int flags) {
+  if (Caption_.isEmpty()) return;
+  p.setFont(CaptionFont());
+  p.setPen(ControlColor(color));
+  p.drawText(r, flags, Caption_);
+  if (Focused()) {
+    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    p.drawRect(r.adjusted(-2, -1, 1, 0));
+  }
+}
+
+void TlqSkinCheckRadioBox::PaintFlat(QPainter& p) {
+  const bool bound = IsBound() && Picture() && !look_.checkimagerect.isEmpty();
+  if (!bound) {
+    PaintFlatDefault(p);
+    return;
+  }
+  bool lighten = false;
+  const Rect src = CheckImageRect(&lighten);
+  Bitmap piece = CutPicture(*Picture(), src);
+  if (lighten) {
+    TlqEffectBmp light(piece);
+    light.Brighten(0.5);
+    piece = light.bitmap();
+  }
+  const QImage image = WithTransparentKey(piece);
+  p.drawImage(kCheckLeft, height() / 2 - image.height() / 2, image);
+  const int flags = WordWrap_ ? int(Qt::TextWordWrap) : int(Qt::AlignVCenter | Qt::TextSingleLine);
+  DrawCaption(p, CaptionRect(), CaptionColor(), flags);
+}
+
+void TlqSkinCheckRadioBox::PaintFlatDefault(QPainter& p) {
+  const int top = height() / 2 - kDefaultBox / 2;
+  const Color frame = mouseInside_ ? kDefaultNavy : clBtnShadow;
+  DrawControlFrame(p, QRect(kCheckLeft, top, kDefaultBox, kDefaultBox), frame, frame);
+  Color mark = isEnabled() ? RGB(0, 0, 0) : clBtnShadow;
+  if (State_ == cbGrayed) mark = kSysGrayText;
+  if (State_ != cbUnchecked) {
+    if (Radio_)
+      DrawRadioDot(p, 7, height() / 2 - 3, ControlColor(mark));
+    else
+      DrawCheckMark(p, 7, height() / 2 - 4, ControlColor(mark));
+  }
+  const Color text = isEnabled() ? DefaultFont().color : clBtnShadow;
+  const int flags = WordWrap_ ? int(Qt::TextWordWrap) : int(Qt::AlignVCenter | Qt::TextSingleLine);
+  DrawCaption(p, CaptionRect(), text, flags);
+}
+
+void TlqSkinCheckRadioBox::DrawSkin(QImage& canvas) {
+  // Non-flat: the element image (hot image while the mouse is inside), the check
+  // image centred in its area and the caption in the text area, both grown with the width.
+  DrawElementImage(canvas, mouseInside_ ? look_.activeskinrect : Geometry().skinrect);
+  if (!Picture()) return;
+  QPainter p(&canvas);
+  const int dx = width() - Geometry().skinWidth();
+  QRect area = ToQRect(look_.checkimagearea);
+  if (look_.checkimagearea.left >= look_.textarea.right) area.translate(dx, 0);
+  bool lighten = false;
+  Bitmap piece = CutPicture(*Picture(), CheckImageRect(&lighten));
+  if (lighten) {
+    TlqEffectBmp light(piece);
+    light.Brighten(0.5);
+    piece = light.bitmap();
+  }
+  const QImage image = WithTransparentKey(piece);
+  p.drawImage(area.left() + area.width() / 2 - image.width() / 2,
+              area.top() + area.height() / 2 - image.height() / 2, image);
+  QRect text = ToQRect(look_.textarea);
+  if (look_.checkimagearea.left >= look_.textarea.right)
+    text.setWidth(text.width() + dx);
+  else
+    text.setRight(text.right() + dx);
+  Color color = mouseInside_ ? look_.activefontcolor : look_.font.fontcolor;
+  if (!isEnabled()) color = look_.unenabledfontcolor;
+  if (!UseSkinFontColor_) color = DefaultFont().color;
+  DrawCaption(p, text, color, Qt::AlignVCenter | Qt::TextSingleLine);
+}
+
+void TlqSkinCheckRadioBox::paintEvent(QPaintEvent* e) {
+  if (width() < 1 || height() < 1) return;
+  if (!Flat_) {
+    const bool blending = morphFactor_ > 0.0 && morphFactor_ < 1.0 && isEnabled();
+    BindSkin();
+    if (!blending || !IsBound() || !look_.morphing) {
+      TlqSkinCustomControl::paintEvent(e);
+      return;
+    }
+    int w = width(), h = height();
+    TlqSkinCustomControl::FitSizeToSkin(w, h);
+    QImage normal(size(), QImage::Format_RGB32), active(size(), QImage::Format_RGB32);
+    const bool inside = mouseInside_;
+    mouseInside_ = false;
+    DrawSkin(normal);
+    mouseInside_ = true;
+    DrawSkin(active);
+    mouseInside_ = inside;
+    TlqEffectBmp blend(FromImage(normal));
+    blend.Morph(look_.morphkind, TlqEffectBmp(FromImage(active)), morphFactor_);
+    QPainter(this).drawImage(0, 0, ToImage(blend.bitmap()));
+    return;
+  }
+  BindSkin();
+  // Drawn into a transparent buffer that goes over what the parent painted here.
+  QImage buffer(size(), QImage::Format_ARGB32_Premultiplied);
+  buffer.fill(Qt::transparent);
+  {
+    QPainter bp(&buffer);
+    PaintFlat(bp);
+  }
+  QPainter(this).drawImage(0, 0, buffer);
+}
+
+void TlqSkinCheckRadioBox::StartMorph() {
+  if (Flat_ || !look_.morphing || !IsBound() || !SkinEffectsOn(SkinData_)) return;
+  morphTimer_.start();
+}
+
+void TlqSkinCheckRadioBox::MorphTick() {
+  const double target = (mouseInside_ || Focused()) ? 1.0 : 0.0;
+  if (std::abs(morphFactor_ - target) < 1e-9) {
+    morphFactor_ = target;
+    morphTimer_.stop();
+  } else {
+    morphFactor_ = std::clamp(morphFactor_ + (target > morphFactor_ ? 0.2 : -0.2), 0.0, 1.0);
+  }
+  update();
+}
+
+void TlqSkinCheckRadioBox::enterEvent(QEnterEvent* e) {
+  TlqSkinCustomControl::enterEvent(e);
+  mouseInside_ = true;
+  StartMorph();
+  update();
+}
+
+void TlqSkinCheckRadioBox::leaveEvent(QEvent* e) {
+  TlqSkinCustomControl::leaveEvent(e);
+  mouseInside_ = false;
+  StartMorph();
+  update();
+}
+
+void TlqSkinCheckRadioBox::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) {
+    if (CanFocused_ && !hasFocus()) setFocus(Qt::MouseFocusReason);
+    mouseInside_ = true;
+    update();
+  }
+  TlqSkinCustomControl::mousePressEvent(e);
+}
+
+void TlqSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* e) {
+  TlqSkinCustomControl::mouseReleaseEvent(e);
+  if (e->button() != Qt::LeftButton) return;
+  mouseInside_ = rect().contains(e->position().toPoint());
+  if (!mouseInside_) {
+    update();
+    return;
+  }
+  if (AllowGrayed_ && !Radio_ && State_ == cbUnchecked)
+    SetState(cbGrayed);
+  else
+    Toggle();
+}
+
+void TlqSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* e) {
+  if (Focused() && e->key() == Qt::Key_Space && !e->isAutoRepeat()) {
+    Toggle();
+    return;
+  }
+  TlqSkinCustomControl::keyReleaseEvent(e);
+}
+
+void TlqSkinCheckRadioBox::focusInEvent(QFocusEvent* e) {
+  TlqSkinCustomControl::focusInEvent(e);
+  update();
+}
+
+void TlqSkinCheckRadioBox::focusOutEvent(QFocusEvent* e) {
+  TlqSkinCustomControl::focusOutEvent(e);
+  update();
+}
+
+void TlqSkinCheckRadioBox::changeEvent(QEvent* e) {
+  TlqSkinCustomControl::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange) {
+    mouseInside_ = false;
+    update();
+  }
+}
+
+bool TlqSkinCheckRadioBox::event(QEvent* e) {
+  if (e->type() == QEvent::Shortcut &&
+      static_cast<QShortcutEvent*>(e)->shortcutId() == shortcutId_) {
+    if (!isEnabled()) return true;
+    if (CanFocused_) setFocus(Qt::ShortcutFocusReason);
+    Toggle();
+    return true;
+  }
+  return TlqSkinCustomControl::event(e);
+}
+
+}  // namespace lq

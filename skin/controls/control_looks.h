@@ -1,0 +1,60 @@
+#pragma once
+// What each control kind copies from its descriptor on every bind. Keeping copies
+// (instead of descriptor pointers) means nothing of an old skin is reached after
+// the control has been released.
+
+#include <string>
+
+#include "skin/data/bitmap.h"
+#include "skin/data/skin_types.h"
+
+namespace lq {
+
+class TlqDataSkinControl;
+
+struct FontLook {
+  std::string fontname = "Arial";
+  int fontheight = 14;
+  TFontStyles fontstyle = 0;
+  Color fontcolor = 0;
+};
+
+struct PanelLook {
+  Rect captionrect;
+  int alignment = taCenter;
+  FontLook font;
+  int bgpictureindex = -1;
+  Rect checkimagerect, uncheckimagerect, markframerect, framerect, frametextrect;
+  int frameleftoffset = 0, framerightoffset = 0;
+};
+
+struct ButtonLook {
+  FontLook font;
+  Color activefontcolor = 0, downfontcolor = 0, disabledfontcolor = 0;
+  Rect activeskinrect, downskinrect, disabledskinrect, focusedskinrect;
+  bool morphing = false;
+  int morphkind = 0;
+  Rect animateskinrect;
+  int framecount = 0, animateinterval = 25;
+  bool showfocus = false;
+};
+
+struct CheckLook {
+  FontLook font;
+  Color activefontcolor = 0, framefontcolor = 0, unenabledfontcolor = 0;
+  Rect activeskinrect, checkimagearea, textarea;
+  Rect checkimagerect, uncheckimagerect, activecheckimagerect, activeuncheckimagerect;
+  Rect unenabledcheckimagerect, unenableduncheckimagerect;
+  Rect grayedcheckimagerect, activegrayedcheckimagerect;
+  bool morphing = false;
+  int morphkind = 0;
+};
+
+// Each returns false (leaving out untouched) when the descriptor is of another kind.
+bool CopyPanelLook(const TlqDataSkinControl* d, PanelLook& out);
+bool CopyButtonLook(const TlqDataSkinControl* d, ButtonLook& out);
+bool CopyCheckLook(const TlqDataSkinControl* d, CheckLook& out);
+bool CopyLabelFont(const TlqDataSkinControl* d, FontLook& out);
+bool CopyStdLabelFont(const TlqDataSkinControl* d, FontLook& out);
+
+}  // namespace lq

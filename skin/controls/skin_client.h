@@ -1,0 +1,42 @@
+#pragma once
+// The contract between a skinned form and every skin-aware widget on it, and the
+// walk a form runs over its widgets when its skin is about to change and has changed.
+
+#include <QEvent>
+
+class QWidget;
+
+namespace lq {
+
+class TlqSkinData;
+
+// Sent (synchronously) to the children of a control whose background changed, so
+// controls that show their parent through themselves repaint. The id equals the
+// skinning layer's private message number WM_USER + 260.
+constexpr int LQM_PARENTBGCHANGED = 1024 + 260;
+constexpr QEvent::Type kParentBackgroundChangedEvent = QEvent::Type(LQM_PARENTBGCHANGED);
+static_assert(LQM_PARENTBGCHANGED >= QEvent::User && LQM_PARENTBGCHANGED <= QEvent::MaxUser);
+
+// Implemented by every widget that binds to a skin element by name: the control
+// base classes, the std label, and the edits, memos and splitter built elsewhere.
+class SkinClient {
+ public:
+  virtual ~SkinClient() = default;
+  // The skin data the widget draws from (not owned), or null.
+  virtual TlqSkinData* skinDataRef() const = 0;
+  // The skin is about to change: forget everything taken from the old one.
+  virtual void ReleaseSkin() = 0;
+  // The skin has changed: bind again, fit the size and repaint.
+  virtual void ApplySkin() = 0;
+};
+
+// Walks every widget under form (depth first, in creation order) and calls
+// ReleaseSkin on each skin client bound to changing (every client when changing is null).
+void ReleaseFormControlsSkin(QWidget* form, const TlqSkinData* changing);
+// The matching walk after the change: ApplySkin on the same set of clients.
+void ApplyFormControlsSkin(QWidget* form, const TlqSkinData* changing);
+
+// Sends LQM_PARENTBGCHANGED to every direct child widget of parent.
+void NotifyChildrenBackground(QWidget* parent);
+
+}  // namespace lq

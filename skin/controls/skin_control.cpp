@@ -1,0 +1,314 @@
+#include "skin/controls/skin_control.h"
+
+#include <QEnterEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "skin/controls/align_layout.h"
+#include "skin/controls/element_image.h"
+#include "skin/controls/skin_access.h"
+
+namespace lq {
+
+// ---------------------------------------------------------------- TlqSkinControl
+
+TlqSkinControl::TlqSkinControl(QWidget* parent) : QWidget(parent) {
+  // The control paints every pixel itself: the window is never cleared first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_Hover);
+}
+
+TlqSkinControl::~TlqSkinControl() = default;
+
+void TlqSkinControl::SetSkinData(TlqSkinData* data) {
+  SkinData_ = data;
+  if (data && SkinLoaded(data)) ApplySkin();
+}
+
+void TlqSkinControl::SetSkinDataName(const std::string& name) {
+  SkinDataName_ = name;
+}
+
+const TlqDataSkinControl* TlqSkinControl::Descriptor() const {
+  return IsBound() ? ControlAt(SkinData_, DescriptorIndex_) : nullptr;
+}
+
+void TlqSkinControl::BindSkin() {
+  DescriptorIndex_ = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
+}
+
+void TlqSkinControl::ApplySkin() {
+  BindSkin();
+  update();
+}
+
+void TlqSkinControl::ReleaseSkin() {
+  DescriptorIndex_ = -1;
+}
+
+void TlqSkinControl::SetBounds(const QRect& r) {
+  QWidget::setGeometry(r);
+}
+
+void TlqSkinControl::AlignControls() {
+  AlignChildren(this, AlignClientRect());
+}
+
+void TlqSkinControl::DrawDefault(QImage& canvas) {
+  canvas.fill(ControlColor(clBtnFace));
+}
+
+void TlqSkinControl::DrawSkin(QImage& canvas) {
+  DrawDefault(canvas);
+}
+
+void TlqSkinControl::PaintBuffered(QPainter& painter) {
+  QImage buffer(size(), QImage::Format_RGB32);
+  buffer.fill(ControlColor(clBtnFace));
+  if (IsBound())
+    DrawSkin(buffer);
+  else
+    DrawDefault(buffer);
+  painter.drawImage(0, 0, buffer);
+}
+
+void TlqSkinControl::paintEvent(QPaintEvent*) {
+  if (width() <= 0 || height() <= 0) return;
+  paintInProgress_ = true;
+  BindSkin();
+  QPainter painter(this);
+  PaintBuffered(painter);
+  paintInProgress_ = false;
+}
+
+void TlqSkinControl::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  AlignControls();
+}
+
+void TlqSkinControl::enterEvent(QEnterEvent* e) {
+  QWidget::enterEvent(e);
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TlqSkinControl::leaveEvent(QEvent* e) {
+  QWidget::leaveEvent(e);
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+bool TlqSkinControl::event(QEvent* e) {
+  if (e->type() == kParentBackgroundChangedEvent) {
+    ParentBackgroundChanged();
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+// ---------------------------------------------------------- TlqSkinCustomControl
+
+TlqSkinCustomControl::TlqSkinCustomControl(QWidget* parent) : TlqSkinControl(parent) {}
+
+void TlqSkinCustomControl::SetDefaultWidth(int w) {
+  DefaultWidth_ = w;
+  if (!IsBound() && w > 0) ApplySize(w, height());
+}
+
+void TlqSkinCustomControl::SetDefaultHeight(int h) {
+  DefaultHeight_ = h;
+  if (!IsBound() && h > 0) ApplySize(width(), h);
+}
+
+void TlqSkinCustomControl::SetDefaultFont(const TlqFont& font) {
+  if (font == DefaultFont_) return;
+  DefaultFont_ = font;
+  DefaultFontChanged();
+  if (!IsBound()) update();
+}
+
+void TlqSkinCustomControl::SetUseSkinFont(bool on) {
+  UseSkinFont_ = on;
+  update();
+}
+
+void TlqSkinCustomControl::BindSkin() {
+  TlqSkinControl::BindSkin();
+  if (!IsBound()) return;
+  int pictureIndex = -1, maskIndex = -1;
+  customDescriptor_ = CopyElementGeometry(Descriptor(), geom_, pictureIndex, maskIndex);
+  if (!customDescriptor_) {
+    // Nothing to draw from: such a control keeps its size and shows its default look.
+    SliceMode_ = kSliceNone;
+    picture_ = maskPicture_ = nullptr;
+    return;
+  }
+  picture_ = ActivePicture(SkinData_, pictureIndex);
+  maskPicture_ = ActivePicture(SkinData_, maskIndex);
+  SliceMode_ = SliceModeFor(geom_);
+}
+
+void TlqSkinCustomControl::ReleaseSkin() {
+  TlqSkinControl::ReleaseSkin();
+  // The pictures belong to the old skin: drop them with the binding.
+  picture_ = maskPicture_ = nullptr;
+  customDescriptor_ = false;
+}
+
+void TlqSkinCustomControl::FitSizeToSkin(int& width, int& height) {
+  if (!HasElementGeometry()) return;
+  lq::FitSizeToSkin(SliceMode_, geom_, width, height, fitted_);
+}
+
+Rect TlqSkinCustomControl::MapSkinRect(const Rect& r) const {
+  if (!HasElementGeometry()) return r;
+  return lq::MapSkinRect(SliceMode_, geom_, r, width(), height());
+}
+
+void TlqSkinCustomControl::ApplySize(int w, int h) {
+  fitting_ = true;
+  QWidget::setGeometry(QRect(x(), y(), w, h));
+  fitting_ = false;
+}
+
+void TlqSkinCustomControl::ApplySkin() {
+  BindSkin();
+  const int oldW = width(), oldH = height();
+  int w = oldW, h = oldH;
+  bool changed = false;
+  if (!IsBound()) {
+    if (DefaultWidth_ > 0) w = DefaultWidth_;
+    if (DefaultHeight_ > 0) h = DefaultHeight_;
+    if (w != oldW || h != oldH) ApplySize(w, h);
+  } else {
+    FitSizeToSkin(w, h);
+    if (w != oldW || h != oldH) {
+      ApplySize(w, h);
+      changed = true;
+      UpdateRegion();
+      update();
+    }
+  }
+  if (!changed) {
+    UpdateRegion();
+    update();
+  }
+}
+
+void TlqSkinCustomControl::SetBounds(const QRect& requested) {
+  BindSkin();
+  QRect r = requested;
+  bool fitted = false;
+  if (IsBound() && r.size() != size()) {
+    int w = r.width(), h = r.height();
+    FitSizeToSkin(w, h);
+    if (SliceMode_ == kSliceFixed) fitted_.client = geom_.clientrect;
+    r.setSize(QSize(w, h));
+    fitted = true;
+  }
+  fitting_ = true;
+  QWidget::setGeometry(r);
+  fitting_ = false;
+  if (fitted) {
+    UpdateRegion();
+    update();
+  }
+  if (IsBound() && HasElementGeometry() && geom_.stretcheffect) NotifyChildrenBackground(this);
+}
+
+void TlqSkinCustomControl::resizeEvent(QResizeEvent* e) {
+  // A size set past SetBounds (through a QWidget pointer or a Qt layout) is
+  // fitted here, so a bound control never keeps a size its element forbids.
+  if (!fitting_) {
+    BindSkin();
+    if (IsBound()) {
+      int w = width(), h = height();
+      FitSizeToSkin(w, h);
+      if (w != width() || h != height()) {
+        ApplySize(w, h);
+        return;  // the nested resize event finishes the job
+      }
+      UpdateRegion();
+    }
+  }
+  TlqSkinControl::resizeEvent(e);
+}
+
+void TlqSkinCustomControl::UpdateRegion() {
+  if (!parentWidget()) return;
+  if (!IsBound() || !maskPicture_ || !HasElementGeometry()) {
+    if (regionApplied_) {
+      clearMask();
+      regionApplied_ = false;
+    }
+    return;
+  }
+  int w = width(), h = height();
+  FittedGeometry f = fitted_;
+  lq::FitSizeToSkin(SliceMode_, geom_, w, h, f);
+  QRegion region;
+  if (ComposeRegion(SliceMode_, geom_, f, *maskPicture_, width(), height(), region) &&
+      !region.isEmpty()) {
+    setMask(region);
+    regionApplied_ = true;
+  } else if (regionApplied_) {
+    clearMask();
+    regionApplied_ = false;
+  }
+}
+
+QFont TlqSkinCustomControl::SkinOrDefaultFont(const QString& name, int height, int style) const {
+  if (IsBound() && UseSkinFont_) return MakeQFont(name, height, style);
+  return MakeQFont(DefaultFont_);
+}
+
+void TlqSkinCustomControl::DrawDefault(QImage& canvas) {
+  canvas.fill(ControlColor(clBtnFace));
+}
+
+void TlqSkinCustomControl::DrawElementImage(QImage& canvas, const Rect& source) {
+  if (!picture_ || !HasElementGeometry()) return;
+  if (SliceMode_ == kSliceBoth && splitFrame_) return;  // the strips are painted separately
+  const Bitmap image = ComposeElement(SliceMode_, geom_, fitted_, source, *picture_, canvas.width(),
+                                      canvas.height(), true);
+  if (image.empty()) return;
+  QPainter p(&canvas);
+  p.drawImage(0, 0, ToImage(image));
+}
+
+void TlqSkinCustomControl::DrawSkin(QImage& canvas) {
+  DrawElementImage(canvas, geom_.skinrect);
+}
+
+void TlqSkinCustomControl::paintEvent(QPaintEvent*) {
+  if (width() < 1 || height() < 1) return;
+  BindSkin();
+  int w = width(), h = height();
+  FitSizeToSkin(w, h);  // only the fitted geometry; the size stays
+  QPainter painter(this);
+  if (!IsBound() || !splitFrame_ || SliceMode_ != kSliceBoth || !picture_)
+    PaintBuffered(painter);
+  else
+    PaintSplitFrame(painter);
+}
+
+void TlqSkinCustomControl::PaintSplitFrame(QPainter& painter) {
+  const BorderStrips strips =
+      ComposeStrips(geom_, fitted_, geom_.skinrect, *picture_, width(), height());
+  QImage top = ToImage(strips.top);
+  if (!top.isNull()) DrawSkin(top);  // a subclass draws its caption into the top strip
+  if (fillClient_) {
+    const Rect src = geom_.clientrect.translated(geom_.skinrect.left, geom_.skinrect.top);
+    const QImage client = ToImage(CutPicture(*picture_, src));
+    const Rect fc = fitted_.client;
+    FillClientImage(painter, client, QRect(fc.left, fc.top, fc.width(), fc.height()),
+                    geom_.stretcheffect, geom_.stretchtype);
+  }
+  const int topH = strips.top.height();
+  if (!top.isNull()) painter.drawImage(0, 0, top);
+  if (!strips.left.empty()) painter.drawImage(0, topH, ToImage(strips.left));
+  if (!strips.right.empty())
+    painter.drawImage(width() - strips.right.width(), topH, ToImage(strips.right));
+  if (!strips.bottom.empty())
+    painter.drawImage(0, height() - strips.bottom.height(), ToImage(strips.bottom));
+}
+
+}  // namespace lq

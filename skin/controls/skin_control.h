@@ -1,0 +1,153 @@
+#pragma once
+// Base classes of the windowed skinned controls. A control binds to a skin element
+// by name (SkinData + SkinDataName), re-binding on every paint and bounds change;
+// while unbound it draws its built-in default look. TlqSkinCustomControl adds the
+// element geometry, size fitting, the window region cut from the mask picture and
+// double-buffered painting of the element image.
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "skin/controls/control_style.h"
+#include "skin/controls/skin_client.h"
+#include "skin/controls/slice_geometry.h"
+
+namespace lq {
+
+class TlqSkinData;
+class TlqDataSkinControl;
+
+class TlqSkinControl : public QWidget, public SkinClient {
+ public:
+  explicit TlqSkinControl(QWidget* parent = nullptr);
+  ~TlqSkinControl() override;
+
+  TlqSkinData* SkinData() const { return SkinData_; }
+  // Stores the reference; a loaded skin is applied at once.
+  virtual void SetSkinData(TlqSkinData* data);
+  const std::string& SkinDataName() const { return SkinDataName_; }
+  // Stores the name only: binding happens at the next BindSkin.
+  virtual void SetSkinDataName(const std::string& name);
+  int DescriptorIndex() const { return DescriptorIndex_; }
+  bool IsBound() const { return DescriptorIndex_ >= 0; }
+  // The bound descriptor, or null while unbound.
+  const TlqDataSkinControl* Descriptor() const;
+
+  std::function<void(TlqSkinControl*)> OnMouseEnter, OnMouseLeave;
+  QString HintTitle;
+  int HintImageIndex = 0;
+
+  // Resolves SkinDataName to a descriptor and copies what the control draws from.
+  virtual void BindSkin();
+  virtual void ApplySkin() override;
+  virtual void ReleaseSkin() override;
+  TlqSkinData* skinDataRef() const override { return SkinData_; }
+
+  // Moves and sizes the control; a bound control adjusts the size it is given.
+  virtual void SetBounds(const QRect& r);
+  // Name-hiding helpers so that sizing through the control's own type fits too.
+  void setGeometry(const QRect& r) { SetBounds(r); }
+  void setGeometry(int x, int y, int w, int h) { SetBounds(QRect(x, y, w, h)); }
+  void resize(int w, int h) { SetBounds(QRect(x(), y(), w, h)); }
+  void resize(const QSize& s) { resize(s.width(), s.height()); }
+
+  // The rectangle aligned children are placed in, and placing them there.
+  virtual QRect AlignClientRect() const { return rect(); }
+  void AlignControls();
+
+  // True only while the control paints itself.
+  bool PaintInProgress() const { return paintInProgress_; }
+
+ protected:
+  virtual void DrawDefault(QImage& canvas);
+  virtual void DrawSkin(QImage& canvas);
+  virtual void ParentBackgroundChanged() {}
+
+  // Paints through an off-screen image of the control's size.
+  void PaintBuffered(QPainter& painter);
+
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void enterEvent(QEnterEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  bool event(QEvent* e) override;
+
+  TlqSkinData* SkinData_ = nullptr;
+  std::string SkinDataName_;
+  int DescriptorIndex_ = -1;
+
+ private:
+  bool paintInProgress_ = false;
+};
+
+class TlqSkinCustomControl : public TlqSkinControl {
+ public:
+  explicit TlqSkinCustomControl(QWidget* parent = nullptr);
+
+  int DefaultWidth() const { return DefaultWidth_; }
+  int DefaultHeight() const { return DefaultHeight_; }
+  void SetDefaultWidth(int w);
+  void SetDefaultHeight(int h);
+  const TlqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const TlqFont& font);
+  bool UseSkinFont() const { return UseSkinFont_; }
+  void SetUseSkinFont(bool on);
+
+  int SliceMode() const { return SliceMode_; }
+  const SliceGeometry& Geometry() const { return geom_; }
+  const FittedGeometry& Fitted() const { return fitted_; }
+  Rect FittedClientRect() const { return fitted_.client; }
+
+  void BindSkin() override;
+  void ApplySkin() override;
+  void ReleaseSkin() override;
+  void SetBounds(const QRect& r) override;
+
+  // In/out: adjusts a proposed size to what the element allows and computes the
+  // fitted points and client rectangle for it.
+  virtual void FitSizeToSkin(int& width, int& height);
+  // Cuts and applies the window region for the current size.
+  virtual void UpdateRegion();
+  Rect MapSkinRect(const Rect& r) const;
+
+ protected:
+  virtual void DefaultFontChanged() {}
+  void DrawDefault(QImage& canvas) override;
+  void DrawSkin(QImage& canvas) override;
+  // Composes the element image from source (skinrect or a state rectangle) at the
+  // canvas size and draws it at (0, 0).
+  void DrawElementImage(QImage& canvas, const Rect& source);
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+
+  // True when the bound descriptor carries element geometry (a custom-control kind).
+  bool HasElementGeometry() const { return IsBound() && customDescriptor_; }
+  const Bitmap* Picture() const { return picture_; }
+  const Bitmap* MaskPicture() const { return maskPicture_; }
+  void DropMaskPicture() { maskPicture_ = nullptr; }
+  // The font of the current look: the element's with UseSkinFont, else DefaultFont.
+  QFont SkinOrDefaultFont(const QString& name, int height, int style) const;
+
+  bool splitFrame_ = false;
+  bool fillClient_ = true;
+  bool regionApplied_ = false;
+
+ private:
+  void PaintSplitFrame(QPainter& painter);
+  void ApplySize(int w, int h);
+
+  int DefaultWidth_ = 0, DefaultHeight_ = 0;
+  TlqFont DefaultFont_;
+  bool UseSkinFont_ = true;
+  SliceGeometry geom_;
+  FittedGeometry fitted_;
+  int SliceMode_ = 0;
+  bool customDescriptor_ = false;
+  const Bitmap* picture_ = nullptr;
+  const Bitmap* maskPicture_ = nullptr;
+  bool fitting_ = false;
+};
+
+}  // namespace lq

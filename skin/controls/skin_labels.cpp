@@ -1,0 +1,347 @@
+#include "skin/controls/skin_labels.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "skin/controls/align_layout.h"
+#include "skin/controls/default_look.h"
+#include "skin/controls/skin_access.h"
+
+namespace lq {
+namespace {
+
+QRect ToQRect(const Rect& r) {
+  return QRect(r.left, r.top, r.width(), r.height());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- TlqSkinStdLabel
+
+TlqSkinStdLabel::TlqSkinStdLabel(QWidget* parent) : QWidget(parent) {
+  // Windowless look: nothing is filled, the parent's pixels stay behind the text.
+  setAttribute(Qt::WA_NoSystemBackground);
+  setAutoFillBackground(false);
+}
+
+void TlqSkinStdLabel::SetCaption(const QString& text) {
+  if (text == Caption_) return;
+  Caption_ = text;
+  AdjustSize();
+  update();
+}
+
+void TlqSkinStdLabel::SetAlignment(Qt::Alignment a) {
+  Alignment_ = a;
+  update();
+}
+
+void TlqSkinStdLabel::SetAutoSize(bool on) {
+  AutoSize_ = on;
+  AdjustSize();
+}
+
+void TlqSkinStdLabel::SetWordWrap(bool on) {
+  WordWrap_ = on;
+  AdjustSize();
+  update();
+}
+
+void TlqSkinStdLabel::SetEllipsType(TlqStdEllipsType t) {
+  EllipsType_ = t;
+  update();
+}
+
+void TlqSkinStdLabel::SetUseSkinFont(bool on) {
+  UseSkinFont_ = on;
+  AdjustSize();
+  update();
+}
+
+void TlqSkinStdLabel::SetUseSkinColor(bool on) {
+  UseSkinColor_ = on;
+  update();
+}
+
+void TlqSkinStdLabel::SetDefaultFont(const TlqFont& f) {
+  DefaultFont_ = f;
+  AdjustSize();
+  update();
+}
+
+void TlqSkinStdLabel::SetFont(const TlqFont& f) {
+  Font_ = f;
+  AdjustSize();
+  update();
+}
+
+void TlqSkinStdLabel::SetSkinData(TlqSkinData* data) {
+  SkinData_ = data;
+  if (data) UpdateSkin();
+}
+
+void TlqSkinStdLabel::SetSkinDataName(const std::string& name) {
+  SkinDataName_ = name;
+}
+
+void TlqSkinStdLabel::BindSkin() {
+  DescriptorIndex_ = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
+  lookCopied_ =
+      DescriptorIndex_ >= 0 && CopyStdLabelFont(ControlAt(SkinData_, DescriptorIndex_), look_);
+}
+
+void TlqSkinStdLabel::ReleaseSkin() {
+  DescriptorIndex_ = -1;
+  lookCopied_ = false;
+}
+
+void TlqSkinStdLabel::UpdateSkin() {
+  BindSkin();
+  AdjustSize();
+  update();
+}
+
+QFont TlqSkinStdLabel::CurrentFont() const {
+  if (DescriptorIndex_ < 0) return MakeQFont(UseSkinFont_ ? DefaultFont_ : Font_);
+  if (UseSkinFont_ && lookCopied_)
+    return MakeQFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle);
+  return MakeQFont(Font_);
+}
+
+Color TlqSkinStdLabel::CurrentColor() const {
+  if (DescriptorIndex_ < 0) return UseSkinFont_ ? DefaultFont_.color : Font_.color;
+  if (UseSkinColor_ && lookCopied_) return look_.fontcolor;
+  return Font_.color;
+}
+
+int TlqSkinStdLabel::TextFlags() const {
+  int flags = int(Alignment_) | Qt::AlignTop;
+  flags |= WordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine;
+  return flags;
+}
+
+void TlqSkinStdLabel::AdjustSize() {
+  if (!AutoSize_) return;
+  const QFontMetrics m(CurrentFont());
+  if (WordWrap_) {
+    const QRect r =
+        m.boundingRect(QRect(0, 0, std::max(1, width()), 100000), TextFlags(), Caption_);
+    QWidget::resize(width(), r.height());
+  } else {
+    QWidget::resize(m.horizontalAdvance(Caption_), m.height());
+  }
+}
+
+void TlqSkinStdLabel::paintEvent(QPaintEvent*) {
+  BindSkin();
+  QPainter p(this);
+  p.setFont(CurrentFont());
+  const QFontMetrics m(p.font());
+  QString text = Caption_;
+  if (EllipsType_ != lqetNone && !WordWrap_)
+    text = m.elidedText(Caption_, EllipsType_ == lqetPathEllips ? Qt::ElideMiddle : Qt::ElideRight,
+                        width());
+  const QRect r = rect();
+  if (isEnabled()) {
+    p.setPen(ControlColor(CurrentColor()));
+    p.drawText(r, TextFlags(), text);
+    return;
+  }
+  // Embossed: a highlight copy one pixel down-right, the shadow copy on top.
+  const bool bound = DescriptorIndex_ >= 0;
+  p.setPen(ControlColor(bound ? SkinButtonHighlight(SkinData_) : clBtnHighlight));
+  p.drawText(r.translated(1, 1), TextFlags(), text);
+  p.setPen(ControlColor(bound ? SkinButtonShadow(SkinData_) : clBtnShadow));
+  p.drawText(r, TextFlags(), text);
+}
+
+void TlqSkinStdLabel::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange) update();
+}
+
+// ------------------------------------------------------------------- TlqSkinLabel
+
+TlqSkinLabel::TlqSkinLabel(QWidget* parent) : TlqSkinCustomControl(parent) {
+  SetSkinDataName("label");
+  QWidget::resize(75, 21);
+}
+
+void TlqSkinLabel::SetCaption(const QString& text) {
+  if (text == Caption_) return;
+  Caption_ = text;
+  AdjustSize();
+  update();
+}
+
+void TlqSkinLabel::SetEllipsType(TlqLabelEllipsType t) {
+  if (t == EllipsType_) return;
+  EllipsType_ = t;
+  update();
+}
+
+void TlqSkinLabel::SetUseSkinSize(bool on) {
+  UseSkinSize_ = on;
+  update();
+}
+
+void TlqSkinLabel::SetUseSkinFontColor(bool on) {
+  UseSkinFontColor_ = on;
+  update();
+}
+
+void TlqSkinLabel::SetBorderStyle(TBevelStyle s) {
+  BorderStyle_ = s;
+  if (!IsBound()) {
+    update();
+    RealignChildren(parentWidget());
+  }
+}
+
+void TlqSkinLabel::SetAlignment(TAlignment a) {
+  Alignment_ = a;
+  update();
+}
+
+void TlqSkinLabel::SetAutoSize(bool on) {
+  AutoSize_ = on;
+  AdjustSize();
+}
+
+void TlqSkinLabel::BindSkin() {
+  TlqSkinCustomControl::BindSkin();
+  if (!IsBound()) return;
+  CopyLabelFont(Descriptor(), look_);
+  if (HasElementGeometry() && SliceMode() == kSliceFixed) AutoSize_ = false;
+}
+
+void TlqSkinLabel::FitSizeToSkin(int& width, int& height) {
+  const int requestedW = width, requestedH = height;
+  TlqSkinCustomControl::FitSizeToSkin(width, height);
+  // Without the skin size an element that does not stretch both ways is drawn
+  // stretched to the control instead of forcing its size.
+  if (!UseSkinSize_ && SliceMode() != kSliceBoth) {
+    width = requestedW;
+    height = requestedH;
+  }
+}
+
+QRect TlqSkinLabel::TextArea() const {
+  if (!HasElementGeometry()) return rect().adjusted(3, 3, -3, -3);
+  QRect area = ToQRect(FittedClientRect());
+  if (!UseSkinSize_ && SliceMode() != kSliceBoth)
+    area.setBottom(area.bottom() + height() - Geometry().skinHeight());
+  return area;
+}
+
+QFont TlqSkinLabel::CurrentFont() const {
+  return SkinOrDefaultFont(QString::fromStdString(look_.fontname), look_.fontheight,
+                           look_.fontstyle);
+}
+
+Color TlqSkinLabel::CurrentColor() const {
+  if (!UseSkinFontColor_ || !IsBound()) return DefaultFont().color;
+  return look_.fontcolor;
+}
+
+void TlqSkinLabel::DrawDefault(QImage& canvas) {
+  QPainter p(&canvas);
+  const QRect r = canvas.rect();
+  p.fillRect(r, ControlColor(clBtnFace));
+  switch (BorderStyle_) {
+    case bvFrame:
+      DrawControlFrame(p, r, clBtnShadow, clBtnShadow);
+      break;
+    case bvRaised:
+      DrawControlFrame(p, r, clBtnHighlight, clBtnShadow);
+      break;
+    case bvLowered:
+      DrawControlFrame(p, r, clBtnShadow, clBtnHighlight);
+      break;
+    case bvNone:
+      break;
+  }
+  DrawText(p, TextArea());
+}
+
+void TlqSkinLabel::DrawSkin(QImage& canvas) {
+  if (!UseSkinSize_ && SliceMode() != kSliceBoth && Picture() && HasElementGeometry()) {
+    // The element at its own height, stretched to the control's.
+    const SliceGeometry& g = Geometry();
+    QImage element(canvas.width(), g.skinHeight(), QImage::Format_RGB32);
+    element.fill(ControlColor(clBtnFace));
+    DrawElementImage(element, g.skinrect);
+    QPainter p(&canvas);
+    p.drawImage(canvas.rect(), element);
+  } else {
+    TlqSkinCustomControl::DrawSkin(canvas);
+  }
+  QPainter p(&canvas);
+  DrawText(p, TextArea());
+}
+
+void TlqSkinLabel::DrawText(QPainter& p, QRect area) {
+  DrawImage(p, area);
+  if (Caption_.isEmpty() || area.width() <= 0 || area.height() <= 0) return;
+  p.save();
+  p.setFont(CurrentFont());
+  const QFontMetrics m(p.font());
+  const QString text =
+      EllipsType_ == lqetEllips ? TrimToWidth(m, Caption_, area.width()) : Caption_;
+  const int textW = m.horizontalAdvance(text);
+  int x = area.left();
+  if (Alignment_ == taRightJustify)
+    x = area.right() + 1 - textW;
+  else if (Alignment_ == taCenter)
+    x = area.left() + area.width() / 2 - textW / 2;
+  const int y = area.top() + area.height() / 2 - m.height() / 2;
+  p.setClipRect(area);
+  p.setPen(ControlColor(CurrentColor()));
+  p.drawText(QRect(x, y, textW + 1, m.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+             text);
+  p.restore();
+}
+
+void TlqSkinLabel::AdjustSize() {
+  if (!AutoSize_) return;
+  const TAlign align = AlignOf(this);
+  if (align == alTop || align == alBottom || align == alClient) return;
+  const QFontMetrics m(CurrentFont());
+  const int textW = m.horizontalAdvance(Caption_);
+  int grow;
+  if (HasElementGeometry())
+    grow = textW - FittedClientRect().width();
+  else
+    grow = textW + 4 - width();
+  grow += ImageSpace();
+  if (grow != 0) SetBounds(QRect(x(), y(), width() + grow, height()));
+}
+
+// ------------------------------------------------------------- TlqSkinStatusPanel
+
+TlqSkinStatusPanel::TlqSkinStatusPanel(QWidget* parent) : TlqSkinLabel(parent) {
+  SetSkinDataName("statuspanel");
+  QWidget::resize(120, height());
+}
+
+void TlqSkinStatusPanel::SetGlyph(const QImage& glyph, int numGlyphs) {
+  Glyph_ = glyph;
+  NumGlyphs_ = std::clamp(numGlyphs, 1, 2);
+  update();
+}
+
+int TlqSkinStatusPanel::ImageSpace() const {
+  return Glyph_.isNull() ? 0 : Glyph_.width() / NumGlyphs_ + 3;
+}
+
+void TlqSkinStatusPanel::DrawImage(QPainter& p, QRect& area) {
+  if (Glyph_.isNull()) return;
+  const int w = Glyph_.width() / NumGlyphs_;
+  const int frame = (!isEnabled() && NumGlyphs_ > 1) ? 1 : 0;
+  p.drawImage(area.left(), area.top() + area.height() / 2 - Glyph_.height() / 2, Glyph_, frame * w,
+              0, w, Glyph_.height());
+  area.setLeft(area.left() + w + 2);
+}
+
+}  // namespace lq

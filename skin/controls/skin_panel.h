@@ -1,0 +1,94 @@
+#pragma once
+// Container controls: a panel with a nine-part skin frame and skin-textured client
+// area (optionally with a caption, a check mark and roll-up), and the group box,
+// which is a captioned panel bound to the "groupbox" element.
+
+#include <functional>
+
+#include "skin/controls/control_looks.h"
+#include "skin/controls/skin_control.h"
+
+namespace lq {
+
+enum TImagePosition { lqipDefault, lqipLeft };
+enum TBevelStyle { bvFrame, bvRaised, bvLowered, bvNone };
+
+class TlqSkinPanel : public TlqSkinCustomControl {
+ public:
+  explicit TlqSkinPanel(QWidget* parent = nullptr);
+
+  QString Caption() const { return Caption_; }
+  void SetCaption(const QString& text);
+
+  TImagePosition ImagePosition() const { return ImagePosition_; }
+  void SetImagePosition(TImagePosition p);
+  bool TransparentMode() const { return TransparentMode_; }
+  void SetTransparentMode(bool on);
+  int RealHeight() const { return RealHeight_; }
+  bool AutoEnabledControls = true;
+  bool CheckedMode() const { return CheckedMode_; }
+  void SetCheckedMode(bool on);
+  bool Checked() const { return Checked_; }
+  void SetChecked(bool on);
+  TAlignment DefaultAlignment() const { return DefaultAlignment_; }
+  void SetDefaultAlignment(TAlignment a);
+  int DefaultCaptionHeight() const { return DefaultCaptionHeight_; }
+  void SetDefaultCaptionHeight(int h);
+  TBevelStyle BorderStyle() const { return BorderStyle_; }
+  void SetBorderStyle(TBevelStyle s);
+  bool CaptionMode() const { return CaptionMode_; }
+  void SetCaptionMode(bool on);
+  bool RollUpMode() const { return RollUpMode_; }
+  void SetRollUpMode(bool on);
+  bool RollUpState() const { return RollUpState_; }
+  void SetRollUpState(bool on);
+  // The caption glyph: NumGlyphs images side by side, the second the disabled look.
+  void SetGlyph(const QImage& glyph, int numGlyphs = 1);
+  int Spacing = 2;
+
+  std::function<void(TlqSkinPanel*)> OnChecked, OnChangeRollUpState;
+
+  void BindSkin() override;
+  void ApplySkin() override;
+  QRect AlignClientRect() const override;
+  // The caption area in control coordinates (empty when the skin has none).
+  QRect CaptionArea() const;
+  const PanelLook& Look() const { return look_; }
+
+ protected:
+  void DrawDefault(QImage& canvas) override;
+  void DrawSkin(QImage& canvas) override;
+  void paintEvent(QPaintEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  void DrawSkinCaption(QPainter& p, const QRect& area);
+  void DrawDefaultCaption(QPainter& p);
+  int GlyphWidth() const;
+  void DrawRollGlyph(QPainter& p, int x, int y, Color c) const;
+  void DrawGlyph(QPainter& p, int x, int y) const;
+  void PaintWholeArea(QPainter& p, const QImage& image);
+  int RolledUpHeight() const;
+
+  QString Caption_;
+  TImagePosition ImagePosition_ = lqipDefault;
+  bool TransparentMode_ = false;
+  int RealHeight_ = -1;
+  bool CheckedMode_ = false, Checked_ = false;
+  TAlignment DefaultAlignment_ = taLeftJustify;
+  int DefaultCaptionHeight_ = 22;
+  TBevelStyle BorderStyle_ = bvFrame;
+  bool CaptionMode_ = false;
+  bool RollUpMode_ = false, RollUpState_ = false;
+  QImage Glyph_;
+  int NumGlyphs_ = 1;
+  PanelLook look_;
+};
+
+class TlqSkinGroupBox : public TlqSkinPanel {
+ public:
+  explicit TlqSkinGroupBox(QWidget* parent = nullptr);
+};
+
+}  // namespace lq
