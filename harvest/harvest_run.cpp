@@ -117,11 +117,35 @@ void HarvestRun::Answered(THTTPGet* sender) {
     request->Answered = true;
     --outstanding_;
   }
-  // Release the request once its handlers have returned; nothing reads it afterwards.
+  ReleaseLater(request->RequestId);
+}
+
+void HarvestRun::DeferAnswer(THTTPGet* sender, bool success, std::string body) {
+  // An answer that comes in while Query is still issuing its first requests (waiting
+  // events run inside a download's start) would meet a run that is not running yet and
+  // end its chain; it is handled once Query has finished instead.
   std::weak_ptr<int> alive = alive_;
-  std::uint64_t id = request->RequestId;
+  std::uint64_t id = static_cast<Tmyhttpget*>(sender)->RequestId;
+  dispatcher_.post([this, alive, id, success, body = std::move(body)] {
+    if (!alive.lock()) return;
+    auto it = requests_.find(id);
+    if (it != requests_.end()) it->second->Finish(success, body);
+  });
+}
+
+void HarvestRun::ReleaseLater(std::uint64_t id) {
+  // Release the request once its handlers have returned; nothing reads it afterwards.
+  // Waiting events run nested inside a handler (a download's start processes them), so
+  // the release may come up while its request is still delivering: then it waits again.
+  std::weak_ptr<int> alive = alive_;
   dispatcher_.post([this, alive, id] {
-    if (alive.lock()) requests_.erase(id);
+    if (!alive.lock()) return;
+    auto it = requests_.find(id);
+    if (it == requests_.end()) return;
+    if (it->second->Delivering())
+      ReleaseLater(id);
+    else
+      requests_.erase(it);
   });
 }
 
@@ -174,10 +198,12 @@ void HarvestRun::gotourl(const std::string& url, int kind) {
       ++relatedPos_;
     ++outstanding_;
     raw->OnDoneString = [this](THTTPGet* s, const std::string& r) {
+      if (starting_) return DeferAnswer(s, true, r);
       Answered(s);
       getstr(s, r);
     };
     raw->OnError = [this](THTTPGet* s) {
+      if (starting_) return DeferAnswer(s, false, {});
       Answered(s);
       geterror(s);
     };
@@ -194,7 +220,10 @@ void HarvestRun::Timer1Timer() {
 }
 
 void HarvestRun::Timer2Timer() {
-  if (suggestAnswered_ >= suggestPos_ && relatedAnswered_ >= relatedPos_) {
+  // An answer counted twice (a results page without the link table) pushes the answered
+  // count past the issued one, so the counters alone could report the stop as complete
+  // while a request is still in flight; it must also be true that none is.
+  if (suggestAnswered_ >= suggestPos_ && relatedAnswered_ >= relatedPos_ && outstanding_ == 0) {
     running_ = false;
     ShowStatus(status::Stopped());
     host_.SetStopTimerEnabled(false);

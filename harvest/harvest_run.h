@@ -95,6 +95,8 @@ class HarvestRun {
  private:
   void ShowStatus(const std::string& text) { host_.ShowStatus(text); }
   void Answered(THTTPGet* sender);
+  void ReleaseLater(std::uint64_t id);
+  void DeferAnswer(THTTPGet* sender, bool success, std::string body);
   static bool MemoIsBlank(const std::vector<std::string>& lines);
 
   Dispatcher& dispatcher_;

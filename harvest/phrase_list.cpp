@@ -4,7 +4,9 @@
 
 namespace longtail {
 
-void PhraseList::IndexAdd(const std::string& phrase) { ++index_.try_emplace(phrase, 0).first->second; }
+void PhraseList::IndexAdd(const std::string& phrase) {
+  ++index_.try_emplace(phrase, 0).first->second;
+}
 
 void PhraseList::IndexRemove(const std::string& phrase) {
   auto it = index_.find(std::string_view(phrase));

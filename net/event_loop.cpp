@@ -8,7 +8,9 @@ EventLoop::EventLoop() : owner_(std::this_thread::get_id()) {}
 
 EventLoop::~EventLoop() {
   // Tasks still queued may hold resources (finished workers) that must be released on
-  // this thread; run them rather than drop them.
+  // this thread; run them rather than drop them. Timers belong to objects that may be
+  // gone already, so they never fire from here.
+  timers_.clear();
   for (int round = 0; round < 4; ++round) {
     std::unique_lock lock(mutex_);
     if (tasks_.empty()) break;

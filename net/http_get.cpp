@@ -43,6 +43,24 @@ bool ParseContentLength(std::string_view text, std::int32_t& value) {
   return !text.empty() && ec == std::errc() && end == text.data() + text.size();
 }
 
+// Lets waiting events run, unless they already run this many levels deep. A completion
+// handler that starts the next download runs the next completion nested inside it; with
+// fast answers that could nest without end and exhaust the stack.
+constexpr int kMaxPendingNesting = 16;
+
+void ProcessPendingBounded(Dispatcher& dispatcher) {
+  thread_local int depth = 0;
+  if (depth >= kMaxPendingNesting) return;
+  ++depth;
+  try {
+    dispatcher.processPending();
+  } catch (...) {
+    --depth;
+    throw;
+  }
+  --depth;
+}
+
 struct CurlHandles {
   CURL* easy = nullptr;
   curl_slist* headers = nullptr;
@@ -244,9 +262,9 @@ void THTTPGet::StartDownload() {
       w->FailureReason = "cannot start a worker thread";
       dispatcher_.post(completion);
     }
-    if (WaitThread) dispatcher_.processPending();
+    if (WaitThread) ProcessPendingBounded(dispatcher_);
   }
-  dispatcher_.processPending();
+  ProcessPendingBounded(dispatcher_);
 }
 
 void THTTPGet::CancelDownload() {
@@ -262,6 +280,11 @@ void THTTPGet::DownloadFinished(const std::shared_ptr<THTTPGetThread>& worker) {
 }
 
 void THTTPGet::Finish(bool success, const std::string& body) {
+  struct DeliveringScope {
+    int& depth;
+    explicit DeliveringScope(int& d) : depth(d) { ++depth; }
+    ~DeliveringScope() { --depth; }
+  } scope(delivering_);
   try {
     if (!success) {
       if (OnError) OnError(this);

@@ -104,6 +104,9 @@ class THTTPGet {
   // Asks the running worker to stop; its completion reports OnError.
   void CancelDownload();
   bool Downloading() const { return worker_ != nullptr; }
+  // True while OnDoneString/OnDoneFile/OnError run. Waiting events may run nested inside a
+  // handler, so an owner that releases components must not release one that is delivering.
+  bool Delivering() const { return delivering_ > 0; }
 
   // Delivers a finished download's outcome to the events. Used by the worker's completion;
   // public so a caller can feed the same path from elsewhere (tests, replayed answers).
@@ -114,6 +117,7 @@ class THTTPGet {
 
   Dispatcher& dispatcher_;
   std::shared_ptr<THTTPGetThread> worker_;
+  int delivering_ = 0;
 };
 
 }  // namespace longtail

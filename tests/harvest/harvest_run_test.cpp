@@ -150,6 +150,22 @@ TEST_F(HarvestRunTest, NestedQueryWhileStartingIsRefusedAndSeedsAreListedOnce) {
   EXPECT_TRUE(run_.Running());
 }
 
+TEST_F(HarvestRunTest, AnswerArrivingWhileQueryStartsIsHandledAfterTheStart) {
+  // A fast answer to the first request runs nested inside Query's next download start.
+  host_.broad = true;
+  Seeds({"a", "b"});
+  onStart_ = [&](Tmyhttpget&) {
+    if (issued_.size() == 2) issued_[0].request->Finish(true, "<html>no table</html>");
+  };
+  run_.Query();
+  EXPECT_EQ(run_.RelatedAnswered(), 0);  // not yet handled
+  loop_.processPending();
+  EXPECT_EQ(run_.RelatedAnswered(), 2);
+  EXPECT_EQ(Asked(1), (Strings{"a", "b"}));  // the related chain goes on
+  EXPECT_TRUE(run_.Running());
+  EXPECT_TRUE(run_.Proceed());
+}
+
 TEST_F(HarvestRunTest, SingleSeedWhoseAnswerAddsNothingEndsTheRun) {
   Seeds({"a"});
   run_.Query();
@@ -261,6 +277,22 @@ TEST_F(HarvestRunTest, StopLetsRequestsFinishAndCompletesWhenAllAreAnswered) {
   run_.Timer2Timer();
   EXPECT_EQ(host_.LastStatus(), kStopped);
   EXPECT_FALSE(host_.stopTimer);
+}
+
+TEST_F(HarvestRunTest, StopCompletionWaitsForARequestHiddenByADoubleCount) {
+  host_.broad = true;
+  Seeds({"a", "b"});
+  run_.Query();
+  Answer(0, "<html>no table</html>");  // related answered 2, asks "b": answered 2 >= pos 2
+  EXPECT_EQ(run_.RelatedAnswered(), run_.RelatedPos());
+  run_.Stop();
+  Answer(1, "[]");
+  run_.Timer2Timer();
+  EXPECT_EQ(host_.LastStatus(), kStopping);  // the request for "b" is still out
+  EXPECT_TRUE(host_.stopTimer);
+  Answer(2, "<html>no table</html>");
+  run_.Timer2Timer();
+  EXPECT_EQ(host_.LastStatus(), kStopped);
 }
 
 TEST_F(HarvestRunTest, StopWithoutARunCompletesAtTheFirstTick) {

@@ -237,14 +237,17 @@ TEST_F(HttpGetTest, CancelAfterTheWholeBodyStillGivesOnError) {
   get.URL = url("/");
   Outcome out;
   out.wire(get);
+  // The body fits one chunk: when its progress is reported, all of it has arrived.
+  std::int32_t seen = 0;
+  get.OnProgress = [&](THTTPGetThread*, std::int32_t total, std::int32_t readed) {
+    seen = readed;
+    if (readed == total) get.CancelDownload();
+  };
   get.StartDownload();
-  // Wait until the server has answered and the worker is done, then cancel before the
-  // completion runs on this thread.
-  while (server_->requestsServed() == 0) std::this_thread::sleep_for(1ms);
-  std::this_thread::sleep_for(100ms);
-  get.CancelDownload();
   ASSERT_TRUE(loop_.runUntil([&] { return out.finished(); }, 10s));
+  EXPECT_EQ(seen, 8);
   EXPECT_EQ(out.errorCount, 1);
+  EXPECT_EQ(out.doneCount, 0);
 }
 
 TEST_F(HttpGetTest, DestroyingARunningDownloadDeliversNothing) {
@@ -362,6 +365,49 @@ TEST_F(HttpGetTest, FileModeWritesTheBody) {
   std::ifstream in(path, std::ios::binary);
   std::string content((std::istreambuf_iterator<char>(in)), {});
   EXPECT_EQ(content, "file body");
+}
+
+}  // namespace
+}  // namespace longtail
+
+namespace longtail {
+namespace {
+
+// A dispatcher whose every round of waiting events starts another download, the way a
+// completion handler starts the next request.
+class RecursiveDispatcher : public Dispatcher {
+ public:
+  void post(std::function<void()> task) override {
+    std::lock_guard lock(mutex_);
+    queued_.push_back(std::move(task));
+  }
+  void invoke(std::function<void()> task) override { task(); }
+  void processPending() override {
+    ++depth_;
+    maxDepth_ = std::max(maxDepth_, depth_);
+    if (depth_ < 100) {
+      THTTPGet next(*this);
+      next.URL = "http://127.0.0.1:1/";  // refused at once
+      next.StartDownload();
+    }
+    --depth_;
+  }
+  int maxDepth() const { return maxDepth_; }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::function<void()>> queued_;
+  int depth_ = 0, maxDepth_ = 0;
+};
+
+TEST(HttpGetNesting, WaitingEventsRunOnlyABoundedNumberOfLevelsDeep) {
+  RecursiveDispatcher dispatcher;
+  {
+    THTTPGet first(dispatcher);
+    first.URL = "http://127.0.0.1:1/";
+    first.StartDownload();
+  }
+  EXPECT_EQ(dispatcher.maxDepth(), 16);
 }
 
 }  // namespace

@@ -77,12 +77,16 @@ Bitmap CaptionButton(Glyph g, State s, bool danger, int w, int h, int bandTop) {
         2.5, kAllCorners, RGB(40, 92, 170), {{0, RGB(112, 170, 236)}, {1, RGB(52, 112, 196)}}};
     if (s == State::Hot) tile.fill = {{0, RGB(136, 190, 246)}, {1, RGB(70, 132, 214)}};
     if (s == State::Down) tile.fill = {{0, RGB(52, 108, 190)}, {1, RGB(90, 150, 224)}};
+    if (s == State::Disabled) {
+      tile.border = RGB(150, 170, 200);
+      tile.fill = {{0, RGB(214, 224, 238)}, {1, RGB(184, 198, 220)}};
+    }
     PaintBox(img, {1, 0, 13, 12}, tile);
     Mask m(w, h);
     m.line(3.5, 8.5, 6, 6, 1.4);
     m.line(6, 6, 8, 7.5, 1.4);
     m.line(8, 7.5, 10.5, 3.5, 1.4);
-    m.paint(img, 0, 0, s == State::Disabled ? kGlyphDisabled : RGB(255, 255, 255));
+    m.paint(img, 0, 0, RGB(255, 255, 255));
     return img;
   }
   Color glyph = kGlyph;
