@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr int kMaxSide = 16384;
+// Large enough for any screen, small enough that the image (3 bytes a pixel) stays in memory.
+constexpr int kMaxSide = 8192;
 
 const char* const kUsage = "skin render FILE ELEMENT W H [--rect KEY] -o OUT.png";
 

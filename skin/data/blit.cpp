@@ -27,14 +27,14 @@ std::vector<int> SourceMap(int from, int to, int dstStart, int dstLen, int srcSt
 }
 
 void StretchImpl(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect,
-                 bool useKey, Color key) {
+                 const Rect& clipRect, bool useKey, Color key) {
   if (dstRect.isEmpty() || srcRect.isEmpty() || dst.empty() || src.empty()) return;
   if (&dst == &src) {
     Bitmap copy = src;
-    StretchImpl(dst, dstRect, copy, srcRect, useKey, key);
+    StretchImpl(dst, dstRect, copy, srcRect, clipRect, useKey, key);
     return;
   }
-  const Rect clip = dstRect.intersected(dst.rect());
+  const Rect clip = dstRect.intersected(dst.rect()).intersected(clipRect);
   if (clip.isEmpty()) return;
   const std::vector<int> xs = SourceMap(clip.left, clip.right, dstRect.left, dstRect.width(),
                                         srcRect.left, srcRect.width(), src.width());
@@ -94,12 +94,17 @@ void CopyRect(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& s
 }
 
 void StretchRect(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect) {
-  StretchImpl(dst, dstRect, src, srcRect, false, 0);
+  StretchImpl(dst, dstRect, src, srcRect, dst.rect(), false, 0);
+}
+
+void StretchRect(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect,
+                 const Rect& clip) {
+  StretchImpl(dst, dstRect, src, srcRect, clip, false, 0);
 }
 
 void TransparentStretch(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect,
                         Color transparent) {
-  StretchImpl(dst, dstRect, src, srcRect, true, transparent);
+  StretchImpl(dst, dstRect, src, srcRect, dst.rect(), true, transparent);
 }
 
 Bitmap CropBitmap(const Bitmap& src, const Rect& r) {

@@ -19,6 +19,9 @@ void CopyRect(Bitmap& dst, int x, int y, const Bitmap& src, const Rect& srcRect)
 void CopyRect(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect);
 // Scales srcRect onto dstRect (nearest neighbour). Inverted or empty rectangles draw nothing.
 void StretchRect(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect);
+// The same, drawing only the part of dstRect inside clip.
+void StretchRect(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect,
+                 const Rect& clip);
 // Like StretchRect, but source pixels of the colour `transparent` leave dst unchanged.
 void TransparentStretch(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRect,
                         Color transparent);

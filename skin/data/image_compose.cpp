@@ -6,6 +6,30 @@ namespace lq {
 
 namespace {
 
+// Skin geometry comes from skin.ini and may hold any integer. Coordinates are kept within
+// +-2^24 (far beyond any picture or screen) so that sums of a few of them never overflow.
+constexpr int kCoordinateLimit = 1 << 24;
+int Sane(int v) {
+  return std::clamp(v, -kCoordinateLimit, kCoordinateLimit);
+}
+Point Sane(Point p) {
+  return {Sane(p.x), Sane(p.y)};
+}
+Rect Sane(const Rect& r) {
+  return {Sane(r.left), Sane(r.top), Sane(r.right), Sane(r.bottom)};
+}
+FrameGeometry Sane(const FrameGeometry& g) {
+  return {Sane(g.lefttop), Sane(g.righttop), Sane(g.leftbottom), Sane(g.rightbottom),
+          Sane(g.client)};
+}
+
+// Index of the first tile of a grid starting at `start` with tiles of `size` that reaches
+// `from`, rounding toward minus infinity.
+int FirstTile(int from, int start, int size) {
+  const int d = from - start;
+  return d >= 0 ? d / size : -((-d + size - 1) / size);
+}
+
 Rect Offset(const Rect& r, const Rect& by) {
   return r.translated(by.left, by.top);
 }
@@ -20,14 +44,18 @@ void FillClient(Bitmap& out, const Rect& area, Point origin, const Bitmap& pictu
     TileArea(out, area, origin, picture, source);
     return;
   }
+  // Types 1 and 2 repeat the source stretched along one axis; each repeat is stretched
+  // straight into place, clipped to the area, so no area-sized scratch bitmap is needed.
+  const Rect visible = area.intersected(out.rect());
+  if (visible.isEmpty()) return;
   if (stretchType == 1) {
-    Bitmap column(source.width(), area.height());
-    StretchRect(column, column.rect(), picture, source);
-    TileArea(out, area, {origin.x, area.top}, column, column.rect());
+    const int sw = source.width();
+    for (int x = origin.x + FirstTile(visible.left, origin.x, sw) * sw; x < visible.right; x += sw)
+      StretchRect(out, {x, area.top, x + sw, area.bottom}, picture, source, visible);
   } else if (stretchType == 2) {
-    Bitmap row(area.width(), source.height());
-    StretchRect(row, row.rect(), picture, source);
-    TileArea(out, area, {area.left, origin.y}, row, row.rect());
+    const int sh = source.height();
+    for (int y = origin.y + FirstTile(visible.top, origin.y, sh) * sh; y < visible.bottom; y += sh)
+      StretchRect(out, {area.left, y, area.right, y + sh}, picture, source, visible);
   } else {
     StretchRect(out, area, picture, source);
   }
@@ -35,8 +63,20 @@ void FillClient(Bitmap& out, const Rect& area, Point origin, const Bitmap& pictu
 
 }  // namespace
 
-FrameGeometry FitFrameGeometry(const FrameGeometry& s, int dx, int dy) {
-  FrameGeometry t = s;
+int SaneCoordinate(int v) {
+  return Sane(v);
+}
+Rect SaneRect(const Rect& r) {
+  return Sane(r);
+}
+FrameGeometry SaneFrameGeometry(const FrameGeometry& g) {
+  return Sane(g);
+}
+
+FrameGeometry FitFrameGeometry(const FrameGeometry& source, int dx, int dy) {
+  FrameGeometry t = Sane(source);
+  dx = Sane(dx);
+  dy = Sane(dy);
   t.righttop.x += dx;
   t.leftbottom.y += dy;
   t.rightbottom.x += dx;
@@ -49,26 +89,26 @@ FrameGeometry FitFrameGeometry(const FrameGeometry& s, int dx, int dy) {
 void TileHorizontally(Bitmap& target, int a, int b, int y, const Bitmap& picture,
                       const Rect& piece) {
   const int s = piece.width();
-  if (s <= 0 || piece.height() <= 0) return;
-  const int n = (b - a) / s;
-  if (n < 0) return;
-  for (int i = 0; i <= n; ++i) {
+  if (s <= 0 || piece.height() <= 0 || b <= a) return;
+  // Copies at a + i * s for i = 0 .. (b - a) div s, the last one cut at b; only those that
+  // reach into the target are made.
+  const int end = std::min(b, target.width());
+  for (int i = a < 0 ? -a / s : 0;; ++i) {
     const int x = a + i * s;
+    if (x >= end) break;
     const int w = std::min(s, b - x);
-    if (w <= 0) continue;
     CopyRect(target, x, y, picture, {piece.left, piece.top, piece.left + w, piece.bottom});
   }
 }
 
 void TileVertically(Bitmap& target, int a, int b, int x, const Bitmap& picture, const Rect& piece) {
   const int s = piece.height();
-  if (s <= 0 || piece.width() <= 0) return;
-  const int n = (b - a) / s;
-  if (n < 0) return;
-  for (int i = 0; i <= n; ++i) {
+  if (s <= 0 || piece.width() <= 0 || b <= a) return;
+  const int end = std::min(b, target.height());
+  for (int i = a < 0 ? -a / s : 0;; ++i) {
     const int y = a + i * s;
+    if (y >= end) break;
     const int h = std::min(s, b - y);
-    if (h <= 0) continue;
     CopyRect(target, x, y, picture, {piece.left, piece.top, piece.right, piece.top + h});
   }
 }
@@ -78,15 +118,10 @@ void TileArea(Bitmap& target, const Rect& area, Point origin, const Bitmap& pict
   const int sw = piece.width(), sh = piece.height();
   const Rect clip = area.intersected(target.rect());
   if (sw <= 0 || sh <= 0 || clip.isEmpty()) return;
-  // First tile index touching the clip, rounding toward minus infinity.
-  auto first = [](int from, int start, int size) {
-    int d = from - start;
-    return d >= 0 ? d / size : -((-d + size - 1) / size);
-  };
-  for (int j = first(clip.top, origin.y, sh);; ++j) {
+  for (int j = FirstTile(clip.top, origin.y, sh);; ++j) {
     const int ty = origin.y + j * sh;
     if (ty >= clip.bottom) break;
-    for (int i = first(clip.left, origin.x, sw);; ++i) {
+    for (int i = FirstTile(clip.left, origin.x, sw);; ++i) {
       const int tx = origin.x + i * sw;
       if (tx >= clip.right) break;
       const Rect tile = RectFromSize(tx, ty, sw, sh).intersected(clip);
@@ -98,9 +133,12 @@ void TileArea(Bitmap& target, const Rect& area, Point origin, const Bitmap& pict
   }
 }
 
-void BuildFramedImage(const FrameGeometry& s, const FrameGeometry& t, const FrameFlags& flags,
-                      int width, int height, const Rect& r, const Bitmap& picture, Bitmap& out) {
+void BuildFramedImage(const FrameGeometry& source, const FrameGeometry& target,
+                      const FrameFlags& flags, int width, int height, const Rect& skinRect,
+                      const Bitmap& picture, Bitmap& out) {
   EnsureSize(out, width, height);
+  const FrameGeometry s = Sane(source), t = Sane(target);
+  const Rect r = Sane(skinRect);
   if (s.rightbottom.x == s.lefttop.x || s.rightbottom.y == s.lefttop.y || picture.empty()) return;
   const int rw = r.width(), rh = r.height();
   const Rect& cr = s.client;
@@ -173,9 +211,9 @@ void BuildHorizontalStrip(Bitmap& strip, int width, int rows, int sourceTop, int
 // One vertical border strip (left or right) of the columns [c0, c1) of R: the edge piece of
 // rows [y0, y1), then the fixed pieces between the client's top and y0 and between y1 and
 // the client's bottom copied to the strip's top and bottom.
-void BuildVerticalStrip(Bitmap& strip, int rows, int c0, int c1, int y0, int y1, const Rect& client,
-                        bool stretch, const Rect& r, const Bitmap& picture) {
-  const int cols = c1 - c0;
+void BuildVerticalStrip(Bitmap& strip, int rows, int maxCols, int c0, int c1, int y0, int y1,
+                        const Rect& client, bool stretch, const Rect& r, const Bitmap& picture) {
+  const int cols = std::min(c1 - c0, maxCols);
   strip.resize(cols, rows);
   if (picture.empty()) return;
   const Rect piece{r.left + c0, r.top + y0, r.left + c1, r.top + y1};
@@ -193,14 +231,18 @@ void BuildVerticalStrip(Bitmap& strip, int rows, int c0, int c1, int y0, int y1,
 
 }  // namespace
 
-void BuildBorderStrips(const FrameGeometry& s, const FrameGeometry& t, const FrameFlags& flags,
-                       int width, int height, const Rect& r, const Bitmap& picture,
-                       BorderStrips& out) {
+void BuildBorderStrips(const FrameGeometry& source, const FrameGeometry& target,
+                       const FrameFlags& flags, int width, int height, const Rect& skinRect,
+                       const Bitmap& picture, BorderStrips& out) {
   out = BorderStrips{};
+  const FrameGeometry s = Sane(source), t = Sane(target);
+  const Rect r = Sane(skinRect);
   const Rect& cr = s.client;
-  const int topRows = cr.top;
-  const int bottomRows = r.height() - cr.bottom;
-  const int sideRows = height - topRows - bottomRows;
+  // Strips are never thicker than the window they border (only geometry that does not fit
+  // the picture could ask for that).
+  const int topRows = std::min(cr.top, height);
+  const int bottomRows = std::min(r.height() - cr.bottom, height);
+  const int sideRows = std::min(height - topRows - bottomRows, height);
 
   if (width > 0 && topRows > 0 && s.righttop.x - s.lefttop.x > 0)
     BuildHorizontalStrip(out.top, width, topRows, r.top, s.lefttop.x, s.righttop.x, t.lefttop.x,
@@ -210,11 +252,11 @@ void BuildBorderStrips(const FrameGeometry& s, const FrameGeometry& t, const Fra
                          s.rightbottom.x, t.leftbottom.x, t.rightbottom.x, flags.bottomStretch, r,
                          picture);
   if (cr.left > 0 && sideRows > 0 && s.leftbottom.y - s.lefttop.y > 0)
-    BuildVerticalStrip(out.left, sideRows, 0, cr.left, s.lefttop.y, s.leftbottom.y, cr,
+    BuildVerticalStrip(out.left, sideRows, width, 0, cr.left, s.lefttop.y, s.leftbottom.y, cr,
                        flags.leftStretch, r, picture);
   if (r.width() - cr.right > 0 && sideRows > 0 && s.rightbottom.y - s.righttop.y > 0)
-    BuildVerticalStrip(out.right, sideRows, cr.right, r.width(), s.righttop.y, s.rightbottom.y, cr,
-                       flags.rightStretch, r, picture);
+    BuildVerticalStrip(out.right, sideRows, width, cr.right, r.width(), s.righttop.y,
+                       s.rightbottom.y, cr, flags.rightStretch, r, picture);
 }
 
 void BuildClientImage(const Rect& sourceClient, const Rect& targetClient, Bitmap& out,
@@ -222,12 +264,13 @@ void BuildClientImage(const Rect& sourceClient, const Rect& targetClient, Bitmap
                       const Bitmap& picture) {
   EnsureSize(out, width, height);
   if (picture.empty()) return;
-  FillClient(out, targetClient, {0, 0}, picture, Offset(sourceClient, r), clientStretch,
-             stretchType);
+  FillClient(out, Sane(targetClient), {0, 0}, picture, Offset(Sane(sourceClient), Sane(r)),
+             clientStretch, stretchType);
 }
 
-void BuildStretchedImage(Bitmap& out, const Bitmap& picture, const Rect& r, bool drawClient,
-                         const Rect& rc) {
+void BuildStretchedImage(Bitmap& out, const Bitmap& picture, const Rect& skinRect, bool drawClient,
+                         const Rect& clientRect) {
+  const Rect r = Sane(skinRect), rc = Sane(clientRect);
   FrameGeometry s{
       {rc.left, rc.top}, {rc.right, rc.top}, {rc.left, rc.bottom}, {rc.right, rc.bottom}, rc};
   FrameGeometry t = FitFrameGeometry(s, out.width() - r.width(), out.height() - r.height());
@@ -235,11 +278,12 @@ void BuildStretchedImage(Bitmap& out, const Bitmap& picture, const Rect& r, bool
   BuildFramedImage(s, t, flags, out.width(), out.height(), r, picture, out);
 }
 
-void BuildHStrip(int leftPart, int rightPart, Bitmap& out, const Bitmap& picture, const Rect& r,
-                 int targetWidth, bool stretch) {
+void BuildHStrip(int leftPart, int rightPart, Bitmap& out, const Bitmap& picture,
+                 const Rect& skinRect, int targetWidth, bool stretch) {
+  const Rect r = Sane(skinRect);
   EnsureSize(out, targetWidth, r.height());
   if (picture.empty()) return;
-  const int l = std::max(leftPart, 0), rp = std::max(rightPart, 0);
+  const int l = std::max(Sane(leftPart), 0), rp = std::max(Sane(rightPart), 0);
   if (l != 0) CopyRect(out, 0, 0, picture, {r.left, r.top, r.left + l, r.bottom});
   if (rp != 0)
     CopyRect(out, targetWidth - rp, 0, picture, {r.right - rp, r.top, r.right, r.bottom});
@@ -251,11 +295,12 @@ void BuildHStrip(int leftPart, int rightPart, Bitmap& out, const Bitmap& picture
     TileHorizontally(out, l, targetWidth - rp, 0, picture, middle);
 }
 
-void BuildVStrip(int topPart, int bottomPart, Bitmap& out, const Bitmap& picture, const Rect& r,
-                 int targetHeight, bool stretch) {
+void BuildVStrip(int topPart, int bottomPart, Bitmap& out, const Bitmap& picture,
+                 const Rect& skinRect, int targetHeight, bool stretch) {
+  const Rect r = Sane(skinRect);
   EnsureSize(out, r.width(), targetHeight);
   if (picture.empty()) return;
-  const int t = std::max(topPart, 0), b = std::max(bottomPart, 0);
+  const int t = std::max(Sane(topPart), 0), b = std::max(Sane(bottomPart), 0);
   if (t != 0) CopyRect(out, 0, 0, picture, {r.left, r.top, r.right, r.top + t});
   if (b != 0)
     CopyRect(out, 0, targetHeight - b, picture, {r.left, r.bottom - b, r.right, r.bottom});

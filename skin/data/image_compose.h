@@ -20,6 +20,13 @@ struct FrameGeometry {
   friend bool operator==(const FrameGeometry&, const FrameGeometry&) = default;
 };
 
+// Skin geometry comes from skin.ini and may hold any integer. The routines here keep every
+// coordinate within +-2^24 (far beyond any picture or screen), so that sums of a few of them
+// never overflow; these are the clamps they use.
+int SaneCoordinate(int v);
+Rect SaneRect(const Rect& r);
+FrameGeometry SaneFrameGeometry(const FrameGeometry& g);
+
 // Geometry of the same element grown by (dx, dy): right corners move by dx, bottom corners
 // by dy, the client rectangle's right and bottom edges with them.
 FrameGeometry FitFrameGeometry(const FrameGeometry& source, int dx, int dy);

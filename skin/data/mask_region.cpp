@@ -49,6 +49,8 @@ Region RegionData::toRegion() const {
 RegionData MaskToRegionData(const Bitmap& mask, int xOffset, int yOffset) {
   RegionData data;
   if (mask.empty()) return data;
+  xOffset = SaneCoordinate(xOffset);
+  yOffset = SaneCoordinate(yOffset);
   const int w = mask.width(), h = mask.height();
   data.bounds = {xOffset, yOffset, xOffset + w, yOffset + h};
   std::vector<Rect>& rects = data.rects;
@@ -93,9 +95,11 @@ void BuildMaskBorderStrips(const FrameGeometry& source, const FrameGeometry& tar
   BuildBorderStrips(source, target, flags, width, height, r, mask, out);
 }
 
-std::optional<Region> BuildFramedRegion(const FrameGeometry& source, const FrameGeometry& target,
+std::optional<Region> BuildFramedRegion(const FrameGeometry& source,
+                                        const FrameGeometry& unclampedTarget,
                                         const FrameFlags& flags, int width, int height,
                                         const Rect& r, const Bitmap& mask) {
+  const FrameGeometry target = SaneFrameGeometry(unclampedTarget);
   if (target.righttop.x < target.lefttop.x || target.leftbottom.y < target.lefttop.y)
     return std::nullopt;
   BorderStrips strips;

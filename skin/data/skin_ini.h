@@ -7,10 +7,14 @@
 // ";" are skipped; "[name]" opens a section; lines before the first section are ignored; a
 // line without "=" is kept (and written back) but never found by key.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "skin/data/bitmap.h"
+#include "skin/data/skin_types.h"
 
 namespace lq {
 
@@ -61,16 +65,8 @@ class SkinIni {
 
 std::string AsciiLower(std::string_view s);
 
-}  // namespace lq
-
 // Value readers. Each takes the section and key, and applies the default when the key is
 // absent or (except for rectangles and points) malformed.
-#include <cstdint>
-
-#include "skin/data/bitmap.h"
-#include "skin/data/skin_types.h"
-
-namespace lq {
 
 // Lists longer than this are refused: no skin has that many entries, and a lying count
 // must not make the loader allocate or loop without bound.

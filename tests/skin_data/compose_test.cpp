@@ -1,6 +1,12 @@
 #include "skin/data/image_compose.h"
 
+#include "skin/data/mask_region.h"
+
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <iterator>
+#include <random>
 
 #include "skin_data/pixel_helpers.h"
 
@@ -242,6 +248,48 @@ TEST(Blit, CopiesAreClippedToBothBitmaps) {
   TransparentStretch(out, {0, 0, 4, 1}, key, key.rect(), RGB(255, 0, 255));
   EXPECT_EQ(out.pixel(0, 0), Source(0, 0));
   EXPECT_EQ(out.pixel(1, 0), 0u);  // transparent: the black target shows through
+}
+
+// Geometry straight from a skin file may be anything: every routine must stay inside its
+// bitmaps, give the promised sizes and finish quickly, whatever the numbers.
+TEST(Compose, ArbitraryGeometryNeverLeavesTheBitmaps) {
+  std::mt19937 random(17);
+  const int extremes[] = {0, 1, -1, 5, 29, 30, 31, -40, 1000000, -1000000, INT_MAX, INT_MIN};
+  auto value = [&] {
+    return random() % 3 == 0 ? extremes[random() % std::size(extremes)] : int(random() % 70) - 20;
+  };
+  auto point = [&] { return Point{value(), value()}; };
+  auto rect = [&] { return Rect{value(), value(), value(), value()}; };
+  Bitmap picture = CoordinatePicture(50, 40);
+  for (int round = 0; round < 400; ++round) {
+    FrameGeometry s{point(), point(), point(), point(), rect()};
+    FrameGeometry t{point(), point(), point(), point(), rect()};
+    FrameFlags flags{random() % 2 == 0, random() % 2 == 0, random() % 2 == 0, random() % 2 == 0,
+                     random() % 2 == 0, random() % 2 == 0, int(random() % 4)};
+    const int w = int(random() % 90), h = int(random() % 90);
+    const Rect r = random() % 2 ? rect() : kSkin;
+    Bitmap out;
+    BuildFramedImage(s, t, flags, w, h, r, picture, out);
+    ASSERT_EQ(out.width(), w);
+    ASSERT_EQ(out.height(), h);
+    BuildFramedImage(s, FitFrameGeometry(s, value(), value()), flags, w, h, r, picture, out);
+    BorderStrips strips;
+    BuildBorderStrips(s, t, flags, w, h, kSkin, picture, strips);
+    EXPECT_LE(strips.top.width(), w);
+    EXPECT_LE(strips.left.height(), h);
+    std::optional<Region> region = BuildFramedRegion(s, t, flags, w, h, r, picture);
+    if (region) {
+      EXPECT_LE(region->rects().size(), 4 * kMaxMaskRects + 1);
+    }
+    BuildClientImage(rect(), rect(), out, flags.stretchType, flags.clientStretch, h, w, r, picture);
+    Bitmap strip;
+    BuildHStrip(value(), value(), strip, picture, kSkin, w, flags.topStretch);
+    ASSERT_EQ(strip.width(), w);
+    BuildVStrip(value(), value(), strip, picture, kSkin, h, flags.leftStretch);
+    ASSERT_EQ(strip.height(), h);
+    Bitmap stretched(w, h);
+    BuildStretchedImage(stretched, picture, r, true, rect());
+  }
 }
 
 }  // namespace

@@ -122,5 +122,15 @@ TEST(Fonts, HeightsFollowTheCellAndEmConventions) {
   EXPECT_EQ(SkinFont(QStringLiteral("Arial"), 0, 0).pixelSize(), kDefaultFontPixelSize);
 }
 
+TEST(Fonts, SkinFaceNamesResolveToInstalledFaces) {
+  InstallSkinFontSubstitutions();
+  EXPECT_TRUE(QFont::substitutes(QStringLiteral("宋体"))
+                  .contains(QStringLiteral("AR PL UMing CN"), Qt::CaseInsensitive));
+  // The Chinese face must draw Chinese: its metrics know the characters.
+  QFontMetrics song(SkinFont(QStringLiteral("宋体"), -12, 0));
+  EXPECT_TRUE(song.inFont(QChar(0x5173)));  // 关
+  EXPECT_GT(song.horizontalAdvance(QStringLiteral("关键词")), 24);
+}
+
 }  // namespace
 }  // namespace lq
