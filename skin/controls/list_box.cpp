@@ -1,0 +1,535 @@
+#include "skin/controls/list_box.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "skin/controls/element_image.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_access.h"
+#include "skin/data/blit.h"
+#include "skin/data/descriptors.h"
+#include "skin/data/image_compose.h"
+#include "text/cp936.h"
+
+namespace lq {
+
+namespace {
+
+Rect OrElse(const Rect& r, const Rect& fallback) {
+  return r.isEmpty() ? fallback : r;
+}
+
+bool CopyListBoxLook(const TlqDataSkinControl* d, ListBoxLook& out) {
+  auto* lb = dynamic_cast<const TlqDataSkinListBox*>(d);
+  if (!lb) return false;
+  out.fontname = lb->fontname;
+  out.fontheight = lb->fontheight;
+  out.fontstyle = lb->fontstyle;
+  out.fontcolor = lb->fontcolor;
+  out.activefontcolor = lb->activefontcolor;
+  out.focusfontcolor = lb->focusfontcolor;
+  out.itemrect = lb->itemrect;
+  out.activeitemrect = OrElse(lb->activeitemrect, lb->itemrect);
+  out.focusitemrect = OrElse(lb->focusitemrect, lb->itemrect);
+  out.itemleftoffset = lb->itemleftoffset;
+  out.itemrightoffset = lb->itemrightoffset;
+  out.itemtextrect = lb->itemtextrect;
+  out.captionrect = lb->captionrect;
+  out.vscrollbarname = lb->vscrollbarname;
+  out.hscrollbarname = lb->hscrollbarname;
+  out.bothhscrollbarname = lb->bothhscrollbarname;
+  out.showfocus = lb->showfocus;
+  return true;
+}
+
+QString ItemText(const longtail::PhraseList& items, int index) {
+  return QString::fromStdString(longtail::Cp936ToUtf8(items.Item(index)));
+}
+
+}  // namespace
+
+TlqSkinListBox::TlqSkinListBox(QWidget* parent) : TlqSkinCustomControl(parent) {
+  SkinDataName_ = "listbox";
+  splitFrame_ = true;
+  fillClient_ = false;
+  list_ = new TlqListBox(items_, this);
+  list_->SetItemHeight(defaultItemHeight_);
+  list_->DrawItem = [this](QPainter& p, int i, const QRect& r, ItemDrawState s) {
+    DrawListItem(p, i, r, s);
+  };
+  list_->EraseBackground = [this](QPainter& p, const QRect& r) { EraseList(p, r); };
+  list_->OnScrolled = [this] { SyncScrollBars(); };
+  list_->OnItemsChanged = [this] { SyncScrollBars(); };
+  list_->OnClick = [this] {
+    if (OnListBoxClick) OnListBoxClick(this);
+  };
+  list_->OnDblClick = [this] {
+    if (OnListBoxDblClick) OnListBoxDblClick(this);
+  };
+  list_->OnContextMenu = [this](const QPoint& global) {
+    if (OnPopupMenu) OnPopupMenu(this, global);
+  };
+  list_->OnKeyDown = [this](QKeyEvent* e) { return HandleListKey(e); };
+  list_->OnWheel = [this](QWheelEvent* e) { return HandleListWheel(e); };
+  items_.SetOnChange([this] { list_->ItemsChanged(); });
+  Font = DefaultFont();
+  Font.color = clWindowText;
+  resize(120, 120);
+  LayoutParts();
+}
+
+TlqSkinListBox::~TlqSkinListBox() {
+  items_.SetOnChange({});
+}
+
+// ------------------------------------------------------------------ operations
+
+int TlqSkinListBox::ItemIndex() const {
+  return items_.ItemIndex();
+}
+
+void TlqSkinListBox::SetItemIndex(int index) {
+  if (index < -1 || index >= items_.Count()) return;
+  items_.SetItemIndex(index);
+  list_->MakeVisible(index);
+  list_->update();
+}
+
+bool TlqSkinListBox::Selected(int index) const {
+  return index >= 0 && index < items_.Count() && items_.Selected(index);
+}
+
+void TlqSkinListBox::SetSelected(int index, bool on) {
+  if (index < 0 || index >= items_.Count()) return;
+  items_.SetSelected(index, on);
+  list_->update(list_->ItemRect(index));
+}
+
+int TlqSkinListBox::SelCount() const {
+  return items_.SelectedCount();
+}
+
+void TlqSkinListBox::Clear() {
+  items_.Clear();
+  SyncScrollBars();
+}
+
+int TlqSkinListBox::ItemAtPos(const QPoint& p, bool existing) const {
+  return list_->ItemAtPos(p, existing);
+}
+
+int TlqSkinListBox::TopIndex() const {
+  return list_->TopIndex();
+}
+
+void TlqSkinListBox::SetTopIndex(int index) {
+  list_->SetTopIndex(index);
+}
+
+// ------------------------------------------------------------------ properties
+
+void TlqSkinListBox::SetUseSkinItemHeight(bool on) {
+  useSkinItemHeight_ = on;
+  ApplyItemHeight();
+}
+
+void TlqSkinListBox::SetDefaultItemHeight(int h) {
+  if (h < 1) return;
+  defaultItemHeight_ = h;
+  ApplyItemHeight();
+}
+
+void TlqSkinListBox::SetHorizontalExtent(bool on) {
+  horizontalExtent_ = on;
+  widest_ = measured_ = 0;
+  SyncScrollBars();
+}
+
+void TlqSkinListBox::SetRowCount(int rows) {
+  rowCount_ = std::max(0, rows);
+  if (rowCount_ > 0) resize(width(), RowCountHeight(rowCount_));
+  SyncScrollBars();
+}
+
+void TlqSkinListBox::ApplyItemHeight() {
+  BindSkin();
+  if (IsBound() && useSkinItemHeight_ && skinnedItems_ && !look_.itemrect.isEmpty())
+    list_->SetItemHeight(look_.itemrect.height());
+  else
+    list_->SetItemHeight(defaultItemHeight_);
+  SyncScrollBars();
+}
+
+int TlqSkinListBox::RowCountHeight(int rows) const {
+  int h;
+  if (IsBound() && HasElementGeometry())
+    h = Geometry().skinHeight() + rows * list_->ItemHeight() - Geometry().clientrect.height();
+  else
+    h = rows * list_->ItemHeight() + 4;
+  if (hbar_) h += hbar_->height();
+  return h;
+}
+
+void TlqSkinListBox::DefaultFontChanged() {
+  if (!IsBound()) {
+    Font = DefaultFont();
+    list_->update();
+  }
+}
+
+// ------------------------------------------------------------------ skin
+
+void TlqSkinListBox::BindSkin() {
+  TlqSkinCustomControl::BindSkin();
+  skinnedItems_ = IsBound() && Picture() && CopyListBoxLook(Descriptor(), look_);
+}
+
+void TlqSkinListBox::ApplySkin() {
+  reskinning_ = true;
+  TlqSkinCustomControl::ApplySkin();
+  if (!IsBound()) {
+    list_->SetItemHeight(defaultItemHeight_);
+    Font = DefaultFont();
+  } else if (useSkinItemHeight_ && skinnedItems_ && !look_.itemrect.isEmpty()) {
+    list_->SetItemHeight(look_.itemrect.height());
+  }
+  if (vbar_) BindBar(vbar_, false);
+  if (hbar_) BindBar(hbar_, true);
+  if (rowCount_ > 0) resize(width(), RowCountHeight(rowCount_));
+  LayoutParts();
+  reskinning_ = false;
+  SyncScrollBars();
+  list_->update();
+}
+
+void TlqSkinListBox::BindBar(TlqSkinScrollBar* bar, bool horizontal) {
+  const bool bound = IsBound() && skinnedItems_;
+  if (!horizontal) {
+    bar->SetSkinDataName(bound ? look_.vscrollbarname : std::string());
+  } else if (!bound) {
+    bar->SetSkinDataName(std::string());
+    if (vbar_) {
+      bar->SetBothMarkerWidth(19);
+      bar->SetBoth(true);
+    }
+  } else if (vbar_) {
+    bar->SetBothSkinDataName(look_.bothhscrollbarname);
+    bar->SetSkinDataName(look_.hscrollbarname);
+    bar->SetBoth(true);
+  } else {
+    bar->SetBoth(false);
+    bar->SetSkinDataName(look_.hscrollbarname);
+  }
+  bar->SetSkinData(SkinData_);
+  bar->ApplySkin();
+}
+
+// ------------------------------------------------------------------ layout
+
+QRect TlqSkinListBox::ContentRect() const {
+  if (IsBound() && HasElementGeometry()) {
+    const Rect c = FittedClientRect();
+    return QRect(c.left, c.top, c.width(), c.height());
+  }
+  return QRect(2, 2, width() - 4, height() - 4);
+}
+
+void TlqSkinListBox::LayoutParts() {
+  const QRect content = ContentRect();
+  const bool bound = IsBound() && HasElementGeometry();
+  int hbarH = 0;
+  if (hbar_) {
+    if (bound) {
+      hbarH = hbar_->height();
+      hbar_->setGeometry(content.left(), content.bottom() + 1 - hbarH, content.width(), hbarH);
+    } else {
+      hbarH = 19;
+      hbar_->setGeometry(1, height() - 20, width() - 2, 19);
+    }
+  }
+  int vbarW = 0;
+  if (vbar_) {
+    const int h = std::max(0, content.height() - hbarH);
+    if (bound) {
+      vbarW = vbar_->width();
+      vbar_->setGeometry(content.right() + 1 - vbarW, content.top(), vbarW, h);
+      vbarW = vbar_->width();  // a bound bar keeps its element's width
+      vbar_->move(content.right() + 1 - vbarW, content.top());
+    } else {
+      vbarW = 19;
+      vbar_->setGeometry(width() - 20, content.top(), 19, h);
+    }
+  }
+  list_->setGeometry(content.left(), content.top(), std::max(0, content.width() - vbarW),
+                     std::max(0, content.height() - hbarH));
+}
+
+void TlqSkinListBox::resizeEvent(QResizeEvent* e) {
+  TlqSkinCustomControl::resizeEvent(e);
+  LayoutParts();
+  SyncScrollBars();
+}
+
+// ------------------------------------------------------------------ scroll bars
+
+TlqSkinScrollBar* TlqSkinListBox::CreateBar(bool horizontal) {
+  auto* bar = new TlqSkinScrollBar(this);
+  bar->SetKind(horizontal ? sbHorizontal : sbVertical);
+  bar->SetDefaultWidth(horizontal ? 0 : 19);
+  bar->SetDefaultHeight(horizontal ? 19 : 0);
+  bar->resize(19, 19);
+  bar->SetRange(0, 0, 0, 0);
+  return bar;
+}
+
+void TlqSkinListBox::RemoveBar(TlqSkinScrollBar*& bar) {
+  if (!bar) return;
+  bar->hide();
+  // The bar may be inside its own event handler: free it once that returns.
+  bar->deleteLater();
+  bar = nullptr;
+  LayoutParts();
+}
+
+void TlqSkinListBox::SyncScrollBars() {
+  SyncVertical();
+  SyncHorizontal();
+}
+
+void TlqSkinListBox::SyncVertical() {
+  const int count = items_.Count();
+  const int rows = list_->VisibleRows();
+  const int min = 0, max = count - 1, pos = list_->TopIndex();
+  const bool fixedRows = rowCount_ > 0 && rowCount_ == count;
+  if (!fixedRows && min < max && max >= pos && rows < count) {
+    if (!vbar_) {
+      vbar_ = CreateBar(false);
+      vbar_->OnChange = [this](TlqSkinScrollBar* b) { list_->SetTopIndex(b->Position()); };
+      BindBar(vbar_, false);
+      if (hbar_) BindBar(hbar_, true);
+      LayoutParts();
+      vbar_->show();
+    }
+    vbar_->SetRange(min, max, rows, pos);
+    vbar_->SetLargeChange(std::max(1, rows));
+  } else if (vbar_) {
+    RemoveBar(vbar_);
+    if (hbar_) BindBar(hbar_, true);
+  }
+}
+
+int TlqSkinListBox::WidestItem() {
+  const QFontMetrics m(ItemFont());
+  const int count = items_.Count();
+  if (measured_ > count) widest_ = measured_ = 0;  // items went away: measure again
+  for (; measured_ < count; ++measured_)
+    widest_ = std::max(widest_, m.horizontalAdvance(ItemText(items_, measured_)));
+  return widest_;
+}
+
+void TlqSkinListBox::SyncHorizontal() {
+  if (!horizontalExtent_) {
+    if (hbar_) {
+      RemoveBar(hbar_);
+      list_->SetHorizontalOffset(0);
+    }
+    return;
+  }
+  if (reskinning_) return;
+  const int widest = WidestItem();
+  const int visible = skinnedItems_
+                          ? list_->width() + (look_.itemtextrect.width() - look_.itemrect.width())
+                          : list_->width() - 4;
+  if (widest > visible) {
+    if (!hbar_) {
+      hbar_ = CreateBar(true);
+      hbar_->OnChange = [this](TlqSkinScrollBar* b) { list_->SetHorizontalOffset(b->Position()); };
+      BindBar(hbar_, true);
+      LayoutParts();
+      hbar_->show();
+    }
+    hbar_->SetRange(0, widest, visible, hbar_->Position());
+    const int step = QFontMetrics(ItemFont()).horizontalAdvance(QStringLiteral("0"));
+    hbar_->SetSmallChange(step);
+    hbar_->SetLargeChange(step);
+  } else if (hbar_) {
+    RemoveBar(hbar_);
+    list_->SetHorizontalOffset(0);
+  }
+}
+
+bool TlqSkinListBox::HandleListKey(QKeyEvent* e) {
+  const int key = e->key();
+  if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+  if (!hbar_) {
+    // A single-column list without a horizontal bar treats Left/Right as Up/Down.
+    QKeyEvent mapped(e->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down, e->modifiers());
+    QCoreApplication::sendEvent(list_, &mapped);
+    return true;
+  }
+  hbar_->SetPosition(hbar_->Position() +
+                     (key == Qt::Key_Left ? -hbar_->SmallChange() : hbar_->SmallChange()));
+  return true;
+}
+
+bool TlqSkinListBox::HandleListWheel(QWheelEvent* e) {
+  const int dy = e->angleDelta().y();
+  const int notches = std::max(1, std::abs(dy) / 120);
+  if (vbar_) {
+    // Toward the user scrolls down, one line per notch.
+    list_->SetTopIndex(list_->TopIndex() + (dy <= 0 ? notches : -notches));
+    SyncScrollBars();
+    return true;
+  }
+  if (hbar_) {
+    hbar_->SetPosition(hbar_->Position() +
+                       (dy <= 0 ? hbar_->SmallChange() : -hbar_->SmallChange()));
+    return true;
+  }
+  return false;
+}
+
+// ------------------------------------------------------------------ painting
+
+void TlqSkinListBox::DrawDefault(QImage& canvas) {
+  canvas.fill(ToQColor(clBtnFace));
+  QPainter p(&canvas);
+  p.setPen(ToQColor(clBtnShadow));
+  p.drawRect(0, 0, canvas.width() - 1, canvas.height() - 1);
+}
+
+void TlqSkinListBox::DrawSkin(QImage& /*topStrip*/) {
+  // Split-frame painting hands the top strip here: the frame already shows the
+  // element; a caption would go here, and the program's skin has none.
+  if (!skinnedItems_ || look_.captionrect.isEmpty()) return;
+}
+
+void TlqSkinListBox::EraseList(QPainter& p, const QRect& r) {
+  if (!skinnedItems_ || !HasElementGeometry()) {
+    p.fillRect(r, ToQColor(clWindow));
+    return;
+  }
+  // Tile the element's client image over the list, cut at the last column and row.
+  const Rect src =
+      Geometry().clientrect.translated(Geometry().skinrect.left, Geometry().skinrect.top);
+  const QImage tile = ToImage(CutPicture(*Picture(), src));
+  if (tile.isNull()) {
+    p.fillRect(r, ToQColor(clWindow));
+    return;
+  }
+  p.save();
+  p.setClipRect(r);
+  p.drawTiledPixmap(list_->rect(), QPixmap::fromImage(tile));
+  p.restore();
+}
+
+QFont TlqSkinListBox::ItemFont() const {
+  if (skinnedItems_ && UseSkinFont())
+    return MakeQFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle);
+  if (skinnedItems_) return MakeQFont(DefaultFont());
+  return MakeQFont(Font);
+}
+
+void TlqSkinListBox::DrawListItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {
+  if (index < 0 || index >= items_.Count()) return;
+  if (!skinnedItems_) {
+    DrawDefaultItem(p, index, r, state);
+  } else if (useSkinItemHeight_) {
+    DrawSkinItemFixed(p, index, r, state);
+  } else {
+    DrawSkinItemStretched(p, index, r, state);
+  }
+}
+
+void TlqSkinListBox::DrawSkinItemFixed(QPainter& p, int index, const QRect& r,
+                                       ItemDrawState state) {
+  Rect source = look_.itemrect;
+  Color color = look_.fontcolor;
+  bool stretch = false;
+  if (state.focused && state.selected) {
+    source = look_.focusitemrect;
+    color = look_.focusfontcolor;
+    stretch = Geometry().stretcheffect;
+  } else if (state.selected) {
+    source = look_.activeitemrect;
+    color = look_.activefontcolor;
+    stretch = Geometry().stretcheffect;
+  }
+  Bitmap image;
+  BuildHStrip(look_.itemleftoffset, look_.itemrightoffset, image, *Picture(), source, r.width(),
+              stretch);
+  QImage item = ToImage(image);
+  if (item.isNull()) return;
+  {
+    QPainter ip(&item);
+    if (state.focused && !state.selected) {
+      ip.setPen(QPen(Qt::black, 1, Qt::DotLine));
+      ip.drawRect(item.rect().adjusted(0, 0, -1, -1));
+    }
+    QRect text(look_.itemtextrect.left, look_.itemtextrect.top,
+               look_.itemtextrect.width() + (r.width() - look_.itemrect.width()),
+               look_.itemtextrect.height());
+    DrawItemText(ip, index, text, state, color, ItemFont());
+  }
+  p.drawImage(r.topLeft(), item);
+}
+
+void TlqSkinListBox::DrawSkinItemStretched(QPainter& p, int index, const QRect& r,
+                                           ItemDrawState state) {
+  Rect source = look_.itemrect;
+  Color color = look_.fontcolor;
+  if (state.focused) {
+    source = look_.focusitemrect;
+    color = look_.focusfontcolor;
+  } else if (state.selected) {
+    source = look_.activeitemrect;
+    color = look_.activefontcolor;
+  }
+  Bitmap image(r.width(), r.height());
+  const Rect& t = look_.itemtextrect;
+  BuildStretchedImage(image, *Picture(), source, true,
+                      Rect{t.left + 1, t.top + 1, t.right - 1, t.bottom - 1});
+  QImage item = ToImage(image);
+  if (item.isNull()) return;
+  {
+    QPainter ip(&item);
+    QRect text(t.left, t.top, t.width() + (r.width() - look_.itemrect.width()),
+               t.height() + (r.height() - look_.itemrect.height()));
+    DrawItemText(ip, index, text, state, color, ItemFont());
+  }
+  p.drawImage(r.topLeft(), item);
+}
+
+void TlqSkinListBox::DrawDefaultItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {
+  const Color fill = state.selected ? clHighlight : clWindow;
+  const Color color = state.selected ? clHighlightText : Font.color;
+  p.fillRect(r, ToQColor(fill));
+  DrawItemText(p, index, r.adjusted(2, 0, -2, 0), state, color, MakeQFont(Font));
+}
+
+void TlqSkinListBox::DrawItemText(QPainter& p, int index, QRect textRect, ItemDrawState state,
+                                  Color color, const QFont& font) {
+  if (OnDrawItem) {
+    OnDrawItem(p, index, state, textRect);
+    return;
+  }
+  if (skinnedItems_ && look_.showfocus && state.focused) {
+    p.setPen(QPen(ToQColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    p.drawRect(QRect(0, 0, p.device()->width() - 1, p.device()->height() - 1));
+  }
+  p.save();
+  p.setClipRect(textRect);
+  p.setFont(font);
+  p.setPen(ToQColor(color));
+  const int indent = -list_->HorizontalOffset();
+  p.drawText(QRect(textRect.left() + indent + 2, textRect.top(), 1 << 20, textRect.height()),
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextExpandTabs,
+             ItemText(items_, index));
+  p.restore();
+}
+
+}  // namespace lq

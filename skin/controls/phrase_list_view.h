@@ -1,0 +1,116 @@
+#pragma once
+// TlqListBox: the inner list of a skinned list box. It views a PhraseList (items,
+// selection and current item live there) and does what the platform list box did:
+// paints only the visible rows through its owner's item drawer, keeps the top index,
+// turns mouse and keys into extended multi-selection, and finds items by typing.
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace longtail {
+class PhraseList;
+}
+
+namespace lq {
+
+// How one row is to be drawn.
+struct ItemDrawState {
+  bool selected = false;
+  bool focused = false;
+};
+
+class TlqListBox : public QWidget {
+ public:
+  using Notify = std::function<void()>;
+
+  explicit TlqListBox(longtail::PhraseList& items, QWidget* parent = nullptr);
+  ~TlqListBox() override;
+
+  longtail::PhraseList& Items() const { return items_; }
+  int Count() const;
+
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int h);
+  // Rows that fit wholly: the page of the vertical scroll range.
+  int VisibleRows() const;
+  int TopIndex() const { return top_; }
+  // Clamped so that the last page is full.
+  void SetTopIndex(int index);
+  int MaxTopIndex() const;
+  // Item under a point of this widget, or -1 (existing: only real items count).
+  int ItemAtPos(const QPoint& p, bool existing = true) const;
+  QRect ItemRect(int index) const;
+  // Brings an item into view by moving the top index as little as possible.
+  void MakeVisible(int index);
+
+  int HorizontalOffset() const { return hOffset_; }
+  void SetHorizontalOffset(int px);
+
+  bool MultiSelect = true;
+  bool ExtendedSelect = true;
+  bool AutoComplete = true;
+
+  // Drawing, supplied by the outer list box: one row, and the background of the
+  // area below the last row.
+  std::function<void(QPainter&, int index, const QRect&, ItemDrawState)> DrawItem;
+  std::function<void(QPainter&, const QRect&)> EraseBackground;
+
+  // News for the outer list box.
+  Notify OnScrolled;      // the top index changed
+  Notify OnItemsChanged;  // items were added or removed (coalesced per event-loop turn)
+  Notify OnClick, OnDblClick;
+  std::function<void(const QPoint& global)> OnContextMenu;
+  std::function<bool(QKeyEvent*)> OnKeyDown;  // true: handled, not passed on
+  std::function<bool(QWheelEvent*)> OnWheel;  // true: handled
+  std::function<void(QMouseEvent*)> OnMouseDown, OnMouseMove, OnMouseUp;
+
+  // --- model news -------------------------------------------------------------
+  // The items changed (the owner forwards the PhraseList's change callback).
+  void ItemsChanged();
+  // Selection changed by code outside the view.
+  void SelectionChanged();
+  void ClearSelection();
+  // Selects from..to inclusive, adding to the selection.
+  void SelectRange(int from, int to);
+
+  // Number of paints that drew rows, and rows drawn in the last paint: lets tests
+  // and benchmarks see that a paint costs only the visible rows.
+  int RowsPaintedLastTime() const { return rowsPainted_; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  // Applies a click or a caret move to item index with the modifiers held.
+  void SelectWithModifiers(int index, Qt::KeyboardModifiers mods, bool caretOnlyWithCtrl);
+  void MoveCaret(int index, Qt::KeyboardModifiers mods);
+  bool TypeAhead(const QString& text);
+  void ScheduleItemsChanged();
+  void UpdateRow(int index);
+
+  longtail::PhraseList& items_;
+  int itemHeight_ = 20;
+  int top_ = 0;
+  int hOffset_ = 0;
+  int anchor_ = -1;
+  bool selecting_ = false;  // left button held after a press on the list
+  bool changePosted_ = false;
+  bool scrolledPending_ = false;
+  int rowsPainted_ = 0;
+  std::string typed_;
+  QElapsedTimer typedClock_;
+};
+
+}  // namespace lq

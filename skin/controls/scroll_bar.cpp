@@ -1,0 +1,319 @@
+#include "skin/controls/scroll_bar.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include "skin/controls/scroll_bar_paint.h"
+#include "skin/data/blit.h"
+#include "skin/data/descriptors.h"
+#include "skin/data/image_compose.h"
+
+namespace lq {
+
+namespace {
+
+// The repeat timer of a live bar: a QTimer on the GUI thread.
+class QtRepeatTimer : public RepeatTimer {
+ public:
+  QtRepeatTimer() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (timeout) timeout();
+    });
+  }
+  void start(int ms) override { timer_.start(ms); }
+  void stop() override { timer_.stop(); }
+  bool isActive() const override { return timer_.isActive(); }
+
+ private:
+  QTimer timer_;
+};
+
+Rect OrElse(const Rect& r, const Rect& fallback) {
+  return r.isEmpty() ? fallback : r;
+}
+
+// Copies what the bar draws from a scroll-bar descriptor; false for other kinds.
+bool CopyScrollBarSkin(const TlqDataSkinControl* d, ScrollBarSkin& s) {
+  auto* sb = dynamic_cast<const TlqDataSkinScrollBarControl*>(d);
+  if (!sb) return false;
+  s.skinrect = sb->skinrect;
+  s.lefttoppoint = sb->lefttoppoint;
+  s.righttoppoint = sb->righttoppoint;
+  s.leftbottompoint = sb->leftbottompoint;
+  s.trackarea = sb->trackarea;
+  s.upbuttonrect = sb->upbuttonrect;
+  s.activeupbuttonrect = sb->activeupbuttonrect;
+  s.downupbuttonrect = OrElse(sb->downupbuttonrect, sb->activeupbuttonrect);
+  s.downbuttonrect = sb->downbuttonrect;
+  s.activedownbuttonrect = sb->activedownbuttonrect;
+  s.downdownbuttonrect = OrElse(sb->downdownbuttonrect, sb->activedownbuttonrect);
+  s.thumbrect = sb->thumbrect;
+  s.activethumbrect = OrElse(sb->activethumbrect, sb->thumbrect);
+  s.downthumbrect = OrElse(sb->downthumbrect, s.activethumbrect);
+  s.thumboffset1 = sb->thumboffset1;
+  s.thumboffset2 = sb->thumboffset2;
+  s.thumbtransparent = sb->thumbtransparent;
+  s.thumbtransparentcolor = sb->thumbtransparentcolor;
+  s.thumbstretcheffect = sb->thumbstretcheffect;
+  s.thumbminsize = sb->thumbminsize;
+  s.thumbminpagesize = sb->thumbminpagesize;
+  s.glyphrect = sb->glyphrect;
+  s.activeglyphrect = OrElse(sb->activeglyphrect, sb->glyphrect);
+  s.downglyphrect = OrElse(sb->downglyphrect, s.activeglyphrect);
+  s.glyphtransparent = sb->glyphtransparent;
+  s.glyphtransparentcolor = sb->glyphtransparentcolor;
+  return true;
+}
+
+}  // namespace
+
+TlqSkinScrollBar::TlqSkinScrollBar(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
+    : TlqSkinCustomControl(parent),
+      logic_(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>()) {
+  SkinDataName_ = "hscrollbar";
+  logic_.setRange(0, 100, 0, 0);
+  logic_.layoutProvider = [this] { return Layout(); };
+  logic_.repaint = [this] { update(); };
+  logic_.OnChange = [this] { Fire(OnChange); };
+  logic_.OnLastChange = [this] { Fire(OnLastChange); };
+  logic_.OnPageUp = [this] { Fire(OnPageUp); };
+  logic_.OnPageDown = [this] { Fire(OnPageDown); };
+  // The button events replace the one-step move only while assigned.
+  logic_.OnUpButtonClick = [this] {
+    if (OnUpButtonClick)
+      OnUpButtonClick(this);
+    else
+      logic_.setPosition(logic_.position() + logic_.smallChange);
+  };
+  logic_.OnDownButtonClick = [this] {
+    if (OnDownButtonClick)
+      OnDownButtonClick(this);
+    else
+      logic_.setPosition(logic_.position() - logic_.smallChange);
+  };
+  setMouseTracking(true);
+  setFocusPolicy(Qt::NoFocus);
+  resize(200, 19);
+  SetDefaultHeight(19);
+}
+
+TlqSkinScrollBar::~TlqSkinScrollBar() {
+  logic_.timer().stop();
+}
+
+void TlqSkinScrollBar::SetSmallChange(int v) {
+  logic_.smallChange = v;
+  update();
+}
+
+void TlqSkinScrollBar::SetLargeChange(int v) {
+  logic_.largeChange = v;
+  update();
+}
+
+void TlqSkinScrollBar::SetKind(TScrollBarKind kind) {
+  if (kind == kind_) return;
+  kind_ = kind;
+  logic_.vertical = kind == sbVertical;
+  update();
+}
+
+void TlqSkinScrollBar::SetBoth(bool on) {
+  if (on == both_) return;
+  both_ = on;
+  if (on) {
+    normalSkinDataName_ = SkinDataName_;
+    SkinDataName_ = bothSkinDataName_;
+  } else if (!normalSkinDataName_.empty()) {
+    SkinDataName_ = normalSkinDataName_;
+  }
+  BindSkin();
+  if (IsBound())
+    ApplySkin();
+  else
+    update();
+}
+
+void TlqSkinScrollBar::SetBothMarkerWidth(int w) {
+  if (w < 0) return;
+  bothMarkerWidth_ = w;
+  update();
+}
+
+void TlqSkinScrollBar::SetCanFocused(bool on) {
+  canFocused_ = on;
+  setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TlqSkinScrollBar::BindSkin() {
+  TlqSkinCustomControl::BindSkin();
+  skinned_ = IsBound() && Picture() && CopyScrollBarSkin(Descriptor(), skin_);
+}
+
+ScrollBarLayout TlqSkinScrollBar::Layout() const {
+  if (skinned_) return LayoutSkinnedScrollBar(skin_, Vertical(), width(), height(), logic_.range());
+  return LayoutDefaultScrollBar(Vertical(), width(), height(), logic_.range(),
+                                both_ && !Vertical() ? bothMarkerWidth_ : 0);
+}
+
+void TlqSkinScrollBar::DrawDefault(QImage& canvas) {
+  canvas.fill(ToQColor(clBtnFace));
+  const ScrollBarLayout l = Layout();
+  auto buttonState = [&](ScrollBarPart part) {
+    if (logic_.isPressed(part) && logic_.isHot(part)) return dpsDown;
+    return logic_.isHot(part) ? dpsHot : dpsNormal;
+  };
+  DrawDefaultPart(canvas, l.decrease, buttonState(sbpDecrease));
+  DrawDefaultPart(canvas, l.increase, buttonState(sbpIncrease));
+  DrawArrow(canvas, l.decrease, Vertical() ? 1 : 0);
+  DrawArrow(canvas, l.increase, Vertical() ? 3 : 2);
+  if (isEnabled()) {
+    DefaultPartState thumb = logic_.dragging() || ThumbFocused() ? dpsDown
+                             : logic_.isHot(sbpThumb)            ? dpsHot
+                                                                 : dpsNormal;
+    DrawDefaultPart(canvas, l.thumb, thumb);
+  }
+}
+
+void TlqSkinScrollBar::DrawSkin(QImage& canvas) {
+  if (!skinned_) {
+    DrawDefault(canvas);
+    return;
+  }
+  DrawElementImage(canvas, Geometry().skinrect);
+  const ScrollBarLayout l = Layout();
+  DrawSkinButton(canvas, l.increase, sbpIncrease);
+  DrawSkinButton(canvas, l.decrease, sbpDecrease);
+  if (isEnabled()) DrawSkinThumb(canvas, l);
+}
+
+void TlqSkinScrollBar::DrawSkinButton(QImage& canvas, const Rect& place, ScrollBarPart part) {
+  // The element image already shows the normal button.
+  if (!logic_.isHot(part)) return;
+  const bool inc = part == sbpIncrease;
+  Rect source = logic_.isPressed(part)
+                    ? (inc ? skin_.downupbuttonrect : skin_.downdownbuttonrect)
+                    : (inc ? skin_.activeupbuttonrect : skin_.activedownbuttonrect);
+  if (source.isEmpty()) return;
+  DrawBitmapAt(canvas, place.left, place.top, CropBitmap(*Picture(), source));
+}
+
+void TlqSkinScrollBar::DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l) {
+  const bool down = logic_.dragging() || ThumbFocused();
+  const Rect source = down                     ? skin_.downthumbrect
+                      : logic_.isHot(sbpThumb) ? skin_.activethumbrect
+                                               : skin_.thumbrect;
+  if (source.isEmpty()) return;
+  Bitmap thumb;
+  const int length = Vertical() ? l.thumb.height() : l.thumb.width();
+  if (PageSize() != 0 || skin_.thumbminpagesize != 0) {
+    if (Vertical())
+      BuildVStrip(skin_.thumboffset1, skin_.thumboffset2, thumb, *Picture(), source, length,
+                  skin_.thumbstretcheffect);
+    else
+      BuildHStrip(skin_.thumboffset1, skin_.thumboffset2, thumb, *Picture(), source, length,
+                  skin_.thumbstretcheffect);
+  } else {
+    thumb = CropBitmap(*Picture(), source);
+  }
+  DrawBitmapAt(canvas, l.thumb.left, l.thumb.top, thumb, skin_.thumbtransparent,
+               skin_.thumbtransparentcolor);
+
+  const Rect glyph = down                     ? skin_.downglyphrect
+                     : logic_.isHot(sbpThumb) ? skin_.activeglyphrect
+                                              : skin_.glyphrect;
+  if (glyph.isEmpty()) return;
+  const int glyphLength = Vertical() ? glyph.height() : glyph.width();
+  if (glyphLength >= length) return;
+  const int gx = l.thumb.left + (l.thumb.width() - glyph.width()) / 2;
+  const int gy = l.thumb.top + (l.thumb.height() - glyph.height()) / 2;
+  DrawBitmapAt(canvas, gx, gy, CropBitmap(*Picture(), glyph), skin_.glyphtransparent,
+               skin_.glyphtransparentcolor);
+}
+
+void TlqSkinScrollBar::mousePressEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) {
+    TlqSkinCustomControl::mousePressEvent(e);
+    return;
+  }
+  if (canFocused_ && !hasFocus()) {
+    setFocus(Qt::MouseFocusReason);
+    if (!hasFocus()) return;  // the press is dropped when focus cannot be taken
+  }
+  BindSkin();
+  logic_.enabled = isEnabled();
+  const QPoint p = e->position().toPoint();
+  logic_.mousePress(p.x(), p.y());
+}
+
+void TlqSkinScrollBar::mouseMoveEvent(QMouseEvent* e) {
+  const QPoint p = e->position().toPoint();
+  logic_.mouseMove(p.x(), p.y());
+  TlqSkinCustomControl::mouseMoveEvent(e);
+}
+
+void TlqSkinScrollBar::mouseReleaseEvent(QMouseEvent* e) {
+  const QPoint p = e->position().toPoint();
+  logic_.mouseRelease(p.x(), p.y(), e->button() == Qt::LeftButton);
+  TlqSkinCustomControl::mouseReleaseEvent(e);
+}
+
+void TlqSkinScrollBar::leaveEvent(QEvent* e) {
+  logic_.mouseLeave();
+  TlqSkinCustomControl::leaveEvent(e);
+}
+
+void TlqSkinScrollBar::keyPressEvent(QKeyEvent* e) {
+  if (!canFocused_ || !hasFocus()) {
+    TlqSkinCustomControl::keyPressEvent(e);
+    return;
+  }
+  switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      SetPosition(Position() - SmallChange());
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      SetPosition(Position() + SmallChange());
+      break;
+    default:
+      TlqSkinCustomControl::keyPressEvent(e);
+      return;
+  }
+  e->accept();
+}
+
+void TlqSkinScrollBar::wheelEvent(QWheelEvent* e) {
+  if (!canFocused_ || !hasFocus()) {
+    e->ignore();
+    return;
+  }
+  SetPosition(Position() + (e->angleDelta().y() <= 0 ? SmallChange() : -SmallChange()));
+  e->accept();
+}
+
+bool TlqSkinScrollBar::event(QEvent* e) {
+  // The arrow keys belong to a focused bar, not to the dialog navigation.
+  if (e->type() == QEvent::ShortcutOverride && canFocused_) {
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+      e->accept();
+      return true;
+    }
+  }
+  return TlqSkinCustomControl::event(e);
+}
+
+void TlqSkinScrollBar::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::EnabledChange) {
+    logic_.enabled = isEnabled();
+    if (!isEnabled()) logic_.timer().stop();
+    update();
+  }
+  TlqSkinCustomControl::changeEvent(e);
+}
+
+}  // namespace lq

@@ -1,0 +1,80 @@
+#pragma once
+// TlqSkinHint: serves the application's hints with a skinned hint window. While active it
+// takes over the tooltips of every widget (their toolTip text, "@" splitting lines), and the
+// frame uses ShowHint/HideHint for the hints of its caption buttons.
+
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "skin/frame/menu_clock.h"
+
+class QWidget;
+
+namespace lq {
+
+class TlqSkinData;
+class TlqSkinHintWindow;
+
+class TlqSkinHint : public QObject {
+ public:
+  explicit TlqSkinHint(QObject* owner = nullptr, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
+  ~TlqSkinHint() override;
+
+  TlqSkinData* SkinData = nullptr;
+  QString LineSeparator = QStringLiteral("@");
+  bool AlphaBlend = false;
+  bool AlphaBlendAnimation = false;
+  int AlphaBlendValue = 0;
+  QFont DefaultFont;
+  bool UseSkinFont = true;
+  // Called after the hinted widget's title and image were collected.
+  std::function<void(QWidget*)> OnShowHint;
+  // The application's hint timing for object hints.
+  int HintPause = 500;
+  int HintHidePause = 2500;
+  // Where hints must stay; the monitor work area of the active window by default.
+  std::function<QRect()> WorkAreaSource;
+
+  bool Active() const { return active_; }
+  // Switching one hint component on switches every other one off.
+  void SetActive(bool on);
+  // The active component, or null.
+  static TlqSkinHint* Current();
+
+  // Title, image index and images of the hint being shown (titled variant when a title or
+  // images are set).
+  QString HintTitle;
+  int HintImageIndex = 0;
+  const std::vector<QImage>* HintImageList = nullptr;
+
+  // Object hints of the frame: shown after the hint pause at the cursor, hidden after the
+  // hide pause or on HideHint.
+  void ShowHint(const QString& text);
+  void HideHint();
+  bool HintTimerActive() const;
+
+  TlqSkinHintWindow& Window() { return *window_; }
+  QRect WorkArea() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void TimerTick();
+
+  std::shared_ptr<MenuClock> clock_;
+  std::shared_ptr<CursorProbe> cursor_;
+  std::unique_ptr<TlqSkinHintWindow> window_;
+  std::unique_ptr<MenuTimer> timer_;
+  QString pendingText_;
+  bool shownByTimer_ = false;
+  bool active_ = false;
+};
+
+}  // namespace lq

@@ -1,0 +1,271 @@
+// Window states run by the frame: while skinned, the platform window stays normal and
+// the frame moves and sizes it for minimize, maximize, restore and roll-up.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include "skin/frame/caption_object.h"
+#include "skin/frame/lacquer_form.h"
+
+namespace lq {
+
+namespace {
+
+Rect ToRect(const QRect& r) {
+  return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+}
+
+}  // namespace
+
+Rect TlqLacquerForm::Bounds() const {
+  return ToRect(form_->geometry());
+}
+
+void TlqLacquerForm::SetBounds(const Rect& r) {
+  ApplySizeLimits();
+  form_->setGeometry(r.left, r.top, r.width(), r.height());
+}
+
+void TlqLacquerForm::SetScreenInfo(std::shared_ptr<ScreenInfo> screens) {
+  screens_ = screens ? std::move(screens) : std::make_shared<QtScreenInfo>();
+}
+
+Rect TlqLacquerForm::MonitorArea(bool workArea) const {
+  return screens_->MonitorRect(Bounds(), workArea);
+}
+
+void TlqLacquerForm::SetApplicationMinimizer(std::function<void()> minimize) {
+  minimizeApplication_ = std::move(minimize);
+}
+
+SizeLimitInput TlqLacquerForm::LimitInput() const {
+  SizeLimitInput in;
+  in.skinReady = skinReady_;
+  if (skinReady_) {
+    in.pictureWidth = skin_->info.pictureWidth;
+    in.pictureHeight = skin_->info.pictureHeight;
+    in.clientrect = skin_->info.clientrect;
+    in.formminwidth = skin_->info.formminwidth;
+  }
+  in.minWidth = MinWidth;
+  in.minHeight = MinHeight;
+  in.maxWidth = MaxWidth;
+  in.maxHeight = MaxHeight;
+  in.minimized = frameState_ == FrameState::Minimized;
+  in.rolledUp = rolledUp_;
+  in.monitorArea = MonitorArea(!MaximizeOnFullScreen);
+  return in;
+}
+
+int TlqLacquerForm::GetMinWidth() const {
+  return MinFrameWidth(LimitInput());
+}
+int TlqLacquerForm::GetMinHeight() const {
+  return MinFrameHeight(LimitInput());
+}
+int TlqLacquerForm::GetMaxWidth() const {
+  return MaxFrameWidth(LimitInput());
+}
+int TlqLacquerForm::GetMaxHeight() const {
+  return MaxFrameHeight(LimitInput());
+}
+
+bool TlqLacquerForm::SizeAtLeastMinimum() const {
+  return frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight();
+}
+
+void TlqLacquerForm::SetFrameState(FrameState state) {
+  if (!skinnable_) {
+    switch (state) {
+      case FrameState::Normal:
+        form_->showNormal();
+        break;
+      case FrameState::Minimized:
+        form_->showMinimized();
+        break;
+      case FrameState::Maximized:
+        form_->showMaximized();
+        break;
+    }
+    return;
+  }
+  if (state == frameState_) return;
+  const FrameState old = frameState_;
+  if (!(state == FrameState::Minimized && IsMainForm())) frameState_ = state;
+  switch (state) {
+    case FrameState::Normal:
+      if (old == FrameState::Maximized && rolledUp_ && !wasRolledUpAtMaximize_) SetRolledUp(false);
+      wasRolledUpAtMaximize_ = false;
+      Restore();
+      break;
+    case FrameState::Minimized:
+      Minimize();
+      break;
+    case FrameState::Maximized:
+      wasRolledUpAtMaximize_ = rolledUp_;
+      Maximize();
+      break;
+  }
+  ClearMouseState();
+  form_->update();
+}
+
+void TlqLacquerForm::Minimize() {
+  if (IsMainForm()) {
+    if (minimizeApplication_)
+      minimizeApplication_();
+    else
+      form_->showMinimized();
+  } else {
+    if (normalBounds_.isEmpty()) normalBounds_ = Bounds();
+    const int minW = GetMinWidth();
+    const int minH = GetMinHeight();
+    const Rect wa = MonitorArea(true);
+    const Point p = ParkingPosition(wa, minW, minH, [this](Point slot) {
+      for (TlqLacquerForm* other : AllFrames()) {
+        if (other == this || other->IsMainForm() || !other->form_) continue;
+        if (!other->form_->isVisible() || !other->skinnable_) continue;
+        if (other->frameState_ != FrameState::Minimized) continue;
+        const QPoint tl = other->form_->pos();
+        if (tl.x() == slot.x && tl.y() == slot.y) return true;
+      }
+      return false;
+    });
+    SetBounds({p.x, p.y, p.x + minW, p.y + minH});
+  }
+  emit OnMinimize();
+}
+
+void TlqLacquerForm::Maximize() {
+  if (normalBounds_.isEmpty()) normalBounds_ = Bounds();
+  const Rect monitor = MonitorArea(false);
+  const Rect work = MonitorArea(true);
+  SetBounds(MaximizeTarget(monitor, work, screens_->ScreenRect(), MaximizeOnFullScreen));
+  emit OnMaximize();
+}
+
+void TlqLacquerForm::Restore() {
+  rolledUpWhenMaximized_ = false;
+  const QSize before = form_->size();
+  Rect target = normalBounds_;
+  if (target.isEmpty()) target = Bounds();
+  if (firstPlacementPending_) {
+    firstPlacementPending_ = false;
+    if (PositionInMonitor != TlqPositionInMonitor::lqpDefault) {
+      const bool whole = PositionInMonitor == TlqPositionInMonitor::lqpScreenCenter;
+      const Point p =
+          CentreInArea(screens_->MonitorRect(target, !whole), target.width(), target.height());
+      target = RectFromSize(p.x, p.y, target.width(), target.height());
+    }
+  }
+  SetBounds(target);
+  pollTimer_.start();
+  if (before == form_->size()) NudgeWidth();
+  form_->update();
+  normalBounds_ = {};
+  emit OnRestore();
+}
+
+void TlqLacquerForm::SetRolledUp(bool on) {
+  if (!(borderIcons_ & biRollUp)) return;
+  if (frameState_ == FrameState::Minimized) return;
+  const bool maximized = frameState_ == FrameState::Maximized;
+  if (rolledUp_ && maximized && !rolledUpWhenMaximized_) return;
+  if (on == rolledUp_) return;
+  if (maximized) rolledUpWhenMaximized_ = on;
+  Rect b = Bounds();
+  if (on) {
+    rolledUpHeight_ = b.height();
+    rolledUp_ = true;
+    b.bottom = b.top + GetMinHeight();
+    SetBounds(b);
+  } else {
+    rolledUp_ = false;
+    if (ClientHeight > 0)
+      b.bottom = b.top + ClientHeight + Insets().top + Insets().bottom;
+    else
+      b.bottom = b.top + rolledUpHeight_;
+    SetBounds(b);
+  }
+  emit OnChangeRollUpState();
+}
+
+void TlqLacquerForm::PlaceOnFirstShow() {
+  if (!firstPlacementPending_) return;
+  if (PositionInMonitor == TlqPositionInMonitor::lqpDefault) {
+    firstPlacementPending_ = false;
+    return;
+  }
+  if (frameState_ != FrameState::Normal) return;  // centred at the first restore
+  firstPlacementPending_ = false;
+  const bool whole = PositionInMonitor == TlqPositionInMonitor::lqpScreenCenter;
+  const Rect b = Bounds();
+  const Point p = CentreInArea(MonitorArea(!whole), b.width(), b.height());
+  form_->move(p.x, p.y);
+}
+
+void TlqLacquerForm::StartFadeIn() {
+  if (!AlphaBlend && !AlphaBlendAnimation) return;
+  const int target = (AlphaBlendAnimation && !AlphaBlend) ? 255 : AlphaBlendValue;
+  if (!AlphaBlendAnimation) {
+    form_->setWindowOpacity(target / 255.0);
+    return;
+  }
+  // Raise the alpha in steps of 10 on the GUI thread, one step every 5 ms.
+  form_->setWindowOpacity(0.0);
+  QTimer::singleShot(1, this, [this, target] {
+    QCoreApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    for (int alpha = 0; alpha < target;) {
+      if (clock.elapsed() > 5) {
+        alpha = std::min(target, alpha + 10);
+        if (form_) form_->setWindowOpacity(alpha / 255.0);
+        clock.restart();
+      }
+    }
+  });
+}
+
+bool TlqLacquerForm::IsFormActive() const {
+  return form_ && form_->isActiveWindow();
+}
+
+void TlqLacquerForm::UpdateActivation(bool animate) {
+  const bool active = IsFormActive();
+  for (auto& o : objects_) {
+    if (o->Kind() != FrameObjectKind::Caption || o->active == active) continue;
+    auto* caption = static_cast<TlqSkinCaptionObject*>(o.get());
+    caption->active = active;
+    if (animate) {
+      if (caption->HasAnimation()) {
+        caption->StartActivationAnimation();
+        StartAnimationTimer();
+      }
+      form_->update();
+      if (caption->MorphInEffect()) StartMorphTimer();
+    } else if (caption->MorphInEffect()) {
+      caption->morphFactor = active ? 1 : 0;
+    }
+    break;
+  }
+  if (active)
+    emit OnActivate();
+  else
+    emit OnDeActivate();
+}
+
+void TlqLacquerForm::MinimizeToTray() {
+  // Minimizing to the tray needs a tray icon component; none is assigned to the frame.
+}
+
+void TlqLacquerForm::RestoreFromTray() {}
+
+Rect TlqLacquerForm::SnapToEdges(const Rect& proposed, QPoint cursor) {
+  if (!Magnetic || frameState_ == FrameState::Maximized) return proposed;
+  return lq::SnapToEdges(proposed, MonitorArea(true), MagneticSize, {cursor.x(), cursor.y()},
+                         magnetic_);
+}
+
+}  // namespace lq

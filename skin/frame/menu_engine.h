@@ -1,0 +1,114 @@
+#pragma once
+// TlqSkinMenu: the one menu engine of a frame. It opens a stack of popup windows (the menu,
+// then one per open submenu), runs the submenu wait, the keyboard and the closing rules, and
+// tells the frame's form and the opening control with LQM_CLOSESKINMENU when it closes.
+
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QRect>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "skin/data/geometry.h"
+#include "skin/frame/menu_clock.h"
+#include "skin/frame/menu_item.h"
+#include "skin/frame/menu_skin.h"
+
+class QWidget;
+class QObject;
+
+namespace lq {
+
+class TlqSkinPopupWindow;
+class TlqSkinMenuItem;
+
+struct MenuImageList {
+  int width = 16;
+  int height = 16;
+  std::vector<QImage> images;
+  bool valid(int index) const { return index >= 0 && index < int(images.size()); }
+};
+
+class TlqSkinMenu {
+ public:
+  explicit TlqSkinMenu(QWidget* form, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
+  ~TlqSkinMenu();
+  TlqSkinMenu(const TlqSkinMenu&) = delete;
+  TlqSkinMenu& operator=(const TlqSkinMenu&) = delete;
+
+  // Settings, forwarded from the frame's properties.
+  int MaxMenuItemsInWindow = 0;  // 0: no limit
+  bool AlphaBlend = false;
+  bool AlphaBlendAnimation = false;
+  int AlphaBlendValue = 150;
+  bool UseSkinFont = true;
+  int DefMenuItemHeight = 20;
+  QFont DefMenuItemFont;  // "Arial", 14 pixels
+  // Work area of the form's monitor; replaceable so placement can be tested at any screen size.
+  std::function<QRect()> WorkAreaSource;
+
+  // Shows items' children at the screen rectangle r (an empty rectangle is a point).
+  void Popup(QObject* openingControl, std::shared_ptr<const MenuSkin> skin, bool popupUp,
+             MenuItem* items, const QRect& r, int startIndex,
+             const MenuImageList* images = nullptr);
+  // Called once when the current opening closes (the popup menu component's OnMenuClose).
+  void SetOnMenuClose(std::function<void()> handler) { onMenuClose_ = std::move(handler); }
+
+  void CloseFrom(int index);
+  void Hide();
+  void OpenSubmenu(TlqSkinMenuItem* item);
+  void ItemHovered(TlqSkinPopupWindow* window, TlqSkinMenuItem* item);
+  void ItemClicked(TlqSkinPopupWindow* window, TlqSkinMenuItem* item);
+  // Key handling of the top window; the frame's menu mode routes key presses here.
+  // Returns true when a menu was open to take the key.
+  bool KeyDown(int key, const QString& text);
+
+  bool Visible() const { return visible_; }
+  bool FirstPopup() const { return firstPopup_; }
+  int WindowCount() const { return int(stack_.size()); }
+  TlqSkinPopupWindow* Window(int i) const { return stack_[std::size_t(i)]; }
+  TlqSkinPopupWindow* TopWindow() const { return stack_.empty() ? nullptr : stack_.back(); }
+  int IndexOfWindow(const TlqSkinPopupWindow* w) const;
+  // The topmost open window whose screen rectangle contains the point, or null.
+  TlqSkinPopupWindow* WindowAt(const QPoint& global) const;
+
+  QWidget* Form() const { return form_; }
+  QObject* OpeningControl() const { return openingControl_; }
+  QObject* LastOpeningControl() const { return lastOpeningControl_; }
+  MenuClock& Clock() { return *clock_; }
+  CursorProbe& Cursor() { return *cursor_; }
+  const QRect& WorkArea() const { return workArea_; }
+  const MenuSkin& Skin() const { return *skin_; }
+  const MenuImageList* Images() const { return images_; }
+  bool WaitTimerActive() const { return waitTimer_->isActive(); }
+  void StopWait();
+  // An item lost its highlight: a wait for its submenu ends.
+  void ItemDeactivated(const TlqSkinMenuItem* item);
+  TlqSkinMenuItem* WaitingItem() const { return waitingItem_; }
+
+ private:
+  void OpenWindow(MenuItem* source, TlqSkinMenuItem* parentItem, const QRect& r, bool popupUp,
+                  bool submenu, int startIndex);
+  void WaitTick();
+  QRect CurrentWorkArea() const;
+
+  QPointer<QWidget> form_;
+  std::shared_ptr<MenuClock> clock_;
+  std::shared_ptr<CursorProbe> cursor_;
+  std::unique_ptr<MenuTimer> waitTimer_;
+  TlqSkinMenuItem* waitingItem_ = nullptr;
+  std::vector<TlqSkinPopupWindow*> stack_;
+  bool visible_ = false;
+  bool firstPopup_ = false;
+  QPointer<QObject> openingControl_;
+  QPointer<QObject> lastOpeningControl_;
+  QRect workArea_;
+  std::shared_ptr<const MenuSkin> skin_;
+  const MenuImageList* images_ = nullptr;
+  std::function<void()> onMenuClose_;
+};
+
+}  // namespace lq

@@ -1,0 +1,79 @@
+#pragma once
+// FrameMenus: the menu side of a form's frame. It owns the frame's menu engine, runs menu
+// mode (while a menu is open every key press of the application goes to the menu and the
+// mouse wheel does nothing), closes the menu on clicks, moves, resizes and activation
+// changes of the form, and shows the system menu and the tray menu.
+// One per form, a child object of the form: popup menus find it with Find().
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "skin/frame/menu_clock.h"
+#include "skin/frame/menu_engine.h"
+#include "skin/frame/menu_item.h"
+#include "skin/frame/menu_skin.h"
+
+class QWidget;
+
+namespace lq {
+
+class TlqSkinPopupMenu;
+class TlqSkinData;
+
+class FrameMenus : public QObject {
+ public:
+  explicit FrameMenus(QWidget* form, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+                      std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
+  ~FrameMenus() override;
+
+  // The frame menus of the form (or of the window the widget lives in), or null.
+  static FrameMenus* Find(const QWidget* widget);
+
+  QWidget* Form() const { return form_; }
+  TlqSkinMenu& SkinMenu() { return *menu_; }
+
+  // Skin data of the frame's menus (its MenusSkinData, else its SkinData); null: default look.
+  std::function<TlqSkinData*()> MenusSkinData;
+
+  // Menu mode: entered before a menu opens, left by MenuClosed().
+  void EnterMenuMode();
+  void MenuClosed();
+  bool SkinMenuOpen() const { return skinMenuOpen_; }
+  // Closes an open menu (or ends menu mode) as a click, move, size or activation change does.
+  void CloseMenus();
+  // Routes a key press to the open menu; true when it was taken.
+  bool MenuKeyDown(int key, const QString& text);
+
+  // Frame hooks, all optional.
+  std::function<void()> OnSkinMenuOpen;
+  std::function<void()> OnSkinMenuClose;
+  // Runs after menu mode ended (the frame releases the button that opened the menu).
+  std::function<void()> OnMenuModeEnded;
+  // Fills the system menu's items before it is shown.
+  std::function<void(MenuItem& root)> FillSystemMenu;
+  // Hides the object hint on clicks, moves and activation changes.
+  std::function<void()> HideObjectHint;
+
+  MenuItem& SystemMenuItems() { return systemMenu_; }
+  void ShowSystemMenu(const QPoint& global);
+  void ShowSystemMenuAt(const QRect& global);
+  // Shows any item tree through the frame's engine (a caption button's menu).
+  void ShowItems(MenuItem* items, const QRect& global, bool popupUp);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void InstallFilter();
+  void RemoveFilter();
+
+  QPointer<QWidget> form_;
+  std::unique_ptr<TlqSkinMenu> menu_;
+  MenuItem systemMenu_;
+  bool skinMenuOpen_ = false;
+  bool filterInstalled_ = false;
+};
+
+}  // namespace lq

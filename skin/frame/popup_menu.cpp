@@ -1,0 +1,87 @@
+#include "skin/frame/popup_menu.h"
+
+#include <QWidget>
+
+#include "skin/frame/lacquer_form.h"
+#include "skin/frame/menu_frame.h"
+#include "skin/frame/menu_frame_link.h"
+#include "skin/frame/popup_window.h"
+
+namespace lq {
+
+TlqSkinPopupMenu::TlqSkinPopupMenu(QObject* owner) : QObject(owner) {}
+
+TlqSkinPopupMenu::~TlqSkinPopupMenu() {
+  // An open menu must not outlive the items it shows.
+  if (FrameMenus* frame = Lookup(false)) {
+    TlqSkinMenu& menu = frame->SkinMenu();
+    for (int i = 0; i < menu.WindowCount(); ++i) {
+      if (menu.Window(i)->Source() == &Items) {
+        frame->CloseMenus();
+        break;
+      }
+    }
+  }
+}
+
+namespace {
+
+// The menus of the form the widget belongs to; a form whose frame has no menus yet gets them.
+FrameMenus* MenusOfForm(const QWidget* widget, bool attach) {
+  if (FrameMenus* menus = FrameMenus::Find(widget)) return menus;
+  if (!attach) return nullptr;
+  if (TlqLacquerForm* frame = TlqLacquerForm::FindFrame(widget->window()))
+    return AttachFrameMenus(*frame);
+  return nullptr;
+}
+
+}  // namespace
+
+FrameMenus* TlqSkinPopupMenu::FindFrame() const {
+  return Lookup(true);
+}
+
+FrameMenus* TlqSkinPopupMenu::Lookup(bool attach) const {
+  if (Frame) return Frame;
+  if (Form) return MenusOfForm(Form, attach);
+  // The owner when it is a form, else the owner's owner when that is a form; a control
+  // owner leads to the window it sits in.
+  for (QObject* o = parent(); o; o = o->parent()) {
+    if (auto* w = qobject_cast<QWidget*>(o)) return MenusOfForm(w, attach);
+  }
+  return nullptr;
+}
+
+bool TlqSkinPopupMenu::Show(const QRect& r, bool popupUp, QObject* openingControl, bool needSkin) {
+  if (OnPopup) OnPopup();
+  FrameMenus* frame = FindFrame();
+  if (!SkinData && frame && frame->MenusSkinData) SkinData = frame->MenusSkinData();
+  if (!frame) return false;
+  if (needSkin && !SkinData) return false;
+  TlqSkinMenu& menu = frame->SkinMenu();
+  if (menu.Visible()) frame->MenuClosed();
+  frame->EnterMenuMode();
+  popupPoint_ = r.topLeft();
+  menu.Popup(openingControl, MenuSkinFromSkinData(SkinData), popupUp, &Items, r, 0,
+             Images.images.empty() ? nullptr : &Images);
+  if (!menu.Visible()) {
+    frame->MenuClosed();  // nothing to show: leave menu mode at once
+    return false;
+  }
+  if (OnMenuClose) menu.SetOnMenuClose(OnMenuClose);
+  return true;
+}
+
+void TlqSkinPopupMenu::Popup(int x, int y) {
+  Show(QRect(x, y, 0, 0), false, nullptr, false);
+}
+
+void TlqSkinPopupMenu::PopupAt(const QRect& r, bool popupUp, QObject* openingControl) {
+  Show(r, popupUp, openingControl, false);
+}
+
+void TlqSkinPopupMenu::PopupFromControl(QObject* openingControl, int x, int y) {
+  Show(QRect(x, y, 0, 0), false, openingControl, true);
+}
+
+}  // namespace lq

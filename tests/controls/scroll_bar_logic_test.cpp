@@ -1,0 +1,160 @@
+#include "skin/controls/scroll_bar_logic.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/scroll_bar_fake_timer.h"
+
+namespace lq {
+namespace {
+
+// A default-look vertical bar 19 x 200: decrease button 1..17, increase 183..199,
+// track 17..183.
+struct Bar {
+  test::FakeRepeatTimer* timer;
+  ScrollBarLogic logic;
+  int changes = 0;
+
+  Bar() : timer(new test::FakeRepeatTimer), logic(std::unique_ptr<RepeatTimer>(timer)) {
+    logic.vertical = true;
+    logic.layoutProvider = [this] {
+      return LayoutDefaultScrollBar(true, 19, 200, logic.range(), 0);
+    };
+    logic.OnChange = [this] { ++changes; };
+  }
+};
+
+TEST(ScrollBarLogicTest, SettersKeepTheInvariantAndOnlyPositionFiresOnChange) {
+  Bar b;
+  b.logic.setRange(0, 99, 10, 0);
+  EXPECT_EQ(b.changes, 0);
+  b.logic.setPosition(99);
+  EXPECT_EQ(b.logic.position(), 90);
+  EXPECT_EQ(b.changes, 1);
+  b.logic.setPosition(90);  // unchanged: no event
+  EXPECT_EQ(b.changes, 1);
+  b.logic.setRange(0, 50, 0, 70);
+  EXPECT_EQ(b.logic.position(), 50);
+  b.logic.setMax(20);
+  EXPECT_EQ(b.logic.position(), 20);
+  b.logic.setMin(30);
+  EXPECT_EQ(b.logic.position(), 30);
+  EXPECT_EQ(b.changes, 1);
+}
+
+TEST(ScrollBarLogicTest, PageSizeThatWouldPassTheEndIsIgnored) {
+  Bar b;
+  b.logic.setRange(0, 99, 0, 95);
+  b.logic.setPageSize(10);  // 100 < 10 + 95
+  EXPECT_EQ(b.logic.range().pageSize, 0);
+  b.logic.setPageSize(5);
+  EXPECT_EQ(b.logic.range().pageSize, 5);
+  b.logic.setPageSize(-3);
+  EXPECT_EQ(b.logic.range().pageSize, 5);
+  // Max with a page lowers the position to the last full page, never below Min.
+  b.logic.setMax(50);
+  EXPECT_EQ(b.logic.position(), 46);
+}
+
+TEST(ScrollBarLogicTest, HoldingTheIncreaseArrowRepeatsAfter550ThenEvery50) {
+  Bar b;
+  b.logic.setRange(0, 1000, 0, 0);
+  b.logic.mousePress(9, 190);
+  EXPECT_EQ(b.logic.position(), 1);  // one step at once
+  b.timer->advanceTo(549);
+  EXPECT_EQ(b.logic.position(), 1);
+  b.timer->advanceTo(550);
+  EXPECT_EQ(b.logic.position(), 2);
+  b.timer->advanceTo(599);
+  EXPECT_EQ(b.logic.position(), 2);
+  b.timer->advanceTo(1000);
+  EXPECT_EQ(b.logic.position(), 11);
+  // Moving off the arrow pauses, coming back resumes at the fast rate.
+  b.logic.mouseMove(9, 100);
+  b.timer->advanceTo(2000);
+  EXPECT_EQ(b.logic.position(), 11);
+  b.logic.mouseMove(9, 190);
+  b.timer->advanceTo(2050);
+  EXPECT_EQ(b.logic.position(), 12);
+  b.logic.mouseRelease(9, 190, true);
+  EXPECT_FALSE(b.timer->isActive());
+  EXPECT_FALSE(b.logic.isPressed(sbpIncrease));
+  EXPECT_TRUE(b.logic.isHot(sbpIncrease));
+}
+
+TEST(ScrollBarLogicTest, ButtonEventsReplaceTheDefaultStep) {
+  Bar b;
+  b.logic.setRange(0, 10, 0, 5);
+  int ups = 0, downs = 0;
+  b.logic.OnUpButtonClick = [&] { ++ups; };
+  b.logic.OnDownButtonClick = [&] { ++downs; };
+  b.logic.mousePress(9, 190);
+  b.logic.mouseRelease(9, 190, true);
+  b.logic.mousePress(9, 5);
+  b.logic.mouseRelease(9, 5, true);
+  EXPECT_EQ(ups, 1);
+  EXPECT_EQ(downs, 1);
+  EXPECT_EQ(b.logic.position(), 5);
+}
+
+TEST(ScrollBarLogicTest, PagingBelowTheThumbStopsWhenTheThumbPassesTheMouse) {
+  Bar b;
+  b.logic.setRange(0, 99, 10, 0);
+  b.logic.largeChange = 10;
+  int pages = 0;
+  b.logic.OnPageDown = [&] { ++pages; };
+  // Thumb at 17..33 (length round(166*10/100) = 17 -> half 8). Press at y 120.
+  b.logic.mousePress(9, 120);
+  EXPECT_EQ(b.logic.position(), 10);
+  b.timer->advanceTo(10000);
+  EXPECT_FALSE(b.timer->isActive());
+  ScrollBarLayout l = b.logic.layoutProvider();
+  EXPECT_LE(l.thumb.top, 120);
+  EXPECT_GT(l.thumb.bottom, 120 - 1);
+  EXPECT_LT(b.logic.position(), 90);
+  EXPECT_EQ(pages, b.logic.position() / 10);
+  b.logic.mouseRelease(9, 120, true);
+  EXPECT_EQ(b.logic.repeatMode(), 0);
+}
+
+TEST(ScrollBarLogicTest, ThumbDragFiresOnChangeWhileMovingAndOnLastChangeOnRelease) {
+  Bar b;
+  b.logic.setRange(0, 166 - 16, 0, 0);  // one position per pixel of travel
+  int last = 0;
+  b.logic.OnLastChange = [&] { ++last; };
+  b.logic.mousePress(9, 20);
+  EXPECT_TRUE(b.logic.dragging());
+  b.logic.mouseMove(9, 50);
+  EXPECT_EQ(b.logic.position(), 30);
+  EXPECT_EQ(last, 0);
+  b.logic.mouseMove(9, 5000);
+  EXPECT_EQ(b.logic.position(), 150);
+  b.logic.mouseMove(9, 20);
+  EXPECT_EQ(b.logic.position(), 0);
+  b.logic.mouseRelease(9, 20, true);
+  EXPECT_EQ(last, 1);
+  EXPECT_FALSE(b.logic.dragging());
+  EXPECT_GE(b.changes, 3);
+}
+
+TEST(ScrollBarLogicTest, DisabledBarHasNoThumbToGrab) {
+  Bar b;
+  b.logic.setRange(0, 100, 0, 0);
+  b.logic.enabled = false;
+  b.logic.mousePress(9, 20);  // where the thumb would be: a page step instead
+  EXPECT_FALSE(b.logic.dragging());
+}
+
+TEST(ScrollBarLogicTest, LeavingClearsHotUnlessCaptured) {
+  Bar b;
+  b.logic.setRange(0, 100, 0, 0);
+  b.logic.mouseMove(9, 5);
+  EXPECT_TRUE(b.logic.isHot(sbpDecrease));
+  b.logic.mouseLeave();
+  EXPECT_FALSE(b.logic.isHot(sbpDecrease));
+  b.logic.mousePress(9, 20);
+  b.logic.mouseLeave();
+  EXPECT_TRUE(b.logic.isHot(sbpThumb));
+}
+
+}  // namespace
+}  // namespace lq

@@ -1,0 +1,113 @@
+// The frame with the program's own skin, loaded through the skin data component and its
+// notifications, as the windows use it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSignalSpy>
+
+#include "frame/test_frame_skin.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/stored_skin.h"
+#include "skin/embedded/embedded_skin.h"
+#include "skin/frame/caption_object.h"
+
+namespace lq {
+namespace {
+
+class ProgramSkinFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto stream = EmbeddedSkinStream();
+    ASSERT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size()));
+    frame = new TlqLacquerForm(&form);
+    frame->SetBorderIcons(biMinimize | biMaximize);
+    data.Owner = frame;
+    frame->SetSkinData(&data);
+    EXPECT_FALSE(frame->SkinReady());  // nothing loaded yet: the default frame
+    data.SetCompressedStoredSkin(&store);
+  }
+  TlqCompressedStoredSkin store;
+  TlqSkinData data;
+  QWidget form;
+  TlqLacquerForm* frame = nullptr;
+};
+
+TEST_F(ProgramSkinFrame, ClientOf822x630GivesAnOuterSizeOf830x661) {
+  ASSERT_TRUE(frame->SkinReady());
+  frame->SetClientSize(822, 630);
+  EXPECT_EQ(form.size(), QSize(830, 661));
+  EXPECT_EQ(frame->GetMinWidth(), 200);
+  EXPECT_EQ(frame->GetMinHeight(), 31);
+  form.show();
+  EXPECT_EQ(frame->FindObject("closebutton")->ObjectRect, RectFromSize(830 - 24, 5, 21, 21));
+  EXPECT_EQ(frame->FindObject("maxbutton")->ObjectRect, RectFromSize(830 - 47, 5, 21, 21));
+  EXPECT_EQ(frame->FindObject("minbutton")->ObjectRect, RectFromSize(830 - 70, 5, 21, 21));
+  EXPECT_EQ(frame->FirstCaption()->ObjectRect.right, 830 - 70);
+  EXPECT_FALSE(frame->FindObject("rollupbutton")->visible);
+  EXPECT_FALSE(frame->FindObject("sysmenubutton")->visible);
+  EXPECT_FALSE(frame->FindObject("traybutton")->visible);
+  // Menu items and menu-bar buttons of the skin are not frame objects.
+  EXPECT_EQ(frame->FindObject("menuitem"), nullptr);
+  EXPECT_EQ(frame->FindObject("menubarclosebutton"), nullptr);
+}
+
+TEST_F(ProgramSkinFrame, HitTestsUseTheSkinsBorderAndCorners) {
+  form.setGeometry(100, 100, 600, 400);
+  form.show();
+  const int bw = data.borderwidth;
+  ASSERT_GT(bw, 0);
+  EXPECT_EQ(frame->HitTest(300, 12), HTCAPTION);
+  EXPECT_EQ(frame->HitTest(600 - 50, 26), HTOBJECT);
+  EXPECT_EQ(frame->HitTest(300, 399), HTBOTTOM);
+  EXPECT_EQ(frame->HitTest(0, 200), HTLEFT);
+  EXPECT_EQ(frame->HitTest(1, 400 - 210 + data.hittestleftbottompoint.y), HTBOTTOMLEFT);
+  EXPECT_EQ(frame->HitTest(1, 400 - 210 + data.hittestleftbottompoint.y - 1), HTLEFT);
+  EXPECT_EQ(frame->HitTest(300, 200), HTCLIENT);
+}
+
+TEST_F(ProgramSkinFrame, SkinChangeFreesObjectsAndPaintsNoDefaultFrameMeanwhile) {
+  form.setGeometry(100, 100, 400, 300);
+  form.show();
+  QSignalSpy before(frame, &TlqLacquerForm::OnBeforeChangeSkinData);
+  QSignalSpy changed(frame, &TlqLacquerForm::OnChangeSkinData);
+  QSignalSpy after(frame, &TlqLacquerForm::OnAfterChangeSkinData);
+  data.SendSkinMessage(SKIN_BEFORE_CHANGE);
+  EXPECT_TRUE(frame->Objects().empty());
+  EXPECT_FALSE(frame->SkinReady());
+  // Between the notifications the frame paints nothing: no flash of the default frame.
+  const QImage during = frame->RenderWindow();
+  EXPECT_EQ(during.pixel(1, 1), QColor(Qt::black).rgb());
+  EXPECT_EQ(during.pixel(200, 10), QColor(Qt::black).rgb());
+  data.SendSkinMessage(SKIN_CHANGED);
+  data.SendSkinMessage(SKIN_AFTER_CHANGE);
+  EXPECT_TRUE(frame->SkinReady());
+  EXPECT_EQ(frame->Objects().size(), 7u);
+  EXPECT_EQ(before.count(), 1);
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_EQ(after.count(), 1);
+}
+
+TEST_F(ProgramSkinFrame, SkinnableFormOffHandsTheFormToThePlatformFrame) {
+  data.SetSkinnableForm(false);
+  EXPECT_FALSE(frame->Skinnable());
+  EXPECT_FALSE(form.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+  data.SetSkinnableForm(true);
+  EXPECT_TRUE(frame->Skinnable());
+  EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST_F(ProgramSkinFrame, ScreenshotOfTheSkinnedWindow) {
+  form.setWindowTitle(QString::fromUtf8("长尾关键词挖掘 longtail"));
+  frame->SetClientSize(500, 300);
+  test::Activate(form);
+  const QImage active = form.grab().toImage();
+  QDir().mkpath("frame_shots");
+  EXPECT_TRUE(active.save("frame_shots/program_skin_active.png"));
+  QWidget other;
+  test::Activate(other);
+  EXPECT_TRUE(form.grab().toImage().save("frame_shots/program_skin_inactive.png"));
+}
+
+}  // namespace
+}  // namespace lq
