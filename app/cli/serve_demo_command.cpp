@@ -1,6 +1,9 @@
 // longtail-cli serve-demo: the demo suggestion endpoint and results page on loopback, until
 // interrupted. Prints "serving on http://HOST:PORT" once it listens.
 
+#include <unistd.h>
+
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <thread>
@@ -13,9 +16,10 @@
 namespace longtail::cli {
 namespace {
 
-volatile std::sig_atomic_t gQuit = 0;
+std::atomic<int> gQuit = 0;  // lock-free, so safe in a signal handler
+// The first signal shuts the service down in order; a second one quits at once.
 void OnQuitSignal(int) {
-  gQuit = 1;
+  if (gQuit.fetch_add(1) >= 1) _exit(0);
 }
 
 int RunServeDemo(const std::vector<std::string>& args) {

@@ -396,9 +396,9 @@ bool TlqSkinListBox::HandleListWheel(QWheelEvent* e) {
 // ------------------------------------------------------------------ painting
 
 void TlqSkinListBox::DrawDefault(QImage& canvas) {
-  canvas.fill(ToQColor(clBtnFace));
+  canvas.fill(ControlColor(clBtnFace));
   QPainter p(&canvas);
-  p.setPen(ToQColor(clBtnShadow));
+  p.setPen(ControlColor(clBtnShadow));
   p.drawRect(0, 0, canvas.width() - 1, canvas.height() - 1);
 }
 
@@ -410,7 +410,7 @@ void TlqSkinListBox::DrawSkin(QImage& /*topStrip*/) {
 
 void TlqSkinListBox::EraseList(QPainter& p, const QRect& r) {
   if (!skinnedItems_ || !HasElementGeometry()) {
-    p.fillRect(r, ToQColor(clWindow));
+    p.fillRect(r, ControlColor(clWindow));
     return;
   }
   // Tile the element's client image over the list, cut at the last column and row.
@@ -418,7 +418,7 @@ void TlqSkinListBox::EraseList(QPainter& p, const QRect& r) {
       Geometry().clientrect.translated(Geometry().skinrect.left, Geometry().skinrect.top);
   const QImage tile = ToImage(CutPicture(*Picture(), src));
   if (tile.isNull()) {
-    p.fillRect(r, ToQColor(clWindow));
+    p.fillRect(r, ControlColor(clWindow));
     return;
   }
   p.save();
@@ -507,7 +507,7 @@ void TlqSkinListBox::DrawSkinItemStretched(QPainter& p, int index, const QRect& 
 void TlqSkinListBox::DrawDefaultItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {
   const Color fill = state.selected ? clHighlight : clWindow;
   const Color color = state.selected ? clHighlightText : Font.color;
-  p.fillRect(r, ToQColor(fill));
+  p.fillRect(r, ControlColor(fill));
   DrawItemText(p, index, r.adjusted(2, 0, -2, 0), state, color, MakeQFont(Font));
 }
 
@@ -518,13 +518,13 @@ void TlqSkinListBox::DrawItemText(QPainter& p, int index, QRect textRect, ItemDr
     return;
   }
   if (skinnedItems_ && look_.showfocus && state.focused) {
-    p.setPen(QPen(ToQColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
     p.drawRect(QRect(0, 0, p.device()->width() - 1, p.device()->height() - 1));
   }
   p.save();
   p.setClipRect(textRect);
   p.setFont(font);
-  p.setPen(ToQColor(color));
+  p.setPen(ControlColor(color));
   const int indent = -list_->HorizontalOffset();
   p.drawText(QRect(textRect.left() + indent + 2, textRect.top(), 1 << 20, textRect.height()),
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextExpandTabs,

@@ -159,7 +159,7 @@ ScrollBarLayout TlqSkinScrollBar::Layout() const {
 }
 
 void TlqSkinScrollBar::DrawDefault(QImage& canvas) {
-  canvas.fill(ToQColor(clBtnFace));
+  canvas.fill(ControlColor(clBtnFace));
   const ScrollBarLayout l = Layout();
   auto buttonState = [&](ScrollBarPart part) {
     if (logic_.isPressed(part) && logic_.isHot(part)) return dpsDown;

@@ -26,8 +26,8 @@ void DrawBitmapAt(QImage& canvas, int x, int y, const Bitmap& image, bool transp
 void DrawDefaultPart(QImage& canvas, const Rect& r, DefaultPartState state) {
   if (r.isEmpty()) return;
   QPainter p(&canvas);
-  QColor frame = ToQColor(state == dpsNormal ? clBtnShadow : kDefaultNavy);
-  QColor fill = ToQColor(state == dpsDown  ? kDefaultDownFill
+  QColor frame = ControlColor(state == dpsNormal ? clBtnShadow : kDefaultNavy);
+  QColor fill = ControlColor(state == dpsDown  ? kDefaultDownFill
                          : state == dpsHot ? kDefaultHotFill
                                            : clBtnFace);
   p.fillRect(QRect(r.left, r.top, r.width(), r.height()), frame);

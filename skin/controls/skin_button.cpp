@@ -110,6 +110,16 @@ void TlqSkinButton::SetLayout(TButtonLayout l) {
 void TlqSkinButton::SetDefault(bool on) {
   Default_ = on;
   WatchWindowKeys();
+  // The default look follows the focus around the window.
+  QObject::disconnect(focusWatch_);
+  if (on) focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
+  update();
+}
+
+bool TlqSkinButton::HoldsDefaultLook() const {
+  if (!CanFocused_ || !Default_ || hasFocus()) return false;
+  QWidget* focused = QApplication::focusWidget();
+  return focused && focused->window() == window() && !dynamic_cast<TlqSkinButton*>(focused);
 }
 
 void TlqSkinButton::WatchWindowKeys() {
@@ -135,8 +145,9 @@ void TlqSkinButton::BindSkin() {
 
 void TlqSkinButton::ApplySkin() {
   StopEffects();
-  morphFactor_ = ((mouseInside_ || Focused()) && look_.morphing) ? 1.0 : 0.0;
   TlqSkinCustomControl::ApplySkin();
+  // The new element decides whether the button morphs at all.
+  morphFactor_ = ((mouseInside_ || Focused()) && IsBound() && look_.morphing) ? 1.0 : 0.0;
 }
 
 void TlqSkinButton::FitSizeToSkin(int& width, int& height) {
@@ -176,7 +187,7 @@ Rect TlqSkinButton::StateRect() const {
   if (!isEnabled() && !look_.disabledskinrect.isEmpty()) return look_.disabledskinrect;
   if (ShowsDown()) return look_.downskinrect;
   if (focused && !look_.focusedskinrect.isEmpty() && !animating) return look_.focusedskinrect;
-  if (focused || mouseInside_)
+  if (focused || mouseInside_ || HoldsDefaultLook())
     return (animating && animatingUp_) ? AnimationFrameRect() : look_.activeskinrect;
   if (animating && !animatingUp_) return AnimationFrameRect();
   return Geometry().skinrect;
@@ -186,7 +197,7 @@ Color TlqSkinButton::StateFontColor() const {
   if (!isEnabled()) return look_.disabledfontcolor;
   if (!UseSkinFontColor_) return DefaultFont().color;
   if (ShowsDown()) return look_.downfontcolor;
-  if (Focused() || mouseInside_) return look_.activefontcolor;
+  if (Focused() || mouseInside_ || HoldsDefaultLook()) return look_.activefontcolor;
   return look_.font.fontcolor;
 }
 
@@ -265,7 +276,7 @@ void TlqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active,
 
 void TlqSkinButton::DrawSkin(QImage& canvas) {
   const bool down = ShowsDown();
-  const bool active = !down && (Focused() || mouseInside_);
+  const bool active = !down && (Focused() || mouseInside_ || HoldsDefaultLook());
   DrawState(canvas, StateRect(), active, down);
 }
 
@@ -274,7 +285,7 @@ void TlqSkinButton::DrawDefault(QImage& canvas) {
   const bool down = ShowsDown();
   if (down)
     DrawFramedFill(p, canvas.rect(), kDefaultNavy, kDefaultDownFill);
-  else if (mouseInside_ || Focused())
+  else if (mouseInside_ || Focused() || HoldsDefaultLook())
     DrawFramedFill(p, canvas.rect(), kDefaultNavy, kDefaultHotFill);
   else
     DrawFramedFill(p, canvas.rect(), clBtnShadow, clBtnFace);

@@ -98,6 +98,9 @@ class TlqSkinButton : public TlqSkinCustomControl {
   // The down look: pressed with the mouse over it (or by keyboard), or a grouped button.
   bool ShowsDown() const;
   bool EffectsOn() const;
+  // A focusable default button looks active while a control that is not a push
+  // button has the focus in its window (Enter would click it).
+  bool HoldsDefaultLook() const;
   void StartMorph();
   void StopEffects();
 
@@ -121,6 +124,7 @@ class TlqSkinButton : public TlqSkinCustomControl {
   TButtonLayout Layout_ = blGlyphLeft;
   bool Default_ = false;
   int shortcutId_ = 0;
+  QMetaObject::Connection focusWatch_;
 
   bool mouseInside_ = false;
   bool pressedByMouse_ = false;

@@ -124,14 +124,14 @@ void TlqSkinSplitter::paintEvent(QPaintEvent*) {
   const TAlign a = Align();
   QPainter p(this);
   if (!IsBound() || !picture_ || a == alNone || a == alClient) {
-    p.fillRect(rect(), ToQColor(ColorValue));
+    p.fillRect(rect(), ControlColor(ColorValue));
     if (Beveled) {
       // Light and dark outlines round the bar, shrunk across it and grown along it.
       const bool vertical = a == alLeft || a == alRight;
       QRect r = vertical ? rect().adjusted(1, -2, -1, 2) : rect().adjusted(-2, 1, 2, -1);
-      p.setPen(ToQColor(clBtnHighlight));
+      p.setPen(ControlColor(clBtnHighlight));
       p.drawRect(r.translated(1, 1).adjusted(0, 0, -1, -1));
-      p.setPen(ToQColor(clBtnShadow));
+      p.setPen(ControlColor(clBtnShadow));
       p.drawRect(r.translated(-1, -1).adjusted(0, 0, -1, -1));
     }
     return;

@@ -171,7 +171,8 @@ bool BuildSkinContainer(const std::string& iniPath, std::vector<std::uint8_t>& c
   return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error) {
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error,
+                   std::size_t limit) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
     error = path + ": " + std::strerror(errno);
@@ -180,8 +181,15 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std:
   out.clear();
   std::uint8_t buffer[65536];
   std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
     out.insert(out.end(), buffer, buffer + n);
+    if (out.size() > limit) {
+      std::fclose(f);
+      out.clear();
+      error = path + ": larger than " + std::to_string(limit >> 20) + " MB";
+      return false;
+    }
+  }
   bool failed = std::ferror(f);
   std::fclose(f);
   if (failed) {

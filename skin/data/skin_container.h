@@ -38,7 +38,11 @@ std::vector<std::uint8_t> WriteSkinContainer(const SkinContainer& c);
 bool BuildSkinContainer(const std::string& iniPath, std::vector<std::uint8_t>& container,
                         std::string& error);
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error);
+// Files larger than `limit` bytes are refused (a device or a runaway file must not be read
+// without end); skin files and pictures are far smaller.
+constexpr std::size_t kMaxSkinFileSize = std::size_t(256) << 20;
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error,
+                   std::size_t limit = kMaxSkinFileSize);
 bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& data,
                     std::string& error);
 

@@ -157,6 +157,18 @@ TEST(CliInterrupt, SigintStopsTheRunAndStillWritesTheList) {
   EXPECT_LT(lines.size(), 2000u);
 }
 
+TEST(CliInterrupt, MaxSecondsPressesStop) {
+  demo::DemoService slow(demo::DemoOptions{.graphSize = 3000, .delay = 50ms});
+  auto started = std::chrono::steady_clock::now();
+  ChildProcess p({"harvest", "--suggest-host", slow.hostPort(), "--search-host", slow.hostPort(),
+                  "--max-seconds", "1", "qq"},
+                 "maxseconds");
+  ASSERT_EQ(p.Wait(), 0) << p.Err();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 20s);
+  std::string err = p.Err();
+  EXPECT_EQ(err.substr(err.rfind('\n', err.size() - 2) + 1), "手动停止查询完毕\n");
+}
+
 TEST(CliServeDemo, ServesUntilTerminated) {
   ChildProcess p({"serve-demo", "--port", "0", "--phrases", "500"}, "serve");
   std::string out;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include "controls/test_skin.h"
@@ -244,6 +245,40 @@ TEST_F(ButtonEffectsTest, HoverAnimationStepsThroughSideBySideFrames) {
   QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(5, 5));  // a press stops it
   EXPECT_FALSE(b.Animating());
   QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+}  // namespace
+}  // namespace lq
+
+
+namespace lq {
+namespace {
+
+TEST(DefaultButton, LooksActiveAndTakesEnterWhileAnotherControlHasTheFocus) {
+  auto skin = lqtest::MakeTestSkin();
+  QWidget window;
+  window.resize(300, 100);
+  QLineEdit edit(&window);
+  TlqSkinButton ok(&window), other(&window);
+  for (auto* b : {&ok, &other}) {
+    b->SetSkinData(skin.get());
+    b->SetBounds({0, 40, 80, 22});
+  }
+  int clicks = 0;
+  ok.OnClick = [&](TlqSkinButton*) { ++clicks; };
+  ok.SetDefault(true);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  edit.setFocus();
+  ASSERT_TRUE(edit.hasFocus());
+  EXPECT_EQ(ok.StateRect(), (Rect{458, 298, 500, 320}));
+  QTest::keyClick(&edit, Qt::Key_Return);
+  EXPECT_EQ(clicks, 1);
+  // Another push button with the focus takes the role: Enter clicks that one.
+  other.setFocus();
+  EXPECT_EQ(ok.StateRect(), (Rect{458, 272, 500, 294}));
+  QTest::keyClick(&other, Qt::Key_Return);
+  EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace

@@ -148,3 +148,20 @@ TEST_F(CheckBoxTest, UnboundFlatLookDrawsBoxAndMark) {
 
 }  // namespace
 }  // namespace lq
+
+namespace lq {
+namespace {
+
+TEST_F(CheckBoxTest, NonFlatBoxDrawsItsElementAndFitsItsHeight) {
+  box.SetFlat(false);
+  box.SetBounds({10, 10, 150, 40});
+  EXPECT_EQ(box.size(), QSize(150, 25));  // the element stretches horizontally only
+  const QImage img = Render(&box);
+  EXPECT_EQ(QColor(img.pixel(0, 12)), QColor(0, 0, 0));        // element border
+  EXPECT_EQ(QColor(img.pixel(1, 12)), QColor(245, 245, 245));  // element face
+  EXPECT_EQ(QColor(img.pixel(11, 12)), lqtest::kUncheckImage);  // centred in its area
+  EXPECT_EQ(QColor(img.pixel(149, 12)), QColor(0, 0, 0));      // right end moved with the width
+}
+
+}  // namespace
+}  // namespace lq

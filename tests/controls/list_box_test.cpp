@@ -17,7 +17,7 @@ QRgb At(const QImage& img, int x, int y) {
   return img.pixel(x, y) & 0xFFFFFF;
 }
 QRgb Rgb(Color c) {
-  return ToQColor(c).rgb() & 0xFFFFFF;
+  return ControlColor(c).rgb() & 0xFFFFFF;
 }
 
 std::string Numbered(const char* prefix, int i) {

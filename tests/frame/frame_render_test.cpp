@@ -37,13 +37,15 @@ BorderStrips ExpectedStrips(const FrameSkin& skin, TlqLacquerForm& frame, int w,
   return s;
 }
 
+// Compares logical pixels; a grab at a device pixel ratio of 2 is sampled every 2 pixels.
 void ExpectStripsDrawn(const QImage& image, const BorderStrips& s, int w, int h) {
+  const int scale = image.width() / w;
   const int topH = s.top.height();
   int mismatches = 0;
   auto check = [&](const Bitmap& strip, int ox, int oy) {
     for (int y = 0; y < strip.height(); ++y)
       for (int x = 0; x < strip.width(); ++x)
-        if (At(image, ox + x, oy + y) != strip.pixel(x, y) && ++mismatches < 5)
+        if (At(image, (ox + x) * scale, (oy + y) * scale) != strip.pixel(x, y) && ++mismatches < 5)
           ADD_FAILURE() << "pixel " << ox + x << "," << oy + y;
   };
   check(s.top, 0, 0);
@@ -79,7 +81,8 @@ TEST_F(FrameRender, ActiveFrameIsTheStripsWithTheButtons) {
   SaveShot(image, "active_untitled");
   ExpectStripsDrawn(image, ExpectedStrips(skin, *frame, 520, 300), 520, 300);
   // The client area shows the client part of the main picture.
-  EXPECT_EQ(At(image, 200, 150), RGB(236, 233, 216));
+  const int scale = image.width() / 520;
+  EXPECT_EQ(At(image, 200 * scale, 150 * scale), RGB(236, 233, 216));
 }
 
 TEST_F(FrameRender, InactiveFrameIsGrayscale) {

@@ -105,3 +105,61 @@ TEST(RelatedSearchPhrases, PageWithoutTheLinkTableFails) {
 
 }  // namespace
 }  // namespace longtail
+
+namespace longtail {
+namespace {
+
+// Random answers made of marker pieces, escapes and raw bytes: parsing never fails in any
+// other way than the missing-table error, and every link text comes from the page.
+TEST(AnswerParsing, MalformedAnswersNeverBreakTheParsers) {
+  const std::vector<std::string> tokens = {std::string(markers::kAreaStart),
+                                           std::string(markers::kHeading),
+                                           std::string(markers::kBlockEnd),
+                                           std::string(markers::kTableStart),
+                                           std::string(markers::kCell),
+                                           "\">",
+                                           "</a>",
+                                           "\\",
+                                           "\\u12",
+                                           "\\x4",
+                                           "%u",
+                                           "%uD800",
+                                           "%",
+                                           "\"",
+                                           ",",
+                                           "[",
+                                           "]",
+                                           "\n",
+                                           "\xCA\xD6",
+                                           "\xE6\x89\x8B",
+                                           "\xF0\x9F\x98\x80",
+                                           "\x81",
+                                           "a",
+                                           std::string(1, '\0')};
+  std::uint64_t seed = 12345;
+  auto next = [&] {
+    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<std::size_t>(seed >> 33);
+  };
+  for (int round = 0; round < 3000; ++round) {
+    std::string body;
+    for (std::size_t n = next() % 40; n > 0; --n) {
+      if (next() % 4 == 0)
+        body += static_cast<char>(next() % 256);
+      else
+        body += tokens[next() % tokens.size()];
+    }
+    std::string text = DecodeAnswerBody(body);
+    for (const std::string& p : SuggestionPhrases(text)) EXPECT_FALSE(p.empty());
+    try {
+      for (const std::string& p : RelatedSearchPhrases(text)) {
+        EXPECT_FALSE(p.empty());
+        EXPECT_NE(text.find(p), std::string::npos);
+      }
+    } catch (const MissingLinkTable&) {
+    }
+  }
+}
+
+}  // namespace
+}  // namespace longtail

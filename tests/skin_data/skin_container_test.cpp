@@ -186,6 +186,18 @@ TEST(CompressedStoredSkin, PackUnpackPackRoundTripIsByteIdentical) {
   EXPECT_EQ(second.CompressedData(), first.CompressedData());
 }
 
+TEST(SkinFiles, ReadingStopsAtTheSizeLimit) {
+  TempDir dir;
+  std::string error;
+  std::vector<std::uint8_t> bytes(70000, 7), back;
+  ASSERT_TRUE(WriteWholeFile(dir / "f", bytes, error)) << error;
+  EXPECT_FALSE(ReadWholeFile(dir / "f", back, error, 69999));
+  EXPECT_NE(error.find("larger than"), std::string::npos) << error;
+  ASSERT_TRUE(ReadWholeFile(dir / "f", back, error, 70000)) << error;
+  EXPECT_EQ(back, bytes);
+  EXPECT_FALSE(ReadWholeFile(dir / "missing", back, error));
+}
+
 TEST(SkinUnpack, PictureNamesMayNotLeaveTheTargetDirectory) {
   for (const char* name : {"../evil.bmp", "/tmp/evil.bmp", "sub/../../evil.bmp", ""}) {
     SkinContainer c;

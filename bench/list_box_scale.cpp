@@ -1,0 +1,153 @@
+// How the skinned list box copes with a harvest-sized result list: appending a
+// million phrases to a shown list, painting at 100 and at a million items, Select
+// All + delete, and filtering against the memo lines.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "skin/controls/list_box.h"
+#include "tests/controls/list_box_test_skin.h"
+#include "text/ascii_case.h"
+#include "text/cp936.h"
+
+namespace {
+
+using lq::TlqSkinListBox;
+
+std::vector<std::string> MakePhrases(int n) {
+  static const char* words[] = {"qq", "空间", "游戏", "下载", "手机", "音乐", "电影", "小说"};
+  std::vector<std::string> out;
+  out.reserve(n);
+  for (int i = 0; i < n; ++i) {
+    std::string s = longtail::Utf8ToCp936(words[i % 8]);
+    s.append(longtail::Utf8ToCp936(words[(i / 8) % 8]));
+    s.append(std::to_string(i));
+    out.push_back(std::move(s));
+  }
+  return out;
+}
+
+const std::vector<std::string>& Phrases() {
+  static const std::vector<std::string> phrases = MakePhrases(1000000);
+  return phrases;
+}
+
+// A shown, skinned result list the size of the main window's.
+struct ShownList {
+  std::unique_ptr<lq::TlqSkinData> skin = lq::test::MakeTestSkin();
+  QWidget host;
+  TlqSkinListBox* box;
+  ShownList() {
+    host.resize(420, 360);
+    box = new TlqSkinListBox(&host);
+    box->SetSkinData(skin.get());
+    box->SetUseSkinItemHeight(false);
+    box->setGeometry(0, 0, 409, 341);
+    host.show();
+    QCoreApplication::processEvents();
+  }
+  void Fill(int n) {
+    const auto& p = Phrases();
+    for (int i = 0; i < n; ++i) box->Items().Append(p[i]);
+    QCoreApplication::processEvents();
+  }
+};
+
+// Phrases arrive in batches of range(0) per event-loop turn, as answers do.
+void BM_AppendMillionToShownList(benchmark::State& state) {
+  const int batch = int(state.range(0));
+  const auto& p = Phrases();
+  double worstTurn = 0, turns = 0, turnTotal = 0;
+  std::unique_ptr<ShownList> list;
+  for (auto _ : state) {
+    state.PauseTiming();
+    list.reset();
+    list = std::make_unique<ShownList>();
+    state.ResumeTiming();
+    for (int i = 0; i < int(p.size()); i += batch) {
+      const int end = std::min<int>(int(p.size()), i + batch);
+      for (int k = i; k < end; ++k) list->box->Items().Append(p[k]);
+      QElapsedTimer t;
+      t.start();
+      QCoreApplication::processEvents();  // re-sync and paint for this turn
+      const double ms = t.nsecsElapsed() / 1e6;
+      worstTurn = std::max(worstTurn, ms);
+      turnTotal += ms;
+      ++turns;
+    }
+    benchmark::DoNotOptimize(list->box->VScrollBar());
+  }
+  state.counters["turn_ms_avg"] = turnTotal / std::max(1.0, turns);
+  state.counters["turn_ms_worst"] = worstTurn;
+}
+BENCHMARK(BM_AppendMillionToShownList)
+    ->Arg(1000)
+    ->Arg(1000000)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_PaintList(benchmark::State& state) {
+  ShownList list;
+  list.Fill(int(state.range(0)));
+  list.box->SetTopIndex(int(state.range(0)) / 2);
+  QImage canvas(list.box->size(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    list.box->render(&canvas);
+    benchmark::DoNotOptimize(canvas.bits());
+  }
+}
+BENCHMARK(BM_PaintList)->Arg(100)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+void BM_SelectAllDeleteSelected(benchmark::State& state) {
+  std::unique_ptr<ShownList> list;
+  for (auto _ : state) {
+    state.PauseTiming();
+    list.reset();
+    list = std::make_unique<ShownList>();
+    list->Fill(int(state.range(0)));
+    state.ResumeTiming();
+    list->box->Items().SelectAll(true);
+    list->box->Items().DeleteSelected();
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(list->box->Items().Count());
+  }
+}
+BENCHMARK(BM_SelectAllDeleteSelected)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_FilterAgainstMemoLines(benchmark::State& state) {
+  std::vector<std::string> memo;
+  for (const char* line : {"qq", "空间", "音乐", "xyz", "mp3"})
+    memo.push_back(longtail::Utf8ToCp936(line));
+  std::unique_ptr<ShownList> list;
+  for (auto _ : state) {
+    state.PauseTiming();
+    list.reset();
+    list = std::make_unique<ShownList>();
+    list->Fill(int(state.range(0)));
+    state.ResumeTiming();
+    list->box->Items().RemoveIf([&](const std::string& phrase) {
+      return std::none_of(memo.begin(), memo.end(), [&](const std::string& line) {
+        return longtail::ContainsAtCharBoundary(phrase, line);
+      });
+    });
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(list->box->Items().Count());
+  }
+}
+BENCHMARK(BM_FilterAgainstMemoLines)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
