@@ -130,7 +130,7 @@ Bitmap TlqSkinHintWindow::Render() const {
   if (skin_) {
     compose::FrameSpec spec = SpecOf(*skin_);
     out = compose::Framed(skin_->window, skin_->window.rect(), spec, W, H);
-    textColor = ResolveColor(skin_->fontcolor);
+    textColor = ResolveMenuColor(skin_->fontcolor);
     const Rect& c = geometry_.client;
     textRect = QRect(c.left + c.width() / 2 - textSize_.width() / 2,
                      c.top + c.height() / 2 - textSize_.height() / 2, textSize_.width(),

@@ -65,7 +65,7 @@ void DrawText(Bitmap& target, const QFont& font, Color color, const QRect& r, in
 
 }  // namespace
 
-Color ResolveColor(Color c) {
+Color ResolveMenuColor(Color c) {
   if ((c & 0xFF000000u) != 0xFF000000u) return c & 0x00FFFFFFu;
   switch (c & 0xFF) {
     case 5:
@@ -207,7 +207,7 @@ void PaintMenuItem(Bitmap& window, const TlqSkinMenuItem& item, const ItemPaintC
   }
   glyphColor = textColor;
   if (s && s->useimagecolor)
-    glyphColor = ResolveColor(highlighted ? s->activeimagecolor : s->imagecolor);
+    glyphColor = ResolveMenuColor(highlighted ? s->activeimagecolor : s->imagecolor);
 
   if (mi.OnDrawItem) {
     QImage img = WrapBitmap(canvas);
@@ -308,7 +308,7 @@ void PaintScrollMarkers(Bitmap& window, const Rect& topBand, const Rect& bottomB
     const bool scrollingThisWay = direction == (band == 0 ? 1 : 2);
     Color color = scrollingThisWay ? syscolor::BtnText : syscolor::BtnShadow;
     if (skinned) {
-      color = ResolveColor(scrollingThisWay ? skin->window->scrollmarkeractivecolor
+      color = ResolveMenuColor(scrollingThisWay ? skin->window->scrollmarkeractivecolor
                                             : skin->window->scrollmarkercolor);
       if (skin->item && !skin->item->active.empty()) {
         const MenuItemSkin& s = *skin->item;

@@ -28,7 +28,7 @@ constexpr Color HotFill = 13811126;
 
 // A plain colour for a skin colour value; system colours (0xFF0000nn) become the
 // platform's standard values.
-Color ResolveColor(Color c);
+Color ResolveMenuColor(Color c);
 // A QImage sharing the bitmap's pixels, so QPainter can draw text and shapes into it.
 QImage WrapBitmap(Bitmap& bitmap);
 QFont FontFromSpec(const MenuFontSpec& spec);

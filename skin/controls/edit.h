@@ -1,0 +1,93 @@
+#pragma once
+// TlqSkinEdit: a single-line text field drawn in the "edit" element of the skin
+// (three-part strip, text inside its client rectangle), or with a two-pixel frame
+// while unbound. Input methods, clipboard and undo come from QLineEdit.
+
+#include <QLineEdit>
+#include <functional>
+#include <string>
+
+#include "skin/controls/control_style.h"
+#include "skin/controls/edit_look.h"
+#include "skin/controls/skin_client.h"
+
+namespace lq {
+
+class TlqSkinData;
+
+class TlqSkinEdit : public QLineEdit, public SkinClient {
+ public:
+  explicit TlqSkinEdit(QWidget* parent = nullptr);
+
+  TlqSkinData* SkinData() const { return SkinData_; }
+  // Stores the reference; a loaded skin is applied at once.
+  void SetSkinData(TlqSkinData* data);
+  const std::string& SkinDataName() const { return SkinDataName_; }
+  void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
+  int DescriptorIndex() const { return DescriptorIndex_; }
+  bool IsBound() const { return DescriptorIndex_ >= 0; }
+
+  Color DefaultColor() const { return DefaultColor_; }
+  void SetDefaultColor(Color c);
+  const TlqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const TlqFont& f);
+  bool UseSkinFont() const { return UseSkinFont_; }
+  void SetUseSkinFont(bool on);
+  int DefaultWidth() const { return DefaultWidth_; }
+  int DefaultHeight() const { return DefaultHeight_; }
+  void SetDefaultWidth(int w);
+  void SetDefaultHeight(int h);
+  bool ButtonMode() const { return ButtonMode_; }
+  void SetButtonMode(bool on);
+
+  std::function<void(TlqSkinEdit*)> OnMouseEnter, OnMouseLeave, OnButtonClick;
+  // Raised for Enter and Escape before they go on to the form; clearing the key
+  // keeps it from the form.
+  std::function<void(TlqSkinEdit*, QChar& key)> OnKeyPress;
+
+  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  void ReleaseSkin() override;
+  void ApplySkin() override;
+
+  // The current look: hot (mouse inside) or focused controls draw active.
+  bool Active() const { return mouseInside_ || hasFocus(); }
+  // The height the control keeps for the current skin and font, or 0 for any.
+  int ForcedHeight() const;
+  // Text colour in use now.
+  Color TextColor() const;
+  // The button at the right edge in button mode, in widget coordinates.
+  QRect ButtonRect() const;
+  bool ButtonPressed() const { return buttonDown_ && buttonHot_; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void enterEvent(QEnterEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  void BindSkin();
+  void UpdateLook();
+  void PaintFrame(QPainter& p);
+
+  TlqSkinData* SkinData_ = nullptr;
+  std::string SkinDataName_ = "edit";
+  int DescriptorIndex_ = -1;
+  EditLook look_;
+  Color DefaultColor_ = SystemColor(5);  // window colour
+  TlqFont DefaultFont_;
+  bool UseSkinFont_ = true;
+  int DefaultWidth_ = 0, DefaultHeight_ = 0;
+  bool ButtonMode_ = false;
+  bool mouseInside_ = false;
+  bool buttonDown_ = false, buttonHot_ = false;
+};
+
+}  // namespace lq

@@ -1,0 +1,253 @@
+#include "skin/controls/memo.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "skin/controls/edit_context_menu.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_access.h"
+
+namespace lq {
+
+TlqSkinMemo2::TlqSkinMemo2(QWidget* parent) : QPlainTextEdit(parent) {
+  setFrameStyle(QFrame::NoFrame);
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Qt's own bars keep the scroll state but are never shown: the skinned bars beside
+  // the memo are its visible ones.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setAttribute(Qt::WA_Hover, true);
+  document()->setDocumentMargin(2);
+  setTabChangesFocus(true);
+
+  auto sync = [this] { SyncScrollBars(); };
+  connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, sync);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, sync);
+  connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, sync);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, sync);
+  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    SyncScrollBars();
+    if (OnChange) OnChange(this);
+  });
+  UpdateLook();
+}
+
+TlqSkinMemo2::~TlqSkinMemo2() {
+  // The bars outlive the memo on the form: leave them without a link to it.
+  if (VScrollBar_) VScrollBar_->OnChange = nullptr;
+  if (HScrollBar_) HScrollBar_->OnChange = nullptr;
+}
+
+void TlqSkinMemo2::SetSkinData(TlqSkinData* data) {
+  SkinData_ = data;
+  if (SkinLoaded(data)) ApplySkin();
+}
+
+void TlqSkinMemo2::SetDefaultFont(const TlqFont& f) {
+  DefaultFont_ = f;
+  UpdateLook();
+}
+
+void TlqSkinMemo2::SetUseSkinFont(bool on) {
+  UseSkinFont_ = on;
+  UpdateLook();
+}
+
+void TlqSkinMemo2::SetUseSkinFontColor(bool on) {
+  UseSkinFontColor_ = on;
+  UpdateLook();
+}
+
+void TlqSkinMemo2::SetScrollBars(TScrollStyle s) {
+  ScrollBars_ = s;
+  // Without a horizontal scroll state long lines wrap, as a platform memo does.
+  setLineWrapMode(s == ssHorizontal || s == ssBoth ? NoWrap : WidgetWidth);
+}
+
+void TlqSkinMemo2::SetWantTabs(bool on) {
+  WantTabs_ = on;
+  setTabChangesFocus(!on);
+}
+
+void TlqSkinMemo2::SetVScrollBar(TlqSkinScrollBar* bar) {
+  if (VScrollBar_ && VScrollBar_ != bar) VScrollBar_->OnChange = nullptr;
+  VScrollBar_ = bar;
+  if (bar) {
+    bar->SetRange(0, 0, 0, 0);
+    bar->OnChange = [this](TlqSkinScrollBar* b) {
+      verticalScrollBar()->setValue(b->Position());
+      viewport()->update();
+    };
+  }
+  SyncScrollBars();
+}
+
+void TlqSkinMemo2::SetHScrollBar(TlqSkinScrollBar* bar) {
+  if (HScrollBar_ && HScrollBar_ != bar) HScrollBar_->OnChange = nullptr;
+  HScrollBar_ = bar;
+  if (bar) {
+    bar->SetRange(0, 0, 0, 0);
+    bar->OnChange = [this](TlqSkinScrollBar* b) {
+      horizontalScrollBar()->setValue(b->Position());
+      viewport()->update();
+    };
+  }
+  SyncScrollBars();
+}
+
+namespace {
+
+// Qt keeps the highest first-visible position as its maximum; a skinned bar, like the
+// platform's, takes the last item as Max and the page size separately.
+void Mirror(const QScrollBar* q, TlqSkinScrollBar* bar, bool enabled, bool vertical) {
+  const int page = q->pageStep();
+  const int max = q->maximum() + page - 1;
+  const bool used = vertical ? page < max + 1 : page < max;
+  if (enabled && used && q->maximum() > 0) {
+    bar->SetRange(0, max, page, q->value());
+    bar->setEnabled(true);
+  } else {
+    bar->SetRange(0, 0, 0, 0);
+    bar->setEnabled(false);
+  }
+  bar->update();
+}
+
+}  // namespace
+
+void TlqSkinMemo2::SyncScrollBars() {
+  if (VScrollBar_) Mirror(verticalScrollBar(), VScrollBar_, isEnabled(), true);
+  if (HScrollBar_) Mirror(horizontalScrollBar(), HScrollBar_, isEnabled(), false);
+}
+
+QStringList TlqSkinMemo2::Lines() const {
+  QStringList lines;
+  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) lines << b.text();
+  // A final line break ends the last line rather than starting an empty one.
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+void TlqSkinMemo2::ReleaseSkin() {
+  DescriptorIndex_ = -1;
+}
+
+void TlqSkinMemo2::BindSkin() {
+  DescriptorIndex_ = BindEditLook(SkinData_, SkinDataName_, look_);
+}
+
+void TlqSkinMemo2::ApplySkin() {
+  BindSkin();
+  UpdateLook();
+  SyncScrollBars();
+}
+
+Color TlqSkinMemo2::TextColor() const {
+  if (!IsBound() || !UseSkinFontColor_) return DefaultFont_.color;
+  return Active() ? look_.activefontcolor : look_.font.fontcolor;
+}
+
+Color TlqSkinMemo2::BackgroundColor() const {
+  if (!IsBound()) return clWindow;
+  return Active() ? look_.activebgcolor : look_.bgcolor;
+}
+
+void TlqSkinMemo2::UpdateLook() {
+  const bool skinFont = IsBound() && UseSkinFont_;
+  setFont(skinFont ? MakeQFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
+                               look_.font.fontstyle)
+                   : MakeQFont(DefaultFont_));
+  QPalette pal = palette();
+  pal.setColor(QPalette::Text, ControlColor(TextColor()));
+  pal.setColor(QPalette::Base, ControlColor(BackgroundColor()));
+  // A disabled memo keeps showing its lines, in the skin's disabled edit colour.
+  pal.setColor(QPalette::Disabled, QPalette::Text, ControlColor(SkinDisabledEditColor(SkinData_)));
+  pal.setColor(QPalette::Disabled, QPalette::Base, ControlColor(BackgroundColor()));
+  setPalette(pal);
+  viewport()->update();
+}
+
+void TlqSkinMemo2::enterEvent(QEnterEvent* e) {
+  QPlainTextEdit::enterEvent(e);
+  mouseInside_ = true;
+  UpdateLook();
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TlqSkinMemo2::leaveEvent(QEvent* e) {
+  QPlainTextEdit::leaveEvent(e);
+  mouseInside_ = false;
+  UpdateLook();
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void TlqSkinMemo2::focusInEvent(QFocusEvent* e) {
+  QPlainTextEdit::focusInEvent(e);
+  UpdateLook();
+}
+
+void TlqSkinMemo2::focusOutEvent(QFocusEvent* e) {
+  QPlainTextEdit::focusOutEvent(e);
+  UpdateLook();
+}
+
+void TlqSkinMemo2::keyPressEvent(QKeyEvent* e) {
+  const int k = e->key();
+  if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !WantReturns_ &&
+      !(e->modifiers() & Qt::ControlModifier)) {
+    e->ignore();  // the form's default button takes it
+    return;
+  }
+  if (k == Qt::Key_Escape) {
+    e->ignore();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(e);
+  SyncScrollBars();
+}
+
+void TlqSkinMemo2::wheelEvent(QWheelEvent* e) {
+  // One line per notch, whatever the desktop's wheel setting.
+  wheelRemainder_ += e->angleDelta().y();
+  const int notches = wheelRemainder_ / 120;
+  wheelRemainder_ -= notches * 120;
+  if (notches != 0) verticalScrollBar()->setValue(verticalScrollBar()->value() - notches);
+  e->accept();
+}
+
+void TlqSkinMemo2::contextMenuEvent(QContextMenuEvent* e) {
+  const QTextCursor cursor = textCursor();
+  EditMenuState s;
+  s.canUndo = document()->isUndoAvailable() && !isReadOnly();
+  s.hasSelection = cursor.hasSelection();
+  s.readOnly = isReadOnly();
+  s.clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
+  s.wholeTextSelected = cursor.selectedText().size() == document()->characterCount() - 1;
+  EditMenuActions a;
+  a.undo = [this] { undo(); };
+  a.cut = [this] { cut(); };
+  a.copy = [this] { copy(); };
+  a.paste = [this] { paste(); };
+  a.clear = [this] { textCursor().removeSelectedText(); };
+  a.selectAll = [this] { selectAll(); };
+  ShowEditMenu(this, BuildEditMenu(s, a, SkinData_),
+               EditMenuPosition(this, e->globalPos(), e->reason() == QContextMenuEvent::Keyboard));
+}
+
+void TlqSkinMemo2::changeEvent(QEvent* e) {
+  QPlainTextEdit::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange) {
+    horizontalScrollBar()->setValue(0);
+    SyncScrollBars();
+  }
+}
+
+void TlqSkinMemo2::resizeEvent(QResizeEvent* e) {
+  QPlainTextEdit::resizeEvent(e);
+  SyncScrollBars();
+}
+
+}  // namespace lq

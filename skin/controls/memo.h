@@ -1,0 +1,125 @@
+#pragma once
+// The skinned memos around QPlainTextEdit. TlqSkinMemo2 is a borderless text area
+// whose only visible scroll bars are free-standing TlqSkinScrollBar controls kept in
+// step with the editor both ways; TlqSkinMemo adds a frame and a textured background
+// from the "memo" element. Input methods, clipboard and undo come from Qt.
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <functional>
+#include <string>
+
+#include "skin/controls/control_style.h"
+#include "skin/controls/edit_look.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_client.h"
+
+namespace lq {
+
+class TlqSkinData;
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class TlqSkinMemo2 : public QPlainTextEdit, public SkinClient {
+ public:
+  explicit TlqSkinMemo2(QWidget* parent = nullptr);
+  ~TlqSkinMemo2() override;
+
+  TlqSkinData* SkinData() const { return SkinData_; }
+  // Stores the reference; a loaded skin is applied at once.
+  void SetSkinData(TlqSkinData* data);
+  const std::string& SkinDataName() const { return SkinDataName_; }
+  void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
+  int DescriptorIndex() const { return DescriptorIndex_; }
+  bool IsBound() const { return DescriptorIndex_ >= 0; }
+
+  const TlqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const TlqFont& f);
+  bool UseSkinFont() const { return UseSkinFont_; }
+  void SetUseSkinFont(bool on);
+  bool UseSkinFontColor() const { return UseSkinFontColor_; }
+  void SetUseSkinFontColor(bool on);
+  TScrollStyle ScrollBars() const { return ScrollBars_; }
+  void SetScrollBars(TScrollStyle s);
+  bool WantReturns() const { return WantReturns_; }
+  void SetWantReturns(bool on) { WantReturns_ = on; }
+  bool WantTabs() const { return WantTabs_; }
+  void SetWantTabs(bool on);
+
+  // The bars that show the memo's scroll state (not owned; forgotten when destroyed).
+  TlqSkinScrollBar* VScrollBar() const { return VScrollBar_; }
+  TlqSkinScrollBar* HScrollBar() const { return HScrollBar_; }
+  void SetVScrollBar(TlqSkinScrollBar* bar);
+  void SetHScrollBar(TlqSkinScrollBar* bar);
+  // Mirrors the editor's scroll state into the bars.
+  void SyncScrollBars();
+
+  // The memo's lines, one per paragraph.
+  QStringList Lines() const;
+  QString Text() const { return toPlainText(); }
+  void SetText(const QString& text) { setPlainText(text); }
+
+  std::function<void(TlqSkinMemo2*)> OnMouseEnter, OnMouseLeave, OnChange;
+
+  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  void ReleaseSkin() override;
+  void ApplySkin() override;
+
+  // Colours in use now.
+  Color TextColor() const;
+  Color BackgroundColor() const;
+  bool Active() const { return mouseInside_ || hasFocus(); }
+
+ protected:
+  void enterEvent(QEnterEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+
+  virtual void UpdateLook();
+  const EditLook& Look() const { return look_; }
+
+ private:
+  void BindSkin();
+
+  TlqSkinData* SkinData_ = nullptr;
+  std::string SkinDataName_ = "memo";
+  int DescriptorIndex_ = -1;
+  EditLook look_;
+  TlqFont DefaultFont_;
+  bool UseSkinFont_ = true, UseSkinFontColor_ = true;
+  TScrollStyle ScrollBars_ = ssBoth;
+  bool WantReturns_ = true, WantTabs_ = false;
+  QPointer<TlqSkinScrollBar> VScrollBar_, HScrollBar_;
+  bool mouseInside_ = false;
+  int wheelRemainder_ = 0;
+};
+
+// The memo with a frame and (with BitMapBG) the element's textured client image.
+class TlqSkinMemo : public TlqSkinMemo2 {
+ public:
+  explicit TlqSkinMemo(QWidget* parent = nullptr);
+
+  bool BitMapBG() const { return BitMapBG_; }
+  void SetBitMapBG(bool on);
+  // Space kept free of text on each side: left, top, right, bottom.
+  QMargins TextInsets() const;
+
+ protected:
+  bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void UpdateLook() override;
+
+ private:
+  void PaintFrame(QPainter& p);
+  QImage ClientImage() const;
+
+  bool BitMapBG_ = true;
+};
+
+}  // namespace lq
