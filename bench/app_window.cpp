@@ -76,12 +76,22 @@ void BM_EventLoopTurnsDuringA100kRun(benchmark::State& state) {
     form.show();
     form.lqSkinCheckRadioBox1->SetChecked(false);
     form.edit1->SetText(QStringLiteral("k"));
+    // The window's first paint is start-up, measured above; let it happen first.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 200) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     std::vector<double> turns;
+    double worst = 0;
+    int worstAt = 0;  // phrases listed when the longest turn ended
     QElapsedTimer clock, turn;
     QTimer ticker;
     ticker.setInterval(0);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
       turns.push_back(static_cast<double>(turn.nsecsElapsed()) / 1e6);
+      if (turns.back() > worst) {
+        worst = turns.back();
+        worstAt = form.Results().Count();
+      }
       turn.restart();
     });
     clock.start();
@@ -102,6 +112,7 @@ void BM_EventLoopTurnsDuringA100kRun(benchmark::State& state) {
     state.counters["turn_p50_ms"] = turns.empty() ? 0 : turns[turns.size() / 2];
     state.counters["turn_p99_ms"] = turns.empty() ? 0 : turns[turns.size() * 99 / 100];
     state.counters["turn_max_ms"] = turns.empty() ? 0 : turns.back();
+    state.counters["turn_max_at_phrases"] = worstAt;
   }
 }
 BENCHMARK(BM_EventLoopTurnsDuringA100kRun)
