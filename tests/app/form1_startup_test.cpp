@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QScreen>
 
 #include "app/app_test_support.h"
 #include "skin/controls/check_radio_box.h"
@@ -51,6 +52,10 @@ TEST(Form1StartUp, EmbeddedSkinIsLoadedAndTheClientAreaIs822By630) {
   EXPECT_TRUE(f.lqform1->SkinReady());
   f.show();
   EXPECT_EQ(f.Client->size(), QSize(822, 630));
+  // Centred on the screen when first shown.
+  const QRect screen = f.screen()->geometry();
+  EXPECT_LE(qAbs(f.geometry().center().x() - screen.center().x()), 1);
+  EXPECT_LE(qAbs(f.geometry().center().y() - screen.center().y()), 1);
   EXPECT_EQ(f.windowTitle(), TForm1::WindowCaption());
   EXPECT_TRUE(f.lqSkinXFormButton1->IsBound());
   EXPECT_TRUE(f.lqSkinListBox1->IsBound());
