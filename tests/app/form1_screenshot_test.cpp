@@ -11,8 +11,8 @@
 #include "skin/controls/skin_button.h"
 #include "skin/frame/menu_engine.h"
 #include "skin/frame/menu_frame.h"
-#include "skin/frame/popup_window.h"
 #include "skin/frame/popup_menu.h"
+#include "skin/frame/popup_window.h"
 
 namespace longtail::test {
 namespace {
