@@ -1,0 +1,47 @@
+#include "app/gui/ad_pane.h"
+
+#include <QScrollBar>
+#include <QTextDocument>
+
+#include "text/cp936.h"
+
+namespace longtail {
+
+TAdPane::TAdPane(Dispatcher& dispatcher, QWidget* parent)
+    : QTextBrowser(parent), dispatcher_(dispatcher) {
+  setOpenExternalLinks(true);
+  ApplyPaneLook();
+}
+
+TAdPane::~TAdPane() = default;
+
+void TAdPane::Navigate(const std::string& url) {
+  if (url.empty()) return;
+  request_ = std::make_unique<THTTPGet>(dispatcher_);
+  request_->URL = url;
+  request_->OnDoneString = [this](THTTPGet*, const std::string& body) { ShowPage(body); };
+  // A failed load leaves whatever the pane shows now.
+  request_->OnError = [](THTTPGet*) {};
+  request_->StartDownload();
+}
+
+void TAdPane::ShowPage(const std::string& body) {
+  const std::string utf8 = IsShortFormUtf8(body) ? body : Cp936ToUtf8(body);
+  setHtml(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  WebBrowser1DocumentComplete();
+}
+
+void TAdPane::WebBrowser1DocumentComplete() {
+  ApplyPaneLook();
+  ++documentsCompleted_;
+}
+
+void TAdPane::ApplyPaneLook() {
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  document()->setDocumentMargin(0);
+  setFrameShape(QFrame::NoFrame);
+  setViewportMargins(0, 0, 0, 0);
+}
+
+}  // namespace longtail

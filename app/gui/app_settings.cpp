@@ -1,0 +1,80 @@
+#include "app/gui/app_settings.h"
+
+#include <QProcessEnvironment>
+
+namespace longtail {
+
+namespace {
+
+struct ValueOption {
+  const char* name;
+  QString AppSettings::*field;
+};
+
+const ValueOption kValueOptions[] = {
+    {"--suggest-host", &AppSettings::suggestHost},
+    {"--search-host", &AppSettings::searchHost},
+    {"--google-host", &AppSettings::googleHost},
+    {"--ad-url", &AppSettings::adUrl},
+};
+
+QString EnvName(const char* option) {
+  return QString::fromLatin1(option + 2).toUpper().replace('-', '_');
+}
+
+}  // namespace
+
+void AppSettings::ReadEnvironment() {
+  const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const ValueOption& o : kValueOptions) {
+    const QString name = EnvName(o.name);
+    if (env.contains(name)) this->*o.field = env.value(name);
+  }
+}
+
+bool AppSettings::Parse(const QStringList& args, QString* error, bool* helpRequested) {
+  *helpRequested = false;
+  for (int i = 0; i < args.size(); ++i) {
+    const QString& a = args[i];
+    if (a == "--demo") {
+      demo = true;
+      continue;
+    }
+    if (a == "--help" || a == "-h") {
+      *helpRequested = true;
+      return true;
+    }
+    bool matched = false;
+    for (const ValueOption& o : kValueOptions) {
+      const QString name = QString::fromLatin1(o.name);
+      if (a == name) {
+        if (i + 1 >= args.size()) {
+          *error = QStringLiteral("%1 needs a value").arg(name);
+          return false;
+        }
+        this->*o.field = args[++i];
+        matched = true;
+      } else if (a.startsWith(name + '=')) {
+        this->*o.field = a.mid(name.size() + 1);
+        matched = true;
+      }
+      if (matched) break;
+    }
+    if (!matched) {
+      // Qt's own options (-platform, -style, ...) were already taken by QApplication.
+      *error = QStringLiteral("unknown option %1").arg(a);
+      return false;
+    }
+  }
+  return true;
+}
+
+QString AppSettings::Usage() {
+  return QStringLiteral(
+      "usage: longtail [--demo] [--suggest-host H[:P]] [--search-host H[:P]]\n"
+      "                [--google-host H] [--ad-url URL]\n"
+      "  --demo  start the built-in demo services on loopback and use them for both hosts\n"
+      "Environment: SUGGEST_HOST, SEARCH_HOST, GOOGLE_HOST, AD_URL (options win).\n");
+}
+
+}  // namespace longtail

@@ -1,0 +1,25 @@
+#pragma once
+// What the program takes from its command line and environment: the service hosts, the
+// advertisement page and demo mode. Command-line options win over environment variables
+// of the same names (SUGGEST_HOST, SEARCH_HOST, AD_URL).
+
+#include <QString>
+#include <QStringList>
+
+namespace longtail {
+
+struct AppSettings {
+  QString suggestHost = QStringLiteral("www.soso.com");
+  QString searchHost = QStringLiteral("www.baidu.com");
+  QString googleHost = QStringLiteral("www.google.com");
+  QString adUrl;  // empty: no advertisement page
+  bool demo = false;
+
+  // Parses arguments (without the program name). Returns false with a message in *error
+  // for an unknown option or a missing value; --help sets *helpRequested.
+  bool Parse(const QStringList& args, QString* error, bool* helpRequested);
+  void ReadEnvironment();
+  static QString Usage();
+};
+
+}  // namespace longtail

@@ -1,0 +1,45 @@
+#include "app/gui/error_display.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+namespace longtail {
+
+namespace {
+ErrorPresenter& Presenter() {
+  static ErrorPresenter presenter;
+  return presenter;
+}
+}  // namespace
+
+QString ErrorDisplayText(const QString& message) {
+  if (!message.isEmpty() && message.back() > QChar('.')) return message + QChar('.');
+  return message;
+}
+
+void ShowApplicationError(const QString& message, QWidget* parent) {
+  const QString caption = QApplication::applicationDisplayName();
+  const QString text = ErrorDisplayText(message);
+  if (Presenter()) {
+    Presenter()(caption, text);
+    return;
+  }
+  QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
+}
+
+void SetErrorPresenter(ErrorPresenter presenter) {
+  Presenter() = std::move(presenter);
+}
+
+void RunGuarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ShowApplicationError(QString::fromUtf8(e.what()));
+  } catch (...) {
+    ShowApplicationError(QStringLiteral("Unknown error"));
+  }
+}
+
+}  // namespace longtail

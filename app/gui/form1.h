@@ -1,0 +1,172 @@
+#pragma once
+// TForm1, the main window: the keyword memo, the run's commands and options, the
+// advertisement pane, the command bar and the result and export lists, all drawn from the
+// embedded skin. It drives the harvest run through the Qt dispatcher and holds the list
+// commands of the two lists' popup menus, buttons and double-clicks.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "harvest/harvest_run.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/stored_skin.h"
+
+class QTimer;
+
+namespace lq {
+class TlqLacquerForm;
+class TlqSkinPanel;
+class TlqSkinGroupBox;
+class TlqSkinStdLabel;
+class TlqSkinStatusPanel;
+class TlqSkinXFormButton;
+class TlqSkinCheckRadioBox;
+class TlqSkinListBox;
+class TlqSkinSplitter;
+class TlqSkinScrollBar;
+class TlqSkinPopupMenu;
+class TlqSkinMemo2;
+class TlqSkinEdit;
+class TlqSkinSpinEdit;
+class MenuItem;
+}  // namespace lq
+
+namespace longtail {
+
+class QtDispatcher;
+class TAdPane;
+
+// Where the window's services live and where the executable is.
+struct Form1Settings {
+  std::string suggestHost = "www.soso.com";
+  std::string searchHost = "www.baidu.com";
+  std::string googleHost = "www.google.com";
+  std::string adUrl;   // empty: the pane stays empty
+  QString programDir;  // empty: the running executable's directory
+};
+
+// The skin components come first so that they outlive every control of the window.
+struct TForm1Skin {
+  lq::TlqCompressedStoredSkin lqcmprsdstrdskn1;
+  lq::TlqSkinData lqskindata1;
+};
+
+class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
+ public:
+  explicit TForm1(Form1Settings settings = {}, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  static QString WindowCaption();
+
+  lq::TlqSkinData& SkinData() { return lqskindata1; }
+  HarvestRun& Run() { return *run_; }
+  PhraseList& Results();
+  PhraseList& Exports();
+  // Opens a URL in the default browser; tests put their own recorder here.
+  std::function<void(const std::string& url)> OpenUrl;
+
+  // --- event handlers -----------------------------------------------------------
+  void FormCreate();
+  void lqSkinXFormButton1Click();  // Query
+  void lqSkinXFormButton2Click();  // Stop
+  void Timer1Timer();
+  void Timer2Timer();
+  void btn1Click();  // filter the result list
+  void lqSkinListBox1ListBoxDblClick();
+  void lqSkinListBox2ListBoxDblClick();
+  void N1Click();         // copy the selected phrases
+  void N5Click();         // copy all phrases
+  void N2Click();         // delete the selected phrases of the result list
+  void N4Click();         // clear the result list
+  void N8Click();         // Baidu search, result list
+  void N9Click();         // Google search, result list
+  void MenuItem2Click();  // delete the selected phrases of the export list
+  void N3Click();         // clear the export list
+  void N6Click();         // Baidu search, export list
+  void N7Click();         // Google search, export list
+  void lqSkinXFormButton4Click();
+  void lqSkinXFormButton5Click();
+  void lqSkinXFormButton3Click();
+
+  // --- components ------------------------------------------------------------------
+  lq::TlqLacquerForm* lqform1 = nullptr;
+  QWidget* Client = nullptr;  // the form's client area
+  lq::TlqSkinPanel* lqpanel1 = nullptr;
+  lq::TlqSkinPanel* lqpanel2 = nullptr;
+  lq::TlqSkinStdLabel* lbl1 = nullptr;
+  lq::TlqSkinMemo2* edit1 = nullptr;
+  lq::TlqSkinScrollBar* lqknscrlbr1 = nullptr;
+  lq::TlqSkinStdLabel* lbl2 = nullptr;
+  lq::TlqSkinXFormButton* lqSkinXFormButton1 = nullptr;
+  lq::TlqSkinXFormButton* lqSkinXFormButton2 = nullptr;
+  lq::TlqSkinStdLabel* lqSkinStdLabel5 = nullptr;
+  lq::TlqSkinCheckRadioBox* lqSkinCheckRadioBox1 = nullptr;
+  lq::TlqSkinCheckRadioBox* lqSkinCheckRadioBox2 = nullptr;
+  lq::TlqSkinCheckRadioBox* lqchck1 = nullptr;
+  lq::TlqSkinEdit* edt1 = nullptr;
+  lq::TlqSkinEdit* edt2 = nullptr;
+  lq::TlqSkinXFormButton* btn2 = nullptr;
+  lq::TlqSkinSpinEdit* lqknspndt1 = nullptr;
+  lq::TlqSkinStdLabel* lbl3 = nullptr;
+  lq::TlqSkinXFormButton* btn1 = nullptr;
+  lq::TlqSkinStatusPanel* lqSkinStdLabel4 = nullptr;
+  TAdPane* WebBrowser1 = nullptr;
+  lq::TlqSkinPanel* lqSkinPanel1 = nullptr;
+  lq::TlqSkinXFormButton* lqSkinXFormButton4 = nullptr;
+  lq::TlqSkinXFormButton* lqSkinXFormButton5 = nullptr;
+  lq::TlqSkinXFormButton* lqSkinXFormButton3 = nullptr;
+  lq::TlqSkinXFormButton* lqSkinXFormButton6 = nullptr;
+  lq::TlqSkinStdLabel* lqSkinStdLabel2 = nullptr;
+  lq::TlqSkinGroupBox* lqSkinGroupBox1 = nullptr;
+  lq::TlqSkinStdLabel* lqSkinStdLabel1 = nullptr;
+  lq::TlqSkinListBox* lqSkinListBox1 = nullptr;
+  lq::TlqSkinSplitter* lqSkinSplitter1 = nullptr;
+  lq::TlqSkinGroupBox* lqSkinGroupBox2 = nullptr;
+  lq::TlqSkinStdLabel* lqSkinStdLabel3 = nullptr;
+  lq::TlqSkinListBox* lqSkinListBox2 = nullptr;
+  lq::TlqSkinPopupMenu* lqSkinPopupMenu1 = nullptr;
+  lq::TlqSkinPopupMenu* lqSkinPopupMenu2 = nullptr;
+  lq::MenuItem* N1 = nullptr;
+  lq::MenuItem* N5 = nullptr;
+  lq::MenuItem* N2 = nullptr;
+  lq::MenuItem* N4 = nullptr;
+  lq::MenuItem* N8 = nullptr;
+  lq::MenuItem* N9 = nullptr;
+  lq::MenuItem* MenuItem2 = nullptr;
+  lq::MenuItem* N3 = nullptr;
+  lq::MenuItem* O1 = nullptr;
+  lq::MenuItem* N6 = nullptr;
+  lq::MenuItem* N7 = nullptr;
+  QTimer* Timer1 = nullptr;
+  QTimer* Timer2 = nullptr;
+  QTimer* tmr1 = nullptr;
+
+ private:
+  void LoadSkin();
+  void BuildTopPanel();
+  void BuildCommandBar();
+  void BuildLists();
+  void BuildMenus();
+  void BuildTimers();
+  void Search(lq::TlqSkinListBox* list, bool google);
+
+  // HarvestHost: what the run reads from and shows in the window.
+  bool BroadRelevance() override;
+  bool MustContain() override;
+  std::vector<std::string> MemoLines() override;
+  void ShowStatus(const std::string& text) override;
+  void SetStopTimerEnabled(bool enabled) override;
+  void SetResultCountLabel(const std::string& text) override;
+  void SetExportCountLabel(const std::string& text) override;
+  int ExportCount() override;
+
+  Form1Settings settings_;
+  std::unique_ptr<QtDispatcher> dispatcher_;
+  std::unique_ptr<HarvestRun> run_;
+};
+
+}  // namespace longtail

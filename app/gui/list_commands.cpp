@@ -1,0 +1,61 @@
+#include "app/gui/list_commands.h"
+
+#include "harvest/url_encode.h"
+#include "text/ascii_case.h"
+
+namespace longtail {
+
+namespace {
+
+void CopyIfAbsent(const std::string& phrase, PhraseList& to) {
+  if (!to.ContainsExact(phrase)) to.Append(phrase);
+}
+
+bool ContainsAnyLine(const std::string& phrase, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines)
+    if (!line.empty() && ContainsAtCharBoundary(phrase, line)) return true;
+  return false;
+}
+
+}  // namespace
+
+void CopySelectedPhrases(const PhraseList& from, PhraseList& to) {
+  if (from.SelectedCount() == 0) return;
+  for (int i = 0; i < from.Count(); ++i)
+    if (from.Selected(i)) CopyIfAbsent(from.Item(i), to);
+}
+
+void CopyAllPhrases(const PhraseList& from, PhraseList& to) {
+  for (int i = 0; i < from.Count(); ++i) CopyIfAbsent(from.Item(i), to);
+}
+
+void CopyCurrentPhrase(const PhraseList& from, PhraseList& to) {
+  const int current = from.ItemIndex();
+  if (current >= 0 && current < from.Count()) CopyIfAbsent(from.Item(current), to);
+}
+
+void DeleteCurrentPhrase(PhraseList& list) {
+  const int current = list.ItemIndex();
+  if (current >= 0 && current < list.Count()) list.Delete(current);
+}
+
+void FilterPhrases(PhraseList& list, const std::vector<std::string>& memoLines) {
+  list.RemoveIf([&](const std::string& phrase) { return !ContainsAnyLine(phrase, memoLines); });
+}
+
+std::string BaiduSearchUrl(const std::string& host, const std::string& phrase) {
+  return "http://" + host + "/s?wd=" + UrlEncode(phrase);
+}
+
+std::string GoogleSearchUrl(const std::string& host, const std::string& phrase) {
+  return "http://" + host + "/search?q=" + UrlEncode(phrase);
+}
+
+bool SearchPhrase(const PhraseList& list, std::string& phrase) {
+  const int current = list.ItemIndex();
+  if (list.SelectedCount() == 0 || current < 0 || current >= list.Count()) return false;
+  phrase = list.Item(current);
+  return true;
+}
+
+}  // namespace longtail

@@ -1,0 +1,101 @@
+// longtail: the keyword harvester's window. Starts the demo services in-process with
+// --demo; takes the service hosts from options or the environment (see --help).
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+#include "app/gui/app_settings.h"
+#include "app/gui/error_display.h"
+#include "app/gui/form1.h"
+#include "app/gui/form2.h"
+#include "harvest/demo/demo_service.h"
+#include "skin/frame/lacquer_form.h"
+#include "skin/qt/fonts.h"
+
+namespace {
+
+// Errors escaping an event handler go to the default error display; the program goes on.
+class TApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override {
+    bool handled = false;
+    longtail::RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+  }
+};
+
+// With LONGTAIL_STARTUP_PROBE set, reports the time from the program's start to the first
+// painted main window and quits: the start-up measurement of scripts/measure-startup.
+class StartupProbe : public QObject {
+ public:
+  explicit StartupProbe(const QElapsedTimer& clock) : clock_(clock) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint && !done_) {
+      done_ = true;
+      QTimer::singleShot(0, [this] {
+        std::printf("first paint after %.1f ms\n", static_cast<double>(clock_.nsecsElapsed()) / 1e6);
+        QCoreApplication::quit();
+      });
+    }
+    return false;
+  }
+
+ private:
+  const QElapsedTimer& clock_;
+  bool done_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QElapsedTimer clock;
+  clock.start();
+  TApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("longtail"));
+  QApplication::setApplicationDisplayName(QStringLiteral("青岚谷长尾词查询工具"));
+  lq::InstallSkinFontSubstitutions();
+
+  longtail::AppSettings settings;
+  settings.ReadEnvironment();
+  QString error;
+  bool help = false;
+  if (!settings.Parse(QApplication::arguments().mid(1), &error, &help)) {
+    std::fprintf(stderr, "longtail: %s\n%s", qPrintable(error),
+                 qPrintable(longtail::AppSettings::Usage()));
+    return 2;
+  }
+  if (help) {
+    std::fputs(qPrintable(longtail::AppSettings::Usage()), stdout);
+    return 0;
+  }
+
+  std::unique_ptr<longtail::demo::DemoService> demo;
+  if (settings.demo) {
+    demo = std::make_unique<longtail::demo::DemoService>(longtail::demo::DemoOptions{});
+    if (!demo->ok()) {
+      std::fprintf(stderr, "longtail: the demo services did not start: %s\n",
+                   demo->error().c_str());
+      return 1;
+    }
+    settings.suggestHost = settings.searchHost = QString::fromStdString(demo->hostPort());
+    std::fprintf(stderr, "longtail: demo services on http://%s\n", demo->hostPort().c_str());
+  }
+
+  longtail::Form1Settings formSettings;
+  formSettings.suggestHost = settings.suggestHost.toStdString();
+  formSettings.searchHost = settings.searchHost.toStdString();
+  formSettings.googleHost = settings.googleHost.toStdString();
+  formSettings.adUrl = settings.adUrl.toStdString();
+
+  longtail::TForm1 form1(formSettings);
+  lq::TlqLacquerForm::SetApplicationMainForm(&form1);
+  longtail::TForm2 form2(&form1.SkinData());
+  StartupProbe probe(clock);
+  if (!qEnvironmentVariableIsEmpty("LONGTAIL_STARTUP_PROBE")) form1.installEventFilter(&probe);
+  form1.show();
+  return app.exec();
+}

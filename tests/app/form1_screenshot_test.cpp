@@ -1,0 +1,80 @@
+// What the user sees: the window at start-up, during a run and with the result list's
+// popup menu open. The images go to docs/ when LONGTAIL_DOCS_SCREENSHOTS is set.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPainter>
+
+#include "app/app_test_support.h"
+#include "skin/controls/list_box.h"
+#include "skin/controls/memo.h"
+#include "skin/controls/skin_button.h"
+#include "skin/frame/menu_engine.h"
+#include "skin/frame/menu_frame.h"
+#include "skin/frame/popup_menu.h"
+#include "skin/frame/popup_window.h"
+
+namespace longtail::test {
+namespace {
+
+// Pixels of a widget's area that differ clearly from its most common colour: text and
+// lines drawn on a plain face.
+int InkPixels(const QImage& image, const QRect& area) {
+  const QRgb face = image.pixel(area.topLeft() + QPoint(2, 2));
+  int ink = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (qAbs(qGray(image.pixel(x, y)) - qGray(face)) > 60) ++ink;
+  return ink;
+}
+
+QRect AreaIn(QWidget* form, QWidget* w) {
+  return QRect(w->mapTo(form, QPoint(0, 0)), w->size());
+}
+
+TEST(Form1Screens, StartUpRunAndPopupMenu) {
+  demo::DemoOptions options;
+  options.delay = std::chrono::milliseconds(2);
+  DemoWindow w(options);
+  TForm1& f = *w.form;
+  f.show();
+  WaitFor([] { return false; }, 100);
+  const QImage start = f.grab().toImage();
+  SaveDocScreenshot(start, "main-window.png");
+  // Captions are drawn: the query button and the filter button carry dark text.
+  EXPECT_GT(InkPixels(start, AreaIn(&f, f.lqSkinXFormButton1).adjusted(8, 4, -8, -4)), 20);
+  EXPECT_GT(InkPixels(start, AreaIn(&f, f.btn1).adjusted(8, 4, -8, -4)), 200);
+
+  f.edit1->SetText(QStringLiteral("手机\nqq\n电脑"));
+  f.lqSkinXFormButton1Click();
+  ASSERT_TRUE(WaitFor([&] { return f.Results().Count() >= 300; }));
+  f.lqSkinXFormButton2Click();
+  WaitFor([&] { return !f.Run().Running(); });
+  WaitFor([] { return false; }, 600);  // a count refresh
+  for (int i : {3, 5, 6, 9}) f.Results().SetSelected(i, true);
+  f.Results().SetItemIndex(9);
+  f.N1Click();
+  WaitFor([] { return false; }, 600);
+  const QImage running = f.grab().toImage();
+  SaveDocScreenshot(running, "main-window-run.png");
+  EXPECT_GT(InkPixels(running, AreaIn(&f, f.lqSkinListBox1).adjusted(4, 4, -24, -4)), 500);
+
+  const QPoint at = f.lqSkinListBox1->mapToGlobal(QPoint(120, 90));
+  f.activateWindow();
+  f.lqSkinPopupMenu1->Popup(at.x(), at.y());
+  lq::FrameMenus* menus = f.lqSkinPopupMenu1->FindFrame();
+  ASSERT_NE(menus, nullptr);
+  ASSERT_TRUE(menus->SkinMenu().Visible());
+  QWidget* window = menus->SkinMenu().TopWindow();
+  ASSERT_NE(window, nullptr);
+  QImage withMenu = f.grab().toImage();
+  {
+    QPainter p(&withMenu);
+    p.drawPixmap(window->pos() - f.pos(), window->grab());
+  }
+  EXPECT_GT(window->height(), 6 * 15);  // six items
+  SaveDocScreenshot(withMenu, "main-window-menu.png");
+}
+
+}  // namespace
+}  // namespace longtail::test
