@@ -17,6 +17,7 @@
 #include "harvest/auto_save.h"
 #include "harvest/keyword_file.h"
 #include "skin/dialogs/open_dialog.h"
+#include "skin/dialogs/open_dlg_form.h"
 #include "skin/dialogs/select_dir_dialog.h"
 #include "text/cp936.h"
 

@@ -8,6 +8,7 @@
 
 #include "app/gui/ad_pane.h"
 #include "app/gui/error_display.h"
+#include "app/gui/export_autosave.h"
 #include "app/gui/list_commands.h"
 #include "app/gui/qt_dispatcher.h"
 #include "skin/controls/align_layout.h"
@@ -68,6 +69,7 @@ TForm1::TForm1(Form1Settings settings, QWidget* parent)
   run_ = std::make_unique<HarvestRun>(*dispatcher_, lqSkinListBox1->Items(),
                                       static_cast<HarvestHost&>(*this), endpoints);
   BuildTimers();
+  BuildExportAutoSave();
 
   OpenUrl = [](const std::string& url) {
     // The result is not examined: without a browser nothing happens.

@@ -32,12 +32,16 @@ class TlqSkinPopupMenu;
 class TlqSkinMemo2;
 class TlqSkinEdit;
 class TlqSkinSpinEdit;
+class TlqSkinSaveDialog;
+class TlqSkinSelectDirectoryDialog;
 class MenuItem;
 }  // namespace lq
 
 namespace longtail {
 
 class QtDispatcher;
+class QtAutoSaveTimer;
+class AutoSaveSchedule;
 class TAdPane;
 
 // Where the window's services live and where the executable is.
@@ -91,6 +95,12 @@ class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
   void lqSkinXFormButton4Click();
   void lqSkinXFormButton5Click();
   void lqSkinXFormButton3Click();
+  void O1Click();                  // export the export list to a text file
+  void lqSkinXFormButton6Click();  // performs O1
+  void lqchck1Click();             // auto-save on or off
+  void btn2Click();                // choose the auto-save directory
+  void lqknspndt1Change();         // auto-save period changed
+  void tmr1Timer();                // one auto-save
 
   // --- components ------------------------------------------------------------------
   lq::TlqLacquerForm* lqform1 = nullptr;
@@ -144,6 +154,8 @@ class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
   QTimer* Timer1 = nullptr;
   QTimer* Timer2 = nullptr;
   QTimer* tmr1 = nullptr;
+  lq::TlqSkinSaveDialog* lqSkinSaveDialog1 = nullptr;
+  lq::TlqSkinSelectDirectoryDialog* lqSelDir1 = nullptr;
 
  private:
   void LoadSkin();
@@ -152,6 +164,7 @@ class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
   void BuildLists();
   void BuildMenus();
   void BuildTimers();
+  void BuildExportAutoSave();
   void Search(lq::TlqSkinListBox* list, bool google);
 
   // HarvestHost: what the run reads from and shows in the window.
@@ -167,6 +180,8 @@ class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
   Form1Settings settings_;
   std::unique_ptr<QtDispatcher> dispatcher_;
   std::unique_ptr<HarvestRun> run_;
+  std::unique_ptr<QtAutoSaveTimer> autoSaveTimer_;
+  std::unique_ptr<AutoSaveSchedule> autoSave_;
 };
 
 }  // namespace longtail

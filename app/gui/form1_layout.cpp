@@ -176,7 +176,7 @@ void TForm1::BuildTimers() {
   };
   Timer1 = timer(500, true, &TForm1::Timer1Timer);
   Timer2 = timer(500, false, &TForm1::Timer2Timer);
-  // The auto-save timer; its tick writes the result list once auto-save is built.
+  // The auto-save timer; BuildExportAutoSave connects its tick.
   tmr1 = timer(5000, false, nullptr);
 }
 

@@ -96,7 +96,7 @@ void TForm1::BuildMenus() {
   MenuItem2 = item(lqSkinPopupMenu2, "MenuItem2", QStringLiteral("删除选中关键词"),
                    &TForm1::MenuItem2Click);
   N3 = item(lqSkinPopupMenu2, "N3", QStringLiteral("清空列表"), &TForm1::N3Click);
-  // Export to a file runs through the save dialog, which this window does not have yet.
+  // O1's handler is set with the save dialog (form1_export.cpp).
   O1 = lqSkinPopupMenu2->Items.Add(QStringLiteral("导出为TXT文件(&O)"));
   O1->Name = QStringLiteral("O1");
   N6 = item(lqSkinPopupMenu2, "N6", QStringLiteral("到百度搜索"), &TForm1::N6Click);
