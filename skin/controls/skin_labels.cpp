@@ -248,20 +248,7 @@ Color TlqSkinLabel::CurrentColor() const {
 void TlqSkinLabel::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const QRect r = canvas.rect();
-  p.fillRect(r, ControlColor(clBtnFace));
-  switch (BorderStyle_) {
-    case bvFrame:
-      DrawControlFrame(p, r, clBtnShadow, clBtnShadow);
-      break;
-    case bvRaised:
-      DrawControlFrame(p, r, clBtnHighlight, clBtnShadow);
-      break;
-    case bvLowered:
-      DrawControlFrame(p, r, clBtnShadow, clBtnHighlight);
-      break;
-    case bvNone:
-      break;
-  }
+  DrawDefaultBevel(p, r, BorderStyle_);
   DrawText(p, TextArea());
 }
 

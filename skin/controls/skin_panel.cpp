@@ -263,11 +263,9 @@ void TlqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
   p.restore();
 }
 
-void TlqSkinPanel::DrawDefault(QImage& canvas) {
-  QPainter p(&canvas);
-  const QRect r = canvas.rect();
+void DrawDefaultBevel(QPainter& p, const QRect& r, TBevelStyle style) {
   p.fillRect(r, ControlColor(clBtnFace));
-  switch (BorderStyle_) {
+  switch (style) {
     case bvFrame:
       DrawControlFrame(p, r, clBtnShadow, clBtnShadow);
       break;
@@ -280,6 +278,12 @@ void TlqSkinPanel::DrawDefault(QImage& canvas) {
     case bvNone:
       break;
   }
+}
+
+void TlqSkinPanel::DrawDefault(QImage& canvas) {
+  QPainter p(&canvas);
+  const QRect r = canvas.rect();
+  DrawDefaultBevel(p, r, BorderStyle_);
   if (CaptionMode_) DrawDefaultCaption(p);
 }
 

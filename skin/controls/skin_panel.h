@@ -5,6 +5,9 @@
 
 #include <functional>
 
+class QPainter;
+class QRect;
+
 #include "skin/controls/control_looks.h"
 #include "skin/controls/skin_control.h"
 
@@ -12,6 +15,9 @@ namespace lq {
 
 enum TImagePosition { lqipDefault, lqipLeft };
 enum TBevelStyle { bvFrame, bvRaised, bvLowered, bvNone };
+
+// The unskinned face of panels and labels: button-face fill inside the bevel of `style`.
+void DrawDefaultBevel(QPainter& p, const QRect& r, TBevelStyle style);
 
 class TlqSkinPanel : public TlqSkinCustomControl {
  public:
