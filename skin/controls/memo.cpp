@@ -7,27 +7,19 @@
 #include <QTextBlock>
 
 #include "skin/controls/edit_context_menu.h"
+#include "skin/controls/scroll_area_bars.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/skin_access.h"
 
 namespace lq {
 
-TlqSkinMemo2::TlqSkinMemo2(QWidget* parent) : QPlainTextEdit(parent) {
+TlqSkinMemo2::TlqSkinMemo2(QWidget* parent)
+    : QPlainTextEdit(parent), bars_(new ScrollAreaBars(this)) {
   setFrameStyle(QFrame::NoFrame);
   setLineWrapMode(QPlainTextEdit::NoWrap);
-  // Qt's own bars keep the scroll state but are never shown: the skinned bars beside
-  // the memo are its visible ones.
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setAttribute(Qt::WA_Hover, true);
   document()->setDocumentMargin(2);
   setTabChangesFocus(true);
-
-  auto sync = [this] { SyncScrollBars(); };
-  connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, sync);
-  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, sync);
-  connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, sync);
-  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, sync);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     SyncScrollBars();
     if (OnChange) OnChange(this);
@@ -35,11 +27,7 @@ TlqSkinMemo2::TlqSkinMemo2(QWidget* parent) : QPlainTextEdit(parent) {
   UpdateLook();
 }
 
-TlqSkinMemo2::~TlqSkinMemo2() {
-  // The bars outlive the memo on the form: leave them without a link to it.
-  if (VScrollBar_) VScrollBar_->OnChange = nullptr;
-  if (HScrollBar_) HScrollBar_->OnChange = nullptr;
-}
+TlqSkinMemo2::~TlqSkinMemo2() = default;
 
 void TlqSkinMemo2::SetSkinData(TlqSkinData* data) {
   SkinData_ = data;
@@ -72,55 +60,24 @@ void TlqSkinMemo2::SetWantTabs(bool on) {
   setTabChangesFocus(!on);
 }
 
+TlqSkinScrollBar* TlqSkinMemo2::VScrollBar() const {
+  return bars_->Vertical();
+}
+
+TlqSkinScrollBar* TlqSkinMemo2::HScrollBar() const {
+  return bars_->Horizontal();
+}
+
 void TlqSkinMemo2::SetVScrollBar(TlqSkinScrollBar* bar) {
-  if (VScrollBar_ && VScrollBar_ != bar) VScrollBar_->OnChange = nullptr;
-  VScrollBar_ = bar;
-  if (bar) {
-    bar->SetRange(0, 0, 0, 0);
-    bar->OnChange = [this](TlqSkinScrollBar* b) {
-      verticalScrollBar()->setValue(b->Position());
-      viewport()->update();
-    };
-  }
-  SyncScrollBars();
+  bars_->SetVertical(bar);
 }
 
 void TlqSkinMemo2::SetHScrollBar(TlqSkinScrollBar* bar) {
-  if (HScrollBar_ && HScrollBar_ != bar) HScrollBar_->OnChange = nullptr;
-  HScrollBar_ = bar;
-  if (bar) {
-    bar->SetRange(0, 0, 0, 0);
-    bar->OnChange = [this](TlqSkinScrollBar* b) {
-      horizontalScrollBar()->setValue(b->Position());
-      viewport()->update();
-    };
-  }
-  SyncScrollBars();
+  bars_->SetHorizontal(bar);
 }
-
-namespace {
-
-// Qt keeps the highest first-visible position as its maximum; a skinned bar, like the
-// platform's, takes the last item as Max and the page size separately.
-void Mirror(const QScrollBar* q, TlqSkinScrollBar* bar, bool enabled, bool vertical) {
-  const int page = q->pageStep();
-  const int max = q->maximum() + page - 1;
-  const bool used = vertical ? page < max + 1 : page < max;
-  if (enabled && used && q->maximum() > 0) {
-    bar->SetRange(0, max, page, q->value());
-    bar->setEnabled(true);
-  } else {
-    bar->SetRange(0, 0, 0, 0);
-    bar->setEnabled(false);
-  }
-  bar->update();
-}
-
-}  // namespace
 
 void TlqSkinMemo2::SyncScrollBars() {
-  if (VScrollBar_) Mirror(verticalScrollBar(), VScrollBar_, isEnabled(), true);
-  if (HScrollBar_) Mirror(horizontalScrollBar(), HScrollBar_, isEnabled(), false);
+  bars_->Sync();
 }
 
 QStringList TlqSkinMemo2::Lines() const {

@@ -5,7 +5,6 @@
 // from the "memo" element. Input methods, clipboard and undo come from Qt.
 
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -17,6 +16,7 @@
 namespace lq {
 
 class TlqSkinData;
+class ScrollAreaBars;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -47,8 +47,8 @@ class TlqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   void SetWantTabs(bool on);
 
   // The bars that show the memo's scroll state (not owned; forgotten when destroyed).
-  TlqSkinScrollBar* VScrollBar() const { return VScrollBar_; }
-  TlqSkinScrollBar* HScrollBar() const { return HScrollBar_; }
+  TlqSkinScrollBar* VScrollBar() const;
+  TlqSkinScrollBar* HScrollBar() const;
   void SetVScrollBar(TlqSkinScrollBar* bar);
   void SetHScrollBar(TlqSkinScrollBar* bar);
   // Mirrors the editor's scroll state into the bars.
@@ -95,7 +95,7 @@ class TlqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   bool UseSkinFont_ = true, UseSkinFontColor_ = true;
   TScrollStyle ScrollBars_ = ssBoth;
   bool WantReturns_ = true, WantTabs_ = false;
-  QPointer<TlqSkinScrollBar> VScrollBar_, HScrollBar_;
+  ScrollAreaBars* bars_;  // child of the memo
   bool mouseInside_ = false;
   int wheelRemainder_ = 0;
 };

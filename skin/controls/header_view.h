@@ -1,0 +1,75 @@
+#pragma once
+// Column headers drawn from a button element: every section is the element's image at
+// the section's size (normal, hot under the mouse, down while pressed, disabled), with
+// the caption in the element's font and colours and the sort order as a small
+// triangle. Sorting by click and resizing by dragging section edges stay Qt's.
+
+#include <QHeaderView>
+#include <QStyleOptionHeader>
+#include <string>
+
+#include "skin/controls/control_looks.h"
+#include "skin/controls/control_style.h"
+#include "skin/controls/skin_client.h"
+#include "skin/controls/slice_geometry.h"
+
+namespace lq {
+
+class TlqSkinData;
+
+// How one section is drawn: the element state it shows.
+enum class HeaderSectionState { kNormal, kActive, kDown, kDisabled };
+
+class TlqSkinHeaderView : public QHeaderView, public SkinClient {
+ public:
+  explicit TlqSkinHeaderView(Qt::Orientation orientation = Qt::Horizontal,
+                             QWidget* parent = nullptr);
+
+  TlqSkinData* SkinData() const { return SkinData_; }
+  // Stores the reference; a loaded skin is applied at once.
+  void SetSkinData(TlqSkinData* data);
+  const std::string& SkinDataName() const { return SkinDataName_; }
+  // Binds again at once when a skin is loaded.
+  void SetSkinDataName(const std::string& name);
+  bool IsBound() const { return DescriptorIndex_ >= 0; }
+
+  // The caption font while unbound.
+  const TlqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const TlqFont& f);
+
+  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  void ReleaseSkin() override;
+  void ApplySkin() override;
+
+  QSize sizeHint() const override;
+  // The state the section is drawn in now (hover and press as Qt tracks them).
+  HeaderSectionState SectionState(int logicalIndex) const;
+  // Where the sort triangle of a section at rect goes.
+  static QRect SortIndicatorRect(const QRect& section);
+
+ protected:
+  void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+  void paintEvent(QPaintEvent* e) override;
+  QSize sectionSizeFromContents(int logicalIndex) const override;
+
+ private:
+  void BindSkin();
+  QStyleOptionHeader SectionOption(int logicalIndex) const;
+  HeaderSectionState StateOf(const QStyleOptionHeader& opt) const;
+  void UpdateFont();
+  QImage SectionImage(QSize size, HeaderSectionState state) const;
+  void DrawDefaultSection(QPainter& p, const QRect& r, HeaderSectionState state) const;
+  Color CaptionColor(HeaderSectionState state) const;
+
+  TlqSkinData* SkinData_ = nullptr;
+  std::string SkinDataName_ = "resizebutton";
+  int DescriptorIndex_ = -1;
+  TlqFont DefaultFont_;
+  // Copies from the bound element; the picture is looked up by index when drawn.
+  SliceGeometry geom_;
+  int sliceMode_ = kSliceNone;
+  int pictureIndex_ = -1;
+  ButtonLook look_;
+};
+
+}  // namespace lq
