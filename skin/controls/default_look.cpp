@@ -16,4 +16,13 @@ void DrawFramedFill(QPainter& p, const QRect& r, Color frame, Color fill) {
   DrawControlFrame(p, r, frame, frame);
 }
 
+void DrawDefaultPart(QPainter& p, const QRect& r, bool hot, bool down) {
+  if (down)
+    DrawFramedFill(p, r, kDefaultNavy, kDefaultDownFill);
+  else if (hot)
+    DrawFramedFill(p, r, kDefaultNavy, kDefaultHotFill);
+  else
+    DrawFramedFill(p, r, clBtnShadow, clBtnFace);
+}
+
 }  // namespace lq

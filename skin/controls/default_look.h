@@ -15,4 +15,6 @@ namespace lq {
 void DrawControlFrame(QPainter& p, const QRect& r, Color light, Color dark);
 // Outline and fill of a default-look part.
 void DrawFramedFill(QPainter& p, const QRect& r, Color frame, Color fill);
+// A push part of the default look: plain, hot (lit navy) or pressed (darker, navy).
+void DrawDefaultPart(QPainter& p, const QRect& r, bool hot, bool down);
 }  // namespace lq

@@ -152,13 +152,7 @@ void TlqSkinEdit::PaintFrame(QPainter& p) {
   p.setPen(ControlColor(clBtnFace));
   p.drawRect(r.adjusted(1, 1, -2, -2));
   if (ButtonMode_) {
-    const QRect b = ButtonRect();
-    if (ButtonPressed())
-      DrawFramedFill(p, b, kDefaultNavy, kDefaultDownFill);
-    else if (buttonHot_)
-      DrawFramedFill(p, b, kDefaultNavy, kDefaultHotFill);
-    else
-      DrawFramedFill(p, b, clBtnShadow, clBtnFace);
+    DrawDefaultPart(p, ButtonRect(), buttonHot_, ButtonPressed());
   }
 }
 

@@ -283,12 +283,7 @@ void TlqSkinButton::DrawSkin(QImage& canvas) {
 void TlqSkinButton::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const bool down = ShowsDown();
-  if (down)
-    DrawFramedFill(p, canvas.rect(), kDefaultNavy, kDefaultDownFill);
-  else if (mouseInside_ || Focused() || HoldsDefaultLook())
-    DrawFramedFill(p, canvas.rect(), kDefaultNavy, kDefaultHotFill);
-  else
-    DrawFramedFill(p, canvas.rect(), clBtnShadow, clBtnFace);
+  DrawDefaultPart(p, canvas.rect(), mouseInside_ || Focused() || HoldsDefaultLook(), down);
   p.setFont(MakeQFont(DefaultFont()));
   p.setPen(ControlColor(isEnabled() ? DefaultFont().color : clBtnShadow));
   DrawGlyphAndCaption(p, canvas.rect(), down);

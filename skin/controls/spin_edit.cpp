@@ -334,12 +334,7 @@ void TlqSkinSpinEdit::DrawDefault(QImage& canvas) {
   p.drawRect(r.adjusted(1, 1, -2, -2));
   for (int b : {kUpButton, kDownButton}) {
     const QRect br = ButtonRect(b);
-    if (hot_[b] && pressed_[b])
-      DrawFramedFill(p, br, kDefaultNavy, kDefaultDownFill);
-    else if (hot_[b])
-      DrawFramedFill(p, br, kDefaultNavy, kDefaultHotFill);
-    else
-      DrawFramedFill(p, br, clBtnShadow, clBtnFace);
+    DrawDefaultPart(p, br, hot_[b], hot_[b] && pressed_[b]);
     DrawArrow(p, br, b == kUpButton, ControlColor(isEnabled() ? clBtnText : kSysGrayText));
   }
 }

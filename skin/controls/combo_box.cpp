@@ -1,0 +1,188 @@
+#include "skin/controls/combo_box.h"
+
+#include <QAbstractItemView>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "skin/controls/combo_box_list.h"
+#include "skin/controls/combo_box_paint.h"
+#include "skin/controls/combo_box_style.h"
+#include "skin/controls/skin_access.h"
+
+namespace lq {
+
+TlqSkinComboBox::TlqSkinComboBox(QWidget* parent) : QComboBox(parent) {
+  auto* style = new TlqComboBoxStyle;
+  style->setParent(this);  // a widget does not own the style it is given
+  setStyle(style);
+  delegate_ = new TlqComboItemDelegate(this);
+  setItemDelegate(delegate_);
+  frameFilter_ = new TlqComboListFramePainter(this, [this] {
+    popupOpen_ = mouseDown_ = false;
+    update();
+  });
+  setAttribute(Qt::WA_Hover, true);
+  QWidget::resize(145, 21);
+  UpdateLook();
+}
+
+TlqSkinComboBox::~TlqSkinComboBox() {
+  // QComboBox's own teardown (which hides an open list) comes after this class is gone.
+  delegate_->Detach();
+  delete frameFilter_;
+}
+
+void TlqSkinComboBox::SetSkinData(TlqSkinData* data) {
+  SkinData_ = data;
+  if (SkinLoaded(data)) ApplySkin();
+}
+
+void TlqSkinComboBox::SetDefaultFont(const TlqFont& f) {
+  DefaultFont_ = f;
+  UpdateLook();
+}
+
+void TlqSkinComboBox::SetUseSkinFont(bool on) {
+  UseSkinFont_ = on;
+  UpdateLook();
+}
+
+void TlqSkinComboBox::ReleaseSkin() {
+  DescriptorIndex_ = -1;
+}
+
+void TlqSkinComboBox::ApplySkin() {
+  DescriptorIndex_ = BindComboBoxLook(SkinData_, SkinDataName_, look_);
+  UpdateLook();
+}
+
+int TlqSkinComboBox::ItemIndent(int /*row*/) const {
+  return 0;
+}
+
+const Bitmap* TlqSkinComboBox::Picture() const {
+  return IsBound() ? ActivePicture(SkinData_, look_.pictureindex) : nullptr;
+}
+
+const Bitmap* TlqSkinComboBox::ListFramePicture() const {
+  return IsBound() ? ActivePicture(SkinData_, look_.list.pictureindex) : nullptr;
+}
+
+bool TlqSkinComboBox::SkinnedItems() const {
+  return Picture() && !look_.itemrect.isEmpty();
+}
+
+QRect TlqSkinComboBox::ButtonRect() const {
+  if (Picture()) {
+    const Rect b = ComboButtonRect(look_, width());
+    return QRect(b.left, b.top, b.width(), b.height());
+  }
+  const int w = kDefaultComboButtonWidth;
+  return QRect(width() - 2 - w, 2, w, height() - 4);
+}
+
+QRect TlqSkinComboBox::ClientRect() const {
+  if (Picture()) {
+    const Rect c = ComboClientRect(look_, width());
+    return QRect(c.left, c.top, c.width(), c.height());
+  }
+  return QRect(3, 3, ButtonRect().left() - 4, height() - 6);
+}
+
+Color TlqSkinComboBox::TextColor() const {
+  if (!IsBound()) return isEnabled() ? DefaultFont_.color : kSysGrayText;
+  if (!isEnabled()) return look_.disabledfontcolor;
+  return Active() ? look_.activefontcolor : look_.font.fontcolor;
+}
+
+// Font and height for the current binding; the list lays its rows out again.
+void TlqSkinComboBox::UpdateLook() {
+  const bool skinFont = IsBound() && UseSkinFont_;
+  setFont(skinFont ? MakeQFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
+                               look_.font.fontstyle)
+                   : MakeQFont(DefaultFont_));
+  if (Picture()) {
+    setFixedHeight(look_.SkinHeight());
+  } else {
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+  }
+  updateGeometry();
+  view()->doItemsLayout();
+  update();
+}
+
+QSize TlqSkinComboBox::sizeHint() const {
+  QSize s = QComboBox::sizeHint();
+  if (Picture()) s.setHeight(look_.SkinHeight());
+  return s;
+}
+
+QSize TlqSkinComboBox::minimumSizeHint() const {
+  QSize s = QComboBox::minimumSizeHint();
+  if (Picture()) s.setHeight(look_.SkinHeight());
+  return s;
+}
+
+// The list's window gets the frame of the current skin before it is placed, since
+// its size includes the frame.
+void TlqSkinComboBox::PreparePopupFrame() {
+  QWidget* window = view()->parentWidget();
+  if (!window) return;
+  window->setContentsMargins(ComboListMargins(*this));
+  window->installEventFilter(frameFilter_);  // installing again only moves it to the front
+}
+
+void TlqSkinComboBox::showPopup() {
+  PreparePopupFrame();
+  popupOpen_ = true;
+  QComboBox::showPopup();
+  update();
+}
+
+void TlqSkinComboBox::paintEvent(QPaintEvent* /*e*/) {
+  QPainter p(this);
+  PaintComboBox(p, *this);
+}
+
+void TlqSkinComboBox::enterEvent(QEnterEvent* e) {
+  QComboBox::enterEvent(e);
+  mouseInside_ = true;
+  update();
+}
+
+void TlqSkinComboBox::leaveEvent(QEvent* e) {
+  QComboBox::leaveEvent(e);
+  mouseInside_ = false;
+  update();
+}
+
+void TlqSkinComboBox::focusInEvent(QFocusEvent* e) {
+  QComboBox::focusInEvent(e);
+  update();
+}
+
+void TlqSkinComboBox::focusOutEvent(QFocusEvent* e) {
+  QComboBox::focusOutEvent(e);
+  update();
+}
+
+void TlqSkinComboBox::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) mouseDown_ = true;
+  update();
+  QComboBox::mousePressEvent(e);
+}
+
+void TlqSkinComboBox::mouseReleaseEvent(QMouseEvent* e) {
+  mouseDown_ = false;
+  update();
+  QComboBox::mouseReleaseEvent(e);
+}
+
+void TlqSkinComboBox::changeEvent(QEvent* e) {
+  QComboBox::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange) update();
+}
+
+}  // namespace lq

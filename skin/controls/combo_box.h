@@ -1,0 +1,96 @@
+#pragma once
+// TlqSkinComboBox: a drop-down list box drawn from the "combobox" element of the skin
+// (three-part strip with a button at the right edge, the current item inside the client
+// rectangle, skinned items in the dropped-down list), or with a sunken frame and a plain
+// button while unbound. Selection, keys, wheel and signals are QComboBox's.
+
+#include <QComboBox>
+#include <string>
+
+#include "skin/controls/combo_box_look.h"
+#include "skin/controls/control_style.h"
+#include "skin/controls/skin_client.h"
+
+namespace lq {
+
+class TlqSkinData;
+class TlqComboItemDelegate;
+
+class TlqSkinComboBox : public QComboBox, public SkinClient {
+ public:
+  explicit TlqSkinComboBox(QWidget* parent = nullptr);
+  ~TlqSkinComboBox() override;
+
+  TlqSkinData* SkinData() const { return SkinData_; }
+  // Stores the reference; a loaded skin is applied at once.
+  void SetSkinData(TlqSkinData* data);
+  const std::string& SkinDataName() const { return SkinDataName_; }
+  // Takes effect with the next ApplySkin.
+  void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
+  int DescriptorIndex() const { return DescriptorIndex_; }
+  bool IsBound() const { return DescriptorIndex_ >= 0; }
+
+  // The font while unbound, and always when UseSkinFont is off.
+  const TlqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const TlqFont& f);
+  bool UseSkinFont() const { return UseSkinFont_; }
+  void SetUseSkinFont(bool on);
+
+  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  void ReleaseSkin() override;
+  void ApplySkin() override;
+
+  // How far an item's icon and text sit right of the list's text column.
+  virtual int ItemIndent(int row) const;
+
+  // --- the current look ----------------------------------------------------------
+  // Hovered or focused boxes draw active.
+  bool Active() const { return mouseInside_ || hasFocus(); }
+  bool ButtonHot() const { return mouseInside_; }
+  // Pressed, or the list is dropped down.
+  bool ButtonDown() const { return mouseDown_ || popupOpen_; }
+  bool PopupOpen() const { return popupOpen_; }
+  // The button and the current item's area, in widget coordinates.
+  QRect ButtonRect() const;
+  QRect ClientRect() const;
+  // Text colour of the closed box now.
+  Color TextColor() const;
+  const ComboBoxLook& Look() const { return look_; }
+  // The picture of the element and of the list frame while bound with one, else null.
+  const Bitmap* Picture() const;
+  const Bitmap* ListFramePicture() const;
+  // Items are drawn from the element's pictures (not plainly).
+  bool SkinnedItems() const;
+
+  // Frames the list for the current skin, then drops it down. However the list
+  // closes, its window's hide resets the button.
+  void showPopup() override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void enterEvent(QEnterEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  void UpdateLook();
+  void PreparePopupFrame();
+
+  TlqSkinData* SkinData_ = nullptr;
+  std::string SkinDataName_ = "combobox";
+  int DescriptorIndex_ = -1;
+  ComboBoxLook look_;
+  TlqFont DefaultFont_;
+  bool UseSkinFont_ = true;
+  bool mouseInside_ = false, mouseDown_ = false, popupOpen_ = false;
+  TlqComboItemDelegate* delegate_ = nullptr;
+  QObject* frameFilter_ = nullptr;
+};
+
+}  // namespace lq
