@@ -152,6 +152,10 @@ TEST_F(ComboBoxTest, PressingDropsTheListBelowAndShowsTheDownButtonUntilItCloses
   list->window()->hide();
   EXPECT_FALSE(box->ButtonDown());
   EXPECT_EQ(ButtonMismatches(PlainButton(box->Look().activeskinrect)), 0);
+  // An empty box has no list to show.
+  box->clear();
+  box->showPopup();
+  EXPECT_FALSE(box->PopupOpen());
 }
 
 TEST_F(ComboBoxTest, TextAndIconAreDrawnInsideTheClientRect) {
