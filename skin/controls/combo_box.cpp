@@ -136,8 +136,8 @@ void TlqSkinComboBox::PreparePopupFrame() {
 
 void TlqSkinComboBox::showPopup() {
   PreparePopupFrame();
-  popupOpen_ = true;
   QComboBox::showPopup();
+  popupOpen_ = view()->window()->isVisible();  // an empty box shows no list
   update();
 }
 

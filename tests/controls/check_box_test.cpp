@@ -12,16 +12,9 @@
 namespace lq {
 namespace {
 
+using lqtest::Enter;
+using lqtest::Leave;
 using lqtest::Render;
-
-void Enter(QWidget* w) {
-  QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(w, &e);
-}
-void Leave(QWidget* w) {
-  QEvent e(QEvent::Leave);
-  QApplication::sendEvent(w, &e);
-}
 
 class CheckBoxTest : public ::testing::Test {
  protected:

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFileInfo>
 
 #include "skin/data/bmp_codec.h"
@@ -149,6 +151,16 @@ std::unique_ptr<lq::TlqSkinData> MakeTestSkin(bool alternate) {
   auto data = std::make_unique<lq::TlqSkinData>();
   LoadTestSkin(*data, alternate);
   return data;
+}
+
+void Enter(QWidget* w) {
+  QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(w, &e);
+}
+
+void Leave(QWidget* w) {
+  QEvent e(QEvent::Leave);
+  QApplication::sendEvent(w, &e);
 }
 
 QImage Render(QWidget* w) {

@@ -40,6 +40,10 @@ std::unique_ptr<lq::TlqSkinData> MakeTestSkin(bool alternate = false);
 // The program's own skin, as embedded in the executable.
 std::unique_ptr<lq::TlqSkinData> MakeProgramSkin();
 
+// The mouse entering (at 5,5) and leaving a widget, as the platform reports it.
+void Enter(QWidget* w);
+void Leave(QWidget* w);
+
 // Renders a widget (with its children) to an image, as the screen would show it.
 QImage Render(QWidget* w);
 // Saves an image under docs/ of the source tree when LONGTAIL_DOCS_SCREENSHOTS is set.
