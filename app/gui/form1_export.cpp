@@ -1,6 +1,7 @@
 // Export and auto-save of TForm1: the save dialog writes the export list, the auto-save
 // schedule writes the result list every N seconds into the folder and file of the top panel.
 
+#include <QApplication>
 #include <QDir>
 #include <QTimer>
 
@@ -22,6 +23,11 @@ void TForm1::BuildExportAutoSave() {
   lqSkinSaveDialog1->Title = QStringLiteral("导出为TXT文件");
   lqSkinSaveDialog1->Filter = QStringLiteral("文本文件|*.txt");
   lqSkinSaveDialog1->FilterIndex = 1;
+  lqSkinSaveDialog1->LVHeaderSkinDataName = "button";
+  // A new folder that cannot be made goes to the application's error display.
+  lqSkinSaveDialog1->ShowError = [](const QString& text) {
+    ShowApplicationError(text, QApplication::activeWindow());
+  };
 
   lqSelDir1 = new lq::TlqSkinSelectDirectoryDialog(this);
   lqSelDir1->SkinData = &lqskindata1;

@@ -1,9 +1,11 @@
 #include "skin/dialogs/file_list_filter.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QFileSystemModel>
 
 #include "skin/dialogs/file_mask.h"
+#include "skin/dialogs/file_texts.h"
 
 namespace lq {
 
@@ -27,6 +29,21 @@ QVariant FileListFilter::headerData(int section, Qt::Orientation orientation, in
   return QSortFilterProxyModel::headerData(section, orientation, role);
 }
 
+QVariant FileListFilter::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || index.column() < 1 || index.column() > 3)
+    return QSortFilterProxyModel::data(index, role);
+  const QModelIndex source = mapToSource(index).siblingAtColumn(0);
+  const bool dir = fs_->isDir(source);
+  switch (index.column()) {
+    case 1:
+      return dir ? QString() : ShortSizeText(fs_->size(source));
+    case 2:
+      return ItemTypeText(dir, QFileInfo(fs_->fileName(source)).suffix());
+    default:
+      return ItemTimeText(fs_->lastModified(source));
+  }
+}
+
 bool FileListFilter::filterAcceptsRow(int row, const QModelIndex& parent) const {
   const QModelIndex index = fs_->index(row, 0, parent);
   if (fs_->isDir(index)) return true;
@@ -39,13 +56,16 @@ bool FileListFilter::lessThan(const QModelIndex& left, const QModelIndex& right)
     // Folders stay first in either order.
     return sortOrder() == Qt::AscendingOrder ? leftDir : rightDir;
   }
-  const QString leftName = fs_->fileName(left), rightName = fs_->fileName(right);
+  // Names come from the first column whichever column is sorted.
+  const QString leftName = fs_->fileName(left.siblingAtColumn(0));
+  const QString rightName = fs_->fileName(right.siblingAtColumn(0));
   switch (left.column()) {
     case 1:
       if (fs_->size(left) != fs_->size(right)) return fs_->size(left) < fs_->size(right);
       break;
     case 2: {
-      const int c = QString::localeAwareCompare(fs_->type(left), fs_->type(right));
+      const int c = QString::localeAwareCompare(ItemTypeText(false, QFileInfo(leftName).suffix()),
+                                                ItemTypeText(false, QFileInfo(rightName).suffix()));
       if (c != 0) return c < 0;
       break;
     }

@@ -17,6 +17,8 @@ class FileListFilter : public QSortFilterProxyModel {
   QFileSystemModel* FileSystem() const { return fs_; }
   // The details view's column titles.
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  // The size, type and time columns in the window's own words.
+  QVariant data(const QModelIndex& index, int role) const override;
 
  protected:
   bool filterAcceptsRow(int row, const QModelIndex& parent) const override;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "skin/dialogs/file_properties.h"
 #include "skin/dialogs/open_dlg_form.h"
 
 namespace lq {
@@ -18,6 +19,11 @@ TlqSkinOpenDialog::TlqSkinOpenDialog(bool saveMode, QObject* parent)
   AskOverwrite = [](const QString& question) {
     return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
                                  question) == QMessageBox::Yes;
+  };
+  ShowProperties = [this](const QString& path) {
+    TlqFilePropertiesForm properties(path, SkinData, CtrlSkinData, DefaultFont,
+                                     QApplication::activeWindow());
+    properties.exec();
   };
 }
 

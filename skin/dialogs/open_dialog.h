@@ -11,13 +11,12 @@
 #include <string>
 
 #include "skin/controls/control_style.h"
+#include "skin/dialogs/view_style.h"
 
 namespace lq {
 
 class TlqSkinData;
 class TlqOpenDlgForm;
-
-enum TlqViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
 class TlqSkinOpenDialog : public QObject {
  public:
@@ -67,6 +66,9 @@ class TlqSkinOpenDialog : public QObject {
   // Asks before an existing file is replaced (with OverwritePromt); a yes/no message box
   // unless replaced.
   std::function<bool(const QString& question)> AskOverwrite;
+  // Shows the properties of a listed item (Alt+Enter); a skinned properties window
+  // unless replaced.
+  std::function<void(const QString& path)> ShowProperties;
 
  protected:
   TlqSkinOpenDialog(bool saveMode, QObject* parent);

@@ -1,34 +1,35 @@
 #pragma once
-// TlqOpenDlgForm: the file window of TlqSkinOpenDialog. A tool bar (look-in label, folder
-// combo box, back, up, new-folder and view-menu buttons), the file list over a
-// QFileSystemModel, and a bottom panel with the file name edit, the filter combo box and
-// the confirm and cancel buttons. The window reads its start state from the dialog
-// component and writes the remembered state back when it closes.
+// TlqOpenDlgForm: the file window of TlqSkinOpenDialog, in the skinned dialog frame. A
+// tool bar (look-in label, folder combo box, back, up, new-folder and view-menu buttons),
+// the file list, and a bottom panel with the file name edit, the filter combo box and the
+// confirm and cancel buttons. The window reads its start state from the dialog component
+// and writes the remembered state back when it closes.
 
 #include <QDialog>
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <memory>
 
-#include "skin/dialogs/folder_places.h"
 #include "skin/dialogs/open_dialog.h"
 
 class QAbstractItemView;
-class QActionGroup;
-class QComboBox;
-class QFileSystemModel;
-class QLineEdit;
-class QListView;
-class QMenu;
-class QTreeView;
+class QKeyEvent;
 class QModelIndex;
 
 namespace lq {
 
-class FileListFilter;
+class DialogFrame;
 class TlqSkinButton;
+class TlqSkinEdit;
+class TlqSkinFileListView;
+class TlqSkinFilterComboBox;
+class TlqSkinMenuSpeedButton;
 class TlqSkinPanel;
+class TlqSkinPopupMenu;
+class TlqSkinShellComboBox;
+class TlqSkinSpeedButton;
 class TlqSkinStdLabel;
+class TlqSkinToolBar;
 
 class TlqOpenDlgForm : public QDialog {
  public:
@@ -44,7 +45,7 @@ class TlqOpenDlgForm : public QDialog {
   // Makes the next new folder; returns its path, or an empty string when nothing was made.
   QString MakeNewFolder();
   void SetViewStyle(TlqViewStyle style);
-  TlqViewStyle ViewStyle() const { return viewStyle_; }
+  TlqViewStyle ViewStyle() const;
   // Enter in the file name edit.
   void FileNameEnter();
   // The confirm button.
@@ -58,14 +59,24 @@ class TlqOpenDlgForm : public QDialog {
   // The names the list shows now, in order.
   QStringList ListedNames() const;
   // True once the current folder has been read.
-  bool FolderLoaded() const { return loaded_; }
+  bool FolderLoaded() const;
   void ShowFileName(const QString& fileName);
   QString Answer() const { return answer_; }
+  // Shows the properties of the selected item (Alt+Enter); false when none is selected.
+  bool ShowSelectedProperties();
 
-  QLineEdit* FileNameEdit() const { return fileNameEdit_; }
-  QComboBox* FilterCombo() const { return filterCombo_; }
-  QComboBox* FolderCombo() const { return folderCombo_; }
-  QMenu* ViewMenu() const { return viewMenu_; }
+  DialogFrame& Frame() const { return *frame_; }
+  QSize ClientSize() const;
+  TlqSkinEdit* FileNameEdit() const { return fileNameEdit_; }
+  TlqSkinFilterComboBox* FilterCombo() const { return filterCombo_; }
+  TlqSkinShellComboBox* FolderCombo() const { return folderCombo_; }
+  TlqSkinToolBar* ToolBar() const { return toolBar_; }
+  TlqSkinSpeedButton* BackButton() const { return back_; }
+  TlqSkinSpeedButton* UpButton() const { return up_; }
+  TlqSkinSpeedButton* NewFolderButton() const { return newFolder_; }
+  TlqSkinMenuSpeedButton* ViewButton() const { return viewButton_; }
+  TlqSkinPopupMenu* ViewMenu() const { return viewMenu_; }
+  TlqSkinFileListView* FileList() const { return list_; }
   QAbstractItemView* CurrentView() const;
   TlqSkinButton* ConfirmButton() const { return confirm_; }
   TlqSkinButton* CancelButton() const { return cancel_; }
@@ -73,55 +84,45 @@ class TlqOpenDlgForm : public QDialog {
   void done(int result) override;
 
  protected:
-  void resizeEvent(QResizeEvent* e) override;
-  bool eventFilter(QObject* watched, QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void BuildToolBar();
+  void BuildViewMenu();
   void BuildBottomPanel();
   void BuildFileList();
   void LayoutControls();
   void ShowFolder(const QString& path, bool remember);
-  void RefreshFolderCombo();
   void ItemActivated(const QModelIndex& index);
-  void SelectionChanged();
-  QString SelectedMask() const;
-  QString PathOf(const QModelIndex& index) const;
+  void CurrentItemChanged(const QModelIndex& index);
+  bool ListKey(QKeyEvent* key);
   void CloseWith(const QString& answer);
   bool ConfirmAllowed(const QString& path);
 
   TlqSkinOpenDialog& dialog_;
-  QFileSystemModel* fs_ = nullptr;
-  FileListFilter* filter_ = nullptr;
-  TlqSkinPanel* toolBar_ = nullptr;
+  DialogFrame* frame_ = nullptr;
+  TlqSkinToolBar* toolBar_ = nullptr;
   TlqSkinStdLabel* lookIn_ = nullptr;
-  QComboBox* folderCombo_ = nullptr;
-  TlqSkinButton* back_ = nullptr;
-  TlqSkinButton* up_ = nullptr;
-  TlqSkinButton* newFolder_ = nullptr;
-  TlqSkinButton* viewButton_ = nullptr;
-  QMenu* viewMenu_ = nullptr;
-  QActionGroup* viewGroup_ = nullptr;
+  TlqSkinShellComboBox* folderCombo_ = nullptr;
+  TlqSkinSpeedButton* back_ = nullptr;
+  TlqSkinSpeedButton* up_ = nullptr;
+  TlqSkinSpeedButton* newFolder_ = nullptr;
+  TlqSkinMenuSpeedButton* viewButton_ = nullptr;
+  TlqSkinPopupMenu* viewMenu_ = nullptr;
   TlqSkinPanel* listPanel_ = nullptr;
-  QListView* listView_ = nullptr;
-  QTreeView* detailView_ = nullptr;
+  TlqSkinFileListView* list_ = nullptr;
   TlqSkinPanel* bottom_ = nullptr;
   TlqSkinStdLabel* fileNameLabel_ = nullptr;
-  QLineEdit* fileNameEdit_ = nullptr;
+  TlqSkinEdit* fileNameEdit_ = nullptr;
   TlqSkinStdLabel* fileTypeLabel_ = nullptr;
-  QComboBox* filterCombo_ = nullptr;
+  TlqSkinFilterComboBox* filterCombo_ = nullptr;
   TlqSkinButton* confirm_ = nullptr;
   TlqSkinButton* cancel_ = nullptr;
 
-  std::vector<FolderPlace> places_;
-  std::vector<FolderPlace> comboEntries_;
   QString folder_;
   QStringList history_;
   int newFolderCount_ = 0;
-  TlqViewStyle viewStyle_ = vsList;
   QString answer_;
-  bool loaded_ = false;
-  bool fillingCombo_ = false;
 };
 
 }  // namespace lq

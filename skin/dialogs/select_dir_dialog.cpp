@@ -1,17 +1,12 @@
 #include "skin/dialogs/select_dir_dialog.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QFileSystemModel>
-#include <QHeaderView>
-#include <QScreen>
-#include <QTreeView>
 #include <algorithm>
 
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_panel.h"
-#include "skin/dialogs/folder_places.h"
+#include "skin/dialogs/dialog_frame.h"
+#include "skin/dialogs/dir_tree_view.h"
 
 namespace lq {
 
@@ -32,22 +27,16 @@ TlqSelDirDlgForm::TlqSelDirDlgForm(TlqSkinSelectDirectoryDialog& dialog, QWidget
     : QDialog(parent), dialog_(dialog) {
   setWindowTitle(dialog.Title);
   TlqSkinData* skin = dialog.CtrlSkinData;
-  fs_ = new QFileSystemModel(this);
-  fs_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::Drives);
-  fs_->setRootPath(QStringLiteral("/"));
+  frame_ = new DialogFrame(*this, dialog.SkinData, skin,
+                           QSize(dialog.DialogMinWidth, dialog.DialogMinHeight));
+  QWidget* client = &frame_->Client();
 
-  treePanel_ = new TlqSkinPanel(this);
+  treePanel_ = new TlqSkinPanel(client);
   treePanel_->SetBorderStyle(bvFrame);
   treePanel_->SetSkinData(skin);
-  tree_ = new QTreeView(treePanel_);
-  tree_->setModel(fs_);
-  tree_->setFont(MakeQFont(dialog.DefaultFont));
-  tree_->setFrameShape(QFrame::NoFrame);
-  tree_->setHeaderHidden(true);
-  for (int c = 1; c < fs_->columnCount(); ++c) tree_->hideColumn(c);
-  tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree_ = new TlqSkinDirTreeView(treePanel_, skin, dialog.DefaultFont);
 
-  bottom_ = new TlqSkinPanel(this);
+  bottom_ = new TlqSkinPanel(client);
   bottom_->SetBorderStyle(bvNone);
   bottom_->SetSkinData(skin);
   ok_ = new TlqSkinButton(bottom_);
@@ -64,41 +53,39 @@ TlqSelDirDlgForm::TlqSelDirDlgForm(TlqSkinSelectDirectoryDialog& dialog, QWidget
   cancel_->SetCaption(QStringLiteral("取消"));
   cancel_->Cancel = true;
   cancel_->OnClick = [this](TlqSkinButton*) { reject(); };
+  frame_->Client().OnResize = [this] { LayoutControls(); };
 
   // Reopen at the last choice; without one at the computer (the file-system root, which
   // lists the mounted volumes), expanded.
   if (dialog.Directory.isEmpty() || !SelectPath(dialog.Directory)) {
     SelectPath(QStringLiteral("/"));
-    tree_->expand(tree_->currentIndex());
+    tree_->ExpandSelected();
   }
 
   const int w = dialog.DialogWidth > 0 ? dialog.DialogWidth : 280;
   const int h = dialog.DialogHeight > 0 ? dialog.DialogHeight : 280;
-  setMinimumSize(std::max(dialog.DialogMinWidth, 160), std::max(dialog.DialogMinHeight, 120));
-  resize(std::max(w, minimumWidth()), std::max(h, minimumHeight()));
-  if (QScreen* screen = QApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
+  frame_->SetClientSize(QSize(w, h));
   tree_->setFocus();
 }
 
+QTreeView* TlqSelDirDlgForm::Tree() const {
+  return tree_->Tree();
+}
+
+QSize TlqSelDirDlgForm::ClientSize() const {
+  return frame_->ClientSize();
+}
+
 QString TlqSelDirDlgForm::SelectedPath() const {
-  const QModelIndex current = tree_->currentIndex();
-  return current.isValid() ? fs_->filePath(current) : QString();
+  return tree_->SelectedPath();
 }
 
 bool TlqSelDirDlgForm::SelectPath(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.isDir()) return false;
-  const QModelIndex index = fs_->index(CleanFolderPath(info.absoluteFilePath()));
-  if (!index.isValid()) return false;
-  tree_->setCurrentIndex(index);
-  tree_->scrollTo(index);
-  return true;
+  return tree_->SelectPath(path);
 }
 
-void TlqSelDirDlgForm::resizeEvent(QResizeEvent* e) {
-  QDialog::resizeEvent(e);
-  const int w = width(), h = height();
+void TlqSelDirDlgForm::LayoutControls() {
+  const int w = frame_->Client().width(), h = frame_->Client().height();
   treePanel_->SetBounds(QRect(0, 0, w, std::max(0, h - 50)));
   tree_->setGeometry(treePanel_->rect().adjusted(2, 2, -2, -2));
   bottom_->SetBounds(QRect(0, h - 50, w, 50));
@@ -107,8 +94,9 @@ void TlqSelDirDlgForm::resizeEvent(QResizeEvent* e) {
 }
 
 void TlqSelDirDlgForm::done(int result) {
-  dialog_.DialogWidth = width();
-  dialog_.DialogHeight = height();
+  const QSize client = ClientSize();
+  dialog_.DialogWidth = client.width();
+  dialog_.DialogHeight = client.height();
   if (result == Accepted) dialog_.Directory = SelectedPath();
   QDialog::done(result);
 }

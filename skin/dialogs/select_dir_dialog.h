@@ -12,12 +12,13 @@
 
 #include "skin/controls/control_style.h"
 
-class QFileSystemModel;
 class QTreeView;
 
 namespace lq {
 
+class DialogFrame;
 class TlqSkinData;
+class TlqSkinDirTreeView;
 class TlqSkinButton;
 class TlqSkinPanel;
 class TlqSelDirDlgForm;
@@ -56,19 +57,21 @@ class TlqSelDirDlgForm : public QDialog {
   // The selected folder's path, or empty.
   QString SelectedPath() const;
   bool SelectPath(const QString& path);
-  QTreeView* Tree() const { return tree_; }
+  QTreeView* Tree() const;
+  TlqSkinDirTreeView* TreeView() const { return tree_; }
+  DialogFrame& Frame() const { return *frame_; }
+  QSize ClientSize() const;
   TlqSkinButton* OkButton() const { return ok_; }
   TlqSkinButton* CancelButton() const { return cancel_; }
   void done(int result) override;
 
- protected:
-  void resizeEvent(QResizeEvent* e) override;
-
  private:
   TlqSkinSelectDirectoryDialog& dialog_;
-  QFileSystemModel* fs_ = nullptr;
+  void LayoutControls();
+
+  DialogFrame* frame_ = nullptr;
   TlqSkinPanel* treePanel_ = nullptr;
-  QTreeView* tree_ = nullptr;
+  TlqSkinDirTreeView* tree_ = nullptr;
   TlqSkinPanel* bottom_ = nullptr;
   TlqSkinButton* ok_ = nullptr;
   TlqSkinButton* cancel_ = nullptr;

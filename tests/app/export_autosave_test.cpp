@@ -4,10 +4,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <filesystem>
 
 #include "harvest/temp_dir.h"
+#include "skin/controls/edit.h"
 #include "skin/dialogs/open_dlg_form.h"
 
 namespace longtail {

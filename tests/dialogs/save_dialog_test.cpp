@@ -5,14 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
 #include <QTreeView>
 
 #include "dialog_test_support.h"
 #include "harvest/temp_dir.h"
+#include "skin/controls/edit.h"
+#include "skin/dialogs/dialog_combo_boxes.h"
+#include "skin/dialogs/dialog_frame.h"
 #include "skin/dialogs/open_dialog.h"
 #include "skin/dialogs/open_dlg_form.h"
+#include "skin/frame/popup_menu.h"
 
 namespace lq {
 namespace {
@@ -85,10 +87,10 @@ TEST(SaveDialog, CancelKeepsFileNameButRemembersFilterSizeAndView) {
   d.dialog.Filter = QStringLiteral("文本文件|*.txt|所有文件|*.*");
   d.dialog.SetFileName(Q(dir.path() / "old.txt"));
   const bool ok = ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
-    EXPECT_EQ(form.size(), QSize(450, 290));
+    EXPECT_EQ(form.ClientSize(), QSize(450, 290));
     form.SelectFilter(1);
     form.SetViewStyle(vsReport);
-    form.resize(500, 320);
+    form.Frame().SetClientSize(QSize(500, 320));
     form.FileNameEdit()->setText(QStringLiteral("new"));
     form.reject();
   });
@@ -101,7 +103,7 @@ TEST(SaveDialog, CancelKeepsFileNameButRemembersFilterSizeAndView) {
   ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
     EXPECT_EQ(form.ViewStyle(), vsReport);
     EXPECT_EQ(form.FilterCombo()->currentIndex(), 1);
-    EXPECT_EQ(form.size(), QSize(500, 320));
+    EXPECT_EQ(form.ClientSize(), QSize(500, 320));
   });
 }
 
@@ -257,14 +259,15 @@ TEST(SaveDialogKeys, EnterOpensAFolderBackspaceGoesUpAndTheViewMenuTicksItsStyle
   QCoreApplication::sendEvent(form.CurrentView(), &backspace);
   EXPECT_EQ(form.CurrentFolder(), QString::fromStdString(dir.path().string()));
 
-  const QList<QAction*> items = form.ViewMenu()->actions();
-  ASSERT_EQ(items.size(), 4);
-  EXPECT_EQ(items[3]->text(), QStringLiteral("详细信息"));
-  EXPECT_TRUE(items[2]->isChecked()) << "list style after creation";
-  items[3]->trigger();
+  MenuItem& items = form.ViewMenu()->Items;
+  ASSERT_EQ(items.Count(), 4);
+  EXPECT_EQ(items.Item(3)->Caption, QStringLiteral("详细信息"));
+  EXPECT_TRUE(items.Item(3)->RadioItem);
+  EXPECT_TRUE(items.Item(2)->Checked) << "list style after creation";
+  items.Item(3)->Click();
   EXPECT_EQ(form.ViewStyle(), vsReport);
-  EXPECT_TRUE(items[3]->isChecked());
-  EXPECT_FALSE(items[2]->isChecked());
+  EXPECT_TRUE(items.Item(3)->Checked);
+  EXPECT_FALSE(items.Item(2)->Checked);
 }
 
 }  // namespace
@@ -289,6 +292,14 @@ TEST(SaveDialogKeys, ColumnSortKeepsFoldersFirstInEitherOrder) {
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 3; }));
   details->sortByColumn(1, Qt::AscendingOrder);
   EXPECT_EQ(form.ListedNames(), (QStringList{"zz", "small.txt", "big.txt"}));
+  const QModelIndex big = details->model()->index(2, 0, details->rootIndex());
+  EXPECT_EQ(big.siblingAtColumn(1).data().toString(), QStringLiteral("5 KB"));
+  EXPECT_EQ(big.siblingAtColumn(2).data().toString(), QStringLiteral("TXT 文件"));
+  EXPECT_EQ(details->model()->index(0, 1, details->rootIndex()).data().toString(), QString())
+      << "folders show no size";
+  details->sortByColumn(2, Qt::AscendingOrder);
+  EXPECT_EQ(form.ListedNames(), (QStringList{"zz", "big.txt", "small.txt"}))
+      << "equal types fall back to the names";
   details->sortByColumn(1, Qt::DescendingOrder);
   EXPECT_EQ(form.ListedNames(), (QStringList{"zz", "big.txt", "small.txt"}));
 }

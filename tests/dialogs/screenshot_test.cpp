@@ -3,12 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QLineEdit>
 #include <fstream>
 
 #include "dialog_test_support.h"
 #include "harvest/temp_dir.h"
+#include "skin/controls/edit.h"
 #include "skin/controls/skin_button.h"
+#include "skin/dialogs/file_properties.h"
 #include "skin/dialogs/open_dialog.h"
 #include "skin/dialogs/open_dlg_form.h"
 #include "skin/dialogs/select_dir_dialog.h"
@@ -55,6 +56,39 @@ TEST(DialogScreens, SaveDialogInTheProgramSkin) {
   EXPECT_TRUE(form.ConfirmButton()->IsBound()) << "drawn from the skin's button";
   // The skinned tool bar is not the plain window background.
   EXPECT_NE(image.pixelColor(5, 12), form.palette().window().color());
+}
+
+TEST(DialogScreens, DetailsViewAndPropertiesInTheProgramSkin) {
+  auto skin = lqtest::MakeProgramSkin();
+  longtail::testing::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "报告");
+  for (int i = 0; i < 30; ++i)
+    std::ofstream((dir.path() / ("长尾词" + std::to_string(i) + ".txt")).string())
+        << std::string(100 * i, 'x');
+  TlqSkinSaveDialog d;
+  d.Title = QStringLiteral("导出为TXT文件");
+  d.Filter = QStringLiteral("文本文件|*.txt");
+  d.LVHeaderSkinDataName = "button";
+  d.SkinData = d.CtrlSkinData = skin.get();
+  d.InitialDir = QString::fromStdString(dir.path().string());
+  d.DialogWidth = 560;
+  d.DialogHeight = 330;
+  TlqOpenDlgForm form(d);
+  form.SetViewStyle(vsReport);
+  form.show();
+  ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 31; }));
+  ASSERT_TRUE(form.SelectItem(QStringLiteral("长尾词3.txt")));
+  lqtest::WaitUntil([] { return false; }, 200);
+  SaveDocImage(Render(form), QStringLiteral("save-dialog-details.png"));
+  EXPECT_EQ(form.FileNameEdit()->text(), QStringLiteral("长尾词3.txt"));
+
+  TlqFilePropertiesForm properties(QString::fromStdString((dir.path() / "长尾词3.txt").string()),
+                                   skin.get(), skin.get(), d.DefaultFont);
+  properties.show();
+  lqtest::WaitUntil([] { return false; }, 100);
+  SaveDocImage(Render(properties), QStringLiteral("file-properties.png"));
+  EXPECT_EQ(properties.Rows()[3].second, QStringLiteral("300 字节"));
+  EXPECT_TRUE(properties.OkButton()->IsBound());
 }
 
 TEST(DialogScreens, DirectoryDialogInTheProgramSkin) {

@@ -8,6 +8,7 @@
 #include "dialog_test_support.h"
 #include "harvest/temp_dir.h"
 #include "skin/controls/skin_button.h"
+#include "skin/dialogs/dialog_frame.h"
 
 namespace lq {
 namespace {
@@ -26,10 +27,10 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
   QString first;
   ASSERT_TRUE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("选择目录"));
-    EXPECT_EQ(form.size(), QSize(280, 280));
+    EXPECT_EQ(form.ClientSize(), QSize(280, 280));
     first = form.SelectedPath();
     ASSERT_TRUE(form.SelectPath(Q(dir.path() / "one" / "two")));
-    form.resize(300, 320);
+    form.Frame().SetClientSize(QSize(300, 320));
     form.OkButton()->OnClick(form.OkButton());
   }));
   EXPECT_EQ(first, QStringLiteral("/")) << "without a choice the computer is selected";
@@ -38,7 +39,7 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
   QSize size;
   EXPECT_FALSE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
     reopened = form.SelectedPath();
-    size = form.size();
+    size = form.ClientSize();
     ASSERT_TRUE(form.SelectPath(Q(dir.path())));
     form.CancelButton()->OnClick(form.CancelButton());
   }));

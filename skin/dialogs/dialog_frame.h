@@ -1,0 +1,52 @@
+#pragma once
+// The skinned frame every dialog window wears: a TlqLacquerForm without minimize or
+// maximize buttons, centred on the screen on first show, its menus drawn with the controls'
+// skin, and a client widget that always covers the frame's client area so the window's
+// controls can be laid out in client coordinates.
+
+#include <QSize>
+#include <QWidget>
+#include <functional>
+
+class QDialog;
+
+namespace lq {
+
+class TlqLacquerForm;
+class TlqSkinData;
+
+class DialogClient : public QWidget {
+ public:
+  using QWidget::QWidget;
+  // Runs after every resize: the dialog lays out its controls here.
+  std::function<void()> OnResize;
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+};
+
+class DialogFrame : public QObject {
+ public:
+  // frameSkin draws the frame, menuSkin its menus; minimum: the window's least size
+  // (the skin's minimum wins when larger).
+  DialogFrame(QDialog& dialog, TlqSkinData* frameSkin, TlqSkinData* menuSkin, QSize minimum);
+
+  TlqLacquerForm& Frame() const { return *frame_; }
+  DialogClient& Client() const { return *client_; }
+  // Sizes the window so that its client area is `size` (or as near as its limits allow).
+  void SetClientSize(QSize size);
+  QSize ClientSize() const;
+  // Puts the client widget on the frame's client area (done on every resize and every
+  // change of the frame's insets).
+  void FollowClientArea();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  QDialog& dialog_;
+  TlqLacquerForm* frame_;
+  DialogClient* client_;
+};
+
+}  // namespace lq

@@ -1,0 +1,208 @@
+#include "skin/dialogs/file_list_view.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QListView>
+#include <QTreeView>
+
+#include "skin/controls/header_view.h"
+#include "skin/controls/scroll_area_bars.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/dialogs/file_list_filter.h"
+#include "skin/dialogs/folder_places.h"
+
+namespace lq {
+
+TlqSkinFileListView::TlqSkinFileListView(QWidget* parent, TlqSkinData* skin,
+                                         const std::string& headerSkinName, const TlqFont& font,
+                                         bool showHidden)
+    : QWidget(parent) {
+  fs_ = new QFileSystemModel(this);
+  QDir::Filters filters = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Drives;
+  if (showHidden) filters |= QDir::Hidden;
+  fs_->setFilter(filters);
+  fs_->setReadOnly(false);
+  filter_ = new FileListFilter(fs_, this);
+  connect(fs_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+    if (CleanFolderPath(path) == folder_) loaded_ = true;
+  });
+
+  listView_ = new QListView(this);
+  detailView_ = new QTreeView(this);
+  header_ = new TlqSkinHeaderView(Qt::Horizontal, detailView_);
+  header_->SetSkinDataName(headerSkinName);
+  header_->SetSkinData(skin);
+  header_->SetDefaultFont(font);
+  detailView_->setHeader(header_);
+  detailView_->setRootIsDecorated(false);
+  detailView_->setItemsExpandable(false);
+  detailView_->setUniformRowHeights(true);
+  detailView_->setSortingEnabled(true);
+  detailView_->sortByColumn(0, Qt::AscendingOrder);
+  for (QAbstractItemView* view :
+       {static_cast<QAbstractItemView*>(listView_), static_cast<QAbstractItemView*>(detailView_)}) {
+    view->setModel(filter_);
+    view->setFont(MakeQFont(font));
+    view->setFrameShape(QFrame::NoFrame);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    view->installEventFilter(this);
+    connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
+      if (OnItemActivated) OnItemActivated(i);
+    });
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+              if (OnCurrentChanged) OnCurrentChanged(current);
+            });
+  }
+  filter_->sort(0, Qt::AscendingOrder);
+
+  vbar_ = new TlqSkinScrollBar(this);
+  vbar_->SetKind(sbVertical);
+  vbar_->SetSkinDataName("vscrollbar");
+  vbar_->SetSkinData(skin);
+  hbar_ = new TlqSkinScrollBar(this);
+  hbar_->SetKind(sbHorizontal);
+  hbar_->SetSkinDataName("hscrollbar");
+  hbar_->SetSkinData(skin);
+  vbar_->setEnabled(false);
+  hbar_->setEnabled(false);
+  SetViewStyle(vsList);
+}
+
+TlqSkinFileListView::~TlqSkinFileListView() = default;
+
+QAbstractItemView* TlqSkinFileListView::CurrentView() const {
+  if (style_ == vsReport) return detailView_;
+  return listView_;
+}
+
+void TlqSkinFileListView::SetViewStyle(TlqViewStyle style) {
+  style_ = style;
+  switch (style) {
+    case vsIcon:
+      listView_->setViewMode(QListView::IconMode);
+      listView_->setIconSize(QSize(32, 32));
+      listView_->setGridSize(QSize(80, 64));
+      break;
+    case vsSmallIcon:
+      listView_->setViewMode(QListView::ListMode);
+      listView_->setFlow(QListView::LeftToRight);
+      listView_->setIconSize(QSize(16, 16));
+      listView_->setGridSize(QSize(140, 20));
+      break;
+    case vsList:
+    case vsReport:
+      listView_->setViewMode(QListView::ListMode);
+      listView_->setFlow(QListView::TopToBottom);
+      listView_->setIconSize(QSize(16, 16));
+      listView_->setGridSize(QSize());
+      break;
+  }
+  listView_->setWrapping(style != vsReport);
+  listView_->setResizeMode(QListView::Adjust);
+  listView_->setMovement(QListView::Static);
+  // The selected item stays where it was across view styles.
+  const QModelIndex current = CurrentIndex();
+  listView_->setVisible(style != vsReport);
+  detailView_->setVisible(style == vsReport);
+  if (current.isValid()) CurrentView()->setCurrentIndex(current);
+  LinkBars();
+}
+
+void TlqSkinFileListView::LinkBars() {
+  // The old link lets go of the bars before the new one takes them.
+  bars_.reset();
+  bars_ = std::make_unique<ScrollAreaBars>(CurrentView(), vbar_, hbar_);
+  LayoutViews();
+}
+
+void TlqSkinFileListView::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  LayoutViews();
+}
+
+void TlqSkinFileListView::LayoutViews() {
+  PlaceScrollArea(CurrentView(), vbar_, hbar_, rect());
+  // The hidden view keeps the same size, so switching styles shows no jump.
+  QAbstractItemView* other =
+      CurrentView() == listView_ ? static_cast<QAbstractItemView*>(detailView_) : listView_;
+  other->setGeometry(CurrentView()->geometry());
+}
+
+void TlqSkinFileListView::SetFolder(const QString& folder) {
+  folder_ = CleanFolderPath(folder);
+  loaded_ = false;
+  const QModelIndex root = filter_->mapFromSource(fs_->setRootPath(folder_));
+  listView_->setRootIndex(root);
+  detailView_->setRootIndex(root);
+}
+
+void TlqSkinFileListView::SetMask(const QString& mask) {
+  filter_->SetMask(mask);
+}
+
+QString TlqSkinFileListView::Mask() const {
+  return filter_->Mask();
+}
+
+void TlqSkinFileListView::Reload() {
+  const int row = CurrentView()->currentIndex().row();
+  SetFolder(folder_);
+  const QModelIndex again = filter_->index(row, 0, CurrentView()->rootIndex());
+  if (again.isValid()) CurrentView()->setCurrentIndex(again);
+}
+
+QStringList TlqSkinFileListView::ListedNames() const {
+  QStringList names;
+  const QModelIndex root = CurrentView()->rootIndex();
+  for (int r = 0; r < filter_->rowCount(root); ++r)
+    names << filter_->index(r, 0, root).data().toString();
+  return names;
+}
+
+bool TlqSkinFileListView::SelectItem(const QString& name) {
+  const QModelIndex root = CurrentView()->rootIndex();
+  for (int r = 0; r < filter_->rowCount(root); ++r) {
+    const QModelIndex i = filter_->index(r, 0, root);
+    if (i.data().toString() == name) {
+      CurrentView()->setCurrentIndex(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+QModelIndex TlqSkinFileListView::CurrentIndex() const {
+  return CurrentView()->currentIndex();
+}
+
+QString TlqSkinFileListView::PathOf(const QModelIndex& index) const {
+  return fs_->filePath(filter_->mapToSource(index));
+}
+
+bool TlqSkinFileListView::IsDir(const QModelIndex& index) const {
+  return index.isValid() && fs_->isDir(filter_->mapToSource(index));
+}
+
+void TlqSkinFileListView::EditName(const QString& path) {
+  const QModelIndex item = filter_->mapFromSource(fs_->index(path));
+  if (!item.isValid()) return;
+  CurrentView()->setCurrentIndex(item);
+  CurrentView()->scrollTo(item);
+  CurrentView()->edit(item);
+}
+
+bool TlqSkinFileListView::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::KeyPress && OnKey && (watched == listView_ || watched == detailView_) &&
+      OnKey(static_cast<QKeyEvent*>(e))) {
+    // Accepted, or the application passes the key on to the window as well.
+    e->accept();
+    return true;
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+}  // namespace lq

@@ -1,0 +1,101 @@
+#include "skin/dialogs/file_properties.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_labels.h"
+#include "skin/dialogs/dialog_frame.h"
+#include "skin/dialogs/file_texts.h"
+
+namespace lq {
+namespace {
+
+constexpr int kRowHeight = 22;
+constexpr int kLabelLeft = 10;
+constexpr int kValueLeft = 80;
+constexpr int kClientWidth = 340;
+
+// What a folder holds directly (not recursively, so huge trees answer at once).
+QString FolderContents(const QString& path) {
+  int files = 0, folders = 0;
+  QDirIterator it(path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+  while (it.hasNext()) {
+    it.next();
+    if (it.fileInfo().isDir())
+      ++folders;
+    else
+      ++files;
+  }
+  return QStringLiteral("%1 个文件，%2 个文件夹").arg(files).arg(folders);
+}
+
+QString Attributes(const QFileInfo& info) {
+  QStringList list;
+  if (!info.isWritable()) list << QStringLiteral("只读");
+  if (info.isHidden()) list << QStringLiteral("隐藏");
+  if (info.isSymLink()) list << QStringLiteral("链接");
+  return list.isEmpty() ? QStringLiteral("无") : list.join(QStringLiteral("，"));
+}
+
+TlqSkinStdLabel* Label(QWidget* parent, TlqSkinData* skin, const TlqFont& font, const QString& text,
+                       const QRect& bounds) {
+  auto* label = new TlqSkinStdLabel(parent);
+  label->SetSkinData(skin);
+  label->SetDefaultFont(font);
+  label->SetCaption(text);
+  label->setGeometry(bounds);
+  return label;
+}
+
+}  // namespace
+
+PropertyRows FilePropertyRows(const QFileInfo& info) {
+  PropertyRows rows;
+  rows.emplace_back(QStringLiteral("名称:"),
+                    info.fileName().isEmpty() ? info.absoluteFilePath() : info.fileName());
+  rows.emplace_back(QStringLiteral("类型:"), ItemTypeText(info));
+  rows.emplace_back(QStringLiteral("位置:"), QDir::toNativeSeparators(info.absolutePath()));
+  if (info.isDir())
+    rows.emplace_back(QStringLiteral("包含:"), FolderContents(info.absoluteFilePath()));
+  else
+    rows.emplace_back(QStringLiteral("大小:"), LongSizeText(info.size()));
+  rows.emplace_back(QStringLiteral("修改时间:"),
+                    info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+  rows.emplace_back(QStringLiteral("属性:"), Attributes(info));
+  return rows;
+}
+
+TlqFilePropertiesForm::TlqFilePropertiesForm(const QString& path, TlqSkinData* skin,
+                                             TlqSkinData* ctrlSkin, const TlqFont& font,
+                                             QWidget* parent)
+    : QDialog(parent) {
+  const QFileInfo info(path);
+  rows_ = FilePropertyRows(info);
+  setWindowTitle(rows_.front().second + QStringLiteral(" 属性"));
+  auto* frame = new DialogFrame(*this, skin, ctrlSkin, QSize());
+  QWidget* client = &frame->Client();
+  int y = 10;
+  for (const auto& [label, value] : rows_) {
+    Label(client, ctrlSkin, font, label, QRect(kLabelLeft, y, kValueLeft - kLabelLeft, 18));
+    Label(client, ctrlSkin, font, value, QRect(kValueLeft, y, kClientWidth - kValueLeft - 10, 18))
+        ->SetEllipsType(label == QStringLiteral("位置:") ? lqetPathEllips : lqetEndEllips);
+    y += kRowHeight;
+  }
+  ok_ = new TlqSkinButton(client);
+  ok_->SetSkinData(ctrlSkin);
+  ok_->SetDefaultFont(font);
+  ok_->SetCaption(QStringLiteral("确定"));
+  ok_->SetDefault(true);
+  ok_->Cancel = true;
+  ok_->OnClick = [this](TlqSkinButton*) { accept(); };
+  const int height = y + 10 + 25 + 10;
+  frame->Client().OnResize = [this, client] {
+    ok_->SetBounds(QRect(client->width() - 80, client->height() - 35, 70, 25));
+  };
+  frame->SetClientSize(QSize(kClientWidth, height));
+}
+
+}  // namespace lq

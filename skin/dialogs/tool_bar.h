@@ -1,0 +1,17 @@
+#pragma once
+// TlqSkinToolBar: the strip across the top of the file window, a borderless panel drawn
+// from the "toolpanel" element that holds the look-in label, folder box and tool buttons.
+
+#include "skin/controls/skin_panel.h"
+
+namespace lq {
+
+class TlqSkinToolBar : public TlqSkinPanel {
+ public:
+  explicit TlqSkinToolBar(QWidget* parent = nullptr) : TlqSkinPanel(parent) {
+    SetSkinDataName("toolpanel");
+    SetBorderStyle(bvNone);
+  }
+};
+
+}  // namespace lq
