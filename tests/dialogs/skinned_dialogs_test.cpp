@@ -24,6 +24,10 @@
 #include "skin/dialogs/speed_button.h"
 #include "skin/dialogs/tool_bar.h"
 #include "skin/frame/lacquer_form.h"
+#include "skin/frame/menu_engine.h"
+#include "skin/frame/menu_frame.h"
+#include "skin/frame/popup_window.h"
+#include "skin/frame/popup_menu.h"
 
 namespace lq {
 namespace {
@@ -152,6 +156,34 @@ TEST(SkinnedFileWindow, ListScrollBarsFollowTheViewInEveryStyle) {
   EXPECT_EQ(list->VScrollBar()->Position(), 25) << "scrolling the view moves the bar";
   EXPECT_TRUE(list->Header()->IsBound());
   EXPECT_TRUE(list->Header()->isVisible());
+}
+
+TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
+  longtail::testing::TempDir dir;
+  SkinnedSaveDialog d;
+  d.dialog.InitialDir = Q(dir.path());
+  TlqOpenDlgForm form(d.dialog);
+  form.show();
+  FrameMenus* menus = FrameMenus::Find(&form);
+  ASSERT_NE(menus, nullptr);
+  form.ViewButton()->DropDown();
+  ASSERT_TRUE(menus->SkinMenuOpen());
+  EXPECT_TRUE(form.ViewButton()->MenuOpen());
+  EXPECT_TRUE(form.ViewButton()->Down()) << "pressed while its menu is open";
+  TlqSkinPopupWindow* window = menus->SkinMenu().TopWindow();
+  ASSERT_NE(window, nullptr);
+  const QPoint below = form.ViewButton()->mapToGlobal(QPoint(0, form.ViewButton()->height()));
+  EXPECT_EQ(window->ScreenRect().top(), below.y());
+  // Down three times from the first item and Enter picks the details view.
+  for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) {
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &press);
+  }
+  EXPECT_FALSE(menus->SkinMenuOpen());
+  EXPECT_EQ(form.ViewStyle(), vsReport);
+  EXPECT_TRUE(form.ViewMenu()->Items.Item(3)->Checked);
+  EXPECT_FALSE(form.ViewButton()->MenuOpen());
+  EXPECT_FALSE(form.ViewButton()->Down());
 }
 
 TEST(SkinnedFileWindow, AltEnterShowsTheSelectedItemsProperties) {
