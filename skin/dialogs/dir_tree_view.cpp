@@ -8,6 +8,7 @@
 #include "skin/controls/scroll_area_bars.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/dialogs/folder_places.h"
+#include "skin/dialogs/view_bars.h"
 
 namespace lq {
 
@@ -27,16 +28,9 @@ TlqSkinDirTreeView::TlqSkinDirTreeView(QWidget* parent, TlqSkinData* skin, const
   tree_->header()->setStretchLastSection(false);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-  vbar_ = new TlqSkinScrollBar(this);
-  vbar_->SetKind(sbVertical);
-  vbar_->SetSkinDataName("vscrollbar");
-  vbar_->SetSkinData(skin);
-  hbar_ = new TlqSkinScrollBar(this);
-  hbar_->SetKind(sbHorizontal);
-  hbar_->SetSkinDataName("hscrollbar");
-  hbar_->SetSkinData(skin);
-  vbar_->setEnabled(false);
-  hbar_->setEnabled(false);
+  const ViewBars bars = MakeViewBars(this, skin);
+  vbar_ = bars.vertical;
+  hbar_ = bars.horizontal;
   bars_ = std::make_unique<ScrollAreaBars>(tree_, vbar_, hbar_);
   setFocusProxy(tree_);
 }

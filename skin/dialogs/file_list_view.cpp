@@ -12,6 +12,7 @@
 #include "skin/controls/scroll_bar.h"
 #include "skin/dialogs/file_list_filter.h"
 #include "skin/dialogs/folder_places.h"
+#include "skin/dialogs/view_bars.h"
 
 namespace lq {
 
@@ -59,16 +60,9 @@ TlqSkinFileListView::TlqSkinFileListView(QWidget* parent, TlqSkinData* skin,
   }
   filter_->sort(0, Qt::AscendingOrder);
 
-  vbar_ = new TlqSkinScrollBar(this);
-  vbar_->SetKind(sbVertical);
-  vbar_->SetSkinDataName("vscrollbar");
-  vbar_->SetSkinData(skin);
-  hbar_ = new TlqSkinScrollBar(this);
-  hbar_->SetKind(sbHorizontal);
-  hbar_->SetSkinDataName("hscrollbar");
-  hbar_->SetSkinData(skin);
-  vbar_->setEnabled(false);
-  hbar_->setEnabled(false);
+  const ViewBars bars = MakeViewBars(this, skin);
+  vbar_ = bars.vertical;
+  hbar_ = bars.horizontal;
   SetViewStyle(vsList);
 }
 
