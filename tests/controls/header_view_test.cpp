@@ -239,12 +239,15 @@ TEST(SkinHeaderView, ReleaseShowsTheDefaultLookAndApplyBindsAgain) {
   auto skin = lqtest::MakeProgramSkin();
   DetailsView v(skin.get());
   ButtonElement button(skin.get());
-  const QRect r = v.Section(1);
   v.header->ReleaseSkin();
   EXPECT_FALSE(v.header->IsBound());
+  QRect r = v.Section(1);
+  EXPECT_EQ(r.height(), v.header->fontMetrics().height() + 6);
   EXPECT_EQ(v.Shot().pixelColor(r.right(), r.bottom()), ControlColor(clBtnShadow));
   v.header->ApplySkin();
   EXPECT_TRUE(v.header->IsBound());
+  r = v.Section(1);
+  EXPECT_EQ(r.height(), button.geom.skinHeight());
   EXPECT_TRUE(button.CornersMatch(v.Shot(), r.left(), r.width(), button.geom.skinrect));
 
   // The form-wide walk reaches the header as any skinned control.
@@ -274,6 +277,8 @@ TEST(SkinHeaderView, ScreenshotOfADetailsViewWithSkinnedHeaderAndBars) {
   hbar->SetSkinDataName("hscrollbar");
   vbar->SetSkinData(skin.get());
   hbar->SetSkinData(skin.get());
+  vbar->show();  // the form is on screen already
+  hbar->show();
   new ScrollAreaBars(v.tree, vbar, hbar);
   v.form.setAutoFillBackground(true);
   PlaceScrollArea(v.tree, vbar, hbar, v.form.rect());
@@ -284,9 +289,9 @@ TEST(SkinHeaderView, ScreenshotOfADetailsViewWithSkinnedHeaderAndBars) {
   EXPECT_EQ(v.tree->verticalScrollBar()->value(), 5);
   const QImage shot = lqtest::Render(&v.form);
   lqtest::SaveDocImage(shot, "header-view.png");
-  // The header's top-left pixel is the element's.
+  // The header inside the view's frame starts with the element's top-left pixel.
   ButtonElement button(skin.get());
-  EXPECT_EQ(shot.pixel(0, 0),
+  EXPECT_EQ(shot.pixel(v.header->mapTo(&v.form, QPoint(0, 0))),
             button.picture.pixel(button.geom.skinrect.left, button.geom.skinrect.top));
 }
 

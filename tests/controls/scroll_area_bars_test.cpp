@@ -26,7 +26,6 @@ struct ListForm {
     form.resize(300, 200);
     view = new QListView(&form);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    view->setUniformItemSizes(true);
     view->setModel(&model);
     vbar = new TlqSkinScrollBar(&form);
     vbar->SetKind(sbVertical);
@@ -84,18 +83,22 @@ TEST(ScrollAreaBars, MovingTheSkinnedBarScrollsTheViewAndScrollingTheViewMovesTh
   EXPECT_EQ(f.vbar->Position(), 0);
 }
 
-TEST(ScrollAreaBars, WideRowsScrollSideways) {
-  ListForm f(3);
-  f.model.setStringList(Rows(3, QString(80, QChar('w'))));
+// Columns of names flowing downwards and wrapping, as a file list shows them.
+TEST(ScrollAreaBars, WrappedColumnsScrollSideways) {
+  ListForm f(200);
+  f.view->setFlow(QListView::TopToBottom);
+  f.view->setWrapping(true);
   QApplication::processEvents();
   ASSERT_TRUE(f.hbar->isEnabled());
   EXPECT_FALSE(f.vbar->isEnabled());
   const QScrollBar* q = f.view->horizontalScrollBar();
   EXPECT_EQ(f.hbar->PageSize(), q->pageStep());
   EXPECT_EQ(f.hbar->Max(), q->maximum() + q->pageStep() - 1);
+  EXPECT_EQ(f.hbar->SmallChange(), q->singleStep());
   f.hbar->SetPosition(q->maximum());
   EXPECT_EQ(q->value(), q->maximum());
-  EXPECT_GT(q->value(), 0);
+  EXPECT_EQ(f.view->indexAt(QPoint(2, 2)).isValid(), true);
+  EXPECT_GT(f.TopRow(), 100);  // the last columns are in view
 }
 
 TEST(ScrollAreaBars, TooFewRowsLeaveBothBarsDisabled) {
