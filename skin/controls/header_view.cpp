@@ -84,13 +84,13 @@ void TlqSkinHeaderView::UpdateFont() {
   viewport()->update();
 }
 
+int TlqSkinHeaderView::SectionHeight() const {
+  return IsBound() ? geom_.skinHeight() : fontMetrics().height() + 6;
+}
+
 QSize TlqSkinHeaderView::sizeHint() const {
   QSize s = QHeaderView::sizeHint();
-  const int thickness = IsBound() ? geom_.skinHeight() : fontMetrics().height() + 6;
-  if (orientation() == Qt::Horizontal)
-    s.setHeight(thickness);
-  else
-    s.setHeight(std::max(s.height(), thickness));
+  if (orientation() == Qt::Horizontal) s.setHeight(SectionHeight());
   return s;
 }
 
@@ -100,8 +100,7 @@ QSize TlqSkinHeaderView::sectionSizeFromContents(int logicalIndex) const {
               : QString();
   int w = 2 * kCaptionMargin + fontMetrics().horizontalAdvance(text);
   if (isSortIndicatorShown()) w += kSortIndicatorWidth + 2;
-  const int h = IsBound() ? geom_.skinHeight() : fontMetrics().height() + 6;
-  return QSize(w, h);
+  return QSize(w, SectionHeight());
 }
 
 QStyleOptionHeader TlqSkinHeaderView::SectionOption(int logicalIndex) const {

