@@ -30,6 +30,9 @@ function(longtail_tests name dir)
   endif()
   add_executable(${name} ${srcs})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  # Test data and screenshots are found from the source tree, not from __FILE__ (which a
+  # compiler cache may turn into a relative path).
+  target_compile_definitions(${name} PRIVATE LONGTAIL_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
   target_link_libraries(${name} PRIVATE ${T_DEPS} GTest::gtest GTest::gmock ${main_lib})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

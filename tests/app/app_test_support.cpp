@@ -11,7 +11,7 @@ std::vector<std::string> ItemsOf(const PhraseList& list) {
 
 void SaveDocScreenshot(const QImage& image, const char* name) {
   if (qEnvironmentVariableIsEmpty("LONGTAIL_DOCS_SCREENSHOTS")) return;
-  const QString dir = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../../docs");
+  const QString dir = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("../docs");
   QDir().mkpath(dir);
   image.save(dir + "/" + QString::fromLatin1(name));
 }

@@ -174,7 +174,7 @@ void SaveDocImage(const QImage& image, const std::string& name) {
   // Written to docs/ of the source tree (this file lives in tests/controls/) only on
   // request, so that ordinary test runs leave the tree alone.
   if (qEnvironmentVariableIsEmpty("LONGTAIL_DOCS_SCREENSHOTS")) return;
-  const QString dir = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../../docs");
+  const QString dir = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("../docs");
   QDir().mkpath(dir);
   image.save(dir + "/" + QString::fromStdString(name));
 }

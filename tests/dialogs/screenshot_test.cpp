@@ -27,7 +27,7 @@ QImage Render(QWidget& w) {
 void SaveDocImage(const QImage& image, const QString& name) {
   // Written to docs/ of the source tree only on request, so test runs leave it alone.
   if (qEnvironmentVariableIsEmpty("LONGTAIL_DOCS_SCREENSHOTS")) return;
-  const QString dir = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../../docs");
+  const QString dir = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("../docs");
   QDir().mkpath(dir);
   image.save(dir + "/" + name);
 }

@@ -99,7 +99,7 @@ class HintFixture : public ::testing::Test {
 };
 
 QString DocsPath(const char* name) {
-  const QDir root = QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath("../..");
+  const QDir root = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("..");
   return QDir::cleanPath(root.filePath(QStringLiteral("docs/") + name));
 }
 

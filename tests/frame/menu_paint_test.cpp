@@ -14,7 +14,7 @@ namespace {
 
 QString DocsPath(const char* name) {
   // Screenshots go to the repository's docs/ folder, next to tests/.
-  const QDir root = QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath("../..");
+  const QDir root = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("..");
   QDir().mkpath(root.filePath("docs"));
   return QDir::cleanPath(root.filePath(QStringLiteral("docs/") + name));
 }

@@ -21,7 +21,7 @@ namespace lq {
 namespace {
 
 QString DocsPath(const char* name) {
-  const QDir root = QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath("../..");
+  const QDir root = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("..");
   QDir().mkpath(root.filePath("docs"));
   return QDir::cleanPath(root.filePath(QStringLiteral("docs/") + name));
 }

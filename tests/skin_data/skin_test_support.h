@@ -17,7 +17,7 @@
 namespace lq::testing {
 
 inline std::filesystem::path BasicSkinDir() {
-  return std::filesystem::path(__FILE__).parent_path() / "skins" / "basic";
+  return std::filesystem::path(LONGTAIL_TESTS_DIR) / "skin_data" / "skins" / "basic";
 }
 
 class TempDir {
