@@ -77,7 +77,7 @@ SplitterSide TlqSkinSplitter::Side() const {
     case alBottom:
       return ssBottom;
     default:
-      return ssNone;
+      return ssUndocked;
   }
 }
 
@@ -164,7 +164,7 @@ QRect TlqSkinSplitter::LineRect() const {
 void TlqSkinSplitter::StartSizing(const QPoint& parentPos) {
   QWidget* parent = parentWidget();
   const SplitterSide side = Side();
-  if (!parent || side == ssNone) return;
+  if (!parent || side == ssUndocked) return;
   std::vector<SplitterSibling> siblings;
   std::vector<QWidget*> widgets;
   const bool vertical = IsVerticalSplit(side);

@@ -10,7 +10,7 @@ namespace lq {
 
 // The side of its neighbour a splitter is docked to: ssLeft for a splitter that
 // follows a left-docked control, ssRight for one before a right-docked control.
-enum SplitterSide { ssNone, ssLeft, ssTop, ssRight, ssBottom };
+enum SplitterSide { ssUndocked, ssLeft, ssTop, ssRight, ssBottom };
 
 struct SplitterSibling {
   Rect bounds;                // in parent client coordinates

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "skin/frame/menu_messages.h"
+#include "skin/frame/popup_window.h"
 
 namespace lq {
 
@@ -91,6 +92,14 @@ void FrameMenus::ShowSystemMenuAt(const QRect& global) {
   ShowItems(&systemMenu_, global, false);
 }
 
+bool FrameMenus::ActivationWentToMenu() const {
+  const QWidget* active = QApplication::activeWindow();
+  if (!active || !menu_->Visible()) return false;
+  for (int i = 0; i < menu_->WindowCount(); ++i)
+    if (menu_->Window(i) == active) return true;
+  return false;
+}
+
 bool FrameMenus::eventFilter(QObject* watched, QEvent* event) {
   // Menu mode first: the application filter sees key presses and wheel turns before any
   // widget does, and consumes them.
@@ -117,6 +126,11 @@ bool FrameMenus::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::WindowDeactivate:
       case QEvent::ActivationChange:
       case QEvent::FocusOut:
+        // A platform that activates the menu's own window (some ignore "show without
+        // activating") must not close the menu it just opened.
+        if (ActivationWentToMenu()) break;
+        CloseMenus();
+        break;
       case QEvent::Hide:
         CloseMenus();
         break;

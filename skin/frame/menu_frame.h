@@ -63,6 +63,8 @@ class FrameMenus : public QObject {
   void ShowItems(MenuItem* items, const QRect& global, bool popupUp);
 
  protected:
+  // True when the window that just became active is one of the open menu's windows.
+  bool ActivationWentToMenu() const;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

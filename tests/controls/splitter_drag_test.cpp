@@ -26,7 +26,7 @@ TEST(SplitterDragTest, FindsTheControlJustBeforeTheLeadingEdge) {
   s[0].visible = true;
   s[0].enabled = false;
   EXPECT_EQ(FindSplitterNeighbour(s, s[1].bounds, ssLeft), -1);
-  EXPECT_EQ(FindSplitterNeighbour(s, s[1].bounds, ssNone), -1);
+  EXPECT_EQ(FindSplitterNeighbour(s, s[1].bounds, ssUndocked), -1);
 }
 
 TEST(SplitterDragTest, CollapsedNeighbourIsStillFound) {

@@ -26,8 +26,8 @@
 #include "skin/frame/lacquer_form.h"
 #include "skin/frame/menu_engine.h"
 #include "skin/frame/menu_frame.h"
-#include "skin/frame/popup_window.h"
 #include "skin/frame/popup_menu.h"
+#include "skin/frame/popup_window.h"
 
 namespace lq {
 namespace {
@@ -166,7 +166,10 @@ TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
   form.show();
   FrameMenus* menus = FrameMenus::Find(&form);
   ASSERT_NE(menus, nullptr);
+  // An activation of the window closes its menus, so wait for the first one to arrive.
+  ASSERT_TRUE(lqtest::WaitUntil([&] { return form.isActiveWindow(); }));
   form.ViewButton()->DropDown();
+  lqtest::WaitUntil([] { return false; }, 100);  // the menu stays open across event turns
   ASSERT_TRUE(menus->SkinMenuOpen());
   EXPECT_TRUE(form.ViewButton()->MenuOpen());
   EXPECT_TRUE(form.ViewButton()->Down()) << "pressed while its menu is open";
