@@ -101,8 +101,7 @@ QString JoinFolder(const QString& folder, const QString& name) {
   return folder + QLatin1Char('/') + name;
 }
 
-QString NewFolderName(int count) {
-  const QString base = QStringLiteral("新建文件夹");
+QString NewFolderName(int count, const QString& base) {
   if (count <= 1) return base;
   return base + QLatin1Char('(') + QString::number(count) + QLatin1Char(')');
 }

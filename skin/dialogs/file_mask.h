@@ -44,7 +44,8 @@ QString ApplySaveExtensions(const QString& path, const QString& mask, const QStr
 // `folder` and `name` joined with one "/".
 QString JoinFolder(const QString& folder, const QString& name);
 
-// The name of the n-th folder made by the new-folder button (n from 1).
-QString NewFolderName(int count);
+// The name of the n-th folder made by the new-folder button (n from 1): base, then
+// base + "(n)" from the second on.
+QString NewFolderName(int count, const QString& base = QStringLiteral("新建文件夹"));
 
 }  // namespace lq

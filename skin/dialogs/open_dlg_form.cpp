@@ -13,6 +13,7 @@
 #include "skin/controls/skin_panel.h"
 #include "skin/dialogs/dialog_combo_boxes.h"
 #include "skin/dialogs/dialog_frame.h"
+#include "skin/dialogs/dialog_texts.h"
 #include "skin/dialogs/file_list_view.h"
 #include "skin/dialogs/file_mask.h"
 #include "skin/dialogs/file_properties.h"
@@ -103,24 +104,27 @@ void TlqOpenDlgForm::BuildToolBar() {
   QWidget* client = &frame_->Client();
   toolBar_ = new TlqSkinToolBar(client);
   toolBar_->SetSkinData(skin);
-  lookIn_ = MakeLabel(toolBar_, skin, QStringLiteral("查找: "));
+  lookIn_ = MakeLabel(toolBar_, skin, Text("FLV_LOOKIN", QStringLiteral("查找: ")));
   folderCombo_ = new TlqSkinShellComboBox(toolBar_);
   folderCombo_->SetSkinData(skin);
   folderCombo_->SetDefaultFont(dialog_.DefaultFont);
   folderCombo_->SetPlaces(SystemFolderPlaces());
   folderCombo_->OnFolderChosen = [this](const QString& path) { OpenFolder(path); };
   const bool flat = !dialog_.ToolButtonsTransparent;
-  back_ = MakeToolButton<TlqSkinSpeedButton>(toolBar_, skin, flat, ToolGlyph::Back,
-                                             QStringLiteral("转到最后访问的文件夹"));
+  back_ = MakeToolButton<TlqSkinSpeedButton>(
+      toolBar_, skin, flat, ToolGlyph::Back,
+      Text("MSG_BTN_BACK_HINT", QStringLiteral("转到最后访问的文件夹")));
   back_->OnClick = [this](TlqSkinButton*) { GoBack(); };
   up_ = MakeToolButton<TlqSkinSpeedButton>(toolBar_, skin, flat, ToolGlyph::Up,
-                                           QStringLiteral("转到上一级"));
+                                           Text("MSG_BTN_UP_HINT", QStringLiteral("转到上一级")));
   up_->OnClick = [this](TlqSkinButton*) { GoUp(); };
-  newFolder_ = MakeToolButton<TlqSkinSpeedButton>(toolBar_, skin, flat, ToolGlyph::NewFolder,
-                                                  QStringLiteral("新建文件夹"));
+  newFolder_ = MakeToolButton<TlqSkinSpeedButton>(
+      toolBar_, skin, flat, ToolGlyph::NewFolder,
+      Text("MSG_BTN_NEWFOLDER_HINT", QStringLiteral("新建文件夹")));
   newFolder_->OnClick = [this](TlqSkinButton*) { MakeNewFolder(); };
-  viewButton_ = MakeToolButton<TlqSkinMenuSpeedButton>(toolBar_, skin, flat, ToolGlyph::ViewStyle,
-                                                       QStringLiteral("查看菜单"));
+  viewButton_ = MakeToolButton<TlqSkinMenuSpeedButton>(
+      toolBar_, skin, flat, ToolGlyph::ViewStyle,
+      Text("MSG_BTN_VIEWMENU_HINT", QStringLiteral("查看菜单")));
   BuildViewMenu();
 }
 
@@ -128,8 +132,10 @@ void TlqOpenDlgForm::BuildViewMenu() {
   viewMenu_ = new TlqSkinPopupMenu(this);
   viewMenu_->SkinData = dialog_.CtrlSkinData;
   viewMenu_->Form = this;
-  const QString names[] = {QStringLiteral("大图标"), QStringLiteral("小图标"),
-                           QStringLiteral("列表"), QStringLiteral("详细信息")};
+  const QString names[] = {Text("MSG_LV_ICON", QStringLiteral("大图标")),
+                           Text("MSG_LV_SMALLICON", QStringLiteral("小图标")),
+                           Text("MSG_LV_LIST", QStringLiteral("列表")),
+                           Text("MSG_LV_DETAILS", QStringLiteral("详细信息"))};
   for (int i = 0; i < 4; ++i) {
     MenuItem* item = viewMenu_->Items.Add(names[i], [this, i] { SetViewStyle(TlqViewStyle(i)); });
     item->RadioItem = true;
@@ -153,7 +159,7 @@ void TlqOpenDlgForm::BuildBottomPanel() {
   bottom_ = new TlqSkinPanel(&frame_->Client());
   bottom_->SetBorderStyle(bvNone);
   bottom_->SetSkinData(skin);
-  fileNameLabel_ = MakeLabel(bottom_, skin, QStringLiteral("文件名:"));
+  fileNameLabel_ = MakeLabel(bottom_, skin, Text("MSG_FILENAME", QStringLiteral("文件名:")));
   fileNameEdit_ = new TlqSkinEdit(bottom_);
   fileNameEdit_->SetSkinData(skin);
   fileNameEdit_->OnKeyPress = [this](TlqSkinEdit*, QChar& key) {
@@ -162,14 +168,15 @@ void TlqOpenDlgForm::BuildBottomPanel() {
     key = QChar();
     FileNameEnter();
   };
-  fileTypeLabel_ = MakeLabel(bottom_, skin, QStringLiteral("文件类型:"));
+  fileTypeLabel_ = MakeLabel(bottom_, skin, Text("MSG_FILETYPE", QStringLiteral("文件类型:")));
   filterCombo_ = new TlqSkinFilterComboBox(bottom_);
   filterCombo_->SetSkinData(skin);
-  confirm_ =
-      MakeButton(bottom_, skin, dialog_.DefaultFont,
-                 dialog_.SaveMode() ? QStringLiteral("保存(&S)") : QStringLiteral("打开(&O)"));
+  confirm_ = MakeButton(bottom_, skin, dialog_.DefaultFont,
+                        dialog_.SaveMode() ? Text("MSG_BTN_SAVE", QStringLiteral("保存(&S)"))
+                                           : Text("MSG_BTN_OPEN", QStringLiteral("打开(&O)")));
   confirm_->OnClick = [this](TlqSkinButton*) { ConfirmClicked(); };
-  cancel_ = MakeButton(bottom_, skin, dialog_.DefaultFont, QStringLiteral("取消"));
+  cancel_ = MakeButton(bottom_, skin, dialog_.DefaultFont,
+                       Text("MSG_BTN_CANCEL", QStringLiteral("取消")));
   cancel_->Cancel = true;
   cancel_->OnClick = [this](TlqSkinButton*) { reject(); };
 }
@@ -203,6 +210,10 @@ void TlqOpenDlgForm::LayoutControls() {
   filterCombo_->setGeometry(kFieldLeft, 45, fieldWidth, kFieldHeight);
   confirm_->SetBounds(QRect(w - 80, 10, 70, 25));
   cancel_->SetBounds(QRect(w - 80, 45, 70, 25));
+}
+
+QString TlqOpenDlgForm::Text(const char* key, const QString& builtIn) const {
+  return DialogText(dialog_.CtrlSkinData, key, builtIn);
 }
 
 QSize TlqOpenDlgForm::ClientSize() const {
@@ -259,7 +270,8 @@ void TlqOpenDlgForm::GoUp() {
 QString TlqOpenDlgForm::MakeNewFolder() {
   if (!folder_.contains(QLatin1Char('/'))) return {};
   ++newFolderCount_;
-  const QString name = NewFolderName(newFolderCount_);
+  const QString name =
+      NewFolderName(newFolderCount_, Text("MSG_NEWFOLDER", QStringLiteral("新建文件夹")));
   const QString path = JoinFolder(folder_, name);
   if (QFileInfo::exists(path)) return {};
   QFileSystemModel* fs = list_->FileSystem();
@@ -345,7 +357,8 @@ bool TlqOpenDlgForm::ConfirmAllowed(const QString& path) {
       tested += MaskExtension(filterCombo_->Mask());
   }
   if (!QFileInfo::exists(tested)) return true;
-  return dialog_.AskOverwrite && dialog_.AskOverwrite(QStringLiteral("您想覆盖原来的文件吗?"));
+  return dialog_.AskOverwrite &&
+         dialog_.AskOverwrite(Text("MSG_OVERWRITE", QStringLiteral("您想覆盖原来的文件吗?")));
 }
 
 void TlqOpenDlgForm::ConfirmClicked() {

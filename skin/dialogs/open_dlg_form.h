@@ -87,6 +87,8 @@ class TlqOpenDlgForm : public QDialog {
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  // An interface text from the skin's resource strings, else the built-in one.
+  QString Text(const char* key, const QString& builtIn) const;
   void BuildToolBar();
   void BuildViewMenu();
   void BuildBottomPanel();

@@ -6,6 +6,7 @@
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/dialogs/dialog_frame.h"
+#include "skin/dialogs/dialog_texts.h"
 #include "skin/dialogs/dir_tree_view.h"
 
 namespace lq {
@@ -42,7 +43,7 @@ TlqSelDirDlgForm::TlqSelDirDlgForm(TlqSkinSelectDirectoryDialog& dialog, QWidget
   ok_ = new TlqSkinButton(bottom_);
   ok_->SetSkinData(skin);
   ok_->SetDefaultFont(dialog.DefaultFont);
-  ok_->SetCaption(QStringLiteral("确定"));
+  ok_->SetCaption(DialogText(skin, "MSG_BTN_OK", QStringLiteral("确定")));
   ok_->SetDefault(true);
   ok_->OnClick = [this](TlqSkinButton*) {
     if (!SelectedPath().isEmpty()) accept();
@@ -50,7 +51,7 @@ TlqSelDirDlgForm::TlqSelDirDlgForm(TlqSkinSelectDirectoryDialog& dialog, QWidget
   cancel_ = new TlqSkinButton(bottom_);
   cancel_->SetSkinData(skin);
   cancel_->SetDefaultFont(dialog.DefaultFont);
-  cancel_->SetCaption(QStringLiteral("取消"));
+  cancel_->SetCaption(DialogText(skin, "MSG_BTN_CANCEL", QStringLiteral("取消")));
   cancel_->Cancel = true;
   cancel_->OnClick = [this](TlqSkinButton*) { reject(); };
   frame_->Client().OnResize = [this] { LayoutControls(); };

@@ -15,6 +15,7 @@
 #include "skin/controls/edit.h"
 #include "skin/controls/header_view.h"
 #include "skin/controls/scroll_bar.h"
+#include "skin/data/resource_str_data.h"
 #include "skin/dialogs/dialog_combo_boxes.h"
 #include "skin/dialogs/dialog_frame.h"
 #include "skin/dialogs/dir_tree_view.h"
@@ -205,6 +206,26 @@ TEST(SkinnedFileWindow, AltEnterShowsTheSelectedItemsProperties) {
   QCoreApplication::sendEvent(form.CurrentView(), &altEnter);
   EXPECT_EQ(shown, QStringList{Q(dir.path() / "a.txt")});
   EXPECT_NE(form.result(), QDialog::Accepted) << "Alt+Enter does not confirm";
+}
+
+TEST(SkinnedFileWindow, TextsComeFromTheSkinsStringTableWhenItHasThem) {
+  longtail::testing::TempDir dir;
+  SkinnedSaveDialog d;
+  d.dialog.InitialDir = Q(dir.path());
+  TlqResourceStrData strings;
+  strings.ResStrings = {"MSG_BTN_SAVE=Save", "MSG_NEWFOLDER=New folder", "MSG_LV_LIST=List"};
+  d.skin->SetResourceStrData(&strings);
+  {
+    TlqOpenDlgForm form(d.dialog);
+    EXPECT_EQ(form.ConfirmButton()->Caption(), QStringLiteral("Save"));
+    EXPECT_EQ(form.CancelButton()->Caption(), QStringLiteral("取消")) << "no entry: built in";
+    EXPECT_EQ(form.ViewMenu()->Items.Item(2)->Caption, QStringLiteral("List"));
+    EXPECT_EQ(form.MakeNewFolder(), Q(dir.path() / "New folder"));
+    EXPECT_EQ(form.MakeNewFolder(), Q(dir.path() / "New folder(2)"));
+  }
+  d.skin->SetResourceStrData(nullptr);
+  TlqOpenDlgForm plain(d.dialog);
+  EXPECT_EQ(plain.ConfirmButton()->Caption(), QStringLiteral("保存(&S)"));
 }
 
 TEST(SkinnedDirectoryWindow, WithoutASkinTheBarsAre19Thick) {
