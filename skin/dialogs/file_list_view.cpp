@@ -74,6 +74,8 @@ QAbstractItemView* TlqSkinFileListView::CurrentView() const {
 }
 
 void TlqSkinFileListView::SetViewStyle(TlqViewStyle style) {
+  // The selected item stays selected across view styles.
+  const QModelIndex current = CurrentIndex();
   style_ = style;
   switch (style) {
     case vsIcon:
@@ -98,8 +100,6 @@ void TlqSkinFileListView::SetViewStyle(TlqViewStyle style) {
   listView_->setWrapping(style != vsReport);
   listView_->setResizeMode(QListView::Adjust);
   listView_->setMovement(QListView::Static);
-  // The selected item stays where it was across view styles.
-  const QModelIndex current = CurrentIndex();
   listView_->setVisible(style != vsReport);
   detailView_->setVisible(style == vsReport);
   if (current.isValid()) CurrentView()->setCurrentIndex(current);

@@ -157,6 +157,13 @@ TEST(SkinnedFileWindow, ListScrollBarsFollowTheViewInEveryStyle) {
   EXPECT_EQ(list->VScrollBar()->Position(), 25) << "scrolling the view moves the bar";
   EXPECT_TRUE(list->Header()->IsBound());
   EXPECT_TRUE(list->Header()->isVisible());
+
+  // The selected file stays selected when the view style changes.
+  ASSERT_TRUE(form.SelectItem(QStringLiteral("file1050.txt")));
+  form.SetViewStyle(vsIcon);
+  EXPECT_EQ(list->CurrentIndex().data().toString(), QStringLiteral("file1050.txt"));
+  form.SetViewStyle(vsReport);
+  EXPECT_EQ(list->CurrentIndex().data().toString(), QStringLiteral("file1050.txt"));
 }
 
 TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
