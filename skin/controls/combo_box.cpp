@@ -8,6 +8,7 @@
 #include "skin/controls/combo_box_list.h"
 #include "skin/controls/combo_box_paint.h"
 #include "skin/controls/combo_box_style.h"
+#include "skin/controls/combo_list_view.h"
 #include "skin/controls/skin_access.h"
 
 namespace lq {
@@ -16,6 +17,8 @@ TlqSkinComboBox::TlqSkinComboBox(QWidget* parent) : QComboBox(parent) {
   auto* style = new TlqComboBoxStyle;
   style->setParent(this);  // a widget does not own the style it is given
   setStyle(style);
+  listView_ = new TlqComboListView;
+  setView(listView_);  // the combo box owns it from here
   delegate_ = new TlqComboItemDelegate(this);
   setItemDelegate(delegate_);
   frameFilter_ = new TlqComboListFramePainter(this, [this] {
@@ -35,6 +38,7 @@ TlqSkinComboBox::~TlqSkinComboBox() {
 
 void TlqSkinComboBox::SetSkinData(TlqSkinData* data) {
   SkinData_ = data;
+  listView_->SetSkinData(data);
   if (SkinLoaded(data)) ApplySkin();
 }
 

@@ -15,6 +15,7 @@ namespace lq {
 
 class TlqSkinData;
 class TlqComboItemDelegate;
+class TlqComboListView;
 
 class TlqSkinComboBox : public QComboBox, public SkinClient {
  public:
@@ -59,6 +60,7 @@ class TlqSkinComboBox : public QComboBox, public SkinClient {
   // The picture of the element and of the list frame while bound with one, else null.
   const Bitmap* Picture() const;
   const Bitmap* ListFramePicture() const;
+  TlqComboListView* ListView() const { return listView_; }
   // Items are drawn from the element's pictures (not plainly).
   bool SkinnedItems() const;
 
@@ -89,6 +91,7 @@ class TlqSkinComboBox : public QComboBox, public SkinClient {
   TlqFont DefaultFont_;
   bool UseSkinFont_ = true;
   bool mouseInside_ = false, mouseDown_ = false, popupOpen_ = false;
+  TlqComboListView* listView_ = nullptr;
   TlqComboItemDelegate* delegate_ = nullptr;
   QObject* frameFilter_ = nullptr;
 };

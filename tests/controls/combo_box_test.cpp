@@ -12,7 +12,9 @@
 
 #include "controls/test_skin.h"
 #include "skin/controls/combo_box.h"
+#include "skin/controls/combo_list_view.h"
 #include "skin/controls/element_image.h"
+#include "skin/controls/scroll_bar.h"
 #include "skin/controls/skin_access.h"
 
 namespace lq {
@@ -263,8 +265,14 @@ TEST_F(ComboBoxTest, ListItemsAndFrameComeFromTheSkin) {
   const QImage shot = Render(list);
   const ComboBoxLook& look = box->Look();
   ASSERT_EQ(RowRect(2).height(), look.itemrect.height());
-  EXPECT_EQ(list->height(), 5 * 20 + 4);                       // five rows in the two-pixel frame
-  EXPECT_TRUE(box->view()->verticalScrollBar()->isVisible());  // eight items
+  EXPECT_EQ(list->height(), 5 * 20 + 4);  // five rows in the two-pixel frame
+  // Eight items in five rows: the skinned bar stands at the right, bound to its element.
+  TlqSkinScrollBar* bar = box->ListView()->ScrollBar();
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_TRUE(bar->IsBound());
+  EXPECT_TRUE(bar->isEnabled());
+  EXPECT_EQ(box->view()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(bar->geometry().left(), box->view()->viewport()->geometry().right() + 1);
   // The strips' fixed ends (left of the text, and the right end of the row).
   auto ends = [&](int row, const Rect& source) {
     const QRect r = RowRect(row);
@@ -277,11 +285,14 @@ TEST_F(ComboBoxTest, ListItemsAndFrameComeFromTheSkin) {
   // "listbox": picture 4 with its skinrect at 64,0.
   const QImage frame = ToImage(*ActivePicture(skin.get(), 4));
   EXPECT_EQ(Mismatches(shot, QRect(0, 0, 4, 2), frame, {64, 0}), 0);
+  bar->SetPosition(3);
+  EXPECT_EQ(box->view()->verticalScrollBar()->value(), 3) << "the bar scrolls the list";
 }
 
 TEST_F(ComboBoxTest, ItemIndentMovesAnItemsTextRight) {
   box->setItemText(0, "Folder");
   const QImage shot = Render(Open());
+  EXPECT_FALSE(box->ListView()->ScrollBar()->isVisible()) << "all eight items fit";
   const int plain = FirstDarkColumn(shot, RowRect(2));
   ASSERT_NE(plain, -1);
   EXPECT_EQ(FirstDarkColumn(shot, RowRect(0)), plain);
