@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QTest>
 #include <QTreeView>
 
 #include "dialog_test_support.h"
@@ -46,6 +47,22 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
   EXPECT_EQ(reopened, Q(dir.path() / "one" / "two"));
   EXPECT_EQ(size, QSize(300, 320));
   EXPECT_EQ(d.Directory, Q(dir.path() / "one" / "two")) << "cancel keeps the choice";
+}
+
+TEST(SelectDirectoryDialog, EnterInTheTreeConfirmsAndEscCancels) {
+  longtail::testing::TempDir dir;
+  TlqSkinSelectDirectoryDialog d;
+  EXPECT_TRUE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
+    ASSERT_TRUE(form.SelectPath(Q(dir.path())));
+    QTest::keyClick(form.Tree(), Qt::Key_Return);
+  }));
+  EXPECT_EQ(d.Directory, Q(dir.path()));
+  EXPECT_FALSE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
+    ASSERT_TRUE(form.SelectPath(QStringLiteral("/")));
+    QTest::keyClick(form.Tree(), Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible()) << "Esc closes the window";
+  }));
+  EXPECT_EQ(d.Directory, Q(dir.path()));
 }
 
 TEST(SelectDirectoryDialog, MissingLastChoiceFallsBackToTheComputer) {

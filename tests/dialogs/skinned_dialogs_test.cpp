@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QScrollBar>
+#include <QTest>
 #include <QTreeView>
 #include <fstream>
 
@@ -195,6 +196,24 @@ TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
   EXPECT_TRUE(form.ViewMenu()->Items.Item(3)->Checked);
   EXPECT_FALSE(form.ViewButton()->MenuOpen());
   EXPECT_FALSE(form.ViewButton()->Down());
+}
+
+TEST(SkinnedFileWindow, TypingANameAndEnterConfirmsEscCancels) {
+  longtail::testing::TempDir dir;
+  SkinnedSaveDialog d;
+  d.dialog.InitialDir = Q(dir.path());
+  EXPECT_TRUE(lqtest::ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+    form.FileNameEdit()->clear();
+    QTest::keyClicks(form.FileNameEdit(), QStringLiteral("abc"));
+    QTest::keyClick(form.FileNameEdit(), Qt::Key_Return);
+  }));
+  EXPECT_EQ(d.dialog.FileName(), Q(dir.path() / "abc.txt"));
+  EXPECT_FALSE(lqtest::ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+    QTest::keyClicks(form.FileNameEdit(), QStringLiteral("other"));
+    QTest::keyClick(form.FileNameEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible()) << "Esc closes the window";
+  }));
+  EXPECT_EQ(d.dialog.FileName(), Q(dir.path() / "abc.txt"));
 }
 
 TEST(SkinnedFileWindow, AltEnterShowsTheSelectedItemsProperties) {
