@@ -1,0 +1,75 @@
+// The main window's two dialogs, driven through its buttons: the export button opens the
+// skinned save dialog and writes the export list to the typed name; the browse button
+// opens the skinned directory dialog and puts the chosen folder into the auto-save field.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/app_test_support.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/header_view.h"
+#include "skin/controls/skin_button.h"
+#include "skin/dialogs/dialog_frame.h"
+#include "skin/dialogs/file_list_view.h"
+#include "skin/dialogs/open_dialog.h"
+#include "skin/dialogs/open_dlg_form.h"
+#include "skin/dialogs/select_dir_dialog.h"
+#include "skin/frame/lacquer_form.h"
+
+namespace longtail {
+namespace {
+
+TEST(Form1Dialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDialog) {
+  test::DemoWindow w;
+  TForm1& f = *w.form;
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  f.Exports().Append("long tail");
+  f.Exports().Append("keyword");
+  f.lqSkinSaveDialog1->InitialDir = dir.path();
+  bool skinned = false, headers = false;
+  QTimer::singleShot(0, [&] {
+    lq::TlqOpenDlgForm* form = f.lqSkinSaveDialog1->Form();
+    ASSERT_NE(form, nullptr);
+    skinned = form->Frame().Frame().SkinReady() && form->FileNameEdit()->IsBound();
+    headers = form->FileList()->Header()->SkinDataName() == "button";
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("导出为TXT文件"));
+    form->FileNameEdit()->setText(QStringLiteral("list"));
+    form->ConfirmButton()->OnClick(form->ConfirmButton());
+  });
+  test::ClickCentre(f.lqSkinXFormButton6);
+  EXPECT_TRUE(skinned) << "the dialog wears the window's skin";
+  EXPECT_TRUE(headers);
+  QFile file(dir.filePath(QStringLiteral("list.txt")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("long tail\r\nkeyword\r\n"));
+}
+
+TEST(Form1Dialogs, BrowseButtonPutsTheChosenFolderIntoTheAutoSaveField) {
+  test::DemoWindow w;
+  TForm1& f = *w.form;
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString before = f.edt1->text();
+  QTimer::singleShot(0, [&] {
+    lq::TlqSelDirDlgForm* form = f.lqSelDir1->Form();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->Frame().Frame().SkinReady());
+    form->CancelButton()->OnClick(form->CancelButton());
+  });
+  test::ClickCentre(f.btn2);
+  EXPECT_EQ(f.edt1->text(), before) << "cancel leaves the folder";
+  QTimer::singleShot(0, [&] {
+    lq::TlqSelDirDlgForm* form = f.lqSelDir1->Form();
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(form->SelectPath(dir.path()));
+    form->OkButton()->OnClick(form->OkButton());
+  });
+  test::ClickCentre(f.btn2);
+  EXPECT_EQ(f.edt1->text(), dir.path());
+}
+
+}  // namespace
+}  // namespace longtail
