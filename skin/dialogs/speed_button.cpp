@@ -1,6 +1,7 @@
 #include "skin/dialogs/speed_button.h"
 
 #include <QPainter>
+#include <QPointer>
 
 #include "skin/frame/popup_menu.h"
 
@@ -50,14 +51,22 @@ void TlqSkinMenuSpeedButton::DrawSkin(QImage& canvas) {
 
 void TlqSkinMenuSpeedButton::DropDown() {
   if (!SkinPopupMenu || menuOpen_) return;
+  if (hookedMenu_ != SkinPopupMenu) {
+    // Hooked once per menu, so repeated drops do not stack handlers; the menu may
+    // outlive the button.
+    QPointer<TlqSkinMenuSpeedButton> self(this);
+    auto previous = SkinPopupMenu->OnMenuClose;
+    SkinPopupMenu->OnMenuClose = [self, previous] {
+      if (self && self->menuOpen_) {
+        self->menuOpen_ = false;
+        self->SetDown(false);
+      }
+      if (previous) previous();
+    };
+    hookedMenu_ = SkinPopupMenu;
+  }
   menuOpen_ = true;
   SetDown(true);
-  auto previousClose = SkinPopupMenu->OnMenuClose;
-  SkinPopupMenu->OnMenuClose = [this, previousClose] {
-    menuOpen_ = false;
-    SetDown(false);
-    if (previousClose) previousClose();
-  };
   const QRect screen(mapToGlobal(QPoint(0, 0)), size());
   SkinPopupMenu->PopupAt(screen, false, this);
 }

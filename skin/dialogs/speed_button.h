@@ -42,6 +42,7 @@ class TlqSkinMenuSpeedButton : public TlqSkinSpeedButton {
 
  private:
   bool menuOpen_ = false;
+  const TlqSkinPopupMenu* hookedMenu_ = nullptr;
 };
 
 }  // namespace lq

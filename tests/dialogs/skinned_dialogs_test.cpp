@@ -196,6 +196,15 @@ TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
   EXPECT_TRUE(form.ViewMenu()->Items.Item(3)->Checked);
   EXPECT_FALSE(form.ViewButton()->MenuOpen());
   EXPECT_FALSE(form.ViewButton()->Down());
+
+  // Dropping it again works the same, and Esc releases the button.
+  form.ViewButton()->DropDown();
+  ASSERT_TRUE(menus->SkinMenuOpen());
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(&form, &esc);
+  EXPECT_FALSE(menus->SkinMenuOpen());
+  EXPECT_FALSE(form.ViewButton()->Down());
+  EXPECT_EQ(form.ViewStyle(), vsReport);
 }
 
 TEST(SkinnedFileWindow, TypingANameAndEnterConfirmsEscCancels) {
