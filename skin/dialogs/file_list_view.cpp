@@ -59,6 +59,9 @@ TlqSkinFileListView::TlqSkinFileListView(QWidget* parent, TlqSkinData* skin,
             });
   }
   filter_->sort(0, Qt::AscendingOrder);
+  // Room for a long name and a whole time stamp; the user can still drag the edges.
+  const int widths[] = {180, 70, 90, 120};
+  for (int column = 0; column < 4; ++column) header_->resizeSection(column, widths[column]);
 
   const ViewBars bars = MakeViewBars(this, skin);
   vbar_ = bars.vertical;
