@@ -4,6 +4,7 @@
 
 #include "app/gui/error_display.h"
 #include "app/gui/form1.h"
+#include "app/gui/skinned_controls.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -17,19 +18,6 @@
 namespace longtail {
 
 namespace {
-
-template <typename Control>
-Control* Skinned(Control* control, lq::TlqSkinData* data, const char* element) {
-  control->SetSkinDataName(element);
-  control->SetSkinData(data);
-  return control;
-}
-
-lq::TlqSkinStdLabel* Label(QWidget* parent, lq::TlqSkinData* data, const QString& caption) {
-  auto* label = Skinned(new lq::TlqSkinStdLabel(parent), data, "stdlabel");
-  label->SetCaption(caption);
-  return label;
-}
 
 lq::TlqSkinXFormButton* Button(QWidget* parent, lq::TlqSkinData* data, const QString& caption,
                                const QRect& bounds) {

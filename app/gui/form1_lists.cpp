@@ -3,6 +3,7 @@
 // headers cannot share a translation unit with the splitter's.
 #include "app/gui/error_display.h"
 #include "app/gui/form1.h"
+#include "app/gui/skinned_controls.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/list_box.h"
 #include "skin/controls/skin_labels.h"
@@ -14,19 +15,6 @@
 namespace longtail {
 
 namespace {
-
-template <typename Control>
-Control* Skinned(Control* control, lq::TlqSkinData* data, const char* element) {
-  control->SetSkinDataName(element);
-  control->SetSkinData(data);
-  return control;
-}
-
-lq::TlqSkinStdLabel* Label(QWidget* parent, lq::TlqSkinData* data, const QString& caption) {
-  auto* label = Skinned(new lq::TlqSkinStdLabel(parent), data, "stdlabel");
-  label->SetCaption(caption);
-  return label;
-}
 
 // Runs a handler from an event; what escapes it goes to the default error display.
 template <typename Sender>

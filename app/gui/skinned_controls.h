@@ -1,0 +1,28 @@
+#pragma once
+// Small builders the main window's files share: bind a control to a skin element, and
+// make a skinned standard label.
+
+#include <QString>
+
+#include "skin/controls/skin_labels.h"
+
+namespace lq {
+class TlqSkinData;
+}
+
+namespace longtail {
+
+template <typename Control>
+Control* Skinned(Control* control, lq::TlqSkinData* data, const char* element) {
+  control->SetSkinDataName(element);
+  control->SetSkinData(data);
+  return control;
+}
+
+inline lq::TlqSkinStdLabel* Label(QWidget* parent, lq::TlqSkinData* data, const QString& caption) {
+  auto* label = Skinned(new lq::TlqSkinStdLabel(parent), data, "stdlabel");
+  label->SetCaption(caption);
+  return label;
+}
+
+}  // namespace longtail
