@@ -22,9 +22,9 @@
 namespace lq {
 namespace {
 
-std::unique_ptr<TlqSkinData> ProgramSkin() {
-  auto data = std::make_unique<TlqSkinData>();
-  TlqCompressedStoredSkin store;
+std::unique_ptr<LqSkinData> ProgramSkin() {
+  auto data = std::make_unique<LqSkinData>();
+  LqCompressedStoredSkin store;
   const auto stream = EmbeddedSkinStream();
   std::string error;
   if (store.LoadFromCompressedStream(stream.data(), stream.size(), &error))
@@ -38,7 +38,7 @@ void FillFolder(const QTemporaryDir& temp, int files) {
     std::ofstream((dir / ("phrases" + std::to_string(i) + ".txt")).string()) << i;
 }
 
-bool WaitListed(TlqOpenDlgForm& form, int count) {
+bool WaitListed(LqOpenDlgForm& form, int count) {
   QElapsedTimer clock;
   clock.start();
   while (form.ListedNames().size() < count) {
@@ -53,7 +53,7 @@ void BM_SaveDialogOpenToListed(benchmark::State& state) {
   QTemporaryDir dir;
   FillFolder(dir, files);
   auto skin = ProgramSkin();
-  TlqSkinSaveDialog dialog;
+  LqSkinSaveDialog dialog;
   dialog.Filter = QStringLiteral("文本文件|*.txt");
   dialog.SkinData = dialog.CtrlSkinData = skin.get();
   dialog.LVHeaderSkinDataName = "button";
@@ -62,7 +62,7 @@ void BM_SaveDialogOpenToListed(benchmark::State& state) {
     QElapsedTimer clock;
     clock.start();
     {
-      TlqOpenDlgForm form(dialog);
+      LqOpenDlgForm form(dialog);
       form.show();
       if (!WaitListed(form, files)) state.SkipWithError("folder not listed");
       QImage image(form.size(), QImage::Format_RGB32);
@@ -82,12 +82,12 @@ void BM_DetailsViewRepaint(benchmark::State& state) {
   QTemporaryDir dir;
   FillFolder(dir, 10000);
   auto skin = ProgramSkin();
-  TlqSkinSaveDialog dialog;
+  LqSkinSaveDialog dialog;
   dialog.Filter = QStringLiteral("文本文件|*.txt");
   dialog.SkinData = dialog.CtrlSkinData = skin.get();
   dialog.LVHeaderSkinDataName = "button";
   dialog.InitialDir = dir.path();
-  TlqOpenDlgForm form(dialog);
+  LqOpenDlgForm form(dialog);
   form.SetViewStyle(vsReport);
   form.show();
   if (!WaitListed(form, 10000)) state.SkipWithError("folder not listed");

@@ -13,7 +13,7 @@
 
 namespace {
 
-std::unique_ptr<lq::TlqSkinData> BenchSkin() {
+std::unique_ptr<lq::LqSkinData> BenchSkin() {
   lq::Bitmap main(300, 100);
   main.fill(lq::RGB(200, 210, 220));
   for (int x = 0; x < 60; ++x) main.setPixel(x, 0, lq::RGB(20, 40, 60));
@@ -31,7 +31,7 @@ std::unique_ptr<lq::TlqSkinData> BenchSkin() {
       "leftbottompoint=5,55\nrightbottompoint=55,55\nclientrect=5,20,55,55\n"
       "[button]\npictureindex=0\nskinrect=100,0,142,22\nlefttoppoint=3,0\n"
       "righttoppoint=35,0\nclientrect=3,3,39,19\n";
-  auto data = std::make_unique<lq::TlqSkinData>();
+  auto data = std::make_unique<lq::LqSkinData>();
   data->LoadContainer(lq::WriteSkinContainer(c));
   return data;
 }
@@ -47,7 +47,7 @@ void RenderLoop(benchmark::State& state, QWidget& w) {
 
 void BM_SplitFramePanel(benchmark::State& state) {
   auto skin = BenchSkin();
-  lq::TlqSkinPanel panel;
+  lq::LqSkinPanel panel;
   panel.SetSkinData(skin.get());
   panel.SetBounds({0, 0, int(state.range(0)), int(state.range(0)) * 3 / 4});
   RenderLoop(state, panel);
@@ -55,7 +55,7 @@ void BM_SplitFramePanel(benchmark::State& state) {
 BENCHMARK(BM_SplitFramePanel)->Arg(400)->Arg(1600);
 
 void BM_UnboundPanel(benchmark::State& state) {
-  lq::TlqSkinPanel panel;
+  lq::LqSkinPanel panel;
   panel.SetBounds({0, 0, int(state.range(0)), int(state.range(0)) * 3 / 4});
   RenderLoop(state, panel);
 }
@@ -63,7 +63,7 @@ BENCHMARK(BM_UnboundPanel)->Arg(400)->Arg(1600);
 
 void BM_Button(benchmark::State& state) {
   auto skin = BenchSkin();
-  lq::TlqSkinButton button;
+  lq::LqSkinButton button;
   button.SetSkinData(skin.get());
   button.SetCaption(QStringLiteral("Query"));
   button.SetBounds({0, 0, 121, 25});

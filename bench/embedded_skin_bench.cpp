@@ -13,7 +13,7 @@ namespace {
 
 void BM_InflateEmbeddedSkin(benchmark::State& state) {
   const auto stream = lq::EmbeddedSkinStream();
-  lq::TlqCompressedStoredSkin store;
+  lq::LqCompressedStoredSkin store;
   store.LoadFromCompressedStream(stream.data(), stream.size());
   std::size_t container = 0;
   for (auto _ : state) {
@@ -31,9 +31,9 @@ BENCHMARK(BM_InflateEmbeddedSkin)->Unit(benchmark::kMillisecond);
 void BM_LoadEmbeddedSkin(benchmark::State& state) {
   const auto stream = lq::EmbeddedSkinStream();
   for (auto _ : state) {
-    lq::TlqCompressedStoredSkin store;
+    lq::LqCompressedStoredSkin store;
     store.LoadFromCompressedStream(stream.data(), stream.size());
-    lq::TlqSkinData skin;
+    lq::LqSkinData skin;
     skin.SetCompressedStoredSkin(&store);
     if (skin.Empty) {
       state.SkipWithError("the embedded skin did not load");

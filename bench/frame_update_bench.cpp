@@ -21,17 +21,17 @@ struct SkinnedWindow {
   SkinnedWindow() {
     const auto stream = lq::EmbeddedSkinStream();
     store.LoadFromCompressedStream(stream.data(), stream.size());
-    frame = new lq::TlqLacquerForm(&form);
+    frame = new lq::LqLacquerForm(&form);
     frame->SetBorderIcons(lq::biMinimize | lq::biMaximize);
     data.Owner = frame;
     frame->SetSkinData(&data);
     data.SetCompressedStoredSkin(&store);
     form.setWindowTitle("longtail");
   }
-  lq::TlqCompressedStoredSkin store;
-  lq::TlqSkinData data;
+  lq::LqCompressedStoredSkin store;
+  lq::LqSkinData data;
   QWidget form;
-  lq::TlqLacquerForm* frame = nullptr;
+  lq::LqLacquerForm* frame = nullptr;
 };
 
 void BM_FrameUpdate1920x1080(benchmark::State& state) {

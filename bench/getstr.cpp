@@ -49,7 +49,7 @@ void RunGetstr(benchmark::State& state, const std::string& body, int kind) {
   PhraseList results;
   QuietHost host;
   HarvestRun run(loop, results, host);
-  Tmyhttpget sender(loop);
+  HarvestRequest sender(loop);
   sender.QueryKind = kind;
   for (auto _ : state) run.getstr(&sender, body);
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(body.size()));

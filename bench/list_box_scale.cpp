@@ -17,7 +17,7 @@
 
 namespace {
 
-using lq::TlqSkinListBox;
+using lq::LqSkinListBox;
 
 std::vector<std::string> MakePhrases(int n) {
   static const char* words[] = {"qq", "空间", "游戏", "下载", "手机", "音乐", "电影", "小说"};
@@ -39,12 +39,12 @@ const std::vector<std::string>& Phrases() {
 
 // A shown, skinned result list the size of the main window's.
 struct ShownList {
-  std::unique_ptr<lq::TlqSkinData> skin = lq::test::MakeTestSkin();
+  std::unique_ptr<lq::LqSkinData> skin = lq::test::MakeTestSkin();
   QWidget host;
-  TlqSkinListBox* box;
+  LqSkinListBox* box;
   ShownList() {
     host.resize(420, 360);
-    box = new TlqSkinListBox(&host);
+    box = new LqSkinListBox(&host);
     box->SetSkinData(skin.get());
     box->SetUseSkinItemHeight(false);
     box->setGeometry(0, 0, 409, 341);

@@ -15,9 +15,9 @@
 
 namespace {
 
-lq::TlqSkinData& ProgramSkin() {
-  static lq::TlqCompressedStoredSkin store;
-  static lq::TlqSkinData data;
+lq::LqSkinData& ProgramSkin() {
+  static lq::LqCompressedStoredSkin store;
+  static lq::LqSkinData data;
   if (data.Empty) {
     const auto stream = lq::EmbeddedSkinStream();
     store.LoadFromCompressedStream(stream.data(), stream.size());
@@ -33,7 +33,7 @@ void ResultListItems(lq::MenuItem& root) {
 }
 
 void BM_OpenPaintCloseResultListMenu(benchmark::State& state) {
-  lq::TlqSkinMenu menu(nullptr);
+  lq::LqSkinMenu menu(nullptr);
   menu.WorkAreaSource = [] { return QRect(0, 0, 1920, 1080); };
   lq::MenuItem items;
   ResultListItems(items);
@@ -48,7 +48,7 @@ void BM_OpenPaintCloseResultListMenu(benchmark::State& state) {
 BENCHMARK(BM_OpenPaintCloseResultListMenu)->Unit(benchmark::kMicrosecond);
 
 void BM_RepaintOpenMenu(benchmark::State& state) {
-  lq::TlqSkinMenu menu(nullptr);
+  lq::LqSkinMenu menu(nullptr);
   menu.WorkAreaSource = [] { return QRect(0, 0, 1920, 1080); };
   lq::MenuItem items;
   ResultListItems(items);
@@ -59,7 +59,7 @@ void BM_RepaintOpenMenu(benchmark::State& state) {
 BENCHMARK(BM_RepaintOpenMenu)->Unit(benchmark::kMicrosecond);
 
 void BM_ShowSkinnedHint(benchmark::State& state) {
-  lq::TlqSkinHint hint;
+  lq::LqSkinHint hint;
   hint.SkinData = &ProgramSkin();
   for (auto _ : state) {
     hint.Window().ActivateHint(QRect(200, 200, 0, 0), QString::fromUtf8("到百度搜索@Baidu"));

@@ -28,7 +28,7 @@ lq::BmpPicture Picture(int w, int h, int bits) {
 
 std::string DefinitionText() {
   lq::SkinIni ini;
-  lq::TlqSkinData skin;
+  lq::LqSkinData skin;
   skin.skinname = "benchmark";
   skin.mask = "mask.bmp";
   skin.clientrect = {5, 30, 280, 200};
@@ -52,7 +52,7 @@ std::string DefinitionText() {
   return ini.ToText();
 }
 
-lq::TlqCompressedStoredSkin ProgramSizedStore(std::size_t& containerSize) {
+lq::LqCompressedStoredSkin ProgramSizedStore(std::size_t& containerSize) {
   lq::SkinContainer c;
   c.main = Picture(285, 210, 24);
   c.mask = Picture(285, 210, 8);
@@ -64,15 +64,15 @@ lq::TlqCompressedStoredSkin ProgramSizedStore(std::size_t& containerSize) {
   containerSize = container.size();
   std::string error;
   lq::DeflateZlib(container.data(), container.size(), z, error);
-  lq::TlqCompressedStoredSkin store;
+  lq::LqCompressedStoredSkin store;
   store.SetCompressedData(std::move(z));
   return store;
 }
 
 void BM_LoadProgramSizedSkin(benchmark::State& state) {
   std::size_t containerSize = 0;
-  lq::TlqCompressedStoredSkin store = ProgramSizedStore(containerSize);
-  lq::TlqSkinData skin;
+  lq::LqCompressedStoredSkin store = ProgramSizedStore(containerSize);
+  lq::LqSkinData skin;
   for (auto _ : state) {
     if (!skin.LoadCompressedStoredSkin(store)) state.SkipWithError(skin.LastError().c_str());
     benchmark::DoNotOptimize(skin.ControlDescriptors.data());

@@ -5,9 +5,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  lq::TlqSkinData skin;
+  lq::LqSkinData skin;
   if (data[0] & 1) {
-    lq::TlqCompressedStoredSkin store;
+    lq::LqCompressedStoredSkin store;
     if (store.LoadFromCompressedStream(data + 1, size - 1)) skin.LoadCompressedStoredSkin(store);
   } else {
     skin.LoadContainer(std::vector<std::uint8_t>(data + 1, data + size));

@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   lq::SkinIni ini =
       lq::SkinIni::FromText(std::string_view(reinterpret_cast<const char*>(data), size));
-  lq::TlqSkinData skin;
+  lq::LqSkinData skin;
   try {
     skin.LoadDefinition(ini);
   } catch (const lq::SkinFormatError&) {
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   lq::SkinIni written;
   skin.SaveToIni(written);
-  lq::TlqSkinData back;
+  lq::LqSkinData back;
   try {
     back.LoadDefinition(lq::SkinIni::FromText(written.ToText()));
   } catch (const lq::SkinFormatError&) {

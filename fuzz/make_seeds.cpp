@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   }
   container.insert(container.begin(), 0);  // mode byte: raw container
   lq::WriteWholeFile((out / "container_reader" / "raw").string(), container, error);
-  lq::TlqCompressedStoredSkin store;
+  lq::LqCompressedStoredSkin store;
   store.LoadFromIniFile((skin / "skin.ini").string(), &error);
   std::vector<std::uint8_t> stream{1};  // mode byte: compressed skin stream
   store.SaveToCompressedStream(stream);

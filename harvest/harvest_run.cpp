@@ -33,7 +33,7 @@ HarvestRun::HarvestRun(Dispatcher& dispatcher, PhraseList& results, HarvestHost&
       results_(results),
       host_(host),
       endpoints_(std::move(endpoints)),
-      starter_([](Tmyhttpget& request) { request.StartDownload(); }) {}
+      starter_([](HarvestRequest& request) { request.StartDownload(); }) {}
 
 // Requests still in flight are cancelled by their destructors and deliver nothing.
 HarvestRun::~HarvestRun() = default;
@@ -111,8 +111,8 @@ void HarvestRun::IsOver(int kind) {
   }
 }
 
-void HarvestRun::Answered(THTTPGet* sender) {
-  auto* request = static_cast<Tmyhttpget*>(sender);
+void HarvestRun::Answered(HttpDownload* sender) {
+  auto* request = static_cast<HarvestRequest*>(sender);
   if (!request->Answered) {
     request->Answered = true;
     --outstanding_;
@@ -120,12 +120,12 @@ void HarvestRun::Answered(THTTPGet* sender) {
   ReleaseLater(request->RequestId);
 }
 
-void HarvestRun::DeferAnswer(THTTPGet* sender, bool success, std::string body) {
+void HarvestRun::DeferAnswer(HttpDownload* sender, bool success, std::string body) {
   // An answer that comes in while Query is still issuing its first requests (waiting
   // events run inside a download's start) would meet a run that is not running yet and
   // end its chain; it is handled once Query has finished instead.
   std::weak_ptr<int> alive = alive_;
-  std::uint64_t id = static_cast<Tmyhttpget*>(sender)->RequestId;
+  std::uint64_t id = static_cast<HarvestRequest*>(sender)->RequestId;
   dispatcher_.post([this, alive, id, success, body = std::move(body)] {
     if (!alive.lock()) return;
     auto it = requests_.find(id);
@@ -149,8 +149,8 @@ void HarvestRun::ReleaseLater(std::uint64_t id) {
   });
 }
 
-void HarvestRun::getstr(THTTPGet* sender, const std::string& result) {
-  const int kind = static_cast<Tmyhttpget*>(sender)->QueryKind;
+void HarvestRun::getstr(HttpDownload* sender, const std::string& result) {
+  const int kind = static_cast<HarvestRequest*>(sender)->QueryKind;
   if (kind == kSuggestionKind)
     ++suggestAnswered_;
   else
@@ -173,8 +173,8 @@ void HarvestRun::getstr(THTTPGet* sender, const std::string& result) {
   IsOver(kind);
 }
 
-void HarvestRun::geterror(THTTPGet* sender) {
-  const int kind = static_cast<Tmyhttpget*>(sender)->QueryKind;
+void HarvestRun::geterror(HttpDownload* sender) {
+  const int kind = static_cast<HarvestRequest*>(sender)->QueryKind;
   if (kind == kSuggestionKind)
     ++suggestAnswered_;
   else
@@ -184,8 +184,8 @@ void HarvestRun::geterror(THTTPGet* sender) {
 
 void HarvestRun::gotourl(const std::string& url, int kind) {
   try {
-    auto request = std::make_unique<Tmyhttpget>(dispatcher_);
-    Tmyhttpget* raw = request.get();
+    auto request = std::make_unique<HarvestRequest>(dispatcher_);
+    HarvestRequest* raw = request.get();
     raw->BinaryData = false;
     raw->UseCache = false;  // fetched from the service, past any cache
     raw->Agent = kRequestAgent;
@@ -197,12 +197,12 @@ void HarvestRun::gotourl(const std::string& url, int kind) {
     else
       ++relatedPos_;
     ++outstanding_;
-    raw->OnDoneString = [this](THTTPGet* s, const std::string& r) {
+    raw->OnDoneString = [this](HttpDownload* s, const std::string& r) {
       if (starting_) return DeferAnswer(s, true, r);
       Answered(s);
       getstr(s, r);
     };
-    raw->OnError = [this](THTTPGet* s) {
+    raw->OnError = [this](HttpDownload* s) {
       if (starting_) return DeferAnswer(s, false, {});
       Answered(s);
       geterror(s);

@@ -21,9 +21,9 @@
 namespace longtail {
 
 // The request object: a download that remembers which service it asks.
-class Tmyhttpget : public THTTPGet {
+class HarvestRequest : public HttpDownload {
  public:
-  using THTTPGet::THTTPGet;
+  using HttpDownload::HttpDownload;
   std::int32_t QueryKind = 0;  // 0 suggestion endpoint, 1 related searches
   std::uint64_t RequestId = 0;
   bool Answered = false;  // its completion handler has run
@@ -68,8 +68,8 @@ class HarvestRun {
   void Query();  // the Query button
   void Stop();   // the Stop button
   void IsOver(int kind);
-  void getstr(THTTPGet* sender, const std::string& result);
-  void geterror(THTTPGet* sender);
+  void getstr(HttpDownload* sender, const std::string& result);
+  void geterror(HttpDownload* sender);
   void gotourl(const std::string& url, int kind);
   void Timer1Timer();  // count refresh, every 500 ms
   void Timer2Timer();  // stop completion, every 500 ms while enabled
@@ -88,15 +88,15 @@ class HarvestRun {
   void SetEndpoints(HarvestEndpoints endpoints) { endpoints_ = std::move(endpoints); }
 
   // Replaces the start of each download (tests answer requests themselves through
-  // Tmyhttpget::Finish). The default starts the real download.
-  using RequestStarter = std::function<void(Tmyhttpget&)>;
+  // HarvestRequest::Finish). The default starts the real download.
+  using RequestStarter = std::function<void(HarvestRequest&)>;
   void SetRequestStarter(RequestStarter starter) { starter_ = std::move(starter); }
 
  private:
   void ShowStatus(const std::string& text) { host_.ShowStatus(text); }
-  void Answered(THTTPGet* sender);
+  void Answered(HttpDownload* sender);
   void ReleaseLater(std::uint64_t id);
-  void DeferAnswer(THTTPGet* sender, bool success, std::string body);
+  void DeferAnswer(HttpDownload* sender, bool success, std::string body);
   static bool MemoIsBlank(const std::vector<std::string>& lines);
 
   Dispatcher& dispatcher_;
@@ -115,7 +115,7 @@ class HarvestRun {
 
   std::uint64_t nextRequestId_ = 1;
   int outstanding_ = 0;
-  std::unordered_map<std::uint64_t, std::unique_ptr<Tmyhttpget>> requests_;
+  std::unordered_map<std::uint64_t, std::unique_ptr<HarvestRequest>> requests_;
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 

@@ -74,19 +74,19 @@ struct CurlHandles {
 
 // ---- worker ---------------------------------------------------------------------------
 
-THTTPGetThread::~THTTPGetThread() {
+HttpDownloadWorker::~HttpDownloadWorker() {
   if (thread_.joinable()) thread_.join();
 }
 
-void THTTPGetThread::Terminate() {
+void HttpDownloadWorker::Terminate() {
   terminated_ = true;
   Success = false;
   std::lock_guard lock(progressMutex_);
   progressDone_.notify_all();
 }
 
-std::size_t THTTPGetThread::OnHeaderLine(char* data, std::size_t size, std::size_t n, void* self) {
-  auto* w = static_cast<THTTPGetThread*>(self);
+std::size_t HttpDownloadWorker::OnHeaderLine(char* data, std::size_t size, std::size_t n, void* self) {
+  auto* w = static_cast<HttpDownloadWorker*>(self);
   std::string_view line(data, size * n);
   if (line.rfind("HTTP/", 0) == 0) {
     w->ContentLength = 0;  // a new response (after a redirect or an interim 1xx answer)
@@ -109,8 +109,8 @@ std::size_t THTTPGetThread::OnHeaderLine(char* data, std::size_t size, std::size
   return size * n;
 }
 
-std::size_t THTTPGetThread::OnBodyChunk(char* data, std::size_t size, std::size_t n, void* self) {
-  auto* w = static_cast<THTTPGetThread*>(self);
+std::size_t HttpDownloadWorker::OnBodyChunk(char* data, std::size_t size, std::size_t n, void* self) {
+  auto* w = static_cast<HttpDownloadWorker*>(self);
   if (w->Terminated()) return 0;
   std::size_t len = size * n;
   w->ResultText.append(data, len);
@@ -120,11 +120,11 @@ std::size_t THTTPGetThread::OnBodyChunk(char* data, std::size_t size, std::size_
   return w->Terminated() ? 0 : len;
 }
 
-int THTTPGetThread::OnTransferInfo(void* self, long long, long long, long long, long long) {
-  return static_cast<THTTPGetThread*>(self)->Terminated() ? 1 : 0;
+int HttpDownloadWorker::OnTransferInfo(void* self, long long, long long, long long, long long) {
+  return static_cast<HttpDownloadWorker*>(self)->Terminated() ? 1 : 0;
 }
 
-void THTTPGetThread::ReportProgress() {
+void HttpDownloadWorker::ReportProgress() {
   {
     std::lock_guard lock(progressMutex_);
     progressPending_ = true;
@@ -141,7 +141,7 @@ void THTTPGetThread::ReportProgress() {
   progressDone_.wait(lock, [&] { return !progressPending_ || Terminated(); });
 }
 
-void THTTPGetThread::Execute() {
+void HttpDownloadWorker::Execute() {
   try {
     HttpUrlParts parts = SplitHttpUrl(URL);
     if (Terminated()) return;
@@ -220,9 +220,9 @@ void THTTPGetThread::Execute() {
 
 // ---- component ------------------------------------------------------------------------
 
-THTTPGet::THTTPGet(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
+HttpDownload::HttpDownload(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
 
-THTTPGet::~THTTPGet() {
+HttpDownload::~HttpDownload() {
   if (!worker_) return;
   worker_->owner_ = nullptr;
   worker_->Terminate();
@@ -230,10 +230,10 @@ THTTPGet::~THTTPGet() {
   if (worker_->thread_.joinable()) worker_->thread_.join();
 }
 
-void THTTPGet::StartDownload() {
+void HttpDownload::StartDownload() {
   if (!worker_) {
     EnsureCurlInitialised();
-    auto w = std::make_shared<THTTPGetThread>(dispatcher_);
+    auto w = std::make_shared<HttpDownloadWorker>(dispatcher_);
     w->AcceptTypes = AcceptTypes;
     w->Agent = Agent;
     w->URL = URL;
@@ -250,7 +250,7 @@ void THTTPGet::StartDownload() {
     worker_ = w;
     auto completion = [w] {
       if (w->thread_.joinable()) w->thread_.join();
-      if (THTTPGet* owner = w->owner_) owner->DownloadFinished(w);
+      if (HttpDownload* owner = w->owner_) owner->DownloadFinished(w);
     };
     try {
       w->thread_ = std::thread([w, completion] {
@@ -267,11 +267,11 @@ void THTTPGet::StartDownload() {
   ProcessPendingBounded(dispatcher_);
 }
 
-void THTTPGet::CancelDownload() {
+void HttpDownload::CancelDownload() {
   if (worker_) worker_->Terminate();
 }
 
-void THTTPGet::DownloadFinished(const std::shared_ptr<THTTPGetThread>& worker) {
+void HttpDownload::DownloadFinished(const std::shared_ptr<HttpDownloadWorker>& worker) {
   if (worker_ != worker) return;
   worker_.reset();
   worker->owner_ = nullptr;
@@ -279,7 +279,7 @@ void THTTPGet::DownloadFinished(const std::shared_ptr<THTTPGetThread>& worker) {
   Finish(ok, worker->ResultText);
 }
 
-void THTTPGet::Finish(bool success, const std::string& body) {
+void HttpDownload::Finish(bool success, const std::string& body) {
   struct DeliveringScope {
     int& depth;
     explicit DeliveringScope(int& d) : depth(d) { ++depth; }

@@ -1,5 +1,5 @@
 #pragma once
-// THTTPGet downloads one URL on a worker thread of its own (THTTPGetThread) and reports
+// HttpDownload downloads one URL on a worker thread of its own (HttpDownloadWorker) and reports
 // the outcome on the GUI thread through a Dispatcher: the whole body (OnDoneString), a
 // failure (OnError) and, when wanted, progress after every chunk (OnProgress).
 //
@@ -21,21 +21,21 @@
 
 namespace longtail {
 
-class THTTPGet;
-class THTTPGetThread;
+class HttpDownload;
+class HttpDownloadWorker;
 
 using TOnProgressEvent =
-    std::function<void(THTTPGetThread* sender, std::int32_t totalSize, std::int32_t readed)>;
+    std::function<void(HttpDownloadWorker* sender, std::int32_t totalSize, std::int32_t readed)>;
 using TOnDoneFileEvent =
-    std::function<void(THTTPGet* sender, const std::string& fileName, std::int32_t fileSize)>;
-using TOnDoneStringEvent = std::function<void(THTTPGet* sender, const std::string& result)>;
-using TNotifyEvent = std::function<void(THTTPGet* sender)>;
+    std::function<void(HttpDownload* sender, const std::string& fileName, std::int32_t fileSize)>;
+using TOnDoneStringEvent = std::function<void(HttpDownload* sender, const std::string& result)>;
+using TNotifyEvent = std::function<void(HttpDownload* sender)>;
 
 // Body bytes are read in chunks of at most this many bytes.
 inline constexpr std::size_t kDownloadChunkSize = 1025;
 
 // The worker: a snapshot of the component's settings taken at start, and its results.
-class THTTPGetThread : public std::enable_shared_from_this<THTTPGetThread> {
+class HttpDownloadWorker : public std::enable_shared_from_this<HttpDownloadWorker> {
  public:
   std::string AcceptTypes, Agent, URL, FileName, UserName, Password, PostQuery, Referer;
   bool BinaryData = false;
@@ -48,8 +48,8 @@ class THTTPGetThread : public std::enable_shared_from_this<THTTPGetThread> {
   std::string ResultText;
   std::string FailureReason;  // why a download failed, for diagnostics
 
-  explicit THTTPGetThread(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
-  ~THTTPGetThread();
+  explicit HttpDownloadWorker(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
+  ~HttpDownloadWorker();
 
   // Runs the download on the calling thread (the worker).
   void Execute();
@@ -58,7 +58,7 @@ class THTTPGetThread : public std::enable_shared_from_this<THTTPGetThread> {
   bool Terminated() const { return terminated_.load(); }
 
  private:
-  friend class THTTPGet;
+  friend class HttpDownload;
   static std::size_t OnHeaderLine(char* data, std::size_t size, std::size_t n, void* self);
   static std::size_t OnBodyChunk(char* data, std::size_t size, std::size_t n, void* self);
   static int OnTransferInfo(void* self, long long, long long, long long, long long);
@@ -67,7 +67,7 @@ class THTTPGetThread : public std::enable_shared_from_this<THTTPGetThread> {
   Dispatcher& dispatcher_;
   std::thread thread_;
   std::atomic<bool> terminated_{false};
-  THTTPGet* owner_ = nullptr;  // GUI thread only; cleared when the component dies
+  HttpDownload* owner_ = nullptr;  // GUI thread only; cleared when the component dies
   std::string noProxy_;
   bool badContentLength_ = false;
   std::int64_t received_ = 0;
@@ -76,12 +76,12 @@ class THTTPGetThread : public std::enable_shared_from_this<THTTPGetThread> {
   bool progressPending_ = false;
 };
 
-class THTTPGet {
+class HttpDownload {
  public:
-  explicit THTTPGet(Dispatcher& dispatcher);
-  virtual ~THTTPGet();
-  THTTPGet(const THTTPGet&) = delete;
-  THTTPGet& operator=(const THTTPGet&) = delete;
+  explicit HttpDownload(Dispatcher& dispatcher);
+  virtual ~HttpDownload();
+  HttpDownload(const HttpDownload&) = delete;
+  HttpDownload& operator=(const HttpDownload&) = delete;
 
   std::string AcceptTypes = "*/*";
   std::string Agent = "Tarnwick HTTPGet";
@@ -113,10 +113,10 @@ class THTTPGet {
   void Finish(bool success, const std::string& body);
 
  private:
-  void DownloadFinished(const std::shared_ptr<THTTPGetThread>& worker);
+  void DownloadFinished(const std::shared_ptr<HttpDownloadWorker>& worker);
 
   Dispatcher& dispatcher_;
-  std::shared_ptr<THTTPGetThread> worker_;
+  std::shared_ptr<HttpDownloadWorker> worker_;
   int delivering_ = 0;
 };
 

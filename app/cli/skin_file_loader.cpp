@@ -4,9 +4,9 @@
 
 namespace longtail::cli {
 
-bool LoadSkinFile(const std::string& path, lq::SkinContainer& container, lq::TlqSkinData* skin,
+bool LoadSkinFile(const std::string& path, lq::SkinContainer& container, lq::LqSkinData* skin,
                   std::string& error) {
-  lq::TlqCompressedStoredSkin store;
+  lq::LqCompressedStoredSkin store;
   if (!store.LoadFromCompressedFile(path, &error)) return false;
   if (store.IsEmpty()) {
     error = path + ": the compressed skin is empty";

@@ -11,7 +11,7 @@ namespace longtail::cli {
 
 // Loads FILE into `container` (and, when `skin` is given, into it). False with a one-line
 // error saying what was wrong.
-bool LoadSkinFile(const std::string& path, lq::SkinContainer& container, lq::TlqSkinData* skin,
+bool LoadSkinFile(const std::string& path, lq::SkinContainer& container, lq::LqSkinData* skin,
                   std::string& error);
 
 }  // namespace longtail::cli

@@ -28,7 +28,7 @@ int SkinInfo(const std::vector<std::string>& args) {
     return 2;
   }
   lq::SkinContainer container;
-  lq::TlqSkinData skin;
+  lq::LqSkinData skin;
   std::string error;
   if (!longtail::cli::LoadSkinFile(file, container, &skin, error)) {
     std::fprintf(stderr, "skin info: %s\n", error.c_str());

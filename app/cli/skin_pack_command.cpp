@@ -25,7 +25,7 @@ int SkinPack(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: longtail-cli skin pack SKIN.INI -o FILE\n");
     return 2;
   }
-  lq::TlqCompressedStoredSkin store;
+  lq::LqCompressedStoredSkin store;
   std::string error;
   if (!store.LoadFromIniFile(ini, &error)) {
     std::fprintf(stderr, "skin pack: %s\n", error.c_str());

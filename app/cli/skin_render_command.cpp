@@ -62,7 +62,7 @@ int SkinRender(const std::vector<std::string>& args) {
     return 2;
   }
   lq::SkinContainer container;
-  lq::TlqSkinData skin;
+  lq::LqSkinData skin;
   std::string error;
   if (!longtail::cli::LoadSkinFile(positional[0], container, &skin, error)) {
     std::fprintf(stderr, "skin render: %s\n", error.c_str());

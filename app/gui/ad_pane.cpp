@@ -17,11 +17,11 @@ TAdPane::~TAdPane() = default;
 
 void TAdPane::Navigate(const std::string& url) {
   if (url.empty()) return;
-  request_ = std::make_unique<THTTPGet>(dispatcher_);
+  request_ = std::make_unique<HttpDownload>(dispatcher_);
   request_->URL = url;
-  request_->OnDoneString = [this](THTTPGet*, const std::string& body) { ShowPage(body); };
+  request_->OnDoneString = [this](HttpDownload*, const std::string& body) { ShowPage(body); };
   // A failed load leaves whatever the pane shows now.
-  request_->OnError = [](THTTPGet*) {};
+  request_->OnError = [](HttpDownload*) {};
   request_->StartDownload();
 }
 

@@ -31,7 +31,7 @@ class TAdPane : public QTextBrowser {
   void ApplyPaneLook();
 
   Dispatcher& dispatcher_;
-  std::unique_ptr<THTTPGet> request_;
+  std::unique_ptr<HttpDownload> request_;
   int documentsCompleted_ = 0;
 };
 

@@ -41,8 +41,7 @@ inline std::string LocalPath(const QString& path) {
 
 // Export: asks for a file with the save dialog and writes `phrases` there. Returns false
 // when cancelled or when the write failed (the error then went to `showError`).
-inline bool ExportKeywordList(lq::TlqSkinSaveDialog& dialog,
-                              const std::vector<std::string>& phrases,
+inline bool ExportKeywordList(lq::LqSkinSaveDialog& dialog, const std::vector<std::string>& phrases,
                               const std::function<void(const QString&)>& showError) {
   if (!dialog.Execute()) return false;
   std::string error;

@@ -51,9 +51,9 @@ TForm1::TForm1(Form1Settings settings, QWidget* parent)
 
   LoadSkin();
   Client = new QWidget(this);
-  new lq::TlqAlignLayout(this, [this] { return contentsRect(); });
+  new lq::LqAlignLayout(this, [this] { return contentsRect(); });
   lq::SetAlign(Client, lq::alClient);
-  new lq::TlqAlignLayout(Client);
+  new lq::LqAlignLayout(Client);
   BuildTopPanel();
   WebBrowser1 = new TAdPane(*dispatcher_, Client);
   WebBrowser1->resize(kClientWidth, 72);
@@ -90,9 +90,9 @@ TForm1::~TForm1() {
 }
 
 void TForm1::LoadSkin() {
-  lqform1 = new lq::TlqLacquerForm(this);
+  lqform1 = new lq::LqLacquerForm(this);
   lqform1->SetBorderIcons(lq::biMinimize | lq::biMaximize);
-  lqform1->PositionInMonitor = lq::TlqPositionInMonitor::lqpScreenCenter;
+  lqform1->PositionInMonitor = lq::LqPositionInMonitor::lqpScreenCenter;
   lqskindata1.Owner = lqform1;
   lqskindata1.SkinIndex = 0;
   lqskindata1.EnableSkinEffects = true;
@@ -223,7 +223,7 @@ void TForm1::lqSkinXFormButton3Click() {
   lqSkinListBox2->Clear();
 }
 
-void TForm1::Search(lq::TlqSkinListBox* list, bool google) {
+void TForm1::Search(lq::LqSkinListBox* list, bool google) {
   std::string phrase;
   if (!SearchPhrase(list->Items(), phrase)) return;
   const std::string url = google ? GoogleSearchUrl(settings_.googleHost, phrase)

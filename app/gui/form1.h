@@ -18,22 +18,22 @@
 class QTimer;
 
 namespace lq {
-class TlqLacquerForm;
-class TlqSkinPanel;
-class TlqSkinGroupBox;
-class TlqSkinStdLabel;
-class TlqSkinStatusPanel;
-class TlqSkinXFormButton;
-class TlqSkinCheckRadioBox;
-class TlqSkinListBox;
-class TlqSkinSplitter;
-class TlqSkinScrollBar;
-class TlqSkinPopupMenu;
-class TlqSkinMemo2;
-class TlqSkinEdit;
-class TlqSkinSpinEdit;
-class TlqSkinSaveDialog;
-class TlqSkinSelectDirectoryDialog;
+class LqLacquerForm;
+class LqSkinPanel;
+class LqSkinGroupBox;
+class LqSkinStdLabel;
+class LqSkinStatusPanel;
+class LqSkinXFormButton;
+class LqSkinCheckRadioBox;
+class LqSkinListBox;
+class LqSkinSplitter;
+class LqSkinScrollBar;
+class LqSkinPopupMenu;
+class LqSkinMemo2;
+class LqSkinEdit;
+class LqSkinSpinEdit;
+class LqSkinSaveDialog;
+class LqSkinSelectDirectoryDialog;
 class MenuItem;
 }  // namespace lq
 
@@ -55,8 +55,8 @@ struct Form1Settings {
 
 // The skin components come first so that they outlive every control of the window.
 struct TForm1Skin {
-  lq::TlqCompressedStoredSkin lqcmprsdstrdskn1;
-  lq::TlqSkinData lqskindata1;
+  lq::LqCompressedStoredSkin lqcmprsdstrdskn1;
+  lq::LqSkinData lqskindata1;
 };
 
 class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
@@ -66,7 +66,7 @@ class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
 
   static QString WindowCaption();
 
-  lq::TlqSkinData& SkinData() { return lqskindata1; }
+  lq::LqSkinData& SkinData() { return lqskindata1; }
   HarvestRun& Run() { return *run_; }
   PhraseList& Results();
   PhraseList& Exports();
@@ -103,43 +103,43 @@ class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
   void tmr1Timer();                // one auto-save
 
   // --- components ------------------------------------------------------------------
-  lq::TlqLacquerForm* lqform1 = nullptr;
+  lq::LqLacquerForm* lqform1 = nullptr;
   QWidget* Client = nullptr;  // the form's client area
-  lq::TlqSkinPanel* lqpanel1 = nullptr;
-  lq::TlqSkinPanel* lqpanel2 = nullptr;
-  lq::TlqSkinStdLabel* lbl1 = nullptr;
-  lq::TlqSkinMemo2* edit1 = nullptr;
-  lq::TlqSkinScrollBar* lqknscrlbr1 = nullptr;
-  lq::TlqSkinStdLabel* lbl2 = nullptr;
-  lq::TlqSkinXFormButton* lqSkinXFormButton1 = nullptr;
-  lq::TlqSkinXFormButton* lqSkinXFormButton2 = nullptr;
-  lq::TlqSkinStdLabel* lqSkinStdLabel5 = nullptr;
-  lq::TlqSkinCheckRadioBox* lqSkinCheckRadioBox1 = nullptr;
-  lq::TlqSkinCheckRadioBox* lqSkinCheckRadioBox2 = nullptr;
-  lq::TlqSkinCheckRadioBox* lqchck1 = nullptr;
-  lq::TlqSkinEdit* edt1 = nullptr;
-  lq::TlqSkinEdit* edt2 = nullptr;
-  lq::TlqSkinXFormButton* btn2 = nullptr;
-  lq::TlqSkinSpinEdit* lqknspndt1 = nullptr;
-  lq::TlqSkinStdLabel* lbl3 = nullptr;
-  lq::TlqSkinXFormButton* btn1 = nullptr;
-  lq::TlqSkinStatusPanel* lqSkinStdLabel4 = nullptr;
+  lq::LqSkinPanel* lqpanel1 = nullptr;
+  lq::LqSkinPanel* lqpanel2 = nullptr;
+  lq::LqSkinStdLabel* lbl1 = nullptr;
+  lq::LqSkinMemo2* edit1 = nullptr;
+  lq::LqSkinScrollBar* lqknscrlbr1 = nullptr;
+  lq::LqSkinStdLabel* lbl2 = nullptr;
+  lq::LqSkinXFormButton* lqSkinXFormButton1 = nullptr;
+  lq::LqSkinXFormButton* lqSkinXFormButton2 = nullptr;
+  lq::LqSkinStdLabel* lqSkinStdLabel5 = nullptr;
+  lq::LqSkinCheckRadioBox* lqSkinCheckRadioBox1 = nullptr;
+  lq::LqSkinCheckRadioBox* lqSkinCheckRadioBox2 = nullptr;
+  lq::LqSkinCheckRadioBox* lqchck1 = nullptr;
+  lq::LqSkinEdit* edt1 = nullptr;
+  lq::LqSkinEdit* edt2 = nullptr;
+  lq::LqSkinXFormButton* btn2 = nullptr;
+  lq::LqSkinSpinEdit* lqknspndt1 = nullptr;
+  lq::LqSkinStdLabel* lbl3 = nullptr;
+  lq::LqSkinXFormButton* btn1 = nullptr;
+  lq::LqSkinStatusPanel* lqSkinStdLabel4 = nullptr;
   TAdPane* WebBrowser1 = nullptr;
-  lq::TlqSkinPanel* lqSkinPanel1 = nullptr;
-  lq::TlqSkinXFormButton* lqSkinXFormButton4 = nullptr;
-  lq::TlqSkinXFormButton* lqSkinXFormButton5 = nullptr;
-  lq::TlqSkinXFormButton* lqSkinXFormButton3 = nullptr;
-  lq::TlqSkinXFormButton* lqSkinXFormButton6 = nullptr;
-  lq::TlqSkinStdLabel* lqSkinStdLabel2 = nullptr;
-  lq::TlqSkinGroupBox* lqSkinGroupBox1 = nullptr;
-  lq::TlqSkinStdLabel* lqSkinStdLabel1 = nullptr;
-  lq::TlqSkinListBox* lqSkinListBox1 = nullptr;
-  lq::TlqSkinSplitter* lqSkinSplitter1 = nullptr;
-  lq::TlqSkinGroupBox* lqSkinGroupBox2 = nullptr;
-  lq::TlqSkinStdLabel* lqSkinStdLabel3 = nullptr;
-  lq::TlqSkinListBox* lqSkinListBox2 = nullptr;
-  lq::TlqSkinPopupMenu* lqSkinPopupMenu1 = nullptr;
-  lq::TlqSkinPopupMenu* lqSkinPopupMenu2 = nullptr;
+  lq::LqSkinPanel* lqSkinPanel1 = nullptr;
+  lq::LqSkinXFormButton* lqSkinXFormButton4 = nullptr;
+  lq::LqSkinXFormButton* lqSkinXFormButton5 = nullptr;
+  lq::LqSkinXFormButton* lqSkinXFormButton3 = nullptr;
+  lq::LqSkinXFormButton* lqSkinXFormButton6 = nullptr;
+  lq::LqSkinStdLabel* lqSkinStdLabel2 = nullptr;
+  lq::LqSkinGroupBox* lqSkinGroupBox1 = nullptr;
+  lq::LqSkinStdLabel* lqSkinStdLabel1 = nullptr;
+  lq::LqSkinListBox* lqSkinListBox1 = nullptr;
+  lq::LqSkinSplitter* lqSkinSplitter1 = nullptr;
+  lq::LqSkinGroupBox* lqSkinGroupBox2 = nullptr;
+  lq::LqSkinStdLabel* lqSkinStdLabel3 = nullptr;
+  lq::LqSkinListBox* lqSkinListBox2 = nullptr;
+  lq::LqSkinPopupMenu* lqSkinPopupMenu1 = nullptr;
+  lq::LqSkinPopupMenu* lqSkinPopupMenu2 = nullptr;
   lq::MenuItem* N1 = nullptr;
   lq::MenuItem* N5 = nullptr;
   lq::MenuItem* N2 = nullptr;
@@ -154,8 +154,8 @@ class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
   QTimer* Timer1 = nullptr;
   QTimer* Timer2 = nullptr;
   QTimer* tmr1 = nullptr;
-  lq::TlqSkinSaveDialog* lqSkinSaveDialog1 = nullptr;
-  lq::TlqSkinSelectDirectoryDialog* lqSelDir1 = nullptr;
+  lq::LqSkinSaveDialog* lqSkinSaveDialog1 = nullptr;
+  lq::LqSkinSelectDirectoryDialog* lqSelDir1 = nullptr;
 
  private:
   void LoadSkin();
@@ -165,7 +165,7 @@ class TForm1 : private TForm1Skin, public QWidget, private HarvestHost {
   void BuildMenus();
   void BuildTimers();
   void BuildExportAutoSave();
-  void Search(lq::TlqSkinListBox* list, bool google);
+  void Search(lq::LqSkinListBox* list, bool google);
 
   // HarvestHost: what the run reads from and shows in the window.
   bool BroadRelevance() override;

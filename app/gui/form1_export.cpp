@@ -17,7 +17,7 @@
 namespace longtail {
 
 void TForm1::BuildExportAutoSave() {
-  lqSkinSaveDialog1 = new lq::TlqSkinSaveDialog(this);
+  lqSkinSaveDialog1 = new lq::LqSkinSaveDialog(this);
   lqSkinSaveDialog1->SkinData = &lqskindata1;
   lqSkinSaveDialog1->CtrlSkinData = &lqskindata1;
   lqSkinSaveDialog1->Title = QStringLiteral("导出为TXT文件");
@@ -29,7 +29,7 @@ void TForm1::BuildExportAutoSave() {
     ShowApplicationError(text, QApplication::activeWindow());
   };
 
-  lqSelDir1 = new lq::TlqSkinSelectDirectoryDialog(this);
+  lqSelDir1 = new lq::LqSkinSelectDirectoryDialog(this);
   lqSelDir1->SkinData = &lqskindata1;
   lqSelDir1->CtrlSkinData = &lqskindata1;
   lqSelDir1->Title = QStringLiteral("选择目录");
@@ -53,12 +53,10 @@ void TForm1::BuildExportAutoSave() {
   };
   O1->OnClick = guarded(&TForm1::O1Click);
   lqSkinXFormButton6->OnClick =
-      [run = guarded(&TForm1::lqSkinXFormButton6Click)](lq::TlqSkinButton*) { run(); };
-  lqchck1->OnClick = [run = guarded(&TForm1::lqchck1Click)](lq::TlqSkinCheckRadioBox*) { run(); };
-  btn2->OnClick = [run = guarded(&TForm1::btn2Click)](lq::TlqSkinButton*) { run(); };
-  lqknspndt1->OnChange = [run = guarded(&TForm1::lqknspndt1Change)](lq::TlqSkinSpinEdit*) {
-    run();
-  };
+      [run = guarded(&TForm1::lqSkinXFormButton6Click)](lq::LqSkinButton*) { run(); };
+  lqchck1->OnClick = [run = guarded(&TForm1::lqchck1Click)](lq::LqSkinCheckRadioBox*) { run(); };
+  btn2->OnClick = [run = guarded(&TForm1::btn2Click)](lq::LqSkinButton*) { run(); };
+  lqknspndt1->OnChange = [run = guarded(&TForm1::lqknspndt1Change)](lq::LqSkinSpinEdit*) { run(); };
   QObject::connect(tmr1, &QTimer::timeout, this, guarded(&TForm1::tmr1Timer));
 }
 

@@ -19,17 +19,17 @@ namespace longtail {
 
 namespace {
 
-lq::TlqSkinXFormButton* Button(QWidget* parent, lq::TlqSkinData* data, const QString& caption,
-                               const QRect& bounds) {
-  auto* button = Skinned(new lq::TlqSkinXFormButton(parent), data, "button");
+lq::LqSkinXFormButton* Button(QWidget* parent, lq::LqSkinData* data, const QString& caption,
+                              const QRect& bounds) {
+  auto* button = Skinned(new lq::LqSkinXFormButton(parent), data, "button");
   button->SetCaption(caption);
   button->setGeometry(bounds);
   return button;
 }
 
-lq::TlqSkinCheckRadioBox* CheckBox(QWidget* parent, lq::TlqSkinData* data, const QString& caption,
-                                   const QRect& bounds, bool checked) {
-  auto* box = Skinned(new lq::TlqSkinCheckRadioBox(parent), data, "checkbox");
+lq::LqSkinCheckRadioBox* CheckBox(QWidget* parent, lq::LqSkinData* data, const QString& caption,
+                                  const QRect& bounds, bool checked) {
+  auto* box = Skinned(new lq::LqSkinCheckRadioBox(parent), data, "checkbox");
   box->SetCaption(caption);
   box->SetChecked(checked);
   box->setGeometry(bounds);
@@ -37,8 +37,8 @@ lq::TlqSkinCheckRadioBox* CheckBox(QWidget* parent, lq::TlqSkinData* data, const
 }
 
 // The four buttons of the top panel draw their captions in their own font.
-void UseOwnFont(lq::TlqSkinXFormButton* button) {
-  lq::TlqFont font;
+void UseOwnFont(lq::LqSkinXFormButton* button) {
+  lq::LqFont font;
   font.name = QStringLiteral("宋体");
   font.height = 12;
   font.color = lq::RGB(0, 0, 0);
@@ -56,13 +56,13 @@ std::function<void(Sender*)> Handler(TForm1* form, void (TForm1::*method)()) {
 }  // namespace
 
 void TForm1::BuildTopPanel() {
-  lq::TlqSkinData* data = &lqskindata1;
-  lqpanel1 = Skinned(new lq::TlqSkinPanel(Client), data, "panel");
+  lq::LqSkinData* data = &lqskindata1;
+  lqpanel1 = Skinned(new lq::LqSkinPanel(Client), data, "panel");
   lqpanel1->SetBorderStyle(lq::bvFrame);
   lqpanel1->resize(822, 169);
   lq::SetAlign(lqpanel1, lq::alTop);
 
-  lqpanel2 = Skinned(new lq::TlqSkinPanel(lqpanel1), data, "panel");
+  lqpanel2 = Skinned(new lq::LqSkinPanel(lqpanel1), data, "panel");
   lqpanel2->SetBorderStyle(lq::bvNone);
   lqpanel2->resize(336, 169);
   lq::SetAlign(lqpanel2, lq::alLeft);
@@ -75,13 +75,13 @@ void TForm1::BuildTopPanel() {
   lq::SetAlign(lbl2, lq::alBottom);
   // Right-docked controls are placed from the right edge in creation order: the scroll
   // bar on the outside, the memo next to it.
-  lqknscrlbr1 = Skinned(new lq::TlqSkinScrollBar(lqpanel2), data, "vscrollbar");
+  lqknscrlbr1 = Skinned(new lq::LqSkinScrollBar(lqpanel2), data, "vscrollbar");
   lqknscrlbr1->SetKind(lq::sbVertical);
   lqknscrlbr1->resize(19, 154);
   lqknscrlbr1->setEnabled(false);
   lq::SetAlign(lqknscrlbr1, lq::alRight);
-  edit1 = Skinned(new lq::TlqSkinMemo2(lqpanel2), data, "memo");
-  lq::TlqFont memoFont;
+  edit1 = Skinned(new lq::LqSkinMemo2(lqpanel2), data, "memo");
+  lq::LqFont memoFont;
   memoFont.name = QStringLiteral("Arial");
   memoFont.height = 14;
   edit1->SetDefaultFont(memoFont);
@@ -103,11 +103,11 @@ void TForm1::BuildTopPanel() {
   lqSkinCheckRadioBox2 =
       CheckBox(lqpanel1, data, QStringLiteral("长尾词必须包含关键词"), {341, 57, 484, 25}, false);
   lqchck1 = CheckBox(lqpanel1, data, QStringLiteral("自动保存文本到"), {342, 79, 107, 25}, false);
-  edt1 = Skinned(new lq::TlqSkinEdit(lqpanel1), data, "edit");
+  edt1 = Skinned(new lq::LqSkinEdit(lqpanel1), data, "edit");
   edt1->setReadOnly(true);
   edt1->setGeometry(450, 81, 215, 21);
   btn2 = Button(lqpanel1, data, QStringLiteral("..."), {755, 80, 30, 22});
-  lqknspndt1 = Skinned(new lq::TlqSkinSpinEdit(lqpanel1), data, "spinedit");
+  lqknspndt1 = Skinned(new lq::LqSkinSpinEdit(lqpanel1), data, "spinedit");
   lqknspndt1->SetValueType(lq::vtInteger);
   lqknspndt1->SetIncrement(1);
   lqknspndt1->SetValue(5);
@@ -116,23 +116,23 @@ void TForm1::BuildTopPanel() {
   lbl3->move(736, 108);
   btn1 = Button(lqpanel1, data, QStringLiteral("过滤【不包含】左边列表关键词的长尾词"),
                 {344, 106, 305, 22});
-  lqSkinStdLabel4 = Skinned(new lq::TlqSkinStatusPanel(lqpanel1), data, "statuspanel");
+  lqSkinStdLabel4 = Skinned(new lq::LqSkinStatusPanel(lqpanel1), data, "statuspanel");
   lqSkinStdLabel4->setGeometry(344, 132, 476, 21);
   for (auto* button : {lqSkinXFormButton1, lqSkinXFormButton2, btn2, btn1}) UseOwnFont(button);
 
   // The file-name edit belongs to the window itself and lies over the top panel.
-  edt2 = Skinned(new lq::TlqSkinEdit(Client), data, "edit");
+  edt2 = Skinned(new lq::LqSkinEdit(Client), data, "edit");
   edt2->setText(QStringLiteral("words.txt"));
   edt2->setGeometry(670, 81, 78, 21);
 
-  lqSkinXFormButton1->OnClick = Handler<lq::TlqSkinButton>(this, &TForm1::lqSkinXFormButton1Click);
-  lqSkinXFormButton2->OnClick = Handler<lq::TlqSkinButton>(this, &TForm1::lqSkinXFormButton2Click);
-  btn1->OnClick = Handler<lq::TlqSkinButton>(this, &TForm1::btn1Click);
+  lqSkinXFormButton1->OnClick = Handler<lq::LqSkinButton>(this, &TForm1::lqSkinXFormButton1Click);
+  lqSkinXFormButton2->OnClick = Handler<lq::LqSkinButton>(this, &TForm1::lqSkinXFormButton2Click);
+  btn1->OnClick = Handler<lq::LqSkinButton>(this, &TForm1::btn1Click);
 }
 
 void TForm1::BuildCommandBar() {
-  lq::TlqSkinData* data = &lqskindata1;
-  lqSkinPanel1 = Skinned(new lq::TlqSkinPanel(Client), data, "panel");
+  lq::LqSkinData* data = &lqskindata1;
+  lqSkinPanel1 = Skinned(new lq::LqSkinPanel(Client), data, "panel");
   lqSkinPanel1->SetBorderStyle(lq::bvFrame);
   lqSkinPanel1->resize(822, 48);
   lq::SetAlign(lqSkinPanel1, lq::alTop);
@@ -147,9 +147,9 @@ void TForm1::BuildCommandBar() {
   lqSkinStdLabel2 =
       Label(lqSkinPanel1, data, QStringLiteral("提示：下面的列表可以【双击、右键】操作。"));
   lqSkinStdLabel2->move(552, 18);
-  lqSkinXFormButton4->OnClick = Handler<lq::TlqSkinButton>(this, &TForm1::lqSkinXFormButton4Click);
-  lqSkinXFormButton5->OnClick = Handler<lq::TlqSkinButton>(this, &TForm1::lqSkinXFormButton5Click);
-  lqSkinXFormButton3->OnClick = Handler<lq::TlqSkinButton>(this, &TForm1::lqSkinXFormButton3Click);
+  lqSkinXFormButton4->OnClick = Handler<lq::LqSkinButton>(this, &TForm1::lqSkinXFormButton4Click);
+  lqSkinXFormButton5->OnClick = Handler<lq::LqSkinButton>(this, &TForm1::lqSkinXFormButton5Click);
+  lqSkinXFormButton3->OnClick = Handler<lq::LqSkinButton>(this, &TForm1::lqSkinXFormButton3Click);
 }
 
 void TForm1::BuildTimers() {

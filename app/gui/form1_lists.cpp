@@ -25,15 +25,15 @@ std::function<void(Sender*)> Handler(TForm1* form, void (TForm1::*method)()) {
 }  // namespace
 
 void TForm1::BuildLists() {
-  lq::TlqSkinData* data = &lqskindata1;
+  lq::LqSkinData* data = &lqskindata1;
   auto makeList = [&](QWidget* parent) {
-    auto* list = Skinned(new lq::TlqSkinListBox(parent), data, "listbox");
+    auto* list = Skinned(new lq::LqSkinListBox(parent), data, "listbox");
     list->SetMultiSelect(true);
     list->SetExtandedSelect(true);
     lq::SetAlign(list, lq::alClient);
     return list;
   };
-  lqSkinGroupBox1 = Skinned(new lq::TlqSkinGroupBox(Client), data, "groupbox");
+  lqSkinGroupBox1 = Skinned(new lq::LqSkinGroupBox(Client), data, "groupbox");
   lqSkinGroupBox1->SetCaptionMode(true);
   lqSkinGroupBox1->SetCaption(QStringLiteral("长尾词列表"));
   lqSkinGroupBox1->resize(409, 341);
@@ -44,11 +44,11 @@ void TForm1::BuildLists() {
   lqSkinStdLabel1 = Label(lqSkinGroupBox1, data, QStringLiteral("(0)"));
   lqSkinStdLabel1->move(10, 1);
 
-  lqSkinSplitter1 = Skinned(new lq::TlqSkinSplitter(Client), data, "vsplitter");
+  lqSkinSplitter1 = Skinned(new lq::LqSkinSplitter(Client), data, "vsplitter");
   lqSkinSplitter1->resize(10, 341);
   lqSkinSplitter1->SetAlign(lq::alLeft);
 
-  lqSkinGroupBox2 = Skinned(new lq::TlqSkinGroupBox(Client), data, "groupbox");
+  lqSkinGroupBox2 = Skinned(new lq::LqSkinGroupBox(Client), data, "groupbox");
   lqSkinGroupBox2->SetCaptionMode(true);
   lqSkinGroupBox2->SetCaption(QStringLiteral("导出列表"));
   lq::SetAlign(lqSkinGroupBox2, lq::alClient);
@@ -57,20 +57,20 @@ void TForm1::BuildLists() {
   lqSkinStdLabel3->move(10, 1);
 
   lqSkinListBox1->OnListBoxDblClick =
-      Handler<lq::TlqSkinListBox>(this, &TForm1::lqSkinListBox1ListBoxDblClick);
+      Handler<lq::LqSkinListBox>(this, &TForm1::lqSkinListBox1ListBoxDblClick);
   lqSkinListBox2->OnListBoxDblClick =
-      Handler<lq::TlqSkinListBox>(this, &TForm1::lqSkinListBox2ListBoxDblClick);
+      Handler<lq::LqSkinListBox>(this, &TForm1::lqSkinListBox2ListBoxDblClick);
 }
 
 void TForm1::BuildMenus() {
-  auto item = [this](lq::TlqSkinPopupMenu* menu, const char* name, const QString& caption,
+  auto item = [this](lq::LqSkinPopupMenu* menu, const char* name, const QString& caption,
                      void (TForm1::*method)()) {
     lq::MenuItem* added =
         menu->Items.Add(caption, [this, method] { RunGuarded([&] { (this->*method)(); }); });
     added->Name = QString::fromLatin1(name);
     return added;
   };
-  lqSkinPopupMenu1 = new lq::TlqSkinPopupMenu(this);
+  lqSkinPopupMenu1 = new lq::LqSkinPopupMenu(this);
   lqSkinPopupMenu1->SkinData = &lqskindata1;
   N1 = item(lqSkinPopupMenu1, "N1", QStringLiteral("所选关键词导出到导出列表"), &TForm1::N1Click);
   N5 = item(lqSkinPopupMenu1, "N5", QStringLiteral("导出所有关键词到导出列表"), &TForm1::N5Click);
@@ -79,7 +79,7 @@ void TForm1::BuildMenus() {
   N8 = item(lqSkinPopupMenu1, "N8", QStringLiteral("到百度搜索"), &TForm1::N8Click);
   N9 = item(lqSkinPopupMenu1, "N9", QStringLiteral("到谷歌搜索"), &TForm1::N9Click);
 
-  lqSkinPopupMenu2 = new lq::TlqSkinPopupMenu(this);
+  lqSkinPopupMenu2 = new lq::LqSkinPopupMenu(this);
   lqSkinPopupMenu2->SkinData = &lqskindata1;
   MenuItem2 = item(lqSkinPopupMenu2, "MenuItem2", QStringLiteral("删除选中关键词"),
                    &TForm1::MenuItem2Click);
@@ -90,10 +90,10 @@ void TForm1::BuildMenus() {
   N6 = item(lqSkinPopupMenu2, "N6", QStringLiteral("到百度搜索"), &TForm1::N6Click);
   N7 = item(lqSkinPopupMenu2, "N7", QStringLiteral("到谷歌搜索"), &TForm1::N7Click);
 
-  lqSkinListBox1->OnPopupMenu = [this](lq::TlqSkinListBox*, const QPoint& at) {
+  lqSkinListBox1->OnPopupMenu = [this](lq::LqSkinListBox*, const QPoint& at) {
     lqSkinPopupMenu1->Popup(at.x(), at.y());
   };
-  lqSkinListBox2->OnPopupMenu = [this](lq::TlqSkinListBox*, const QPoint& at) {
+  lqSkinListBox2->OnPopupMenu = [this](lq::LqSkinListBox*, const QPoint& at) {
     lqSkinPopupMenu2->Popup(at.x(), at.y());
   };
 }

@@ -5,23 +5,23 @@
 #include <QWidget>
 
 namespace lq {
-class TlqLacquerForm;
-class TlqSkinData;
-class TlqSkinMemo2;
-class TlqSkinStdLabel;
-class TlqSkinXFormButton;
+class LqLacquerForm;
+class LqSkinData;
+class LqSkinMemo2;
+class LqSkinStdLabel;
+class LqSkinXFormButton;
 }  // namespace lq
 
 namespace longtail {
 
 class TForm2 : public QWidget {
  public:
-  explicit TForm2(lq::TlqSkinData* skinData, QWidget* parent = nullptr);
+  explicit TForm2(lq::LqSkinData* skinData, QWidget* parent = nullptr);
 
-  lq::TlqLacquerForm* lqform1 = nullptr;
-  lq::TlqSkinMemo2* mmo1 = nullptr;
-  lq::TlqSkinStdLabel* lbl1 = nullptr;
-  lq::TlqSkinXFormButton* btn1 = nullptr;
+  lq::LqLacquerForm* lqform1 = nullptr;
+  lq::LqSkinMemo2* mmo1 = nullptr;
+  lq::LqSkinStdLabel* lbl1 = nullptr;
+  lq::LqSkinXFormButton* btn1 = nullptr;
 };
 
 }  // namespace longtail

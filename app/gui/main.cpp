@@ -2,8 +2,8 @@
 // --demo; takes the service hosts from options or the environment (see --help).
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
@@ -37,7 +37,8 @@ class StartupProbe : public QObject {
     if (e->type() == QEvent::Paint && !done_) {
       done_ = true;
       QTimer::singleShot(0, [this] {
-        std::printf("first paint after %.1f ms\n", static_cast<double>(clock_.nsecsElapsed()) / 1e6);
+        std::printf("first paint after %.1f ms\n",
+                    static_cast<double>(clock_.nsecsElapsed()) / 1e6);
         QCoreApplication::quit();
       });
     }
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
   formSettings.adUrl = settings.adUrl.toStdString();
 
   longtail::TForm1 form1(formSettings);
-  lq::TlqLacquerForm::SetApplicationMainForm(&form1);
+  lq::LqLacquerForm::SetApplicationMainForm(&form1);
   longtail::TForm2 form2(&form1.SkinData());
   StartupProbe probe(clock);
   if (!qEnvironmentVariableIsEmpty("LONGTAIL_STARTUP_PROBE")) form1.installEventFilter(&probe);

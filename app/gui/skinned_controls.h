@@ -7,20 +7,20 @@
 #include "skin/controls/skin_labels.h"
 
 namespace lq {
-class TlqSkinData;
+class LqSkinData;
 }
 
 namespace longtail {
 
 template <typename Control>
-Control* Skinned(Control* control, lq::TlqSkinData* data, const char* element) {
+Control* Skinned(Control* control, lq::LqSkinData* data, const char* element) {
   control->SetSkinDataName(element);
   control->SetSkinData(data);
   return control;
 }
 
-inline lq::TlqSkinStdLabel* Label(QWidget* parent, lq::TlqSkinData* data, const QString& caption) {
-  auto* label = Skinned(new lq::TlqSkinStdLabel(parent), data, "stdlabel");
+inline lq::LqSkinStdLabel* Label(QWidget* parent, lq::LqSkinData* data, const QString& caption) {
+  auto* label = Skinned(new lq::LqSkinStdLabel(parent), data, "stdlabel");
   label->SetCaption(caption);
   return label;
 }

@@ -13,7 +13,7 @@ constexpr char kAlignProperty[] = "lqAlign";
 
 // Bound skinned controls fit the requested size to their element.
 void PlaceChild(QWidget* child, const QRect& r) {
-  if (auto* control = dynamic_cast<TlqSkinControl*>(child))
+  if (auto* control = dynamic_cast<LqSkinControl*>(child))
     control->SetBounds(r);
   else
     child->setGeometry(r);
@@ -71,33 +71,33 @@ void AlignChildren(QWidget* parent, const QRect& area) {
 
 void RealignChildren(QWidget* parent) {
   if (!parent) return;
-  if (auto* control = dynamic_cast<TlqSkinControl*>(parent)) {
+  if (auto* control = dynamic_cast<LqSkinControl*>(parent)) {
     control->AlignControls();
     return;
   }
-  if (TlqAlignLayout* layout = TlqAlignLayout::find(parent)) {
+  if (LqAlignLayout* layout = LqAlignLayout::find(parent)) {
     layout->realign();
     return;
   }
   AlignChildren(parent, parent->rect());
 }
 
-TlqAlignLayout::TlqAlignLayout(QWidget* parent, std::function<QRect()> area)
+LqAlignLayout::LqAlignLayout(QWidget* parent, std::function<QRect()> area)
     : QObject(parent), parent_(parent), area_(std::move(area)) {
   setObjectName(QStringLiteral("lqAlignLayout"));
   parent->installEventFilter(this);
 }
 
-void TlqAlignLayout::realign() {
+void LqAlignLayout::realign() {
   AlignChildren(parent_, area_ ? area_() : parent_->rect());
 }
 
-TlqAlignLayout* TlqAlignLayout::find(const QWidget* parent) {
-  return parent->findChild<TlqAlignLayout*>(QStringLiteral("lqAlignLayout"),
-                                            Qt::FindDirectChildrenOnly);
+LqAlignLayout* LqAlignLayout::find(const QWidget* parent) {
+  return parent->findChild<LqAlignLayout*>(QStringLiteral("lqAlignLayout"),
+                                           Qt::FindDirectChildrenOnly);
 }
 
-bool TlqAlignLayout::eventFilter(QObject* watched, QEvent* event) {
+bool LqAlignLayout::eventFilter(QObject* watched, QEvent* event) {
   if (watched == parent_ && event->type() == QEvent::Resize) realign();
   return QObject::eventFilter(watched, event);
 }

@@ -24,18 +24,18 @@ TAlign AlignOf(const QWidget* widget);
 void AlignChildren(QWidget* parent, const QRect& area);
 
 // Re-aligns the children of parent in the client rectangle parent offers: a skinned
-// control's own rectangle, the area of an installed TlqAlignLayout, or parent->rect().
+// control's own rectangle, the area of an installed LqAlignLayout, or parent->rect().
 void RealignChildren(QWidget* parent);
 
 // Keeps the aligned children of a plain widget (a form, a test window) in place on
 // every resize. The area defaults to the whole widget.
-class TlqAlignLayout : public QObject {
+class LqAlignLayout : public QObject {
   Q_OBJECT
 
  public:
-  explicit TlqAlignLayout(QWidget* parent, std::function<QRect()> area = {});
+  explicit LqAlignLayout(QWidget* parent, std::function<QRect()> area = {});
   void realign();
-  static TlqAlignLayout* find(const QWidget* parent);
+  static LqAlignLayout* find(const QWidget* parent);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -38,7 +38,7 @@ QImage WithTransparentKey(const Bitmap& piece) {
 
 }  // namespace
 
-TlqSkinCheckRadioBox::TlqSkinCheckRadioBox(QWidget* parent) : TlqSkinCustomControl(parent) {
+LqSkinCheckRadioBox::LqSkinCheckRadioBox(QWidget* parent) : LqSkinCustomControl(parent) {
   SetSkinDataName("checkbox");
   QWidget::resize(150, 25);
   // Flat boxes show their parent: they do not paint every pixel.
@@ -48,7 +48,7 @@ TlqSkinCheckRadioBox::TlqSkinCheckRadioBox(QWidget* parent) : TlqSkinCustomContr
   morphTimer_.callOnTimeout(this, [this] { MorphTick(); });
 }
 
-void TlqSkinCheckRadioBox::SetCaption(const QString& text) {
+void LqSkinCheckRadioBox::SetCaption(const QString& text) {
   Caption_ = text;
   if (shortcutId_) releaseShortcut(shortcutId_);
   shortcutId_ = 0;
@@ -57,38 +57,38 @@ void TlqSkinCheckRadioBox::SetCaption(const QString& text) {
   update();
 }
 
-void TlqSkinCheckRadioBox::SetWordWrap(bool on) {
+void LqSkinCheckRadioBox::SetWordWrap(bool on) {
   WordWrap_ = on;
   if (Flat_) update();
 }
 
-void TlqSkinCheckRadioBox::SetAllowGrayed(bool on) {
+void LqSkinCheckRadioBox::SetAllowGrayed(bool on) {
   AllowGrayed_ = on;
   update();
 }
 
-void TlqSkinCheckRadioBox::SetFlat(bool on) {
+void LqSkinCheckRadioBox::SetFlat(bool on) {
   Flat_ = on;
   setAttribute(Qt::WA_OpaquePaintEvent, !on);
   update();
 }
 
-void TlqSkinCheckRadioBox::SetUseSkinFontColor(bool on) {
+void LqSkinCheckRadioBox::SetUseSkinFontColor(bool on) {
   UseSkinFontColor_ = on;
   update();
 }
 
-void TlqSkinCheckRadioBox::SetCanFocused(bool on) {
+void LqSkinCheckRadioBox::SetCanFocused(bool on) {
   CanFocused_ = on;
   setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TlqSkinCheckRadioBox::SetRadio(bool on) {
+void LqSkinCheckRadioBox::SetRadio(bool on) {
   Radio_ = on;
   update();
 }
 
-void TlqSkinCheckRadioBox::SetChecked(bool on) {
+void LqSkinCheckRadioBox::SetChecked(bool on) {
   const bool wasChecked = Checked_;
   Checked_ = on;
   if (on)
@@ -98,7 +98,7 @@ void TlqSkinCheckRadioBox::SetChecked(bool on) {
   update();
   if (on && GroupIndex != 0 && parentWidget()) {
     for (auto* other :
-         parentWidget()->findChildren<TlqSkinCheckRadioBox*>(Qt::FindDirectChildrenOnly))
+         parentWidget()->findChildren<LqSkinCheckRadioBox*>(Qt::FindDirectChildrenOnly))
       if (other != this && other->GroupIndex == GroupIndex && other->Checked_)
         other->SetChecked(false);
   }
@@ -107,22 +107,22 @@ void TlqSkinCheckRadioBox::SetChecked(bool on) {
   }
 }
 
-void TlqSkinCheckRadioBox::SetState(TCheckBoxState s) {
+void LqSkinCheckRadioBox::SetState(TCheckBoxState s) {
   State_ = s;
   Checked_ = s == cbChecked;
   update();
   if (OnClick) OnClick(this);
 }
 
-void TlqSkinCheckRadioBox::Toggle() {
+void LqSkinCheckRadioBox::Toggle() {
   if (!Radio_)
     SetChecked(!Checked_);
   else if (!Checked_)
     SetChecked(true);
 }
 
-void TlqSkinCheckRadioBox::BindSkin() {
-  TlqSkinCustomControl::BindSkin();
+void LqSkinCheckRadioBox::BindSkin() {
+  LqSkinCustomControl::BindSkin();
   if (!IsBound() || !CopyCheckLook(Descriptor(), look_)) return;
   const Rect& skinrect = Geometry().skinrect;
   if (look_.activeskinrect.isEmpty()) look_.activeskinrect = skinrect;
@@ -137,10 +137,10 @@ void TlqSkinCheckRadioBox::BindSkin() {
   }
 }
 
-void TlqSkinCheckRadioBox::ApplySkin() {
+void LqSkinCheckRadioBox::ApplySkin() {
   if (!Flat_) {
     morphTimer_.stop();
-    TlqSkinCustomControl::ApplySkin();
+    LqSkinCustomControl::ApplySkin();
     return;
   }
   // Flat boxes keep the size the form gives them and have no region.
@@ -148,23 +148,23 @@ void TlqSkinCheckRadioBox::ApplySkin() {
   update();
 }
 
-void TlqSkinCheckRadioBox::SetBounds(const QRect& r) {
+void LqSkinCheckRadioBox::SetBounds(const QRect& r) {
   if (Flat_)
-    TlqSkinControl::SetBounds(r);
+    LqSkinControl::SetBounds(r);
   else
-    TlqSkinCustomControl::SetBounds(r);
+    LqSkinCustomControl::SetBounds(r);
 }
 
-void TlqSkinCheckRadioBox::FitSizeToSkin(int& width, int& height) {
+void LqSkinCheckRadioBox::FitSizeToSkin(int& width, int& height) {
   const int w = width, h = height;
-  TlqSkinCustomControl::FitSizeToSkin(width, height);
+  LqSkinCustomControl::FitSizeToSkin(width, height);
   if (Flat_) {
     width = w;
     height = h;
   }
 }
 
-Rect TlqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
+Rect LqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
   if (lightened) *lightened = false;
   const bool hot = mouseInside_;
   if (State_ == cbGrayed) {
@@ -184,17 +184,17 @@ Rect TlqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
   return checked ? look_.checkimagerect : look_.uncheckimagerect;
 }
 
-QFont TlqSkinCheckRadioBox::CaptionFont() const {
+QFont LqSkinCheckRadioBox::CaptionFont() const {
   return SkinOrDefaultFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
                            look_.font.fontstyle);
 }
 
-Color TlqSkinCheckRadioBox::CaptionColor() const {
+Color LqSkinCheckRadioBox::CaptionColor() const {
   if (!UseSkinFontColor_ || !IsBound()) return DefaultFont().color;
   return isEnabled() ? look_.framefontcolor : look_.unenabledfontcolor;
 }
 
-QRect TlqSkinCheckRadioBox::CaptionRect() const {
+QRect LqSkinCheckRadioBox::CaptionRect() const {
   const int imageW =
       (IsBound() && !look_.checkimagerect.isEmpty()) ? CheckImageRect().width() : kDefaultBox + 1;
   const int left = imageW + kCaptionGap;
@@ -211,7 +211,7 @@ QRect TlqSkinCheckRadioBox::CaptionRect() const {
   return r;
 }
 
-void TlqSkinCheckRadioBox::DrawCaption(QPainter& p, const QRect& r, Color color, int flags) {
+void LqSkinCheckRadioBox::DrawCaption(QPainter& p, const QRect& r, Color color, int flags) {
   if (Caption_.isEmpty()) return;
   p.setFont(CaptionFont());
   p.setPen(ControlColor(color));
@@ -222,7 +222,7 @@ void TlqSkinCheckRadioBox::DrawCaption(QPainter& p, const QRect& r, Color color,
   }
 }
 
-void TlqSkinCheckRadioBox::PaintFlat(QPainter& p) {
+void LqSkinCheckRadioBox::PaintFlat(QPainter& p) {
   const bool bound = IsBound() && Picture() && !look_.checkimagerect.isEmpty();
   if (!bound) {
     PaintFlatDefault(p);
@@ -232,7 +232,7 @@ void TlqSkinCheckRadioBox::PaintFlat(QPainter& p) {
   const Rect src = CheckImageRect(&lighten);
   Bitmap piece = CutPicture(*Picture(), src);
   if (lighten) {
-    TlqEffectBmp light(piece);
+    LqEffectBmp light(piece);
     light.Brighten(0.5);
     piece = light.bitmap();
   }
@@ -242,7 +242,7 @@ void TlqSkinCheckRadioBox::PaintFlat(QPainter& p) {
   DrawCaption(p, CaptionRect(), CaptionColor(), flags);
 }
 
-void TlqSkinCheckRadioBox::PaintFlatDefault(QPainter& p) {
+void LqSkinCheckRadioBox::PaintFlatDefault(QPainter& p) {
   const int top = height() / 2 - kDefaultBox / 2;
   const Color frame = mouseInside_ ? kDefaultNavy : clBtnShadow;
   DrawControlFrame(p, QRect(kCheckLeft, top, kDefaultBox, kDefaultBox), frame, frame);
@@ -259,7 +259,7 @@ void TlqSkinCheckRadioBox::PaintFlatDefault(QPainter& p) {
   DrawCaption(p, CaptionRect(), text, flags);
 }
 
-void TlqSkinCheckRadioBox::DrawSkin(QImage& canvas) {
+void LqSkinCheckRadioBox::DrawSkin(QImage& canvas) {
   // Non-flat: the element image (hot image while the mouse is inside), the check
   // image centred in its area and the caption in the text area, both grown with the width.
   DrawElementImage(canvas, mouseInside_ ? look_.activeskinrect : Geometry().skinrect);
@@ -271,7 +271,7 @@ void TlqSkinCheckRadioBox::DrawSkin(QImage& canvas) {
   bool lighten = false;
   Bitmap piece = CutPicture(*Picture(), CheckImageRect(&lighten));
   if (lighten) {
-    TlqEffectBmp light(piece);
+    LqEffectBmp light(piece);
     light.Brighten(0.5);
     piece = light.bitmap();
   }
@@ -289,17 +289,17 @@ void TlqSkinCheckRadioBox::DrawSkin(QImage& canvas) {
   DrawCaption(p, text, color, Qt::AlignVCenter | Qt::TextSingleLine);
 }
 
-void TlqSkinCheckRadioBox::paintEvent(QPaintEvent* e) {
+void LqSkinCheckRadioBox::paintEvent(QPaintEvent* e) {
   if (width() < 1 || height() < 1) return;
   if (!Flat_) {
     const bool blending = morphFactor_ > 0.0 && morphFactor_ < 1.0 && isEnabled();
     BindSkin();
     if (!blending || !IsBound() || !look_.morphing) {
-      TlqSkinCustomControl::paintEvent(e);
+      LqSkinCustomControl::paintEvent(e);
       return;
     }
     int w = width(), h = height();
-    TlqSkinCustomControl::FitSizeToSkin(w, h);
+    LqSkinCustomControl::FitSizeToSkin(w, h);
     QImage normal(size(), QImage::Format_RGB32), active(size(), QImage::Format_RGB32);
     const bool inside = mouseInside_;
     mouseInside_ = false;
@@ -307,8 +307,8 @@ void TlqSkinCheckRadioBox::paintEvent(QPaintEvent* e) {
     mouseInside_ = true;
     DrawSkin(active);
     mouseInside_ = inside;
-    TlqEffectBmp blend(FromImage(normal));
-    blend.Morph(look_.morphkind, TlqEffectBmp(FromImage(active)), morphFactor_);
+    LqEffectBmp blend(FromImage(normal));
+    blend.Morph(look_.morphkind, LqEffectBmp(FromImage(active)), morphFactor_);
     QPainter(this).drawImage(0, 0, ToImage(blend.bitmap()));
     return;
   }
@@ -323,12 +323,12 @@ void TlqSkinCheckRadioBox::paintEvent(QPaintEvent* e) {
   QPainter(this).drawImage(0, 0, buffer);
 }
 
-void TlqSkinCheckRadioBox::StartMorph() {
+void LqSkinCheckRadioBox::StartMorph() {
   if (Flat_ || !look_.morphing || !IsBound() || !SkinEffectsOn(SkinData_)) return;
   morphTimer_.start();
 }
 
-void TlqSkinCheckRadioBox::MorphTick() {
+void LqSkinCheckRadioBox::MorphTick() {
   const double target = (mouseInside_ || Focused()) ? 1.0 : 0.0;
   if (std::abs(morphFactor_ - target) < 1e-9) {
     morphFactor_ = target;
@@ -339,31 +339,31 @@ void TlqSkinCheckRadioBox::MorphTick() {
   update();
 }
 
-void TlqSkinCheckRadioBox::enterEvent(QEnterEvent* e) {
-  TlqSkinCustomControl::enterEvent(e);
+void LqSkinCheckRadioBox::enterEvent(QEnterEvent* e) {
+  LqSkinCustomControl::enterEvent(e);
   mouseInside_ = true;
   StartMorph();
   update();
 }
 
-void TlqSkinCheckRadioBox::leaveEvent(QEvent* e) {
-  TlqSkinCustomControl::leaveEvent(e);
+void LqSkinCheckRadioBox::leaveEvent(QEvent* e) {
+  LqSkinCustomControl::leaveEvent(e);
   mouseInside_ = false;
   StartMorph();
   update();
 }
 
-void TlqSkinCheckRadioBox::mousePressEvent(QMouseEvent* e) {
+void LqSkinCheckRadioBox::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) {
     if (CanFocused_ && !hasFocus()) setFocus(Qt::MouseFocusReason);
     mouseInside_ = true;
     update();
   }
-  TlqSkinCustomControl::mousePressEvent(e);
+  LqSkinCustomControl::mousePressEvent(e);
 }
 
-void TlqSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* e) {
-  TlqSkinCustomControl::mouseReleaseEvent(e);
+void LqSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* e) {
+  LqSkinCustomControl::mouseReleaseEvent(e);
   if (e->button() != Qt::LeftButton) return;
   mouseInside_ = rect().contains(e->position().toPoint());
   if (!mouseInside_) {
@@ -376,33 +376,33 @@ void TlqSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* e) {
     Toggle();
 }
 
-void TlqSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* e) {
+void LqSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* e) {
   if (Focused() && e->key() == Qt::Key_Space && !e->isAutoRepeat()) {
     Toggle();
     return;
   }
-  TlqSkinCustomControl::keyReleaseEvent(e);
+  LqSkinCustomControl::keyReleaseEvent(e);
 }
 
-void TlqSkinCheckRadioBox::focusInEvent(QFocusEvent* e) {
-  TlqSkinCustomControl::focusInEvent(e);
+void LqSkinCheckRadioBox::focusInEvent(QFocusEvent* e) {
+  LqSkinCustomControl::focusInEvent(e);
   update();
 }
 
-void TlqSkinCheckRadioBox::focusOutEvent(QFocusEvent* e) {
-  TlqSkinCustomControl::focusOutEvent(e);
+void LqSkinCheckRadioBox::focusOutEvent(QFocusEvent* e) {
+  LqSkinCustomControl::focusOutEvent(e);
   update();
 }
 
-void TlqSkinCheckRadioBox::changeEvent(QEvent* e) {
-  TlqSkinCustomControl::changeEvent(e);
+void LqSkinCheckRadioBox::changeEvent(QEvent* e) {
+  LqSkinCustomControl::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) {
     mouseInside_ = false;
     update();
   }
 }
 
-bool TlqSkinCheckRadioBox::event(QEvent* e) {
+bool LqSkinCheckRadioBox::event(QEvent* e) {
   if (e->type() == QEvent::Shortcut &&
       static_cast<QShortcutEvent*>(e)->shortcutId() == shortcutId_) {
     if (!isEnabled()) return true;
@@ -410,7 +410,7 @@ bool TlqSkinCheckRadioBox::event(QEvent* e) {
     Toggle();
     return true;
   }
-  return TlqSkinCustomControl::event(e);
+  return LqSkinCustomControl::event(e);
 }
 
 }  // namespace lq

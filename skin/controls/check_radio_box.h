@@ -13,9 +13,9 @@ namespace lq {
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
-class TlqSkinCheckRadioBox : public TlqSkinCustomControl {
+class LqSkinCheckRadioBox : public LqSkinCustomControl {
  public:
-  explicit TlqSkinCheckRadioBox(QWidget* parent = nullptr);
+  explicit LqSkinCheckRadioBox(QWidget* parent = nullptr);
 
   QString Caption() const { return Caption_; }
   void SetCaption(const QString& text);
@@ -37,7 +37,7 @@ class TlqSkinCheckRadioBox : public TlqSkinCustomControl {
   void SetChecked(bool on);
   int GroupIndex = 0;
 
-  std::function<void(TlqSkinCheckRadioBox*)> OnClick;
+  std::function<void(LqSkinCheckRadioBox*)> OnClick;
 
   // A check box flips Checked; a radio box becomes checked.
   virtual void Toggle();

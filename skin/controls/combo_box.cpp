@@ -13,15 +13,15 @@
 
 namespace lq {
 
-TlqSkinComboBox::TlqSkinComboBox(QWidget* parent) : QComboBox(parent) {
-  auto* style = new TlqComboBoxStyle;
+LqSkinComboBox::LqSkinComboBox(QWidget* parent) : QComboBox(parent) {
+  auto* style = new LqComboBoxStyle;
   style->setParent(this);  // a widget does not own the style it is given
   setStyle(style);
-  listView_ = new TlqComboListView;
+  listView_ = new LqComboListView;
   setView(listView_);  // the combo box owns it from here
-  delegate_ = new TlqComboItemDelegate(this);
+  delegate_ = new LqComboItemDelegate(this);
   setItemDelegate(delegate_);
-  frameFilter_ = new TlqComboListFramePainter(this, [this] {
+  frameFilter_ = new LqComboListFramePainter(this, [this] {
     popupOpen_ = mouseDown_ = false;
     update();
   });
@@ -30,54 +30,54 @@ TlqSkinComboBox::TlqSkinComboBox(QWidget* parent) : QComboBox(parent) {
   UpdateLook();
 }
 
-TlqSkinComboBox::~TlqSkinComboBox() {
+LqSkinComboBox::~LqSkinComboBox() {
   // QComboBox's own teardown (which hides an open list) comes after this class is gone.
   delegate_->Detach();
   delete frameFilter_;
 }
 
-void TlqSkinComboBox::SetSkinData(TlqSkinData* data) {
+void LqSkinComboBox::SetSkinData(LqSkinData* data) {
   SkinData_ = data;
   listView_->SetSkinData(data);
   if (SkinLoaded(data)) ApplySkin();
 }
 
-void TlqSkinComboBox::SetDefaultFont(const TlqFont& f) {
+void LqSkinComboBox::SetDefaultFont(const LqFont& f) {
   DefaultFont_ = f;
   UpdateLook();
 }
 
-void TlqSkinComboBox::SetUseSkinFont(bool on) {
+void LqSkinComboBox::SetUseSkinFont(bool on) {
   UseSkinFont_ = on;
   UpdateLook();
 }
 
-void TlqSkinComboBox::ReleaseSkin() {
+void LqSkinComboBox::ReleaseSkin() {
   DescriptorIndex_ = -1;
 }
 
-void TlqSkinComboBox::ApplySkin() {
+void LqSkinComboBox::ApplySkin() {
   DescriptorIndex_ = BindComboBoxLook(SkinData_, SkinDataName_, look_);
   UpdateLook();
 }
 
-int TlqSkinComboBox::ItemIndent(int /*row*/) const {
+int LqSkinComboBox::ItemIndent(int /*row*/) const {
   return 0;
 }
 
-const Bitmap* TlqSkinComboBox::Picture() const {
+const Bitmap* LqSkinComboBox::Picture() const {
   return IsBound() ? ActivePicture(SkinData_, look_.pictureindex) : nullptr;
 }
 
-const Bitmap* TlqSkinComboBox::ListFramePicture() const {
+const Bitmap* LqSkinComboBox::ListFramePicture() const {
   return IsBound() ? ActivePicture(SkinData_, look_.list.pictureindex) : nullptr;
 }
 
-bool TlqSkinComboBox::SkinnedItems() const {
+bool LqSkinComboBox::SkinnedItems() const {
   return Picture() && !look_.itemrect.isEmpty();
 }
 
-QRect TlqSkinComboBox::ButtonRect() const {
+QRect LqSkinComboBox::ButtonRect() const {
   if (Picture()) {
     const Rect b = ComboButtonRect(look_, width());
     return QRect(b.left, b.top, b.width(), b.height());
@@ -86,7 +86,7 @@ QRect TlqSkinComboBox::ButtonRect() const {
   return QRect(width() - 2 - w, 2, w, height() - 4);
 }
 
-QRect TlqSkinComboBox::ClientRect() const {
+QRect LqSkinComboBox::ClientRect() const {
   if (Picture()) {
     const Rect c = ComboClientRect(look_, width());
     return QRect(c.left, c.top, c.width(), c.height());
@@ -94,14 +94,14 @@ QRect TlqSkinComboBox::ClientRect() const {
   return QRect(3, 3, ButtonRect().left() - 4, height() - 6);
 }
 
-Color TlqSkinComboBox::TextColor() const {
+Color LqSkinComboBox::TextColor() const {
   if (!IsBound()) return isEnabled() ? DefaultFont_.color : kSysGrayText;
   if (!isEnabled()) return look_.disabledfontcolor;
   return Active() ? look_.activefontcolor : look_.font.fontcolor;
 }
 
 // Font and height for the current binding; the list lays its rows out again.
-void TlqSkinComboBox::UpdateLook() {
+void LqSkinComboBox::UpdateLook() {
   const bool skinFont = IsBound() && UseSkinFont_;
   setFont(skinFont ? MakeQFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
                                look_.font.fontstyle)
@@ -117,13 +117,13 @@ void TlqSkinComboBox::UpdateLook() {
   update();
 }
 
-QSize TlqSkinComboBox::sizeHint() const {
+QSize LqSkinComboBox::sizeHint() const {
   QSize s = QComboBox::sizeHint();
   if (Picture()) s.setHeight(look_.SkinHeight());
   return s;
 }
 
-QSize TlqSkinComboBox::minimumSizeHint() const {
+QSize LqSkinComboBox::minimumSizeHint() const {
   QSize s = QComboBox::minimumSizeHint();
   if (Picture()) s.setHeight(look_.SkinHeight());
   return s;
@@ -131,60 +131,60 @@ QSize TlqSkinComboBox::minimumSizeHint() const {
 
 // The list's window gets the frame of the current skin before it is placed, since
 // its size includes the frame.
-void TlqSkinComboBox::PreparePopupFrame() {
+void LqSkinComboBox::PreparePopupFrame() {
   QWidget* window = view()->parentWidget();
   if (!window) return;
   window->setContentsMargins(ComboListMargins(*this));
   window->installEventFilter(frameFilter_);  // installing again only moves it to the front
 }
 
-void TlqSkinComboBox::showPopup() {
+void LqSkinComboBox::showPopup() {
   PreparePopupFrame();
   QComboBox::showPopup();
   popupOpen_ = view()->window()->isVisible();  // an empty box shows no list
   update();
 }
 
-void TlqSkinComboBox::paintEvent(QPaintEvent* /*e*/) {
+void LqSkinComboBox::paintEvent(QPaintEvent* /*e*/) {
   QPainter p(this);
   PaintComboBox(p, *this);
 }
 
-void TlqSkinComboBox::enterEvent(QEnterEvent* e) {
+void LqSkinComboBox::enterEvent(QEnterEvent* e) {
   QComboBox::enterEvent(e);
   mouseInside_ = true;
   update();
 }
 
-void TlqSkinComboBox::leaveEvent(QEvent* e) {
+void LqSkinComboBox::leaveEvent(QEvent* e) {
   QComboBox::leaveEvent(e);
   mouseInside_ = false;
   update();
 }
 
-void TlqSkinComboBox::focusInEvent(QFocusEvent* e) {
+void LqSkinComboBox::focusInEvent(QFocusEvent* e) {
   QComboBox::focusInEvent(e);
   update();
 }
 
-void TlqSkinComboBox::focusOutEvent(QFocusEvent* e) {
+void LqSkinComboBox::focusOutEvent(QFocusEvent* e) {
   QComboBox::focusOutEvent(e);
   update();
 }
 
-void TlqSkinComboBox::mousePressEvent(QMouseEvent* e) {
+void LqSkinComboBox::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) mouseDown_ = true;
   update();
   QComboBox::mousePressEvent(e);
 }
 
-void TlqSkinComboBox::mouseReleaseEvent(QMouseEvent* e) {
+void LqSkinComboBox::mouseReleaseEvent(QMouseEvent* e) {
   mouseDown_ = false;
   update();
   QComboBox::mouseReleaseEvent(e);
 }
 
-void TlqSkinComboBox::changeEvent(QEvent* e) {
+void LqSkinComboBox::changeEvent(QEvent* e) {
   QComboBox::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) update();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinComboBox: a drop-down list box drawn from the "combobox" element of the skin
+// LqSkinComboBox: a drop-down list box drawn from the "combobox" element of the skin
 // (three-part strip with a button at the right edge, the current item inside the client
 // rectangle, skinned items in the dropped-down list), or with a sunken frame and a plain
 // button while unbound. Selection, keys, wheel and signals are QComboBox's.
@@ -13,18 +13,18 @@
 
 namespace lq {
 
-class TlqSkinData;
-class TlqComboItemDelegate;
-class TlqComboListView;
+class LqSkinData;
+class LqComboItemDelegate;
+class LqComboListView;
 
-class TlqSkinComboBox : public QComboBox, public SkinClient {
+class LqSkinComboBox : public QComboBox, public SkinClient {
  public:
-  explicit TlqSkinComboBox(QWidget* parent = nullptr);
-  ~TlqSkinComboBox() override;
+  explicit LqSkinComboBox(QWidget* parent = nullptr);
+  ~LqSkinComboBox() override;
 
-  TlqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return SkinData_; }
   // Stores the reference; a loaded skin is applied at once.
-  void SetSkinData(TlqSkinData* data);
+  void SetSkinData(LqSkinData* data);
   const std::string& SkinDataName() const { return SkinDataName_; }
   // Takes effect with the next ApplySkin.
   void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
@@ -32,12 +32,12 @@ class TlqSkinComboBox : public QComboBox, public SkinClient {
   bool IsBound() const { return DescriptorIndex_ >= 0; }
 
   // The font while unbound, and always when UseSkinFont is off.
-  const TlqFont& DefaultFont() const { return DefaultFont_; }
-  void SetDefaultFont(const TlqFont& f);
+  const LqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const LqFont& f);
   bool UseSkinFont() const { return UseSkinFont_; }
   void SetUseSkinFont(bool on);
 
-  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return SkinData_; }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
@@ -60,7 +60,7 @@ class TlqSkinComboBox : public QComboBox, public SkinClient {
   // The picture of the element and of the list frame while bound with one, else null.
   const Bitmap* Picture() const;
   const Bitmap* ListFramePicture() const;
-  TlqComboListView* ListView() const { return listView_; }
+  LqComboListView* ListView() const { return listView_; }
   // Items are drawn from the element's pictures (not plainly).
   bool SkinnedItems() const;
 
@@ -84,15 +84,15 @@ class TlqSkinComboBox : public QComboBox, public SkinClient {
   void UpdateLook();
   void PreparePopupFrame();
 
-  TlqSkinData* SkinData_ = nullptr;
+  LqSkinData* SkinData_ = nullptr;
   std::string SkinDataName_ = "combobox";
   int DescriptorIndex_ = -1;
   ComboBoxLook look_;
-  TlqFont DefaultFont_;
+  LqFont DefaultFont_;
   bool UseSkinFont_ = true;
   bool mouseInside_ = false, mouseDown_ = false, popupOpen_ = false;
-  TlqComboListView* listView_ = nullptr;
-  TlqComboItemDelegate* delegate_ = nullptr;
+  LqComboListView* listView_ = nullptr;
+  LqComboItemDelegate* delegate_ = nullptr;
   QObject* frameFilter_ = nullptr;
 };
 

@@ -12,11 +12,11 @@
 
 namespace lq {
 
-TlqComboItemDelegate::TlqComboItemDelegate(TlqSkinComboBox* box)
+LqComboItemDelegate::LqComboItemDelegate(LqSkinComboBox* box)
     : QAbstractItemDelegate(box), box_(box) {}
 
-void TlqComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) const {
+void LqComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
   if (!box_) return;
   const bool highlighted = option.state & QStyle::State_Selected;
   const bool enabled = option.state & QStyle::State_Enabled;
@@ -52,8 +52,8 @@ void TlqComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
                   ControlColor(enabled ? color : kSysGrayText), enabled);
 }
 
-QSize TlqComboItemDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
-                                     const QModelIndex& index) const {
+QSize LqComboItemDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
+                                    const QModelIndex& index) const {
   if (!box_) return {};
   const QFontMetrics m(box_->font());
   const bool icon = !qvariant_cast<QIcon>(index.data(Qt::DecorationRole)).isNull();
@@ -66,14 +66,14 @@ QSize TlqComboItemDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
   return {width, std::max(m.height() + 4, icon ? box_->iconSize().height() + 2 : 0)};
 }
 
-QMargins ComboListMargins(const TlqSkinComboBox& box) {
+QMargins ComboListMargins(const LqSkinComboBox& box) {
   if (!box.ListFramePicture()) return {1, 1, 1, 1};
   const SliceGeometry& g = box.Look().list.geometry;
   const Rect& c = g.clientrect;
   return {c.left, c.top, g.skinWidth() - c.right, g.skinHeight() - c.bottom};
 }
 
-void PaintComboListFrame(QPainter& p, const TlqSkinComboBox& box, const QRect& rect) {
+void PaintComboListFrame(QPainter& p, const LqSkinComboBox& box, const QRect& rect) {
   if (const Bitmap* picture = box.ListFramePicture()) {
     const SliceGeometry& g = box.Look().list.geometry;
     int w = rect.width(), h = rect.height();
@@ -88,11 +88,11 @@ void PaintComboListFrame(QPainter& p, const TlqSkinComboBox& box, const QRect& r
   p.drawRect(rect.adjusted(0, 0, -1, -1));
 }
 
-TlqComboListFramePainter::TlqComboListFramePainter(TlqSkinComboBox* box,
-                                                   std::function<void()> onHidden)
+LqComboListFramePainter::LqComboListFramePainter(LqSkinComboBox* box,
+                                                 std::function<void()> onHidden)
     : QObject(box), box_(box), onHidden_(std::move(onHidden)) {}
 
-bool TlqComboListFramePainter::eventFilter(QObject* watched, QEvent* event) {
+bool LqComboListFramePainter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Hide && onHidden_) onHidden_();
   if (event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
   auto* window = static_cast<QWidget*>(watched);

@@ -10,11 +10,11 @@ class QPainter;
 
 namespace lq {
 
-class TlqSkinComboBox;
+class LqSkinComboBox;
 
-class TlqComboItemDelegate : public QAbstractItemDelegate {
+class LqComboItemDelegate : public QAbstractItemDelegate {
  public:
-  explicit TlqComboItemDelegate(TlqSkinComboBox* box);
+  explicit LqComboItemDelegate(LqSkinComboBox* box);
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
@@ -23,25 +23,25 @@ class TlqComboItemDelegate : public QAbstractItemDelegate {
   void Detach() { box_ = nullptr; }
 
  private:
-  TlqSkinComboBox* box_;
+  LqSkinComboBox* box_;
 };
 
 // Space the list frame takes on each side of the list.
-QMargins ComboListMargins(const TlqSkinComboBox& box);
+QMargins ComboListMargins(const LqSkinComboBox& box);
 // The frame (and background) of the list's window of size rect.
-void PaintComboListFrame(QPainter& p, const TlqSkinComboBox& box, const QRect& rect);
+void PaintComboListFrame(QPainter& p, const LqSkinComboBox& box, const QRect& rect);
 
 // Paints the list's window with PaintComboListFrame instead of the style's frame, and
 // reports when the window hides (the list also closes itself, by a click elsewhere).
-class TlqComboListFramePainter : public QObject {
+class LqComboListFramePainter : public QObject {
  public:
-  TlqComboListFramePainter(TlqSkinComboBox* box, std::function<void()> onHidden);
+  LqComboListFramePainter(LqSkinComboBox* box, std::function<void()> onHidden);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TlqSkinComboBox* box_;
+  LqSkinComboBox* box_;
   std::function<void()> onHidden_;
 };
 

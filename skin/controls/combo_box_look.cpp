@@ -13,7 +13,7 @@ Rect OrElse(const Rect& r, const Rect& fallback) {
 }
 
 // The named list-box element's frame, or a plain line in the skin's shadow colour.
-ComboListFrame BindListFrame(const TlqSkinData* data, const std::string& name) {
+ComboListFrame BindListFrame(const LqSkinData* data, const std::string& name) {
   ComboListFrame frame;
   frame.linecolor = SkinButtonShadow(data);
   const int index = name.empty() ? -1 : LookupControl(data, name);
@@ -30,10 +30,10 @@ ComboListFrame BindListFrame(const TlqSkinData* data, const std::string& name) {
 
 }  // namespace
 
-int BindComboBoxLook(const TlqSkinData* data, const std::string& name, ComboBoxLook& out) {
+int BindComboBoxLook(const LqSkinData* data, const std::string& name, ComboBoxLook& out) {
   const int index = LookupControl(data, name);
   if (index < 0) return -1;
-  const auto* d = dynamic_cast<const TlqDataSkinComboBox*>(ControlAt(data, index));
+  const auto* d = dynamic_cast<const LqDataSkinComboBox*>(ControlAt(data, index));
   if (!d) return -1;
   ComboBoxLook look;
   int mask = -1;

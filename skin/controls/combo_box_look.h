@@ -10,7 +10,7 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 // The drop-down list's frame: a nine-part element, or a plain line when pictureindex is -1.
 struct ComboListFrame {
@@ -40,7 +40,7 @@ struct ComboBoxLook {
 
 // Binds name in data to a combo-box descriptor: its index (or -1) and its look.
 // A descriptor of another kind counts as not found.
-int BindComboBoxLook(const TlqSkinData* data, const std::string& name, ComboBoxLook& out);
+int BindComboBoxLook(const LqSkinData* data, const std::string& name, ComboBoxLook& out);
 
 // The button at a control width: it keeps its distance from the element's right edge.
 Rect ComboButtonRect(const ComboBoxLook& look, int width);

@@ -16,7 +16,7 @@ constexpr int kTextPadding = 2;
 // The inner dark edge of the sunken default frame.
 constexpr Color kDarkShadow = RGB(105, 105, 105);
 
-void PaintSkinnedFrame(QPainter& p, const TlqSkinComboBox& box, const Bitmap& picture) {
+void PaintSkinnedFrame(QPainter& p, const LqSkinComboBox& box, const Bitmap& picture) {
   const ComboBoxLook& look = box.Look();
   const Rect& source = box.Active() ? look.activeskinrect : look.geometry.skinrect;
   Bitmap strip;
@@ -33,7 +33,7 @@ void PaintSkinnedFrame(QPainter& p, const TlqSkinComboBox& box, const Bitmap& pi
   p.drawImage(box.ButtonRect().topLeft(), ToImage(CutPicture(picture, button)));
 }
 
-void PaintDefaultFrame(QPainter& p, const TlqSkinComboBox& box) {
+void PaintDefaultFrame(QPainter& p, const LqSkinComboBox& box) {
   const QRect r = box.rect();
   DrawControlFrame(p, r, clBtnShadow, clBtnHighlight);
   DrawControlFrame(p, r.adjusted(1, 1, -1, -1), kDarkShadow, clBtnFace);
@@ -66,7 +66,7 @@ void DrawItemContent(QPainter& p, const QRect& area, const QIcon& icon, QSize ic
   p.restore();
 }
 
-void PaintComboBox(QPainter& p, const TlqSkinComboBox& box) {
+void PaintComboBox(QPainter& p, const LqSkinComboBox& box) {
   const Bitmap* picture = box.Picture();
   if (picture)
     PaintSkinnedFrame(p, box, *picture);

@@ -10,7 +10,7 @@
 
 namespace lq {
 
-class TlqSkinComboBox;
+class LqSkinComboBox;
 
 // Width of the default look's drop-down button.
 constexpr int kDefaultComboButtonWidth = 17;
@@ -21,6 +21,6 @@ void DrawItemContent(QPainter& p, const QRect& area, const QIcon& icon, QSize ic
                      const QString& text, const QColor& color, bool enabled);
 
 // The closed box: frame, button and current item, in the box's present state.
-void PaintComboBox(QPainter& p, const TlqSkinComboBox& box);
+void PaintComboBox(QPainter& p, const LqSkinComboBox& box);
 
 }  // namespace lq

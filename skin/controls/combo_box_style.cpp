@@ -6,8 +6,8 @@
 
 namespace lq {
 
-int TlqComboBoxStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                                QStyleHintReturn* returnData) const {
+int LqComboBoxStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                               QStyleHintReturn* returnData) const {
   switch (hint) {
     case SH_ComboBox_Popup:
       return 0;
@@ -20,9 +20,9 @@ int TlqComboBoxStyle::styleHint(StyleHint hint, const QStyleOption* option, cons
   }
 }
 
-QRect TlqComboBoxStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                                       SubControl sub, const QWidget* widget) const {
-  const auto* box = dynamic_cast<const TlqSkinComboBox*>(widget);
+QRect LqComboBoxStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                      SubControl sub, const QWidget* widget) const {
+  const auto* box = dynamic_cast<const LqSkinComboBox*>(widget);
   if (box && control == CC_ComboBox) {
     // QComboBox asks for these to hit-test the arrow and to place an edit field.
     if (sub == SC_ComboBoxArrow) return box->ButtonRect();

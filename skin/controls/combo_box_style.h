@@ -8,9 +8,9 @@
 
 namespace lq {
 
-class TlqComboBoxStyle : public QProxyStyle {
+class LqComboBoxStyle : public QProxyStyle {
  public:
-  TlqComboBoxStyle() = default;
+  LqComboBoxStyle() = default;
 
   int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
                 const QWidget* widget = nullptr,

@@ -7,8 +7,8 @@
 
 namespace lq {
 
-TlqComboListView::TlqComboListView(QWidget* parent) : QListView(parent) {
-  bar_ = new TlqSkinScrollBar(this);
+LqComboListView::LqComboListView(QWidget* parent) : QListView(parent) {
+  bar_ = new LqSkinScrollBar(this);
   bar_->SetKind(sbVertical);
   bar_->SetSkinDataName("vscrollbar");
   bar_->hide();
@@ -16,22 +16,22 @@ TlqComboListView::TlqComboListView(QWidget* parent) : QListView(parent) {
   connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { PlaceBar(); });
 }
 
-TlqComboListView::~TlqComboListView() {
+LqComboListView::~LqComboListView() {
   // The link lets go of the bar before the view's children go.
   delete link_;
 }
 
-void TlqComboListView::SetSkinData(TlqSkinData* data) {
+void LqComboListView::SetSkinData(LqSkinData* data) {
   bar_->SetSkinData(data);
   PlaceBar();
 }
 
-void TlqComboListView::resizeEvent(QResizeEvent* e) {
+void LqComboListView::resizeEvent(QResizeEvent* e) {
   QListView::resizeEvent(e);
   PlaceBar();
 }
 
-void TlqComboListView::PlaceBar() {
+void LqComboListView::PlaceBar() {
   const bool needed = verticalScrollBar()->maximum() > 0;
   // The bar's width is asked for and then taken as the bar fits it to its skin.
   bar_->resize(kScrollBarThickness, bar_->height());

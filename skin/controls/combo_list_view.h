@@ -1,5 +1,5 @@
 #pragma once
-// The drop-down list of TlqSkinComboBox: a list view whose vertical scroll bar is a
+// The drop-down list of LqSkinComboBox: a list view whose vertical scroll bar is a
 // skinned "vscrollbar" control at its right edge, shown only while the items do not fit.
 
 #include <QListView>
@@ -7,16 +7,16 @@
 namespace lq {
 
 class ScrollAreaBars;
-class TlqSkinData;
-class TlqSkinScrollBar;
+class LqSkinData;
+class LqSkinScrollBar;
 
-class TlqComboListView : public QListView {
+class LqComboListView : public QListView {
  public:
-  explicit TlqComboListView(QWidget* parent = nullptr);
-  ~TlqComboListView() override;
+  explicit LqComboListView(QWidget* parent = nullptr);
+  ~LqComboListView() override;
 
-  void SetSkinData(TlqSkinData* data);
-  TlqSkinScrollBar* ScrollBar() const { return bar_; }
+  void SetSkinData(LqSkinData* data);
+  LqSkinScrollBar* ScrollBar() const { return bar_; }
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
@@ -25,7 +25,7 @@ class TlqComboListView : public QListView {
   // Shows the bar and keeps room for it while there is something to scroll.
   void PlaceBar();
 
-  TlqSkinScrollBar* bar_ = nullptr;
+  LqSkinScrollBar* bar_ = nullptr;
   ScrollAreaBars* link_ = nullptr;
 };
 

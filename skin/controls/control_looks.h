@@ -10,7 +10,7 @@
 
 namespace lq {
 
-class TlqDataSkinControl;
+class LqDataSkinControl;
 
 struct FontLook {
   std::string fontname = "Arial";
@@ -51,10 +51,10 @@ struct CheckLook {
 };
 
 // Each returns false (leaving out untouched) when the descriptor is of another kind.
-bool CopyPanelLook(const TlqDataSkinControl* d, PanelLook& out);
-bool CopyButtonLook(const TlqDataSkinControl* d, ButtonLook& out);
-bool CopyCheckLook(const TlqDataSkinControl* d, CheckLook& out);
-bool CopyLabelFont(const TlqDataSkinControl* d, FontLook& out);
-bool CopyStdLabelFont(const TlqDataSkinControl* d, FontLook& out);
+bool CopyPanelLook(const LqDataSkinControl* d, PanelLook& out);
+bool CopyButtonLook(const LqDataSkinControl* d, ButtonLook& out);
+bool CopyCheckLook(const LqDataSkinControl* d, CheckLook& out);
+bool CopyLabelFont(const LqDataSkinControl* d, FontLook& out);
+bool CopyStdLabelFont(const LqDataSkinControl* d, FontLook& out);
 
 }  // namespace lq

@@ -14,17 +14,17 @@ namespace lq {
 
 // A font as the skin format describes it: a positive height is the character-cell
 // height in pixels, a negative one the character height without internal leading.
-struct TlqFont {
+struct LqFont {
   QString name = QStringLiteral("Arial");
   int height = 14;
   TFontStyles style = 0;
   Color color = 0;
   int charset = 1;
-  friend bool operator==(const TlqFont&, const TlqFont&) = default;
+  friend bool operator==(const LqFont&, const LqFont&) = default;
 };
 
 QFont MakeQFont(const QString& name, int height, TFontStyles style);
-inline QFont MakeQFont(const TlqFont& f) {
+inline QFont MakeQFont(const LqFont& f) {
   return MakeQFont(f.name, f.height, f.style);
 }
 

@@ -13,57 +13,57 @@
 
 namespace lq {
 
-TlqSkinEdit::TlqSkinEdit(QWidget* parent) : QLineEdit(parent) {
+LqSkinEdit::LqSkinEdit(QWidget* parent) : QLineEdit(parent) {
   setFrame(false);
   setAttribute(Qt::WA_Hover, true);
   QWidget::resize(121, 20);
   UpdateLook();
 }
 
-void TlqSkinEdit::SetSkinData(TlqSkinData* data) {
+void LqSkinEdit::SetSkinData(LqSkinData* data) {
   SkinData_ = data;
   if (SkinLoaded(data)) ApplySkin();
 }
 
-void TlqSkinEdit::SetDefaultColor(Color c) {
+void LqSkinEdit::SetDefaultColor(Color c) {
   DefaultColor_ = c;
   update();
 }
 
-void TlqSkinEdit::SetDefaultFont(const TlqFont& f) {
+void LqSkinEdit::SetDefaultFont(const LqFont& f) {
   DefaultFont_ = f;
   UpdateLook();
 }
 
-void TlqSkinEdit::SetUseSkinFont(bool on) {
+void LqSkinEdit::SetUseSkinFont(bool on) {
   UseSkinFont_ = on;
   UpdateLook();
 }
 
-void TlqSkinEdit::SetDefaultWidth(int w) {
+void LqSkinEdit::SetDefaultWidth(int w) {
   DefaultWidth_ = w;
   if (!IsBound() && w > 0) QWidget::resize(w, height());
 }
 
-void TlqSkinEdit::SetDefaultHeight(int h) {
+void LqSkinEdit::SetDefaultHeight(int h) {
   DefaultHeight_ = h;
   if (!IsBound() && h > 0 && ForcedHeight() == 0) QWidget::resize(width(), h);
 }
 
-void TlqSkinEdit::SetButtonMode(bool on) {
+void LqSkinEdit::SetButtonMode(bool on) {
   ButtonMode_ = on;
   UpdateLook();
 }
 
-void TlqSkinEdit::ReleaseSkin() {
+void LqSkinEdit::ReleaseSkin() {
   DescriptorIndex_ = -1;
 }
 
-void TlqSkinEdit::BindSkin() {
+void LqSkinEdit::BindSkin() {
   DescriptorIndex_ = BindEditLook(SkinData_, SkinDataName_, look_);
 }
 
-void TlqSkinEdit::ApplySkin() {
+void LqSkinEdit::ApplySkin() {
   BindSkin();
   if (!IsBound()) {
     if (DefaultWidth_ > 0) QWidget::resize(DefaultWidth_, height());
@@ -73,7 +73,7 @@ void TlqSkinEdit::ApplySkin() {
     QWidget::resize(width(), DefaultHeight_);
 }
 
-int TlqSkinEdit::ForcedHeight() const {
+int LqSkinEdit::ForcedHeight() const {
   const int textHeight = QFontMetrics(font()).height();
   if (IsBound()) {
     if (UseSkinFont_) return look_.SkinHeight();
@@ -82,13 +82,13 @@ int TlqSkinEdit::ForcedHeight() const {
   return UseSkinFont_ ? 0 : textHeight + 4;
 }
 
-Color TlqSkinEdit::TextColor() const {
+Color LqSkinEdit::TextColor() const {
   if (!IsBound()) return DefaultFont_.color;
   return Active() ? look_.activefontcolor : look_.font.fontcolor;
 }
 
 // Font, colours, text margins and height for the current binding and state.
-void TlqSkinEdit::UpdateLook() {
+void LqSkinEdit::UpdateLook() {
   const bool skinFont = IsBound() && UseSkinFont_;
   setFont(skinFont ? MakeQFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
                                look_.font.fontstyle)
@@ -117,7 +117,7 @@ void TlqSkinEdit::UpdateLook() {
   update();
 }
 
-QRect TlqSkinEdit::ButtonRect() const {
+QRect LqSkinEdit::ButtonRect() const {
   if (!ButtonMode_) return {};
   if (IsBound()) {
     Rect b = look_.buttonrect;
@@ -128,7 +128,7 @@ QRect TlqSkinEdit::ButtonRect() const {
   return QRect(width() - 2 - side, 2, side, side);
 }
 
-void TlqSkinEdit::PaintFrame(QPainter& p) {
+void LqSkinEdit::PaintFrame(QPainter& p) {
   const Bitmap* picture = IsBound() ? ActivePicture(SkinData_, look_.pictureindex) : nullptr;
   if (picture) {
     const Rect& source = Active() ? look_.activeskinrect : look_.geometry.skinrect;
@@ -156,7 +156,7 @@ void TlqSkinEdit::PaintFrame(QPainter& p) {
   }
 }
 
-void TlqSkinEdit::paintEvent(QPaintEvent* e) {
+void LqSkinEdit::paintEvent(QPaintEvent* e) {
   {
     QPainter p(this);
     PaintFrame(p);
@@ -164,14 +164,14 @@ void TlqSkinEdit::paintEvent(QPaintEvent* e) {
   QLineEdit::paintEvent(e);
 }
 
-void TlqSkinEdit::enterEvent(QEnterEvent* e) {
+void LqSkinEdit::enterEvent(QEnterEvent* e) {
   QLineEdit::enterEvent(e);
   mouseInside_ = true;
   UpdateLook();
   if (OnMouseEnter) OnMouseEnter(this);
 }
 
-void TlqSkinEdit::leaveEvent(QEvent* e) {
+void LqSkinEdit::leaveEvent(QEvent* e) {
   QLineEdit::leaveEvent(e);
   mouseInside_ = false;
   buttonHot_ = false;
@@ -179,17 +179,17 @@ void TlqSkinEdit::leaveEvent(QEvent* e) {
   if (OnMouseLeave) OnMouseLeave(this);
 }
 
-void TlqSkinEdit::focusInEvent(QFocusEvent* e) {
+void LqSkinEdit::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
   UpdateLook();
 }
 
-void TlqSkinEdit::focusOutEvent(QFocusEvent* e) {
+void LqSkinEdit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
   UpdateLook();
 }
 
-void TlqSkinEdit::keyPressEvent(QKeyEvent* e) {
+void LqSkinEdit::keyPressEvent(QKeyEvent* e) {
   const int k = e->key();
   if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) {
     QChar key = k == Qt::Key_Escape ? QChar(27) : QChar(13);
@@ -205,7 +205,7 @@ void TlqSkinEdit::keyPressEvent(QKeyEvent* e) {
   QLineEdit::keyPressEvent(e);
 }
 
-void TlqSkinEdit::contextMenuEvent(QContextMenuEvent* e) {
+void LqSkinEdit::contextMenuEvent(QContextMenuEvent* e) {
   EditMenuState s;
   s.canUndo = isUndoAvailable() && !isReadOnly();
   s.hasSelection = hasSelectedText();
@@ -223,7 +223,7 @@ void TlqSkinEdit::contextMenuEvent(QContextMenuEvent* e) {
                EditMenuPosition(this, e->globalPos(), e->reason() == QContextMenuEvent::Keyboard));
 }
 
-void TlqSkinEdit::mousePressEvent(QMouseEvent* e) {
+void LqSkinEdit::mousePressEvent(QMouseEvent* e) {
   if (ButtonMode_ && e->button() == Qt::LeftButton && ButtonRect().contains(e->pos())) {
     buttonDown_ = buttonHot_ = true;
     update();
@@ -232,7 +232,7 @@ void TlqSkinEdit::mousePressEvent(QMouseEvent* e) {
   QLineEdit::mousePressEvent(e);
 }
 
-void TlqSkinEdit::mouseMoveEvent(QMouseEvent* e) {
+void LqSkinEdit::mouseMoveEvent(QMouseEvent* e) {
   if (ButtonMode_) {
     const bool hot = ButtonRect().contains(e->pos());
     if (hot != buttonHot_) {
@@ -244,7 +244,7 @@ void TlqSkinEdit::mouseMoveEvent(QMouseEvent* e) {
   QLineEdit::mouseMoveEvent(e);
 }
 
-void TlqSkinEdit::mouseReleaseEvent(QMouseEvent* e) {
+void LqSkinEdit::mouseReleaseEvent(QMouseEvent* e) {
   if (buttonDown_) {
     const bool click = ButtonRect().contains(e->pos());
     buttonDown_ = false;
@@ -255,7 +255,7 @@ void TlqSkinEdit::mouseReleaseEvent(QMouseEvent* e) {
   QLineEdit::mouseReleaseEvent(e);
 }
 
-void TlqSkinEdit::changeEvent(QEvent* e) {
+void LqSkinEdit::changeEvent(QEvent* e) {
   QLineEdit::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) update();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinEdit: a single-line text field drawn in the "edit" element of the skin
+// LqSkinEdit: a single-line text field drawn in the "edit" element of the skin
 // (three-part strip, text inside its client rectangle), or with a two-pixel frame
 // while unbound. Input methods, clipboard and undo come from QLineEdit.
 
@@ -13,15 +13,15 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
-class TlqSkinEdit : public QLineEdit, public SkinClient {
+class LqSkinEdit : public QLineEdit, public SkinClient {
  public:
-  explicit TlqSkinEdit(QWidget* parent = nullptr);
+  explicit LqSkinEdit(QWidget* parent = nullptr);
 
-  TlqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return SkinData_; }
   // Stores the reference; a loaded skin is applied at once.
-  void SetSkinData(TlqSkinData* data);
+  void SetSkinData(LqSkinData* data);
   const std::string& SkinDataName() const { return SkinDataName_; }
   void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
   int DescriptorIndex() const { return DescriptorIndex_; }
@@ -29,8 +29,8 @@ class TlqSkinEdit : public QLineEdit, public SkinClient {
 
   Color DefaultColor() const { return DefaultColor_; }
   void SetDefaultColor(Color c);
-  const TlqFont& DefaultFont() const { return DefaultFont_; }
-  void SetDefaultFont(const TlqFont& f);
+  const LqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const LqFont& f);
   bool UseSkinFont() const { return UseSkinFont_; }
   void SetUseSkinFont(bool on);
   int DefaultWidth() const { return DefaultWidth_; }
@@ -40,12 +40,12 @@ class TlqSkinEdit : public QLineEdit, public SkinClient {
   bool ButtonMode() const { return ButtonMode_; }
   void SetButtonMode(bool on);
 
-  std::function<void(TlqSkinEdit*)> OnMouseEnter, OnMouseLeave, OnButtonClick;
+  std::function<void(LqSkinEdit*)> OnMouseEnter, OnMouseLeave, OnButtonClick;
   // Raised for Enter and Escape before they go on to the form; clearing the key
   // keeps it from the form.
-  std::function<void(TlqSkinEdit*, QChar& key)> OnKeyPress;
+  std::function<void(LqSkinEdit*, QChar& key)> OnKeyPress;
 
-  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return SkinData_; }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
@@ -77,12 +77,12 @@ class TlqSkinEdit : public QLineEdit, public SkinClient {
   void UpdateLook();
   void PaintFrame(QPainter& p);
 
-  TlqSkinData* SkinData_ = nullptr;
+  LqSkinData* SkinData_ = nullptr;
   std::string SkinDataName_ = "edit";
   int DescriptorIndex_ = -1;
   EditLook look_;
   Color DefaultColor_ = SystemColor(5);  // window colour
-  TlqFont DefaultFont_;
+  LqFont DefaultFont_;
   bool UseSkinFont_ = true;
   int DefaultWidth_ = 0, DefaultHeight_ = 0;
   bool ButtonMode_ = false;

@@ -15,7 +15,7 @@ EditMenuPresenter& Presenter() {
   return presenter;
 }
 
-QString Caption(const TlqSkinData* skin, const char* key, const char* fallback) {
+QString Caption(const LqSkinData* skin, const char* key, const char* fallback) {
   if (skin && skin->ResourceStrData()) {
     std::string text = skin->ResourceStrData()->GetResStr(key);
     if (!text.empty()) return QString::fromStdString(text);
@@ -26,7 +26,7 @@ QString Caption(const TlqSkinData* skin, const char* key, const char* fallback) 
 }  // namespace
 
 std::vector<EditMenuEntry> BuildEditMenu(const EditMenuState& s, const EditMenuActions& act,
-                                         const TlqSkinData* skin) {
+                                         const LqSkinData* skin) {
   auto item = [&](const char* key, const char* text, bool enabled, std::function<void()> fn) {
     return EditMenuEntry{QString::fromLatin1(key), Caption(skin, key, text), enabled,
                          std::move(fn)};

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 // What the enabling rules look at, read from the editor when the menu is asked for.
 struct EditMenuState {
@@ -38,7 +38,7 @@ struct EditMenuEntry {
 // The eight entries in menu order; captions from the skin's resource strings when it
 // has them, else the built-in texts.
 std::vector<EditMenuEntry> BuildEditMenu(const EditMenuState& state, const EditMenuActions& act,
-                                         const TlqSkinData* skin);
+                                         const LqSkinData* skin);
 
 // Shows entries for control at a screen point.
 using EditMenuPresenter =

@@ -8,10 +8,10 @@
 
 namespace lq {
 
-int BindEditLook(const TlqSkinData* data, const std::string& name, EditLook& out) {
+int BindEditLook(const LqSkinData* data, const std::string& name, EditLook& out) {
   const int index = LookupControl(data, name);
   if (index < 0) return -1;
-  const auto* d = dynamic_cast<const TlqDataSkinEditControl*>(ControlAt(data, index));
+  const auto* d = dynamic_cast<const LqDataSkinEditControl*>(ControlAt(data, index));
   if (!d) return -1;
   EditLook look;
   int mask = -1;
@@ -24,7 +24,7 @@ int BindEditLook(const TlqSkinData* data, const std::string& name, EditLook& out
   look.activebuttonrect = d->activebuttonrect;
   look.downbuttonrect = d->downbuttonrect.isEmpty() ? d->activebuttonrect : d->downbuttonrect;
   look.unenabledbuttonrect = d->unenabledbuttonrect;
-  if (const auto* m = dynamic_cast<const TlqDataSkinMemoControl*>(d)) {
+  if (const auto* m = dynamic_cast<const LqDataSkinMemoControl*>(d)) {
     look.isMemo = true;
     look.bgcolor = m->bgcolor;
     look.activebgcolor = m->activebgcolor;
@@ -33,13 +33,13 @@ int BindEditLook(const TlqSkinData* data, const std::string& name, EditLook& out
   return index;
 }
 
-Color SkinDisabledEditColor(const TlqSkinData* data) {
+Color SkinDisabledEditColor(const LqSkinData* data) {
   EditLook look;
   if (BindEditLook(data, "edit", look) < 0) return kSysGrayText;
   return look.disabledfontcolor;
 }
 
-int EditCharSet(const TlqSkinData* data, int fallback) {
+int EditCharSet(const LqSkinData* data, int fallback) {
   if (data && data->ResourceStrData()) return data->ResourceStrData()->CharSet;
   return fallback;
 }

@@ -12,7 +12,7 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 struct EditLook {
   int pictureindex = -1;
@@ -32,12 +32,12 @@ struct EditLook {
 
 // Binds name in data to an edit or memo descriptor: its index (or -1) and its look.
 // A descriptor of another kind counts as not found.
-int BindEditLook(const TlqSkinData* data, const std::string& name, EditLook& out);
+int BindEditLook(const LqSkinData* data, const std::string& name, EditLook& out);
 
 // The disabled text colour of the skin's "edit" element, or the system grey text.
-Color SkinDisabledEditColor(const TlqSkinData* data);
+Color SkinDisabledEditColor(const LqSkinData* data);
 
 // The character set for text controls: the skin strings' when present, else fallback.
-int EditCharSet(const TlqSkinData* data, int fallback);
+int EditCharSet(const LqSkinData* data, int fallback);
 
 }  // namespace lq

@@ -19,7 +19,7 @@ constexpr int kSortIndicatorWidth = 9;
 
 }  // namespace
 
-TlqSkinHeaderView::TlqSkinHeaderView(Qt::Orientation orientation, QWidget* parent)
+LqSkinHeaderView::LqSkinHeaderView(Qt::Orientation orientation, QWidget* parent)
     : QHeaderView(orientation, parent) {
   // Qt tracks the section under the mouse only for widgets that ask for hover events.
   setAttribute(Qt::WA_Hover, true);
@@ -28,36 +28,36 @@ TlqSkinHeaderView::TlqSkinHeaderView(Qt::Orientation orientation, QWidget* paren
   UpdateFont();
 }
 
-void TlqSkinHeaderView::SetSkinData(TlqSkinData* data) {
+void LqSkinHeaderView::SetSkinData(LqSkinData* data) {
   SkinData_ = data;
   if (SkinLoaded(data)) ApplySkin();
 }
 
-void TlqSkinHeaderView::SetSkinDataName(const std::string& name) {
+void LqSkinHeaderView::SetSkinDataName(const std::string& name) {
   SkinDataName_ = name;
   if (SkinLoaded(SkinData_)) ApplySkin();
 }
 
-void TlqSkinHeaderView::SetDefaultFont(const TlqFont& f) {
+void LqSkinHeaderView::SetDefaultFont(const LqFont& f) {
   DefaultFont_ = f;
   UpdateFont();
 }
 
-void TlqSkinHeaderView::ReleaseSkin() {
+void LqSkinHeaderView::ReleaseSkin() {
   DescriptorIndex_ = -1;
   pictureIndex_ = -1;
   UpdateFont();
 }
 
-void TlqSkinHeaderView::ApplySkin() {
+void LqSkinHeaderView::ApplySkin() {
   BindSkin();
   UpdateFont();
 }
 
-void TlqSkinHeaderView::BindSkin() {
+void LqSkinHeaderView::BindSkin() {
   DescriptorIndex_ = -1;
   const int index = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
-  const TlqDataSkinControl* d = ControlAt(SkinData_, index);
+  const LqDataSkinControl* d = ControlAt(SkinData_, index);
   int maskIndex = -1;
   ButtonLook look;
   if (!d || !CopyElementGeometry(d, geom_, pictureIndex_, maskIndex) || !CopyButtonLook(d, look))
@@ -74,7 +74,7 @@ void TlqSkinHeaderView::BindSkin() {
   DescriptorIndex_ = index;
 }
 
-void TlqSkinHeaderView::UpdateFont() {
+void LqSkinHeaderView::UpdateFont() {
   const FontLook& f = look_.font;
   setFont(IsBound() ? MakeQFont(QString::fromStdString(f.fontname), f.fontheight, f.fontstyle)
                     : MakeQFont(DefaultFont_));
@@ -84,17 +84,17 @@ void TlqSkinHeaderView::UpdateFont() {
   viewport()->update();
 }
 
-int TlqSkinHeaderView::SectionHeight() const {
+int LqSkinHeaderView::SectionHeight() const {
   return IsBound() ? geom_.skinHeight() : fontMetrics().height() + 6;
 }
 
-QSize TlqSkinHeaderView::sizeHint() const {
+QSize LqSkinHeaderView::sizeHint() const {
   QSize s = QHeaderView::sizeHint();
   if (orientation() == Qt::Horizontal) s.setHeight(SectionHeight());
   return s;
 }
 
-QSize TlqSkinHeaderView::sectionSizeFromContents(int logicalIndex) const {
+QSize LqSkinHeaderView::sectionSizeFromContents(int logicalIndex) const {
   const QString text =
       model() ? model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString()
               : QString();
@@ -103,30 +103,30 @@ QSize TlqSkinHeaderView::sectionSizeFromContents(int logicalIndex) const {
   return QSize(w, SectionHeight());
 }
 
-QStyleOptionHeader TlqSkinHeaderView::SectionOption(int logicalIndex) const {
+QStyleOptionHeader LqSkinHeaderView::SectionOption(int logicalIndex) const {
   QStyleOptionHeader opt;
   initStyleOption(&opt);
   initStyleOptionForIndex(&opt, logicalIndex);
   return opt;
 }
 
-HeaderSectionState TlqSkinHeaderView::SectionState(int logicalIndex) const {
+HeaderSectionState LqSkinHeaderView::SectionState(int logicalIndex) const {
   return StateOf(SectionOption(logicalIndex));
 }
 
-HeaderSectionState TlqSkinHeaderView::StateOf(const QStyleOptionHeader& opt) const {
+HeaderSectionState LqSkinHeaderView::StateOf(const QStyleOptionHeader& opt) const {
   if (!isEnabled()) return HeaderSectionState::kDisabled;
   if (opt.state & QStyle::State_Sunken) return HeaderSectionState::kDown;
   if (opt.state & QStyle::State_MouseOver) return HeaderSectionState::kActive;
   return HeaderSectionState::kNormal;
 }
 
-QRect TlqSkinHeaderView::SortIndicatorRect(const QRect& section) {
+QRect LqSkinHeaderView::SortIndicatorRect(const QRect& section) {
   return QRect(section.right() + 1 - kCaptionMargin - kSortIndicatorWidth, section.top(),
                kSortIndicatorWidth, section.height());
 }
 
-QImage TlqSkinHeaderView::SectionImage(QSize size, HeaderSectionState state) const {
+QImage LqSkinHeaderView::SectionImage(QSize size, HeaderSectionState state) const {
   const Bitmap* picture = IsBound() ? ActivePicture(SkinData_, pictureIndex_) : nullptr;
   if (!picture || size.isEmpty()) return {};
   const Rect source = state == HeaderSectionState::kActive     ? look_.activeskinrect
@@ -143,8 +143,8 @@ QImage TlqSkinHeaderView::SectionImage(QSize size, HeaderSectionState state) con
   return image;
 }
 
-void TlqSkinHeaderView::DrawDefaultSection(QPainter& p, const QRect& r,
-                                           HeaderSectionState state) const {
+void LqSkinHeaderView::DrawDefaultSection(QPainter& p, const QRect& r,
+                                          HeaderSectionState state) const {
   switch (state) {
     case HeaderSectionState::kActive:
       DrawFramedFill(p, r, kDefaultNavy, kDefaultHotFill);
@@ -159,7 +159,7 @@ void TlqSkinHeaderView::DrawDefaultSection(QPainter& p, const QRect& r,
   }
 }
 
-Color TlqSkinHeaderView::CaptionColor(HeaderSectionState state) const {
+Color LqSkinHeaderView::CaptionColor(HeaderSectionState state) const {
   if (!IsBound()) return state == HeaderSectionState::kDisabled ? kSysGrayText : DefaultFont_.color;
   switch (state) {
     case HeaderSectionState::kActive:
@@ -173,7 +173,7 @@ Color TlqSkinHeaderView::CaptionColor(HeaderSectionState state) const {
   }
 }
 
-void TlqSkinHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+void LqSkinHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
   if (!rect.isValid()) return;
   const QStyleOptionHeader opt = SectionOption(logicalIndex);
   const HeaderSectionState state = StateOf(opt);
@@ -204,7 +204,7 @@ void TlqSkinHeaderView::paintSection(QPainter* painter, const QRect& rect, int l
   painter->restore();
 }
 
-void TlqSkinHeaderView::paintEvent(QPaintEvent* e) {
+void LqSkinHeaderView::paintEvent(QPaintEvent* e) {
   QHeaderView::paintEvent(e);
   // The strip past the last section shows an empty section rather than the Qt style.
   const int end = length() - offset();

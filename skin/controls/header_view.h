@@ -15,29 +15,29 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 // How one section is drawn: the element state it shows.
 enum class HeaderSectionState { kNormal, kActive, kDown, kDisabled };
 
-class TlqSkinHeaderView : public QHeaderView, public SkinClient {
+class LqSkinHeaderView : public QHeaderView, public SkinClient {
  public:
-  explicit TlqSkinHeaderView(Qt::Orientation orientation = Qt::Horizontal,
-                             QWidget* parent = nullptr);
+  explicit LqSkinHeaderView(Qt::Orientation orientation = Qt::Horizontal,
+                            QWidget* parent = nullptr);
 
-  TlqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return SkinData_; }
   // Stores the reference; a loaded skin is applied at once.
-  void SetSkinData(TlqSkinData* data);
+  void SetSkinData(LqSkinData* data);
   const std::string& SkinDataName() const { return SkinDataName_; }
   // Binds again at once when a skin is loaded.
   void SetSkinDataName(const std::string& name);
   bool IsBound() const { return DescriptorIndex_ >= 0; }
 
   // The caption font while unbound.
-  const TlqFont& DefaultFont() const { return DefaultFont_; }
-  void SetDefaultFont(const TlqFont& f);
+  const LqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const LqFont& f);
 
-  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return SkinData_; }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
@@ -63,10 +63,10 @@ class TlqSkinHeaderView : public QHeaderView, public SkinClient {
   void DrawDefaultSection(QPainter& p, const QRect& r, HeaderSectionState state) const;
   Color CaptionColor(HeaderSectionState state) const;
 
-  TlqSkinData* SkinData_ = nullptr;
+  LqSkinData* SkinData_ = nullptr;
   std::string SkinDataName_ = "resizebutton";
   int DescriptorIndex_ = -1;
-  TlqFont DefaultFont_;
+  LqFont DefaultFont_;
   // Copies from the bound element; the picture is looked up by index when drawn.
   SliceGeometry geom_;
   int sliceMode_ = kSliceNone;

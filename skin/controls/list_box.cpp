@@ -23,8 +23,8 @@ Rect OrElse(const Rect& r, const Rect& fallback) {
   return r.isEmpty() ? fallback : r;
 }
 
-bool CopyListBoxLook(const TlqDataSkinControl* d, ListBoxLook& out) {
-  auto* lb = dynamic_cast<const TlqDataSkinListBox*>(d);
+bool CopyListBoxLook(const LqDataSkinControl* d, ListBoxLook& out) {
+  auto* lb = dynamic_cast<const LqDataSkinListBox*>(d);
   if (!lb) return false;
   out.fontname = lb->fontname;
   out.fontheight = lb->fontheight;
@@ -52,11 +52,11 @@ QString ItemText(const longtail::PhraseList& items, int index) {
 
 }  // namespace
 
-TlqSkinListBox::TlqSkinListBox(QWidget* parent) : TlqSkinCustomControl(parent) {
+LqSkinListBox::LqSkinListBox(QWidget* parent) : LqSkinCustomControl(parent) {
   SkinDataName_ = "listbox";
   splitFrame_ = true;
   fillClient_ = false;
-  list_ = new TlqListBox(items_, this);
+  list_ = new LqListBox(items_, this);
   list_->SetItemHeight(defaultItemHeight_);
   list_->DrawItem = [this](QPainter& p, int i, const QRect& r, ItemDrawState s) {
     DrawListItem(p, i, r, s);
@@ -82,80 +82,80 @@ TlqSkinListBox::TlqSkinListBox(QWidget* parent) : TlqSkinCustomControl(parent) {
   LayoutParts();
 }
 
-TlqSkinListBox::~TlqSkinListBox() {
+LqSkinListBox::~LqSkinListBox() {
   items_.SetOnChange({});
 }
 
 // ------------------------------------------------------------------ operations
 
-int TlqSkinListBox::ItemIndex() const {
+int LqSkinListBox::ItemIndex() const {
   return items_.ItemIndex();
 }
 
-void TlqSkinListBox::SetItemIndex(int index) {
+void LqSkinListBox::SetItemIndex(int index) {
   if (index < -1 || index >= items_.Count()) return;
   items_.SetItemIndex(index);
   list_->MakeVisible(index);
   list_->update();
 }
 
-bool TlqSkinListBox::Selected(int index) const {
+bool LqSkinListBox::Selected(int index) const {
   return index >= 0 && index < items_.Count() && items_.Selected(index);
 }
 
-void TlqSkinListBox::SetSelected(int index, bool on) {
+void LqSkinListBox::SetSelected(int index, bool on) {
   if (index < 0 || index >= items_.Count()) return;
   items_.SetSelected(index, on);
   list_->update(list_->ItemRect(index));
 }
 
-int TlqSkinListBox::SelCount() const {
+int LqSkinListBox::SelCount() const {
   return items_.SelectedCount();
 }
 
-void TlqSkinListBox::Clear() {
+void LqSkinListBox::Clear() {
   items_.Clear();
   SyncScrollBars();
 }
 
-int TlqSkinListBox::ItemAtPos(const QPoint& p, bool existing) const {
+int LqSkinListBox::ItemAtPos(const QPoint& p, bool existing) const {
   return list_->ItemAtPos(p, existing);
 }
 
-int TlqSkinListBox::TopIndex() const {
+int LqSkinListBox::TopIndex() const {
   return list_->TopIndex();
 }
 
-void TlqSkinListBox::SetTopIndex(int index) {
+void LqSkinListBox::SetTopIndex(int index) {
   list_->SetTopIndex(index);
 }
 
 // ------------------------------------------------------------------ properties
 
-void TlqSkinListBox::SetUseSkinItemHeight(bool on) {
+void LqSkinListBox::SetUseSkinItemHeight(bool on) {
   useSkinItemHeight_ = on;
   ApplyItemHeight();
 }
 
-void TlqSkinListBox::SetDefaultItemHeight(int h) {
+void LqSkinListBox::SetDefaultItemHeight(int h) {
   if (h < 1) return;
   defaultItemHeight_ = h;
   ApplyItemHeight();
 }
 
-void TlqSkinListBox::SetHorizontalExtent(bool on) {
+void LqSkinListBox::SetHorizontalExtent(bool on) {
   horizontalExtent_ = on;
   widest_ = measured_ = 0;
   SyncScrollBars();
 }
 
-void TlqSkinListBox::SetRowCount(int rows) {
+void LqSkinListBox::SetRowCount(int rows) {
   rowCount_ = std::max(0, rows);
   if (rowCount_ > 0) resize(width(), RowCountHeight(rowCount_));
   SyncScrollBars();
 }
 
-void TlqSkinListBox::ApplyItemHeight() {
+void LqSkinListBox::ApplyItemHeight() {
   BindSkin();
   if (IsBound() && useSkinItemHeight_ && skinnedItems_ && !look_.itemrect.isEmpty())
     list_->SetItemHeight(look_.itemrect.height());
@@ -164,7 +164,7 @@ void TlqSkinListBox::ApplyItemHeight() {
   SyncScrollBars();
 }
 
-int TlqSkinListBox::RowCountHeight(int rows) const {
+int LqSkinListBox::RowCountHeight(int rows) const {
   int h;
   if (IsBound() && HasElementGeometry())
     h = Geometry().skinHeight() + rows * list_->ItemHeight() - Geometry().clientrect.height();
@@ -174,7 +174,7 @@ int TlqSkinListBox::RowCountHeight(int rows) const {
   return h;
 }
 
-void TlqSkinListBox::DefaultFontChanged() {
+void LqSkinListBox::DefaultFontChanged() {
   if (!IsBound()) {
     Font = DefaultFont();
     list_->update();
@@ -183,14 +183,14 @@ void TlqSkinListBox::DefaultFontChanged() {
 
 // ------------------------------------------------------------------ skin
 
-void TlqSkinListBox::BindSkin() {
-  TlqSkinCustomControl::BindSkin();
+void LqSkinListBox::BindSkin() {
+  LqSkinCustomControl::BindSkin();
   skinnedItems_ = IsBound() && Picture() && CopyListBoxLook(Descriptor(), look_);
 }
 
-void TlqSkinListBox::ApplySkin() {
+void LqSkinListBox::ApplySkin() {
   reskinning_ = true;
-  TlqSkinCustomControl::ApplySkin();
+  LqSkinCustomControl::ApplySkin();
   if (!IsBound()) {
     list_->SetItemHeight(defaultItemHeight_);
     Font = DefaultFont();
@@ -206,7 +206,7 @@ void TlqSkinListBox::ApplySkin() {
   list_->update();
 }
 
-void TlqSkinListBox::BindBar(TlqSkinScrollBar* bar, bool horizontal) {
+void LqSkinListBox::BindBar(LqSkinScrollBar* bar, bool horizontal) {
   const bool bound = IsBound() && skinnedItems_;
   if (!horizontal) {
     bar->SetSkinDataName(bound ? look_.vscrollbarname : std::string());
@@ -230,7 +230,7 @@ void TlqSkinListBox::BindBar(TlqSkinScrollBar* bar, bool horizontal) {
 
 // ------------------------------------------------------------------ layout
 
-QRect TlqSkinListBox::ContentRect() const {
+QRect LqSkinListBox::ContentRect() const {
   if (IsBound() && HasElementGeometry()) {
     const Rect c = FittedClientRect();
     return QRect(c.left, c.top, c.width(), c.height());
@@ -238,7 +238,7 @@ QRect TlqSkinListBox::ContentRect() const {
   return QRect(2, 2, width() - 4, height() - 4);
 }
 
-void TlqSkinListBox::LayoutParts() {
+void LqSkinListBox::LayoutParts() {
   const QRect content = ContentRect();
   const bool bound = IsBound() && HasElementGeometry();
   int hbarH = 0;
@@ -268,16 +268,16 @@ void TlqSkinListBox::LayoutParts() {
                      std::max(0, content.height() - hbarH));
 }
 
-void TlqSkinListBox::resizeEvent(QResizeEvent* e) {
-  TlqSkinCustomControl::resizeEvent(e);
+void LqSkinListBox::resizeEvent(QResizeEvent* e) {
+  LqSkinCustomControl::resizeEvent(e);
   LayoutParts();
   SyncScrollBars();
 }
 
 // ------------------------------------------------------------------ scroll bars
 
-TlqSkinScrollBar* TlqSkinListBox::CreateBar(bool horizontal) {
-  auto* bar = new TlqSkinScrollBar(this);
+LqSkinScrollBar* LqSkinListBox::CreateBar(bool horizontal) {
+  auto* bar = new LqSkinScrollBar(this);
   bar->SetKind(horizontal ? sbHorizontal : sbVertical);
   bar->SetDefaultWidth(horizontal ? 0 : 19);
   bar->SetDefaultHeight(horizontal ? 19 : 0);
@@ -286,7 +286,7 @@ TlqSkinScrollBar* TlqSkinListBox::CreateBar(bool horizontal) {
   return bar;
 }
 
-void TlqSkinListBox::RemoveBar(TlqSkinScrollBar*& bar) {
+void LqSkinListBox::RemoveBar(LqSkinScrollBar*& bar) {
   if (!bar) return;
   bar->hide();
   // The bar may be inside its own event handler: free it once that returns.
@@ -295,12 +295,12 @@ void TlqSkinListBox::RemoveBar(TlqSkinScrollBar*& bar) {
   LayoutParts();
 }
 
-void TlqSkinListBox::SyncScrollBars() {
+void LqSkinListBox::SyncScrollBars() {
   SyncVertical();
   SyncHorizontal();
 }
 
-void TlqSkinListBox::SyncVertical() {
+void LqSkinListBox::SyncVertical() {
   const int count = items_.Count();
   const int rows = list_->VisibleRows();
   const int min = 0, max = count - 1, pos = list_->TopIndex();
@@ -308,7 +308,7 @@ void TlqSkinListBox::SyncVertical() {
   if (!fixedRows && min < max && max >= pos && rows < count) {
     if (!vbar_) {
       vbar_ = CreateBar(false);
-      vbar_->OnChange = [this](TlqSkinScrollBar* b) { list_->SetTopIndex(b->Position()); };
+      vbar_->OnChange = [this](LqSkinScrollBar* b) { list_->SetTopIndex(b->Position()); };
       BindBar(vbar_, false);
       if (hbar_) BindBar(hbar_, true);
       LayoutParts();
@@ -322,7 +322,7 @@ void TlqSkinListBox::SyncVertical() {
   }
 }
 
-int TlqSkinListBox::WidestItem() {
+int LqSkinListBox::WidestItem() {
   const QFontMetrics m(ItemFont());
   const int count = items_.Count();
   if (measured_ > count) widest_ = measured_ = 0;  // items went away: measure again
@@ -331,7 +331,7 @@ int TlqSkinListBox::WidestItem() {
   return widest_;
 }
 
-void TlqSkinListBox::SyncHorizontal() {
+void LqSkinListBox::SyncHorizontal() {
   if (!horizontalExtent_) {
     if (hbar_) {
       RemoveBar(hbar_);
@@ -347,7 +347,7 @@ void TlqSkinListBox::SyncHorizontal() {
   if (widest > visible) {
     if (!hbar_) {
       hbar_ = CreateBar(true);
-      hbar_->OnChange = [this](TlqSkinScrollBar* b) { list_->SetHorizontalOffset(b->Position()); };
+      hbar_->OnChange = [this](LqSkinScrollBar* b) { list_->SetHorizontalOffset(b->Position()); };
       BindBar(hbar_, true);
       LayoutParts();
       hbar_->show();
@@ -362,7 +362,7 @@ void TlqSkinListBox::SyncHorizontal() {
   }
 }
 
-bool TlqSkinListBox::HandleListKey(QKeyEvent* e) {
+bool LqSkinListBox::HandleListKey(QKeyEvent* e) {
   const int key = e->key();
   if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
   if (!hbar_) {
@@ -376,7 +376,7 @@ bool TlqSkinListBox::HandleListKey(QKeyEvent* e) {
   return true;
 }
 
-bool TlqSkinListBox::HandleListWheel(QWheelEvent* e) {
+bool LqSkinListBox::HandleListWheel(QWheelEvent* e) {
   const int dy = e->angleDelta().y();
   const int notches = std::max(1, std::abs(dy) / 120);
   if (vbar_) {
@@ -395,20 +395,20 @@ bool TlqSkinListBox::HandleListWheel(QWheelEvent* e) {
 
 // ------------------------------------------------------------------ painting
 
-void TlqSkinListBox::DrawDefault(QImage& canvas) {
+void LqSkinListBox::DrawDefault(QImage& canvas) {
   canvas.fill(ControlColor(clBtnFace));
   QPainter p(&canvas);
   p.setPen(ControlColor(clBtnShadow));
   p.drawRect(0, 0, canvas.width() - 1, canvas.height() - 1);
 }
 
-void TlqSkinListBox::DrawSkin(QImage& /*topStrip*/) {
+void LqSkinListBox::DrawSkin(QImage& /*topStrip*/) {
   // Split-frame painting hands the top strip here: the frame already shows the
   // element; a caption would go here, and the program's skin has none.
   if (!skinnedItems_ || look_.captionrect.isEmpty()) return;
 }
 
-void TlqSkinListBox::EraseList(QPainter& p, const QRect& r) {
+void LqSkinListBox::EraseList(QPainter& p, const QRect& r) {
   if (!skinnedItems_ || !HasElementGeometry()) {
     p.fillRect(r, ControlColor(clWindow));
     return;
@@ -427,14 +427,14 @@ void TlqSkinListBox::EraseList(QPainter& p, const QRect& r) {
   p.restore();
 }
 
-QFont TlqSkinListBox::ItemFont() const {
+QFont LqSkinListBox::ItemFont() const {
   if (skinnedItems_ && UseSkinFont())
     return MakeQFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle);
   if (skinnedItems_) return MakeQFont(DefaultFont());
   return MakeQFont(Font);
 }
 
-void TlqSkinListBox::DrawListItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {
+void LqSkinListBox::DrawListItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {
   if (index < 0 || index >= items_.Count()) return;
   if (!skinnedItems_) {
     DrawDefaultItem(p, index, r, state);
@@ -445,8 +445,7 @@ void TlqSkinListBox::DrawListItem(QPainter& p, int index, const QRect& r, ItemDr
   }
 }
 
-void TlqSkinListBox::DrawSkinItemFixed(QPainter& p, int index, const QRect& r,
-                                       ItemDrawState state) {
+void LqSkinListBox::DrawSkinItemFixed(QPainter& p, int index, const QRect& r, ItemDrawState state) {
   Rect source = look_.itemrect;
   Color color = look_.fontcolor;
   bool stretch = false;
@@ -478,8 +477,8 @@ void TlqSkinListBox::DrawSkinItemFixed(QPainter& p, int index, const QRect& r,
   p.drawImage(r.topLeft(), item);
 }
 
-void TlqSkinListBox::DrawSkinItemStretched(QPainter& p, int index, const QRect& r,
-                                           ItemDrawState state) {
+void LqSkinListBox::DrawSkinItemStretched(QPainter& p, int index, const QRect& r,
+                                          ItemDrawState state) {
   Rect source = look_.itemrect;
   Color color = look_.fontcolor;
   if (state.focused) {
@@ -504,15 +503,15 @@ void TlqSkinListBox::DrawSkinItemStretched(QPainter& p, int index, const QRect& 
   p.drawImage(r.topLeft(), item);
 }
 
-void TlqSkinListBox::DrawDefaultItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {
+void LqSkinListBox::DrawDefaultItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {
   const Color fill = state.selected ? clHighlight : clWindow;
   const Color color = state.selected ? clHighlightText : Font.color;
   p.fillRect(r, ControlColor(fill));
   DrawItemText(p, index, r.adjusted(2, 0, -2, 0), state, color, MakeQFont(Font));
 }
 
-void TlqSkinListBox::DrawItemText(QPainter& p, int index, QRect textRect, ItemDrawState state,
-                                  Color color, const QFont& font) {
+void LqSkinListBox::DrawItemText(QPainter& p, int index, QRect textRect, ItemDrawState state,
+                                 Color color, const QFont& font) {
   if (OnDrawItem) {
     OnDrawItem(p, index, state, textRect);
     return;

@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinListBox: a skinned frame around an inner list (TlqListBox) that views the
+// LqSkinListBox: a skinned frame around an inner list (LqListBox) that views the
 // box's PhraseList, plus the skinned scroll bars it creates while they are needed.
 // Items, selection and current item are PhraseList state; the box only views it.
 
@@ -14,7 +14,7 @@
 
 namespace lq {
 
-class TlqSkinScrollBar;
+class LqSkinScrollBar;
 
 // What the box copies from a list-box descriptor on every bind.
 struct ListBoxLook {
@@ -31,12 +31,12 @@ struct ListBoxLook {
   bool showfocus = false;
 };
 
-class TlqSkinListBox : public TlqSkinCustomControl {
+class LqSkinListBox : public LqSkinCustomControl {
  public:
-  using Event = std::function<void(TlqSkinListBox*)>;
+  using Event = std::function<void(LqSkinListBox*)>;
 
-  explicit TlqSkinListBox(QWidget* parent = nullptr);
-  ~TlqSkinListBox() override;
+  explicit LqSkinListBox(QWidget* parent = nullptr);
+  ~LqSkinListBox() override;
 
   // --- the program's operations -------------------------------------------
   longtail::PhraseList& Items() { return items_; }
@@ -69,20 +69,20 @@ class TlqSkinListBox : public TlqSkinCustomControl {
   bool ExtandedSelect() const { return list_->ExtendedSelect; }
   void SetExtandedSelect(bool on) { list_->ExtendedSelect = on; }
   // Font of the default look (copied from DefaultFont while unbound).
-  TlqFont Font;
+  LqFont Font;
 
   // --- events -----------------------------------------------------------------
   Event OnListBoxClick, OnListBoxDblClick;
   // The context-menu request of the inner list: the owner shows the box's popup
   // menu at the global position. The selection is left alone.
-  std::function<void(TlqSkinListBox*, const QPoint& global)> OnPopupMenu;
+  std::function<void(LqSkinListBox*, const QPoint& global)> OnPopupMenu;
   // Draws an item's content instead of the built-in text.
   std::function<void(QPainter&, int index, ItemDrawState, const QRect& textRect)> OnDrawItem;
 
   // --- parts ---------------------------------------------------------------------
-  TlqListBox* ListBox() const { return list_; }
-  TlqSkinScrollBar* VScrollBar() const { return vbar_; }
-  TlqSkinScrollBar* HScrollBar() const { return hbar_; }
+  LqListBox* ListBox() const { return list_; }
+  LqSkinScrollBar* VScrollBar() const { return vbar_; }
+  LqSkinScrollBar* HScrollBar() const { return hbar_; }
   const ListBoxLook& Look() const { return look_; }
   bool SkinnedItems() const { return skinnedItems_; }
 
@@ -112,9 +112,9 @@ class TlqSkinListBox : public TlqSkinCustomControl {
   QFont ItemFont() const;
   QRect ContentRect() const;
   void ApplyItemHeight();
-  void BindBar(TlqSkinScrollBar* bar, bool horizontal);
-  TlqSkinScrollBar* CreateBar(bool horizontal);
-  void RemoveBar(TlqSkinScrollBar*& bar);
+  void BindBar(LqSkinScrollBar* bar, bool horizontal);
+  LqSkinScrollBar* CreateBar(bool horizontal);
+  void RemoveBar(LqSkinScrollBar*& bar);
   void SyncVertical();
   void SyncHorizontal();
   int WidestItem();
@@ -122,9 +122,9 @@ class TlqSkinListBox : public TlqSkinCustomControl {
   bool HandleListWheel(QWheelEvent* e);
 
   longtail::PhraseList items_;
-  TlqListBox* list_ = nullptr;
-  TlqSkinScrollBar* vbar_ = nullptr;
-  TlqSkinScrollBar* hbar_ = nullptr;
+  LqListBox* list_ = nullptr;
+  LqSkinScrollBar* vbar_ = nullptr;
+  LqSkinScrollBar* hbar_ = nullptr;
   bool useSkinItemHeight_ = true;
   int defaultItemHeight_ = 20;
   bool horizontalExtent_ = false;

@@ -13,7 +13,7 @@
 
 namespace lq {
 
-TlqSkinMemo2::TlqSkinMemo2(QWidget* parent)
+LqSkinMemo2::LqSkinMemo2(QWidget* parent)
     : QPlainTextEdit(parent), bars_(new ScrollAreaBars(this)) {
   setFrameStyle(QFrame::NoFrame);
   setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -27,60 +27,60 @@ TlqSkinMemo2::TlqSkinMemo2(QWidget* parent)
   UpdateLook();
 }
 
-TlqSkinMemo2::~TlqSkinMemo2() = default;
+LqSkinMemo2::~LqSkinMemo2() = default;
 
-void TlqSkinMemo2::SetSkinData(TlqSkinData* data) {
+void LqSkinMemo2::SetSkinData(LqSkinData* data) {
   SkinData_ = data;
   if (SkinLoaded(data)) ApplySkin();
 }
 
-void TlqSkinMemo2::SetDefaultFont(const TlqFont& f) {
+void LqSkinMemo2::SetDefaultFont(const LqFont& f) {
   DefaultFont_ = f;
   UpdateLook();
 }
 
-void TlqSkinMemo2::SetUseSkinFont(bool on) {
+void LqSkinMemo2::SetUseSkinFont(bool on) {
   UseSkinFont_ = on;
   UpdateLook();
 }
 
-void TlqSkinMemo2::SetUseSkinFontColor(bool on) {
+void LqSkinMemo2::SetUseSkinFontColor(bool on) {
   UseSkinFontColor_ = on;
   UpdateLook();
 }
 
-void TlqSkinMemo2::SetScrollBars(TScrollStyle s) {
+void LqSkinMemo2::SetScrollBars(TScrollStyle s) {
   ScrollBars_ = s;
   // Without a horizontal scroll state long lines wrap, as a platform memo does.
   setLineWrapMode(s == ssHorizontal || s == ssBoth ? NoWrap : WidgetWidth);
 }
 
-void TlqSkinMemo2::SetWantTabs(bool on) {
+void LqSkinMemo2::SetWantTabs(bool on) {
   WantTabs_ = on;
   setTabChangesFocus(!on);
 }
 
-TlqSkinScrollBar* TlqSkinMemo2::VScrollBar() const {
+LqSkinScrollBar* LqSkinMemo2::VScrollBar() const {
   return bars_->Vertical();
 }
 
-TlqSkinScrollBar* TlqSkinMemo2::HScrollBar() const {
+LqSkinScrollBar* LqSkinMemo2::HScrollBar() const {
   return bars_->Horizontal();
 }
 
-void TlqSkinMemo2::SetVScrollBar(TlqSkinScrollBar* bar) {
+void LqSkinMemo2::SetVScrollBar(LqSkinScrollBar* bar) {
   bars_->SetVertical(bar);
 }
 
-void TlqSkinMemo2::SetHScrollBar(TlqSkinScrollBar* bar) {
+void LqSkinMemo2::SetHScrollBar(LqSkinScrollBar* bar) {
   bars_->SetHorizontal(bar);
 }
 
-void TlqSkinMemo2::SyncScrollBars() {
+void LqSkinMemo2::SyncScrollBars() {
   bars_->Sync();
 }
 
-QStringList TlqSkinMemo2::Lines() const {
+QStringList LqSkinMemo2::Lines() const {
   QStringList lines;
   for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) lines << b.text();
   // A final line break ends the last line rather than starting an empty one.
@@ -88,31 +88,31 @@ QStringList TlqSkinMemo2::Lines() const {
   return lines;
 }
 
-void TlqSkinMemo2::ReleaseSkin() {
+void LqSkinMemo2::ReleaseSkin() {
   DescriptorIndex_ = -1;
 }
 
-void TlqSkinMemo2::BindSkin() {
+void LqSkinMemo2::BindSkin() {
   DescriptorIndex_ = BindEditLook(SkinData_, SkinDataName_, look_);
 }
 
-void TlqSkinMemo2::ApplySkin() {
+void LqSkinMemo2::ApplySkin() {
   BindSkin();
   UpdateLook();
   SyncScrollBars();
 }
 
-Color TlqSkinMemo2::TextColor() const {
+Color LqSkinMemo2::TextColor() const {
   if (!IsBound() || !UseSkinFontColor_) return DefaultFont_.color;
   return Active() ? look_.activefontcolor : look_.font.fontcolor;
 }
 
-Color TlqSkinMemo2::BackgroundColor() const {
+Color LqSkinMemo2::BackgroundColor() const {
   if (!IsBound()) return clWindow;
   return Active() ? look_.activebgcolor : look_.bgcolor;
 }
 
-void TlqSkinMemo2::UpdateLook() {
+void LqSkinMemo2::UpdateLook() {
   const bool skinFont = IsBound() && UseSkinFont_;
   setFont(skinFont ? MakeQFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
                                look_.font.fontstyle)
@@ -127,31 +127,31 @@ void TlqSkinMemo2::UpdateLook() {
   viewport()->update();
 }
 
-void TlqSkinMemo2::enterEvent(QEnterEvent* e) {
+void LqSkinMemo2::enterEvent(QEnterEvent* e) {
   QPlainTextEdit::enterEvent(e);
   mouseInside_ = true;
   UpdateLook();
   if (OnMouseEnter) OnMouseEnter(this);
 }
 
-void TlqSkinMemo2::leaveEvent(QEvent* e) {
+void LqSkinMemo2::leaveEvent(QEvent* e) {
   QPlainTextEdit::leaveEvent(e);
   mouseInside_ = false;
   UpdateLook();
   if (OnMouseLeave) OnMouseLeave(this);
 }
 
-void TlqSkinMemo2::focusInEvent(QFocusEvent* e) {
+void LqSkinMemo2::focusInEvent(QFocusEvent* e) {
   QPlainTextEdit::focusInEvent(e);
   UpdateLook();
 }
 
-void TlqSkinMemo2::focusOutEvent(QFocusEvent* e) {
+void LqSkinMemo2::focusOutEvent(QFocusEvent* e) {
   QPlainTextEdit::focusOutEvent(e);
   UpdateLook();
 }
 
-void TlqSkinMemo2::keyPressEvent(QKeyEvent* e) {
+void LqSkinMemo2::keyPressEvent(QKeyEvent* e) {
   const int k = e->key();
   if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !WantReturns_ &&
       !(e->modifiers() & Qt::ControlModifier)) {
@@ -166,7 +166,7 @@ void TlqSkinMemo2::keyPressEvent(QKeyEvent* e) {
   SyncScrollBars();
 }
 
-void TlqSkinMemo2::wheelEvent(QWheelEvent* e) {
+void LqSkinMemo2::wheelEvent(QWheelEvent* e) {
   // One line per notch, whatever the desktop's wheel setting.
   wheelRemainder_ += e->angleDelta().y();
   const int notches = wheelRemainder_ / 120;
@@ -175,7 +175,7 @@ void TlqSkinMemo2::wheelEvent(QWheelEvent* e) {
   e->accept();
 }
 
-void TlqSkinMemo2::contextMenuEvent(QContextMenuEvent* e) {
+void LqSkinMemo2::contextMenuEvent(QContextMenuEvent* e) {
   const QTextCursor cursor = textCursor();
   EditMenuState s;
   s.canUndo = document()->isUndoAvailable() && !isReadOnly();
@@ -194,7 +194,7 @@ void TlqSkinMemo2::contextMenuEvent(QContextMenuEvent* e) {
                EditMenuPosition(this, e->globalPos(), e->reason() == QContextMenuEvent::Keyboard));
 }
 
-void TlqSkinMemo2::changeEvent(QEvent* e) {
+void LqSkinMemo2::changeEvent(QEvent* e) {
   QPlainTextEdit::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) {
     horizontalScrollBar()->setValue(0);
@@ -202,7 +202,7 @@ void TlqSkinMemo2::changeEvent(QEvent* e) {
   }
 }
 
-void TlqSkinMemo2::resizeEvent(QResizeEvent* e) {
+void LqSkinMemo2::resizeEvent(QResizeEvent* e) {
   QPlainTextEdit::resizeEvent(e);
   SyncScrollBars();
 }

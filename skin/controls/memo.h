@@ -1,7 +1,7 @@
 #pragma once
-// The skinned memos around QPlainTextEdit. TlqSkinMemo2 is a borderless text area
-// whose only visible scroll bars are free-standing TlqSkinScrollBar controls kept in
-// step with the editor both ways; TlqSkinMemo adds a frame and a textured background
+// The skinned memos around QPlainTextEdit. LqSkinMemo2 is a borderless text area
+// whose only visible scroll bars are free-standing LqSkinScrollBar controls kept in
+// step with the editor both ways; LqSkinMemo adds a frame and a textured background
 // from the "memo" element. Input methods, clipboard and undo come from Qt.
 
 #include <QPlainTextEdit>
@@ -15,26 +15,26 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 class ScrollAreaBars;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
-class TlqSkinMemo2 : public QPlainTextEdit, public SkinClient {
+class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
  public:
-  explicit TlqSkinMemo2(QWidget* parent = nullptr);
-  ~TlqSkinMemo2() override;
+  explicit LqSkinMemo2(QWidget* parent = nullptr);
+  ~LqSkinMemo2() override;
 
-  TlqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return SkinData_; }
   // Stores the reference; a loaded skin is applied at once.
-  void SetSkinData(TlqSkinData* data);
+  void SetSkinData(LqSkinData* data);
   const std::string& SkinDataName() const { return SkinDataName_; }
   void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
   int DescriptorIndex() const { return DescriptorIndex_; }
   bool IsBound() const { return DescriptorIndex_ >= 0; }
 
-  const TlqFont& DefaultFont() const { return DefaultFont_; }
-  void SetDefaultFont(const TlqFont& f);
+  const LqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const LqFont& f);
   bool UseSkinFont() const { return UseSkinFont_; }
   void SetUseSkinFont(bool on);
   bool UseSkinFontColor() const { return UseSkinFontColor_; }
@@ -47,10 +47,10 @@ class TlqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   void SetWantTabs(bool on);
 
   // The bars that show the memo's scroll state (not owned; forgotten when destroyed).
-  TlqSkinScrollBar* VScrollBar() const;
-  TlqSkinScrollBar* HScrollBar() const;
-  void SetVScrollBar(TlqSkinScrollBar* bar);
-  void SetHScrollBar(TlqSkinScrollBar* bar);
+  LqSkinScrollBar* VScrollBar() const;
+  LqSkinScrollBar* HScrollBar() const;
+  void SetVScrollBar(LqSkinScrollBar* bar);
+  void SetHScrollBar(LqSkinScrollBar* bar);
   // Mirrors the editor's scroll state into the bars.
   void SyncScrollBars();
 
@@ -59,9 +59,9 @@ class TlqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   QString Text() const { return toPlainText(); }
   void SetText(const QString& text) { setPlainText(text); }
 
-  std::function<void(TlqSkinMemo2*)> OnMouseEnter, OnMouseLeave, OnChange;
+  std::function<void(LqSkinMemo2*)> OnMouseEnter, OnMouseLeave, OnChange;
 
-  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return SkinData_; }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
@@ -87,11 +87,11 @@ class TlqSkinMemo2 : public QPlainTextEdit, public SkinClient {
  private:
   void BindSkin();
 
-  TlqSkinData* SkinData_ = nullptr;
+  LqSkinData* SkinData_ = nullptr;
   std::string SkinDataName_ = "memo";
   int DescriptorIndex_ = -1;
   EditLook look_;
-  TlqFont DefaultFont_;
+  LqFont DefaultFont_;
   bool UseSkinFont_ = true, UseSkinFontColor_ = true;
   TScrollStyle ScrollBars_ = ssBoth;
   bool WantReturns_ = true, WantTabs_ = false;
@@ -101,9 +101,9 @@ class TlqSkinMemo2 : public QPlainTextEdit, public SkinClient {
 };
 
 // The memo with a frame and (with BitMapBG) the element's textured client image.
-class TlqSkinMemo : public TlqSkinMemo2 {
+class LqSkinMemo : public LqSkinMemo2 {
  public:
-  explicit TlqSkinMemo(QWidget* parent = nullptr);
+  explicit LqSkinMemo(QWidget* parent = nullptr);
 
   bool BitMapBG() const { return BitMapBG_; }
   void SetBitMapBG(bool on);

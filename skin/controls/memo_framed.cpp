@@ -1,4 +1,4 @@
-// TlqSkinMemo: the memo's frame strips and textured background.
+// LqSkinMemo: the memo's frame strips and textured background.
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -30,18 +30,18 @@ FrameFlags Flags(const SliceGeometry& g, bool drawClient) {
 
 }  // namespace
 
-TlqSkinMemo::TlqSkinMemo(QWidget* parent) : TlqSkinMemo2(parent) {
+LqSkinMemo::LqSkinMemo(QWidget* parent) : LqSkinMemo2(parent) {
   document()->setDocumentMargin(0);
   viewport()->setAutoFillBackground(false);
   UpdateLook();
 }
 
-void TlqSkinMemo::SetBitMapBG(bool on) {
+void LqSkinMemo::SetBitMapBG(bool on) {
   BitMapBG_ = on;
   UpdateLook();
 }
 
-QMargins TlqSkinMemo::TextInsets() const {
+QMargins LqSkinMemo::TextInsets() const {
   if (!IsBound()) return BitMapBG_ ? QMargins(3, 2, 4, 2) : QMargins(6, 2, 4, 2);
   const EditLook& l = Look();
   const Rect& c = l.geometry.clientrect;
@@ -53,8 +53,8 @@ QMargins TlqSkinMemo::TextInsets() const {
   return m;
 }
 
-void TlqSkinMemo::UpdateLook() {
-  TlqSkinMemo2::UpdateLook();
+void LqSkinMemo::UpdateLook() {
+  LqSkinMemo2::UpdateLook();
   QPalette pal = palette();
   if (!isEnabled()) pal.setColor(QPalette::Disabled, QPalette::Text, ControlColor(kSysGrayText));
   // Over the textured background the text is drawn without a background of its own.
@@ -68,7 +68,7 @@ void TlqSkinMemo::UpdateLook() {
 }
 
 // The whole control's background: the client image (or a plain fill) under the frame.
-QImage TlqSkinMemo::ClientImage() const {
+QImage LqSkinMemo::ClientImage() const {
   QImage image(size(), QImage::Format_RGB32);
   const Bitmap* picture = IsBound() ? ActivePicture(SkinData(), Look().pictureindex) : nullptr;
   if (!picture) {
@@ -103,7 +103,7 @@ QImage TlqSkinMemo::ClientImage() const {
   return image;
 }
 
-bool TlqSkinMemo::event(QEvent* e) {
+bool LqSkinMemo::event(QEvent* e) {
   if (e->type() == QEvent::Paint) {
     // The strip around the text area belongs to the memo itself, not to its viewport.
     QPainter p(this);
@@ -111,19 +111,19 @@ bool TlqSkinMemo::event(QEvent* e) {
     return true;
   }
   if (e->type() == QEvent::Resize || e->type() == QEvent::EnabledChange) {
-    const bool done = TlqSkinMemo2::event(e);
+    const bool done = LqSkinMemo2::event(e);
     UpdateLook();
     return done;
   }
-  return TlqSkinMemo2::event(e);
+  return LqSkinMemo2::event(e);
 }
 
-void TlqSkinMemo::paintEvent(QPaintEvent* e) {
+void LqSkinMemo::paintEvent(QPaintEvent* e) {
   {
     QPainter p(viewport());
     p.drawImage(QPoint(0, 0), ClientImage(), viewport()->geometry());
   }
-  TlqSkinMemo2::paintEvent(e);
+  LqSkinMemo2::paintEvent(e);
 }
 
 }  // namespace lq

@@ -14,35 +14,35 @@
 
 namespace lq {
 
-TlqListBox::TlqListBox(longtail::PhraseList& items, QWidget* parent)
+LqListBox::LqListBox(longtail::PhraseList& items, QWidget* parent)
     : QWidget(parent), items_(items) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(false);
 }
 
-TlqListBox::~TlqListBox() = default;
+LqListBox::~LqListBox() = default;
 
-int TlqListBox::Count() const {
+int LqListBox::Count() const {
   return items_.Count();
 }
 
-void TlqListBox::SetItemHeight(int h) {
+void LqListBox::SetItemHeight(int h) {
   if (h < 1 || h == itemHeight_) return;
   itemHeight_ = h;
   SetTopIndex(top_);
   update();
 }
 
-int TlqListBox::VisibleRows() const {
+int LqListBox::VisibleRows() const {
   return std::max(0, height() / itemHeight_);
 }
 
-int TlqListBox::MaxTopIndex() const {
+int LqListBox::MaxTopIndex() const {
   return std::max(0, Count() - std::max(1, VisibleRows()));
 }
 
-void TlqListBox::SetTopIndex(int index) {
+void LqListBox::SetTopIndex(int index) {
   int t = std::clamp(index, 0, MaxTopIndex());
   if (t == top_) return;
   top_ = t;
@@ -50,18 +50,18 @@ void TlqListBox::SetTopIndex(int index) {
   if (OnScrolled) OnScrolled();
 }
 
-int TlqListBox::ItemAtPos(const QPoint& p, bool existing) const {
+int LqListBox::ItemAtPos(const QPoint& p, bool existing) const {
   if (p.x() < 0 || p.x() >= width() || p.y() < 0) return -1;
   int index = top_ + p.y() / itemHeight_;
   if (index < Count()) return index;
   return existing ? -1 : Count();
 }
 
-QRect TlqListBox::ItemRect(int index) const {
+QRect LqListBox::ItemRect(int index) const {
   return QRect(0, (index - top_) * itemHeight_, width(), itemHeight_);
 }
 
-void TlqListBox::MakeVisible(int index) {
+void LqListBox::MakeVisible(int index) {
   if (index < 0 || index >= Count()) return;
   int rows = std::max(1, VisibleRows());
   if (index < top_)
@@ -70,19 +70,19 @@ void TlqListBox::MakeVisible(int index) {
     SetTopIndex(index - rows + 1);
 }
 
-void TlqListBox::SetHorizontalOffset(int px) {
+void LqListBox::SetHorizontalOffset(int px) {
   if (px == hOffset_) return;
   hOffset_ = px;
   update();
 }
 
-void TlqListBox::UpdateRow(int index) {
+void LqListBox::UpdateRow(int index) {
   if (index >= top_ && index <= top_ + VisibleRows()) update(ItemRect(index));
 }
 
 // ---------------------------------------------------------------- model news
 
-void TlqListBox::ItemsChanged() {
+void LqListBox::ItemsChanged() {
   // Called for every change of the items, possibly many times per event-loop turn:
   // keep it O(1). The repaint covers only the visible rows and Qt merges repeated
   // requests into one paint; the owner's re-sync is posted once per turn.
@@ -95,19 +95,19 @@ void TlqListBox::ItemsChanged() {
   ScheduleItemsChanged();
 }
 
-void TlqListBox::ClearSelection() {
+void LqListBox::ClearSelection() {
   if (items_.SelectedCount() > 0) items_.SelectAll(false);
 }
 
-void TlqListBox::SelectRange(int from, int to) {
+void LqListBox::SelectRange(int from, int to) {
   for (int i = from; i <= to; ++i) items_.SetSelected(i, true);
 }
 
-void TlqListBox::SelectionChanged() {
+void LqListBox::SelectionChanged() {
   update();
 }
 
-void TlqListBox::ScheduleItemsChanged() {
+void LqListBox::ScheduleItemsChanged() {
   // However many items arrive in one event-loop turn, the owner re-syncs once.
   if (changePosted_) return;
   changePosted_ = true;
@@ -126,7 +126,7 @@ void TlqListBox::ScheduleItemsChanged() {
 
 // ---------------------------------------------------------------- painting
 
-void TlqListBox::paintEvent(QPaintEvent* e) {
+void LqListBox::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   const QRect dirty = e->rect();
   const int count = Count();
@@ -160,15 +160,14 @@ void TlqListBox::paintEvent(QPaintEvent* e) {
   }
 }
 
-void TlqListBox::resizeEvent(QResizeEvent* e) {
+void LqListBox::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   if (top_ > MaxTopIndex()) SetTopIndex(MaxTopIndex());
 }
 
 // ---------------------------------------------------------------- selection
 
-void TlqListBox::SelectWithModifiers(int index, Qt::KeyboardModifiers mods,
-                                     bool caretOnlyWithCtrl) {
+void LqListBox::SelectWithModifiers(int index, Qt::KeyboardModifiers mods, bool caretOnlyWithCtrl) {
   if (index < 0 || index >= Count()) return;
   const bool shift = mods & Qt::ShiftModifier;
   const bool ctrl = mods & Qt::ControlModifier;
@@ -197,12 +196,12 @@ void TlqListBox::SelectWithModifiers(int index, Qt::KeyboardModifiers mods,
   update();
 }
 
-void TlqListBox::MoveCaret(int index, Qt::KeyboardModifiers mods) {
+void LqListBox::MoveCaret(int index, Qt::KeyboardModifiers mods) {
   index = std::clamp(index, 0, Count() - 1);
   SelectWithModifiers(index, mods, true);
 }
 
-bool TlqListBox::TypeAhead(const QString& text) {
+bool LqListBox::TypeAhead(const QString& text) {
   if (!AutoComplete || Count() == 0) return false;
   const int interval = QApplication::keyboardInputInterval();
   if (!typedClock_.isValid() || typedClock_.elapsed() > interval) typed_.clear();
@@ -229,7 +228,7 @@ bool TlqListBox::TypeAhead(const QString& text) {
 
 // ---------------------------------------------------------------- input
 
-void TlqListBox::mousePressEvent(QMouseEvent* e) {
+void LqListBox::mousePressEvent(QMouseEvent* e) {
   if (OnMouseDown) OnMouseDown(e);
   if (e->button() != Qt::LeftButton) return;  // a right click leaves the selection alone
   setFocus(Qt::MouseFocusReason);
@@ -240,7 +239,7 @@ void TlqListBox::mousePressEvent(QMouseEvent* e) {
   selecting_ = !(e->modifiers() & Qt::ControlModifier);
 }
 
-void TlqListBox::mouseMoveEvent(QMouseEvent* e) {
+void LqListBox::mouseMoveEvent(QMouseEvent* e) {
   if (OnMouseMove) OnMouseMove(e);
   if (!selecting_ || !(e->buttons() & Qt::LeftButton) || !MultiSelect || !ExtendedSelect) return;
   // Dragging extends the selection from the anchor, scrolling at the edges.
@@ -258,7 +257,7 @@ void TlqListBox::mouseMoveEvent(QMouseEvent* e) {
   SelectWithModifiers(index, Qt::ShiftModifier, false);
 }
 
-void TlqListBox::mouseReleaseEvent(QMouseEvent* e) {
+void LqListBox::mouseReleaseEvent(QMouseEvent* e) {
   if (OnMouseUp) OnMouseUp(e);
   if (e->button() == Qt::LeftButton && selecting_) {
     selecting_ = false;
@@ -266,13 +265,13 @@ void TlqListBox::mouseReleaseEvent(QMouseEvent* e) {
   }
 }
 
-void TlqListBox::mouseDoubleClickEvent(QMouseEvent* e) {
+void LqListBox::mouseDoubleClickEvent(QMouseEvent* e) {
   // The second press acts as a press first; the event follows once the item is current.
   mousePressEvent(e);
   if (e->button() == Qt::LeftButton && OnDblClick) OnDblClick();
 }
 
-void TlqListBox::keyPressEvent(QKeyEvent* e) {
+void LqListBox::keyPressEvent(QKeyEvent* e) {
   if (OnKeyDown && OnKeyDown(e)) return;
   const int count = Count();
   const Qt::KeyboardModifiers mods = e->modifiers();
@@ -327,7 +326,7 @@ void TlqListBox::keyPressEvent(QKeyEvent* e) {
   QWidget::keyPressEvent(e);
 }
 
-void TlqListBox::wheelEvent(QWheelEvent* e) {
+void LqListBox::wheelEvent(QWheelEvent* e) {
   if (OnWheel && OnWheel(e)) {
     e->accept();
     return;
@@ -335,17 +334,17 @@ void TlqListBox::wheelEvent(QWheelEvent* e) {
   e->ignore();
 }
 
-void TlqListBox::contextMenuEvent(QContextMenuEvent* e) {
+void LqListBox::contextMenuEvent(QContextMenuEvent* e) {
   if (OnContextMenu) OnContextMenu(e->globalPos());
   e->accept();
 }
 
-void TlqListBox::focusInEvent(QFocusEvent* e) {
+void LqListBox::focusInEvent(QFocusEvent* e) {
   QWidget::focusInEvent(e);
   UpdateRow(items_.ItemIndex());
 }
 
-void TlqListBox::focusOutEvent(QFocusEvent* e) {
+void LqListBox::focusOutEvent(QFocusEvent* e) {
   QWidget::focusOutEvent(e);
   UpdateRow(items_.ItemIndex());
 }

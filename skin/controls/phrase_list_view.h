@@ -1,5 +1,5 @@
 #pragma once
-// TlqListBox: the inner list of a skinned list box. It views a PhraseList (items,
+// LqListBox: the inner list of a skinned list box. It views a PhraseList (items,
 // selection and current item live there) and does what the platform list box did:
 // paints only the visible rows through its owner's item drawer, keeps the top index,
 // turns mouse and keys into extended multi-selection, and finds items by typing.
@@ -21,12 +21,12 @@ struct ItemDrawState {
   bool focused = false;
 };
 
-class TlqListBox : public QWidget {
+class LqListBox : public QWidget {
  public:
   using Notify = std::function<void()>;
 
-  explicit TlqListBox(longtail::PhraseList& items, QWidget* parent = nullptr);
-  ~TlqListBox() override;
+  explicit LqListBox(longtail::PhraseList& items, QWidget* parent = nullptr);
+  ~LqListBox() override;
 
   longtail::PhraseList& Items() const { return items_; }
   int Count() const;

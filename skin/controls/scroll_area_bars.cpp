@@ -9,7 +9,7 @@
 
 namespace lq {
 
-void MirrorScrollState(const QScrollBar* source, TlqSkinScrollBar* bar, bool enabled,
+void MirrorScrollState(const QScrollBar* source, LqSkinScrollBar* bar, bool enabled,
                        bool vertical) {
   const int page = source->pageStep();
   const int max = source->maximum() + page - 1;
@@ -27,8 +27,8 @@ void MirrorScrollState(const QScrollBar* source, TlqSkinScrollBar* bar, bool ena
   bar->update();
 }
 
-ScrollAreaBars::ScrollAreaBars(QAbstractScrollArea* area, TlqSkinScrollBar* vertical,
-                               TlqSkinScrollBar* horizontal)
+ScrollAreaBars::ScrollAreaBars(QAbstractScrollArea* area, LqSkinScrollBar* vertical,
+                               LqSkinScrollBar* horizontal)
     : QObject(area), area_(area) {
   if (area) {
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -50,20 +50,20 @@ ScrollAreaBars::~ScrollAreaBars() {
   if (horizontal_) horizontal_->OnChange = nullptr;
 }
 
-void ScrollAreaBars::SetVertical(TlqSkinScrollBar* bar) {
+void ScrollAreaBars::SetVertical(LqSkinScrollBar* bar) {
   Link(vertical_, bar, true);
 }
 
-void ScrollAreaBars::SetHorizontal(TlqSkinScrollBar* bar) {
+void ScrollAreaBars::SetHorizontal(LqSkinScrollBar* bar) {
   Link(horizontal_, bar, false);
 }
 
-void ScrollAreaBars::Link(QPointer<TlqSkinScrollBar>& slot, TlqSkinScrollBar* bar, bool vertical) {
+void ScrollAreaBars::Link(QPointer<LqSkinScrollBar>& slot, LqSkinScrollBar* bar, bool vertical) {
   if (slot && slot != bar) slot->OnChange = nullptr;
   slot = bar;
   if (bar) {
     bar->SetRange(0, 0, 0, 0);
-    bar->OnChange = [this, vertical](TlqSkinScrollBar* b) {
+    bar->OnChange = [this, vertical](LqSkinScrollBar* b) {
       if (!area_) return;
       QScrollBar* q = vertical ? area_->verticalScrollBar() : area_->horizontalScrollBar();
       q->setValue(b->Position());
@@ -93,7 +93,7 @@ bool ScrollAreaBars::eventFilter(QObject* watched, QEvent* e) {
   return QObject::eventFilter(watched, e);
 }
 
-void PlaceScrollArea(QWidget* view, TlqSkinScrollBar* vertical, TlqSkinScrollBar* horizontal,
+void PlaceScrollArea(QWidget* view, LqSkinScrollBar* vertical, LqSkinScrollBar* horizontal,
                      const QRect& r) {
   // A bound bar may keep its element's thickness: ask for the usual one, then lay out
   // with what the bar took.

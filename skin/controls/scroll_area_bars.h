@@ -1,7 +1,7 @@
 #pragma once
 // Free-standing skinned scroll bars for any Qt scroll area (memo, list, tree). The
 // area's own Qt bars keep the scroll state but are never shown; the linked
-// TlqSkinScrollBar controls mirror that state and move it when the user drags them.
+// LqSkinScrollBar controls mirror that state and move it when the user drags them.
 
 #include <QObject>
 #include <QPointer>
@@ -13,7 +13,7 @@ class QWidget;
 
 namespace lq {
 
-class TlqSkinScrollBar;
+class LqSkinScrollBar;
 
 // The thickness the skinned bars beside a scroll area are given (a bound bar may keep
 // its element's own thickness).
@@ -23,23 +23,22 @@ constexpr int kScrollBarThickness = 19;
 // position as its maximum; a skinned bar, like the platform's, takes the last item as
 // Max and the page size separately; its steps follow the Qt bar's. A bar with nothing
 // to scroll, or of a disabled area, is disabled with an empty range.
-void MirrorScrollState(const QScrollBar* source, TlqSkinScrollBar* bar, bool enabled,
-                       bool vertical);
+void MirrorScrollState(const QScrollBar* source, LqSkinScrollBar* bar, bool enabled, bool vertical);
 
 // Links one scroll area with up to two skinned bars, both ways. The link is a child of
 // the area and takes over the bars' OnChange; either side may be destroyed first.
 class ScrollAreaBars : public QObject {
  public:
-  explicit ScrollAreaBars(QAbstractScrollArea* area, TlqSkinScrollBar* vertical = nullptr,
-                          TlqSkinScrollBar* horizontal = nullptr);
+  explicit ScrollAreaBars(QAbstractScrollArea* area, LqSkinScrollBar* vertical = nullptr,
+                          LqSkinScrollBar* horizontal = nullptr);
   ~ScrollAreaBars() override;
 
   QAbstractScrollArea* Area() const { return area_; }
-  TlqSkinScrollBar* Vertical() const { return vertical_; }
-  TlqSkinScrollBar* Horizontal() const { return horizontal_; }
+  LqSkinScrollBar* Vertical() const { return vertical_; }
+  LqSkinScrollBar* Horizontal() const { return horizontal_; }
   // A bar that is replaced keeps no link to the area. Null removes the bar.
-  void SetVertical(TlqSkinScrollBar* bar);
-  void SetHorizontal(TlqSkinScrollBar* bar);
+  void SetVertical(LqSkinScrollBar* bar);
+  void SetHorizontal(LqSkinScrollBar* bar);
 
   // Mirrors the area's scroll state into the bars now.
   void Sync();
@@ -48,17 +47,17 @@ class ScrollAreaBars : public QObject {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
-  void Link(QPointer<TlqSkinScrollBar>& slot, TlqSkinScrollBar* bar, bool vertical);
+  void Link(QPointer<LqSkinScrollBar>& slot, LqSkinScrollBar* bar, bool vertical);
 
   QPointer<QAbstractScrollArea> area_;
-  QPointer<TlqSkinScrollBar> vertical_, horizontal_;
+  QPointer<LqSkinScrollBar> vertical_, horizontal_;
 };
 
 // Places a view and its bars inside r: the vertical bar along the right edge and the
 // horizontal one along the bottom, each kScrollBarThickness thick, the view in the
 // rest; the square where the bars meet stays empty. A null bar leaves its edge to
 // the view.
-void PlaceScrollArea(QWidget* view, TlqSkinScrollBar* vertical, TlqSkinScrollBar* horizontal,
+void PlaceScrollArea(QWidget* view, LqSkinScrollBar* vertical, LqSkinScrollBar* horizontal,
                      const QRect& r);
 
 }  // namespace lq

@@ -35,8 +35,8 @@ Rect OrElse(const Rect& r, const Rect& fallback) {
 }
 
 // Copies what the bar draws from a scroll-bar descriptor; false for other kinds.
-bool CopyScrollBarSkin(const TlqDataSkinControl* d, ScrollBarSkin& s) {
-  auto* sb = dynamic_cast<const TlqDataSkinScrollBarControl*>(d);
+bool CopyScrollBarSkin(const LqDataSkinControl* d, ScrollBarSkin& s) {
+  auto* sb = dynamic_cast<const LqDataSkinScrollBarControl*>(d);
   if (!sb) return false;
   s.skinrect = sb->skinrect;
   s.lefttoppoint = sb->lefttoppoint;
@@ -69,8 +69,8 @@ bool CopyScrollBarSkin(const TlqDataSkinControl* d, ScrollBarSkin& s) {
 
 }  // namespace
 
-TlqSkinScrollBar::TlqSkinScrollBar(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
-    : TlqSkinCustomControl(parent),
+LqSkinScrollBar::LqSkinScrollBar(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
+    : LqSkinCustomControl(parent),
       logic_(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>()) {
   SkinDataName_ = "hscrollbar";
   logic_.setRange(0, 100, 0, 0);
@@ -99,28 +99,28 @@ TlqSkinScrollBar::TlqSkinScrollBar(QWidget* parent, std::unique_ptr<RepeatTimer>
   SetDefaultHeight(19);
 }
 
-TlqSkinScrollBar::~TlqSkinScrollBar() {
+LqSkinScrollBar::~LqSkinScrollBar() {
   logic_.timer().stop();
 }
 
-void TlqSkinScrollBar::SetSmallChange(int v) {
+void LqSkinScrollBar::SetSmallChange(int v) {
   logic_.smallChange = v;
   update();
 }
 
-void TlqSkinScrollBar::SetLargeChange(int v) {
+void LqSkinScrollBar::SetLargeChange(int v) {
   logic_.largeChange = v;
   update();
 }
 
-void TlqSkinScrollBar::SetKind(TScrollBarKind kind) {
+void LqSkinScrollBar::SetKind(TScrollBarKind kind) {
   if (kind == kind_) return;
   kind_ = kind;
   logic_.vertical = kind == sbVertical;
   update();
 }
 
-void TlqSkinScrollBar::SetBoth(bool on) {
+void LqSkinScrollBar::SetBoth(bool on) {
   if (on == both_) return;
   both_ = on;
   if (on) {
@@ -136,29 +136,29 @@ void TlqSkinScrollBar::SetBoth(bool on) {
     update();
 }
 
-void TlqSkinScrollBar::SetBothMarkerWidth(int w) {
+void LqSkinScrollBar::SetBothMarkerWidth(int w) {
   if (w < 0) return;
   bothMarkerWidth_ = w;
   update();
 }
 
-void TlqSkinScrollBar::SetCanFocused(bool on) {
+void LqSkinScrollBar::SetCanFocused(bool on) {
   canFocused_ = on;
   setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TlqSkinScrollBar::BindSkin() {
-  TlqSkinCustomControl::BindSkin();
+void LqSkinScrollBar::BindSkin() {
+  LqSkinCustomControl::BindSkin();
   skinned_ = IsBound() && Picture() && CopyScrollBarSkin(Descriptor(), skin_);
 }
 
-ScrollBarLayout TlqSkinScrollBar::Layout() const {
+ScrollBarLayout LqSkinScrollBar::Layout() const {
   if (skinned_) return LayoutSkinnedScrollBar(skin_, Vertical(), width(), height(), logic_.range());
   return LayoutDefaultScrollBar(Vertical(), width(), height(), logic_.range(),
                                 both_ && !Vertical() ? bothMarkerWidth_ : 0);
 }
 
-void TlqSkinScrollBar::DrawDefault(QImage& canvas) {
+void LqSkinScrollBar::DrawDefault(QImage& canvas) {
   canvas.fill(ControlColor(clBtnFace));
   const ScrollBarLayout l = Layout();
   auto buttonState = [&](ScrollBarPart part) {
@@ -177,7 +177,7 @@ void TlqSkinScrollBar::DrawDefault(QImage& canvas) {
   }
 }
 
-void TlqSkinScrollBar::DrawSkin(QImage& canvas) {
+void LqSkinScrollBar::DrawSkin(QImage& canvas) {
   if (!skinned_) {
     DrawDefault(canvas);
     return;
@@ -189,7 +189,7 @@ void TlqSkinScrollBar::DrawSkin(QImage& canvas) {
   if (isEnabled()) DrawSkinThumb(canvas, l);
 }
 
-void TlqSkinScrollBar::DrawSkinButton(QImage& canvas, const Rect& place, ScrollBarPart part) {
+void LqSkinScrollBar::DrawSkinButton(QImage& canvas, const Rect& place, ScrollBarPart part) {
   // The element image already shows the normal button.
   if (!logic_.isHot(part)) return;
   const bool inc = part == sbpIncrease;
@@ -200,7 +200,7 @@ void TlqSkinScrollBar::DrawSkinButton(QImage& canvas, const Rect& place, ScrollB
   DrawBitmapAt(canvas, place.left, place.top, CropBitmap(*Picture(), source));
 }
 
-void TlqSkinScrollBar::DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l) {
+void LqSkinScrollBar::DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l) {
   const bool down = logic_.dragging() || ThumbFocused();
   const Rect source = down                     ? skin_.downthumbrect
                       : logic_.isHot(sbpThumb) ? skin_.activethumbrect
@@ -233,9 +233,9 @@ void TlqSkinScrollBar::DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l) {
                skin_.glyphtransparentcolor);
 }
 
-void TlqSkinScrollBar::mousePressEvent(QMouseEvent* e) {
+void LqSkinScrollBar::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) {
-    TlqSkinCustomControl::mousePressEvent(e);
+    LqSkinCustomControl::mousePressEvent(e);
     return;
   }
   if (canFocused_ && !hasFocus()) {
@@ -248,26 +248,26 @@ void TlqSkinScrollBar::mousePressEvent(QMouseEvent* e) {
   logic_.mousePress(p.x(), p.y());
 }
 
-void TlqSkinScrollBar::mouseMoveEvent(QMouseEvent* e) {
+void LqSkinScrollBar::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   logic_.mouseMove(p.x(), p.y());
-  TlqSkinCustomControl::mouseMoveEvent(e);
+  LqSkinCustomControl::mouseMoveEvent(e);
 }
 
-void TlqSkinScrollBar::mouseReleaseEvent(QMouseEvent* e) {
+void LqSkinScrollBar::mouseReleaseEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   logic_.mouseRelease(p.x(), p.y(), e->button() == Qt::LeftButton);
-  TlqSkinCustomControl::mouseReleaseEvent(e);
+  LqSkinCustomControl::mouseReleaseEvent(e);
 }
 
-void TlqSkinScrollBar::leaveEvent(QEvent* e) {
+void LqSkinScrollBar::leaveEvent(QEvent* e) {
   logic_.mouseLeave();
-  TlqSkinCustomControl::leaveEvent(e);
+  LqSkinCustomControl::leaveEvent(e);
 }
 
-void TlqSkinScrollBar::keyPressEvent(QKeyEvent* e) {
+void LqSkinScrollBar::keyPressEvent(QKeyEvent* e) {
   if (!canFocused_ || !hasFocus()) {
-    TlqSkinCustomControl::keyPressEvent(e);
+    LqSkinCustomControl::keyPressEvent(e);
     return;
   }
   switch (e->key()) {
@@ -280,13 +280,13 @@ void TlqSkinScrollBar::keyPressEvent(QKeyEvent* e) {
       SetPosition(Position() + SmallChange());
       break;
     default:
-      TlqSkinCustomControl::keyPressEvent(e);
+      LqSkinCustomControl::keyPressEvent(e);
       return;
   }
   e->accept();
 }
 
-void TlqSkinScrollBar::wheelEvent(QWheelEvent* e) {
+void LqSkinScrollBar::wheelEvent(QWheelEvent* e) {
   if (!canFocused_ || !hasFocus()) {
     e->ignore();
     return;
@@ -295,7 +295,7 @@ void TlqSkinScrollBar::wheelEvent(QWheelEvent* e) {
   e->accept();
 }
 
-bool TlqSkinScrollBar::event(QEvent* e) {
+bool LqSkinScrollBar::event(QEvent* e) {
   // The arrow keys belong to a focused bar, not to the dialog navigation.
   if (e->type() == QEvent::ShortcutOverride && canFocused_) {
     const int key = static_cast<QKeyEvent*>(e)->key();
@@ -304,16 +304,16 @@ bool TlqSkinScrollBar::event(QEvent* e) {
       return true;
     }
   }
-  return TlqSkinCustomControl::event(e);
+  return LqSkinCustomControl::event(e);
 }
 
-void TlqSkinScrollBar::changeEvent(QEvent* e) {
+void LqSkinScrollBar::changeEvent(QEvent* e) {
   if (e->type() == QEvent::EnabledChange) {
     logic_.enabled = isEnabled();
     if (!isEnabled()) logic_.timer().stop();
     update();
   }
-  TlqSkinCustomControl::changeEvent(e);
+  LqSkinCustomControl::changeEvent(e);
 }
 
 }  // namespace lq

@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinScrollBar: a free-standing scroll bar drawn from the "vscrollbar" /
+// LqSkinScrollBar: a free-standing scroll bar drawn from the "vscrollbar" /
 // "hscrollbar" elements (or its built-in look while unbound). It keeps a position
 // in a range, repeats arrow and page steps while the mouse is held and reports
 // changes through events; linked controls mirror their scroll state with SetRange.
@@ -16,13 +16,13 @@ namespace lq {
 
 enum TScrollBarKind { sbHorizontal, sbVertical };
 
-class TlqSkinScrollBar : public TlqSkinCustomControl {
+class LqSkinScrollBar : public LqSkinCustomControl {
  public:
-  using Event = std::function<void(TlqSkinScrollBar*)>;
+  using Event = std::function<void(LqSkinScrollBar*)>;
 
   // timer: the repeat timer to use; null means a QTimer on the GUI thread.
-  explicit TlqSkinScrollBar(QWidget* parent = nullptr, std::unique_ptr<RepeatTimer> timer = {});
-  ~TlqSkinScrollBar() override;
+  explicit LqSkinScrollBar(QWidget* parent = nullptr, std::unique_ptr<RepeatTimer> timer = {});
+  ~LqSkinScrollBar() override;
 
   int Position() const { return logic_.position(); }
   void SetPosition(int value) { logic_.setPosition(value); }

@@ -5,34 +5,34 @@
 
 namespace lq {
 
-bool SkinLoaded(const TlqSkinData* data) {
+bool SkinLoaded(const LqSkinData* data) {
   return data && !data->Empty;
 }
 
-int LookupControl(const TlqSkinData* data, const std::string& name) {
+int LookupControl(const LqSkinData* data, const std::string& name) {
   return SkinLoaded(data) ? data->GetControlIndex(name) : -1;
 }
 
-const TlqDataSkinControl* ControlAt(const TlqSkinData* data, int index) {
+const LqDataSkinControl* ControlAt(const LqSkinData* data, int index) {
   if (!SkinLoaded(data) || index < 0 || std::size_t(index) >= data->ControlDescriptors.size())
     return nullptr;
   return data->ControlDescriptors[std::size_t(index)].get();
 }
 
-const Bitmap* ActivePicture(const TlqSkinData* data, int index) {
+const Bitmap* ActivePicture(const LqSkinData* data, int index) {
   if (!SkinLoaded(data) || index < 0 || std::size_t(index) >= data->ActivePictures.size())
     return nullptr;
   const Bitmap& b = data->ActivePictures[std::size_t(index)];
   return b.empty() ? nullptr : &b;
 }
 
-bool SkinEffectsOn(const TlqSkinData* data) {
+bool SkinEffectsOn(const LqSkinData* data) {
   return SkinLoaded(data) && data->EnableSkinEffects;
 }
 
-bool CopyElementGeometry(const TlqDataSkinControl* d, SliceGeometry& g, int& pictureIndex,
+bool CopyElementGeometry(const LqDataSkinControl* d, SliceGeometry& g, int& pictureIndex,
                          int& maskPictureIndex) {
-  const auto* c = dynamic_cast<const TlqDataSkinCustomControl*>(d);
+  const auto* c = dynamic_cast<const LqDataSkinCustomControl*>(d);
   if (!c) return false;
   g.skinrect = c->skinrect;
   g.lefttoppoint = c->lefttoppoint;
@@ -51,13 +51,13 @@ bool CopyElementGeometry(const TlqDataSkinControl* d, SliceGeometry& g, int& pic
   return true;
 }
 
-Color SkinButtonFace(const TlqSkinData* data) {
+Color SkinButtonFace(const LqSkinData* data) {
   return SkinLoaded(data) ? data->SkinColors.cbtnface : Color(0xFF00000F);
 }
-Color SkinButtonHighlight(const TlqSkinData* data) {
+Color SkinButtonHighlight(const LqSkinData* data) {
   return SkinLoaded(data) ? data->SkinColors.cbtnhighlight : Color(0xFF000014);
 }
-Color SkinButtonShadow(const TlqSkinData* data) {
+Color SkinButtonShadow(const LqSkinData* data) {
   return SkinLoaded(data) ? data->SkinColors.cbtnshadow : Color(0xFF000010);
 }
 
@@ -73,8 +73,8 @@ void CopyFont(const D* d, FontLook& f) {
 
 }  // namespace
 
-bool CopyPanelLook(const TlqDataSkinControl* d, PanelLook& out) {
-  const auto* p = dynamic_cast<const TlqDataSkinPanelControl*>(d);
+bool CopyPanelLook(const LqDataSkinControl* d, PanelLook& out) {
+  const auto* p = dynamic_cast<const LqDataSkinPanelControl*>(d);
   if (!p) return false;
   out.captionrect = p->captionrect;
   out.alignment = int(p->alignment);
@@ -90,8 +90,8 @@ bool CopyPanelLook(const TlqDataSkinControl* d, PanelLook& out) {
   return true;
 }
 
-bool CopyButtonLook(const TlqDataSkinControl* d, ButtonLook& out) {
-  const auto* b = dynamic_cast<const TlqDataSkinButtonControl*>(d);
+bool CopyButtonLook(const LqDataSkinControl* d, ButtonLook& out) {
+  const auto* b = dynamic_cast<const LqDataSkinButtonControl*>(d);
   if (!b) return false;
   CopyFont(b, out.font);
   out.activefontcolor = b->activefontcolor;
@@ -110,8 +110,8 @@ bool CopyButtonLook(const TlqDataSkinControl* d, ButtonLook& out) {
   return true;
 }
 
-bool CopyCheckLook(const TlqDataSkinControl* d, CheckLook& out) {
-  const auto* c = dynamic_cast<const TlqDataSkinCheckRadioControl*>(d);
+bool CopyCheckLook(const LqDataSkinControl* d, CheckLook& out) {
+  const auto* c = dynamic_cast<const LqDataSkinCheckRadioControl*>(d);
   if (!c) return false;
   CopyFont(c, out.font);
   out.activefontcolor = c->activefontcolor;
@@ -133,15 +133,15 @@ bool CopyCheckLook(const TlqDataSkinControl* d, CheckLook& out) {
   return true;
 }
 
-bool CopyLabelFont(const TlqDataSkinControl* d, FontLook& out) {
-  const auto* l = dynamic_cast<const TlqDataSkinLabelControl*>(d);
+bool CopyLabelFont(const LqDataSkinControl* d, FontLook& out) {
+  const auto* l = dynamic_cast<const LqDataSkinLabelControl*>(d);
   if (!l) return false;
   CopyFont(l, out);
   return true;
 }
 
-bool CopyStdLabelFont(const TlqDataSkinControl* d, FontLook& out) {
-  const auto* l = dynamic_cast<const TlqDataSkinStdLabelControl*>(d);
+bool CopyStdLabelFont(const LqDataSkinControl* d, FontLook& out) {
+  const auto* l = dynamic_cast<const LqDataSkinStdLabelControl*>(d);
   if (!l) return false;
   CopyFont(l, out);
   return true;

@@ -8,26 +8,26 @@
 
 namespace lq {
 
-class TlqSkinData;
-class TlqDataSkinControl;
+class LqSkinData;
+class LqDataSkinControl;
 
 // A skin data component that holds a loaded skin.
-bool SkinLoaded(const TlqSkinData* data);
+bool SkinLoaded(const LqSkinData* data);
 // Index of the first control descriptor named exactly name, or -1 (also when no skin).
-int LookupControl(const TlqSkinData* data, const std::string& name);
-const TlqDataSkinControl* ControlAt(const TlqSkinData* data, int index);
+int LookupControl(const LqSkinData* data, const std::string& name);
+const LqDataSkinControl* ControlAt(const LqSkinData* data, int index);
 // The active picture number index, or null for -1 or an index beyond the list.
-const Bitmap* ActivePicture(const TlqSkinData* data, int index);
+const Bitmap* ActivePicture(const LqSkinData* data, int index);
 // Morphing and animations run only with a loaded skin and effects switched on.
-bool SkinEffectsOn(const TlqSkinData* data);
+bool SkinEffectsOn(const LqSkinData* data);
 
 // Copies the element geometry of a custom-control descriptor; false for other kinds.
-bool CopyElementGeometry(const TlqDataSkinControl* d, SliceGeometry& g, int& pictureIndex,
+bool CopyElementGeometry(const LqDataSkinControl* d, SliceGeometry& g, int& pictureIndex,
                          int& maskPictureIndex);
 
 // The skin's colours of pieces without pictures (system colours when unset).
-Color SkinButtonFace(const TlqSkinData* data);
-Color SkinButtonHighlight(const TlqSkinData* data);
-Color SkinButtonShadow(const TlqSkinData* data);
+Color SkinButtonFace(const LqSkinData* data);
+Color SkinButtonHighlight(const LqSkinData* data);
+Color SkinButtonShadow(const LqSkinData* data);
 
 }  // namespace lq

@@ -26,7 +26,7 @@ constexpr double kMorphStep = 0.2;
 
 }  // namespace
 
-TlqSkinButton::TlqSkinButton(QWidget* parent) : TlqSkinCustomControl(parent) {
+LqSkinButton::LqSkinButton(QWidget* parent) : LqSkinCustomControl(parent) {
   SetSkinDataName("button");
   QWidget::resize(75, 25);
   setFocusPolicy(Qt::StrongFocus);
@@ -36,9 +36,9 @@ TlqSkinButton::TlqSkinButton(QWidget* parent) : TlqSkinCustomControl(parent) {
   morphTimer_.callOnTimeout(this, [this] { MorphTick(); });
 }
 
-TlqSkinButton::~TlqSkinButton() = default;
+LqSkinButton::~LqSkinButton() = default;
 
-void TlqSkinButton::SetCaption(const QString& text) {
+void LqSkinButton::SetCaption(const QString& text) {
   if (text == Caption_) return;
   Caption_ = text;
   if (shortcutId_) releaseShortcut(shortcutId_);
@@ -48,32 +48,32 @@ void TlqSkinButton::SetCaption(const QString& text) {
   update();
 }
 
-void TlqSkinButton::SetUseSkinSize(bool on) {
+void LqSkinButton::SetUseSkinSize(bool on) {
   UseSkinSize_ = on;
   update();
 }
 
-void TlqSkinButton::SetUseSkinFontColor(bool on) {
+void LqSkinButton::SetUseSkinFontColor(bool on) {
   UseSkinFontColor_ = on;
   update();
 }
 
-void TlqSkinButton::SetCanFocused(bool on) {
+void LqSkinButton::SetCanFocused(bool on) {
   CanFocused_ = on;
   setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TlqSkinButton::SetGroupIndex(int group) {
+void LqSkinButton::SetGroupIndex(int group) {
   GroupIndex_ = group;
   if (group != 0) SetCanFocused(false);
 }
 
-void TlqSkinButton::SetDown(bool down) {
+void LqSkinButton::SetDown(bool down) {
   Down_ = down;
   StartMorph();
   update();
   if (Grouped() && Down_ && !AllowAllUp && parentWidget()) {
-    for (auto* other : parentWidget()->findChildren<TlqSkinButton*>(Qt::FindDirectChildrenOnly))
+    for (auto* other : parentWidget()->findChildren<LqSkinButton*>(Qt::FindDirectChildrenOnly))
       if (other != this && other->GroupIndex_ == GroupIndex_ && other->Down_) {
         other->Down_ = false;
         other->StartMorph();
@@ -82,32 +82,32 @@ void TlqSkinButton::SetDown(bool down) {
   }
 }
 
-void TlqSkinButton::SetGlyph(const QImage& glyph) {
+void LqSkinButton::SetGlyph(const QImage& glyph) {
   Glyph_ = glyph;
   update();
 }
 
-void TlqSkinButton::SetNumGlyphs(int n) {
+void LqSkinButton::SetNumGlyphs(int n) {
   NumGlyphs_ = std::clamp(n, 1, 4);
   update();
 }
 
-void TlqSkinButton::SetMargin(int m) {
+void LqSkinButton::SetMargin(int m) {
   Margin_ = m;
   update();
 }
 
-void TlqSkinButton::SetSpacing(int s) {
+void LqSkinButton::SetSpacing(int s) {
   Spacing_ = s;
   update();
 }
 
-void TlqSkinButton::SetLayout(TButtonLayout l) {
+void LqSkinButton::SetLayout(TButtonLayout l) {
   Layout_ = l;
   update();
 }
 
-void TlqSkinButton::SetDefault(bool on) {
+void LqSkinButton::SetDefault(bool on) {
   Default_ = on;
   WatchWindowKeys();
   // The default look follows the focus around the window.
@@ -116,24 +116,24 @@ void TlqSkinButton::SetDefault(bool on) {
   update();
 }
 
-bool TlqSkinButton::HoldsDefaultLook() const {
+bool LqSkinButton::HoldsDefaultLook() const {
   if (!CanFocused_ || !Default_ || hasFocus()) return false;
   QWidget* focused = QApplication::focusWidget();
-  return focused && focused->window() == window() && !dynamic_cast<TlqSkinButton*>(focused);
+  return focused && focused->window() == window() && !dynamic_cast<LqSkinButton*>(focused);
 }
 
-void TlqSkinButton::WatchWindowKeys() {
+void LqSkinButton::WatchWindowKeys() {
   // Enter and Escape reach the window when the focused control does not take them.
   if ((Default_ || Cancel) && window() != this) window()->installEventFilter(this);
 }
 
-void TlqSkinButton::ButtonClick() {
+void LqSkinButton::ButtonClick() {
   if (CanFocused_ && ModalResult != 0) window()->setProperty("ModalResult", ModalResult);
   if (OnClick) OnClick(this);
 }
 
-void TlqSkinButton::BindSkin() {
-  TlqSkinCustomControl::BindSkin();
+void LqSkinButton::BindSkin() {
+  LqSkinCustomControl::BindSkin();
   look_.animateskinrect = {};
   if (!IsBound() || !CopyButtonLook(Descriptor(), look_)) return;
   const Rect& skinrect = Geometry().skinrect;
@@ -143,16 +143,16 @@ void TlqSkinButton::BindSkin() {
   if (!UseSkinSize_) DropMaskPicture();
 }
 
-void TlqSkinButton::ApplySkin() {
+void LqSkinButton::ApplySkin() {
   StopEffects();
-  TlqSkinCustomControl::ApplySkin();
+  LqSkinCustomControl::ApplySkin();
   // The new element decides whether the button morphs at all.
   morphFactor_ = ((mouseInside_ || Focused()) && IsBound() && look_.morphing) ? 1.0 : 0.0;
 }
 
-void TlqSkinButton::FitSizeToSkin(int& width, int& height) {
+void LqSkinButton::FitSizeToSkin(int& width, int& height) {
   const int requestedW = width, requestedH = height;
-  TlqSkinCustomControl::FitSizeToSkin(width, height);
+  LqSkinCustomControl::FitSizeToSkin(width, height);
   // Without the skin size the element is drawn to whatever size the button has.
   if (!UseSkinSize_ && SliceMode() != kSliceBoth) {
     width = requestedW;
@@ -160,17 +160,17 @@ void TlqSkinButton::FitSizeToSkin(int& width, int& height) {
   }
 }
 
-bool TlqSkinButton::ShowsDown() const {
+bool LqSkinButton::ShowsDown() const {
   if (!Down_) return false;
   if (Grouped()) return true;
   return mouseInside_ || (Focused() && !pressedByMouse_);
 }
 
-bool TlqSkinButton::EffectsOn() const {
+bool LqSkinButton::EffectsOn() const {
   return IsBound() && SkinEffectsOn(SkinData_);
 }
 
-Rect TlqSkinButton::AnimationFrameRect() const {
+Rect LqSkinButton::AnimationFrameRect() const {
   const Rect& a = look_.animateskinrect;
   const int n = std::max(1, look_.framecount);
   if (a.width() > Geometry().skinrect.width()) {
@@ -181,7 +181,7 @@ Rect TlqSkinButton::AnimationFrameRect() const {
   return RectFromSize(a.left, a.top + (frame_ - 1) * h, a.width(), h);
 }
 
-Rect TlqSkinButton::StateRect() const {
+Rect LqSkinButton::StateRect() const {
   const bool focused = Focused();
   const bool animating = animateTimer_.isActive() && frame_ >= 1 && frame_ <= look_.framecount;
   if (!isEnabled() && !look_.disabledskinrect.isEmpty()) return look_.disabledskinrect;
@@ -193,7 +193,7 @@ Rect TlqSkinButton::StateRect() const {
   return Geometry().skinrect;
 }
 
-Color TlqSkinButton::StateFontColor() const {
+Color LqSkinButton::StateFontColor() const {
   if (!isEnabled()) return look_.disabledfontcolor;
   if (!UseSkinFontColor_) return DefaultFont().color;
   if (ShowsDown()) return look_.downfontcolor;
@@ -201,7 +201,7 @@ Color TlqSkinButton::StateFontColor() const {
   return look_.font.fontcolor;
 }
 
-void TlqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool down) {
+void LqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool down) {
   int glyphW = 0, glyphH = 0, frame = 1;
   if (!Glyph_.isNull()) {
     glyphW = Glyph_.width() / NumGlyphs_;
@@ -245,7 +245,7 @@ void TlqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool dow
   }
 }
 
-void TlqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active, bool down) {
+void LqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active, bool down) {
   Q_UNUSED(active);
   if (!UseSkinSize_ && SliceMode() != kSliceBoth && SliceMode() != kSliceFixed &&
       HasElementGeometry() && Picture()) {
@@ -274,13 +274,13 @@ void TlqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active,
   DrawGlyphAndCaption(p, client, down);
 }
 
-void TlqSkinButton::DrawSkin(QImage& canvas) {
+void LqSkinButton::DrawSkin(QImage& canvas) {
   const bool down = ShowsDown();
   const bool active = !down && (Focused() || mouseInside_ || HoldsDefaultLook());
   DrawState(canvas, StateRect(), active, down);
 }
 
-void TlqSkinButton::DrawDefault(QImage& canvas) {
+void LqSkinButton::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const bool down = ShowsDown();
   DrawDefaultPart(p, canvas.rect(), mouseInside_ || Focused() || HoldsDefaultLook(), down);
@@ -289,15 +289,15 @@ void TlqSkinButton::DrawDefault(QImage& canvas) {
   DrawGlyphAndCaption(p, canvas.rect(), down);
 }
 
-void TlqSkinButton::paintEvent(QPaintEvent* e) {
+void LqSkinButton::paintEvent(QPaintEvent* e) {
   const bool blending = morphFactor_ > 0.0 && morphFactor_ < 1.0 && isEnabled();
   if (!blending || width() < 1 || height() < 1) {
-    TlqSkinCustomControl::paintEvent(e);
+    LqSkinCustomControl::paintEvent(e);
     return;
   }
   BindSkin();
   if (!IsBound() || !look_.morphing) {
-    TlqSkinCustomControl::paintEvent(e);
+    LqSkinCustomControl::paintEvent(e);
     return;
   }
   int w = width(), h = height();
@@ -307,17 +307,17 @@ void TlqSkinButton::paintEvent(QPaintEvent* e) {
   active.fill(ControlColor(clBtnFace));
   DrawState(normal, Geometry().skinrect, false, false);
   DrawState(active, look_.activeskinrect, true, false);
-  TlqEffectBmp blend(FromImage(normal));
-  blend.Morph(look_.morphkind, TlqEffectBmp(FromImage(active)), morphFactor_);
+  LqEffectBmp blend(FromImage(normal));
+  blend.Morph(look_.morphkind, LqEffectBmp(FromImage(active)), morphFactor_);
   QPainter(this).drawImage(0, 0, ToImage(blend.bitmap()));
 }
 
-void TlqSkinButton::StartMorph() {
+void LqSkinButton::StartMorph() {
   if (!look_.morphing || !EffectsOn()) return;
   morphTimer_.start();
 }
 
-void TlqSkinButton::MorphTick() {
+void LqSkinButton::MorphTick() {
   const double target = (mouseInside_ || Focused()) ? 1.0 : 0.0;
   if (morphFactor_ == target || std::abs(morphFactor_ - target) < 1e-9) {
     morphFactor_ = target;
@@ -329,7 +329,7 @@ void TlqSkinButton::MorphTick() {
   update();
 }
 
-void TlqSkinButton::StartAnimation(bool up) {
+void LqSkinButton::StartAnimation(bool up) {
   if (!IsBound() || look_.animateskinrect.isEmpty() || look_.framecount <= 0 || !EffectsOn())
     return;
   animatingUp_ = up;
@@ -337,24 +337,24 @@ void TlqSkinButton::StartAnimation(bool up) {
   animateTimer_.start(std::max(1, look_.animateinterval));
 }
 
-void TlqSkinButton::AnimationTick() {
+void LqSkinButton::AnimationTick() {
   frame_ += animatingUp_ ? 1 : -1;
   if (frame_ > look_.framecount || frame_ <= 0) animateTimer_.stop();
   update();
 }
 
-void TlqSkinButton::StopEffects() {
+void LqSkinButton::StopEffects() {
   animateTimer_.stop();
   morphTimer_.stop();
   frame_ = 0;
 }
 
-void TlqSkinButton::RepeatTick() {
+void LqSkinButton::RepeatTick() {
   repeatTimer_.setInterval(std::max(1, RepeatInterval));
   if (Down_ && mouseInside_) ButtonClick();
 }
 
-void TlqSkinButton::HoverChanged(bool entering) {
+void LqSkinButton::HoverChanged(bool entering) {
   const bool act = Grouped() ? !Down_ : (!Focused() || Down_);
   if (!act) return;
   if (Down_) {
@@ -366,26 +366,26 @@ void TlqSkinButton::HoverChanged(bool entering) {
   }
 }
 
-void TlqSkinButton::enterEvent(QEnterEvent* e) {
-  TlqSkinCustomControl::enterEvent(e);
+void LqSkinButton::enterEvent(QEnterEvent* e) {
+  LqSkinCustomControl::enterEvent(e);
   mouseInside_ = true;
   HoverChanged(true);
   if (Down_ && RepeatMode && !Grouped()) repeatTimer_.start(kRepeatFirstDelay);
 }
 
-void TlqSkinButton::leaveEvent(QEvent* e) {
-  TlqSkinCustomControl::leaveEvent(e);
+void LqSkinButton::leaveEvent(QEvent* e) {
+  LqSkinCustomControl::leaveEvent(e);
   // A default button that holds the role without the focus keeps its hot look.
   const bool keepsHot = CanFocused_ && Default_ && !hasFocus() &&
-                        !dynamic_cast<TlqSkinButton*>(QApplication::focusWidget());
+                        !dynamic_cast<LqSkinButton*>(QApplication::focusWidget());
   if (!keepsHot) mouseInside_ = false;
   HoverChanged(false);
   repeatTimer_.stop();
 }
 
-void TlqSkinButton::mousePressEvent(QMouseEvent* e) {
+void LqSkinButton::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) {
-    TlqSkinCustomControl::mousePressEvent(e);
+    LqSkinCustomControl::mousePressEvent(e);
     return;
   }
   if (CanFocused_ && !hasFocus()) {
@@ -404,8 +404,8 @@ void TlqSkinButton::mousePressEvent(QMouseEvent* e) {
   }
 }
 
-void TlqSkinButton::mouseMoveEvent(QMouseEvent* e) {
-  TlqSkinCustomControl::mouseMoveEvent(e);
+void LqSkinButton::mouseMoveEvent(QMouseEvent* e) {
+  LqSkinCustomControl::mouseMoveEvent(e);
   // While the button holds the mouse, leaving and re-entering change its look.
   if (!pressedByMouse_) return;
   const bool inside = rect().contains(e->position().toPoint());
@@ -415,9 +415,9 @@ void TlqSkinButton::mouseMoveEvent(QMouseEvent* e) {
   update();
 }
 
-void TlqSkinButton::mouseReleaseEvent(QMouseEvent* e) {
+void LqSkinButton::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) {
-    TlqSkinCustomControl::mouseReleaseEvent(e);
+    LqSkinCustomControl::mouseReleaseEvent(e);
     return;
   }
   pressedByMouse_ = false;
@@ -440,12 +440,12 @@ void TlqSkinButton::mouseReleaseEvent(QMouseEvent* e) {
     }
   }
   downOnPress_ = false;
-  if (isVisible()) TlqSkinCustomControl::mouseReleaseEvent(e);
+  if (isVisible()) LqSkinCustomControl::mouseReleaseEvent(e);
 }
 
-void TlqSkinButton::keyPressEvent(QKeyEvent* e) {
+void LqSkinButton::keyPressEvent(QKeyEvent* e) {
   if (!CanFocused_) {
-    TlqSkinCustomControl::keyPressEvent(e);
+    LqSkinCustomControl::keyPressEvent(e);
     return;
   }
   if (e->key() == Qt::Key_Space && !e->isAutoRepeat()) {
@@ -457,28 +457,28 @@ void TlqSkinButton::keyPressEvent(QKeyEvent* e) {
   } else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
     ButtonClick();
   } else {
-    TlqSkinCustomControl::keyPressEvent(e);
+    LqSkinCustomControl::keyPressEvent(e);
   }
 }
 
-void TlqSkinButton::keyReleaseEvent(QKeyEvent* e) {
+void LqSkinButton::keyReleaseEvent(QKeyEvent* e) {
   if (CanFocused_ && e->key() == Qt::Key_Space && !e->isAutoRepeat()) {
     SetDown(false);
     ButtonClick();
     return;
   }
-  TlqSkinCustomControl::keyReleaseEvent(e);
+  LqSkinCustomControl::keyReleaseEvent(e);
 }
 
-void TlqSkinButton::focusInEvent(QFocusEvent* e) {
-  TlqSkinCustomControl::focusInEvent(e);
+void LqSkinButton::focusInEvent(QFocusEvent* e) {
+  LqSkinCustomControl::focusInEvent(e);
   StartAnimation(true);
   StartMorph();
   update();
 }
 
-void TlqSkinButton::focusOutEvent(QFocusEvent* e) {
-  TlqSkinCustomControl::focusOutEvent(e);
+void LqSkinButton::focusOutEvent(QFocusEvent* e) {
+  LqSkinCustomControl::focusOutEvent(e);
   if (Down_ && !Grouped()) {
     Down_ = false;
     repeatTimer_.stop();
@@ -488,8 +488,8 @@ void TlqSkinButton::focusOutEvent(QFocusEvent* e) {
   update();
 }
 
-void TlqSkinButton::changeEvent(QEvent* e) {
-  TlqSkinCustomControl::changeEvent(e);
+void LqSkinButton::changeEvent(QEvent* e) {
+  LqSkinCustomControl::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) {
     StopEffects();
     morphFactor_ = 0.0;
@@ -498,13 +498,12 @@ void TlqSkinButton::changeEvent(QEvent* e) {
   }
 }
 
-bool TlqSkinButton::eventFilter(QObject* watched, QEvent* e) {
+bool LqSkinButton::eventFilter(QObject* watched, QEvent* e) {
   if (watched == window() && e->type() == QEvent::KeyPress && isEnabled() && isVisible()) {
     auto* key = static_cast<QKeyEvent*>(e);
     // A focused button answers Enter itself; otherwise the default button does.
-    const bool buttonFocused =
-        dynamic_cast<TlqSkinButton*>(QApplication::focusWidget()) &&
-        static_cast<TlqSkinButton*>(QApplication::focusWidget())->CanFocused_;
+    const bool buttonFocused = dynamic_cast<LqSkinButton*>(QApplication::focusWidget()) &&
+                               static_cast<LqSkinButton*>(QApplication::focusWidget())->CanFocused_;
     if (Default_ && !buttonFocused &&
         (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
       ButtonClick();
@@ -516,10 +515,10 @@ bool TlqSkinButton::eventFilter(QObject* watched, QEvent* e) {
       return true;
     }
   }
-  return TlqSkinCustomControl::eventFilter(watched, e);
+  return LqSkinCustomControl::eventFilter(watched, e);
 }
 
-bool TlqSkinButton::event(QEvent* e) {
+bool LqSkinButton::event(QEvent* e) {
   if (e->type() == QEvent::Shortcut &&
       static_cast<QShortcutEvent*>(e)->shortcutId() == shortcutId_) {
     if (!isEnabled()) return true;
@@ -527,16 +526,16 @@ bool TlqSkinButton::event(QEvent* e) {
     ButtonClick();
     return true;
   }
-  return TlqSkinCustomControl::event(e);
+  return LqSkinCustomControl::event(e);
 }
 
-// ------------------------------------------------------------- TlqSkinXFormButton
+// ------------------------------------------------------------- LqSkinXFormButton
 
-TlqSkinXFormButton::TlqSkinXFormButton(QWidget* parent) : TlqSkinButton(parent) {
+LqSkinXFormButton::LqSkinXFormButton(QWidget* parent) : LqSkinButton(parent) {
   SetCanFocused(false);
 }
 
-void TlqSkinXFormButton::SetDefImage(const QImage& image) {
+void LqSkinXFormButton::SetDefImage(const QImage& image) {
   DefImage_ = image;
   if (!image.isNull()) {
     SetDefaultHeight(image.height());
@@ -544,34 +543,34 @@ void TlqSkinXFormButton::SetDefImage(const QImage& image) {
   }
 }
 
-void TlqSkinXFormButton::SetDefMask(const QImage& mask) {
+void LqSkinXFormButton::SetDefMask(const QImage& mask) {
   DefMask_ = mask;
   if (!DefImage_.isNull()) UpdateRegion();
 }
 
-void TlqSkinXFormButton::ApplySkin() {
-  TlqSkinButton::ApplySkin();
+void LqSkinXFormButton::ApplySkin() {
+  LqSkinButton::ApplySkin();
   if (OwnImageMode()) {
-    TlqSkinControl::SetBounds(QRect(pos(), DefImage_.size()));
+    LqSkinControl::SetBounds(QRect(pos(), DefImage_.size()));
     UpdateRegion();
     update();
   }
 }
 
-void TlqSkinXFormButton::SetBounds(const QRect& r) {
-  TlqSkinButton::SetBounds(r);
+void LqSkinXFormButton::SetBounds(const QRect& r) {
+  LqSkinButton::SetBounds(r);
   if (OwnImageMode() && size() != DefImage_.size())
-    TlqSkinControl::SetBounds(QRect(pos(), DefImage_.size()));
+    LqSkinControl::SetBounds(QRect(pos(), DefImage_.size()));
 }
 
-void TlqSkinXFormButton::resizeEvent(QResizeEvent* e) {
-  TlqSkinButton::resizeEvent(e);
+void LqSkinXFormButton::resizeEvent(QResizeEvent* e) {
+  LqSkinButton::resizeEvent(e);
   if (OwnImageMode() && size() != DefImage_.size()) QWidget::resize(DefImage_.size());
 }
 
-void TlqSkinXFormButton::UpdateRegion() {
+void LqSkinXFormButton::UpdateRegion() {
   if (!OwnImageMode()) {
-    TlqSkinButton::UpdateRegion();
+    LqSkinButton::UpdateRegion();
     return;
   }
   if (!parentWidget()) return;
@@ -590,7 +589,7 @@ void TlqSkinXFormButton::UpdateRegion() {
   }
 }
 
-void TlqSkinXFormButton::PaintOwnImage(QPainter& p) {
+void LqSkinXFormButton::PaintOwnImage(QPainter& p) {
   const bool down = ShowsDown();
   const bool hot = MouseInside() || Focused();
   const QImage* image = &DefImage_;
@@ -615,10 +614,10 @@ void TlqSkinXFormButton::PaintOwnImage(QPainter& p) {
   p.drawImage(0, 0, buffer);
 }
 
-void TlqSkinXFormButton::paintEvent(QPaintEvent* e) {
+void LqSkinXFormButton::paintEvent(QPaintEvent* e) {
   BindSkin();
   if (!OwnImageMode()) {
-    TlqSkinButton::paintEvent(e);
+    LqSkinButton::paintEvent(e);
     return;
   }
   QPainter p(this);

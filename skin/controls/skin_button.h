@@ -14,10 +14,10 @@ namespace lq {
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-class TlqSkinButton : public TlqSkinCustomControl {
+class LqSkinButton : public LqSkinCustomControl {
  public:
-  explicit TlqSkinButton(QWidget* parent = nullptr);
-  ~TlqSkinButton() override;
+  explicit LqSkinButton(QWidget* parent = nullptr);
+  ~LqSkinButton() override;
 
   QString Caption() const { return Caption_; }
   void SetCaption(const QString& text);
@@ -50,7 +50,7 @@ class TlqSkinButton : public TlqSkinCustomControl {
   void SetDefault(bool on);
   int ModalResult = 0;
 
-  std::function<void(TlqSkinButton*)> OnClick;
+  std::function<void(LqSkinButton*)> OnClick;
   // Called before glyph and caption are drawn; clearing drawDefault skips them.
   std::function<void(QPainter&, const QRect& client, bool& drawDefault, bool active, bool down)>
       OnPaint;
@@ -137,9 +137,9 @@ class TlqSkinButton : public TlqSkinCustomControl {
   double morphFactor_ = 0.0;
 };
 
-class TlqSkinXFormButton : public TlqSkinButton {
+class LqSkinXFormButton : public LqSkinButton {
  public:
-  explicit TlqSkinXFormButton(QWidget* parent = nullptr);
+  explicit LqSkinXFormButton(QWidget* parent = nullptr);
 
   void SetDefImage(const QImage& image);
   void SetDefActiveImage(const QImage& image) { DefActiveImage_ = image; }

@@ -10,7 +10,7 @@ namespace {
 
 // Collects the clients first, so a client that creates or deletes widgets while
 // it re-binds cannot disturb the walk.
-std::vector<QPointer<QWidget>> ClientsUnder(QWidget* form, const TlqSkinData* changing) {
+std::vector<QPointer<QWidget>> ClientsUnder(QWidget* form, const LqSkinData* changing) {
   std::vector<QPointer<QWidget>> out;
   const auto widgets = form->findChildren<QWidget*>();  // depth first, creation order
   for (QWidget* w : widgets) {
@@ -24,13 +24,13 @@ std::vector<QPointer<QWidget>> ClientsUnder(QWidget* form, const TlqSkinData* ch
 
 }  // namespace
 
-void ReleaseFormControlsSkin(QWidget* form, const TlqSkinData* changing) {
+void ReleaseFormControlsSkin(QWidget* form, const LqSkinData* changing) {
   if (!form) return;
   for (const QPointer<QWidget>& w : ClientsUnder(form, changing))
     if (w) dynamic_cast<SkinClient*>(w.data())->ReleaseSkin();
 }
 
-void ApplyFormControlsSkin(QWidget* form, const TlqSkinData* changing) {
+void ApplyFormControlsSkin(QWidget* form, const LqSkinData* changing) {
   if (!form) return;
   for (const QPointer<QWidget>& w : ClientsUnder(form, changing))
     if (w) dynamic_cast<SkinClient*>(w.data())->ApplySkin();

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 // Sent (synchronously) to the children of a control whose background changed, so
 // controls that show their parent through themselves repaint. The id equals the
@@ -23,7 +23,7 @@ class SkinClient {
  public:
   virtual ~SkinClient() = default;
   // The skin data the widget draws from (not owned), or null.
-  virtual TlqSkinData* skinDataRef() const = 0;
+  virtual LqSkinData* skinDataRef() const = 0;
   // The skin is about to change: forget everything taken from the old one.
   virtual void ReleaseSkin() = 0;
   // The skin has changed: bind again, fit the size and repaint.
@@ -32,9 +32,9 @@ class SkinClient {
 
 // Walks every widget under form (depth first, in creation order) and calls
 // ReleaseSkin on each skin client bound to changing (every client when changing is null).
-void ReleaseFormControlsSkin(QWidget* form, const TlqSkinData* changing);
+void ReleaseFormControlsSkin(QWidget* form, const LqSkinData* changing);
 // The matching walk after the change: ApplySkin on the same set of clients.
-void ApplyFormControlsSkin(QWidget* form, const TlqSkinData* changing);
+void ApplyFormControlsSkin(QWidget* form, const LqSkinData* changing);
 
 // Sends LQM_PARENTBGCHANGED to every direct child widget of parent.
 void NotifyChildrenBackground(QWidget* parent);

@@ -10,59 +10,59 @@
 
 namespace lq {
 
-// ---------------------------------------------------------------- TlqSkinControl
+// ---------------------------------------------------------------- LqSkinControl
 
-TlqSkinControl::TlqSkinControl(QWidget* parent) : QWidget(parent) {
+LqSkinControl::LqSkinControl(QWidget* parent) : QWidget(parent) {
   // The control paints every pixel itself: the window is never cleared first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_Hover);
 }
 
-TlqSkinControl::~TlqSkinControl() = default;
+LqSkinControl::~LqSkinControl() = default;
 
-void TlqSkinControl::SetSkinData(TlqSkinData* data) {
+void LqSkinControl::SetSkinData(LqSkinData* data) {
   SkinData_ = data;
   if (data && SkinLoaded(data)) ApplySkin();
 }
 
-void TlqSkinControl::SetSkinDataName(const std::string& name) {
+void LqSkinControl::SetSkinDataName(const std::string& name) {
   SkinDataName_ = name;
 }
 
-const TlqDataSkinControl* TlqSkinControl::Descriptor() const {
+const LqDataSkinControl* LqSkinControl::Descriptor() const {
   return IsBound() ? ControlAt(SkinData_, DescriptorIndex_) : nullptr;
 }
 
-void TlqSkinControl::BindSkin() {
+void LqSkinControl::BindSkin() {
   DescriptorIndex_ = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
 }
 
-void TlqSkinControl::ApplySkin() {
+void LqSkinControl::ApplySkin() {
   BindSkin();
   update();
 }
 
-void TlqSkinControl::ReleaseSkin() {
+void LqSkinControl::ReleaseSkin() {
   DescriptorIndex_ = -1;
 }
 
-void TlqSkinControl::SetBounds(const QRect& r) {
+void LqSkinControl::SetBounds(const QRect& r) {
   QWidget::setGeometry(r);
 }
 
-void TlqSkinControl::AlignControls() {
+void LqSkinControl::AlignControls() {
   AlignChildren(this, AlignClientRect());
 }
 
-void TlqSkinControl::DrawDefault(QImage& canvas) {
+void LqSkinControl::DrawDefault(QImage& canvas) {
   canvas.fill(ControlColor(clBtnFace));
 }
 
-void TlqSkinControl::DrawSkin(QImage& canvas) {
+void LqSkinControl::DrawSkin(QImage& canvas) {
   DrawDefault(canvas);
 }
 
-void TlqSkinControl::PaintBuffered(QPainter& painter) {
+void LqSkinControl::PaintBuffered(QPainter& painter) {
   QImage buffer(size(), QImage::Format_RGB32);
   buffer.fill(ControlColor(clBtnFace));
   if (IsBound())
@@ -72,7 +72,7 @@ void TlqSkinControl::PaintBuffered(QPainter& painter) {
   painter.drawImage(0, 0, buffer);
 }
 
-void TlqSkinControl::paintEvent(QPaintEvent*) {
+void LqSkinControl::paintEvent(QPaintEvent*) {
   if (width() <= 0 || height() <= 0) return;
   paintInProgress_ = true;
   BindSkin();
@@ -81,22 +81,22 @@ void TlqSkinControl::paintEvent(QPaintEvent*) {
   paintInProgress_ = false;
 }
 
-void TlqSkinControl::resizeEvent(QResizeEvent* e) {
+void LqSkinControl::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   AlignControls();
 }
 
-void TlqSkinControl::enterEvent(QEnterEvent* e) {
+void LqSkinControl::enterEvent(QEnterEvent* e) {
   QWidget::enterEvent(e);
   if (OnMouseEnter) OnMouseEnter(this);
 }
 
-void TlqSkinControl::leaveEvent(QEvent* e) {
+void LqSkinControl::leaveEvent(QEvent* e) {
   QWidget::leaveEvent(e);
   if (OnMouseLeave) OnMouseLeave(this);
 }
 
-bool TlqSkinControl::event(QEvent* e) {
+bool LqSkinControl::event(QEvent* e) {
   if (e->type() == kParentBackgroundChangedEvent) {
     ParentBackgroundChanged();
     return true;
@@ -104,34 +104,34 @@ bool TlqSkinControl::event(QEvent* e) {
   return QWidget::event(e);
 }
 
-// ---------------------------------------------------------- TlqSkinCustomControl
+// ---------------------------------------------------------- LqSkinCustomControl
 
-TlqSkinCustomControl::TlqSkinCustomControl(QWidget* parent) : TlqSkinControl(parent) {}
+LqSkinCustomControl::LqSkinCustomControl(QWidget* parent) : LqSkinControl(parent) {}
 
-void TlqSkinCustomControl::SetDefaultWidth(int w) {
+void LqSkinCustomControl::SetDefaultWidth(int w) {
   DefaultWidth_ = w;
   if (!IsBound() && w > 0) ApplySize(w, height());
 }
 
-void TlqSkinCustomControl::SetDefaultHeight(int h) {
+void LqSkinCustomControl::SetDefaultHeight(int h) {
   DefaultHeight_ = h;
   if (!IsBound() && h > 0) ApplySize(width(), h);
 }
 
-void TlqSkinCustomControl::SetDefaultFont(const TlqFont& font) {
+void LqSkinCustomControl::SetDefaultFont(const LqFont& font) {
   if (font == DefaultFont_) return;
   DefaultFont_ = font;
   DefaultFontChanged();
   if (!IsBound()) update();
 }
 
-void TlqSkinCustomControl::SetUseSkinFont(bool on) {
+void LqSkinCustomControl::SetUseSkinFont(bool on) {
   UseSkinFont_ = on;
   update();
 }
 
-void TlqSkinCustomControl::BindSkin() {
-  TlqSkinControl::BindSkin();
+void LqSkinCustomControl::BindSkin() {
+  LqSkinControl::BindSkin();
   if (!IsBound()) return;
   int pictureIndex = -1, maskIndex = -1;
   customDescriptor_ = CopyElementGeometry(Descriptor(), geom_, pictureIndex, maskIndex);
@@ -146,30 +146,30 @@ void TlqSkinCustomControl::BindSkin() {
   SliceMode_ = SliceModeFor(geom_);
 }
 
-void TlqSkinCustomControl::ReleaseSkin() {
-  TlqSkinControl::ReleaseSkin();
+void LqSkinCustomControl::ReleaseSkin() {
+  LqSkinControl::ReleaseSkin();
   // The pictures belong to the old skin: drop them with the binding.
   picture_ = maskPicture_ = nullptr;
   customDescriptor_ = false;
 }
 
-void TlqSkinCustomControl::FitSizeToSkin(int& width, int& height) {
+void LqSkinCustomControl::FitSizeToSkin(int& width, int& height) {
   if (!HasElementGeometry()) return;
   lq::FitSizeToSkin(SliceMode_, geom_, width, height, fitted_);
 }
 
-Rect TlqSkinCustomControl::MapSkinRect(const Rect& r) const {
+Rect LqSkinCustomControl::MapSkinRect(const Rect& r) const {
   if (!HasElementGeometry()) return r;
   return lq::MapSkinRect(SliceMode_, geom_, r, width(), height());
 }
 
-void TlqSkinCustomControl::ApplySize(int w, int h) {
+void LqSkinCustomControl::ApplySize(int w, int h) {
   fitting_ = true;
   QWidget::setGeometry(QRect(x(), y(), w, h));
   fitting_ = false;
 }
 
-void TlqSkinCustomControl::ApplySkin() {
+void LqSkinCustomControl::ApplySkin() {
   BindSkin();
   const int oldW = width(), oldH = height();
   int w = oldW, h = oldH;
@@ -193,7 +193,7 @@ void TlqSkinCustomControl::ApplySkin() {
   }
 }
 
-void TlqSkinCustomControl::SetBounds(const QRect& requested) {
+void LqSkinCustomControl::SetBounds(const QRect& requested) {
   BindSkin();
   QRect r = requested;
   bool fitted = false;
@@ -214,7 +214,7 @@ void TlqSkinCustomControl::SetBounds(const QRect& requested) {
   if (IsBound() && HasElementGeometry() && geom_.stretcheffect) NotifyChildrenBackground(this);
 }
 
-void TlqSkinCustomControl::resizeEvent(QResizeEvent* e) {
+void LqSkinCustomControl::resizeEvent(QResizeEvent* e) {
   // A size set past SetBounds (through a QWidget pointer or a Qt layout) is
   // fitted here, so a bound control never keeps a size its element forbids.
   if (!fitting_) {
@@ -229,10 +229,10 @@ void TlqSkinCustomControl::resizeEvent(QResizeEvent* e) {
       UpdateRegion();
     }
   }
-  TlqSkinControl::resizeEvent(e);
+  LqSkinControl::resizeEvent(e);
 }
 
-void TlqSkinCustomControl::UpdateRegion() {
+void LqSkinCustomControl::UpdateRegion() {
   if (!parentWidget()) return;
   if (!IsBound() || !maskPicture_ || !HasElementGeometry()) {
     if (regionApplied_) {
@@ -255,16 +255,16 @@ void TlqSkinCustomControl::UpdateRegion() {
   }
 }
 
-QFont TlqSkinCustomControl::SkinOrDefaultFont(const QString& name, int height, int style) const {
+QFont LqSkinCustomControl::SkinOrDefaultFont(const QString& name, int height, int style) const {
   if (IsBound() && UseSkinFont_) return MakeQFont(name, height, style);
   return MakeQFont(DefaultFont_);
 }
 
-void TlqSkinCustomControl::DrawDefault(QImage& canvas) {
+void LqSkinCustomControl::DrawDefault(QImage& canvas) {
   canvas.fill(ControlColor(clBtnFace));
 }
 
-void TlqSkinCustomControl::DrawElementImage(QImage& canvas, const Rect& source) {
+void LqSkinCustomControl::DrawElementImage(QImage& canvas, const Rect& source) {
   if (!picture_ || !HasElementGeometry()) return;
   if (SliceMode_ == kSliceBoth && splitFrame_) return;  // the strips are painted separately
   const Bitmap image = ComposeElement(SliceMode_, geom_, fitted_, source, *picture_, canvas.width(),
@@ -274,11 +274,11 @@ void TlqSkinCustomControl::DrawElementImage(QImage& canvas, const Rect& source) 
   p.drawImage(0, 0, ToImage(image));
 }
 
-void TlqSkinCustomControl::DrawSkin(QImage& canvas) {
+void LqSkinCustomControl::DrawSkin(QImage& canvas) {
   DrawElementImage(canvas, geom_.skinrect);
 }
 
-void TlqSkinCustomControl::paintEvent(QPaintEvent*) {
+void LqSkinCustomControl::paintEvent(QPaintEvent*) {
   if (width() < 1 || height() < 1) return;
   BindSkin();
   int w = width(), h = height();
@@ -290,7 +290,7 @@ void TlqSkinCustomControl::paintEvent(QPaintEvent*) {
     PaintSplitFrame(painter);
 }
 
-void TlqSkinCustomControl::PaintSplitFrame(QPainter& painter) {
+void LqSkinCustomControl::PaintSplitFrame(QPainter& painter) {
   const BorderStrips strips =
       ComposeStrips(geom_, fitted_, geom_.skinrect, *picture_, width(), height());
   QImage top = ToImage(strips.top);

@@ -1,7 +1,7 @@
 #pragma once
 // Base classes of the windowed skinned controls. A control binds to a skin element
 // by name (SkinData + SkinDataName), re-binding on every paint and bounds change;
-// while unbound it draws its built-in default look. TlqSkinCustomControl adds the
+// while unbound it draws its built-in default look. LqSkinCustomControl adds the
 // element geometry, size fitting, the window region cut from the mask picture and
 // double-buffered painting of the element image.
 
@@ -16,26 +16,26 @@
 
 namespace lq {
 
-class TlqSkinData;
-class TlqDataSkinControl;
+class LqSkinData;
+class LqDataSkinControl;
 
-class TlqSkinControl : public QWidget, public SkinClient {
+class LqSkinControl : public QWidget, public SkinClient {
  public:
-  explicit TlqSkinControl(QWidget* parent = nullptr);
-  ~TlqSkinControl() override;
+  explicit LqSkinControl(QWidget* parent = nullptr);
+  ~LqSkinControl() override;
 
-  TlqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return SkinData_; }
   // Stores the reference; a loaded skin is applied at once.
-  virtual void SetSkinData(TlqSkinData* data);
+  virtual void SetSkinData(LqSkinData* data);
   const std::string& SkinDataName() const { return SkinDataName_; }
   // Stores the name only: binding happens at the next BindSkin.
   virtual void SetSkinDataName(const std::string& name);
   int DescriptorIndex() const { return DescriptorIndex_; }
   bool IsBound() const { return DescriptorIndex_ >= 0; }
   // The bound descriptor, or null while unbound.
-  const TlqDataSkinControl* Descriptor() const;
+  const LqDataSkinControl* Descriptor() const;
 
-  std::function<void(TlqSkinControl*)> OnMouseEnter, OnMouseLeave;
+  std::function<void(LqSkinControl*)> OnMouseEnter, OnMouseLeave;
   QString HintTitle;
   int HintImageIndex = 0;
 
@@ -43,7 +43,7 @@ class TlqSkinControl : public QWidget, public SkinClient {
   virtual void BindSkin();
   virtual void ApplySkin() override;
   virtual void ReleaseSkin() override;
-  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return SkinData_; }
 
   // Moves and sizes the control; a bound control adjusts the size it is given.
   virtual void SetBounds(const QRect& r);
@@ -74,7 +74,7 @@ class TlqSkinControl : public QWidget, public SkinClient {
   void leaveEvent(QEvent* e) override;
   bool event(QEvent* e) override;
 
-  TlqSkinData* SkinData_ = nullptr;
+  LqSkinData* SkinData_ = nullptr;
   std::string SkinDataName_;
   int DescriptorIndex_ = -1;
 
@@ -82,16 +82,16 @@ class TlqSkinControl : public QWidget, public SkinClient {
   bool paintInProgress_ = false;
 };
 
-class TlqSkinCustomControl : public TlqSkinControl {
+class LqSkinCustomControl : public LqSkinControl {
  public:
-  explicit TlqSkinCustomControl(QWidget* parent = nullptr);
+  explicit LqSkinCustomControl(QWidget* parent = nullptr);
 
   int DefaultWidth() const { return DefaultWidth_; }
   int DefaultHeight() const { return DefaultHeight_; }
   void SetDefaultWidth(int w);
   void SetDefaultHeight(int h);
-  const TlqFont& DefaultFont() const { return DefaultFont_; }
-  void SetDefaultFont(const TlqFont& font);
+  const LqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const LqFont& font);
   bool UseSkinFont() const { return UseSkinFont_; }
   void SetUseSkinFont(bool on);
 
@@ -139,7 +139,7 @@ class TlqSkinCustomControl : public TlqSkinControl {
   void ApplySize(int w, int h);
 
   int DefaultWidth_ = 0, DefaultHeight_ = 0;
-  TlqFont DefaultFont_;
+  LqFont DefaultFont_;
   bool UseSkinFont_ = true;
   SliceGeometry geom_;
   FittedGeometry fitted_;

@@ -17,111 +17,111 @@ QRect ToQRect(const Rect& r) {
 
 }  // namespace
 
-// ---------------------------------------------------------------- TlqSkinStdLabel
+// ---------------------------------------------------------------- LqSkinStdLabel
 
-TlqSkinStdLabel::TlqSkinStdLabel(QWidget* parent) : QWidget(parent) {
+LqSkinStdLabel::LqSkinStdLabel(QWidget* parent) : QWidget(parent) {
   // Windowless look: nothing is filled, the parent's pixels stay behind the text.
   setAttribute(Qt::WA_NoSystemBackground);
   setAutoFillBackground(false);
 }
 
-void TlqSkinStdLabel::SetCaption(const QString& text) {
+void LqSkinStdLabel::SetCaption(const QString& text) {
   if (text == Caption_) return;
   Caption_ = text;
   AdjustSize();
   update();
 }
 
-void TlqSkinStdLabel::SetAlignment(Qt::Alignment a) {
+void LqSkinStdLabel::SetAlignment(Qt::Alignment a) {
   Alignment_ = a;
   update();
 }
 
-void TlqSkinStdLabel::SetAutoSize(bool on) {
+void LqSkinStdLabel::SetAutoSize(bool on) {
   AutoSize_ = on;
   AdjustSize();
 }
 
-void TlqSkinStdLabel::SetWordWrap(bool on) {
+void LqSkinStdLabel::SetWordWrap(bool on) {
   WordWrap_ = on;
   AdjustSize();
   update();
 }
 
-void TlqSkinStdLabel::SetEllipsType(TlqStdEllipsType t) {
+void LqSkinStdLabel::SetEllipsType(LqStdEllipsType t) {
   EllipsType_ = t;
   update();
 }
 
-void TlqSkinStdLabel::SetUseSkinFont(bool on) {
+void LqSkinStdLabel::SetUseSkinFont(bool on) {
   UseSkinFont_ = on;
   AdjustSize();
   update();
 }
 
-void TlqSkinStdLabel::SetUseSkinColor(bool on) {
+void LqSkinStdLabel::SetUseSkinColor(bool on) {
   UseSkinColor_ = on;
   update();
 }
 
-void TlqSkinStdLabel::SetDefaultFont(const TlqFont& f) {
+void LqSkinStdLabel::SetDefaultFont(const LqFont& f) {
   DefaultFont_ = f;
   AdjustSize();
   update();
 }
 
-void TlqSkinStdLabel::SetFont(const TlqFont& f) {
+void LqSkinStdLabel::SetFont(const LqFont& f) {
   Font_ = f;
   AdjustSize();
   update();
 }
 
-void TlqSkinStdLabel::SetSkinData(TlqSkinData* data) {
+void LqSkinStdLabel::SetSkinData(LqSkinData* data) {
   SkinData_ = data;
   if (data) UpdateSkin();
 }
 
-void TlqSkinStdLabel::SetSkinDataName(const std::string& name) {
+void LqSkinStdLabel::SetSkinDataName(const std::string& name) {
   SkinDataName_ = name;
 }
 
-void TlqSkinStdLabel::BindSkin() {
+void LqSkinStdLabel::BindSkin() {
   DescriptorIndex_ = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
   lookCopied_ =
       DescriptorIndex_ >= 0 && CopyStdLabelFont(ControlAt(SkinData_, DescriptorIndex_), look_);
 }
 
-void TlqSkinStdLabel::ReleaseSkin() {
+void LqSkinStdLabel::ReleaseSkin() {
   DescriptorIndex_ = -1;
   lookCopied_ = false;
 }
 
-void TlqSkinStdLabel::UpdateSkin() {
+void LqSkinStdLabel::UpdateSkin() {
   BindSkin();
   AdjustSize();
   update();
 }
 
-QFont TlqSkinStdLabel::CurrentFont() const {
+QFont LqSkinStdLabel::CurrentFont() const {
   if (DescriptorIndex_ < 0) return MakeQFont(UseSkinFont_ ? DefaultFont_ : Font_);
   if (UseSkinFont_ && lookCopied_)
     return MakeQFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle);
   return MakeQFont(Font_);
 }
 
-Color TlqSkinStdLabel::CurrentColor() const {
+Color LqSkinStdLabel::CurrentColor() const {
   if (DescriptorIndex_ < 0) return UseSkinFont_ ? DefaultFont_.color : Font_.color;
   if (UseSkinColor_ && lookCopied_) return look_.fontcolor;
   return Font_.color;
 }
 
-int TlqSkinStdLabel::TextFlags() const {
+int LqSkinStdLabel::TextFlags() const {
   int flags = int(Alignment_) | Qt::AlignTop;
   flags |= WordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine;
   return flags;
 }
 
-void TlqSkinStdLabel::AdjustSize() {
+void LqSkinStdLabel::AdjustSize() {
   if (!AutoSize_) return;
   const QFontMetrics m(CurrentFont());
   if (WordWrap_) {
@@ -133,7 +133,7 @@ void TlqSkinStdLabel::AdjustSize() {
   }
 }
 
-void TlqSkinStdLabel::paintEvent(QPaintEvent*) {
+void LqSkinStdLabel::paintEvent(QPaintEvent*) {
   BindSkin();
   QPainter p(this);
   p.setFont(CurrentFont());
@@ -156,42 +156,42 @@ void TlqSkinStdLabel::paintEvent(QPaintEvent*) {
   p.drawText(r, TextFlags(), text);
 }
 
-void TlqSkinStdLabel::changeEvent(QEvent* e) {
+void LqSkinStdLabel::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) update();
 }
 
-// ------------------------------------------------------------------- TlqSkinLabel
+// ------------------------------------------------------------------- LqSkinLabel
 
-TlqSkinLabel::TlqSkinLabel(QWidget* parent) : TlqSkinCustomControl(parent) {
+LqSkinLabel::LqSkinLabel(QWidget* parent) : LqSkinCustomControl(parent) {
   SetSkinDataName("label");
   QWidget::resize(75, 21);
 }
 
-void TlqSkinLabel::SetCaption(const QString& text) {
+void LqSkinLabel::SetCaption(const QString& text) {
   if (text == Caption_) return;
   Caption_ = text;
   AdjustSize();
   update();
 }
 
-void TlqSkinLabel::SetEllipsType(TlqLabelEllipsType t) {
+void LqSkinLabel::SetEllipsType(LqLabelEllipsType t) {
   if (t == EllipsType_) return;
   EllipsType_ = t;
   update();
 }
 
-void TlqSkinLabel::SetUseSkinSize(bool on) {
+void LqSkinLabel::SetUseSkinSize(bool on) {
   UseSkinSize_ = on;
   update();
 }
 
-void TlqSkinLabel::SetUseSkinFontColor(bool on) {
+void LqSkinLabel::SetUseSkinFontColor(bool on) {
   UseSkinFontColor_ = on;
   update();
 }
 
-void TlqSkinLabel::SetBorderStyle(TBevelStyle s) {
+void LqSkinLabel::SetBorderStyle(TBevelStyle s) {
   BorderStyle_ = s;
   if (!IsBound()) {
     update();
@@ -199,26 +199,26 @@ void TlqSkinLabel::SetBorderStyle(TBevelStyle s) {
   }
 }
 
-void TlqSkinLabel::SetAlignment(TAlignment a) {
+void LqSkinLabel::SetAlignment(TAlignment a) {
   Alignment_ = a;
   update();
 }
 
-void TlqSkinLabel::SetAutoSize(bool on) {
+void LqSkinLabel::SetAutoSize(bool on) {
   AutoSize_ = on;
   AdjustSize();
 }
 
-void TlqSkinLabel::BindSkin() {
-  TlqSkinCustomControl::BindSkin();
+void LqSkinLabel::BindSkin() {
+  LqSkinCustomControl::BindSkin();
   if (!IsBound()) return;
   CopyLabelFont(Descriptor(), look_);
   if (HasElementGeometry() && SliceMode() == kSliceFixed) AutoSize_ = false;
 }
 
-void TlqSkinLabel::FitSizeToSkin(int& width, int& height) {
+void LqSkinLabel::FitSizeToSkin(int& width, int& height) {
   const int requestedW = width, requestedH = height;
-  TlqSkinCustomControl::FitSizeToSkin(width, height);
+  LqSkinCustomControl::FitSizeToSkin(width, height);
   // Without the skin size an element that does not stretch both ways is drawn
   // stretched to the control instead of forcing its size.
   if (!UseSkinSize_ && SliceMode() != kSliceBoth) {
@@ -227,7 +227,7 @@ void TlqSkinLabel::FitSizeToSkin(int& width, int& height) {
   }
 }
 
-QRect TlqSkinLabel::TextArea() const {
+QRect LqSkinLabel::TextArea() const {
   if (!HasElementGeometry()) return rect().adjusted(3, 3, -3, -3);
   QRect area = ToQRect(FittedClientRect());
   if (!UseSkinSize_ && SliceMode() != kSliceBoth)
@@ -235,24 +235,24 @@ QRect TlqSkinLabel::TextArea() const {
   return area;
 }
 
-QFont TlqSkinLabel::CurrentFont() const {
+QFont LqSkinLabel::CurrentFont() const {
   return SkinOrDefaultFont(QString::fromStdString(look_.fontname), look_.fontheight,
                            look_.fontstyle);
 }
 
-Color TlqSkinLabel::CurrentColor() const {
+Color LqSkinLabel::CurrentColor() const {
   if (!UseSkinFontColor_ || !IsBound()) return DefaultFont().color;
   return look_.fontcolor;
 }
 
-void TlqSkinLabel::DrawDefault(QImage& canvas) {
+void LqSkinLabel::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const QRect r = canvas.rect();
   DrawDefaultBevel(p, r, BorderStyle_);
   DrawText(p, TextArea());
 }
 
-void TlqSkinLabel::DrawSkin(QImage& canvas) {
+void LqSkinLabel::DrawSkin(QImage& canvas) {
   if (!UseSkinSize_ && SliceMode() != kSliceBoth && Picture() && HasElementGeometry()) {
     // The element at its own height, stretched to the control's.
     const SliceGeometry& g = Geometry();
@@ -262,13 +262,13 @@ void TlqSkinLabel::DrawSkin(QImage& canvas) {
     QPainter p(&canvas);
     p.drawImage(canvas.rect(), element);
   } else {
-    TlqSkinCustomControl::DrawSkin(canvas);
+    LqSkinCustomControl::DrawSkin(canvas);
   }
   QPainter p(&canvas);
   DrawText(p, TextArea());
 }
 
-void TlqSkinLabel::DrawText(QPainter& p, QRect area) {
+void LqSkinLabel::DrawText(QPainter& p, QRect area) {
   DrawImage(p, area);
   if (Caption_.isEmpty() || area.width() <= 0 || area.height() <= 0) return;
   p.save();
@@ -290,7 +290,7 @@ void TlqSkinLabel::DrawText(QPainter& p, QRect area) {
   p.restore();
 }
 
-void TlqSkinLabel::AdjustSize() {
+void LqSkinLabel::AdjustSize() {
   if (!AutoSize_) return;
   const TAlign align = AlignOf(this);
   if (align == alTop || align == alBottom || align == alClient) return;
@@ -305,24 +305,24 @@ void TlqSkinLabel::AdjustSize() {
   if (grow != 0) SetBounds(QRect(x(), y(), width() + grow, height()));
 }
 
-// ------------------------------------------------------------- TlqSkinStatusPanel
+// ------------------------------------------------------------- LqSkinStatusPanel
 
-TlqSkinStatusPanel::TlqSkinStatusPanel(QWidget* parent) : TlqSkinLabel(parent) {
+LqSkinStatusPanel::LqSkinStatusPanel(QWidget* parent) : LqSkinLabel(parent) {
   SetSkinDataName("statuspanel");
   QWidget::resize(120, height());
 }
 
-void TlqSkinStatusPanel::SetGlyph(const QImage& glyph, int numGlyphs) {
+void LqSkinStatusPanel::SetGlyph(const QImage& glyph, int numGlyphs) {
   Glyph_ = glyph;
   NumGlyphs_ = std::clamp(numGlyphs, 1, 2);
   update();
 }
 
-int TlqSkinStatusPanel::ImageSpace() const {
+int LqSkinStatusPanel::ImageSpace() const {
   return Glyph_.isNull() ? 0 : Glyph_.width() / NumGlyphs_ + 3;
 }
 
-void TlqSkinStatusPanel::DrawImage(QPainter& p, QRect& area) {
+void LqSkinStatusPanel::DrawImage(QPainter& p, QRect& area) {
   if (Glyph_.isNull()) return;
   const int w = Glyph_.width() / NumGlyphs_;
   const int frame = (!isEnabled() && NumGlyphs_ > 1) ? 1 : 0;

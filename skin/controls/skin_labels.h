@@ -11,12 +11,12 @@
 
 namespace lq {
 
-enum TlqStdEllipsType { lqetNone, lqetEndEllips, lqetPathEllips };
+enum LqStdEllipsType { lqetNone, lqetEndEllips, lqetPathEllips };
 
 // A transparent label: it never fills its background, so the parent shows through.
-class TlqSkinStdLabel : public QWidget, public SkinClient {
+class LqSkinStdLabel : public QWidget, public SkinClient {
  public:
-  explicit TlqSkinStdLabel(QWidget* parent = nullptr);
+  explicit LqSkinStdLabel(QWidget* parent = nullptr);
 
   QString Caption() const { return Caption_; }
   void SetCaption(const QString& text);
@@ -26,28 +26,28 @@ class TlqSkinStdLabel : public QWidget, public SkinClient {
   void SetAutoSize(bool on);
   bool WordWrap() const { return WordWrap_; }
   void SetWordWrap(bool on);
-  TlqStdEllipsType EllipsType() const { return EllipsType_; }
-  void SetEllipsType(TlqStdEllipsType t);
+  LqStdEllipsType EllipsType() const { return EllipsType_; }
+  void SetEllipsType(LqStdEllipsType t);
   bool UseSkinFont() const { return UseSkinFont_; }
   void SetUseSkinFont(bool on);
   bool UseSkinColor() const { return UseSkinColor_; }
   void SetUseSkinColor(bool on);
-  const TlqFont& DefaultFont() const { return DefaultFont_; }
-  void SetDefaultFont(const TlqFont& f);
+  const LqFont& DefaultFont() const { return DefaultFont_; }
+  void SetDefaultFont(const LqFont& f);
   // The label's own font, used when UseSkinFont is false.
-  const TlqFont& Font() const { return Font_; }
-  void SetFont(const TlqFont& f);
+  const LqFont& Font() const { return Font_; }
+  void SetFont(const LqFont& f);
 
-  TlqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return SkinData_; }
   // Stores the reference; when one is given, binds, re-sizes and repaints.
-  void SetSkinData(TlqSkinData* data);
+  void SetSkinData(LqSkinData* data);
   const std::string& SkinDataName() const { return SkinDataName_; }
   void SetSkinDataName(const std::string& name);
   int DescriptorIndex() const { return DescriptorIndex_; }
 
   // Bind, re-size (with AutoSize) and repaint: what the skin-change walk calls.
   void UpdateSkin();
-  TlqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return SkinData_; }
   void ReleaseSkin() override;
   void ApplySkin() override { UpdateSkin(); }
 
@@ -67,26 +67,26 @@ class TlqSkinStdLabel : public QWidget, public SkinClient {
   QString Caption_;
   Qt::Alignment Alignment_ = Qt::AlignLeft;
   bool AutoSize_ = true, WordWrap_ = false;
-  TlqStdEllipsType EllipsType_ = lqetNone;
+  LqStdEllipsType EllipsType_ = lqetNone;
   bool UseSkinFont_ = true, UseSkinColor_ = true;
-  TlqFont DefaultFont_, Font_;
-  TlqSkinData* SkinData_ = nullptr;
+  LqFont DefaultFont_, Font_;
+  LqSkinData* SkinData_ = nullptr;
   std::string SkinDataName_ = "stdlabel";
   int DescriptorIndex_ = -1;
   FontLook look_;
   bool lookCopied_ = false;
 };
 
-enum TlqLabelEllipsType { lqetNoneEllips, lqetEllips };
+enum LqLabelEllipsType { lqetNoneEllips, lqetEllips };
 
-class TlqSkinLabel : public TlqSkinCustomControl {
+class LqSkinLabel : public LqSkinCustomControl {
  public:
-  explicit TlqSkinLabel(QWidget* parent = nullptr);
+  explicit LqSkinLabel(QWidget* parent = nullptr);
 
   QString Caption() const { return Caption_; }
   void SetCaption(const QString& text);
-  TlqLabelEllipsType EllipsType() const { return EllipsType_; }
-  void SetEllipsType(TlqLabelEllipsType t);
+  LqLabelEllipsType EllipsType() const { return EllipsType_; }
+  void SetEllipsType(LqLabelEllipsType t);
   bool UseSkinSize() const { return UseSkinSize_; }
   void SetUseSkinSize(bool on);
   bool UseSkinFontColor() const { return UseSkinFontColor_; }
@@ -115,7 +115,7 @@ class TlqSkinLabel : public TlqSkinCustomControl {
   void AdjustSize();
 
   QString Caption_;
-  TlqLabelEllipsType EllipsType_ = lqetNoneEllips;
+  LqLabelEllipsType EllipsType_ = lqetNoneEllips;
   bool UseSkinSize_ = true, UseSkinFontColor_ = true;
   TBevelStyle BorderStyle_ = bvFrame;
   TAlignment Alignment_ = taLeftJustify;
@@ -123,9 +123,9 @@ class TlqSkinLabel : public TlqSkinCustomControl {
   FontLook look_;
 };
 
-class TlqSkinStatusPanel : public TlqSkinLabel {
+class LqSkinStatusPanel : public LqSkinLabel {
  public:
-  explicit TlqSkinStatusPanel(QWidget* parent = nullptr);
+  explicit LqSkinStatusPanel(QWidget* parent = nullptr);
   // NumGlyphs images side by side; the second is the disabled look.
   void SetGlyph(const QImage& glyph, int numGlyphs = 1);
   int NumGlyphs() const { return NumGlyphs_; }

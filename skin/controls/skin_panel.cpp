@@ -19,36 +19,36 @@ constexpr int kCheckBoxSize = 14;
 
 }  // namespace
 
-TlqSkinPanel::TlqSkinPanel(QWidget* parent) : TlqSkinCustomControl(parent) {
+LqSkinPanel::LqSkinPanel(QWidget* parent) : LqSkinCustomControl(parent) {
   SetSkinDataName("panel");
   splitFrame_ = true;
   QWidget::resize(150, 150);
 }
 
-void TlqSkinPanel::SetCaption(const QString& text) {
+void LqSkinPanel::SetCaption(const QString& text) {
   if (text == Caption_) return;
   Caption_ = text;
   if (CaptionMode_) update();
 }
 
-void TlqSkinPanel::SetImagePosition(TImagePosition p) {
+void LqSkinPanel::SetImagePosition(TImagePosition p) {
   if (p == ImagePosition_) return;
   ImagePosition_ = p;
   update();
 }
 
-void TlqSkinPanel::SetTransparentMode(bool on) {
+void LqSkinPanel::SetTransparentMode(bool on) {
   TransparentMode_ = on;
   update();
   NotifyChildrenBackground(this);
 }
 
-void TlqSkinPanel::SetCheckedMode(bool on) {
+void LqSkinPanel::SetCheckedMode(bool on) {
   CheckedMode_ = on;
   update();
 }
 
-void TlqSkinPanel::SetChecked(bool on) {
+void LqSkinPanel::SetChecked(bool on) {
   Checked_ = on;
   if (CheckedMode_) {
     update();
@@ -59,12 +59,12 @@ void TlqSkinPanel::SetChecked(bool on) {
   if (OnChecked) OnChecked(this);
 }
 
-void TlqSkinPanel::SetDefaultAlignment(TAlignment a) {
+void LqSkinPanel::SetDefaultAlignment(TAlignment a) {
   DefaultAlignment_ = a;
   update();
 }
 
-void TlqSkinPanel::SetDefaultCaptionHeight(int h) {
+void LqSkinPanel::SetDefaultCaptionHeight(int h) {
   DefaultCaptionHeight_ = h;
   if (!IsBound()) {
     update();
@@ -72,7 +72,7 @@ void TlqSkinPanel::SetDefaultCaptionHeight(int h) {
   }
 }
 
-void TlqSkinPanel::SetBorderStyle(TBevelStyle s) {
+void LqSkinPanel::SetBorderStyle(TBevelStyle s) {
   BorderStyle_ = s;
   if (!IsBound()) {
     update();
@@ -80,45 +80,45 @@ void TlqSkinPanel::SetBorderStyle(TBevelStyle s) {
   }
 }
 
-void TlqSkinPanel::SetCaptionMode(bool on) {
+void LqSkinPanel::SetCaptionMode(bool on) {
   CaptionMode_ = on;
   update();
   AlignControls();
 }
 
-void TlqSkinPanel::SetRollUpMode(bool on) {
+void LqSkinPanel::SetRollUpMode(bool on) {
   RollUpMode_ = on;
   if (!IsBound() && CaptionMode_) update();
 }
 
-void TlqSkinPanel::SetGlyph(const QImage& glyph, int numGlyphs) {
+void LqSkinPanel::SetGlyph(const QImage& glyph, int numGlyphs) {
   Glyph_ = glyph;
   NumGlyphs_ = std::clamp(numGlyphs, 1, 2);
   update();
 }
 
-void TlqSkinPanel::BindSkin() {
-  TlqSkinCustomControl::BindSkin();
+void LqSkinPanel::BindSkin() {
+  LqSkinCustomControl::BindSkin();
   look_.bgpictureindex = -1;
   if (IsBound()) CopyPanelLook(Descriptor(), look_);
 }
 
-void TlqSkinPanel::ApplySkin() {
-  TlqSkinCustomControl::ApplySkin();
+void LqSkinPanel::ApplySkin() {
+  LqSkinCustomControl::ApplySkin();
   if (RollUpState_) {
     // Roll up again to the new skin's caption height.
-    TlqSkinCustomControl::SetBounds(QRect(x(), y(), width(), RolledUpHeight()));
+    LqSkinCustomControl::SetBounds(QRect(x(), y(), width(), RolledUpHeight()));
   } else {
     AlignControls();
   }
 }
 
-int TlqSkinPanel::RolledUpHeight() const {
+int LqSkinPanel::RolledUpHeight() const {
   if (HasElementGeometry()) return Geometry().skinHeight() - Geometry().clientrect.height();
   return DefaultCaptionHeight_ + 1;
 }
 
-void TlqSkinPanel::SetRollUpState(bool on) {
+void LqSkinPanel::SetRollUpState(bool on) {
   if (on == RollUpState_) return;
   RollUpState_ = on;
   const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -136,7 +136,7 @@ void TlqSkinPanel::SetRollUpState(bool on) {
   if (OnChangeRollUpState) OnChangeRollUpState(this);
 }
 
-QRect TlqSkinPanel::AlignClientRect() const {
+QRect LqSkinPanel::AlignClientRect() const {
   if (!HasElementGeometry()) {
     QRect r = rect();
     if (BorderStyle_ != bvNone) r.adjust(1, 1, -1, -1);
@@ -154,17 +154,17 @@ QRect TlqSkinPanel::AlignClientRect() const {
   return ToQRect(f.client);
 }
 
-QRect TlqSkinPanel::CaptionArea() const {
+QRect LqSkinPanel::CaptionArea() const {
   if (!HasElementGeometry()) return {};
   const Rect area = SliceMode() == kSliceFixed ? look_.captionrect : MapSkinRect(look_.captionrect);
   return area.isEmpty() ? QRect() : ToQRect(area);
 }
 
-void TlqSkinPanel::PaintWholeArea(QPainter& p, const QImage& image) {
+void LqSkinPanel::PaintWholeArea(QPainter& p, const QImage& image) {
   FillClientImage(p, image, rect(), Geometry().stretcheffect, Geometry().stretchtype);
 }
 
-void TlqSkinPanel::paintEvent(QPaintEvent* e) {
+void LqSkinPanel::paintEvent(QPaintEvent* e) {
   if (width() <= 0 || height() <= 0) return;
   BindSkin();
   if (HasElementGeometry() && Picture()) {
@@ -184,11 +184,11 @@ void TlqSkinPanel::paintEvent(QPaintEvent* e) {
       return;
     }
   }
-  TlqSkinCustomControl::paintEvent(e);
+  LqSkinCustomControl::paintEvent(e);
 }
 
-void TlqSkinPanel::DrawSkin(QImage& canvas) {
-  TlqSkinCustomControl::DrawSkin(canvas);
+void LqSkinPanel::DrawSkin(QImage& canvas) {
+  LqSkinCustomControl::DrawSkin(canvas);
   const QRect area = CaptionArea();
   if (Caption_.isEmpty() || area.isEmpty()) return;
   QPainter p(&canvas);
@@ -196,25 +196,25 @@ void TlqSkinPanel::DrawSkin(QImage& canvas) {
 }
 
 // The roll-up marker: pointing down while rolled up (click to roll down), else up.
-void TlqSkinPanel::DrawRollGlyph(QPainter& p, int x, int y, Color c) const {
+void LqSkinPanel::DrawRollGlyph(QPainter& p, int x, int y, Color c) const {
   if (RollUpState_)
     DrawRollDownGlyph(p, x, y, ControlColor(c));
   else
     DrawRollUpGlyph(p, x, y, ControlColor(c));
 }
 
-int TlqSkinPanel::GlyphWidth() const {
+int LqSkinPanel::GlyphWidth() const {
   return Glyph_.isNull() ? 0 : Glyph_.width() / NumGlyphs_;
 }
 
-void TlqSkinPanel::DrawGlyph(QPainter& p, int x, int y) const {
+void LqSkinPanel::DrawGlyph(QPainter& p, int x, int y) const {
   if (Glyph_.isNull()) return;
   const int w = GlyphWidth();
   const int frame = (!isEnabled() && NumGlyphs_ > 1) ? 1 : 0;
   p.drawImage(x, y, Glyph_, frame * w, 0, w, Glyph_.height());
 }
 
-void TlqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
+void LqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
   const FontLook& f = look_.font;
   p.setFont(SkinOrDefaultFont(QString::fromStdString(f.fontname), f.fontheight, f.fontstyle));
   const QFontMetrics m(p.font());
@@ -280,14 +280,14 @@ void DrawDefaultBevel(QPainter& p, const QRect& r, TBevelStyle style) {
   }
 }
 
-void TlqSkinPanel::DrawDefault(QImage& canvas) {
+void LqSkinPanel::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const QRect r = canvas.rect();
   DrawDefaultBevel(p, r, BorderStyle_);
   if (CaptionMode_) DrawDefaultCaption(p);
 }
 
-void TlqSkinPanel::DrawDefaultCaption(QPainter& p) {
+void LqSkinPanel::DrawDefaultCaption(QPainter& p) {
   const int w = width();
   const int ch = DefaultCaptionHeight_;
   QRect bar;
@@ -334,8 +334,8 @@ void TlqSkinPanel::DrawDefaultCaption(QPainter& p) {
   if (RollUpMode_) DrawRollGlyph(p, w - 12, ch / 2 - 5, clBtnText);
 }
 
-void TlqSkinPanel::mouseReleaseEvent(QMouseEvent* e) {
-  TlqSkinCustomControl::mouseReleaseEvent(e);
+void LqSkinPanel::mouseReleaseEvent(QMouseEvent* e) {
+  LqSkinCustomControl::mouseReleaseEvent(e);
   if (e->button() != Qt::LeftButton || !CaptionMode_ || !(RollUpMode_ || CheckedMode_)) return;
   const QRect area =
       HasElementGeometry() ? CaptionArea() : QRect(1, 1, width() - 2, DefaultCaptionHeight_ - 1);
@@ -344,12 +344,12 @@ void TlqSkinPanel::mouseReleaseEvent(QMouseEvent* e) {
   if (RollUpMode_) SetRollUpState(!RollUpState_);
 }
 
-void TlqSkinPanel::changeEvent(QEvent* e) {
-  TlqSkinCustomControl::changeEvent(e);
+void LqSkinPanel::changeEvent(QEvent* e) {
+  LqSkinCustomControl::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) update();
 }
 
-TlqSkinGroupBox::TlqSkinGroupBox(QWidget* parent) : TlqSkinPanel(parent) {
+LqSkinGroupBox::LqSkinGroupBox(QWidget* parent) : LqSkinPanel(parent) {
   SetSkinDataName("groupbox");
   SetCaptionMode(true);
 }

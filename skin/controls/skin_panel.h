@@ -19,9 +19,9 @@ enum TBevelStyle { bvFrame, bvRaised, bvLowered, bvNone };
 // The unskinned face of panels and labels: button-face fill inside the bevel of `style`.
 void DrawDefaultBevel(QPainter& p, const QRect& r, TBevelStyle style);
 
-class TlqSkinPanel : public TlqSkinCustomControl {
+class LqSkinPanel : public LqSkinCustomControl {
  public:
-  explicit TlqSkinPanel(QWidget* parent = nullptr);
+  explicit LqSkinPanel(QWidget* parent = nullptr);
 
   QString Caption() const { return Caption_; }
   void SetCaption(const QString& text);
@@ -52,7 +52,7 @@ class TlqSkinPanel : public TlqSkinCustomControl {
   void SetGlyph(const QImage& glyph, int numGlyphs = 1);
   int Spacing = 2;
 
-  std::function<void(TlqSkinPanel*)> OnChecked, OnChangeRollUpState;
+  std::function<void(LqSkinPanel*)> OnChecked, OnChangeRollUpState;
 
   void BindSkin() override;
   void ApplySkin() override;
@@ -92,9 +92,9 @@ class TlqSkinPanel : public TlqSkinCustomControl {
   PanelLook look_;
 };
 
-class TlqSkinGroupBox : public TlqSkinPanel {
+class LqSkinGroupBox : public LqSkinPanel {
  public:
-  explicit TlqSkinGroupBox(QWidget* parent = nullptr);
+  explicit LqSkinGroupBox(QWidget* parent = nullptr);
 };
 
 }  // namespace lq

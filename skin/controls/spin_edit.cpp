@@ -53,14 +53,14 @@ void DrawArrow(QPainter& p, const QRect& r, bool up, const QColor& color) {
 
 // --- inner editor -------------------------------------------------------------------
 
-TlqSkinNumEdit::TlqSkinNumEdit(TlqSkinSpinEdit* owner) : QLineEdit(owner), owner_(owner) {
+LqSkinNumEdit::LqSkinNumEdit(LqSkinSpinEdit* owner) : QLineEdit(owner), owner_(owner) {
   setFrame(false);
   // Numbers only: no input method composes text here.
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setTextMargins(0, 0, 0, 0);
 }
 
-void TlqSkinNumEdit::keyPressEvent(QKeyEvent* e) {
+void LqSkinNumEdit::keyPressEvent(QKeyEvent* e) {
   if (owner_->OnEditKeyDown) owner_->OnEditKeyDown(owner_, e);
   if (e->key() == Qt::Key_Up) {
     owner_->StepUp();
@@ -90,29 +90,29 @@ void TlqSkinNumEdit::keyPressEvent(QKeyEvent* e) {
   QLineEdit::keyPressEvent(e);
 }
 
-void TlqSkinNumEdit::wheelEvent(QWheelEvent* e) {
+void LqSkinNumEdit::wheelEvent(QWheelEvent* e) {
   QApplication::sendEvent(owner_, e);
 }
 
-void TlqSkinNumEdit::enterEvent(QEnterEvent* e) {
+void LqSkinNumEdit::enterEvent(QEnterEvent* e) {
   QLineEdit::enterEvent(e);
   owner_->SetEditorHot(true);
 }
 
-void TlqSkinNumEdit::leaveEvent(QEvent* e) {
+void LqSkinNumEdit::leaveEvent(QEvent* e) {
   QLineEdit::leaveEvent(e);
   owner_->SetEditorHot(false);
 }
 
 // --- spin edit ----------------------------------------------------------------------
 
-TlqSkinSpinEdit::TlqSkinSpinEdit(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
-    : TlqSkinCustomControl(parent),
+LqSkinSpinEdit::LqSkinSpinEdit(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
+    : LqSkinCustomControl(parent),
       timer_(timer ? std::move(timer) : std::make_unique<QtSpinTimer>()) {
   SkinDataName_ = "spinedit";
   Beep = [] { QApplication::beep(); };
   timer_->timeout = [this] { TimerTick(); };
-  editor_ = new TlqSkinNumEdit(this);
+  editor_ = new LqSkinNumEdit(this);
   SetEditorText(QStringLiteral("0"));
   QObject::connect(editor_, &QLineEdit::textChanged, editor_,
                    [this](const QString& t) { EditorTextChanged(t); });
@@ -122,35 +122,35 @@ TlqSkinSpinEdit::TlqSkinSpinEdit(QWidget* parent, std::unique_ptr<RepeatTimer> t
   LayoutEditor();
 }
 
-TlqSkinSpinEdit::~TlqSkinSpinEdit() {
+LqSkinSpinEdit::~LqSkinSpinEdit() {
   timer_->stop();
   timer_->timeout = nullptr;
 }
 
-void TlqSkinSpinEdit::SetEditorText(const QString& text) {
+void LqSkinSpinEdit::SetEditorText(const QString& text) {
   const bool was = internalUpdate_;
   internalUpdate_ = true;
   editor_->setText(text);
   internalUpdate_ = was;
 }
 
-void TlqSkinSpinEdit::SetValue(double v) {
+void LqSkinSpinEdit::SetValue(double v) {
   Value_ = rules_.Clamp(v);
   SetEditorText(QString::fromStdString(rules_.Format(Value_)));
   if (!internalUpdate_ && OnChange) OnChange(this);
 }
 
-void TlqSkinSpinEdit::SetMinValue(double v) {
+void LqSkinSpinEdit::SetMinValue(double v) {
   rules_.MinValue = v;
   if (rules_.MinValue != rules_.MaxValue && rules_.Clamp(Value_) != Value_) SetValue(Value_);
 }
 
-void TlqSkinSpinEdit::SetMaxValue(double v) {
+void LqSkinSpinEdit::SetMaxValue(double v) {
   rules_.MaxValue = v;
   if (rules_.MinValue != rules_.MaxValue && rules_.Clamp(Value_) != Value_) SetValue(Value_);
 }
 
-void TlqSkinSpinEdit::SetValueType(TValueType t) {
+void LqSkinSpinEdit::SetValueType(TValueType t) {
   rules_.ValueType = t;
   if (t == vtInteger) {
     Increment_ = std::nearbyint(Increment_);
@@ -159,35 +159,35 @@ void TlqSkinSpinEdit::SetValueType(TValueType t) {
   SetEditorText(QString::fromStdString(rules_.Format(Value_)));
 }
 
-void TlqSkinSpinEdit::SetDecimal(int d) {
+void LqSkinSpinEdit::SetDecimal(int d) {
   rules_.Decimal = d;
   SetEditorText(QString::fromStdString(rules_.Format(Value_)));
 }
 
-void TlqSkinSpinEdit::SetEditorEnabled(bool on) {
+void LqSkinSpinEdit::SetEditorEnabled(bool on) {
   EditorEnabled_ = on;
 }
 
-int TlqSkinSpinEdit::MaxLength() const {
+int LqSkinSpinEdit::MaxLength() const {
   return editor_->maxLength() == 32767 ? 0 : editor_->maxLength();
 }
 
-void TlqSkinSpinEdit::SetMaxLength(int n) {
+void LqSkinSpinEdit::SetMaxLength(int n) {
   editor_->setMaxLength(n > 0 ? n : 32767);
 }
 
-void TlqSkinSpinEdit::SetUseSkinSize(bool on) {
+void LqSkinSpinEdit::SetUseSkinSize(bool on) {
   UseSkinSize_ = on;
   ApplySkin();
 }
 
-void TlqSkinSpinEdit::SetDefaultColor(Color c) {
+void LqSkinSpinEdit::SetDefaultColor(Color c) {
   DefaultColor_ = c;
   UpdateEditorLook();
   update();
 }
 
-void TlqSkinSpinEdit::EditorTextChanged(const QString& text) {
+void LqSkinSpinEdit::EditorTextChanged(const QString& text) {
   if (internalUpdate_) return;
   const std::optional<double> typed = rules_.Parse(text.toStdString());
   if (!typed) return;  // not a number yet: left as typed
@@ -199,19 +199,19 @@ void TlqSkinSpinEdit::EditorTextChanged(const QString& text) {
   if (clamped != *typed) SetEditorText(QString::fromStdString(rules_.Format(clamped)));
 }
 
-void TlqSkinSpinEdit::StepUp() {
+void LqSkinSpinEdit::StepUp() {
   SetValue(Value_ + Increment_);
   if (OnUpButtonClick) OnUpButtonClick(this);
 }
 
-void TlqSkinSpinEdit::StepDown() {
+void LqSkinSpinEdit::StepDown() {
   SetValue(Value_ - Increment_);
   if (OnDownButtonClick) OnDownButtonClick(this);
 }
 
-void TlqSkinSpinEdit::BindSkin() {
-  TlqSkinCustomControl::BindSkin();
-  const auto* d = dynamic_cast<const TlqDataSkinSpinEditControl*>(Descriptor());
+void LqSkinSpinEdit::BindSkin() {
+  LqSkinCustomControl::BindSkin();
+  const auto* d = dynamic_cast<const LqDataSkinSpinEditControl*>(Descriptor());
   if (!d) return;
   activeskinrect_ = d->activeskinrect;
   font_ = FontLook{d->fontname, d->fontheight, d->fontstyle, d->fontcolor};
@@ -226,19 +226,19 @@ void TlqSkinSpinEdit::BindSkin() {
       d->downdownbuttonrect.isEmpty() ? d->activedownbuttonrect : d->downdownbuttonrect;
 }
 
-void TlqSkinSpinEdit::ApplySkin() {
-  TlqSkinCustomControl::ApplySkin();
+void LqSkinSpinEdit::ApplySkin() {
+  LqSkinCustomControl::ApplySkin();
   UpdateEditorLook();
   LayoutEditor();
 }
 
-void TlqSkinSpinEdit::FitSizeToSkin(int& width, int& height) {
+void LqSkinSpinEdit::FitSizeToSkin(int& width, int& height) {
   const int given = height;
-  TlqSkinCustomControl::FitSizeToSkin(width, height);
+  LqSkinCustomControl::FitSizeToSkin(width, height);
   if (!UseSkinSize_) height = given;
 }
 
-QRect TlqSkinSpinEdit::ButtonRect(int button) const {
+QRect LqSkinSpinEdit::ButtonRect(int button) const {
   if (HasElementGeometry()) {
     const Rect r = MapSkinRect(button == kUpButton ? upbuttonrect_ : downbuttonrect_);
     return QRect(r.left, r.top, r.width(), r.height());
@@ -249,13 +249,13 @@ QRect TlqSkinSpinEdit::ButtonRect(int button) const {
   return QRect(r.left, r.top, r.width(), r.height());
 }
 
-int TlqSkinSpinEdit::ButtonAt(QPoint p) const {
+int LqSkinSpinEdit::ButtonAt(QPoint p) const {
   for (int b : {kUpButton, kDownButton})
     if (ButtonRect(b).contains(p)) return b;
   return -1;
 }
 
-void TlqSkinSpinEdit::SetHot(int button) {
+void LqSkinSpinEdit::SetHot(int button) {
   bool changed = false;
   for (int b : {kUpButton, kDownButton}) {
     if (hot_[b] != (b == button)) {
@@ -266,13 +266,13 @@ void TlqSkinSpinEdit::SetHot(int button) {
   if (changed) update();
 }
 
-void TlqSkinSpinEdit::SetEditorHot(bool hot) {
+void LqSkinSpinEdit::SetEditorHot(bool hot) {
   editorHot_ = hot;
   UpdateEditorLook();
   update();
 }
 
-void TlqSkinSpinEdit::LayoutEditor() {
+void LqSkinSpinEdit::LayoutEditor() {
   if (!editor_) return;
   const int textHeight = editor_->fontMetrics().height() + 2;
   QRect area;
@@ -287,7 +287,7 @@ void TlqSkinSpinEdit::LayoutEditor() {
                        h);
 }
 
-void TlqSkinSpinEdit::UpdateEditorLook() {
+void LqSkinSpinEdit::UpdateEditorLook() {
   const bool skinned = HasElementGeometry();
   editor_->setFont(skinned ? SkinOrDefaultFont(QString::fromStdString(font_.fontname),
                                                font_.fontheight, font_.fontstyle)
@@ -304,12 +304,12 @@ void TlqSkinSpinEdit::UpdateEditorLook() {
   editor_->setPalette(pal);
 }
 
-void TlqSkinSpinEdit::DefaultFontChanged() {
+void LqSkinSpinEdit::DefaultFontChanged() {
   UpdateEditorLook();
   LayoutEditor();
 }
 
-void TlqSkinSpinEdit::DrawSkin(QImage& canvas) {
+void LqSkinSpinEdit::DrawSkin(QImage& canvas) {
   const bool active = Hot() && !activeskinrect_.isEmpty();
   DrawElementImage(canvas, active ? activeskinrect_ : Geometry().skinrect);
   if (!Picture() || !HasElementGeometry()) return;
@@ -324,7 +324,7 @@ void TlqSkinSpinEdit::DrawSkin(QImage& canvas) {
   }
 }
 
-void TlqSkinSpinEdit::DrawDefault(QImage& canvas) {
+void LqSkinSpinEdit::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const QRect r = canvas.rect();
   p.fillRect(r, ControlColor(DefaultColor_));
@@ -339,12 +339,12 @@ void TlqSkinSpinEdit::DrawDefault(QImage& canvas) {
   }
 }
 
-void TlqSkinSpinEdit::resizeEvent(QResizeEvent* e) {
-  TlqSkinCustomControl::resizeEvent(e);
+void LqSkinSpinEdit::resizeEvent(QResizeEvent* e) {
+  LqSkinCustomControl::resizeEvent(e);
   LayoutEditor();
 }
 
-void TlqSkinSpinEdit::mousePressEvent(QMouseEvent* e) {
+void LqSkinSpinEdit::mousePressEvent(QMouseEvent* e) {
   const int b = e->button() == Qt::LeftButton ? ButtonAt(e->position().toPoint()) : -1;
   if (b < 0) return;
   captured_ = b;
@@ -354,7 +354,7 @@ void TlqSkinSpinEdit::mousePressEvent(QMouseEvent* e) {
   timer_->start(kButtonFirstDelay);
 }
 
-void TlqSkinSpinEdit::TimerTick() {
+void LqSkinSpinEdit::TimerTick() {
   if (captured_ < 0) {
     timer_->stop();
     return;
@@ -367,7 +367,7 @@ void TlqSkinSpinEdit::TimerTick() {
   SetValue(captured_ == kUpButton ? Value_ + Increment_ : Value_ - Increment_);
 }
 
-void TlqSkinSpinEdit::mouseMoveEvent(QMouseEvent* e) {
+void LqSkinSpinEdit::mouseMoveEvent(QMouseEvent* e) {
   const QPoint pos = e->position().toPoint();
   if (captured_ < 0) {
     SetHot(ButtonAt(pos));
@@ -386,7 +386,7 @@ void TlqSkinSpinEdit::mouseMoveEvent(QMouseEvent* e) {
   update();
 }
 
-void TlqSkinSpinEdit::mouseReleaseEvent(QMouseEvent* e) {
+void LqSkinSpinEdit::mouseReleaseEvent(QMouseEvent* e) {
   if (captured_ < 0 || e->button() != Qt::LeftButton) return;
   timer_->stop();
   const int b = captured_;
@@ -402,22 +402,22 @@ void TlqSkinSpinEdit::mouseReleaseEvent(QMouseEvent* e) {
     StepDown();
 }
 
-void TlqSkinSpinEdit::enterEvent(QEnterEvent* e) {
-  TlqSkinCustomControl::enterEvent(e);
+void LqSkinSpinEdit::enterEvent(QEnterEvent* e) {
+  LqSkinCustomControl::enterEvent(e);
   mouseInside_ = true;
   UpdateEditorLook();
   update();
 }
 
-void TlqSkinSpinEdit::leaveEvent(QEvent* e) {
-  TlqSkinCustomControl::leaveEvent(e);
+void LqSkinSpinEdit::leaveEvent(QEvent* e) {
+  LqSkinCustomControl::leaveEvent(e);
   mouseInside_ = false;
   if (captured_ < 0) SetHot(-1);
   UpdateEditorLook();
   update();
 }
 
-void TlqSkinSpinEdit::wheelEvent(QWheelEvent* e) {
+void LqSkinSpinEdit::wheelEvent(QWheelEvent* e) {
   const int dy = e->angleDelta().y();
   // Toward the user raises the value, away lowers it.
   if (dy < 0)
@@ -427,8 +427,8 @@ void TlqSkinSpinEdit::wheelEvent(QWheelEvent* e) {
   e->accept();
 }
 
-void TlqSkinSpinEdit::changeEvent(QEvent* e) {
-  TlqSkinCustomControl::changeEvent(e);
+void LqSkinSpinEdit::changeEvent(QEvent* e) {
+  LqSkinCustomControl::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) {
     UpdateEditorLook();
     update();

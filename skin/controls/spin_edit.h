@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinSpinEdit: a numeric field with up and down buttons, drawn from the
+// LqSkinSpinEdit: a numeric field with up and down buttons, drawn from the
 // "spinedit" element (or a built-in look while unbound). The inner editor filters
 // typed keys; texts that form a number become the value; the buttons step once on
 // release and repeat while held.
@@ -15,12 +15,12 @@
 
 namespace lq {
 
-class TlqSkinSpinEdit;
+class LqSkinSpinEdit;
 
 // The frameless inner editor: it refuses keys the value rules do not take.
-class TlqSkinNumEdit : public QLineEdit {
+class LqSkinNumEdit : public QLineEdit {
  public:
-  explicit TlqSkinNumEdit(TlqSkinSpinEdit* owner);
+  explicit LqSkinNumEdit(LqSkinSpinEdit* owner);
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -29,17 +29,17 @@ class TlqSkinNumEdit : public QLineEdit {
   void leaveEvent(QEvent* e) override;
 
  private:
-  TlqSkinSpinEdit* owner_;
+  LqSkinSpinEdit* owner_;
 };
 
-class TlqSkinSpinEdit : public TlqSkinCustomControl {
+class LqSkinSpinEdit : public LqSkinCustomControl {
  public:
-  using Event = std::function<void(TlqSkinSpinEdit*)>;
+  using Event = std::function<void(LqSkinSpinEdit*)>;
   enum { kUpButton = 0, kDownButton = 1 };
 
   // timer: the button repeat timer; null means a QTimer on the GUI thread.
-  explicit TlqSkinSpinEdit(QWidget* parent = nullptr, std::unique_ptr<RepeatTimer> timer = {});
-  ~TlqSkinSpinEdit() override;
+  explicit LqSkinSpinEdit(QWidget* parent = nullptr, std::unique_ptr<RepeatTimer> timer = {});
+  ~LqSkinSpinEdit() override;
 
   double Value() const { return Value_; }
   void SetValue(double v);
@@ -64,11 +64,11 @@ class TlqSkinSpinEdit : public TlqSkinCustomControl {
   const SpinValueRules& Rules() const { return rules_; }
 
   Event OnChange, OnUpButtonClick, OnDownButtonClick;
-  std::function<void(TlqSkinSpinEdit*, QKeyEvent*)> OnEditKeyDown;
+  std::function<void(LqSkinSpinEdit*, QKeyEvent*)> OnEditKeyDown;
   // The refusal sound; replaceable so that tests can count refusals.
   std::function<void()> Beep;
 
-  TlqSkinNumEdit* Editor() const { return editor_; }
+  LqSkinNumEdit* Editor() const { return editor_; }
   // Button rectangles in widget coordinates for the current size.
   QRect ButtonRect(int button) const;
   bool ButtonHot(int button) const { return hot_[button]; }
@@ -99,7 +99,7 @@ class TlqSkinSpinEdit : public TlqSkinCustomControl {
   void changeEvent(QEvent* e) override;
 
  private:
-  friend class TlqSkinNumEdit;
+  friend class LqSkinNumEdit;
   void EditorTextChanged(const QString& text);
   void SetEditorText(const QString& text);
   void TimerTick();
@@ -122,7 +122,7 @@ class TlqSkinSpinEdit : public TlqSkinCustomControl {
   FontLook font_;
   Color activefontcolor_ = 0, disabledfontcolor_ = 0;
 
-  TlqSkinNumEdit* editor_ = nullptr;
+  LqSkinNumEdit* editor_ = nullptr;
   std::unique_ptr<RepeatTimer> timer_;
   bool hot_[2] = {false, false};
   bool pressed_[2] = {false, false};

@@ -31,42 +31,42 @@ class SizingLine : public QWidget {
 
 }  // namespace
 
-TlqSkinSplitter::TlqSkinSplitter(QWidget* parent) : QWidget(parent) {
+LqSkinSplitter::LqSkinSplitter(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setCursor(Qt::SizeHorCursor);
   resize(defaultSize_, 100);
   lq::SetAlign(this, alLeft);
 }
 
-TlqSkinSplitter::~TlqSkinSplitter() {
+LqSkinSplitter::~LqSkinSplitter() {
   if (Sizing()) StopSizing(false);
 }
 
-void TlqSkinSplitter::SetSkinData(TlqSkinData* data) {
+void LqSkinSplitter::SetSkinData(LqSkinData* data) {
   skinData_ = data;
   ApplySkin();
 }
 
-void TlqSkinSplitter::SetTransparent(bool on) {
+void LqSkinSplitter::SetTransparent(bool on) {
   if (on == transparent_) return;
   transparent_ = on;
   setAttribute(Qt::WA_OpaquePaintEvent, !on);
   ApplySkin();
 }
 
-void TlqSkinSplitter::SetDefaultSize(int size) {
+void LqSkinSplitter::SetDefaultSize(int size) {
   defaultSize_ = size;
   ApplySkin();
 }
 
-void TlqSkinSplitter::SetAlign(TAlign align) {
+void LqSkinSplitter::SetAlign(TAlign align) {
   lq::SetAlign(this, align);
   const bool horizontal = align == alTop || align == alBottom;
   setCursor(horizontal ? Qt::SizeVerCursor : Qt::SizeHorCursor);
   ApplySkin();
 }
 
-SplitterSide TlqSkinSplitter::Side() const {
+SplitterSide LqSkinSplitter::Side() const {
   switch (Align()) {
     case alLeft:
       return ssLeft;
@@ -81,11 +81,11 @@ SplitterSide TlqSkinSplitter::Side() const {
   }
 }
 
-void TlqSkinSplitter::Bind() {
+void LqSkinSplitter::Bind() {
   descriptorIndex_ = SkinLoaded(skinData_) ? LookupControl(skinData_, skinDataName_) : -1;
   picture_ = nullptr;
   if (descriptorIndex_ < 0) return;
-  auto* d = dynamic_cast<const TlqDataSkinSplitterControl*>(ControlAt(skinData_, descriptorIndex_));
+  auto* d = dynamic_cast<const LqDataSkinSplitterControl*>(ControlAt(skinData_, descriptorIndex_));
   if (!d) return;
   picture_ = ActivePicture(skinData_, d->pictureindex);
   skinrect_ = d->skinrect;
@@ -98,12 +98,12 @@ void TlqSkinSplitter::Bind() {
   grippertransparentcolor_ = d->grippertransparentcolor;
 }
 
-void TlqSkinSplitter::ReleaseSkin() {
+void LqSkinSplitter::ReleaseSkin() {
   descriptorIndex_ = -1;
   picture_ = nullptr;
 }
 
-void TlqSkinSplitter::ApplySkin() {
+void LqSkinSplitter::ApplySkin() {
   Bind();
   const bool skinned = IsBound() && picture_ && !transparent_;
   const TAlign a = Align();
@@ -118,7 +118,7 @@ void TlqSkinSplitter::ApplySkin() {
   update();
 }
 
-void TlqSkinSplitter::paintEvent(QPaintEvent*) {
+void LqSkinSplitter::paintEvent(QPaintEvent*) {
   if (transparent_ || width() < 1 || height() < 1) return;
   Bind();
   const TAlign a = Align();
@@ -156,12 +156,12 @@ void TlqSkinSplitter::paintEvent(QPaintEvent*) {
 
 // ------------------------------------------------------------------ sizing
 
-QRect TlqSkinSplitter::LineRect() const {
+QRect LqSkinSplitter::LineRect() const {
   const QRect g = geometry();
   return IsVerticalSplit(Side()) ? g.translated(split_, 0) : g.translated(0, split_);
 }
 
-void TlqSkinSplitter::StartSizing(const QPoint& parentPos) {
+void LqSkinSplitter::StartSizing(const QPoint& parentPos) {
   QWidget* parent = parentWidget();
   const SplitterSide side = Side();
   if (!parent || side == ssUndocked) return;
@@ -200,7 +200,7 @@ void TlqSkinSplitter::StartSizing(const QPoint& parentPos) {
   ShowLine();
 }
 
-void TlqSkinSplitter::ShowLine() {
+void LqSkinSplitter::ShowLine() {
   if (ResizeStyle != rsPattern && ResizeStyle != rsLine) return;
   if (!line_) line_ = new SizingLine(parentWidget());
   line_->setGeometry(LineRect());
@@ -208,7 +208,7 @@ void TlqSkinSplitter::ShowLine() {
   line_->raise();
 }
 
-void TlqSkinSplitter::MoveSizing(const QPoint& parentPos) {
+void LqSkinSplitter::MoveSizing(const QPoint& parentPos) {
   const SplitterSide side = Side();
   const bool vertical = IsVerticalSplit(side);
   const int offset = vertical ? parentPos.x() - downPos_.x() : parentPos.y() - downPos_.y();
@@ -228,7 +228,7 @@ void TlqSkinSplitter::MoveSizing(const QPoint& parentPos) {
   ShowLine();
 }
 
-void TlqSkinSplitter::ApplyNeighbourSize(int size) {
+void LqSkinSplitter::ApplyNeighbourSize(int size) {
   if (!neighbour_ || size == oldSize_) return;
   const SplitterSide side = Side();
   QRect g = neighbour_->geometry();
@@ -254,7 +254,7 @@ void TlqSkinSplitter::ApplyNeighbourSize(int size) {
   if (OnMoved) OnMoved(this);
 }
 
-void TlqSkinSplitter::StopSizing(bool apply) {
+void LqSkinSplitter::StopSizing(bool apply) {
   if (line_) line_->hide();
   qApp->removeEventFilter(this);
   if (apply) ApplyNeighbourSize(newSize_);
@@ -262,27 +262,27 @@ void TlqSkinSplitter::StopSizing(bool apply) {
   split_ = 0;
 }
 
-void TlqSkinSplitter::mousePressEvent(QMouseEvent* e) {
+void LqSkinSplitter::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
   if (parentWidget()) StartSizing(mapToParent(e->position().toPoint()));
 }
 
-void TlqSkinSplitter::mouseMoveEvent(QMouseEvent* e) {
+void LqSkinSplitter::mouseMoveEvent(QMouseEvent* e) {
   if (Sizing() && (e->buttons() & Qt::LeftButton)) MoveSizing(mapToParent(e->position().toPoint()));
 }
 
-void TlqSkinSplitter::mouseReleaseEvent(QMouseEvent* e) {
+void LqSkinSplitter::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
   const bool wasSizing = Sizing();
   if (wasSizing) StopSizing(true);
   if (OnClick && rect().contains(e->position().toPoint())) OnClick(this);
 }
 
-void TlqSkinSplitter::mouseDoubleClickEvent(QMouseEvent* e) {
+void LqSkinSplitter::mouseDoubleClickEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
 }
 
-bool TlqSkinSplitter::eventFilter(QObject* watched, QEvent* e) {
+bool LqSkinSplitter::eventFilter(QObject* watched, QEvent* e) {
   if (Sizing() && e->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
     StopSizing(false);

@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinSplitter: the bar between two docked panes. Dragging it resizes the pane
+// LqSkinSplitter: the bar between two docked panes. Dragging it resizes the pane
 // docked before it (the neighbour); it draws itself from the "vsplitter" /
 // "hsplitter" element with a centred gripper, or as a plain bar while unbound.
 
@@ -14,17 +14,17 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 enum TResizeStyle { rsNone, rsLine, rsUpdate, rsPattern };
 
-class TlqSkinSplitter : public QWidget, public SkinClient {
+class LqSkinSplitter : public QWidget, public SkinClient {
  public:
-  explicit TlqSkinSplitter(QWidget* parent = nullptr);
-  ~TlqSkinSplitter() override;
+  explicit LqSkinSplitter(QWidget* parent = nullptr);
+  ~LqSkinSplitter() override;
 
-  TlqSkinData* SkinData() const { return skinData_; }
-  void SetSkinData(TlqSkinData* data);
+  LqSkinData* SkinData() const { return skinData_; }
+  void SetSkinData(LqSkinData* data);
   const std::string& SkinDataName() const { return skinDataName_; }
   void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
   bool Transparent() const { return transparent_; }
@@ -41,11 +41,11 @@ class TlqSkinSplitter : public QWidget, public SkinClient {
   Color ColorValue = 0xFF00000Fu;  // the button face, as the form's colour
 
   // May change the proposed size; returning false ignores the move.
-  std::function<bool(TlqSkinSplitter*, int& newSize)> OnCanResize;
-  std::function<void(TlqSkinSplitter*)> OnMoved, OnClick, OnDblClick;
+  std::function<bool(LqSkinSplitter*, int& newSize)> OnCanResize;
+  std::function<void(LqSkinSplitter*)> OnMoved, OnClick, OnDblClick;
 
   // SkinClient
-  TlqSkinData* skinDataRef() const override { return skinData_; }
+  LqSkinData* skinDataRef() const override { return skinData_; }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
@@ -73,7 +73,7 @@ class TlqSkinSplitter : public QWidget, public SkinClient {
   void ShowLine();
   void ApplyNeighbourSize(int size);
 
-  TlqSkinData* skinData_ = nullptr;
+  LqSkinData* skinData_ = nullptr;
   std::string skinDataName_ = "vsplitter";
   int descriptorIndex_ = -1;
   bool transparent_ = false;

@@ -10,26 +10,26 @@ void VisitFontKeys(SkinFieldVisitor& v, std::string& fontname, int& fontheight,
   v.Colour("fontcolor", fontcolor, 0);
 }
 
-void TlqDataSkinControl::LoadFromIni(const SkinIni& ini) {
+void LqDataSkinControl::LoadFromIni(const SkinIni& ini) {
   IniFieldReader reader(ini, IDName);
   VisitFields(reader);
   AfterLoad();
 }
 
-void TlqDataSkinControl::SaveToIni(SkinIni& ini) {
+void LqDataSkinControl::SaveToIni(SkinIni& ini) {
   ini.EraseSection(IDName);
   IniFieldWriter writer(ini, IDName);
   VisitFields(writer);
 }
 
-void TlqDataSkinControl::VisitFields(SkinFieldVisitor& v) {
+void LqDataSkinControl::VisitFields(SkinFieldVisitor& v) {
   v.Integer("pictureindex", pictureindex, -1);
   v.Integer("maskpictureindex", maskpictureindex, -1);
   v.RectValue("skinrect", skinrect);
 }
 
-void TlqDataSkinCustomControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinControl::VisitFields(v);
+void LqDataSkinCustomControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinControl::VisitFields(v);
   v.PointValue("lefttoppoint", lefttoppoint);
   v.PointValue("righttoppoint", righttoppoint);
   v.PointValue("leftbottompoint", leftbottompoint);
@@ -43,8 +43,8 @@ void TlqDataSkinCustomControl::VisitFields(SkinFieldVisitor& v) {
   v.StretchType("stretchtype", stretchtype);
 }
 
-void TlqDataSkinPanelControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinPanelControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.Integer("bgpictureindex", bgpictureindex, -1);
   v.RectValue("captionrect", captionrect);
   v.Alignment("alignment", alignment);
@@ -61,8 +61,8 @@ void TlqDataSkinPanelControl::VisitFields(SkinFieldVisitor& v) {
   v.Colour("grippertransparentcolor", grippertransparentcolor, 0);
 }
 
-void TlqDataSkinExPanelControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinExPanelControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("rollhskinrect", rollhskinrect);
   v.RectValue("rollvskinrect", rollvskinrect);
   v.Integer("rollleftoffset", rollleftoffset, 0);
@@ -92,8 +92,8 @@ void TlqDataSkinExPanelControl::VisitFields(SkinFieldVisitor& v) {
   v.Colour("buttonstransparentcolor", buttonstransparentcolor, 0);
 }
 
-void TlqDataSkinCheckRadioControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinCheckRadioControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
   v.Colour("activefontcolor", activefontcolor, 0);
   v.Colour("unenabledfontcolor", unenabledfontcolor, 0);
@@ -113,8 +113,8 @@ void TlqDataSkinCheckRadioControl::VisitFields(SkinFieldVisitor& v) {
   v.MorphKind("morphkind", morphkind);
 }
 
-void TlqDataSkinScrollBarControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinScrollBarControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("trackarea", trackarea);
   v.RectValue("upbuttonrect", upbuttonrect);
   v.RectValue("activeupbuttonrect", activeupbuttonrect);
@@ -139,8 +139,8 @@ void TlqDataSkinScrollBarControl::VisitFields(SkinFieldVisitor& v) {
   v.Colour("glyphtransparentcolor", glyphtransparentcolor, 0);
 }
 
-void TlqDataSkinComboBox::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinComboBox::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("activeskinrect", activeskinrect);
   v.RectValue("itemrect", itemrect);
   v.RectValue("activeitemrect", activeitemrect);
@@ -161,8 +161,8 @@ void TlqDataSkinComboBox::VisitFields(SkinFieldVisitor& v) {
   v.Flag("showfocus", showfocus);
 }
 
-void TlqDataSkinSpinEditControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinSpinEditControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("activeskinrect", activeskinrect);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
   v.Colour("activefontcolor", activefontcolor, 0);
@@ -175,20 +175,20 @@ void TlqDataSkinSpinEditControl::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("downdownbuttonrect", downdownbuttonrect);
 }
 
-void TlqDataSkinLabelControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinLabelControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
 }
 
-void TlqDataSkinSplitterControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinSplitterControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("gripperrect", gripperrect);
   v.Flag("grippertransparent", grippertransparent);
   v.Colour("grippertransparentcolor", grippertransparentcolor, 0);
 }
 
-void TlqDataSkinGaugeControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinGaugeControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("progressarea", progressarea);
   v.RectValue("progressrect", progressrect);
   v.Integer("beginoffset", beginoffset, 0);
@@ -208,8 +208,8 @@ void TlqDataSkinGaugeControl::VisitFields(SkinFieldVisitor& v) {
   v.Integer("animationendoffset", animationendoffset, 0);
 }
 
-void TlqDataSkinTrackBarControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinTrackBarControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("activeskinrect", activeskinrect);
   v.RectValue("trackarea", trackarea);
   v.RectValue("buttonrect", buttonrect);
@@ -219,8 +219,8 @@ void TlqDataSkinTrackBarControl::VisitFields(SkinFieldVisitor& v) {
   v.Colour("buttontransparentcolor", buttontransparentcolor, 0);
 }
 
-void TlqDataSkinUpDownControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinUpDownControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("upbuttonrect", upbuttonrect);
   v.RectValue("activeupbuttonrect", activeupbuttonrect);
   v.RectValue("downupbuttonrect", downupbuttonrect);
@@ -229,18 +229,18 @@ void TlqDataSkinUpDownControl::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("downdownbuttonrect", downdownbuttonrect);
 }
 
-void TlqDataSkinUpDownControl::AfterLoad() {
+void LqDataSkinUpDownControl::AfterLoad() {
   lefttoppoint = righttoppoint = leftbottompoint = rightbottompoint = Point{};
   clientrect = Rect{};
 }
 
-void TlqDataSkinScrollBoxControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinScrollBoxControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.Integer("bgpictureindex", bgpictureindex, -1);
 }
 
-void TlqDataSkinControlBar::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinControlBar::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("itemrect", itemrect);
   v.Integer("bgpictureindex", bgpictureindex, -1);
   v.RectValue("hgriprect", hgriprect);
@@ -256,8 +256,8 @@ void TlqDataSkinControlBar::VisitFields(SkinFieldVisitor& v) {
   v.Colour("griptransparentcolor", griptransparentcolor, 0);
 }
 
-void TlqDataSkinButtonControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinButtonControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
   v.Colour("activefontcolor", activefontcolor, 0);
   v.Colour("downfontcolor", downfontcolor, 0);
@@ -279,13 +279,13 @@ void TlqDataSkinButtonControl::VisitFields(SkinFieldVisitor& v) {
   v.Colour("menumarkertransparentcolor", menumarkertransparentcolor, 0);
 }
 
-void TlqDataSkinMenuButtonControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinButtonControl::VisitFields(v);
+void LqDataSkinMenuButtonControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinButtonControl::VisitFields(v);
   v.RectValue("trackbuttonrect", trackbuttonrect);
 }
 
-void TlqDataSkinListBox::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinListBox::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("itemrect", itemrect);
   v.RectValue("activeitemrect", activeitemrect);
   v.RectValue("focusitemrect", focusitemrect);
@@ -315,15 +315,15 @@ void TlqDataSkinListBox::VisitFields(SkinFieldVisitor& v) {
   v.Flag("showfocus", showfocus);
 }
 
-void TlqDataSkinCheckListBox::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinListBox::VisitFields(v);
+void LqDataSkinCheckListBox::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinListBox::VisitFields(v);
   v.RectValue("itemcheckrect", itemcheckrect);
   v.RectValue("checkimagerect", checkimagerect);
   v.RectValue("uncheckimagerect", uncheckimagerect);
 }
 
-void TlqDataSkinEditControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinCustomControl::VisitFields(v);
+void LqDataSkinEditControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinCustomControl::VisitFields(v);
   v.RectValue("activeskinrect", activeskinrect);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
   v.Colour("disabledfontcolor", disabledfontcolor, 0);
@@ -334,20 +334,20 @@ void TlqDataSkinEditControl::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("unenabledbuttonrect", unenabledbuttonrect);
 }
 
-void TlqDataSkinMemoControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinEditControl::VisitFields(v);
+void LqDataSkinMemoControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinEditControl::VisitFields(v);
   v.Colour("bgcolor", bgcolor, 0);
   v.Colour("activebgcolor", activebgcolor, 0);
 }
 
-void TlqDataSkinStdLabelControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinControl::VisitFields(v);
+void LqDataSkinStdLabelControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinControl::VisitFields(v);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
   v.Colour("activefontcolor", activefontcolor, 0xFF0000);
 }
 
-void TlqDataSkinGridControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinControl::VisitFields(v);
+void LqDataSkinGridControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinControl::VisitFields(v);
   v.RectValue("fixedcellrect", fixedcellrect);
   v.RectValue("selectcellrect", selectcellrect);
   v.RectValue("focuscellrect", focuscellrect);
@@ -372,8 +372,8 @@ void TlqDataSkinGridControl::VisitFields(SkinFieldVisitor& v) {
   v.Flag("showfocus", showfocus);
 }
 
-void TlqDataSkinTabControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinControl::VisitFields(v);
+void LqDataSkinTabControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinControl::VisitFields(v);
   v.RectValue("tabrect", tabrect);
   v.RectValue("activetabrect", activetabrect);
   v.RectValue("focustabrect", focustabrect);
@@ -409,8 +409,8 @@ void TlqDataSkinTabControl::VisitFields(SkinFieldVisitor& v) {
   v.Colour("buttontransparentcolor", buttontransparentcolor, 0);
 }
 
-void TlqDataSkinMainMenuBar::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinControl::VisitFields(v);
+void LqDataSkinMainMenuBar::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinControl::VisitFields(v);
   v.RectValue("itemsrect", itemsrect);
   v.String("menubaritem", menubaritem, "");
   v.String("closebutton", closebutton, "");
@@ -423,14 +423,14 @@ void TlqDataSkinMainMenuBar::VisitFields(SkinFieldVisitor& v) {
   v.Flag("itemtransparent", itemtransparent);
 }
 
-void TlqDataSkinFontBgControl::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinControl::VisitFields(v);
+void LqDataSkinFontBgControl::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinControl::VisitFields(v);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
   v.Colour("bgcolor", bgcolor, 0);
 }
 
-void TlqDataSkinSlider::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinControl::VisitFields(v);
+void LqDataSkinSlider::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinControl::VisitFields(v);
   v.Colour("bgcolor", bgcolor, 0);
   v.RectValue("hrulerrect", hrulerrect);
   v.RectValue("hthumbrect", hthumbrect);
@@ -440,8 +440,8 @@ void TlqDataSkinSlider::VisitFields(SkinFieldVisitor& v) {
   v.Colour("pointscolor", pointscolor, 0);
 }
 
-void TlqDataSkinBevel::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinControl::VisitFields(v);
+void LqDataSkinBevel::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinControl::VisitFields(v);
   v.Colour("lightcolor", lightcolor, 0);
   v.Colour("darkcolor", darkcolor, 0);
 }

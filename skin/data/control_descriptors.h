@@ -22,10 +22,10 @@ namespace lq {
 void VisitFontKeys(SkinFieldVisitor& v, std::string& fontname, int& fontheight,
                    TFontStyles& fontstyle, Color& fontcolor);
 
-class TlqDataSkinControl {
+class LqDataSkinControl {
  public:
-  explicit TlqDataSkinControl(std::string name = {}) : IDName(std::move(name)) {}
-  virtual ~TlqDataSkinControl() = default;
+  explicit LqDataSkinControl(std::string name = {}) : IDName(std::move(name)) {}
+  virtual ~LqDataSkinControl() = default;
 
   // Reads the class's keys from the section named IDName, inherited keys first.
   virtual void LoadFromIni(const SkinIni& ini);
@@ -33,7 +33,7 @@ class TlqDataSkinControl {
   virtual void SaveToIni(SkinIni& ini);
   // Visits every field in key order, inherited keys first.
   virtual void VisitFields(SkinFieldVisitor& v);
-  virtual const char* ClassName() const { return "TlqDataSkinControl"; }
+  virtual const char* ClassName() const { return "LqDataSkinControl"; }
   virtual const char* Kind() const { return ""; }
 
   std::string IDName;
@@ -46,23 +46,23 @@ class TlqDataSkinControl {
   virtual void AfterLoad() {}
 };
 
-class TlqDataSkinCustomControl : public TlqDataSkinControl {
+class LqDataSkinCustomControl : public LqDataSkinControl {
  public:
-  using TlqDataSkinControl::TlqDataSkinControl;
+  using LqDataSkinControl::LqDataSkinControl;
   void VisitFields(SkinFieldVisitor& v) override;
-  const char* ClassName() const override { return "TlqDataSkinCustomControl"; }
+  const char* ClassName() const override { return "LqDataSkinCustomControl"; }
 
   Point lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
   Rect clientrect;
   bool stretcheffect = false;
-  TlqStretchType stretchtype = stFull;
+  LqStretchType stretchtype = stFull;
   bool leftstretch = false, topstretch = false, rightstretch = false, bottomstretch = false;
 };
 
-class TlqDataSkinPanelControl : public TlqDataSkinCustomControl {
+class LqDataSkinPanelControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinPanelControl, "panel")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinPanelControl, "panel")
   void VisitFields(SkinFieldVisitor& v) override;
   int bgpictureindex = -1;
   Rect captionrect;
@@ -78,10 +78,10 @@ class TlqDataSkinPanelControl : public TlqDataSkinCustomControl {
   Color grippertransparentcolor = 0;
 };
 
-class TlqDataSkinExPanelControl : public TlqDataSkinCustomControl {
+class LqDataSkinExPanelControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinExPanelControl, "expanel")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinExPanelControl, "expanel")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect rollhskinrect, rollvskinrect;
   int rollleftoffset = 0, rollrightoffset = 0, rolltopoffset = 0, rollbottomoffset = 0;
@@ -100,10 +100,10 @@ class TlqDataSkinExPanelControl : public TlqDataSkinCustomControl {
   Color buttonstransparentcolor = 0;
 };
 
-class TlqDataSkinCheckRadioControl : public TlqDataSkinCustomControl {
+class LqDataSkinCheckRadioControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinCheckRadioControl, "checkradio")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinCheckRadioControl, "checkradio")
   void VisitFields(SkinFieldVisitor& v) override;
   std::string fontname = "Arial";
   int fontheight = 14;
@@ -114,13 +114,13 @@ class TlqDataSkinCheckRadioControl : public TlqDataSkinCustomControl {
   Rect activecheckimagerect, activeuncheckimagerect, unenabledcheckimagerect;
   Rect unenableduncheckimagerect, grayedcheckimagerect, activegrayedcheckimagerect;
   bool morphing = false;
-  TlqMorphKind morphkind = mkDefault;
+  LqMorphKind morphkind = mkDefault;
 };
 
-class TlqDataSkinScrollBarControl : public TlqDataSkinCustomControl {
+class LqDataSkinScrollBarControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinScrollBarControl, "scrollbar")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinScrollBarControl, "scrollbar")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect trackarea;
   Rect upbuttonrect, activeupbuttonrect, downupbuttonrect;
@@ -136,10 +136,10 @@ class TlqDataSkinScrollBarControl : public TlqDataSkinCustomControl {
   Color glyphtransparentcolor = 0;
 };
 
-class TlqDataSkinComboBox : public TlqDataSkinCustomControl {
+class LqDataSkinComboBox : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinComboBox, "combobox")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinComboBox, "combobox")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect activeskinrect, itemrect, activeitemrect, focusitemrect;
   int itemleftoffset = 0, itemrightoffset = 0;
@@ -154,10 +154,10 @@ class TlqDataSkinComboBox : public TlqDataSkinCustomControl {
   bool itemstretcheffect = false, focusitemstretcheffect = false, showfocus = false;
 };
 
-class TlqDataSkinSpinEditControl : public TlqDataSkinCustomControl {
+class LqDataSkinSpinEditControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinSpinEditControl, "spinedit")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinSpinEditControl, "spinedit")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect activeskinrect;
   std::string fontname = "Arial";
@@ -169,10 +169,10 @@ class TlqDataSkinSpinEditControl : public TlqDataSkinCustomControl {
   Rect downbuttonrect, activedownbuttonrect, downdownbuttonrect;
 };
 
-class TlqDataSkinLabelControl : public TlqDataSkinCustomControl {
+class LqDataSkinLabelControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinLabelControl, "label")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinLabelControl, "label")
   void VisitFields(SkinFieldVisitor& v) override;
   std::string fontname = "Arial";
   int fontheight = 14;
@@ -180,20 +180,20 @@ class TlqDataSkinLabelControl : public TlqDataSkinCustomControl {
   Color fontcolor = 0;
 };
 
-class TlqDataSkinSplitterControl : public TlqDataSkinCustomControl {
+class LqDataSkinSplitterControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinSplitterControl, "splitter")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinSplitterControl, "splitter")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect gripperrect;
   bool grippertransparent = false;
   Color grippertransparentcolor = 0;
 };
 
-class TlqDataSkinGaugeControl : public TlqDataSkinCustomControl {
+class LqDataSkinGaugeControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinGaugeControl, "gauge")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinGaugeControl, "gauge")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect progressarea, progressrect;
   int beginoffset = 0, endoffset = 0;
@@ -212,20 +212,20 @@ class TlqDataSkinGaugeControl : public TlqDataSkinCustomControl {
   int animationbeginoffset = 0, animationendoffset = 0;
 };
 
-class TlqDataSkinTrackBarControl : public TlqDataSkinCustomControl {
+class LqDataSkinTrackBarControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinTrackBarControl, "trackbar")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinTrackBarControl, "trackbar")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect activeskinrect, trackarea, buttonrect, activebuttonrect;
   bool vertical = false, buttontransparent = false;
   Color buttontransparentcolor = 0;
 };
 
-class TlqDataSkinUpDownControl : public TlqDataSkinCustomControl {
+class LqDataSkinUpDownControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinUpDownControl, "updown")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinUpDownControl, "updown")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect upbuttonrect, activeupbuttonrect, downupbuttonrect;
   Rect downbuttonrect, activedownbuttonrect, downdownbuttonrect;
@@ -235,18 +235,18 @@ class TlqDataSkinUpDownControl : public TlqDataSkinCustomControl {
   void AfterLoad() override;
 };
 
-class TlqDataSkinScrollBoxControl : public TlqDataSkinCustomControl {
+class LqDataSkinScrollBoxControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinScrollBoxControl, "scrollbox")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinScrollBoxControl, "scrollbox")
   void VisitFields(SkinFieldVisitor& v) override;
   int bgpictureindex = -1;
 };
 
-class TlqDataSkinControlBar : public TlqDataSkinCustomControl {
+class LqDataSkinControlBar : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinControlBar, "controlbar")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinControlBar, "controlbar")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect itemrect;
   int bgpictureindex = -1;
@@ -260,10 +260,10 @@ class TlqDataSkinControlBar : public TlqDataSkinCustomControl {
   Color griptransparentcolor = 0;
 };
 
-class TlqDataSkinButtonControl : public TlqDataSkinCustomControl {
+class LqDataSkinButtonControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinButtonControl, "button")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinButtonControl, "button")
   void VisitFields(SkinFieldVisitor& v) override;
   std::string fontname = "Arial";
   int fontheight = 14;
@@ -272,7 +272,7 @@ class TlqDataSkinButtonControl : public TlqDataSkinCustomControl {
   Color activefontcolor = 0, downfontcolor = 0, disabledfontcolor = 0;
   Rect activeskinrect, downskinrect, focusedskinrect, disabledskinrect;
   bool morphing = false;
-  TlqMorphKind morphkind = mkDefault;
+  LqMorphKind morphkind = mkDefault;
   Rect animateskinrect;
   int framecount = 0, animateinterval = 25;
   bool showfocus = false;
@@ -280,18 +280,18 @@ class TlqDataSkinButtonControl : public TlqDataSkinCustomControl {
   Color menumarkertransparentcolor = 0;
 };
 
-class TlqDataSkinMenuButtonControl : public TlqDataSkinButtonControl {
+class LqDataSkinMenuButtonControl : public LqDataSkinButtonControl {
  public:
-  using TlqDataSkinButtonControl::TlqDataSkinButtonControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinMenuButtonControl, "menubutton")
+  using LqDataSkinButtonControl::LqDataSkinButtonControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinMenuButtonControl, "menubutton")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect trackbuttonrect;
 };
 
-class TlqDataSkinListBox : public TlqDataSkinCustomControl {
+class LqDataSkinListBox : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinListBox, "listbox")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinListBox, "listbox")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect itemrect, activeitemrect, focusitemrect;
   int itemleftoffset = 0, itemrightoffset = 0;
@@ -315,18 +315,18 @@ class TlqDataSkinListBox : public TlqDataSkinCustomControl {
   bool showfocus = false;
 };
 
-class TlqDataSkinCheckListBox : public TlqDataSkinListBox {
+class LqDataSkinCheckListBox : public LqDataSkinListBox {
  public:
-  using TlqDataSkinListBox::TlqDataSkinListBox;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinCheckListBox, "checklistbox")
+  using LqDataSkinListBox::LqDataSkinListBox;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinCheckListBox, "checklistbox")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect itemcheckrect, checkimagerect, uncheckimagerect;
 };
 
-class TlqDataSkinEditControl : public TlqDataSkinCustomControl {
+class LqDataSkinEditControl : public LqDataSkinCustomControl {
  public:
-  using TlqDataSkinCustomControl::TlqDataSkinCustomControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinEditControl, "edit")
+  using LqDataSkinCustomControl::LqDataSkinCustomControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinEditControl, "edit")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect activeskinrect;
   std::string fontname = "Arial";
@@ -337,20 +337,20 @@ class TlqDataSkinEditControl : public TlqDataSkinCustomControl {
   Rect buttonrect, activebuttonrect, downbuttonrect, unenabledbuttonrect;
 };
 
-class TlqDataSkinMemoControl : public TlqDataSkinEditControl {
+class LqDataSkinMemoControl : public LqDataSkinEditControl {
  public:
-  using TlqDataSkinEditControl::TlqDataSkinEditControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinMemoControl, "memo")
+  using LqDataSkinEditControl::LqDataSkinEditControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinMemoControl, "memo")
   void VisitFields(SkinFieldVisitor& v) override;
   Color bgcolor = 0, activebgcolor = 0;
 };
 
 // Kinds derived directly from the base: they read no custom-control keys.
 
-class TlqDataSkinStdLabelControl : public TlqDataSkinControl {
+class LqDataSkinStdLabelControl : public LqDataSkinControl {
  public:
-  using TlqDataSkinControl::TlqDataSkinControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinStdLabelControl, "stdlabel")
+  using LqDataSkinControl::LqDataSkinControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinStdLabelControl, "stdlabel")
   void VisitFields(SkinFieldVisitor& v) override;
   std::string fontname = "Arial";
   int fontheight = 14;
@@ -359,10 +359,10 @@ class TlqDataSkinStdLabelControl : public TlqDataSkinControl {
   Color activefontcolor = 0xFF0000;  // blue
 };
 
-class TlqDataSkinGridControl : public TlqDataSkinControl {
+class LqDataSkinGridControl : public LqDataSkinControl {
  public:
-  using TlqDataSkinControl::TlqDataSkinControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinGridControl, "grid")
+  using LqDataSkinControl::LqDataSkinControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinGridControl, "grid")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect fixedcellrect, selectcellrect, focuscellrect;
   int fixedcellleftoffset = 0, fixedcellrightoffset = 0;
@@ -383,10 +383,10 @@ class TlqDataSkinGridControl : public TlqDataSkinControl {
   bool cellstretcheffect = false, fixedcellstretcheffect = false, showfocus = false;
 };
 
-class TlqDataSkinTabControl : public TlqDataSkinControl {
+class LqDataSkinTabControl : public LqDataSkinControl {
  public:
-  using TlqDataSkinControl::TlqDataSkinControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinTabControl, "tab")
+  using LqDataSkinControl::LqDataSkinControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinTabControl, "tab")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect tabrect, activetabrect, focustabrect, mouseintabrect, clientrect;
   int bgpictureindex = -1;
@@ -396,7 +396,7 @@ class TlqDataSkinTabControl : public TlqDataSkinControl {
   bool tabstretcheffect = false;
   bool leftstretch = false, topstretch = false, rightstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  TlqStretchType stretchtype = stFull;
+  LqStretchType stretchtype = stFull;
   std::string fontname = "Arial";
   int fontheight = 14;
   TFontStyles fontstyle = 0;
@@ -410,10 +410,10 @@ class TlqDataSkinTabControl : public TlqDataSkinControl {
   Color buttontransparentcolor = 0;
 };
 
-class TlqDataSkinMainMenuBar : public TlqDataSkinControl {
+class LqDataSkinMainMenuBar : public LqDataSkinControl {
  public:
-  using TlqDataSkinControl::TlqDataSkinControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinMainMenuBar, "mainmenubar")
+  using LqDataSkinControl::LqDataSkinControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinMainMenuBar, "mainmenubar")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect itemsrect;
   std::string menubaritem, closebutton, minbutton, maxbutton, sysmenubutton;
@@ -422,9 +422,9 @@ class TlqDataSkinMainMenuBar : public TlqDataSkinControl {
 };
 
 // Tree view, list view and rich edit read the same keys.
-class TlqDataSkinFontBgControl : public TlqDataSkinControl {
+class LqDataSkinFontBgControl : public LqDataSkinControl {
  public:
-  using TlqDataSkinControl::TlqDataSkinControl;
+  using LqDataSkinControl::LqDataSkinControl;
   void VisitFields(SkinFieldVisitor& v) override;
   std::string fontname = "Arial";
   int fontheight = 14;
@@ -433,28 +433,28 @@ class TlqDataSkinFontBgControl : public TlqDataSkinControl {
   Color bgcolor = 0;
 };
 
-class TlqDataSkinTreeView : public TlqDataSkinFontBgControl {
+class LqDataSkinTreeView : public LqDataSkinFontBgControl {
  public:
-  using TlqDataSkinFontBgControl::TlqDataSkinFontBgControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinTreeView, "treeview")
+  using LqDataSkinFontBgControl::LqDataSkinFontBgControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinTreeView, "treeview")
 };
 
-class TlqDataSkinListView : public TlqDataSkinFontBgControl {
+class LqDataSkinListView : public LqDataSkinFontBgControl {
  public:
-  using TlqDataSkinFontBgControl::TlqDataSkinFontBgControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinListView, "listview")
+  using LqDataSkinFontBgControl::LqDataSkinFontBgControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinListView, "listview")
 };
 
-class TlqDataSkinRichEdit : public TlqDataSkinFontBgControl {
+class LqDataSkinRichEdit : public LqDataSkinFontBgControl {
  public:
-  using TlqDataSkinFontBgControl::TlqDataSkinFontBgControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinRichEdit, "richedit")
+  using LqDataSkinFontBgControl::LqDataSkinFontBgControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinRichEdit, "richedit")
 };
 
-class TlqDataSkinSlider : public TlqDataSkinControl {
+class LqDataSkinSlider : public LqDataSkinControl {
  public:
-  using TlqDataSkinControl::TlqDataSkinControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinSlider, "slider")
+  using LqDataSkinControl::LqDataSkinControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinSlider, "slider")
   void VisitFields(SkinFieldVisitor& v) override;
   Color bgcolor = 0;
   Rect hrulerrect, hthumbrect, vrulerrect, vthumbrect;
@@ -462,10 +462,10 @@ class TlqDataSkinSlider : public TlqDataSkinControl {
   Color pointscolor = 0;
 };
 
-class TlqDataSkinBevel : public TlqDataSkinControl {
+class LqDataSkinBevel : public LqDataSkinControl {
  public:
-  using TlqDataSkinControl::TlqDataSkinControl;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinBevel, "bevel")
+  using LqDataSkinControl::LqDataSkinControl;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinBevel, "bevel")
   void VisitFields(SkinFieldVisitor& v) override;
   Color lightcolor = 0, darkcolor = 0;
 };

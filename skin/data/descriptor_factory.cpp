@@ -16,55 +16,55 @@ std::pair<const std::string, Maker<Base>> Entry(const char* kind) {
 
 }  // namespace
 
-std::unique_ptr<TlqDataSkinControl> CreateControlDescriptor(const std::string& kind,
-                                                            const std::string& name) {
-  using B = TlqDataSkinControl;
+std::unique_ptr<LqDataSkinControl> CreateControlDescriptor(const std::string& kind,
+                                                           const std::string& name) {
+  using B = LqDataSkinControl;
   static const std::unordered_map<std::string, Maker<B>> makers{
-      Entry<B, TlqDataSkinPanelControl>("panel"),
-      Entry<B, TlqDataSkinExPanelControl>("expanel"),
-      Entry<B, TlqDataSkinMenuButtonControl>("menubutton"),
-      Entry<B, TlqDataSkinButtonControl>("button"),
-      Entry<B, TlqDataSkinCheckRadioControl>("checkradio"),
-      Entry<B, TlqDataSkinGaugeControl>("gauge"),
-      Entry<B, TlqDataSkinSplitterControl>("splitter"),
-      Entry<B, TlqDataSkinTrackBarControl>("trackbar"),
-      Entry<B, TlqDataSkinLabelControl>("label"),
-      Entry<B, TlqDataSkinStdLabelControl>("stdlabel"),
-      Entry<B, TlqDataSkinUpDownControl>("updown"),
-      Entry<B, TlqDataSkinGridControl>("grid"),
-      Entry<B, TlqDataSkinTabControl>("tab"),
-      Entry<B, TlqDataSkinMainMenuBar>("mainmenubar"),
-      Entry<B, TlqDataSkinControlBar>("controlbar"),
-      Entry<B, TlqDataSkinMemoControl>("memo"),
-      Entry<B, TlqDataSkinEditControl>("edit"),
-      Entry<B, TlqDataSkinCheckListBox>("checklistbox"),
-      Entry<B, TlqDataSkinListBox>("listbox"),
-      Entry<B, TlqDataSkinComboBox>("combobox"),
-      Entry<B, TlqDataSkinScrollBarControl>("scrollbar"),
-      Entry<B, TlqDataSkinSpinEditControl>("spinedit"),
-      Entry<B, TlqDataSkinScrollBoxControl>("scrollbox"),
-      Entry<B, TlqDataSkinTreeView>("treeview"),
-      Entry<B, TlqDataSkinBevel>("bevel"),
-      Entry<B, TlqDataSkinSlider>("slider"),
-      Entry<B, TlqDataSkinListView>("listview"),
-      Entry<B, TlqDataSkinRichEdit>("richedit"),
+      Entry<B, LqDataSkinPanelControl>("panel"),
+      Entry<B, LqDataSkinExPanelControl>("expanel"),
+      Entry<B, LqDataSkinMenuButtonControl>("menubutton"),
+      Entry<B, LqDataSkinButtonControl>("button"),
+      Entry<B, LqDataSkinCheckRadioControl>("checkradio"),
+      Entry<B, LqDataSkinGaugeControl>("gauge"),
+      Entry<B, LqDataSkinSplitterControl>("splitter"),
+      Entry<B, LqDataSkinTrackBarControl>("trackbar"),
+      Entry<B, LqDataSkinLabelControl>("label"),
+      Entry<B, LqDataSkinStdLabelControl>("stdlabel"),
+      Entry<B, LqDataSkinUpDownControl>("updown"),
+      Entry<B, LqDataSkinGridControl>("grid"),
+      Entry<B, LqDataSkinTabControl>("tab"),
+      Entry<B, LqDataSkinMainMenuBar>("mainmenubar"),
+      Entry<B, LqDataSkinControlBar>("controlbar"),
+      Entry<B, LqDataSkinMemoControl>("memo"),
+      Entry<B, LqDataSkinEditControl>("edit"),
+      Entry<B, LqDataSkinCheckListBox>("checklistbox"),
+      Entry<B, LqDataSkinListBox>("listbox"),
+      Entry<B, LqDataSkinComboBox>("combobox"),
+      Entry<B, LqDataSkinScrollBarControl>("scrollbar"),
+      Entry<B, LqDataSkinSpinEditControl>("spinedit"),
+      Entry<B, LqDataSkinScrollBoxControl>("scrollbox"),
+      Entry<B, LqDataSkinTreeView>("treeview"),
+      Entry<B, LqDataSkinBevel>("bevel"),
+      Entry<B, LqDataSkinSlider>("slider"),
+      Entry<B, LqDataSkinListView>("listview"),
+      Entry<B, LqDataSkinRichEdit>("richedit"),
   };
   auto it = makers.find(kind);
   return it == makers.end() ? nullptr : it->second(name);
 }
 
-std::unique_ptr<TlqDataSkinObject> CreateObjectDescriptor(const std::string& kind,
-                                                          const std::string& name) {
-  using B = TlqDataSkinObject;
+std::unique_ptr<LqDataSkinObject> CreateObjectDescriptor(const std::string& kind,
+                                                         const std::string& name) {
+  using B = LqDataSkinObject;
   static const std::unordered_map<std::string, Maker<B>> makers{
-      Entry<B, TlqDataSkinMenuItem>("menuitem"),
-      Entry<B, TlqDataSkinMainMenuBarItem>("mainmenubaritem"),
-      Entry<B, TlqDataSkinStdButton>("stdbutton"),
-      Entry<B, TlqDataSkinMainMenuBarButton>("mainmenubarbutton"),
-      Entry<B, TlqDataSkinButton>("button"),
-      Entry<B, TlqDataSkinCaption>("caption"),
-      Entry<B, TlqDataSkinAnimate>("animate"),
-      Entry<B, TlqDataUserObject>("userobject"),
+      Entry<B, LqDataSkinMenuItem>("menuitem"),
+      Entry<B, LqDataSkinMainMenuBarItem>("mainmenubaritem"),
+      Entry<B, LqDataSkinStdButton>("stdbutton"),
+      Entry<B, LqDataSkinMainMenuBarButton>("mainmenubarbutton"),
+      Entry<B, LqDataSkinButton>("button"),
+      Entry<B, LqDataSkinCaption>("caption"),
+      Entry<B, LqDataSkinAnimate>("animate"),
+      Entry<B, LqDataUserObject>("userobject"),
   };
   auto it = makers.find(kind);
   return it == makers.end() ? nullptr : it->second(name);

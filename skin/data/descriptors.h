@@ -11,10 +11,10 @@
 namespace lq {
 
 // The descriptor for a [SKINCONTROLS] kind (compared exactly), or nullptr for an unknown kind.
-std::unique_ptr<TlqDataSkinControl> CreateControlDescriptor(const std::string& kind,
-                                                            const std::string& name);
+std::unique_ptr<LqDataSkinControl> CreateControlDescriptor(const std::string& kind,
+                                                           const std::string& name);
 // The descriptor for a [SKINOBJECTS] kind, or nullptr for an unknown kind.
-std::unique_ptr<TlqDataSkinObject> CreateObjectDescriptor(const std::string& kind,
-                                                          const std::string& name);
+std::unique_ptr<LqDataSkinObject> CreateObjectDescriptor(const std::string& kind,
+                                                         const std::string& name);
 
 }  // namespace lq

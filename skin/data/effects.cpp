@@ -43,19 +43,19 @@ void ApplyTable(Bitmap& b, const std::array<std::uint8_t, 256>& table) {
 
 }  // namespace
 
-void TlqEffectBmp::ReadRow(int row, std::uint8_t* buffer) const {
+void LqEffectBmp::ReadRow(int row, std::uint8_t* buffer) const {
   std::memcpy(buffer, bitmap_.row(row), std::size_t(Width()) * 3);
 }
 
-void TlqEffectBmp::WriteRow(int row, const std::uint8_t* buffer) {
+void LqEffectBmp::WriteRow(int row, const std::uint8_t* buffer) {
   std::memcpy(bitmap_.row(row), buffer, std::size_t(Width()) * 3);
 }
 
-void TlqEffectBmp::DrawTo(Bitmap& target, int x, int y) const {
+void LqEffectBmp::DrawTo(Bitmap& target, int x, int y) const {
   CopyRect(target, x, y, bitmap_, bitmap_.rect());
 }
 
-void TlqEffectBmp::BlendColumns(const TlqEffectBmp& other, const std::vector<double>& weights) {
+void LqEffectBmp::BlendColumns(const LqEffectBmp& other, const std::vector<double>& weights) {
   for (int y = 0; y < Height(); ++y) {
     std::uint8_t* self = bitmap_.row(y);
     const std::uint8_t* that = other.bitmap_.row(y);
@@ -65,7 +65,7 @@ void TlqEffectBmp::BlendColumns(const TlqEffectBmp& other, const std::vector<dou
   }
 }
 
-void TlqEffectBmp::BlendFade(const TlqEffectBmp& other, double x) {
+void LqEffectBmp::BlendFade(const LqEffectBmp& other, double x) {
   if (!SameSize(other)) return;
   x = ClampFactor(x);
   for (int y = 0; y < Height(); ++y) {
@@ -75,7 +75,7 @@ void TlqEffectBmp::BlendFade(const TlqEffectBmp& other, double x) {
   }
 }
 
-void TlqEffectBmp::BlendCentreGradient(const TlqEffectBmp& other, double x) {
+void LqEffectBmp::BlendCentreGradient(const LqEffectBmp& other, double x) {
   if (!SameSize(other)) return;
   x = ClampFactor(x);
   const bool vertical = Width() < Height();
@@ -100,7 +100,7 @@ void TlqEffectBmp::BlendCentreGradient(const TlqEffectBmp& other, double x) {
   }
 }
 
-void TlqEffectBmp::BlendLeftGradient(const TlqEffectBmp& other, double x) {
+void LqEffectBmp::BlendLeftGradient(const LqEffectBmp& other, double x) {
   if (!SameSize(other)) return;
   const int W = Width();
   const int a = std::min(std::max(Round(W * ClampFactor(x)), 1), W - 1);
@@ -109,7 +109,7 @@ void TlqEffectBmp::BlendLeftGradient(const TlqEffectBmp& other, double x) {
   BlendColumns(other, w);
 }
 
-void TlqEffectBmp::BlendRightGradient(const TlqEffectBmp& other, double x) {
+void LqEffectBmp::BlendRightGradient(const LqEffectBmp& other, double x) {
   if (!SameSize(other)) return;
   const int W = Width();
   const int a = std::clamp(W - Round(W * ClampFactor(x)), 0, W - 1);
@@ -119,7 +119,7 @@ void TlqEffectBmp::BlendRightGradient(const TlqEffectBmp& other, double x) {
   BlendColumns(other, w);
 }
 
-void TlqEffectBmp::BlendLeftSlide(const TlqEffectBmp& other, double x) {
+void LqEffectBmp::BlendLeftSlide(const LqEffectBmp& other, double x) {
   if (!SameSize(other)) return;
   const int W = Width();
   const int b = std::max(1, std::min(Round(W * ClampFactor(x)), W - 1));
@@ -130,7 +130,7 @@ void TlqEffectBmp::BlendLeftSlide(const TlqEffectBmp& other, double x) {
   }
 }
 
-void TlqEffectBmp::BlendRightSlide(const TlqEffectBmp& other, double x) {
+void LqEffectBmp::BlendRightSlide(const LqEffectBmp& other, double x) {
   if (!SameSize(other)) return;
   const int W = Width();
   const int b = std::max(1, std::min(Round(W * ClampFactor(x)), W - 1));
@@ -142,7 +142,7 @@ void TlqEffectBmp::BlendRightSlide(const TlqEffectBmp& other, double x) {
   }
 }
 
-void TlqEffectBmp::BlendPush(const TlqEffectBmp& other, double x) {
+void LqEffectBmp::BlendPush(const LqEffectBmp& other, double x) {
   if (!SameSize(other)) return;
   const int W = Width();
   const int a = std::clamp(Round(W * ClampFactor(x)), 0, W - 1);
@@ -155,7 +155,7 @@ void TlqEffectBmp::BlendPush(const TlqEffectBmp& other, double x) {
   }
 }
 
-bool TlqEffectBmp::Morph(int kind, const TlqEffectBmp& other, double x) {
+bool LqEffectBmp::Morph(int kind, const LqEffectBmp& other, double x) {
   switch (kind) {
     case kMorphFade:
       BlendFade(other, x);
@@ -183,21 +183,21 @@ bool TlqEffectBmp::Morph(int kind, const TlqEffectBmp& other, double x) {
   }
 }
 
-void TlqEffectBmp::Brighten(double x) {
+void LqEffectBmp::Brighten(double x) {
   x = ClampFactor(x);
   std::array<std::uint8_t, 256> t;
   for (int v = 0; v < 256; ++v) t[std::size_t(v)] = Channel((1 - x) * v + x * 255);
   ApplyTable(bitmap_, t);
 }
 
-void TlqEffectBmp::Darken(double x) {
+void LqEffectBmp::Darken(double x) {
   x = ClampFactor(x);
   std::array<std::uint8_t, 256> t;
   for (int v = 0; v < 256; ++v) t[std::size_t(v)] = Channel((1 - x) * v);
   ApplyTable(bitmap_, t);
 }
 
-void TlqEffectBmp::Grayscale() {
+void LqEffectBmp::Grayscale() {
   for (int y = 0; y < Height(); ++y) {
     std::uint8_t* p = bitmap_.row(y);
     for (int c = 0; c < Width(); ++c, p += 3) {
@@ -207,18 +207,18 @@ void TlqEffectBmp::Grayscale() {
   }
 }
 
-void TlqEffectBmp::Invert() {
+void LqEffectBmp::Invert() {
   std::array<std::uint8_t, 256> t;
   for (int v = 0; v < 256; ++v) t[std::size_t(v)] = std::uint8_t(255 - v);
   ApplyTable(bitmap_, t);
 }
 
-void TlqEffectBmp::AddNoise(int amount) {
+void LqEffectBmp::AddNoise(int amount) {
   std::mt19937 random{std::random_device{}()};
   AddNoise(amount, random);
 }
 
-void TlqEffectBmp::AddNoise(int amount, std::mt19937& random) {
+void LqEffectBmp::AddNoise(int amount, std::mt19937& random) {
   if (amount < 1) return;
   std::uniform_int_distribution<int> draw(0, amount - 1);
   for (int y = 0; y < Height(); ++y) {
@@ -230,7 +230,7 @@ void TlqEffectBmp::AddNoise(int amount, std::mt19937& random) {
   }
 }
 
-void TlqEffectBmp::SplitBlur(int distance) {
+void LqEffectBmp::SplitBlur(int distance) {
   if (distance < 1 || bitmap_.empty()) return;
   const int W = Width(), H = Height();
   // Neighbour index: i - d (or i when negative), i + d (or n - i when that reaches n); the
@@ -254,7 +254,7 @@ void TlqEffectBmp::SplitBlur(int distance) {
   }
 }
 
-bool TlqEffectBmp::ApplyInactiveEffect(int effect) {
+bool LqEffectBmp::ApplyInactiveEffect(int effect) {
   switch (effect) {
     case kEffectBrightness:
       Brighten(0.5);

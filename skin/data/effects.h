@@ -1,5 +1,5 @@
 #pragma once
-// TlqEffectBmp: a 24-bit pixel buffer for the morph transitions (normal image blending into
+// LqEffectBmp: a 24-bit pixel buffer for the morph transitions (normal image blending into
 // the hover image) and the inactive-frame effects. Channel results are rounded to nearest,
 // ties to even, and clamped to 0..255; integer divisions truncate toward zero.
 
@@ -33,9 +33,9 @@ enum InactiveEffect {
   kEffectInvert = 5,
 };
 
-class TlqEffectBmp {
+class LqEffectBmp {
  public:
-  explicit TlqEffectBmp(const Bitmap& source) : bitmap_(source) {}
+  explicit LqEffectBmp(const Bitmap& source) : bitmap_(source) {}
 
   int Width() const { return bitmap_.width(); }
   int Height() const { return bitmap_.height(); }
@@ -52,15 +52,15 @@ class TlqEffectBmp {
 
   // Morphs toward `other` by factor x (clamped to 0..1; NaN counts as 0). Each does
   // nothing when the sizes differ and changes only this buffer.
-  void BlendFade(const TlqEffectBmp& other, double x);
-  void BlendCentreGradient(const TlqEffectBmp& other, double x);
-  void BlendLeftGradient(const TlqEffectBmp& other, double x);
-  void BlendRightGradient(const TlqEffectBmp& other, double x);
-  void BlendLeftSlide(const TlqEffectBmp& other, double x);
-  void BlendRightSlide(const TlqEffectBmp& other, double x);
-  void BlendPush(const TlqEffectBmp& other, double x);
+  void BlendFade(const LqEffectBmp& other, double x);
+  void BlendCentreGradient(const LqEffectBmp& other, double x);
+  void BlendLeftGradient(const LqEffectBmp& other, double x);
+  void BlendRightGradient(const LqEffectBmp& other, double x);
+  void BlendLeftSlide(const LqEffectBmp& other, double x);
+  void BlendRightSlide(const LqEffectBmp& other, double x);
+  void BlendPush(const LqEffectBmp& other, double x);
   // Dispatches on a MorphKind; returns false (and changes nothing) for other values.
-  bool Morph(int kind, const TlqEffectBmp& other, double x);
+  bool Morph(int kind, const LqEffectBmp& other, double x);
 
   void Brighten(double x);
   void Darken(double x);
@@ -77,12 +77,12 @@ class TlqEffectBmp {
   bool ApplyInactiveEffect(int effect);
 
  private:
-  bool SameSize(const TlqEffectBmp& o) const {
+  bool SameSize(const LqEffectBmp& o) const {
     return o.Width() == Width() && o.Height() == Height() && !bitmap_.empty();
   }
   // Every row: column c blended with weight weights[c] (1 keeps self, 0 takes other);
   // a negative weight leaves the column alone.
-  void BlendColumns(const TlqEffectBmp& other, const std::vector<double>& weights);
+  void BlendColumns(const LqEffectBmp& other, const std::vector<double>& weights);
 
   Bitmap bitmap_;
 };

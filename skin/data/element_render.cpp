@@ -24,10 +24,10 @@ class RectFinder : public SkinFieldVisitor {
   void PointValue(const char*, Point&) override {}
   void FontStyle(const char*, TFontStyles&) override {}
   void Alignment(const char*, TAlignment&) override {}
-  void MorphKind(const char*, TlqMorphKind&) override {}
-  void StretchType(const char*, TlqStretchType&) override {}
-  void InactiveEffect(const char*, TlqInactiveEffect&) override {}
-  void Command(const char*, TlqStdCommand&, TlqStdCommand) override {}
+  void MorphKind(const char*, LqMorphKind&) override {}
+  void StretchType(const char*, LqStretchType&) override {}
+  void InactiveEffect(const char*, LqInactiveEffect&) override {}
+  void Command(const char*, LqStdCommand&, LqStdCommand) override {}
 
   bool found = false;
   Rect rect;
@@ -43,7 +43,7 @@ std::string RectText(const Rect& r) {
 
 }  // namespace
 
-int SliceModeOf(const TlqDataSkinCustomControl& e) {
+int SliceModeOf(const LqDataSkinCustomControl& e) {
   if (e.skinrect.isEmpty()) return kSliceNone;
   if (e.rightbottompoint.x != 0 && e.rightbottompoint.y != 0) return kSliceBoth;
   if (e.righttoppoint.x != 0 || e.righttoppoint.y != 0) return kSliceHorizontal;
@@ -51,7 +51,7 @@ int SliceModeOf(const TlqDataSkinCustomControl& e) {
   return kSliceFixed;
 }
 
-void FitElementSize(const TlqDataSkinCustomControl& e, int& width, int& height) {
+void FitElementSize(const LqDataSkinCustomControl& e, int& width, int& height) {
   switch (SliceModeOf(e)) {
     case kSliceFixed:
       width = e.skinrect.width();
@@ -68,7 +68,7 @@ void FitElementSize(const TlqDataSkinCustomControl& e, int& width, int& height) 
   }
 }
 
-bool RenderControlElement(const TlqSkinData& skin, const std::string& name, int width, int height,
+bool RenderControlElement(const LqSkinData& skin, const std::string& name, int width, int height,
                           const std::string& rectKey, ElementImage& out, std::string& error) {
   const int index = skin.GetControlIndex(name);
   if (index < 0) {
@@ -76,7 +76,7 @@ bool RenderControlElement(const TlqSkinData& skin, const std::string& name, int 
     return false;
   }
   auto* e =
-      dynamic_cast<TlqDataSkinCustomControl*>(skin.ControlDescriptors[std::size_t(index)].get());
+      dynamic_cast<LqDataSkinCustomControl*>(skin.ControlDescriptors[std::size_t(index)].get());
   if (!e) {
     error = "element \"" + name + "\" has no image geometry";
     return false;

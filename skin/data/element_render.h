@@ -20,11 +20,11 @@ enum SliceMode {
   kSliceVertical = 3,    // leftbottompoint set: height only
 };
 
-int SliceModeOf(const TlqDataSkinCustomControl& element);
+int SliceModeOf(const LqDataSkinCustomControl& element);
 
 // The size a control of this element takes when asked for width x height: a fixed element
 // forces its size, a horizontal one its height, a vertical one its width.
-void FitElementSize(const TlqDataSkinCustomControl& element, int& width, int& height);
+void FitElementSize(const LqDataSkinCustomControl& element, int& width, int& height);
 
 struct ElementImage {
   Bitmap image;
@@ -35,7 +35,7 @@ struct ElementImage {
 // when empty, else any rectangle key of the element such as "activeskinrect") at the fitted
 // size. False with a message when the element, its picture or the rectangle is missing or
 // unusable.
-bool RenderControlElement(const TlqSkinData& skin, const std::string& name, int width, int height,
+bool RenderControlElement(const LqSkinData& skin, const std::string& name, int width, int height,
                           const std::string& rectKey, ElementImage& out, std::string& error);
 
 }  // namespace lq

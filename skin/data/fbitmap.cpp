@@ -2,7 +2,7 @@
 
 namespace lq {
 
-TlqFBitmap::TlqFBitmap(const Bitmap& source) : bitmap_(source) {
+LqFBitmap::LqFBitmap(const Bitmap& source) : bitmap_(source) {
   rows_.reserve(std::size_t(bitmap_.height()));
   for (int y = 0; y < bitmap_.height(); ++y) rows_.push_back(bitmap_.row(y));
 }

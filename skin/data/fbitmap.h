@@ -1,5 +1,5 @@
 #pragma once
-// TlqFBitmap: a 24-bit copy of a picture with a table of row addresses, for code that walks
+// LqFBitmap: a 24-bit copy of a picture with a table of row addresses, for code that walks
 // pixels row by row (mask scanning, effects) without per-pixel calls.
 
 #include <cstdint>
@@ -9,11 +9,11 @@
 
 namespace lq {
 
-class TlqFBitmap {
+class LqFBitmap {
  public:
-  explicit TlqFBitmap(const Bitmap& source);
-  TlqFBitmap(const TlqFBitmap&) = delete;
-  TlqFBitmap& operator=(const TlqFBitmap&) = delete;
+  explicit LqFBitmap(const Bitmap& source);
+  LqFBitmap(const LqFBitmap&) = delete;
+  LqFBitmap& operator=(const LqFBitmap&) = delete;
 
   int Width() const { return bitmap_.width(); }
   int Height() const { return bitmap_.height(); }

@@ -2,19 +2,19 @@
 
 namespace lq {
 
-void TlqDataSkinObject::LoadFromIni(const SkinIni& ini) {
+void LqDataSkinObject::LoadFromIni(const SkinIni& ini) {
   IniFieldReader reader(ini, IDName);
   VisitFields(reader);
   AfterLoad();
 }
 
-void TlqDataSkinObject::SaveToIni(SkinIni& ini) {
+void LqDataSkinObject::SaveToIni(SkinIni& ini) {
   ini.EraseSection(IDName);
   IniFieldWriter writer(ini, IDName);
   VisitFields(writer);
 }
 
-void TlqDataSkinObject::VisitFields(SkinFieldVisitor& v) {
+void LqDataSkinObject::VisitFields(SkinFieldVisitor& v) {
   v.String("hint", hint, "");
   v.Integer("activepictureindex", activepictureindex, -1);
   v.Flag("skinrectinapicture", skinrectinapicture);
@@ -25,18 +25,18 @@ void TlqDataSkinObject::VisitFields(SkinFieldVisitor& v) {
   v.MorphKind("morphkind", morphkind);
 }
 
-void TlqDataUserObject::VisitFields(SkinFieldVisitor& v) {
+void LqDataUserObject::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("skinrect", skinrect);
 }
 
-void TlqDataSkinButton::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinObject::VisitFields(v);
+void LqDataSkinButton::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinObject::VisitFields(v);
   v.RectValue("downrect", downrect);
   v.RectValue("disableskinrsect", disableskinrsect);
 }
 
-void TlqDataSkinStdButton::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinButton::VisitFields(v);
+void LqDataSkinStdButton::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinButton::VisitFields(v);
   v.Command("command", command, cmDefault);
   v.RectValue("restorerect", restorerect);
   v.RectValue("restoreactiverect", restoreactiverect);
@@ -44,8 +44,8 @@ void TlqDataSkinStdButton::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("restoreinactiverect", restoreinactiverect);
 }
 
-void TlqDataSkinAnimate::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinObject::VisitFields(v);
+void LqDataSkinAnimate::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinObject::VisitFields(v);
   v.Integer("countframes", countframes, 1);
   v.Flag("cycle", cycle);
   v.Flag("buttonstyle", buttonstyle);
@@ -58,8 +58,8 @@ void TlqDataSkinAnimate::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("restoreinactiverect", restoreinactiverect);
 }
 
-void TlqDataSkinMenuItem::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinObject::VisitFields(v);
+void LqDataSkinMenuItem::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinObject::VisitFields(v);
   v.Integer("itemleftoffset", itemleftoffset, 0);
   v.Integer("itemrightoffset", itemrightoffset, 0);
   v.RectValue("dividerrect", dividerrect);
@@ -89,14 +89,14 @@ void TlqDataSkinMenuItem::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("activearrowimagerect", activearrowimagerect);
 }
 
-void TlqDataSkinMenuItem::AfterLoad() {
+void LqDataSkinMenuItem::AfterLoad() {
   if (activecheckimagerect.isEmpty()) activecheckimagerect = checkimagerect;
   if (activeradioimagerect.isEmpty()) activeradioimagerect = radioimagerect;
   if (activearrowimagerect.isEmpty()) activearrowimagerect = arrowimagerect;
 }
 
-void TlqDataSkinMainMenuItem::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinObject::VisitFields(v);
+void LqDataSkinMainMenuItem::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinObject::VisitFields(v);
   v.Integer("itemleftoffset", itemleftoffset, 0);
   v.Integer("itemrightoffset", itemrightoffset, 0);
   v.RectValue("downrect", downrect);
@@ -112,8 +112,8 @@ void TlqDataSkinMainMenuItem::VisitFields(SkinFieldVisitor& v) {
   v.Flag("inactiveanimation", inactiveanimation);
 }
 
-void TlqDataSkinCaption::VisitFields(SkinFieldVisitor& v) {
-  TlqDataSkinObject::VisitFields(v);
+void LqDataSkinCaption::VisitFields(SkinFieldVisitor& v) {
+  LqDataSkinObject::VisitFields(v);
   v.RectValue("textrect", textrect);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
   v.Colour("activefontcolor", activefontcolor, 0);

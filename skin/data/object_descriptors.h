@@ -8,17 +8,17 @@
 
 namespace lq {
 
-class TlqDataSkinObject {
+class LqDataSkinObject {
  public:
-  explicit TlqDataSkinObject(std::string name = {}) : IDName(std::move(name)) {}
-  virtual ~TlqDataSkinObject() = default;
+  explicit LqDataSkinObject(std::string name = {}) : IDName(std::move(name)) {}
+  virtual ~LqDataSkinObject() = default;
 
   // Reads the class's keys from the section named IDName, inherited keys first.
   virtual void LoadFromIni(const SkinIni& ini);
   // Erases that section and writes the same keys.
   virtual void SaveToIni(SkinIni& ini);
   virtual void VisitFields(SkinFieldVisitor& v);
-  virtual const char* ClassName() const { return "TlqDataSkinObject"; }
+  virtual const char* ClassName() const { return "LqDataSkinObject"; }
   virtual const char* Kind() const { return ""; }
 
   std::string IDName;
@@ -28,64 +28,64 @@ class TlqDataSkinObject {
   int activepictureindex = -1;
   Rect inactiveskinrect;
   bool morphing = false;
-  TlqMorphKind morphkind = mkDefault;
+  LqMorphKind morphkind = mkDefault;
 
  protected:
   virtual void AfterLoad() {}
 };
 
 // A user object reads only its skinrect.
-class TlqDataUserObject : public TlqDataSkinObject {
+class LqDataUserObject : public LqDataSkinObject {
  public:
-  using TlqDataSkinObject::TlqDataSkinObject;
-  LQ_SKIN_DESCRIPTOR(TlqDataUserObject, "userobject")
+  using LqDataSkinObject::LqDataSkinObject;
+  LQ_SKIN_DESCRIPTOR(LqDataUserObject, "userobject")
   void VisitFields(SkinFieldVisitor& v) override;
 };
 
-class TlqDataSkinButton : public TlqDataSkinObject {
+class LqDataSkinButton : public LqDataSkinObject {
  public:
-  using TlqDataSkinObject::TlqDataSkinObject;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinButton, "button")
+  using LqDataSkinObject::LqDataSkinObject;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinButton, "button")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect downrect;
   Rect disableskinrsect;  // the key is spelt so in skin files
 };
 
-class TlqDataSkinStdButton : public TlqDataSkinButton {
+class LqDataSkinStdButton : public LqDataSkinButton {
  public:
-  using TlqDataSkinButton::TlqDataSkinButton;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinStdButton, "stdbutton")
+  using LqDataSkinButton::LqDataSkinButton;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinStdButton, "stdbutton")
   void VisitFields(SkinFieldVisitor& v) override;
-  TlqStdCommand command = cmDefault;
+  LqStdCommand command = cmDefault;
   // Images used while the form is maximized.
   Rect restorerect, restoreactiverect, restoredownrect, restoreinactiverect;
 };
 
-class TlqDataSkinMainMenuBarButton : public TlqDataSkinStdButton {
+class LqDataSkinMainMenuBarButton : public LqDataSkinStdButton {
  public:
-  using TlqDataSkinStdButton::TlqDataSkinStdButton;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinMainMenuBarButton, "mainmenubarbutton")
+  using LqDataSkinStdButton::LqDataSkinStdButton;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinMainMenuBarButton, "mainmenubarbutton")
 };
 
-class TlqDataSkinAnimate : public TlqDataSkinObject {
+class LqDataSkinAnimate : public LqDataSkinObject {
  public:
-  using TlqDataSkinObject::TlqDataSkinObject;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinAnimate, "animate")
+  using LqDataSkinObject::LqDataSkinObject;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinAnimate, "animate")
   void VisitFields(SkinFieldVisitor& v) override;
   int countframes = 1;
   bool cycle = false, buttonstyle = false;
   int timerinterval = 50;
-  TlqStdCommand command = cmDefault;
+  LqStdCommand command = cmDefault;
   Rect downskinrect, restorerect, restoreactiverect, restoredownrect, restoreinactiverect;
 
  protected:
   void AfterLoad() override { morphing = false; }  // animations never morph
 };
 
-class TlqDataSkinMenuItem : public TlqDataSkinObject {
+class LqDataSkinMenuItem : public LqDataSkinObject {
  public:
-  using TlqDataSkinObject::TlqDataSkinObject;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinMenuItem, "menuitem")
+  using LqDataSkinObject::LqDataSkinObject;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinMenuItem, "menuitem")
   void VisitFields(SkinFieldVisitor& v) override;
   int itemleftoffset = 0, itemrightoffset = 0;
   Rect dividerrect;
@@ -110,10 +110,10 @@ class TlqDataSkinMenuItem : public TlqDataSkinObject {
   void AfterLoad() override;
 };
 
-class TlqDataSkinMainMenuItem : public TlqDataSkinObject {
+class LqDataSkinMainMenuItem : public LqDataSkinObject {
  public:
-  using TlqDataSkinObject::TlqDataSkinObject;
-  const char* ClassName() const override { return "TlqDataSkinMainMenuItem"; }
+  using LqDataSkinObject::LqDataSkinObject;
+  const char* ClassName() const override { return "LqDataSkinMainMenuItem"; }
   void VisitFields(SkinFieldVisitor& v) override;
   int itemleftoffset = 0, itemrightoffset = 0;
   Rect downrect, textrect;
@@ -128,16 +128,16 @@ class TlqDataSkinMainMenuItem : public TlqDataSkinObject {
   bool inactiveanimation = false;
 };
 
-class TlqDataSkinMainMenuBarItem : public TlqDataSkinMainMenuItem {
+class LqDataSkinMainMenuBarItem : public LqDataSkinMainMenuItem {
  public:
-  using TlqDataSkinMainMenuItem::TlqDataSkinMainMenuItem;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinMainMenuBarItem, "mainmenubaritem")
+  using LqDataSkinMainMenuItem::LqDataSkinMainMenuItem;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinMainMenuBarItem, "mainmenubaritem")
 };
 
-class TlqDataSkinCaption : public TlqDataSkinObject {
+class LqDataSkinCaption : public LqDataSkinObject {
  public:
-  using TlqDataSkinObject::TlqDataSkinObject;
-  LQ_SKIN_DESCRIPTOR(TlqDataSkinCaption, "caption")
+  using LqDataSkinObject::LqDataSkinObject;
+  LQ_SKIN_DESCRIPTOR(LqDataSkinCaption, "caption")
   void VisitFields(SkinFieldVisitor& v) override;
   Rect textrect;
   std::string fontname = "Arial";

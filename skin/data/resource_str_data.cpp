@@ -145,9 +145,9 @@ const std::vector<std::string>& DefaultResStrings() {
   return strings;
 }
 
-TlqResourceStrData::TlqResourceStrData() : ResStrings(DefaultResStrings()) {}
+LqResourceStrData::LqResourceStrData() : ResStrings(DefaultResStrings()) {}
 
-std::string TlqResourceStrData::GetResStr(const std::string& name) const {
+std::string LqResourceStrData::GetResStr(const std::string& name) const {
   for (const std::string& line : ResStrings) {
     std::size_t eq = line.find('=');
     if (eq != std::string::npos && line.compare(0, eq, name) == 0 && eq == name.size())

@@ -1,5 +1,5 @@
 #pragma once
-// TlqResourceStrData: replaceable texts of the skinning layer (menu captions, hints, button
+// LqResourceStrData: replaceable texts of the skinning layer (menu captions, hints, button
 // captions), as NAME=text lines. Filled with English defaults at creation.
 
 #include <string>
@@ -7,9 +7,9 @@
 
 namespace lq {
 
-class TlqResourceStrData {
+class LqResourceStrData {
  public:
-  TlqResourceStrData();
+  LqResourceStrData();
 
   std::vector<std::string> ResStrings;  // NAME=text
   int CharSet = 1;

@@ -25,55 +25,55 @@ bool SplitEntry(const std::string& entry, std::string& name, std::string& kind) 
 
 }  // namespace
 
-TlqSkinData::TlqSkinData() = default;
+LqSkinData::LqSkinData() = default;
 
-TlqSkinData::~TlqSkinData() {
+LqSkinData::~LqSkinData() {
   Empty = true;  // no notification on destruction
 }
 
-void TlqSkinData::SetSkinnableForm(bool value) {
+void LqSkinData::SetSkinnableForm(bool value) {
   if (value == skinnableForm_) return;
   skinnableForm_ = value;
   if (!StreamingIn) SendSkinMessage(SKIN_FORMSKINNABLE_CHANGED);
 }
 
-void TlqSkinData::SetCompressedStoredSkin(TlqCompressedStoredSkin* store) {
+void LqSkinData::SetCompressedStoredSkin(LqCompressedStoredSkin* store) {
   store_ = store;
   if (store_) LoadCompressedStoredSkin(*store_);
 }
 
-void TlqSkinData::SetResourceStrData(TlqResourceStrData* strings) {
+void LqSkinData::SetResourceStrData(LqResourceStrData* strings) {
   strings_ = strings;
   SendSkinMessage(SKIN_STRINGS_CHANGED);
 }
 
-void TlqSkinData::ComponentRemoved(const void* component) {
+void LqSkinData::ComponentRemoved(const void* component) {
   if (component == store_) store_ = nullptr;
   if (component == strings_) strings_ = nullptr;
 }
 
-int TlqSkinData::GetControlIndex(const std::string& name) const {
+int LqSkinData::GetControlIndex(const std::string& name) const {
   for (std::size_t i = 0; i < ControlDescriptors.size(); ++i)
     if (ControlDescriptors[i]->IDName == name) return int(i);
   return -1;
 }
 
-int TlqSkinData::GetObjectIndex(const std::string& name) const {
+int LqSkinData::GetObjectIndex(const std::string& name) const {
   for (std::size_t i = 0; i < ObjectDescriptors.size(); ++i)
     if (ObjectDescriptors[i]->IDName == name) return int(i);
   return -1;
 }
 
-void TlqSkinData::SendSkinMessage(int message) {
+void LqSkinData::SendSkinMessage(int message) {
   // A receiver may go away while an earlier one handles the message: walk a copy and
   // skip receivers that are no longer registered.
   if (Owner && IsSkinReceiverAlive(Owner)) Owner->SkinNotification(message, *this);
-  const std::vector<TlqSkinReceiver*> receivers = SkinReceivers();
-  for (TlqSkinReceiver* r : receivers)
+  const std::vector<LqSkinReceiver*> receivers = SkinReceivers();
+  for (LqSkinReceiver* r : receivers)
     if (r != Owner && IsSkinReceiverAlive(r)) r->SkinNotification(message, *this);
 }
 
-void TlqSkinData::ClearSkin() {
+void LqSkinData::ClearSkin() {
   ObjectDescriptors.clear();
   ControlDescriptors.clear();
   ActivePictures.clear();
@@ -89,17 +89,17 @@ void TlqSkinData::ClearSkin() {
   Empty = true;
 }
 
-bool TlqSkinData::LoadCompressedStoredSkin(const TlqCompressedStoredSkin& store) {
+bool LqSkinData::LoadCompressedStoredSkin(const LqCompressedStoredSkin& store) {
   if (store.IsEmpty()) return true;
   return Load(nullptr, &store);
 }
 
-bool TlqSkinData::LoadContainer(const std::vector<std::uint8_t>& container) {
+bool LqSkinData::LoadContainer(const std::vector<std::uint8_t>& container) {
   return Load(&container, nullptr);
 }
 
-bool TlqSkinData::Load(const std::vector<std::uint8_t>* container,
-                       const TlqCompressedStoredSkin* store) {
+bool LqSkinData::Load(const std::vector<std::uint8_t>* container,
+                      const LqCompressedStoredSkin* store) {
   Empty = true;
   ChangingSkin = true;
   SendSkinMessage(SKIN_BEFORE_CHANGE);
@@ -137,7 +137,7 @@ bool TlqSkinData::Load(const std::vector<std::uint8_t>* container,
   return ok;
 }
 
-void TlqSkinData::LoadDefinition(const SkinIni& ini) {
+void LqSkinData::LoadDefinition(const SkinIni& ini) {
   skinname = ReadSkinString(ini, "VERSION", "skinname", "");
   skinauthor = ReadSkinString(ini, "VERSION", "skinauthor", "");
   authoremail = ReadSkinString(ini, "VERSION", "authoremail", "");
@@ -155,21 +155,21 @@ void TlqSkinData::LoadDefinition(const SkinIni& ini) {
   std::string name, kind;
   for (const std::string& entry : ReadIniList(ini, "SKINOBJECTS", "")) {
     if (!SplitEntry(entry, name, kind)) continue;
-    std::unique_ptr<TlqDataSkinObject> d = CreateObjectDescriptor(kind, name);
+    std::unique_ptr<LqDataSkinObject> d = CreateObjectDescriptor(kind, name);
     if (!d) continue;
     ObjectDescriptors.push_back(std::move(d));
     ObjectDescriptors.back()->LoadFromIni(ini);
   }
   for (const std::string& entry : ReadIniList(ini, "SKINCONTROLS", "")) {
     if (!SplitEntry(entry, name, kind)) continue;
-    std::unique_ptr<TlqDataSkinControl> d = CreateControlDescriptor(kind, name);
+    std::unique_ptr<LqDataSkinControl> d = CreateControlDescriptor(kind, name);
     if (!d) continue;
     ControlDescriptors.push_back(std::move(d));
     ControlDescriptors.back()->LoadFromIni(ini);
   }
 }
 
-void TlqSkinData::VisitFormInfo(SkinFieldVisitor& v) {
+void LqSkinData::VisitFormInfo(SkinFieldVisitor& v) {
   v.PointValue("lefttoppoint", lefttoppoint);
   v.PointValue("righttoppoint", righttoppoint);
   v.PointValue("leftbottompoint", leftbottompoint);
@@ -203,7 +203,7 @@ void TlqSkinData::VisitFormInfo(SkinFieldVisitor& v) {
   v.InactiveEffect("inactiveeffect", inactiveeffect);
 }
 
-void TlqSkinData::LoadFormInfo(const SkinIni& ini) {
+void LqSkinData::LoadFormInfo(const SkinIni& ini) {
   IniFieldReader reader(ini, "FORMINFO");
   VisitFormInfo(reader);
 
@@ -236,7 +236,7 @@ void TlqSkinData::LoadFormInfo(const SkinIni& ini) {
   }
 }
 
-void TlqSkinData::SaveToIni(SkinIni& ini) {
+void LqSkinData::SaveToIni(SkinIni& ini) {
   ini.EraseSection("VERSION");
   ini.WriteString("VERSION", "skinname", skinname);
   ini.WriteString("VERSION", "skinauthor", skinauthor);

@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinData: one loaded skin. It owns the pictures, the frame information of [FORMINFO],
+// LqSkinData: one loaded skin. It owns the pictures, the frame information of [FORMINFO],
 // the popup and hint window descriptors, the skin colours and one descriptor per element
 // of [SKINOBJECTS] and [SKINCONTROLS]; consumers find descriptors by element name.
 //
@@ -17,15 +17,15 @@
 
 namespace lq {
 
-class TlqCompressedStoredSkin;
-class TlqResourceStrData;
+class LqCompressedStoredSkin;
+class LqResourceStrData;
 
-class TlqSkinData {
+class LqSkinData {
  public:
-  TlqSkinData();
-  ~TlqSkinData();
-  TlqSkinData(const TlqSkinData&) = delete;
-  TlqSkinData& operator=(const TlqSkinData&) = delete;
+  LqSkinData();
+  ~LqSkinData();
+  LqSkinData(const LqSkinData&) = delete;
+  LqSkinData& operator=(const LqSkinData&) = delete;
 
   // --- Component properties -------------------------------------------------------------
   bool SkinnableForm() const { return skinnableForm_; }
@@ -33,16 +33,16 @@ class TlqSkinData {
   void SetSkinnableForm(bool value);
   bool EnableSkinEffects = true;
   // Loads the store at once (when it is set).
-  void SetCompressedStoredSkin(TlqCompressedStoredSkin* store);
-  TlqCompressedStoredSkin* CompressedStoredSkin() const { return store_; }
+  void SetCompressedStoredSkin(LqCompressedStoredSkin* store);
+  LqCompressedStoredSkin* CompressedStoredSkin() const { return store_; }
   // Always sends SKIN_STRINGS_CHANGED.
-  void SetResourceStrData(TlqResourceStrData* strings);
-  TlqResourceStrData* ResourceStrData() const { return strings_; }
+  void SetResourceStrData(LqResourceStrData* strings);
+  LqResourceStrData* ResourceStrData() const { return strings_; }
   int SkinIndex = 0;
   // True while the owning form is being created from its stored properties.
   bool StreamingIn = false;
   // The receiver that hears every notification first (the owning form).
-  TlqSkinReceiver* Owner = nullptr;
+  LqSkinReceiver* Owner = nullptr;
   // A component this one refers to is going away: forget it (the loaded skin stays).
   void ComponentRemoved(const void* component);
 
@@ -68,7 +68,7 @@ class TlqSkinData {
   // newer version, a bad picture or value) leaves the skin cleared and Empty, still sends
   // SKIN_CHANGED and SKIN_AFTER_CHANGE so forms redraw their default look, and returns
   // false; LastError() then says what was wrong.
-  bool LoadCompressedStoredSkin(const TlqCompressedStoredSkin& store);
+  bool LoadCompressedStoredSkin(const LqCompressedStoredSkin& store);
   // The same for an already inflated container.
   bool LoadContainer(const std::vector<std::uint8_t>& container);
   // Reads the definition text into this skin data (throws SkinFormatError). Used by the
@@ -87,9 +87,9 @@ class TlqSkinData {
   void VisitFormInfo(SkinFieldVisitor& v);
 
   // --- Skin content ---------------------------------------------------------------------
-  TlqSkinColors SkinColors;
-  TlqDataSkinPopupWindow PopupWindowDescriptor;
-  TlqDataSkinHintWindow HintWindowDescriptor;
+  LqSkinColors SkinColors;
+  LqDataSkinPopupWindow PopupWindowDescriptor;
+  LqDataSkinHintWindow HintWindowDescriptor;
   bool Empty = true;
   bool ChangingSkin = false;
 
@@ -97,8 +97,8 @@ class TlqSkinData {
   std::vector<Bitmap> ActivePictures;
   std::string picture, inactivepicture, mask;  // [PICTURES] names; a mask marks a shaped frame
   std::vector<std::string> ActivePictureNames;
-  std::vector<std::unique_ptr<TlqDataSkinObject>> ObjectDescriptors;
-  std::vector<std::unique_ptr<TlqDataSkinControl>> ControlDescriptors;
+  std::vector<std::unique_ptr<LqDataSkinObject>> ObjectDescriptors;
+  std::vector<std::unique_ptr<LqDataSkinControl>> ControlDescriptors;
 
   // [FORMINFO]
   Point lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
@@ -106,9 +106,9 @@ class TlqSkinData {
   int bgpictureindex = -1, mdibgpictureindex = -1;
   bool leftstretch = false, rightstretch = false, topstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  TlqStretchType stretchtype = stFull;
+  LqStretchType stretchtype = stFull;
   bool mdibgstretcheffect = false;
-  TlqStretchType mdibgstretchtype = stFull;
+  LqStretchType mdibgstretchtype = stFull;
   Rect maskrectarea;
   Point hittestlefttoppoint, hittestrighttoppoint, hittestleftbottompoint, hittestrightbottompoint;
   Rect buttonsrect, captionrect;
@@ -119,18 +119,18 @@ class TlqSkinData {
   int formminwidth = 0;
   bool mditabstransparent = false, mainmenubartransparent = false;
   bool autorenderinginactiveimage = false;
-  TlqInactiveEffect inactiveeffect = ieBrightness;
+  LqInactiveEffect inactiveeffect = ieBrightness;
 
   // [VERSION]
   std::string skinname, skinauthor, authoremail, authorurl, skincomments;
 
  private:
-  bool Load(const std::vector<std::uint8_t>* container, const TlqCompressedStoredSkin* store);
+  bool Load(const std::vector<std::uint8_t>* container, const LqCompressedStoredSkin* store);
   void LoadFormInfo(const SkinIni& ini);
 
   bool skinnableForm_ = true;
-  TlqCompressedStoredSkin* store_ = nullptr;
-  TlqResourceStrData* strings_ = nullptr;
+  LqCompressedStoredSkin* store_ = nullptr;
+  LqResourceStrData* strings_ = nullptr;
   std::string lastError_;
 };
 

@@ -28,16 +28,16 @@ void IniFieldReader::FontStyle(const char* key, TFontStyles& value) {
 void IniFieldReader::Alignment(const char* key, TAlignment& value) {
   value = ReadAlignment(ini_, section_, key);
 }
-void IniFieldReader::MorphKind(const char* key, TlqMorphKind& value) {
+void IniFieldReader::MorphKind(const char* key, LqMorphKind& value) {
   value = ReadMorphKind(ini_, section_, key);
 }
-void IniFieldReader::StretchType(const char* key, TlqStretchType& value) {
+void IniFieldReader::StretchType(const char* key, LqStretchType& value) {
   value = ReadStretchType(ini_, section_, key);
 }
-void IniFieldReader::InactiveEffect(const char* key, TlqInactiveEffect& value) {
+void IniFieldReader::InactiveEffect(const char* key, LqInactiveEffect& value) {
   value = ReadInactiveEffect(ini_, section_, key);
 }
-void IniFieldReader::Command(const char* key, TlqStdCommand& value, TlqStdCommand def) {
+void IniFieldReader::Command(const char* key, LqStdCommand& value, LqStdCommand def) {
   value = ReadCommand(ini_, section_, key, def);
 }
 
@@ -69,16 +69,16 @@ void IniFieldWriter::FontStyle(const char* key, TFontStyles& value) {
 void IniFieldWriter::Alignment(const char* key, TAlignment& value) {
   Put(key, AlignmentText(value));
 }
-void IniFieldWriter::MorphKind(const char* key, TlqMorphKind& value) {
+void IniFieldWriter::MorphKind(const char* key, LqMorphKind& value) {
   Put(key, MorphKindText(value));
 }
-void IniFieldWriter::StretchType(const char* key, TlqStretchType& value) {
+void IniFieldWriter::StretchType(const char* key, LqStretchType& value) {
   Put(key, StretchTypeText(value));
 }
-void IniFieldWriter::InactiveEffect(const char* key, TlqInactiveEffect& value) {
+void IniFieldWriter::InactiveEffect(const char* key, LqInactiveEffect& value) {
   Put(key, InactiveEffectText(value));
 }
-void IniFieldWriter::Command(const char* key, TlqStdCommand& value, TlqStdCommand) {
+void IniFieldWriter::Command(const char* key, LqStdCommand& value, LqStdCommand) {
   Put(key, CommandText(value));
 }
 

@@ -24,10 +24,10 @@ class SkinFieldVisitor {
   virtual void PointValue(const char* key, Point& value) = 0;
   virtual void FontStyle(const char* key, TFontStyles& value) = 0;
   virtual void Alignment(const char* key, TAlignment& value) = 0;
-  virtual void MorphKind(const char* key, TlqMorphKind& value) = 0;
-  virtual void StretchType(const char* key, TlqStretchType& value) = 0;
-  virtual void InactiveEffect(const char* key, TlqInactiveEffect& value) = 0;
-  virtual void Command(const char* key, TlqStdCommand& value, TlqStdCommand def) = 0;
+  virtual void MorphKind(const char* key, LqMorphKind& value) = 0;
+  virtual void StretchType(const char* key, LqStretchType& value) = 0;
+  virtual void InactiveEffect(const char* key, LqInactiveEffect& value) = 0;
+  virtual void Command(const char* key, LqStdCommand& value, LqStdCommand def) = 0;
 };
 
 // Reads every visited field from one section with the readers of skin_ini.h.
@@ -43,10 +43,10 @@ class IniFieldReader : public SkinFieldVisitor {
   void PointValue(const char* key, Point& value) override;
   void FontStyle(const char* key, TFontStyles& value) override;
   void Alignment(const char* key, TAlignment& value) override;
-  void MorphKind(const char* key, TlqMorphKind& value) override;
-  void StretchType(const char* key, TlqStretchType& value) override;
-  void InactiveEffect(const char* key, TlqInactiveEffect& value) override;
-  void Command(const char* key, TlqStdCommand& value, TlqStdCommand def) override;
+  void MorphKind(const char* key, LqMorphKind& value) override;
+  void StretchType(const char* key, LqStretchType& value) override;
+  void InactiveEffect(const char* key, LqInactiveEffect& value) override;
+  void Command(const char* key, LqStdCommand& value, LqStdCommand def) override;
 
  private:
   const SkinIni& ini_;
@@ -65,10 +65,10 @@ class IniFieldWriter : public SkinFieldVisitor {
   void PointValue(const char* key, Point& value) override;
   void FontStyle(const char* key, TFontStyles& value) override;
   void Alignment(const char* key, TAlignment& value) override;
-  void MorphKind(const char* key, TlqMorphKind& value) override;
-  void StretchType(const char* key, TlqStretchType& value) override;
-  void InactiveEffect(const char* key, TlqInactiveEffect& value) override;
-  void Command(const char* key, TlqStdCommand& value, TlqStdCommand def) override;
+  void MorphKind(const char* key, LqMorphKind& value) override;
+  void StretchType(const char* key, LqStretchType& value) override;
+  void InactiveEffect(const char* key, LqInactiveEffect& value) override;
+  void Command(const char* key, LqStdCommand& value, LqStdCommand def) override;
 
  private:
   void Put(const char* key, const std::string& text) { ini_.WriteString(section_, key, text); }

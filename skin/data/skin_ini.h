@@ -90,12 +90,12 @@ Point ReadSkinPoint(const SkinIni& ini, std::string_view section, std::string_vi
 TFontStyles ReadFontStyle(const SkinIni& ini, std::string_view section, std::string_view key);
 TAlignment ReadAlignment(const SkinIni& ini, std::string_view section, std::string_view key,
                          TAlignment def = taCenter);
-TlqMorphKind ReadMorphKind(const SkinIni& ini, std::string_view section, std::string_view key);
-TlqStretchType ReadStretchType(const SkinIni& ini, std::string_view section, std::string_view key);
-TlqInactiveEffect ReadInactiveEffect(const SkinIni& ini, std::string_view section,
-                                     std::string_view key);
-TlqStdCommand ReadCommand(const SkinIni& ini, std::string_view section, std::string_view key,
-                          TlqStdCommand def = cmDefault);
+LqMorphKind ReadMorphKind(const SkinIni& ini, std::string_view section, std::string_view key);
+LqStretchType ReadStretchType(const SkinIni& ini, std::string_view section, std::string_view key);
+LqInactiveEffect ReadInactiveEffect(const SkinIni& ini, std::string_view section,
+                                    std::string_view key);
+LqStdCommand ReadCommand(const SkinIni& ini, std::string_view section, std::string_view key,
+                         LqStdCommand def = cmDefault);
 // The list `name`: key name + "count", then keys "0" .. count-1 ("" for a missing index).
 // A count that is not an integer, or is negative, gives an empty list; a count above
 // kMaxSkinListCount throws SkinFormatError.
@@ -111,10 +111,10 @@ std::string SkinRectText(const Rect& r);
 std::string SkinPointText(const Point& p);
 std::string FontStyleText(TFontStyles s);
 std::string AlignmentText(TAlignment a);
-std::string MorphKindText(TlqMorphKind k);
-std::string StretchTypeText(TlqStretchType t);
-std::string InactiveEffectText(TlqInactiveEffect e);
-std::string CommandText(TlqStdCommand c);
+std::string MorphKindText(LqMorphKind k);
+std::string StretchTypeText(LqStretchType t);
+std::string InactiveEffectText(LqInactiveEffect e);
+std::string CommandText(LqStdCommand c);
 void WriteIniList(SkinIni& ini, std::string_view section, std::string_view name,
                   const std::vector<std::string>& items);
 

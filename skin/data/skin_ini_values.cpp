@@ -164,32 +164,32 @@ TAlignment ReadAlignment(const SkinIni& ini, std::string_view section, std::stri
   return taRightJustify;
 }
 
-TlqMorphKind ReadMorphKind(const SkinIni& ini, std::string_view section, std::string_view key) {
+LqMorphKind ReadMorphKind(const SkinIni& ini, std::string_view section, std::string_view key) {
   const std::string* v = ini.Find(section, key);
   int i = v ? WordIndex(*v, kMorphWords) : -1;
-  return i < 0 ? mkDefault : TlqMorphKind(i);
+  return i < 0 ? mkDefault : LqMorphKind(i);
 }
 
-TlqStretchType ReadStretchType(const SkinIni& ini, std::string_view section, std::string_view key) {
+LqStretchType ReadStretchType(const SkinIni& ini, std::string_view section, std::string_view key) {
   const std::string* v = ini.Find(section, key);
   if (!v || *v == "stfull") return stFull;
   return *v == "stvert" ? stVert : stHorz;
 }
 
-TlqInactiveEffect ReadInactiveEffect(const SkinIni& ini, std::string_view section,
-                                     std::string_view key) {
+LqInactiveEffect ReadInactiveEffect(const SkinIni& ini, std::string_view section,
+                                    std::string_view key) {
   const std::string* v = ini.Find(section, key);
   if (!v) return ieBrightness;
   int i = WordIndex(*v, kEffectWords);
-  return i < 0 ? ieGrayScale : TlqInactiveEffect(i);
+  return i < 0 ? ieGrayScale : LqInactiveEffect(i);
 }
 
-TlqStdCommand ReadCommand(const SkinIni& ini, std::string_view section, std::string_view key,
-                          TlqStdCommand def) {
+LqStdCommand ReadCommand(const SkinIni& ini, std::string_view section, std::string_view key,
+                         LqStdCommand def) {
   const std::string* v = ini.Find(section, key);
   if (!v) return def;
   int i = WordIndex(*v, kCommandWords);
-  return i < 0 ? cmMinimizeToTray : TlqStdCommand(i);
+  return i < 0 ? cmMinimizeToTray : LqStdCommand(i);
 }
 
 std::vector<std::string> ReadIniList(const SkinIni& ini, std::string_view section,
@@ -239,19 +239,19 @@ std::string AlignmentText(TAlignment a) {
   }
 }
 
-std::string MorphKindText(TlqMorphKind k) {
+std::string MorphKindText(LqMorphKind k) {
   return kMorphWords[std::size_t(k) < kMorphWords.size() ? std::size_t(k) : 0];
 }
 
-std::string StretchTypeText(TlqStretchType t) {
+std::string StretchTypeText(LqStretchType t) {
   return t == stFull ? "stfull" : t == stVert ? "stvert" : "sthorz";
 }
 
-std::string InactiveEffectText(TlqInactiveEffect e) {
+std::string InactiveEffectText(LqInactiveEffect e) {
   return kEffectWords[std::size_t(e) < kEffectWords.size() ? std::size_t(e) : 2];
 }
 
-std::string CommandText(TlqStdCommand c) {
+std::string CommandText(LqStdCommand c) {
   return kCommandWords[std::size_t(c) < kCommandWords.size() ? std::size_t(c) : 6];
 }
 

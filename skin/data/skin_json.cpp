@@ -96,12 +96,10 @@ class JsonFieldWriter : public SkinFieldVisitor {
     Put(key, "[" + list + "]");
   }
   void Alignment(const char* key, TAlignment& value) override { Number(key, value); }
-  void MorphKind(const char* key, TlqMorphKind& value) override { Number(key, value); }
-  void StretchType(const char* key, TlqStretchType& value) override { Number(key, value); }
-  void InactiveEffect(const char* key, TlqInactiveEffect& value) override { Number(key, value); }
-  void Command(const char* key, TlqStdCommand& value, TlqStdCommand) override {
-    Number(key, value);
-  }
+  void MorphKind(const char* key, LqMorphKind& value) override { Number(key, value); }
+  void StretchType(const char* key, LqStretchType& value) override { Number(key, value); }
+  void InactiveEffect(const char* key, LqInactiveEffect& value) override { Number(key, value); }
+  void Command(const char* key, LqStdCommand& value, LqStdCommand) override { Number(key, value); }
   void Raw(const std::string& key, const std::string& json) { Put(key.c_str(), json); }
 
  private:
@@ -172,7 +170,7 @@ std::string JsonString(const std::string& text) {
   return out + "\"";
 }
 
-std::string SkinInfoJson(const SkinContainer& c, const TlqSkinData& skin) {
+std::string SkinInfoJson(const SkinContainer& c, const LqSkinData& skin) {
   std::string active;
   for (const BmpPicture& p : c.active) {
     if (!active.empty()) active += ", ";
@@ -191,7 +189,7 @@ std::string SkinInfoJson(const SkinContainer& c, const TlqSkinData& skin) {
          ", \"controls\": " + ElementsJson(skin.ControlDescriptors) + "}";
 }
 
-bool ElementJson(TlqSkinData& skin, const std::string& name, std::string& out) {
+bool ElementJson(LqSkinData& skin, const std::string& name, std::string& out) {
   int i = skin.GetObjectIndex(name);
   if (i >= 0) {
     out = DescribeElement(*skin.ObjectDescriptors[std::size_t(i)]);
@@ -203,7 +201,7 @@ bool ElementJson(TlqSkinData& skin, const std::string& name, std::string& out) {
   return true;
 }
 
-std::string FormInfoJson(TlqSkinData& skin) {
+std::string FormInfoJson(LqSkinData& skin) {
   JsonFieldWriter all, popup, hint, colours;
   skin.VisitFormInfo(all);
   skin.PopupWindowDescriptor.VisitFields(popup);

@@ -15,11 +15,11 @@ namespace lq {
 std::string JsonString(const std::string& text);
 
 // {"version", "pictures", "active", "text_length", "info", "objects", "controls"}.
-std::string SkinInfoJson(const SkinContainer& container, const TlqSkinData& skin);
+std::string SkinInfoJson(const SkinContainer& container, const LqSkinData& skin);
 // {"name", "kind", "class", "fields"} of the first object, else the first control, of that
 // name. False when there is neither.
-bool ElementJson(TlqSkinData& skin, const std::string& name, std::string& out);
+bool ElementJson(LqSkinData& skin, const std::string& name, std::string& out);
 // The [FORMINFO] fields plus "popupwindow", "hintwindow" and "skincolors".
-std::string FormInfoJson(TlqSkinData& skin);
+std::string FormInfoJson(LqSkinData& skin);
 
 }  // namespace lq

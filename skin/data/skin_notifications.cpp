@@ -5,26 +5,26 @@
 namespace lq {
 namespace {
 
-std::vector<TlqSkinReceiver*>& Registry() {
-  static std::vector<TlqSkinReceiver*> receivers;
+std::vector<LqSkinReceiver*>& Registry() {
+  static std::vector<LqSkinReceiver*> receivers;
   return receivers;
 }
 
 }  // namespace
 
-TlqSkinReceiver::TlqSkinReceiver() {
+LqSkinReceiver::LqSkinReceiver() {
   Registry().push_back(this);
 }
 
-TlqSkinReceiver::~TlqSkinReceiver() {
+LqSkinReceiver::~LqSkinReceiver() {
   std::erase(Registry(), this);
 }
 
-const std::vector<TlqSkinReceiver*>& SkinReceivers() {
+const std::vector<LqSkinReceiver*>& SkinReceivers() {
   return Registry();
 }
 
-bool IsSkinReceiverAlive(const TlqSkinReceiver* receiver) {
+bool IsSkinReceiverAlive(const LqSkinReceiver* receiver) {
   const auto& r = Registry();
   return std::find(r.begin(), r.end(), receiver) != r.end();
 }

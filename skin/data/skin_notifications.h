@@ -1,5 +1,5 @@
 #pragma once
-// Skin change notifications. A TlqSkinData sends them synchronously to its owner first,
+// Skin change notifications. A LqSkinData sends them synchronously to its owner first,
 // then to every other receiver in registration order; receivers compare the sender with
 // the skin data they use. Every receiver (a form, in the program) registers itself for its
 // whole life, so a skin data never calls one that is gone.
@@ -8,7 +8,7 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 // Numbered from the platform's first user message, 1024.
 constexpr int SKIN_BEFORE_CHANGE = 1225;
@@ -19,18 +19,18 @@ constexpr int SKIN_FORMSKINNABLE_CHANGED = 1294;
 // The second message parameter that accompanies every notification.
 constexpr int kSkinMessageParam = 1000;
 
-class TlqSkinReceiver {
+class LqSkinReceiver {
  public:
-  TlqSkinReceiver();
-  virtual ~TlqSkinReceiver();
-  TlqSkinReceiver(const TlqSkinReceiver&) = delete;
-  TlqSkinReceiver& operator=(const TlqSkinReceiver&) = delete;
+  LqSkinReceiver();
+  virtual ~LqSkinReceiver();
+  LqSkinReceiver(const LqSkinReceiver&) = delete;
+  LqSkinReceiver& operator=(const LqSkinReceiver&) = delete;
 
-  virtual void SkinNotification(int message, TlqSkinData& sender) = 0;
+  virtual void SkinNotification(int message, LqSkinData& sender) = 0;
 };
 
 // Every live receiver in registration order.
-const std::vector<TlqSkinReceiver*>& SkinReceivers();
-bool IsSkinReceiverAlive(const TlqSkinReceiver* receiver);
+const std::vector<LqSkinReceiver*>& SkinReceivers();
+bool IsSkinReceiverAlive(const LqSkinReceiver* receiver);
 
 }  // namespace lq

@@ -17,7 +17,7 @@ constexpr TFontStyles fsStrikeOut = 8;
 
 enum TAlignment : int { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 
-enum TlqMorphKind : int {
+enum LqMorphKind : int {
   mkDefault = 0,
   mkGradient = 1,
   mkLeftGradient = 2,
@@ -27,9 +27,9 @@ enum TlqMorphKind : int {
   mkPush = 6
 };
 
-enum TlqStretchType : int { stFull = 0, stHorz = 1, stVert = 2 };
+enum LqStretchType : int { stFull = 0, stHorz = 1, stVert = 2 };
 
-enum TlqInactiveEffect : int {
+enum LqInactiveEffect : int {
   ieBrightness = 0,
   ieDarkness = 1,
   ieGrayScale = 2,
@@ -38,7 +38,7 @@ enum TlqInactiveEffect : int {
   ieInvert = 5
 };
 
-enum TlqStdCommand : int {
+enum LqStdCommand : int {
   cmClose = 0,
   cmMaximize = 1,
   cmMinimize = 2,

@@ -19,7 +19,7 @@ std::string BaseName(const std::string& path) {
 
 }  // namespace
 
-bool TlqCompressedStoredSkin::LoadFromIniFile(const std::string& path, std::string* error) {
+bool LqCompressedStoredSkin::LoadFromIniFile(const std::string& path, std::string* error) {
   std::vector<std::uint8_t> container, compressed;
   std::string why;
   if (!BuildSkinContainer(path, container, why)) return Fail(error, why);
@@ -29,7 +29,7 @@ bool TlqCompressedStoredSkin::LoadFromIniFile(const std::string& path, std::stri
   return true;
 }
 
-bool TlqCompressedStoredSkin::LoadFromCompressedFile(const std::string& path, std::string* error) {
+bool LqCompressedStoredSkin::LoadFromCompressedFile(const std::string& path, std::string* error) {
   std::vector<std::uint8_t> bytes;
   std::string why;
   if (!ReadWholeFile(path, bytes, why)) {
@@ -41,8 +41,8 @@ bool TlqCompressedStoredSkin::LoadFromCompressedFile(const std::string& path, st
   return true;
 }
 
-bool TlqCompressedStoredSkin::LoadFromCompressedStream(const std::uint8_t* data, std::size_t size,
-                                                       std::string* error) {
+bool LqCompressedStoredSkin::LoadFromCompressedStream(const std::uint8_t* data, std::size_t size,
+                                                      std::string* error) {
   compressed_.clear();
   ByteReader r(data, size);
   std::int32_t version, length;
@@ -58,15 +58,15 @@ bool TlqCompressedStoredSkin::LoadFromCompressedStream(const std::uint8_t* data,
   return true;
 }
 
-void TlqCompressedStoredSkin::SaveToCompressedStream(std::vector<std::uint8_t>& out) const {
+void LqCompressedStoredSkin::SaveToCompressedStream(std::vector<std::uint8_t>& out) const {
   ByteWriter w(out);
   w.i32(kSkinContainerVersion);
   w.i32(std::int32_t(compressed_.size()));
   w.bytes(compressed_);
 }
 
-bool TlqCompressedStoredSkin::DecompressToStream(std::vector<std::uint8_t>& target,
-                                                 std::string* error) const {
+bool LqCompressedStoredSkin::DecompressToStream(std::vector<std::uint8_t>& target,
+                                                std::string* error) const {
   std::string why;
   if (!InflateZlib(compressed_.data(), compressed_.size(), target, why)) return Fail(error, why);
   return true;

@@ -1,5 +1,5 @@
 #pragma once
-// TlqCompressedStoredSkin: a skin kept as one zlib-compressed container, so the program needs
+// LqCompressedStoredSkin: a skin kept as one zlib-compressed container, so the program needs
 // no skin files at run time. Its compressed bytes are what a form stores as "CompressedData".
 //
 // A compressed skin stream (a compressed skin file) is: int32 version (3 when written; a
@@ -12,7 +12,7 @@
 
 namespace lq {
 
-class TlqCompressedStoredSkin {
+class LqCompressedStoredSkin {
  public:
   std::string Description;         // free text
   std::string FileName;            // skin.ini the store was built from (no directory)

@@ -18,14 +18,14 @@ void SaveFixed(T& descriptor, SkinIni& ini) {
 
 }  // namespace
 
-void TlqDataSkinPopupWindow::LoadFromIni(const SkinIni& ini) {
+void LqDataSkinPopupWindow::LoadFromIni(const SkinIni& ini) {
   LoadFixed(*this, ini);
 }
-void TlqDataSkinPopupWindow::SaveToIni(SkinIni& ini) {
+void LqDataSkinPopupWindow::SaveToIni(SkinIni& ini) {
   SaveFixed(*this, ini);
 }
 
-void TlqDataSkinPopupWindow::VisitFields(SkinFieldVisitor& v) {
+void LqDataSkinPopupWindow::VisitFields(SkinFieldVisitor& v) {
   v.Integer("windowpictureindex", windowpictureindex, -1);
   v.Integer("maskpictureindex", maskpictureindex, -1);
   v.PointValue("lefttoppoint", lefttoppoint);
@@ -43,14 +43,14 @@ void TlqDataSkinPopupWindow::VisitFields(SkinFieldVisitor& v) {
   v.StretchType("stretchtype", stretchtype);
 }
 
-void TlqDataSkinHintWindow::LoadFromIni(const SkinIni& ini) {
+void LqDataSkinHintWindow::LoadFromIni(const SkinIni& ini) {
   LoadFixed(*this, ini);
 }
-void TlqDataSkinHintWindow::SaveToIni(SkinIni& ini) {
+void LqDataSkinHintWindow::SaveToIni(SkinIni& ini) {
   SaveFixed(*this, ini);
 }
 
-void TlqDataSkinHintWindow::VisitFields(SkinFieldVisitor& v) {
+void LqDataSkinHintWindow::VisitFields(SkinFieldVisitor& v) {
   v.Integer("windowpictureindex", windowpictureindex, -1);
   v.Integer("maskpictureindex", maskpictureindex, -1);
   v.PointValue("lefttoppoint", lefttoppoint);
@@ -70,14 +70,14 @@ void TlqDataSkinHintWindow::VisitFields(SkinFieldVisitor& v) {
   v.StretchType("stretchtype", stretchtype);
 }
 
-void TlqSkinColors::LoadFromIni(const SkinIni& ini) {
+void LqSkinColors::LoadFromIni(const SkinIni& ini) {
   LoadFixed(*this, ini);
 }
-void TlqSkinColors::SaveToIni(SkinIni& ini) {
+void LqSkinColors::SaveToIni(SkinIni& ini) {
   SaveFixed(*this, ini);
 }
 
-void TlqSkinColors::VisitFields(SkinFieldVisitor& v) {
+void LqSkinColors::VisitFields(SkinFieldVisitor& v) {
   v.Colour("cbtnface", cbtnface, clBtnFace);
   v.Colour("cbtntext", cbtntext, clBtnText);
   v.Colour("cwindow", cwindow, clWindow);

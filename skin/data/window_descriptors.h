@@ -21,7 +21,7 @@ constexpr Color clHighlightText = SystemColor(14);
 constexpr Color clBtnHighlight = SystemColor(20);
 constexpr Color clBtnShadow = SystemColor(16);
 
-class TlqDataSkinPopupWindow {
+class LqDataSkinPopupWindow {
  public:
   static constexpr const char* kSection = "POPUPWINDOW";
   void LoadFromIni(const SkinIni& ini);
@@ -35,10 +35,10 @@ class TlqDataSkinPopupWindow {
   Color scrollmarkercolor = 0, scrollmarkeractivecolor = 0;
   bool topstretch = false, leftstretch = false, rightstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  TlqStretchType stretchtype = stFull;
+  LqStretchType stretchtype = stFull;
 };
 
-class TlqDataSkinHintWindow {
+class LqDataSkinHintWindow {
  public:
   static constexpr const char* kSection = "HINTWINDOW";
   void LoadFromIni(const SkinIni& ini);
@@ -55,17 +55,17 @@ class TlqDataSkinHintWindow {
   Color fontcolor = 0;
   bool topstretch = false, leftstretch = false, rightstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  TlqStretchType stretchtype = stFull;
+  LqStretchType stretchtype = stFull;
 };
 
-class TlqSkinColors {
+class LqSkinColors {
  public:
   static constexpr const char* kSection = "SKINCOLORS";
   void LoadFromIni(const SkinIni& ini);
   void SaveToIni(SkinIni& ini);
   void VisitFields(SkinFieldVisitor& v);
   // Back to the system colours of each role.
-  void Reset() { *this = TlqSkinColors(); }
+  void Reset() { *this = LqSkinColors(); }
 
   Color cbtnface = clBtnFace;
   Color cbtntext = clBtnText;

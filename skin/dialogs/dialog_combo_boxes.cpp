@@ -7,21 +7,21 @@
 
 namespace lq {
 
-TlqSkinShellComboBox::TlqSkinShellComboBox(QWidget* parent)
-    : TlqSkinComboBox(parent), icons_(std::make_unique<QFileIconProvider>()) {
+LqSkinShellComboBox::LqSkinShellComboBox(QWidget* parent)
+    : LqSkinComboBox(parent), icons_(std::make_unique<QFileIconProvider>()) {
   setMaxVisibleItems(10);
   connect(this, &QComboBox::activated, this, [this](int i) {
     if (i >= 0 && i < int(entries_.size()) && OnFolderChosen) OnFolderChosen(entries_[i].path);
   });
 }
 
-TlqSkinShellComboBox::~TlqSkinShellComboBox() = default;
+LqSkinShellComboBox::~LqSkinShellComboBox() = default;
 
-void TlqSkinShellComboBox::SetPlaces(std::vector<FolderPlace> places) {
+void LqSkinShellComboBox::SetPlaces(std::vector<FolderPlace> places) {
   places_ = std::move(places);
 }
 
-void TlqSkinShellComboBox::ShowFolder(const QString& folder) {
+void LqSkinShellComboBox::ShowFolder(const QString& folder) {
   int selected = -1;
   entries_ = FolderComboEntries(places_, folder, selected);
   const QSignalBlocker quiet(this);
@@ -31,21 +31,21 @@ void TlqSkinShellComboBox::ShowFolder(const QString& folder) {
   setCurrentIndex(selected);
 }
 
-int TlqSkinShellComboBox::ItemIndent(int row) const {
+int LqSkinShellComboBox::ItemIndent(int row) const {
   if (row < 0 || row >= int(entries_.size())) return 0;
   return entries_[row].level * iconSize().width() / 2;
 }
 
-TlqSkinFilterComboBox::TlqSkinFilterComboBox(QWidget* parent) : TlqSkinComboBox(parent) {}
+LqSkinFilterComboBox::LqSkinFilterComboBox(QWidget* parent) : LqSkinComboBox(parent) {}
 
-void TlqSkinFilterComboBox::SetFilter(const QString& filter, int index) {
+void LqSkinFilterComboBox::SetFilter(const QString& filter, int index) {
   const QSignalBlocker quiet(this);
   clear();
   for (const FilterEntry& entry : ParseFilter(filter)) addItem(entry.description, entry.mask);
   setCurrentIndex(index >= 0 && index < count() ? index : 0);
 }
 
-QString TlqSkinFilterComboBox::Mask() const {
+QString LqSkinFilterComboBox::Mask() const {
   const QVariant mask = currentData();
   return mask.isValid() ? mask.toString() : QStringLiteral("*.*");
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The two combo boxes of the file window, both drawn from the "combobox" element:
-// TlqSkinShellComboBox lists the places and the open folder's ancestors, indented by
-// level, and opens the chosen one; TlqSkinFilterComboBox lists a filter's descriptions
+// LqSkinShellComboBox lists the places and the open folder's ancestors, indented by
+// level, and opens the chosen one; LqSkinFilterComboBox lists a filter's descriptions
 // and answers the selected entry's mask.
 
 #include <QString>
@@ -16,10 +16,10 @@ class QFileIconProvider;
 
 namespace lq {
 
-class TlqSkinShellComboBox : public TlqSkinComboBox {
+class LqSkinShellComboBox : public LqSkinComboBox {
  public:
-  explicit TlqSkinShellComboBox(QWidget* parent = nullptr);
-  ~TlqSkinShellComboBox() override;
+  explicit LqSkinShellComboBox(QWidget* parent = nullptr);
+  ~LqSkinShellComboBox() override;
 
   void SetPlaces(std::vector<FolderPlace> places);
   // Lists the places with the folder's ancestor chain beneath the nearest listed place
@@ -37,9 +37,9 @@ class TlqSkinShellComboBox : public TlqSkinComboBox {
   std::unique_ptr<QFileIconProvider> icons_;
 };
 
-class TlqSkinFilterComboBox : public TlqSkinComboBox {
+class LqSkinFilterComboBox : public LqSkinComboBox {
  public:
-  explicit TlqSkinFilterComboBox(QWidget* parent = nullptr);
+  explicit LqSkinFilterComboBox(QWidget* parent = nullptr);
 
   // Lists the descriptions of "description|mask|..." and selects entry index (0-based;
   // the first one when out of range).

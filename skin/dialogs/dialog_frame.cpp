@@ -15,12 +15,12 @@ void DialogClient::resizeEvent(QResizeEvent* e) {
   if (OnResize) OnResize();
 }
 
-DialogFrame::DialogFrame(QDialog& dialog, TlqSkinData* frameSkin, TlqSkinData* menuSkin,
+DialogFrame::DialogFrame(QDialog& dialog, LqSkinData* frameSkin, LqSkinData* menuSkin,
                          QSize minimum)
     : QObject(&dialog), dialog_(dialog) {
-  frame_ = new TlqLacquerForm(&dialog);
+  frame_ = new LqLacquerForm(&dialog);
   frame_->SetBorderIcons(0);
-  frame_->PositionInMonitor = TlqPositionInMonitor::lqpScreenCenter;
+  frame_->PositionInMonitor = LqPositionInMonitor::lqpScreenCenter;
   frame_->MinWidth = std::max(0, minimum.width());
   frame_->MinHeight = std::max(0, minimum.height());
   frame_->SetSkinData(frameSkin);

@@ -1,5 +1,5 @@
 #pragma once
-// The skinned frame every dialog window wears: a TlqLacquerForm without minimize or
+// The skinned frame every dialog window wears: a LqLacquerForm without minimize or
 // maximize buttons, centred on the screen on first show, its menus drawn with the controls'
 // skin, and a client widget that always covers the frame's client area so the window's
 // controls can be laid out in client coordinates.
@@ -12,8 +12,8 @@ class QDialog;
 
 namespace lq {
 
-class TlqLacquerForm;
-class TlqSkinData;
+class LqLacquerForm;
+class LqSkinData;
 
 class DialogClient : public QWidget {
  public:
@@ -29,9 +29,9 @@ class DialogFrame : public QObject {
  public:
   // frameSkin draws the frame, menuSkin its menus; minimum: the window's least size
   // (the skin's minimum wins when larger).
-  DialogFrame(QDialog& dialog, TlqSkinData* frameSkin, TlqSkinData* menuSkin, QSize minimum);
+  DialogFrame(QDialog& dialog, LqSkinData* frameSkin, LqSkinData* menuSkin, QSize minimum);
 
-  TlqLacquerForm& Frame() const { return *frame_; }
+  LqLacquerForm& Frame() const { return *frame_; }
   DialogClient& Client() const { return *client_; }
   // Sizes the window so that its client area is `size` (or as near as its limits allow).
   void SetClientSize(QSize size);
@@ -45,7 +45,7 @@ class DialogFrame : public QObject {
 
  private:
   QDialog& dialog_;
-  TlqLacquerForm* frame_;
+  LqLacquerForm* frame_;
   DialogClient* client_;
 };
 

@@ -5,8 +5,8 @@
 
 namespace lq {
 
-QString DialogText(const TlqSkinData* skin, const char* key, const QString& builtIn) {
-  const TlqResourceStrData* strings = skin ? skin->ResourceStrData() : nullptr;
+QString DialogText(const LqSkinData* skin, const char* key, const QString& builtIn) {
+  const LqResourceStrData* strings = skin ? skin->ResourceStrData() : nullptr;
   if (!strings) return builtIn;
   const std::string text = strings->GetResStr(key);
   return text.empty() ? builtIn : QString::fromStdString(text);

@@ -7,8 +7,8 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
-QString DialogText(const TlqSkinData* skin, const char* key, const QString& builtIn);
+QString DialogText(const LqSkinData* skin, const char* key, const QString& builtIn);
 
 }  // namespace lq

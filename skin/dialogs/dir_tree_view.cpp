@@ -12,7 +12,7 @@
 
 namespace lq {
 
-TlqSkinDirTreeView::TlqSkinDirTreeView(QWidget* parent, TlqSkinData* skin, const TlqFont& font)
+LqSkinDirTreeView::LqSkinDirTreeView(QWidget* parent, LqSkinData* skin, const LqFont& font)
     : QWidget(parent) {
   fs_ = new QFileSystemModel(this);
   fs_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::Drives);
@@ -35,19 +35,19 @@ TlqSkinDirTreeView::TlqSkinDirTreeView(QWidget* parent, TlqSkinData* skin, const
   setFocusProxy(tree_);
 }
 
-TlqSkinDirTreeView::~TlqSkinDirTreeView() = default;
+LqSkinDirTreeView::~LqSkinDirTreeView() = default;
 
-void TlqSkinDirTreeView::resizeEvent(QResizeEvent* e) {
+void LqSkinDirTreeView::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   PlaceScrollArea(tree_, vbar_, hbar_, rect());
 }
 
-QString TlqSkinDirTreeView::SelectedPath() const {
+QString LqSkinDirTreeView::SelectedPath() const {
   const QModelIndex current = tree_->currentIndex();
   return current.isValid() ? fs_->filePath(current) : QString();
 }
 
-bool TlqSkinDirTreeView::SelectPath(const QString& path) {
+bool LqSkinDirTreeView::SelectPath(const QString& path) {
   const QFileInfo info(path);
   if (!info.isDir()) return false;
   const QModelIndex index = fs_->index(CleanFolderPath(info.absoluteFilePath()));
@@ -57,7 +57,7 @@ bool TlqSkinDirTreeView::SelectPath(const QString& path) {
   return true;
 }
 
-void TlqSkinDirTreeView::ExpandSelected() {
+void LqSkinDirTreeView::ExpandSelected() {
   tree_->expand(tree_->currentIndex());
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinDirTreeView: the directory window's folder tree over the file system (hidden
+// LqSkinDirTreeView: the directory window's folder tree over the file system (hidden
 // folders included) with skinned vertical and horizontal scroll bars instead of the
 // platform's.
 
@@ -15,18 +15,18 @@ class QTreeView;
 namespace lq {
 
 class ScrollAreaBars;
-class TlqSkinData;
-class TlqSkinScrollBar;
+class LqSkinData;
+class LqSkinScrollBar;
 
-class TlqSkinDirTreeView : public QWidget {
+class LqSkinDirTreeView : public QWidget {
  public:
-  TlqSkinDirTreeView(QWidget* parent, TlqSkinData* skin, const TlqFont& font);
-  ~TlqSkinDirTreeView() override;
+  LqSkinDirTreeView(QWidget* parent, LqSkinData* skin, const LqFont& font);
+  ~LqSkinDirTreeView() override;
 
   QTreeView* Tree() const { return tree_; }
   QFileSystemModel* FileSystem() const { return fs_; }
-  TlqSkinScrollBar* VScrollBar() const { return vbar_; }
-  TlqSkinScrollBar* HScrollBar() const { return hbar_; }
+  LqSkinScrollBar* VScrollBar() const { return vbar_; }
+  LqSkinScrollBar* HScrollBar() const { return hbar_; }
 
   // The selected folder's path, or empty.
   QString SelectedPath() const;
@@ -40,8 +40,8 @@ class TlqSkinDirTreeView : public QWidget {
  private:
   QFileSystemModel* fs_ = nullptr;
   QTreeView* tree_ = nullptr;
-  TlqSkinScrollBar* vbar_ = nullptr;
-  TlqSkinScrollBar* hbar_ = nullptr;
+  LqSkinScrollBar* vbar_ = nullptr;
+  LqSkinScrollBar* hbar_ = nullptr;
   std::unique_ptr<ScrollAreaBars> bars_;
 };
 

@@ -16,9 +16,9 @@
 
 namespace lq {
 
-TlqSkinFileListView::TlqSkinFileListView(QWidget* parent, TlqSkinData* skin,
-                                         const std::string& headerSkinName, const TlqFont& font,
-                                         bool showHidden)
+LqSkinFileListView::LqSkinFileListView(QWidget* parent, LqSkinData* skin,
+                                       const std::string& headerSkinName, const LqFont& font,
+                                       bool showHidden)
     : QWidget(parent) {
   fs_ = new QFileSystemModel(this);
   QDir::Filters filters = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Drives;
@@ -32,7 +32,7 @@ TlqSkinFileListView::TlqSkinFileListView(QWidget* parent, TlqSkinData* skin,
 
   listView_ = new QListView(this);
   detailView_ = new QTreeView(this);
-  header_ = new TlqSkinHeaderView(Qt::Horizontal, detailView_);
+  header_ = new LqSkinHeaderView(Qt::Horizontal, detailView_);
   header_->SetSkinDataName(headerSkinName);
   header_->SetSkinData(skin);
   header_->SetDefaultFont(font);
@@ -69,14 +69,14 @@ TlqSkinFileListView::TlqSkinFileListView(QWidget* parent, TlqSkinData* skin,
   SetViewStyle(vsList);
 }
 
-TlqSkinFileListView::~TlqSkinFileListView() = default;
+LqSkinFileListView::~LqSkinFileListView() = default;
 
-QAbstractItemView* TlqSkinFileListView::CurrentView() const {
+QAbstractItemView* LqSkinFileListView::CurrentView() const {
   if (style_ == vsReport) return detailView_;
   return listView_;
 }
 
-void TlqSkinFileListView::SetViewStyle(TlqViewStyle style) {
+void LqSkinFileListView::SetViewStyle(LqViewStyle style) {
   // The selected item stays selected across view styles.
   const QModelIndex current = CurrentIndex();
   style_ = style;
@@ -109,19 +109,19 @@ void TlqSkinFileListView::SetViewStyle(TlqViewStyle style) {
   LinkBars();
 }
 
-void TlqSkinFileListView::LinkBars() {
+void LqSkinFileListView::LinkBars() {
   // The old link lets go of the bars before the new one takes them.
   bars_.reset();
   bars_ = std::make_unique<ScrollAreaBars>(CurrentView(), vbar_, hbar_);
   LayoutViews();
 }
 
-void TlqSkinFileListView::resizeEvent(QResizeEvent* e) {
+void LqSkinFileListView::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   LayoutViews();
 }
 
-void TlqSkinFileListView::LayoutViews() {
+void LqSkinFileListView::LayoutViews() {
   PlaceScrollArea(CurrentView(), vbar_, hbar_, rect());
   // The hidden view keeps the same size, so switching styles shows no jump.
   QAbstractItemView* other =
@@ -129,7 +129,7 @@ void TlqSkinFileListView::LayoutViews() {
   other->setGeometry(CurrentView()->geometry());
 }
 
-void TlqSkinFileListView::SetFolder(const QString& folder) {
+void LqSkinFileListView::SetFolder(const QString& folder) {
   folder_ = CleanFolderPath(folder);
   loaded_ = false;
   const QModelIndex root = filter_->mapFromSource(fs_->setRootPath(folder_));
@@ -137,22 +137,22 @@ void TlqSkinFileListView::SetFolder(const QString& folder) {
   detailView_->setRootIndex(root);
 }
 
-void TlqSkinFileListView::SetMask(const QString& mask) {
+void LqSkinFileListView::SetMask(const QString& mask) {
   filter_->SetMask(mask);
 }
 
-QString TlqSkinFileListView::Mask() const {
+QString LqSkinFileListView::Mask() const {
   return filter_->Mask();
 }
 
-void TlqSkinFileListView::Reload() {
+void LqSkinFileListView::Reload() {
   const int row = CurrentView()->currentIndex().row();
   SetFolder(folder_);
   const QModelIndex again = filter_->index(row, 0, CurrentView()->rootIndex());
   if (again.isValid()) CurrentView()->setCurrentIndex(again);
 }
 
-QStringList TlqSkinFileListView::ListedNames() const {
+QStringList LqSkinFileListView::ListedNames() const {
   QStringList names;
   const QModelIndex root = CurrentView()->rootIndex();
   for (int r = 0; r < filter_->rowCount(root); ++r)
@@ -160,7 +160,7 @@ QStringList TlqSkinFileListView::ListedNames() const {
   return names;
 }
 
-bool TlqSkinFileListView::SelectItem(const QString& name) {
+bool LqSkinFileListView::SelectItem(const QString& name) {
   const QModelIndex root = CurrentView()->rootIndex();
   for (int r = 0; r < filter_->rowCount(root); ++r) {
     const QModelIndex i = filter_->index(r, 0, root);
@@ -172,19 +172,19 @@ bool TlqSkinFileListView::SelectItem(const QString& name) {
   return false;
 }
 
-QModelIndex TlqSkinFileListView::CurrentIndex() const {
+QModelIndex LqSkinFileListView::CurrentIndex() const {
   return CurrentView()->currentIndex();
 }
 
-QString TlqSkinFileListView::PathOf(const QModelIndex& index) const {
+QString LqSkinFileListView::PathOf(const QModelIndex& index) const {
   return fs_->filePath(filter_->mapToSource(index));
 }
 
-bool TlqSkinFileListView::IsDir(const QModelIndex& index) const {
+bool LqSkinFileListView::IsDir(const QModelIndex& index) const {
   return index.isValid() && fs_->isDir(filter_->mapToSource(index));
 }
 
-void TlqSkinFileListView::EditName(const QString& path) {
+void LqSkinFileListView::EditName(const QString& path) {
   const QModelIndex item = filter_->mapFromSource(fs_->index(path));
   if (!item.isValid()) return;
   CurrentView()->setCurrentIndex(item);
@@ -192,7 +192,7 @@ void TlqSkinFileListView::EditName(const QString& path) {
   CurrentView()->edit(item);
 }
 
-bool TlqSkinFileListView::eventFilter(QObject* watched, QEvent* e) {
+bool LqSkinFileListView::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::KeyPress && OnKey && (watched == listView_ || watched == detailView_) &&
       OnKey(static_cast<QKeyEvent*>(e))) {
     // Accepted, or the application passes the key on to the window as well.

@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinFileListView: the file window's list of the current folder. It shows the folders
+// LqSkinFileListView: the file window's list of the current folder. It shows the folders
 // and the files matching a mask in one of four view styles (large icons, small icons,
 // list, details), with skinned column headers in the details view and skinned scroll bars
 // instead of the platform's. Items come from a QFileSystemModel through FileListFilter.
@@ -24,15 +24,15 @@ namespace lq {
 
 class FileListFilter;
 class ScrollAreaBars;
-class TlqSkinData;
-class TlqSkinHeaderView;
-class TlqSkinScrollBar;
+class LqSkinData;
+class LqSkinHeaderView;
+class LqSkinScrollBar;
 
-class TlqSkinFileListView : public QWidget {
+class LqSkinFileListView : public QWidget {
  public:
-  TlqSkinFileListView(QWidget* parent, TlqSkinData* skin, const std::string& headerSkinName,
-                      const TlqFont& font, bool showHidden);
-  ~TlqSkinFileListView() override;
+  LqSkinFileListView(QWidget* parent, LqSkinData* skin, const std::string& headerSkinName,
+                     const LqFont& font, bool showHidden);
+  ~LqSkinFileListView() override;
 
   QFileSystemModel* FileSystem() const { return fs_; }
   FileListFilter* Filter() const { return filter_; }
@@ -46,14 +46,14 @@ class TlqSkinFileListView : public QWidget {
   // Reads the folder again and selects the same position (F5).
   void Reload();
 
-  TlqViewStyle ViewStyle() const { return style_; }
-  void SetViewStyle(TlqViewStyle style);
+  LqViewStyle ViewStyle() const { return style_; }
+  void SetViewStyle(LqViewStyle style);
   QAbstractItemView* CurrentView() const;
   QListView* ListView() const { return listView_; }
   QTreeView* DetailView() const { return detailView_; }
-  TlqSkinHeaderView* Header() const { return header_; }
-  TlqSkinScrollBar* VScrollBar() const { return vbar_; }
-  TlqSkinScrollBar* HScrollBar() const { return hbar_; }
+  LqSkinHeaderView* Header() const { return header_; }
+  LqSkinScrollBar* VScrollBar() const { return vbar_; }
+  LqSkinScrollBar* HScrollBar() const { return hbar_; }
 
   // The names the list shows now, in order.
   QStringList ListedNames() const;
@@ -83,11 +83,11 @@ class TlqSkinFileListView : public QWidget {
   FileListFilter* filter_ = nullptr;
   QListView* listView_ = nullptr;
   QTreeView* detailView_ = nullptr;
-  TlqSkinHeaderView* header_ = nullptr;
-  TlqSkinScrollBar* vbar_ = nullptr;
-  TlqSkinScrollBar* hbar_ = nullptr;
+  LqSkinHeaderView* header_ = nullptr;
+  LqSkinScrollBar* vbar_ = nullptr;
+  LqSkinScrollBar* hbar_ = nullptr;
   std::unique_ptr<ScrollAreaBars> bars_;
-  TlqViewStyle style_ = vsList;
+  LqViewStyle style_ = vsList;
   QString folder_;
   bool loaded_ = false;
 };

@@ -40,9 +40,9 @@ QString Attributes(const QFileInfo& info) {
   return list.isEmpty() ? QStringLiteral("无") : list.join(QStringLiteral("，"));
 }
 
-TlqSkinStdLabel* Label(QWidget* parent, TlqSkinData* skin, const TlqFont& font, const QString& text,
-                       const QRect& bounds) {
-  auto* label = new TlqSkinStdLabel(parent);
+LqSkinStdLabel* Label(QWidget* parent, LqSkinData* skin, const LqFont& font, const QString& text,
+                      const QRect& bounds) {
+  auto* label = new LqSkinStdLabel(parent);
   label->SetSkinData(skin);
   label->SetDefaultFont(font);
   label->SetCaption(text);
@@ -68,9 +68,9 @@ PropertyRows FilePropertyRows(const QFileInfo& info) {
   return rows;
 }
 
-TlqFilePropertiesForm::TlqFilePropertiesForm(const QString& path, TlqSkinData* skin,
-                                             TlqSkinData* ctrlSkin, const TlqFont& font,
-                                             QWidget* parent)
+LqFilePropertiesForm::LqFilePropertiesForm(const QString& path, LqSkinData* skin,
+                                           LqSkinData* ctrlSkin, const LqFont& font,
+                                           QWidget* parent)
     : QDialog(parent) {
   const QFileInfo info(path);
   rows_ = FilePropertyRows(info);
@@ -84,13 +84,13 @@ TlqFilePropertiesForm::TlqFilePropertiesForm(const QString& path, TlqSkinData* s
         ->SetEllipsType(label == QStringLiteral("位置:") ? lqetPathEllips : lqetEndEllips);
     y += kRowHeight;
   }
-  ok_ = new TlqSkinButton(client);
+  ok_ = new LqSkinButton(client);
   ok_->SetSkinData(ctrlSkin);
   ok_->SetDefaultFont(font);
   ok_->SetCaption(QStringLiteral("确定"));
   ok_->SetDefault(true);
   ok_->Cancel = true;
-  ok_->OnClick = [this](TlqSkinButton*) { accept(); };
+  ok_->OnClick = [this](LqSkinButton*) { accept(); };
   const int height = y + 10 + 25 + 10;
   frame->Client().OnResize = [this, client] {
     ok_->SetBounds(QRect(client->width() - 80, client->height() - 35, 70, 25));

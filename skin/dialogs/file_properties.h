@@ -14,24 +14,24 @@ class QFileInfo;
 
 namespace lq {
 
-class TlqSkinData;
-class TlqSkinButton;
+class LqSkinData;
+class LqSkinButton;
 
 using PropertyRows = std::vector<std::pair<QString, QString>>;
 
 // The rows the window shows for an item, label first.
 PropertyRows FilePropertyRows(const QFileInfo& info);
 
-class TlqFilePropertiesForm : public QDialog {
+class LqFilePropertiesForm : public QDialog {
  public:
-  TlqFilePropertiesForm(const QString& path, TlqSkinData* skin, TlqSkinData* ctrlSkin,
-                        const TlqFont& font, QWidget* parent = nullptr);
+  LqFilePropertiesForm(const QString& path, LqSkinData* skin, LqSkinData* ctrlSkin,
+                       const LqFont& font, QWidget* parent = nullptr);
   const PropertyRows& Rows() const { return rows_; }
-  TlqSkinButton* OkButton() const { return ok_; }
+  LqSkinButton* OkButton() const { return ok_; }
 
  private:
   PropertyRows rows_;
-  TlqSkinButton* ok_ = nullptr;
+  LqSkinButton* ok_ = nullptr;
 };
 
 }  // namespace lq

@@ -8,9 +8,9 @@
 
 namespace lq {
 
-TlqSkinOpenDialog::TlqSkinOpenDialog(QObject* parent) : TlqSkinOpenDialog(false, parent) {}
+LqSkinOpenDialog::LqSkinOpenDialog(QObject* parent) : LqSkinOpenDialog(false, parent) {}
 
-TlqSkinOpenDialog::TlqSkinOpenDialog(bool saveMode, QObject* parent)
+LqSkinOpenDialog::LqSkinOpenDialog(bool saveMode, QObject* parent)
     : QObject(parent), saveMode_(saveMode) {
   if (saveMode) Title = QStringLiteral("Save file");
   ShowError = [](const QString& text) {
@@ -21,24 +21,24 @@ TlqSkinOpenDialog::TlqSkinOpenDialog(bool saveMode, QObject* parent)
                                  question) == QMessageBox::Yes;
   };
   ShowProperties = [this](const QString& path) {
-    TlqFilePropertiesForm properties(path, SkinData, CtrlSkinData, DefaultFont,
-                                     QApplication::activeWindow());
+    LqFilePropertiesForm properties(path, SkinData, CtrlSkinData, DefaultFont,
+                                    QApplication::activeWindow());
     properties.exec();
   };
 }
 
-TlqSkinOpenDialog::~TlqSkinOpenDialog() {
+LqSkinOpenDialog::~LqSkinOpenDialog() {
   // The window lives on Execute's stack and is gone by now.
 }
 
-void TlqSkinOpenDialog::SetFileName(const QString& name) {
+void LqSkinOpenDialog::SetFileName(const QString& name) {
   FileName_ = name;
   if (form_) form_->ShowFileName(name);
 }
 
-bool TlqSkinOpenDialog::Execute() {
+bool LqSkinOpenDialog::Execute() {
   if (form_) return false;  // already showing
-  TlqOpenDlgForm form(*this, QApplication::activeWindow());
+  LqOpenDlgForm form(*this, QApplication::activeWindow());
   form_ = &form;
   if (OnShow) OnShow();
   const bool confirmed = form.exec() == QDialog::Accepted;
@@ -47,6 +47,6 @@ bool TlqSkinOpenDialog::Execute() {
   return confirmed;
 }
 
-TlqSkinSaveDialog::TlqSkinSaveDialog(QObject* parent) : TlqSkinOpenDialog(true, parent) {}
+LqSkinSaveDialog::LqSkinSaveDialog(QObject* parent) : LqSkinOpenDialog(true, parent) {}
 
 }  // namespace lq

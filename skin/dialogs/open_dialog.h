@@ -1,6 +1,6 @@
 #pragma once
-// TlqSkinOpenDialog and TlqSkinSaveDialog: non-visual components that, on each Execute,
-// build a modal skinned file window (TlqOpenDlgForm), show it and hand the answer back
+// LqSkinOpenDialog and LqSkinSaveDialog: non-visual components that, on each Execute,
+// build a modal skinned file window (LqOpenDlgForm), show it and hand the answer back
 // through FileName. Only FileName, FilterIndex, the dialog size and the view style carry
 // over from one execution to the next.
 
@@ -15,13 +15,13 @@
 
 namespace lq {
 
-class TlqSkinData;
-class TlqOpenDlgForm;
+class LqSkinData;
+class LqOpenDlgForm;
 
-class TlqSkinOpenDialog : public QObject {
+class LqSkinOpenDialog : public QObject {
  public:
-  explicit TlqSkinOpenDialog(QObject* parent = nullptr);
-  ~TlqSkinOpenDialog() override;
+  explicit LqSkinOpenDialog(QObject* parent = nullptr);
+  ~LqSkinOpenDialog() override;
 
   bool ShowHiddenFiles = false;
   bool ToolButtonsTransparent = false;
@@ -38,9 +38,9 @@ class TlqSkinOpenDialog : public QObject {
   int CtrlAlphaBlendValue = 225;
   bool CtrlAlphaBlendAnimation = false;
   std::string LVHeaderSkinDataName = "resizebutton";
-  TlqSkinData* SkinData = nullptr;
-  TlqSkinData* CtrlSkinData = nullptr;
-  TlqFont DefaultFont;
+  LqSkinData* SkinData = nullptr;
+  LqSkinData* CtrlSkinData = nullptr;
+  LqFont DefaultFont;
   QString Title = QStringLiteral("Open file");
   QString InitialDir;
   QString Filter = QStringLiteral("All files|*.*");
@@ -52,13 +52,13 @@ class TlqSkinOpenDialog : public QObject {
   void SetFileName(const QString& name);
 
   bool SaveMode() const { return saveMode_; }
-  TlqViewStyle ViewStyle() const { return viewStyle_; }
+  LqViewStyle ViewStyle() const { return viewStyle_; }
 
   // Shows the file window modally; true when the user confirmed a file, and then
   // FileName holds its full path.
   bool Execute();
   // The window while Execute runs, else null.
-  TlqOpenDlgForm* Form() const { return form_; }
+  LqOpenDlgForm* Form() const { return form_; }
 
   // Shows a file error (a new folder that cannot be made); a critical message box
   // captioned with the application name unless replaced.
@@ -71,19 +71,19 @@ class TlqSkinOpenDialog : public QObject {
   std::function<void(const QString& path)> ShowProperties;
 
  protected:
-  TlqSkinOpenDialog(bool saveMode, QObject* parent);
+  LqSkinOpenDialog(bool saveMode, QObject* parent);
 
  private:
-  friend class TlqOpenDlgForm;
+  friend class LqOpenDlgForm;
   bool saveMode_ = false;
   QString FileName_;
-  TlqViewStyle viewStyle_ = vsList;
-  QPointer<TlqOpenDlgForm> form_;
+  LqViewStyle viewStyle_ = vsList;
+  QPointer<LqOpenDlgForm> form_;
 };
 
-class TlqSkinSaveDialog : public TlqSkinOpenDialog {
+class LqSkinSaveDialog : public LqSkinOpenDialog {
  public:
-  explicit TlqSkinSaveDialog(QObject* parent = nullptr);
+  explicit LqSkinSaveDialog(QObject* parent = nullptr);
 };
 
 }  // namespace lq

@@ -33,7 +33,7 @@ constexpr int kFieldLeft = 70;
 constexpr int kFieldHeight = 21;
 
 template <class Button>
-Button* MakeToolButton(QWidget* parent, TlqSkinData* skin, bool flat, ToolGlyph glyph,
+Button* MakeToolButton(QWidget* parent, LqSkinData* skin, bool flat, ToolGlyph glyph,
                        const QString& hint) {
   auto* b = new Button(parent);
   b->SetSkinData(skin);
@@ -43,17 +43,17 @@ Button* MakeToolButton(QWidget* parent, TlqSkinData* skin, bool flat, ToolGlyph 
   return b;
 }
 
-TlqSkinStdLabel* MakeLabel(QWidget* parent, TlqSkinData* skin, const QString& text) {
-  auto* l = new TlqSkinStdLabel(parent);
+LqSkinStdLabel* MakeLabel(QWidget* parent, LqSkinData* skin, const QString& text) {
+  auto* l = new LqSkinStdLabel(parent);
   l->SetSkinData(skin);
   l->SetCaption(text);
   l->SetAutoSize(true);
   return l;
 }
 
-TlqSkinButton* MakeButton(QWidget* parent, TlqSkinData* skin, const TlqFont& font,
-                          const QString& caption) {
-  auto* b = new TlqSkinButton(parent);
+LqSkinButton* MakeButton(QWidget* parent, LqSkinData* skin, const LqFont& font,
+                         const QString& caption) {
+  auto* b = new LqSkinButton(parent);
   b->SetSkinData(skin);
   b->SetDefaultFont(font);
   b->SetCaption(caption);
@@ -62,7 +62,7 @@ TlqSkinButton* MakeButton(QWidget* parent, TlqSkinData* skin, const TlqFont& fon
 
 }  // namespace
 
-TlqOpenDlgForm::TlqOpenDlgForm(TlqSkinOpenDialog& dialog, QWidget* parent)
+LqOpenDlgForm::LqOpenDlgForm(LqSkinOpenDialog& dialog, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
   setWindowTitle(dialog.Title);
   setFont(MakeQFont(dialog.DefaultFont));
@@ -97,39 +97,39 @@ TlqOpenDlgForm::TlqOpenDlgForm(TlqSkinOpenDialog& dialog, QWidget* parent)
   fileNameEdit_->setFocus();
 }
 
-TlqOpenDlgForm::~TlqOpenDlgForm() = default;
+LqOpenDlgForm::~LqOpenDlgForm() = default;
 
-void TlqOpenDlgForm::BuildToolBar() {
-  TlqSkinData* skin = dialog_.CtrlSkinData;
+void LqOpenDlgForm::BuildToolBar() {
+  LqSkinData* skin = dialog_.CtrlSkinData;
   QWidget* client = &frame_->Client();
-  toolBar_ = new TlqSkinToolBar(client);
+  toolBar_ = new LqSkinToolBar(client);
   toolBar_->SetSkinData(skin);
   lookIn_ = MakeLabel(toolBar_, skin, Text("FLV_LOOKIN", QStringLiteral("查找: ")));
-  folderCombo_ = new TlqSkinShellComboBox(toolBar_);
+  folderCombo_ = new LqSkinShellComboBox(toolBar_);
   folderCombo_->SetSkinData(skin);
   folderCombo_->SetDefaultFont(dialog_.DefaultFont);
   folderCombo_->SetPlaces(SystemFolderPlaces());
   folderCombo_->OnFolderChosen = [this](const QString& path) { OpenFolder(path); };
   const bool flat = !dialog_.ToolButtonsTransparent;
-  back_ = MakeToolButton<TlqSkinSpeedButton>(
+  back_ = MakeToolButton<LqSkinSpeedButton>(
       toolBar_, skin, flat, ToolGlyph::Back,
       Text("MSG_BTN_BACK_HINT", QStringLiteral("转到最后访问的文件夹")));
-  back_->OnClick = [this](TlqSkinButton*) { GoBack(); };
-  up_ = MakeToolButton<TlqSkinSpeedButton>(toolBar_, skin, flat, ToolGlyph::Up,
-                                           Text("MSG_BTN_UP_HINT", QStringLiteral("转到上一级")));
-  up_->OnClick = [this](TlqSkinButton*) { GoUp(); };
-  newFolder_ = MakeToolButton<TlqSkinSpeedButton>(
+  back_->OnClick = [this](LqSkinButton*) { GoBack(); };
+  up_ = MakeToolButton<LqSkinSpeedButton>(toolBar_, skin, flat, ToolGlyph::Up,
+                                          Text("MSG_BTN_UP_HINT", QStringLiteral("转到上一级")));
+  up_->OnClick = [this](LqSkinButton*) { GoUp(); };
+  newFolder_ = MakeToolButton<LqSkinSpeedButton>(
       toolBar_, skin, flat, ToolGlyph::NewFolder,
       Text("MSG_BTN_NEWFOLDER_HINT", QStringLiteral("新建文件夹")));
-  newFolder_->OnClick = [this](TlqSkinButton*) { MakeNewFolder(); };
-  viewButton_ = MakeToolButton<TlqSkinMenuSpeedButton>(
+  newFolder_->OnClick = [this](LqSkinButton*) { MakeNewFolder(); };
+  viewButton_ = MakeToolButton<LqSkinMenuSpeedButton>(
       toolBar_, skin, flat, ToolGlyph::ViewStyle,
       Text("MSG_BTN_VIEWMENU_HINT", QStringLiteral("查看菜单")));
   BuildViewMenu();
 }
 
-void TlqOpenDlgForm::BuildViewMenu() {
-  viewMenu_ = new TlqSkinPopupMenu(this);
+void LqOpenDlgForm::BuildViewMenu() {
+  viewMenu_ = new LqSkinPopupMenu(this);
   viewMenu_->SkinData = dialog_.CtrlSkinData;
   viewMenu_->Form = this;
   const QString names[] = {Text("MSG_LV_ICON", QStringLiteral("大图标")),
@@ -137,59 +137,59 @@ void TlqOpenDlgForm::BuildViewMenu() {
                            Text("MSG_LV_LIST", QStringLiteral("列表")),
                            Text("MSG_LV_DETAILS", QStringLiteral("详细信息"))};
   for (int i = 0; i < 4; ++i) {
-    MenuItem* item = viewMenu_->Items.Add(names[i], [this, i] { SetViewStyle(TlqViewStyle(i)); });
+    MenuItem* item = viewMenu_->Items.Add(names[i], [this, i] { SetViewStyle(LqViewStyle(i)); });
     item->RadioItem = true;
   }
   viewButton_->SkinPopupMenu = viewMenu_;
 }
 
-void TlqOpenDlgForm::BuildFileList() {
-  listPanel_ = new TlqSkinPanel(&frame_->Client());
+void LqOpenDlgForm::BuildFileList() {
+  listPanel_ = new LqSkinPanel(&frame_->Client());
   listPanel_->SetBorderStyle(bvFrame);
   listPanel_->SetSkinData(dialog_.CtrlSkinData);
-  list_ = new TlqSkinFileListView(listPanel_, dialog_.CtrlSkinData, dialog_.LVHeaderSkinDataName,
-                                  dialog_.DefaultFont, dialog_.ShowHiddenFiles);
+  list_ = new LqSkinFileListView(listPanel_, dialog_.CtrlSkinData, dialog_.LVHeaderSkinDataName,
+                                 dialog_.DefaultFont, dialog_.ShowHiddenFiles);
   list_->OnItemActivated = [this](const QModelIndex& i) { ItemActivated(i); };
   list_->OnCurrentChanged = [this](const QModelIndex& i) { CurrentItemChanged(i); };
   list_->OnKey = [this](QKeyEvent* key) { return ListKey(key); };
 }
 
-void TlqOpenDlgForm::BuildBottomPanel() {
-  TlqSkinData* skin = dialog_.CtrlSkinData;
-  bottom_ = new TlqSkinPanel(&frame_->Client());
+void LqOpenDlgForm::BuildBottomPanel() {
+  LqSkinData* skin = dialog_.CtrlSkinData;
+  bottom_ = new LqSkinPanel(&frame_->Client());
   bottom_->SetBorderStyle(bvNone);
   bottom_->SetSkinData(skin);
   fileNameLabel_ = MakeLabel(bottom_, skin, Text("MSG_FILENAME", QStringLiteral("文件名:")));
-  fileNameEdit_ = new TlqSkinEdit(bottom_);
+  fileNameEdit_ = new LqSkinEdit(bottom_);
   fileNameEdit_->SetSkinData(skin);
-  fileNameEdit_->OnKeyPress = [this](TlqSkinEdit*, QChar& key) {
+  fileNameEdit_->OnKeyPress = [this](LqSkinEdit*, QChar& key) {
     // Alt+Enter goes on to the window (the properties of the selected item).
     if (key != QChar(13) || (QGuiApplication::keyboardModifiers() & Qt::AltModifier)) return;
     key = QChar();
     FileNameEnter();
   };
   fileTypeLabel_ = MakeLabel(bottom_, skin, Text("MSG_FILETYPE", QStringLiteral("文件类型:")));
-  filterCombo_ = new TlqSkinFilterComboBox(bottom_);
+  filterCombo_ = new LqSkinFilterComboBox(bottom_);
   filterCombo_->SetSkinData(skin);
   confirm_ = MakeButton(bottom_, skin, dialog_.DefaultFont,
                         dialog_.SaveMode() ? Text("MSG_BTN_SAVE", QStringLiteral("保存(&S)"))
                                            : Text("MSG_BTN_OPEN", QStringLiteral("打开(&O)")));
-  confirm_->OnClick = [this](TlqSkinButton*) { ConfirmClicked(); };
+  confirm_->OnClick = [this](LqSkinButton*) { ConfirmClicked(); };
   cancel_ = MakeButton(bottom_, skin, dialog_.DefaultFont,
                        Text("MSG_BTN_CANCEL", QStringLiteral("取消")));
   cancel_->Cancel = true;
-  cancel_->OnClick = [this](TlqSkinButton*) { reject(); };
+  cancel_->OnClick = [this](LqSkinButton*) { reject(); };
 }
 
-void TlqOpenDlgForm::LayoutControls() {
+void LqOpenDlgForm::LayoutControls() {
   const int w = frame_->Client().width(), h = frame_->Client().height();
   toolBar_->SetBounds(QRect(0, 0, w, kToolBarHeight));
   lookIn_->move(10, (kToolBarHeight - lookIn_->height()) / 2);
   int x = w - kMenuButtonWidth;
   viewButton_->SetBounds(QRect(x, 0, kMenuButtonWidth, kToolBarHeight));
   x -= 10;
-  for (TlqSkinButton* b : {static_cast<TlqSkinButton*>(newFolder_),
-                           static_cast<TlqSkinButton*>(up_), static_cast<TlqSkinButton*>(back_)}) {
+  for (LqSkinButton* b : {static_cast<LqSkinButton*>(newFolder_), static_cast<LqSkinButton*>(up_),
+                          static_cast<LqSkinButton*>(back_)}) {
     x -= kToolButtonWidth;
     b->SetBounds(QRect(x, 0, kToolButtonWidth, kToolBarHeight));
   }
@@ -212,40 +212,40 @@ void TlqOpenDlgForm::LayoutControls() {
   cancel_->SetBounds(QRect(w - 80, 45, 70, 25));
 }
 
-QString TlqOpenDlgForm::Text(const char* key, const QString& builtIn) const {
+QString LqOpenDlgForm::Text(const char* key, const QString& builtIn) const {
   return DialogText(dialog_.CtrlSkinData, key, builtIn);
 }
 
-QSize TlqOpenDlgForm::ClientSize() const {
+QSize LqOpenDlgForm::ClientSize() const {
   return frame_->ClientSize();
 }
 
-QAbstractItemView* TlqOpenDlgForm::CurrentView() const {
+QAbstractItemView* LqOpenDlgForm::CurrentView() const {
   return list_->CurrentView();
 }
 
-TlqViewStyle TlqOpenDlgForm::ViewStyle() const {
+LqViewStyle LqOpenDlgForm::ViewStyle() const {
   return list_->ViewStyle();
 }
 
-void TlqOpenDlgForm::SetViewStyle(TlqViewStyle style) {
+void LqOpenDlgForm::SetViewStyle(LqViewStyle style) {
   list_->SetViewStyle(style);
   for (int i = 0; i < viewMenu_->Items.Count(); ++i)
     viewMenu_->Items.Item(i)->Checked = i == int(style);
 }
 
-bool TlqOpenDlgForm::FolderLoaded() const {
+bool LqOpenDlgForm::FolderLoaded() const {
   return list_->Loaded();
 }
 
-bool TlqOpenDlgForm::OpenFolder(const QString& path) {
+bool LqOpenDlgForm::OpenFolder(const QString& path) {
   const QFileInfo info(path);
   if (!info.isDir()) return false;
   ShowFolder(info.absoluteFilePath(), true);
   return true;
 }
 
-void TlqOpenDlgForm::ShowFolder(const QString& path, bool remember) {
+void LqOpenDlgForm::ShowFolder(const QString& path, bool remember) {
   const QString folder = CleanFolderPath(path);
   const bool changed = folder != folder_;
   folder_ = folder;
@@ -255,19 +255,19 @@ void TlqOpenDlgForm::ShowFolder(const QString& path, bool remember) {
   if (changed && dialog_.OnFolderChange) dialog_.OnFolderChange();
 }
 
-void TlqOpenDlgForm::GoBack() {
+void LqOpenDlgForm::GoBack() {
   if (history_.size() < 2) return;
   const QString target = history_[history_.size() - 2];
   history_.removeAt(history_.size() - 2);
   ShowFolder(target, false);
 }
 
-void TlqOpenDlgForm::GoUp() {
+void LqOpenDlgForm::GoUp() {
   const QString parent = CleanFolderPath(QFileInfo(folder_).path());
   if (parent != folder_) ShowFolder(parent, true);
 }
 
-QString TlqOpenDlgForm::MakeNewFolder() {
+QString LqOpenDlgForm::MakeNewFolder() {
   if (!folder_.contains(QLatin1Char('/'))) return {};
   ++newFolderCount_;
   const QString name =
@@ -284,12 +284,12 @@ QString TlqOpenDlgForm::MakeNewFolder() {
   return path;
 }
 
-void TlqOpenDlgForm::CurrentItemChanged(const QModelIndex& index) {
+void LqOpenDlgForm::CurrentItemChanged(const QModelIndex& index) {
   if (index.isValid() && !list_->IsDir(index))
     fileNameEdit_->setText(QFileInfo(list_->PathOf(index)).fileName());
 }
 
-void TlqOpenDlgForm::ItemActivated(const QModelIndex& index) {
+void LqOpenDlgForm::ItemActivated(const QModelIndex& index) {
   if (!index.isValid()) return;
   if (list_->IsDir(index)) {
     OpenFolder(list_->PathOf(index));
@@ -301,19 +301,19 @@ void TlqOpenDlgForm::ItemActivated(const QModelIndex& index) {
   done(Accepted);
 }
 
-QStringList TlqOpenDlgForm::ListedNames() const {
+QStringList LqOpenDlgForm::ListedNames() const {
   return list_->ListedNames();
 }
 
-bool TlqOpenDlgForm::SelectItem(const QString& name) {
+bool LqOpenDlgForm::SelectItem(const QString& name) {
   return list_->SelectItem(name);
 }
 
-void TlqOpenDlgForm::ActivateItem(const QString& name) {
+void LqOpenDlgForm::ActivateItem(const QString& name) {
   if (SelectItem(name)) ItemActivated(list_->CurrentIndex());
 }
 
-void TlqOpenDlgForm::SelectFilter(int index) {
+void LqOpenDlgForm::SelectFilter(int index) {
   if (index < 0 || index >= filterCombo_->count()) return;
   if (filterCombo_->currentIndex() != index) {
     filterCombo_->setCurrentIndex(index);  // comes back here through the signal
@@ -327,11 +327,11 @@ void TlqOpenDlgForm::SelectFilter(int index) {
     fileNameEdit_->setText(ReplaceExtension(name, ext));
 }
 
-void TlqOpenDlgForm::ShowFileName(const QString& fileName) {
+void LqOpenDlgForm::ShowFileName(const QString& fileName) {
   fileNameEdit_->setText(QFileInfo(fileName).fileName());
 }
 
-void TlqOpenDlgForm::FileNameEnter() {
+void LqOpenDlgForm::FileNameEnter() {
   const QString text = fileNameEdit_->text();
   if (text.contains(QLatin1Char('*'))) {
     list_->SetMask(text);
@@ -346,7 +346,7 @@ void TlqOpenDlgForm::FileNameEnter() {
   ConfirmClicked();
 }
 
-bool TlqOpenDlgForm::ConfirmAllowed(const QString& path) {
+bool LqOpenDlgForm::ConfirmAllowed(const QString& path) {
   if (!dialog_.SaveMode()) return !dialog_.CheckFileExists || QFileInfo(path).isFile();
   if (!dialog_.OverwritePromt) return true;
   QString tested = path;
@@ -361,7 +361,7 @@ bool TlqOpenDlgForm::ConfirmAllowed(const QString& path) {
          dialog_.AskOverwrite(Text("MSG_OVERWRITE", QStringLiteral("您想覆盖原来的文件吗?")));
 }
 
-void TlqOpenDlgForm::ConfirmClicked() {
+void LqOpenDlgForm::ConfirmClicked() {
   const QString text = fileNameEdit_->text();
   if (text.isEmpty() || text.contains(QLatin1Char('*'))) return;
   const QString path = QDir::isAbsolutePath(text) ? text : JoinFolder(folder_, text);
@@ -369,7 +369,7 @@ void TlqOpenDlgForm::ConfirmClicked() {
   CloseWith(path);
 }
 
-void TlqOpenDlgForm::CloseWith(const QString& answer) {
+void LqOpenDlgForm::CloseWith(const QString& answer) {
   answer_ = dialog_.SaveMode()
                 ? ApplySaveExtensions(answer, filterCombo_->Mask(), dialog_.DefaultExt)
                 : answer;
@@ -377,14 +377,14 @@ void TlqOpenDlgForm::CloseWith(const QString& answer) {
   done(Accepted);
 }
 
-bool TlqOpenDlgForm::ShowSelectedProperties() {
+bool LqOpenDlgForm::ShowSelectedProperties() {
   const QModelIndex current = list_->CurrentIndex();
   if (!current.isValid()) return false;
   if (dialog_.ShowProperties) dialog_.ShowProperties(list_->PathOf(current));
   return true;
 }
 
-void TlqOpenDlgForm::done(int result) {
+void LqOpenDlgForm::done(int result) {
   // Remembered whatever the answer.
   dialog_.FilterIndex = filterCombo_->currentIndex() + 1;
   const QSize client = ClientSize();
@@ -394,7 +394,7 @@ void TlqOpenDlgForm::done(int result) {
   QDialog::done(result);
 }
 
-bool TlqOpenDlgForm::ListKey(QKeyEvent* key) {
+bool LqOpenDlgForm::ListKey(QKeyEvent* key) {
   // While a name is being edited the keys go to the editor, not to the view.
   const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
   if (enter && key->modifiers() == Qt::AltModifier) return ShowSelectedProperties();
@@ -417,7 +417,7 @@ bool TlqOpenDlgForm::ListKey(QKeyEvent* key) {
   return false;
 }
 
-void TlqOpenDlgForm::keyPressEvent(QKeyEvent* e) {
+void LqOpenDlgForm::keyPressEvent(QKeyEvent* e) {
   // Key preview: Alt+Enter anywhere in the window shows the selected item's properties.
   const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   if (enter && e->modifiers() == Qt::AltModifier && ShowSelectedProperties()) return;

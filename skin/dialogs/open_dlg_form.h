@@ -1,5 +1,5 @@
 #pragma once
-// TlqOpenDlgForm: the file window of TlqSkinOpenDialog, in the skinned dialog frame. A
+// LqOpenDlgForm: the file window of LqSkinOpenDialog, in the skinned dialog frame. A
 // tool bar (look-in label, folder combo box, back, up, new-folder and view-menu buttons),
 // the file list, and a bottom panel with the file name edit, the filter combo box and the
 // confirm and cancel buttons. The window reads its start state from the dialog component
@@ -19,22 +19,22 @@ class QModelIndex;
 namespace lq {
 
 class DialogFrame;
-class TlqSkinButton;
-class TlqSkinEdit;
-class TlqSkinFileListView;
-class TlqSkinFilterComboBox;
-class TlqSkinMenuSpeedButton;
-class TlqSkinPanel;
-class TlqSkinPopupMenu;
-class TlqSkinShellComboBox;
-class TlqSkinSpeedButton;
-class TlqSkinStdLabel;
-class TlqSkinToolBar;
+class LqSkinButton;
+class LqSkinEdit;
+class LqSkinFileListView;
+class LqSkinFilterComboBox;
+class LqSkinMenuSpeedButton;
+class LqSkinPanel;
+class LqSkinPopupMenu;
+class LqSkinShellComboBox;
+class LqSkinSpeedButton;
+class LqSkinStdLabel;
+class LqSkinToolBar;
 
-class TlqOpenDlgForm : public QDialog {
+class LqOpenDlgForm : public QDialog {
  public:
-  TlqOpenDlgForm(TlqSkinOpenDialog& dialog, QWidget* parent = nullptr);
-  ~TlqOpenDlgForm() override;
+  LqOpenDlgForm(LqSkinOpenDialog& dialog, QWidget* parent = nullptr);
+  ~LqOpenDlgForm() override;
 
   QString CurrentFolder() const { return folder_; }
   const QStringList& History() const { return history_; }
@@ -44,8 +44,8 @@ class TlqOpenDlgForm : public QDialog {
   void GoUp();
   // Makes the next new folder; returns its path, or an empty string when nothing was made.
   QString MakeNewFolder();
-  void SetViewStyle(TlqViewStyle style);
-  TlqViewStyle ViewStyle() const;
+  void SetViewStyle(LqViewStyle style);
+  LqViewStyle ViewStyle() const;
   // Enter in the file name edit.
   void FileNameEnter();
   // The confirm button.
@@ -67,19 +67,19 @@ class TlqOpenDlgForm : public QDialog {
 
   DialogFrame& Frame() const { return *frame_; }
   QSize ClientSize() const;
-  TlqSkinEdit* FileNameEdit() const { return fileNameEdit_; }
-  TlqSkinFilterComboBox* FilterCombo() const { return filterCombo_; }
-  TlqSkinShellComboBox* FolderCombo() const { return folderCombo_; }
-  TlqSkinToolBar* ToolBar() const { return toolBar_; }
-  TlqSkinSpeedButton* BackButton() const { return back_; }
-  TlqSkinSpeedButton* UpButton() const { return up_; }
-  TlqSkinSpeedButton* NewFolderButton() const { return newFolder_; }
-  TlqSkinMenuSpeedButton* ViewButton() const { return viewButton_; }
-  TlqSkinPopupMenu* ViewMenu() const { return viewMenu_; }
-  TlqSkinFileListView* FileList() const { return list_; }
+  LqSkinEdit* FileNameEdit() const { return fileNameEdit_; }
+  LqSkinFilterComboBox* FilterCombo() const { return filterCombo_; }
+  LqSkinShellComboBox* FolderCombo() const { return folderCombo_; }
+  LqSkinToolBar* ToolBar() const { return toolBar_; }
+  LqSkinSpeedButton* BackButton() const { return back_; }
+  LqSkinSpeedButton* UpButton() const { return up_; }
+  LqSkinSpeedButton* NewFolderButton() const { return newFolder_; }
+  LqSkinMenuSpeedButton* ViewButton() const { return viewButton_; }
+  LqSkinPopupMenu* ViewMenu() const { return viewMenu_; }
+  LqSkinFileListView* FileList() const { return list_; }
   QAbstractItemView* CurrentView() const;
-  TlqSkinButton* ConfirmButton() const { return confirm_; }
-  TlqSkinButton* CancelButton() const { return cancel_; }
+  LqSkinButton* ConfirmButton() const { return confirm_; }
+  LqSkinButton* CancelButton() const { return cancel_; }
 
   void done(int result) override;
 
@@ -101,25 +101,25 @@ class TlqOpenDlgForm : public QDialog {
   void CloseWith(const QString& answer);
   bool ConfirmAllowed(const QString& path);
 
-  TlqSkinOpenDialog& dialog_;
+  LqSkinOpenDialog& dialog_;
   DialogFrame* frame_ = nullptr;
-  TlqSkinToolBar* toolBar_ = nullptr;
-  TlqSkinStdLabel* lookIn_ = nullptr;
-  TlqSkinShellComboBox* folderCombo_ = nullptr;
-  TlqSkinSpeedButton* back_ = nullptr;
-  TlqSkinSpeedButton* up_ = nullptr;
-  TlqSkinSpeedButton* newFolder_ = nullptr;
-  TlqSkinMenuSpeedButton* viewButton_ = nullptr;
-  TlqSkinPopupMenu* viewMenu_ = nullptr;
-  TlqSkinPanel* listPanel_ = nullptr;
-  TlqSkinFileListView* list_ = nullptr;
-  TlqSkinPanel* bottom_ = nullptr;
-  TlqSkinStdLabel* fileNameLabel_ = nullptr;
-  TlqSkinEdit* fileNameEdit_ = nullptr;
-  TlqSkinStdLabel* fileTypeLabel_ = nullptr;
-  TlqSkinFilterComboBox* filterCombo_ = nullptr;
-  TlqSkinButton* confirm_ = nullptr;
-  TlqSkinButton* cancel_ = nullptr;
+  LqSkinToolBar* toolBar_ = nullptr;
+  LqSkinStdLabel* lookIn_ = nullptr;
+  LqSkinShellComboBox* folderCombo_ = nullptr;
+  LqSkinSpeedButton* back_ = nullptr;
+  LqSkinSpeedButton* up_ = nullptr;
+  LqSkinSpeedButton* newFolder_ = nullptr;
+  LqSkinMenuSpeedButton* viewButton_ = nullptr;
+  LqSkinPopupMenu* viewMenu_ = nullptr;
+  LqSkinPanel* listPanel_ = nullptr;
+  LqSkinFileListView* list_ = nullptr;
+  LqSkinPanel* bottom_ = nullptr;
+  LqSkinStdLabel* fileNameLabel_ = nullptr;
+  LqSkinEdit* fileNameEdit_ = nullptr;
+  LqSkinStdLabel* fileTypeLabel_ = nullptr;
+  LqSkinFilterComboBox* filterCombo_ = nullptr;
+  LqSkinButton* confirm_ = nullptr;
+  LqSkinButton* cancel_ = nullptr;
 
   QString folder_;
   QStringList history_;

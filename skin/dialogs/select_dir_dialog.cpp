@@ -11,11 +11,11 @@
 
 namespace lq {
 
-TlqSkinSelectDirectoryDialog::TlqSkinSelectDirectoryDialog(QObject* parent) : QObject(parent) {}
+LqSkinSelectDirectoryDialog::LqSkinSelectDirectoryDialog(QObject* parent) : QObject(parent) {}
 
-bool TlqSkinSelectDirectoryDialog::Execute() {
+bool LqSkinSelectDirectoryDialog::Execute() {
   if (form_) return false;  // already showing
-  TlqSelDirDlgForm form(*this, QApplication::activeWindow());
+  LqSelDirDlgForm form(*this, QApplication::activeWindow());
   form_ = &form;
   if (OnShow) OnShow();
   const bool confirmed = form.exec() == QDialog::Accepted;
@@ -24,36 +24,36 @@ bool TlqSkinSelectDirectoryDialog::Execute() {
   return confirmed;
 }
 
-TlqSelDirDlgForm::TlqSelDirDlgForm(TlqSkinSelectDirectoryDialog& dialog, QWidget* parent)
+LqSelDirDlgForm::LqSelDirDlgForm(LqSkinSelectDirectoryDialog& dialog, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
   setWindowTitle(dialog.Title);
-  TlqSkinData* skin = dialog.CtrlSkinData;
+  LqSkinData* skin = dialog.CtrlSkinData;
   frame_ = new DialogFrame(*this, dialog.SkinData, skin,
                            QSize(dialog.DialogMinWidth, dialog.DialogMinHeight));
   QWidget* client = &frame_->Client();
 
-  treePanel_ = new TlqSkinPanel(client);
+  treePanel_ = new LqSkinPanel(client);
   treePanel_->SetBorderStyle(bvFrame);
   treePanel_->SetSkinData(skin);
-  tree_ = new TlqSkinDirTreeView(treePanel_, skin, dialog.DefaultFont);
+  tree_ = new LqSkinDirTreeView(treePanel_, skin, dialog.DefaultFont);
 
-  bottom_ = new TlqSkinPanel(client);
+  bottom_ = new LqSkinPanel(client);
   bottom_->SetBorderStyle(bvNone);
   bottom_->SetSkinData(skin);
-  ok_ = new TlqSkinButton(bottom_);
+  ok_ = new LqSkinButton(bottom_);
   ok_->SetSkinData(skin);
   ok_->SetDefaultFont(dialog.DefaultFont);
   ok_->SetCaption(DialogText(skin, "MSG_BTN_OK", QStringLiteral("确定")));
   ok_->SetDefault(true);
-  ok_->OnClick = [this](TlqSkinButton*) {
+  ok_->OnClick = [this](LqSkinButton*) {
     if (!SelectedPath().isEmpty()) accept();
   };
-  cancel_ = new TlqSkinButton(bottom_);
+  cancel_ = new LqSkinButton(bottom_);
   cancel_->SetSkinData(skin);
   cancel_->SetDefaultFont(dialog.DefaultFont);
   cancel_->SetCaption(DialogText(skin, "MSG_BTN_CANCEL", QStringLiteral("取消")));
   cancel_->Cancel = true;
-  cancel_->OnClick = [this](TlqSkinButton*) { reject(); };
+  cancel_->OnClick = [this](LqSkinButton*) { reject(); };
   frame_->Client().OnResize = [this] { LayoutControls(); };
 
   // Reopen at the last choice; without one at the computer (the file-system root, which
@@ -69,23 +69,23 @@ TlqSelDirDlgForm::TlqSelDirDlgForm(TlqSkinSelectDirectoryDialog& dialog, QWidget
   tree_->setFocus();
 }
 
-QTreeView* TlqSelDirDlgForm::Tree() const {
+QTreeView* LqSelDirDlgForm::Tree() const {
   return tree_->Tree();
 }
 
-QSize TlqSelDirDlgForm::ClientSize() const {
+QSize LqSelDirDlgForm::ClientSize() const {
   return frame_->ClientSize();
 }
 
-QString TlqSelDirDlgForm::SelectedPath() const {
+QString LqSelDirDlgForm::SelectedPath() const {
   return tree_->SelectedPath();
 }
 
-bool TlqSelDirDlgForm::SelectPath(const QString& path) {
+bool LqSelDirDlgForm::SelectPath(const QString& path) {
   return tree_->SelectPath(path);
 }
 
-void TlqSelDirDlgForm::LayoutControls() {
+void LqSelDirDlgForm::LayoutControls() {
   const int w = frame_->Client().width(), h = frame_->Client().height();
   treePanel_->SetBounds(QRect(0, 0, w, std::max(0, h - 50)));
   tree_->setGeometry(treePanel_->rect().adjusted(2, 2, -2, -2));
@@ -94,7 +94,7 @@ void TlqSelDirDlgForm::LayoutControls() {
   cancel_->SetBounds(QRect(100, 15, 70, 25));
 }
 
-void TlqSelDirDlgForm::done(int result) {
+void LqSelDirDlgForm::done(int result) {
   const QSize client = ClientSize();
   dialog_.DialogWidth = client.width();
   dialog_.DialogHeight = client.height();

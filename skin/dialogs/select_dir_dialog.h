@@ -1,6 +1,6 @@
 #pragma once
-// TlqSkinSelectDirectoryDialog: a non-visual component that, on each Execute, builds a
-// modal skinned directory window (TlqSelDirDlgForm) with a folder tree and OK / cancel,
+// LqSkinSelectDirectoryDialog: a non-visual component that, on each Execute, builds a
+// modal skinned directory window (LqSelDirDlgForm) with a folder tree and OK / cancel,
 // and hands the chosen folder back through Directory. Directory and the dialog size carry
 // over to the next execution, so the window reopens at the last choice.
 
@@ -17,15 +17,15 @@ class QTreeView;
 namespace lq {
 
 class DialogFrame;
-class TlqSkinData;
-class TlqSkinDirTreeView;
-class TlqSkinButton;
-class TlqSkinPanel;
-class TlqSelDirDlgForm;
+class LqSkinData;
+class LqSkinDirTreeView;
+class LqSkinButton;
+class LqSkinPanel;
+class LqSelDirDlgForm;
 
-class TlqSkinSelectDirectoryDialog : public QObject {
+class LqSkinSelectDirectoryDialog : public QObject {
  public:
-  explicit TlqSkinSelectDirectoryDialog(QObject* parent = nullptr);
+  explicit LqSkinSelectDirectoryDialog(QObject* parent = nullptr);
 
   bool ToolButtonsTransparent = false;
   int DialogWidth = 0, DialogHeight = 0;
@@ -33,9 +33,9 @@ class TlqSkinSelectDirectoryDialog : public QObject {
   bool AlphaBlend = false;
   int AlphaBlendValue = 200;
   bool AlphaBlendAnimation = false;
-  TlqSkinData* SkinData = nullptr;
-  TlqSkinData* CtrlSkinData = nullptr;
-  TlqFont DefaultFont;
+  LqSkinData* SkinData = nullptr;
+  LqSkinData* CtrlSkinData = nullptr;
+  LqFont DefaultFont;
   QString Title = QStringLiteral("Select folder");
   QString Directory;
   bool ShowToolBar = false;
@@ -44,37 +44,37 @@ class TlqSkinSelectDirectoryDialog : public QObject {
   // Shows the directory window modally; true when the user confirmed, and then
   // Directory holds the chosen folder's path.
   bool Execute();
-  TlqSelDirDlgForm* Form() const { return form_; }
+  LqSelDirDlgForm* Form() const { return form_; }
 
  private:
-  QPointer<TlqSelDirDlgForm> form_;
+  QPointer<LqSelDirDlgForm> form_;
 };
 
-class TlqSelDirDlgForm : public QDialog {
+class LqSelDirDlgForm : public QDialog {
  public:
-  TlqSelDirDlgForm(TlqSkinSelectDirectoryDialog& dialog, QWidget* parent = nullptr);
+  LqSelDirDlgForm(LqSkinSelectDirectoryDialog& dialog, QWidget* parent = nullptr);
 
   // The selected folder's path, or empty.
   QString SelectedPath() const;
   bool SelectPath(const QString& path);
   QTreeView* Tree() const;
-  TlqSkinDirTreeView* TreeView() const { return tree_; }
+  LqSkinDirTreeView* TreeView() const { return tree_; }
   DialogFrame& Frame() const { return *frame_; }
   QSize ClientSize() const;
-  TlqSkinButton* OkButton() const { return ok_; }
-  TlqSkinButton* CancelButton() const { return cancel_; }
+  LqSkinButton* OkButton() const { return ok_; }
+  LqSkinButton* CancelButton() const { return cancel_; }
   void done(int result) override;
 
  private:
-  TlqSkinSelectDirectoryDialog& dialog_;
+  LqSkinSelectDirectoryDialog& dialog_;
   void LayoutControls();
 
   DialogFrame* frame_ = nullptr;
-  TlqSkinPanel* treePanel_ = nullptr;
-  TlqSkinDirTreeView* tree_ = nullptr;
-  TlqSkinPanel* bottom_ = nullptr;
-  TlqSkinButton* ok_ = nullptr;
-  TlqSkinButton* cancel_ = nullptr;
+  LqSkinPanel* treePanel_ = nullptr;
+  LqSkinDirTreeView* tree_ = nullptr;
+  LqSkinPanel* bottom_ = nullptr;
+  LqSkinButton* ok_ = nullptr;
+  LqSkinButton* cancel_ = nullptr;
 };
 
 }  // namespace lq

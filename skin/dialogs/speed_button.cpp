@@ -7,54 +7,54 @@
 
 namespace lq {
 
-TlqSkinSpeedButton::TlqSkinSpeedButton(QWidget* parent) : TlqSkinButton(parent) {
+LqSkinSpeedButton::LqSkinSpeedButton(QWidget* parent) : LqSkinButton(parent) {
   SetSkinDataName("toolbutton");
   SetCanFocused(false);
 }
 
-void TlqSkinSpeedButton::SetFlat(bool on) {
+void LqSkinSpeedButton::SetFlat(bool on) {
   Flat_ = on;
   // An idle flat button lets the tool bar show through.
   setAttribute(Qt::WA_OpaquePaintEvent, !on);
   update();
 }
 
-bool TlqSkinSpeedButton::ShowsFlat() const {
+bool LqSkinSpeedButton::ShowsFlat() const {
   return Flat_ && isEnabled() && !MouseInside() && !Down();
 }
 
-void TlqSkinSpeedButton::paintEvent(QPaintEvent* e) {
+void LqSkinSpeedButton::paintEvent(QPaintEvent* e) {
   if (!ShowsFlat()) {
-    TlqSkinButton::paintEvent(e);
+    LqSkinButton::paintEvent(e);
     return;
   }
   QPainter p(this);
   DrawGlyphAndCaption(p, rect(), false);
 }
 
-TlqSkinMenuSpeedButton::TlqSkinMenuSpeedButton(QWidget* parent) : TlqSkinSpeedButton(parent) {
+LqSkinMenuSpeedButton::LqSkinMenuSpeedButton(QWidget* parent) : LqSkinSpeedButton(parent) {
   SetSkinDataName("toolmenubutton");
 }
 
-void TlqSkinMenuSpeedButton::ButtonClick() {
-  TlqSkinSpeedButton::ButtonClick();
+void LqSkinMenuSpeedButton::ButtonClick() {
+  LqSkinSpeedButton::ButtonClick();
   DropDown();
 }
 
-void TlqSkinMenuSpeedButton::DrawSkin(QImage& canvas) {
+void LqSkinMenuSpeedButton::DrawSkin(QImage& canvas) {
   // Pressed for as long as its menu is open, wherever the mouse is.
   if (menuOpen_ && !Look().downskinrect.isEmpty())
     DrawState(canvas, Look().downskinrect, false, true);
   else
-    TlqSkinSpeedButton::DrawSkin(canvas);
+    LqSkinSpeedButton::DrawSkin(canvas);
 }
 
-void TlqSkinMenuSpeedButton::DropDown() {
+void LqSkinMenuSpeedButton::DropDown() {
   if (!SkinPopupMenu || menuOpen_) return;
   if (hookedMenu_ != SkinPopupMenu) {
     // Hooked once per menu, so repeated drops do not stack handlers; the menu may
     // outlive the button.
-    QPointer<TlqSkinMenuSpeedButton> self(this);
+    QPointer<LqSkinMenuSpeedButton> self(this);
     auto previous = SkinPopupMenu->OnMenuClose;
     SkinPopupMenu->OnMenuClose = [self, previous] {
       if (self && self->menuOpen_) {

@@ -1,18 +1,18 @@
 #pragma once
-// Tool bar buttons of the dialogs. TlqSkinSpeedButton is a button that never takes the
+// Tool bar buttons of the dialogs. LqSkinSpeedButton is a button that never takes the
 // focus and, when flat, shows only its glyph over the tool bar until the mouse is over it
-// or it is pressed. TlqSkinMenuSpeedButton drops a skinned popup menu below itself and
+// or it is pressed. LqSkinMenuSpeedButton drops a skinned popup menu below itself and
 // looks pressed while the menu is open.
 
 #include "skin/controls/skin_button.h"
 
 namespace lq {
 
-class TlqSkinPopupMenu;
+class LqSkinPopupMenu;
 
-class TlqSkinSpeedButton : public TlqSkinButton {
+class LqSkinSpeedButton : public LqSkinButton {
  public:
-  explicit TlqSkinSpeedButton(QWidget* parent = nullptr);
+  explicit LqSkinSpeedButton(QWidget* parent = nullptr);
 
   bool Flat() const { return Flat_; }
   void SetFlat(bool on);
@@ -26,11 +26,11 @@ class TlqSkinSpeedButton : public TlqSkinButton {
   bool Flat_ = false;
 };
 
-class TlqSkinMenuSpeedButton : public TlqSkinSpeedButton {
+class LqSkinMenuSpeedButton : public LqSkinSpeedButton {
  public:
-  explicit TlqSkinMenuSpeedButton(QWidget* parent = nullptr);
+  explicit LqSkinMenuSpeedButton(QWidget* parent = nullptr);
 
-  TlqSkinPopupMenu* SkinPopupMenu = nullptr;
+  LqSkinPopupMenu* SkinPopupMenu = nullptr;
   bool MenuOpen() const { return menuOpen_; }
   // Opens the popup menu below the button (what a click does).
   void DropDown();
@@ -42,7 +42,7 @@ class TlqSkinMenuSpeedButton : public TlqSkinSpeedButton {
 
  private:
   bool menuOpen_ = false;
-  const TlqSkinPopupMenu* hookedMenu_ = nullptr;
+  const LqSkinPopupMenu* hookedMenu_ = nullptr;
 };
 
 }  // namespace lq

@@ -1,14 +1,14 @@
 #pragma once
-// TlqSkinToolBar: the strip across the top of the file window, a borderless panel drawn
+// LqSkinToolBar: the strip across the top of the file window, a borderless panel drawn
 // from the "toolpanel" element that holds the look-in label, folder box and tool buttons.
 
 #include "skin/controls/skin_panel.h"
 
 namespace lq {
 
-class TlqSkinToolBar : public TlqSkinPanel {
+class LqSkinToolBar : public LqSkinPanel {
  public:
-  explicit TlqSkinToolBar(QWidget* parent = nullptr) : TlqSkinPanel(parent) {
+  explicit LqSkinToolBar(QWidget* parent = nullptr) : LqSkinPanel(parent) {
     SetSkinDataName("toolpanel");
     SetBorderStyle(bvNone);
   }

@@ -5,8 +5,8 @@
 namespace lq {
 namespace {
 
-TlqSkinScrollBar* MakeBar(QWidget* parent, TlqSkinData* skin, TScrollBarKind kind) {
-  auto* bar = new TlqSkinScrollBar(parent);
+LqSkinScrollBar* MakeBar(QWidget* parent, LqSkinData* skin, TScrollBarKind kind) {
+  auto* bar = new LqSkinScrollBar(parent);
   bar->SetKind(kind);
   bar->SetSkinDataName(kind == sbVertical ? "vscrollbar" : "hscrollbar");
   bar->SetSkinData(skin);
@@ -16,7 +16,7 @@ TlqSkinScrollBar* MakeBar(QWidget* parent, TlqSkinData* skin, TScrollBarKind kin
 
 }  // namespace
 
-ViewBars MakeViewBars(QWidget* parent, TlqSkinData* skin) {
+ViewBars MakeViewBars(QWidget* parent, LqSkinData* skin) {
   return {MakeBar(parent, skin, sbVertical), MakeBar(parent, skin, sbHorizontal)};
 }
 

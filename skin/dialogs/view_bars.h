@@ -6,14 +6,14 @@ class QWidget;
 
 namespace lq {
 
-class TlqSkinData;
-class TlqSkinScrollBar;
+class LqSkinData;
+class LqSkinScrollBar;
 
 struct ViewBars {
-  TlqSkinScrollBar* vertical = nullptr;
-  TlqSkinScrollBar* horizontal = nullptr;
+  LqSkinScrollBar* vertical = nullptr;
+  LqSkinScrollBar* horizontal = nullptr;
 };
 
-ViewBars MakeViewBars(QWidget* parent, TlqSkinData* skin);
+ViewBars MakeViewBars(QWidget* parent, LqSkinData* skin);
 
 }  // namespace lq

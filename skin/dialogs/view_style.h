@@ -3,6 +3,6 @@
 
 namespace lq {
 
-enum TlqViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+enum LqViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
 }  // namespace lq

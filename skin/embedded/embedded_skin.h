@@ -8,7 +8,7 @@
 namespace lq {
 
 // The compressed skin stream as the packer wrote it: int32 version 3, int32 length N, then
-// the N bytes of the zlib stream. Feed it to TlqCompressedStoredSkin::LoadFromCompressedStream.
+// the N bytes of the zlib stream. Feed it to LqCompressedStoredSkin::LoadFromCompressedStream.
 std::span<const std::uint8_t> EmbeddedSkinStream();
 
 // Just the zlib stream (the store's "CompressedData", starting 78 DA). Empty if the

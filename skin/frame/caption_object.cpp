@@ -14,26 +14,26 @@
 
 namespace lq {
 
-TlqSkinCaptionObject::TlqSkinCaptionObject(TlqLacquerForm& frame, const ObjectSpec& def)
-    : TlqActiveSkinObject(frame, def), caption(def.caption) {}
+LqSkinCaptionObject::LqSkinCaptionObject(LqLacquerForm& frame, const ObjectSpec& def)
+    : LqActiveSkinObject(frame, def), caption(def.caption) {}
 
-void TlqSkinCaptionObject::MouseEnter() {
+void LqSkinCaptionObject::MouseEnter() {
   mouseIn = true;
   emit frame_.OnMouseEnterEvent(QString::fromStdString(IDName));
 }
 
-void TlqSkinCaptionObject::MouseLeave() {
+void LqSkinCaptionObject::MouseLeave() {
   mouseIn = false;
   emit frame_.OnMouseLeaveEvent(QString::fromStdString(IDName));
 }
 
-bool TlqSkinCaptionObject::HasAnimation() const {
+bool LqSkinCaptionObject::HasAnimation() const {
   const FrameSkin* skin = frame_.Skin();
   return !caption.animateskinrect.isEmpty() && caption.framecount > 0 && skin &&
          skin->effectsEnabled;
 }
 
-void TlqSkinCaptionObject::StartActivationAnimation() {
+void LqSkinCaptionObject::StartActivationAnimation() {
   animationAccumulator = 25;
   if (active)
     animationFrame = 1;
@@ -41,7 +41,7 @@ void TlqSkinCaptionObject::StartActivationAnimation() {
     animationFrame = caption.inactiveanimation ? caption.framecount : 0;
 }
 
-bool TlqSkinCaptionObject::AnimationStep() {
+bool LqSkinCaptionObject::AnimationStep() {
   if (!HasAnimation()) return false;
   const bool needs = active ? animationFrame <= caption.framecount : animationFrame > 0;
   if (!needs) return false;
@@ -58,7 +58,7 @@ bool TlqSkinCaptionObject::AnimationStep() {
   return true;
 }
 
-Rect TlqSkinCaptionObject::TextRect() const {
+Rect LqSkinCaptionObject::TextRect() const {
   Rect tr = caption.textrect;
   if (!tr.isEmpty()) tr.right = ObjectRect.width() + caption.textrect.right - normalRect.width();
   if (!caption.framerect.isEmpty()) {
@@ -69,7 +69,7 @@ Rect TlqSkinCaptionObject::TextRect() const {
   return tr;
 }
 
-Bitmap TlqSkinCaptionObject::Compose(const Bitmap& picture, const Rect& source) const {
+Bitmap LqSkinCaptionObject::Compose(const Bitmap& picture, const Rect& source) const {
   const FrameSkin* skin = frame_.Skin();
   const int w = ObjectRect.width();
   const int h = ObjectRect.height();
@@ -87,7 +87,7 @@ Bitmap TlqSkinCaptionObject::Compose(const Bitmap& picture, const Rect& source) 
   return out;
 }
 
-Bitmap TlqSkinCaptionObject::AnimationFrame(int n) const {
+Bitmap LqSkinCaptionObject::AnimationFrame(int n) const {
   const Rect& a = caption.animateskinrect;
   const int count = std::max(1, caption.framecount);
   Rect r;
@@ -102,7 +102,7 @@ Bitmap TlqSkinCaptionObject::AnimationFrame(int n) const {
   return picture ? Compose(*picture, r) : Bitmap(ObjectRect.width(), ObjectRect.height());
 }
 
-void TlqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeStyle) const {
+void LqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeStyle) const {
   QImage image = BitmapAsQImage(target);
   QPainter painter(&image);
   if (frame_.OnCaptionPaint) {
@@ -170,7 +170,7 @@ void TlqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeS
   painter.drawText(x, y + baseline, text);
 }
 
-void TlqSkinCaptionObject::Draw(ObjectCanvas& canvas, bool) {
+void LqSkinCaptionObject::Draw(ObjectCanvas& canvas, bool) {
   const FrameSkin* skin = frame_.Skin();
   if (!skin || !canvas.bitmap) return;
   const int ox = ObjectRect.left - canvas.origin.x;
@@ -179,7 +179,7 @@ void TlqSkinCaptionObject::Draw(ObjectCanvas& canvas, bool) {
   const bool morphRunning = MorphInEffect() && morphFactor > 0 && morphFactor < 1;
   auto inactiveLook = [&](Bitmap& image) {
     if (!active && skin->autorenderinginactiveimage) {
-      TlqEffectBmp effect(image);
+      LqEffectBmp effect(image);
       effect.ApplyInactiveEffect(skin->inactiveeffect);
       image = effect.bitmap();
     }
@@ -196,8 +196,8 @@ void TlqSkinCaptionObject::Draw(ObjectCanvas& canvas, bool) {
     DrawText(normal, 0, 0, false);
     Bitmap hover = activePicture ? Compose(*activePicture, hoverRect) : normal;
     DrawText(hover, 0, 0, true);
-    TlqEffectBmp blend(normal);
-    blend.Morph(morphKind, TlqEffectBmp(hover), morphFactor);
+    LqEffectBmp blend(normal);
+    blend.Morph(morphKind, LqEffectBmp(hover), morphFactor);
     Bitmap image = blend.bitmap();
     inactiveLook(image);
     ImageToCanvas(canvas, image);

@@ -11,9 +11,9 @@ class QPainter;
 
 namespace lq {
 
-class TlqSkinCaptionObject : public TlqActiveSkinObject {
+class LqSkinCaptionObject : public LqActiveSkinObject {
  public:
-  TlqSkinCaptionObject(TlqLacquerForm& frame, const ObjectSpec& def);
+  LqSkinCaptionObject(LqLacquerForm& frame, const ObjectSpec& def);
   FrameObjectKind Kind() const override { return FrameObjectKind::Caption; }
   void Draw(ObjectCanvas& canvas, bool inFrame) override;
   // The caption's hover follows activation, not the mouse.

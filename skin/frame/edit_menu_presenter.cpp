@@ -16,7 +16,7 @@ const char kMenuName[] = "lqEditContextMenu";
 void PresentSkinned(QWidget* control, std::vector<EditMenuEntry> entries, QPoint at) {
   // Rebuilt on every use: the enabling rules depend on the moment.
   delete EditMenuOf(control);
-  auto* menu = new TlqSkinPopupMenu(control);
+  auto* menu = new LqSkinPopupMenu(control);
   menu->setObjectName(QLatin1String(kMenuName));
   for (EditMenuEntry& e : entries) {
     MenuItem* item = menu->Items.Add(e.caption, std::move(e.action));
@@ -45,9 +45,9 @@ void InstallSkinnedEditMenus() {
   SetEditMenuPresenter(PresentSkinned);
 }
 
-TlqSkinPopupMenu* EditMenuOf(const QWidget* control) {
+LqSkinPopupMenu* EditMenuOf(const QWidget* control) {
   // The popup menu class has no meta object of its own: find by name, check by type.
-  return dynamic_cast<TlqSkinPopupMenu*>(
+  return dynamic_cast<LqSkinPopupMenu*>(
       control->findChild<QObject*>(QLatin1String(kMenuName), Qt::FindDirectChildrenOnly));
 }
 

@@ -7,10 +7,10 @@ class QWidget;
 
 namespace lq {
 
-class TlqSkinPopupMenu;
+class LqSkinPopupMenu;
 
 void InstallSkinnedEditMenus();
 // The popup menu the control's last context menu was built into, or null.
-TlqSkinPopupMenu* EditMenuOf(const QWidget* control);
+LqSkinPopupMenu* EditMenuOf(const QWidget* control);
 
 }  // namespace lq

@@ -4,11 +4,11 @@
 
 namespace lq {
 
-void TlqLacquerForm::ReleaseControlsSkin(TlqSkinData* changing) {
+void LqLacquerForm::ReleaseControlsSkin(LqSkinData* changing) {
   if (form_) ReleaseFormControlsSkin(form_, changing);
 }
 
-void TlqLacquerForm::ApplyControlsSkin(TlqSkinData* changing) {
+void LqLacquerForm::ApplyControlsSkin(LqSkinData* changing) {
   if (form_) ApplyFormControlsSkin(form_, changing);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The [FORMINFO] values a skinned frame works with, and their mapping to a window of a
-// given size. Plain data and arithmetic; the frame component feeds it from TlqSkinData.
+// given size. Plain data and arithmetic; the frame component feeds it from LqSkinData.
 
 #include "skin/data/geometry.h"
 

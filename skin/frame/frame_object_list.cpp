@@ -9,20 +9,20 @@ namespace lq {
 
 namespace {
 
-TlqStdCommand CommandOf(const TlqActiveSkinObject& o) {
-  if (auto* s = dynamic_cast<const TlqSkinStdButtonObject*>(&o)) return s->command;
-  if (auto* a = dynamic_cast<const TlqSkinAnimateObject*>(&o)) return a->command;
+LqStdCommand CommandOf(const LqActiveSkinObject& o) {
+  if (auto* s = dynamic_cast<const LqSkinStdButtonObject*>(&o)) return s->command;
+  if (auto* a = dynamic_cast<const LqSkinAnimateObject*>(&o)) return a->command;
   return cmDefault;
 }
 
 // Standard buttons, and animate objects that behave as buttons.
-bool IsCaptionButton(const TlqActiveSkinObject& o) {
-  if (dynamic_cast<const TlqSkinStdButtonObject*>(&o)) return true;
-  auto* a = dynamic_cast<const TlqSkinAnimateObject*>(&o);
+bool IsCaptionButton(const LqActiveSkinObject& o) {
+  if (dynamic_cast<const LqSkinStdButtonObject*>(&o)) return true;
+  auto* a = dynamic_cast<const LqSkinAnimateObject*>(&o);
   return a && a->buttonStyle;
 }
 
-const char* DefaultHint(TlqStdCommand command) {
+const char* DefaultHint(LqStdCommand command) {
   switch (command) {
     case cmClose:
       return "关闭";
@@ -43,26 +43,26 @@ const char* DefaultHint(TlqStdCommand command) {
 
 }  // namespace
 
-void TlqLacquerForm::CreateObjects() {
+void LqLacquerForm::CreateObjects() {
   objects_.clear();
   hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
   if (!skin_) return;
   for (const ObjectSpec& def : skin_->objects) {
     switch (def.kind) {
       case FrameObjectKind::StdButton:
-        objects_.push_back(std::make_unique<TlqSkinStdButtonObject>(*this, def, true));
+        objects_.push_back(std::make_unique<LqSkinStdButtonObject>(*this, def, true));
         break;
       case FrameObjectKind::Button:
-        objects_.push_back(std::make_unique<TlqSkinButtonObject>(*this, def));
+        objects_.push_back(std::make_unique<LqSkinButtonObject>(*this, def));
         break;
       case FrameObjectKind::Caption:
-        objects_.push_back(std::make_unique<TlqSkinCaptionObject>(*this, def));
+        objects_.push_back(std::make_unique<LqSkinCaptionObject>(*this, def));
         break;
       case FrameObjectKind::Animate:
-        objects_.push_back(std::make_unique<TlqSkinAnimateObject>(*this, def));
+        objects_.push_back(std::make_unique<LqSkinAnimateObject>(*this, def));
         break;
       case FrameObjectKind::UserObject:
-        objects_.push_back(std::make_unique<TlqUserObject>(*this, def));
+        objects_.push_back(std::make_unique<LqUserObject>(*this, def));
         break;
     }
   }
@@ -72,10 +72,10 @@ void TlqLacquerForm::CreateObjects() {
       o->hint = QString::fromUtf8(h).toStdString();
 }
 
-void TlqLacquerForm::CreateDefaultButtons() {
+void LqLacquerForm::CreateDefaultButtons() {
   objects_.clear();
   hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
-  const std::pair<const char*, TlqStdCommand> buttons[] = {
+  const std::pair<const char*, LqStdCommand> buttons[] = {
       {"closebutton", cmClose},   {"maxbutton", cmMaximize},    {"minbutton", cmMinimize},
       {"rollupbutton", cmRollUp}, {"sysmenubutton", cmSysMenu}, {"traybutton", cmMinimizeToTray}};
   for (const auto& [name, command] : buttons) {
@@ -84,17 +84,17 @@ void TlqLacquerForm::CreateDefaultButtons() {
     def.IDName = name;
     def.skinrectinapicture = true;
     def.command = command;
-    auto button = std::make_unique<TlqSkinStdButtonObject>(*this, def, false);
+    auto button = std::make_unique<LqSkinStdButtonObject>(*this, def, false);
     button->hint = DefaultHint(command);
     objects_.push_back(std::move(button));
   }
   UpdateObjectVisibility();
 }
 
-void TlqLacquerForm::UpdateObjectVisibility() {
+void LqLacquerForm::UpdateObjectVisibility() {
   for (auto& o : objects_) {
     if (!IsCaptionButton(*o)) continue;
-    const TlqStdCommand command = CommandOf(*o);
+    const LqStdCommand command = CommandOf(*o);
     bool enabled = true;  // close and custom buttons are only ever disabled by hiding
     if (hideCaptionButtons_) {
       enabled = false;
@@ -131,7 +131,7 @@ void TlqLacquerForm::UpdateObjectVisibility() {
   }
 }
 
-void TlqLacquerForm::LayoutObjects() {
+void LqLacquerForm::LayoutObjects() {
   if (!skinReady_) return;
   const FrameSkinInfo& info = skin_->info;
   for (auto& o : objects_)
@@ -144,9 +144,9 @@ void TlqLacquerForm::LayoutObjects() {
   const int offset = metrics_.buttonsOffset;
 
   // Own-image caption buttons in their fixed order, then custom buttons in list order.
-  std::vector<TlqActiveSkinObject*> row;
-  TlqActiveSkinObject* sysMenu = nullptr;
-  for (TlqStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray})
+  std::vector<LqActiveSkinObject*> row;
+  LqActiveSkinObject* sysMenu = nullptr;
+  for (LqStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray})
     for (auto& o : objects_)
       if (o->visible && o->ownImage && IsCaptionButton(*o) && CommandOf(*o) == command)
         row.push_back(o.get());
@@ -158,15 +158,15 @@ void TlqLacquerForm::LayoutObjects() {
       sysMenu = o.get();
       break;
     }
-  TlqActiveSkinObject* caption = FirstCaption();
-  auto sizeOf = [this](TlqActiveSkinObject* o) {
+  LqActiveSkinObject* caption = FirstCaption();
+  auto sizeOf = [this](LqActiveSkinObject* o) {
     if (showIcon_ && CommandOf(*o) == cmSysMenu) return std::pair{16, 16};
     return std::pair{o->normalRect.width(), o->normalRect.height()};
   };
 
   if (!metrics_.buttonsInLeft) {
     int x = area.right;
-    for (TlqActiveSkinObject* o : row) {
+    for (LqActiveSkinObject* o : row) {
       const auto [w, h] = sizeOf(o);
       o->ObjectRect = {x - w, y, x, y + h};
       x -= w + offset;
@@ -183,7 +183,7 @@ void TlqLacquerForm::LayoutObjects() {
   } else {
     int x = area.left;
     if (!useButtonsRect && sysMenu) row.push_back(sysMenu);
-    for (TlqActiveSkinObject* o : row) {
+    for (LqActiveSkinObject* o : row) {
       const auto [w, h] = sizeOf(o);
       o->ObjectRect = {x, y, x + w, y + h};
       x += w + offset;
@@ -192,45 +192,45 @@ void TlqLacquerForm::LayoutObjects() {
   }
 }
 
-TlqActiveSkinObject* TlqLacquerForm::FindObject(const std::string& idName) const {
+LqActiveSkinObject* LqLacquerForm::FindObject(const std::string& idName) const {
   for (const auto& o : objects_)
     if (o->IDName == idName) return o.get();
   return nullptr;
 }
 
-TlqSkinCaptionObject* TlqLacquerForm::FirstCaption() const {
+LqSkinCaptionObject* LqLacquerForm::FirstCaption() const {
   for (const auto& o : objects_)
-    if (o->Kind() == FrameObjectKind::Caption) return static_cast<TlqSkinCaptionObject*>(o.get());
+    if (o->Kind() == FrameObjectKind::Caption) return static_cast<LqSkinCaptionObject*>(o.get());
   return nullptr;
 }
 
-void TlqLacquerForm::RepaintObject(TlqActiveSkinObject* object) {
+void LqLacquerForm::RepaintObject(LqActiveSkinObject* object) {
   if (!form_ || !object) return;
   const Rect& r = object->ObjectRect;
   form_->update(QRect(r.left, r.top, r.width(), r.height()));
 }
 
-void TlqLacquerForm::StartMorphTimer() {
+void LqLacquerForm::StartMorphTimer() {
   if (!morphTimer_.isActive()) morphTimer_.start();
 }
 
-void TlqLacquerForm::StartAnimationTimer() {
+void LqLacquerForm::StartAnimationTimer() {
   if (!animationTimer_.isActive()) animationTimer_.start();
 }
 
-void TlqLacquerForm::MorphTick() {
+void LqLacquerForm::MorphTick() {
   bool stepped = false;
   for (auto& o : objects_)
     if (o->MorphStep()) stepped = true;
   if (!stepped) morphTimer_.stop();
 }
 
-void TlqLacquerForm::AnimationTick() {
+void LqLacquerForm::AnimationTick() {
   bool stepped = false;
   for (auto& o : objects_) {
-    if (auto* c = dynamic_cast<TlqSkinCaptionObject*>(o.get()))
+    if (auto* c = dynamic_cast<LqSkinCaptionObject*>(o.get()))
       stepped = c->AnimationStep() || stepped;
-    else if (auto* a = dynamic_cast<TlqSkinAnimateObject*>(o.get()))
+    else if (auto* a = dynamic_cast<LqSkinAnimateObject*>(o.get()))
       stepped = a->AnimationStep() || stepped;
   }
   if (!stepped) animationTimer_.stop();

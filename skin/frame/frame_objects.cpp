@@ -14,9 +14,9 @@
 
 namespace lq {
 
-// --- TlqActiveSkinObject -------------------------------------------------------------------------
+// --- LqActiveSkinObject -------------------------------------------------------------------------
 
-TlqActiveSkinObject::TlqActiveSkinObject(TlqLacquerForm& frame, const ObjectSpec& def)
+LqActiveSkinObject::LqActiveSkinObject(LqLacquerForm& frame, const ObjectSpec& def)
     : IDName(def.IDName),
       hint(def.hint),
       ownImage(def.skinrectinapicture),
@@ -31,27 +31,27 @@ TlqActiveSkinObject::TlqActiveSkinObject(TlqLacquerForm& frame, const ObjectSpec
   if (HoverEmpty()) morphing = false;
 }
 
-const Bitmap* TlqActiveSkinObject::ActivePicture() const {
+const Bitmap* LqActiveSkinObject::ActivePicture() const {
   const FrameSkin* skin = frame_.Skin();
   return skin ? skin->ActivePicture(activePictureIndex) : nullptr;
 }
 
-const Bitmap* TlqActiveSkinObject::MainPicture() const {
+const Bitmap* LqActiveSkinObject::MainPicture() const {
   const FrameSkin* skin = frame_.Skin();
   return skin && !skin->main.empty() ? &skin->main : nullptr;
 }
 
-bool TlqActiveSkinObject::MorphInEffect() const {
+bool LqActiveSkinObject::MorphInEffect() const {
   const FrameSkin* skin = frame_.Skin();
   return morphing && skin && skin->effectsEnabled;
 }
 
-bool TlqActiveSkinObject::NeedsMorphStep() const {
+bool LqActiveSkinObject::NeedsMorphStep() const {
   if (!MorphInEffect()) return false;
   return (active && morphFactor < 1) || (!active && morphFactor > 0);
 }
 
-bool TlqActiveSkinObject::MorphStep() {
+bool LqActiveSkinObject::MorphStep() {
   if (!NeedsMorphStep()) return false;
   morphFactor = std::clamp(morphFactor + (active ? 0.2 : -0.2), 0.0, 1.0);
   // Five steps of 0.2 must land exactly on the ends.
@@ -61,74 +61,74 @@ bool TlqActiveSkinObject::MorphStep() {
   return true;
 }
 
-void TlqActiveSkinObject::StartMorph() {
+void LqActiveSkinObject::StartMorph() {
   if (MorphInEffect())
     frame_.StartMorphTimer();
   else
     frame_.RepaintObject(this);
 }
 
-void TlqActiveSkinObject::ResetHover() {
+void LqActiveSkinObject::ResetHover() {
   active = false;
   mouseIn = false;
   if (!MorphInEffect()) morphFactor = 0;
 }
 
-void TlqActiveSkinObject::MouseEnter() {
+void LqActiveSkinObject::MouseEnter() {
   mouseIn = true;
   active = true;
   if (!HoverEmpty()) StartMorph();
   emit frame_.OnMouseEnterEvent(QString::fromStdString(IDName));
 }
 
-void TlqActiveSkinObject::MouseLeave() {
+void LqActiveSkinObject::MouseLeave() {
   mouseIn = false;
   active = false;
   if (!HoverEmpty()) StartMorph();
   emit frame_.OnMouseLeaveEvent(QString::fromStdString(IDName));
 }
 
-void TlqActiveSkinObject::MouseDown(int x, int y, MouseButton button) {
+void LqActiveSkinObject::MouseDown(int x, int y, MouseButton button) {
   emit frame_.OnMouseDownEvent(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect),
                                int(button));
 }
 
-void TlqActiveSkinObject::MouseUp(int x, int y, MouseButton button) {
+void LqActiveSkinObject::MouseUp(int x, int y, MouseButton button) {
   if (!mouseIn) return;
   emit frame_.OnMouseUpEvent(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect),
                              int(button));
 }
 
-void TlqActiveSkinObject::MouseMove(int x, int y) {
+void LqActiveSkinObject::MouseMove(int x, int y) {
   emit frame_.OnMouseMoveEvent(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect));
 }
 
-void TlqActiveSkinObject::CopyToCanvas(ObjectCanvas& canvas, const Bitmap* picture,
-                                       const Rect& source) const {
+void LqActiveSkinObject::CopyToCanvas(ObjectCanvas& canvas, const Bitmap* picture,
+                                      const Rect& source) const {
   if (!picture || !canvas.bitmap || source.isEmpty()) return;
   CopyRect(*canvas.bitmap, ObjectRect.translated(-canvas.origin.x, -canvas.origin.y), *picture,
            source);
 }
 
-void TlqActiveSkinObject::ImageToCanvas(ObjectCanvas& canvas, const Bitmap& image) const {
+void LqActiveSkinObject::ImageToCanvas(ObjectCanvas& canvas, const Bitmap& image) const {
   if (!canvas.bitmap) return;
   CopyRect(*canvas.bitmap, ObjectRect.left - canvas.origin.x, ObjectRect.top - canvas.origin.y,
            image, image.rect());
 }
 
-Bitmap TlqActiveSkinObject::MorphImage(const Bitmap* fromPicture, const Rect& from,
-                                       const Bitmap* toPicture, const Rect& to) const {
+Bitmap LqActiveSkinObject::MorphImage(const Bitmap* fromPicture, const Rect& from,
+                                      const Bitmap* toPicture, const Rect& to) const {
   const int w = ObjectRect.width();
   const int h = ObjectRect.height();
   Bitmap a(w, h), b(w, h);
   if (fromPicture) CopyRect(a, 0, 0, *fromPicture, RectFromSize(from.left, from.top, w, h));
   if (toPicture) CopyRect(b, 0, 0, *toPicture, RectFromSize(to.left, to.top, w, h));
-  TlqEffectBmp blend(a);
-  blend.Morph(morphKind, TlqEffectBmp(b), morphFactor);
+  LqEffectBmp blend(a);
+  blend.Morph(morphKind, LqEffectBmp(b), morphFactor);
   return blend.bitmap();
 }
 
-void TlqActiveSkinObject::BaseDraw(ObjectCanvas& canvas, bool inFrame) {
+void LqActiveSkinObject::BaseDraw(ObjectCanvas& canvas, bool inFrame) {
   if (!frame_.Skin()) return;
   const Bitmap* activePicture = ActivePicture();
   const Bitmap* normalPicture = ownImage ? activePicture : MainPicture();
@@ -148,14 +148,14 @@ void TlqActiveSkinObject::BaseDraw(ObjectCanvas& canvas, bool inFrame) {
   CopyToCanvas(canvas, activePicture, hoverRect);
 }
 
-void TlqActiveSkinObject::Draw(ObjectCanvas& canvas, bool inFrame) {
+void LqActiveSkinObject::Draw(ObjectCanvas& canvas, bool inFrame) {
   BaseDraw(canvas, inFrame);
 }
 
-// --- TlqUserObject
+// --- LqUserObject
 // --------------------------------------------------------------------------------
 
-void TlqUserObject::Draw(ObjectCanvas& canvas, bool) {
+void LqUserObject::Draw(ObjectCanvas& canvas, bool) {
   if (!canvas.bitmap) return;
   QImage image = BitmapAsQImage(*canvas.bitmap);
   QPainter painter(&image);
@@ -163,18 +163,18 @@ void TlqUserObject::Draw(ObjectCanvas& canvas, bool) {
   emit frame_.OnPaintEvent(QString::fromStdString(IDName), &painter, ToQRect(ObjectRect));
 }
 
-// --- TlqSkinButtonObject
+// --- LqSkinButtonObject
 // --------------------------------------------------------------------------
 
-TlqSkinButtonObject::TlqSkinButtonObject(TlqLacquerForm& frame, const ObjectSpec& def)
-    : TlqActiveSkinObject(frame, def), downRect(def.downrect), disabledRect(def.disableskinrsect) {}
+LqSkinButtonObject::LqSkinButtonObject(LqLacquerForm& frame, const ObjectSpec& def)
+    : LqActiveSkinObject(frame, def), downRect(def.downrect), disabledRect(def.disableskinrsect) {}
 
-bool TlqSkinButtonObject::NeedsMorphStep() const {
+bool LqSkinButtonObject::NeedsMorphStep() const {
   if (hasMenu && down) return false;
-  return TlqActiveSkinObject::NeedsMorphStep();
+  return LqActiveSkinObject::NeedsMorphStep();
 }
 
-void TlqSkinButtonObject::Draw(ObjectCanvas& canvas, bool inFrame) {
+void LqSkinButtonObject::Draw(ObjectCanvas& canvas, bool inFrame) {
   if (!frame_.Skin()) return;
   if (!enabled && !disabledRect.isEmpty()) {
     CopyToCanvas(canvas, ActivePicture(), disabledRect);
@@ -187,48 +187,48 @@ void TlqSkinButtonObject::Draw(ObjectCanvas& canvas, bool inFrame) {
   BaseDraw(canvas, inFrame);
 }
 
-void TlqSkinButtonObject::Press() {
+void LqSkinButtonObject::Press() {
   down = true;
   if (MorphInEffect() && active) morphFactor = 1;
   frame_.RepaintObject(this);
 }
 
-void TlqSkinButtonObject::Release() {
+void LqSkinButtonObject::Release() {
   down = false;
   frame_.RepaintObject(this);
 }
 
-void TlqSkinButtonObject::OpenMenu() {
+void LqSkinButtonObject::OpenMenu() {
   menuOpen = true;
   const Rect r = ObjectRect;
   const QPoint topLeft = frame_.Form()->mapToGlobal(QPoint(r.left, r.top));
   frame_.ShowSystemMenuAt(QRect(topLeft, QSize(r.width(), r.height())));
 }
 
-void TlqSkinButtonObject::MouseDown(int x, int y, MouseButton button) {
+void LqSkinButtonObject::MouseDown(int x, int y, MouseButton button) {
   if (button == MouseButton::Left && enabled && !down) {
     Press();
     if (hasMenu) OpenMenu();
   }
-  TlqActiveSkinObject::MouseDown(x, y, button);
+  LqActiveSkinObject::MouseDown(x, y, button);
 }
 
-void TlqSkinButtonObject::MouseUp(int x, int y, MouseButton button) {
+void LqSkinButtonObject::MouseUp(int x, int y, MouseButton button) {
   if (button == MouseButton::Left && down && !hasMenu) Release();
-  TlqActiveSkinObject::MouseUp(x, y, button);
+  LqActiveSkinObject::MouseUp(x, y, button);
 }
 
-void TlqSkinButtonObject::MenuClosed() {
+void LqSkinButtonObject::MenuClosed() {
   menuOpen = false;
   if (down) Release();
 }
 
-// --- TlqSkinStdButtonObject
+// --- LqSkinStdButtonObject
 // -----------------------------------------------------------------------
 
-TlqSkinStdButtonObject::TlqSkinStdButtonObject(TlqLacquerForm& frame, const ObjectSpec& def,
-                                               bool support)
-    : TlqSkinButtonObject(frame, def),
+LqSkinStdButtonObject::LqSkinStdButtonObject(LqLacquerForm& frame, const ObjectSpec& def,
+                                             bool support)
+    : LqSkinButtonObject(frame, def),
       command(def.command),
       restoreRect(def.restorerect),
       restoreActiveRect(def.restoreactiverect),
@@ -238,16 +238,16 @@ TlqSkinStdButtonObject::TlqSkinStdButtonObject(TlqLacquerForm& frame, const Obje
   hasMenu = command == cmSysMenu;
 }
 
-bool TlqSkinStdButtonObject::ShowsIcon() const {
+bool LqSkinStdButtonObject::ShowsIcon() const {
   return command == cmSysMenu && frame_.ShowIcon() && (ownImage || !skinSupport);
 }
 
-bool TlqSkinStdButtonObject::NeedsMorphStep() const {
+bool LqSkinStdButtonObject::NeedsMorphStep() const {
   if (ShowsIcon()) return false;
-  return TlqSkinButtonObject::NeedsMorphStep();
+  return LqSkinButtonObject::NeedsMorphStep();
 }
 
-bool TlqSkinStdButtonObject::ShowsRestoreState() const {
+bool LqSkinStdButtonObject::ShowsRestoreState() const {
   switch (command) {
     case cmMaximize:
       return frame_.GetFrameState() == FrameState::Maximized;
@@ -260,7 +260,7 @@ bool TlqSkinStdButtonObject::ShowsRestoreState() const {
   }
 }
 
-void TlqSkinStdButtonObject::DrawIcon(ObjectCanvas& canvas) {
+void LqSkinStdButtonObject::DrawIcon(ObjectCanvas& canvas) {
   morphFactor = 0;
   if (!canvas.bitmap) return;
   QIcon icon = frame_.Form()->windowIcon();
@@ -272,7 +272,7 @@ void TlqSkinStdButtonObject::DrawIcon(ObjectCanvas& canvas) {
                      icon.pixmap(16, 16));
 }
 
-void TlqSkinStdButtonObject::DrawDefault(ObjectCanvas& canvas) {
+void LqSkinStdButtonObject::DrawDefault(ObjectCanvas& canvas) {
   if (!canvas.bitmap) return;
   const int w = ObjectRect.width();
   const int h = ObjectRect.height();
@@ -322,7 +322,7 @@ void TlqSkinStdButtonObject::DrawDefault(ObjectCanvas& canvas) {
   ImageToCanvas(canvas, face);
 }
 
-void TlqSkinStdButtonObject::Draw(ObjectCanvas& canvas, bool inFrame) {
+void LqSkinStdButtonObject::Draw(ObjectCanvas& canvas, bool inFrame) {
   if (ShowsIcon()) {
     DrawIcon(canvas);
     return;
@@ -347,41 +347,41 @@ void TlqSkinStdButtonObject::Draw(ObjectCanvas& canvas, bool inFrame) {
     }
     return;
   }
-  TlqSkinButtonObject::Draw(canvas, inFrame);
+  LqSkinButtonObject::Draw(canvas, inFrame);
 }
 
-void TlqSkinStdButtonObject::OpenMenu() {
+void LqSkinStdButtonObject::OpenMenu() {
   // The system-menu button's menu is the system menu.
-  TlqSkinButtonObject::OpenMenu();
+  LqSkinButtonObject::OpenMenu();
 }
 
-void TlqSkinStdButtonObject::DblClick() {
+void LqSkinStdButtonObject::DblClick() {
   if (command == cmSysMenu) frame_.CloseForm();
 }
 
-void TlqSkinStdButtonObject::MouseDown(int, int, MouseButton button) {
+void LqSkinStdButtonObject::MouseDown(int, int, MouseButton button) {
   // Only the left button presses a caption button; no down event is reported.
   if (button != MouseButton::Left || !enabled || down) return;
   Press();
   if (hasMenu) OpenMenu();
 }
 
-void TlqSkinStdButtonObject::MouseUp(int x, int y, MouseButton button) {
+void LqSkinStdButtonObject::MouseUp(int x, int y, MouseButton button) {
   if (button == MouseButton::Left && down && !hasMenu) {
     const bool run = mouseIn;
     if (command == cmClose) {
       Release();
-      TlqActiveSkinObject::MouseUp(x, y, button);
+      LqActiveSkinObject::MouseUp(x, y, button);
       if (run) RunFrameCommand(frame_, command);
       return;
     }
     if (run) RunFrameCommand(frame_, command);
     Release();
   }
-  TlqActiveSkinObject::MouseUp(x, y, button);
+  LqActiveSkinObject::MouseUp(x, y, button);
 }
 
-void RunFrameCommand(TlqLacquerForm& frame, TlqStdCommand command) {
+void RunFrameCommand(LqLacquerForm& frame, LqStdCommand command) {
   switch (command) {
     case cmClose:
       frame.CloseForm();
@@ -409,11 +409,11 @@ void RunFrameCommand(TlqLacquerForm& frame, TlqStdCommand command) {
   }
 }
 
-// --- TlqSkinAnimateObject
+// --- LqSkinAnimateObject
 // -------------------------------------------------------------------------
 
-TlqSkinAnimateObject::TlqSkinAnimateObject(TlqLacquerForm& frame, const ObjectSpec& def)
-    : TlqActiveSkinObject(frame, def),
+LqSkinAnimateObject::LqSkinAnimateObject(LqLacquerForm& frame, const ObjectSpec& def)
+    : LqActiveSkinObject(frame, def),
       countFrames(std::max(1, def.countframes)),
       cycle(def.cycle),
       buttonStyle(def.buttonstyle),
@@ -427,7 +427,7 @@ TlqSkinAnimateObject::TlqSkinAnimateObject(TlqLacquerForm& frame, const ObjectSp
   morphing = false;
 }
 
-void TlqSkinAnimateObject::Draw(ObjectCanvas& canvas, bool inFrame) {
+void LqSkinAnimateObject::Draw(ObjectCanvas& canvas, bool inFrame) {
   if (!frame_.Skin()) return;
   const Bitmap* picture = ActivePicture();
   if (!frame_.IsFormActive() && !inactiveRect.isEmpty()) {
@@ -462,7 +462,7 @@ void TlqSkinAnimateObject::Draw(ObjectCanvas& canvas, bool inFrame) {
                RectFromSize(hoverRect.left + (frame - 1) * w, hoverRect.top, w, h));
 }
 
-void TlqSkinAnimateObject::MouseEnter() {
+void LqSkinAnimateObject::MouseEnter() {
   mouseIn = true;
   active = true;
   forward = true;
@@ -470,7 +470,7 @@ void TlqSkinAnimateObject::MouseEnter() {
   emit frame_.OnMouseEnterEvent(QString::fromStdString(IDName));
 }
 
-void TlqSkinAnimateObject::MouseLeave() {
+void LqSkinAnimateObject::MouseLeave() {
   mouseIn = false;
   active = false;
   if (!menuOpen) forward = false;
@@ -478,7 +478,7 @@ void TlqSkinAnimateObject::MouseLeave() {
   emit frame_.OnMouseLeaveEvent(QString::fromStdString(IDName));
 }
 
-bool TlqSkinAnimateObject::AnimationStep() {
+bool LqSkinAnimateObject::AnimationStep() {
   if (!buttonStyle) return false;
   const bool needs = forward ? (cycle || frame < countFrames) : frame > 1;
   if (!needs) return false;
@@ -499,7 +499,7 @@ bool TlqSkinAnimateObject::AnimationStep() {
   return true;
 }
 
-void TlqSkinAnimateObject::MouseDown(int x, int y, MouseButton button) {
+void LqSkinAnimateObject::MouseDown(int x, int y, MouseButton button) {
   if (button == MouseButton::Left && enabled && !down) {
     down = true;
     frame_.RepaintObject(this);
@@ -509,26 +509,26 @@ void TlqSkinAnimateObject::MouseDown(int x, int y, MouseButton button) {
       frame_.ShowSystemMenuAt(QRect(tl, QSize(ObjectRect.width(), ObjectRect.height())));
     }
   }
-  TlqActiveSkinObject::MouseDown(x, y, button);
+  LqActiveSkinObject::MouseDown(x, y, button);
 }
 
-void TlqSkinAnimateObject::MouseUp(int x, int y, MouseButton button) {
+void LqSkinAnimateObject::MouseUp(int x, int y, MouseButton button) {
   if (button == MouseButton::Left && down && !menuOpen) {
     const bool run = mouseIn;
     down = false;
     frame_.RepaintObject(this);
-    TlqActiveSkinObject::MouseUp(x, y, button);
+    LqActiveSkinObject::MouseUp(x, y, button);
     if (run) RunFrameCommand(frame_, command);
     return;
   }
-  TlqActiveSkinObject::MouseUp(x, y, button);
+  LqActiveSkinObject::MouseUp(x, y, button);
 }
 
-void TlqSkinAnimateObject::DblClick() {
+void LqSkinAnimateObject::DblClick() {
   if (command == cmSysMenu) frame_.CloseForm();
 }
 
-void TlqSkinAnimateObject::MenuClosed() {
+void LqSkinAnimateObject::MenuClosed() {
   menuOpen = false;
   down = false;
   if (!mouseIn) forward = false;

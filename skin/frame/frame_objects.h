@@ -11,7 +11,7 @@
 
 namespace lq {
 
-class TlqLacquerForm;
+class LqLacquerForm;
 
 // A bitmap and the window position of its top-left pixel: objects draw at their
 // window rectangle, shifted by the origin.
@@ -22,12 +22,12 @@ struct ObjectCanvas {
 
 enum class MouseButton { Left, Right, Middle };
 
-class TlqActiveSkinObject {
+class LqActiveSkinObject {
  public:
-  TlqActiveSkinObject(TlqLacquerForm& frame, const ObjectSpec& def);
-  virtual ~TlqActiveSkinObject() = default;
-  TlqActiveSkinObject(const TlqActiveSkinObject&) = delete;
-  TlqActiveSkinObject& operator=(const TlqActiveSkinObject&) = delete;
+  LqActiveSkinObject(LqLacquerForm& frame, const ObjectSpec& def);
+  virtual ~LqActiveSkinObject() = default;
+  LqActiveSkinObject(const LqActiveSkinObject&) = delete;
+  LqActiveSkinObject& operator=(const LqActiveSkinObject&) = delete;
 
   virtual FrameObjectKind Kind() const { return FrameObjectKind::UserObject; }
   virtual bool NeedsMorphStep() const;
@@ -50,7 +50,7 @@ class TlqActiveSkinObject {
   bool ownImage = false;  // skinrectinapicture: images in the active picture
   Rect normalRect, hoverRect, inactiveRect;
   bool morphing = false;
-  TlqMorphKind morphKind = mkDefault;
+  LqMorphKind morphKind = mkDefault;
   int activePictureIndex = -1;
   Rect ObjectRect;
   bool active = false;
@@ -73,18 +73,18 @@ class TlqActiveSkinObject {
   void StartMorph();
   void BaseDraw(ObjectCanvas& canvas, bool inFrame);
 
-  TlqLacquerForm& frame_;
+  LqLacquerForm& frame_;
 };
 
-class TlqUserObject : public TlqActiveSkinObject {
+class LqUserObject : public LqActiveSkinObject {
  public:
-  using TlqActiveSkinObject::TlqActiveSkinObject;
+  using LqActiveSkinObject::LqActiveSkinObject;
   void Draw(ObjectCanvas& canvas, bool inFrame) override;
 };
 
-class TlqSkinButtonObject : public TlqActiveSkinObject {
+class LqSkinButtonObject : public LqActiveSkinObject {
  public:
-  TlqSkinButtonObject(TlqLacquerForm& frame, const ObjectSpec& def);
+  LqSkinButtonObject(LqLacquerForm& frame, const ObjectSpec& def);
   FrameObjectKind Kind() const override { return FrameObjectKind::Button; }
   bool NeedsMorphStep() const override;
   void Draw(ObjectCanvas& canvas, bool inFrame) override;
@@ -106,9 +106,9 @@ class TlqSkinButtonObject : public TlqActiveSkinObject {
   virtual void OpenMenu();
 };
 
-class TlqSkinStdButtonObject : public TlqSkinButtonObject {
+class LqSkinStdButtonObject : public LqSkinButtonObject {
  public:
-  TlqSkinStdButtonObject(TlqLacquerForm& frame, const ObjectSpec& def, bool skinSupport);
+  LqSkinStdButtonObject(LqLacquerForm& frame, const ObjectSpec& def, bool skinSupport);
   FrameObjectKind Kind() const override { return FrameObjectKind::StdButton; }
   bool NeedsMorphStep() const override;
   void Draw(ObjectCanvas& canvas, bool inFrame) override;
@@ -120,7 +120,7 @@ class TlqSkinStdButtonObject : public TlqSkinButtonObject {
   bool ShowsRestoreState() const;
   bool ShowsIcon() const;
 
-  TlqStdCommand command = cmDefault;
+  LqStdCommand command = cmDefault;
   Rect restoreRect, restoreActiveRect, restoreDownRect, restoreInactiveRect;
   bool skinSupport = true;
 
@@ -132,9 +132,9 @@ class TlqSkinStdButtonObject : public TlqSkinButtonObject {
   void DrawIcon(ObjectCanvas& canvas);
 };
 
-class TlqSkinAnimateObject : public TlqActiveSkinObject {
+class LqSkinAnimateObject : public LqActiveSkinObject {
  public:
-  TlqSkinAnimateObject(TlqLacquerForm& frame, const ObjectSpec& def);
+  LqSkinAnimateObject(LqLacquerForm& frame, const ObjectSpec& def);
   FrameObjectKind Kind() const override { return FrameObjectKind::Animate; }
   bool NeedsMorphStep() const override { return false; }
   void Draw(ObjectCanvas& canvas, bool inFrame) override;
@@ -152,7 +152,7 @@ class TlqSkinAnimateObject : public TlqActiveSkinObject {
   bool cycle = false;
   bool buttonStyle = false;
   int timerInterval = 50;
-  TlqStdCommand command = cmDefault;
+  LqStdCommand command = cmDefault;
   Rect downSkinRect;
   Rect restoreRect, restoreActiveRect, restoreDownRect, restoreInactiveRect;
   int frame = 1;
@@ -163,6 +163,6 @@ class TlqSkinAnimateObject : public TlqActiveSkinObject {
 };
 
 // Runs a caption-button command (shared by standard buttons and animate objects).
-void RunFrameCommand(TlqLacquerForm& frame, TlqStdCommand command);
+void RunFrameCommand(LqLacquerForm& frame, LqStdCommand command);
 
 }  // namespace lq

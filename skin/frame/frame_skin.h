@@ -13,7 +13,7 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 enum class FrameObjectKind { UserObject, Caption, Button, StdButton, Animate };
 
@@ -49,11 +49,11 @@ struct ObjectSpec {
   Rect skinrect, activeskinrect, inactiveskinrect;
   int activepictureindex = -1;
   bool morphing = false;
-  TlqMorphKind morphkind = mkDefault;
+  LqMorphKind morphkind = mkDefault;
   // buttons
   Rect downrect, disableskinrsect;
   // standard buttons and animate objects
-  TlqStdCommand command = cmDefault;
+  LqStdCommand command = cmDefault;
   Rect restorerect, restoreactiverect, restoredownrect, restoreinactiverect;
   // animate objects
   int countframes = 1;
@@ -73,10 +73,10 @@ struct FrameSkin {
   std::vector<Bitmap> activePictures;
   bool leftstretch = false, rightstretch = false, topstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  TlqStretchType stretchtype = stFull;
+  LqStretchType stretchtype = stFull;
   int bgpictureindex = -1;
   bool autorenderinginactiveimage = false;
-  TlqInactiveEffect inactiveeffect = ieBrightness;
+  LqInactiveEffect inactiveeffect = ieBrightness;
   bool effectsEnabled = true;
   std::vector<ObjectSpec> objects;
 
@@ -88,6 +88,6 @@ struct FrameSkin {
 
 // Builds the frame's copy from a loaded skin data component (menu items and menu-bar
 // objects are left out: they are not frame objects).
-FrameSkin FrameSkinFromSkinData(const TlqSkinData& data);
+FrameSkin FrameSkinFromSkinData(const LqSkinData& data);
 
 }  // namespace lq

@@ -9,7 +9,7 @@ namespace lq {
 
 namespace {
 
-void CopyObjectKeys(const TlqDataSkinObject& d, ObjectSpec& s) {
+void CopyObjectKeys(const LqDataSkinObject& d, ObjectSpec& s) {
   s.IDName = d.IDName;
   s.hint = d.hint;
   s.skinrectinapicture = d.skinrectinapicture;
@@ -22,19 +22,19 @@ void CopyObjectKeys(const TlqDataSkinObject& d, ObjectSpec& s) {
 }
 
 // The descriptor as a frame object, or nullopt for kinds that are not frame objects.
-std::optional<ObjectSpec> SpecOf(const TlqDataSkinObject& d) {
+std::optional<ObjectSpec> SpecOf(const LqDataSkinObject& d) {
   // Menu items and menu-bar parts belong to the menus.
-  if (dynamic_cast<const TlqDataSkinMenuItem*>(&d) ||
-      dynamic_cast<const TlqDataSkinMainMenuItem*>(&d) ||
-      dynamic_cast<const TlqDataSkinMainMenuBarButton*>(&d))
+  if (dynamic_cast<const LqDataSkinMenuItem*>(&d) ||
+      dynamic_cast<const LqDataSkinMainMenuItem*>(&d) ||
+      dynamic_cast<const LqDataSkinMainMenuBarButton*>(&d))
     return std::nullopt;
   ObjectSpec s;
   CopyObjectKeys(d, s);
-  if (auto* b = dynamic_cast<const TlqDataSkinButton*>(&d)) {
+  if (auto* b = dynamic_cast<const LqDataSkinButton*>(&d)) {
     s.kind = FrameObjectKind::Button;
     s.downrect = b->downrect;
     s.disableskinrsect = b->disableskinrsect;
-    if (auto* std = dynamic_cast<const TlqDataSkinStdButton*>(&d)) {
+    if (auto* std = dynamic_cast<const LqDataSkinStdButton*>(&d)) {
       s.kind = FrameObjectKind::StdButton;
       s.command = std->command;
       s.restorerect = std->restorerect;
@@ -44,7 +44,7 @@ std::optional<ObjectSpec> SpecOf(const TlqDataSkinObject& d) {
     }
     return s;
   }
-  if (auto* a = dynamic_cast<const TlqDataSkinAnimate*>(&d)) {
+  if (auto* a = dynamic_cast<const LqDataSkinAnimate*>(&d)) {
     s.kind = FrameObjectKind::Animate;
     s.countframes = a->countframes;
     s.cycle = a->cycle;
@@ -58,7 +58,7 @@ std::optional<ObjectSpec> SpecOf(const TlqDataSkinObject& d) {
     s.restoreinactiverect = a->restoreinactiverect;
     return s;
   }
-  if (auto* c = dynamic_cast<const TlqDataSkinCaption*>(&d)) {
+  if (auto* c = dynamic_cast<const LqDataSkinCaption*>(&d)) {
     s.kind = FrameObjectKind::Caption;
     CaptionSpec& k = s.caption;
     k.textrect = c->textrect;
@@ -87,7 +87,7 @@ std::optional<ObjectSpec> SpecOf(const TlqDataSkinObject& d) {
     k.fullframe = c->fullframe;
     return s;
   }
-  if (dynamic_cast<const TlqDataUserObject*>(&d)) {
+  if (dynamic_cast<const LqDataUserObject*>(&d)) {
     s.kind = FrameObjectKind::UserObject;
     return s;
   }
@@ -96,7 +96,7 @@ std::optional<ObjectSpec> SpecOf(const TlqDataSkinObject& d) {
 
 }  // namespace
 
-FrameSkin FrameSkinFromSkinData(const TlqSkinData& d) {
+FrameSkin FrameSkinFromSkinData(const LqSkinData& d) {
   FrameSkin f;
   FrameSkinInfo& i = f.info;
   i.pictureWidth = d.MainPicture.width();
@@ -138,7 +138,7 @@ FrameSkin FrameSkinFromSkinData(const TlqSkinData& d) {
   return f;
 }
 
-void TlqLacquerForm::SetSkinData(TlqSkinData* data) {
+void LqLacquerForm::SetSkinData(LqSkinData* data) {
   skinData_ = data;
   if (data) skinnable_ = data->SkinnableForm();
   if (data && !data->Empty)
@@ -148,12 +148,12 @@ void TlqLacquerForm::SetSkinData(TlqSkinData* data) {
   ApplySkin();
 }
 
-void TlqLacquerForm::SkinnableChanged(TlqSkinData* sender) {
+void LqLacquerForm::SkinnableChanged(LqSkinData* sender) {
   if (!sender || sender != skinData_) return;
   SetSkinnable(sender->SkinnableForm());
 }
 
-void TlqLacquerForm::SkinNotification(int message, TlqSkinData& sender) {
+void LqLacquerForm::SkinNotification(int message, LqSkinData& sender) {
   switch (message) {
     case SKIN_BEFORE_CHANGE:
       SkinBeforeChange(&sender);

@@ -14,38 +14,38 @@ namespace {
 // Visible height of the arrow cursor below its hot spot; hints open below it.
 constexpr int kCursorDrop = 20;
 
-std::vector<TlqSkinHint*>& Instances() {
-  static std::vector<TlqSkinHint*> all;
+std::vector<LqSkinHint*>& Instances() {
+  static std::vector<LqSkinHint*> all;
   return all;
 }
 
 }  // namespace
 
-TlqSkinHint::TlqSkinHint(QObject* owner, std::shared_ptr<MenuClock> clock,
-                         std::shared_ptr<CursorProbe> cursor)
+LqSkinHint::LqSkinHint(QObject* owner, std::shared_ptr<MenuClock> clock,
+                       std::shared_ptr<CursorProbe> cursor)
     : QObject(owner), clock_(std::move(clock)), cursor_(std::move(cursor)) {
-  window_ = std::make_unique<TlqSkinHintWindow>(*this);
+  window_ = std::make_unique<LqSkinHintWindow>(*this);
   timer_ = clock_->createTimer([this] { TimerTick(); });
   Instances().push_back(this);
   SetActive(true);
 }
 
-TlqSkinHint::~TlqSkinHint() {
+LqSkinHint::~LqSkinHint() {
   SetActive(false);
   auto& all = Instances();
   all.erase(std::remove(all.begin(), all.end(), this), all.end());
 }
 
-TlqSkinHint* TlqSkinHint::Current() {
-  for (TlqSkinHint* h : Instances())
+LqSkinHint* LqSkinHint::Current() {
+  for (LqSkinHint* h : Instances())
     if (h->active_) return h;
   return nullptr;
 }
 
-void TlqSkinHint::SetActive(bool on) {
+void LqSkinHint::SetActive(bool on) {
   if (on == active_) return;
   if (on) {
-    for (TlqSkinHint* other : Instances())
+    for (LqSkinHint* other : Instances())
       if (other != this) other->SetActive(false);
     if (qApp) qApp->installEventFilter(this);
   } else {
@@ -55,12 +55,12 @@ void TlqSkinHint::SetActive(bool on) {
   active_ = on;
 }
 
-QRect TlqSkinHint::WorkArea() const {
+QRect LqSkinHint::WorkArea() const {
   if (WorkAreaSource) return WorkAreaSource();
   return GetMonitorWorkArea(QApplication::activeWindow(), true);
 }
 
-void TlqSkinHint::ShowHint(const QString& text) {
+void LqSkinHint::ShowHint(const QString& text) {
   timer_->stop();
   pendingText_ = text;
   shownByTimer_ = false;
@@ -69,17 +69,17 @@ void TlqSkinHint::ShowHint(const QString& text) {
   timer_->start(HintPause);
 }
 
-void TlqSkinHint::HideHint() {
+void LqSkinHint::HideHint() {
   timer_->stop();
   shownByTimer_ = false;
   window_->HideHint();
 }
 
-bool TlqSkinHint::HintTimerActive() const {
+bool LqSkinHint::HintTimerActive() const {
   return timer_->isActive();
 }
 
-void TlqSkinHint::TimerTick() {
+void LqSkinHint::TimerTick() {
   if (shownByTimer_) {  // the hide pause is over
     HideHint();
     return;
@@ -94,7 +94,7 @@ void TlqSkinHint::TimerTick() {
   timer_->start(HintHidePause);
 }
 
-bool TlqSkinHint::eventFilter(QObject* watched, QEvent* event) {
+bool LqSkinHint::eventFilter(QObject* watched, QEvent* event) {
   if (!active_ || !watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   switch (event->type()) {

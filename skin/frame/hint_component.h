@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinHint: serves the application's hints with a skinned hint window. While active it
+// LqSkinHint: serves the application's hints with a skinned hint window. While active it
 // takes over the tooltips of every widget (their toolTip text, "@" splitting lines), and the
 // frame uses ShowHint/HideHint for the hints of its caption buttons.
 
@@ -17,16 +17,16 @@ class QWidget;
 
 namespace lq {
 
-class TlqSkinData;
-class TlqSkinHintWindow;
+class LqSkinData;
+class LqSkinHintWindow;
 
-class TlqSkinHint : public QObject {
+class LqSkinHint : public QObject {
  public:
-  explicit TlqSkinHint(QObject* owner = nullptr, std::shared_ptr<MenuClock> clock = QtMenuClock(),
-                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
-  ~TlqSkinHint() override;
+  explicit LqSkinHint(QObject* owner = nullptr, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+                      std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
+  ~LqSkinHint() override;
 
-  TlqSkinData* SkinData = nullptr;
+  LqSkinData* SkinData = nullptr;
   QString LineSeparator = QStringLiteral("@");
   bool AlphaBlend = false;
   bool AlphaBlendAnimation = false;
@@ -45,7 +45,7 @@ class TlqSkinHint : public QObject {
   // Switching one hint component on switches every other one off.
   void SetActive(bool on);
   // The active component, or null.
-  static TlqSkinHint* Current();
+  static LqSkinHint* Current();
 
   // Title, image index and images of the hint being shown (titled variant when a title or
   // images are set).
@@ -59,7 +59,7 @@ class TlqSkinHint : public QObject {
   void HideHint();
   bool HintTimerActive() const;
 
-  TlqSkinHintWindow& Window() { return *window_; }
+  LqSkinHintWindow& Window() { return *window_; }
   QRect WorkArea() const;
 
  protected:
@@ -70,7 +70,7 @@ class TlqSkinHint : public QObject {
 
   std::shared_ptr<MenuClock> clock_;
   std::shared_ptr<CursorProbe> cursor_;
-  std::unique_ptr<TlqSkinHintWindow> window_;
+  std::unique_ptr<LqSkinHintWindow> window_;
   std::unique_ptr<MenuTimer> timer_;
   QString pendingText_;
   bool shownByTimer_ = false;

@@ -42,9 +42,9 @@ void FinishSkinned(const HintSkin& s, HintGeometry& g) {
 
 }  // namespace
 
-std::shared_ptr<const HintSkin> HintSkinFromSkinData(const TlqSkinData* data) {
+std::shared_ptr<const HintSkin> HintSkinFromSkinData(const LqSkinData* data) {
   if (!data || data->Empty) return nullptr;
-  const TlqDataSkinHintWindow& d = data->HintWindowDescriptor;
+  const LqDataSkinHintWindow& d = data->HintWindowDescriptor;
   auto picture = [&](int index) -> const Bitmap* {
     if (index < 0 || index >= int(data->ActivePictures.size())) return nullptr;
     const Bitmap& b = data->ActivePictures[std::size_t(index)];

@@ -13,7 +13,7 @@
 
 namespace lq {
 
-class TlqSkinData;
+class LqSkinData;
 
 // What a hint window takes from [HINTWINDOW].
 struct HintSkin {
@@ -31,7 +31,7 @@ struct HintSkin {
 };
 
 // The hint skin of a loaded skin whose window picture exists, else null (default look).
-std::shared_ptr<const HintSkin> HintSkinFromSkinData(const TlqSkinData* data);
+std::shared_ptr<const HintSkin> HintSkinFromSkinData(const LqSkinData* data);
 
 struct HintGeometry {
   int width = 0;

@@ -38,7 +38,7 @@ QSize TextExtent(const QFont& font, const QString& text) {
 
 }  // namespace
 
-TlqSkinHintWindow::TlqSkinHintWindow(TlqSkinHint& hint)
+LqSkinHintWindow::LqSkinHintWindow(LqSkinHint& hint)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus),
       hint_(hint) {
@@ -49,9 +49,9 @@ TlqSkinHintWindow::TlqSkinHintWindow(TlqSkinHint& hint)
   setFocusPolicy(Qt::NoFocus);
 }
 
-TlqSkinHintWindow::~TlqSkinHintWindow() = default;
+LqSkinHintWindow::~LqSkinHintWindow() = default;
 
-void TlqSkinHintWindow::ActivateHint(const QRect& r, const QString& text) {
+void LqSkinHintWindow::ActivateHint(const QRect& r, const QString& text) {
   skin_ = HintSkinFromSkinData(hint_.SkinData);
   font_ = (skin_ && hint_.UseSkinFont) ? SkinFont(QString::fromStdString(skin_->fontname),
                                                   skin_->fontheight, skin_->fontstyle)
@@ -116,13 +116,13 @@ void TlqSkinHintWindow::ActivateHint(const QRect& r, const QString& text) {
   }
 }
 
-void TlqSkinHintWindow::HideHint() {
+void LqSkinHintWindow::HideHint() {
   hide();
   hint_.HintTitle.clear();
   hint_.HintImageList = nullptr;
 }
 
-Bitmap TlqSkinHintWindow::Render() const {
+Bitmap LqSkinHintWindow::Render() const {
   const int W = geometry_.width, H = geometry_.height;
   Bitmap out(W, H);
   Color textColor = syscolor::InfoText;
@@ -165,7 +165,7 @@ Bitmap TlqSkinHintWindow::Render() const {
   return out;
 }
 
-void TlqSkinHintWindow::paintEvent(QPaintEvent*) {
+void LqSkinHintWindow::paintEvent(QPaintEvent*) {
   const Bitmap b = Render();
   QPainter p(this);
   DrawBitmap(p, 0, 0, b);

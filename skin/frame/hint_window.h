@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinHintWindow: the window that shows one hint, skinned from [HINTWINDOW] or in the
+// LqSkinHintWindow: the window that shows one hint, skinned from [HINTWINDOW] or in the
 // default look (info colours, one-pixel frame). It never takes focus or mouse input.
 
 #include <QFont>
@@ -14,12 +14,12 @@
 
 namespace lq {
 
-class TlqSkinHint;
+class LqSkinHint;
 
-class TlqSkinHintWindow : public QWidget {
+class LqSkinHintWindow : public QWidget {
  public:
-  explicit TlqSkinHintWindow(TlqSkinHint& hint);
-  ~TlqSkinHintWindow() override;
+  explicit LqSkinHintWindow(LqSkinHint& hint);
+  ~LqSkinHintWindow() override;
 
   // Shows text with the hint's top-left at r's top-left (moved to stay in the work area).
   void ActivateHint(const QRect& r, const QString& text);
@@ -40,7 +40,7 @@ class TlqSkinHintWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  TlqSkinHint& hint_;
+  LqSkinHint& hint_;
   std::shared_ptr<const HintSkin> skin_;
   HintGeometry geometry_;
   QFont font_;

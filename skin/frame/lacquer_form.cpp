@@ -17,8 +17,8 @@ namespace lq {
 namespace {
 
 // Every living frame in creation order (the oldest form is the default main form).
-std::vector<TlqLacquerForm*>& Frames() {
-  static std::vector<TlqLacquerForm*> frames;
+std::vector<LqLacquerForm*>& Frames() {
+  static std::vector<LqLacquerForm*> frames;
   return frames;
 }
 
@@ -29,7 +29,7 @@ QPointer<QWidget>& ExplicitMainForm() {
 
 }  // namespace
 
-TlqLacquerForm::TlqLacquerForm(QWidget* form) : QObject(form), form_(form) {
+LqLacquerForm::LqLacquerForm(QWidget* form) : QObject(form), form_(form) {
   Q_ASSERT(form);
   DefCaptionFont = QFont("Arial");
   DefCaptionFont.setBold(true);
@@ -42,9 +42,9 @@ TlqLacquerForm::TlqLacquerForm(QWidget* form) : QObject(form), form_(form) {
   pollTimer_.setInterval(50);
   morphTimer_.setInterval(25);
   animationTimer_.setInterval(25);
-  connect(&pollTimer_, &QTimer::timeout, this, &TlqLacquerForm::PollHot);
-  connect(&morphTimer_, &QTimer::timeout, this, &TlqLacquerForm::MorphTick);
-  connect(&animationTimer_, &QTimer::timeout, this, &TlqLacquerForm::AnimationTick);
+  connect(&pollTimer_, &QTimer::timeout, this, &LqLacquerForm::PollHot);
+  connect(&morphTimer_, &QTimer::timeout, this, &LqLacquerForm::MorphTick);
+  connect(&animationTimer_, &QTimer::timeout, this, &LqLacquerForm::AnimationTick);
 
   hadCursor_ = form->testAttribute(Qt::WA_SetCursor);
   formCursor_ = form->cursor();
@@ -63,7 +63,7 @@ TlqLacquerForm::TlqLacquerForm(QWidget* form) : QObject(form), form_(form) {
   form->setContentsMargins(Insets().left, Insets().top, Insets().right, Insets().bottom);
 }
 
-TlqLacquerForm::~TlqLacquerForm() {
+LqLacquerForm::~LqLacquerForm() {
   pollTimer_.stop();
   morphTimer_.stop();
   animationTimer_.stop();
@@ -73,20 +73,20 @@ TlqLacquerForm::~TlqLacquerForm() {
   if (form_) form_->removeEventFilter(this);
 }
 
-const std::vector<TlqLacquerForm*>& TlqLacquerForm::AllFrames() {
+const std::vector<LqLacquerForm*>& LqLacquerForm::AllFrames() {
   return Frames();
 }
 
-TlqLacquerForm* TlqLacquerForm::FindFrame(const QWidget* form) {
+LqLacquerForm* LqLacquerForm::FindFrame(const QWidget* form) {
   if (!form) return nullptr;
-  return form->findChild<TlqLacquerForm*>(QString(), Qt::FindDirectChildrenOnly);
+  return form->findChild<LqLacquerForm*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void TlqLacquerForm::SetApplicationMainForm(QWidget* form) {
+void LqLacquerForm::SetApplicationMainForm(QWidget* form) {
   ExplicitMainForm() = form;
 }
 
-bool TlqLacquerForm::IsMainForm() const {
+bool LqLacquerForm::IsMainForm() const {
   if (QWidget* main = ExplicitMainForm()) return main == form_;
   const auto& frames = Frames();
   return !frames.empty() && frames.front() == this;
@@ -94,12 +94,12 @@ bool TlqLacquerForm::IsMainForm() const {
 
 // --- skin -------------------------------------------------------------------------------
 
-void TlqLacquerForm::SetFrameSkin(std::optional<FrameSkin> skin) {
+void LqLacquerForm::SetFrameSkin(std::optional<FrameSkin> skin) {
   skin_ = std::move(skin);
   ApplySkin();
 }
 
-void TlqLacquerForm::SetSkinnable(bool on) {
+void LqLacquerForm::SetSkinnable(bool on) {
   if (on == skinnable_) return;
   const bool wasMaximized =
       skinnable_ ? frameState_ == FrameState::Maximized : form_->isMaximized();
@@ -123,7 +123,7 @@ void TlqLacquerForm::SetSkinnable(bool on) {
   form_->update();
 }
 
-void TlqLacquerForm::ApplySkin() {
+void LqLacquerForm::ApplySkin() {
   hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
   skinReady_ = skin_.has_value() && !skin_->main.empty();
   if (skinReady_ && skinnable_) {
@@ -156,7 +156,7 @@ void TlqLacquerForm::ApplySkin() {
   }
 }
 
-void TlqLacquerForm::SkinBeforeChange(TlqSkinData* sender) {
+void LqLacquerForm::SkinBeforeChange(LqSkinData* sender) {
   if (sender != skinData_) return;
   changing_ = true;
   skinReady_ = false;
@@ -169,19 +169,19 @@ void TlqLacquerForm::SkinBeforeChange(TlqSkinData* sender) {
   emit OnBeforeChangeSkinData();
 }
 
-void TlqLacquerForm::SkinChanged(TlqSkinData* sender) {
+void LqLacquerForm::SkinChanged(LqSkinData* sender) {
   changing_ = false;
   if (sender == skinData_) SetSkinData(skinData_);
   ApplyControlsSkin(sender);
 }
 
-void TlqLacquerForm::SkinAfterChange(TlqSkinData*) {
+void LqLacquerForm::SkinAfterChange(LqSkinData*) {
   emit OnAfterChangeSkinData();
 }
 
 // --- properties ---------------------------------------------------------------------------
 
-void TlqLacquerForm::SetBorderIcons(TlqBorderIcons icons) {
+void LqLacquerForm::SetBorderIcons(LqBorderIcons icons) {
   borderIcons_ = icons;
   UpdateObjectVisibility();
   if (skinReady_) LayoutObjects();
@@ -189,29 +189,29 @@ void TlqLacquerForm::SetBorderIcons(TlqBorderIcons icons) {
   form_->update();
 }
 
-void TlqLacquerForm::SetHideCaptionButtons(bool on) {
+void LqLacquerForm::SetHideCaptionButtons(bool on) {
   hideCaptionButtons_ = on;
   SetBorderIcons(borderIcons_);
 }
 
-void TlqLacquerForm::SetShowIcon(bool on) {
+void LqLacquerForm::SetShowIcon(bool on) {
   showIcon_ = on;
   if (skinReady_) LayoutObjects();
   form_->update();
 }
 
-FrameInsets TlqLacquerForm::Insets() const {
+FrameInsets LqLacquerForm::Insets() const {
   if (!skinnable_) return {};
   if (skinReady_) return SkinnedFrameInsets(skin_->info);
   return DefaultFrameInsets();
 }
 
-void TlqLacquerForm::SetClientSize(int width, int height) {
+void LqLacquerForm::SetClientSize(int width, int height) {
   const FrameInsets in = Insets();
   form_->resize(std::max(0, width) + in.left + in.right, std::max(0, height) + in.top + in.bottom);
 }
 
-QRect TlqLacquerForm::ClientRect() const {
+QRect LqLacquerForm::ClientRect() const {
   const FrameInsets in = Insets();
   const int w = std::max(0, form_->width() - in.left - in.right);
   const int h = std::max(0, form_->height() - in.top - in.bottom);
@@ -220,7 +220,7 @@ QRect TlqLacquerForm::ClientRect() const {
 
 // --- platform window ----------------------------------------------------------------------
 
-void TlqLacquerForm::ApplyWindowFlags() {
+void LqLacquerForm::ApplyWindowFlags() {
   if (!form_ || !form_->isWindow()) return;
   Qt::WindowFlags flags = form_->windowFlags();
   Qt::WindowFlags wanted = flags;
@@ -255,7 +255,7 @@ void TlqLacquerForm::ApplyWindowFlags() {
   form_->setContentsMargins(in.left, in.top, in.right, in.bottom);
 }
 
-void TlqLacquerForm::ApplySizeLimits() {
+void LqLacquerForm::ApplySizeLimits() {
   if (!form_) return;
   if (!skinnable_) {
     form_->setMinimumSize(std::max(0, MinWidth), std::max(0, MinHeight));
@@ -266,7 +266,7 @@ void TlqLacquerForm::ApplySizeLimits() {
                         MaxHeight > 0 ? MaxHeight : QWIDGETSIZE_MAX);
 }
 
-void TlqLacquerForm::EnforceMinimumSize() {
+void LqLacquerForm::EnforceMinimumSize() {
   ApplySizeLimits();
   const int minW = GetMinWidth();
   const int minH = GetMinHeight();
@@ -281,14 +281,14 @@ void TlqLacquerForm::EnforceMinimumSize() {
     NudgeWidth();
 }
 
-void TlqLacquerForm::NudgeWidth() {
+void LqLacquerForm::NudgeWidth() {
   // The size stays; what a size change would run (geometry, region, layout) runs now.
   OnSizeChanged();
 }
 
 // --- events ---------------------------------------------------------------------------------
 
-bool TlqLacquerForm::eventFilter(QObject* watched, QEvent* event) {
+bool LqLacquerForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched != form_) return false;
   switch (event->type()) {
     case QEvent::Resize:
@@ -337,7 +337,7 @@ bool TlqLacquerForm::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void TlqLacquerForm::OnSizeChanged() {
+void LqLacquerForm::OnSizeChanged() {
   magnetic_.clearEdges();
   frameWidth_ = form_->width();
   frameHeight_ = form_->height();
@@ -352,13 +352,13 @@ void TlqLacquerForm::OnSizeChanged() {
   }
 }
 
-void TlqLacquerForm::OnShowing() {
+void LqLacquerForm::OnShowing() {
   PlaceOnFirstShow();
   StartFadeIn();
   NudgeWidth();
 }
 
-void TlqLacquerForm::OnActivationChanged() {
+void LqLacquerForm::OnActivationChanged() {
   formActive_ = form_->isActiveWindow();
   ClearMouseState();
   for (auto& o : objects_)
@@ -367,11 +367,11 @@ void TlqLacquerForm::OnActivationChanged() {
   UpdateActivation(true);
 }
 
-void TlqLacquerForm::CloseForm() {
+void LqLacquerForm::CloseForm() {
   if (form_) form_->close();
 }
 
-QColor TlqLacquerForm::FrameSysColor(int role) const {
+QColor LqLacquerForm::FrameSysColor(int role) const {
   // The few platform colours the default frame uses, by their system colour number.
   switch (role) {
     case 15:

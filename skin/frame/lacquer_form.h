@@ -1,5 +1,5 @@
 #pragma once
-// TlqLacquerForm: the frame component of a form. It takes the form over for its whole
+// LqLacquerForm: the frame component of a form. It takes the form over for its whole
 // life: a frameless top-level window whose border, caption and buttons are drawn from the
 // skin (or a plain default frame without one), shaped by the skin's mask, with hit
 // testing, window states (minimize, maximize, restore, roll-up) and placement run here.
@@ -39,19 +39,19 @@ class QMouseEvent;
 
 namespace lq {
 
-class TlqSkinData;
-class TlqSkinCaptionObject;
+class LqSkinData;
+class LqSkinCaptionObject;
 
 enum class FrameState { Normal, Minimized, Maximized };
 
-using TlqBorderIcons = unsigned;
-constexpr TlqBorderIcons biSystemMenu = 1;
-constexpr TlqBorderIcons biMinimize = 2;
-constexpr TlqBorderIcons biMaximize = 4;
-constexpr TlqBorderIcons biRollUp = 8;
-constexpr TlqBorderIcons biMinimizeToTray = 16;
+using LqBorderIcons = unsigned;
+constexpr LqBorderIcons biSystemMenu = 1;
+constexpr LqBorderIcons biMinimize = 2;
+constexpr LqBorderIcons biMaximize = 4;
+constexpr LqBorderIcons biRollUp = 8;
+constexpr LqBorderIcons biMinimizeToTray = 16;
 
-enum class TlqPositionInMonitor { lqpDefault, lqpScreenCenter, lqpDesktopCenter };
+enum class LqPositionInMonitor { lqpDefault, lqpScreenCenter, lqpDesktopCenter };
 
 // One entry of the system menu as the frame builds it.
 struct SystemMenuItem {
@@ -60,25 +60,25 @@ struct SystemMenuItem {
   QString shortcut;  // "Alt+F4" for the close item
 };
 
-class TlqLacquerForm : public QObject, public TlqSkinReceiver {
+class LqLacquerForm : public QObject, public LqSkinReceiver {
   Q_OBJECT
 
  public:
-  explicit TlqLacquerForm(QWidget* form);
-  ~TlqLacquerForm() override;
+  explicit LqLacquerForm(QWidget* form);
+  ~LqLacquerForm() override;
 
   QWidget* Form() const { return form_; }
   // The first frame component of a form (menus, dialogs and controls find it this way).
-  static TlqLacquerForm* FindFrame(const QWidget* form);
+  static LqLacquerForm* FindFrame(const QWidget* form);
   // The application's main form: the one set here, else the oldest form with a frame.
   static void SetApplicationMainForm(QWidget* form);
   // Every living frame, oldest first.
-  static const std::vector<TlqLacquerForm*>& AllFrames();
+  static const std::vector<LqLacquerForm*>& AllFrames();
   bool IsMainForm() const;
 
   // --- skin ---
-  void SetSkinData(TlqSkinData* data);
-  TlqSkinData* SkinData() const { return skinData_; }
+  void SetSkinData(LqSkinData* data);
+  LqSkinData* SkinData() const { return skinData_; }
   // Applies a frame skin copy directly (SetSkinData builds one from the component);
   // nullopt means no skin: the default frame.
   void SetFrameSkin(std::optional<FrameSkin> skin);
@@ -87,18 +87,18 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   bool Skinnable() const { return skinnable_; }
   void SetSkinnable(bool on);
   // Skin-change notifications (the numeric ids of the skin data component).
-  void SkinBeforeChange(TlqSkinData* sender);
-  void SkinChanged(TlqSkinData* sender);
-  void SkinAfterChange(TlqSkinData* sender);
-  void SkinnableChanged(TlqSkinData* sender);
-  void SkinNotification(int message, TlqSkinData& sender) override;
+  void SkinBeforeChange(LqSkinData* sender);
+  void SkinChanged(LqSkinData* sender);
+  void SkinAfterChange(LqSkinData* sender);
+  void SkinnableChanged(LqSkinData* sender);
+  void SkinNotification(int message, LqSkinData& sender) override;
 
   // --- published properties ---
-  TlqBorderIcons BorderIcons() const { return borderIcons_; }
-  void SetBorderIcons(TlqBorderIcons icons);
+  LqBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(LqBorderIcons icons);
   bool DisableSystemMenu = false;
   bool AlwaysResize = false;
-  TlqPositionInMonitor PositionInMonitor = TlqPositionInMonitor::lqpDefault;
+  LqPositionInMonitor PositionInMonitor = LqPositionInMonitor::lqpDefault;
   bool UseFormCursorInNCArea = false;
   int ClientWidth = 0;
   int ClientHeight = 0;
@@ -160,9 +160,9 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   void UpdateActivation(bool animate);
 
   // --- frame objects ---
-  const std::vector<std::unique_ptr<TlqActiveSkinObject>>& Objects() const { return objects_; }
-  TlqActiveSkinObject* FindObject(const std::string& idName) const;
-  TlqSkinCaptionObject* FirstCaption() const;
+  const std::vector<std::unique_ptr<LqActiveSkinObject>>& Objects() const { return objects_; }
+  LqActiveSkinObject* FindObject(const std::string& idName) const;
+  LqSkinCaptionObject* FirstCaption() const;
   void CreateObjects();
   void CreateDefaultButtons();
   void UpdateObjectVisibility();
@@ -171,7 +171,7 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   int CapturedIndex() const { return capturedIndex_; }
   void TestHot(int x, int y, bool activate);
   void PollHot();
-  void RepaintObject(TlqActiveSkinObject* object);
+  void RepaintObject(LqActiveSkinObject* object);
   void StartMorphTimer();
   void StartAnimationTimer();
   bool MorphTimerActive() const { return morphTimer_.isActive(); }
@@ -249,8 +249,8 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   // skin application
   void ApplySkin();
   // Tells the form's skinned controls bound to `changing` (all of them for null).
-  void ReleaseControlsSkin(TlqSkinData* changing);
-  void ApplyControlsSkin(TlqSkinData* changing);
+  void ReleaseControlsSkin(LqSkinData* changing);
+  void ApplyControlsSkin(LqSkinData* changing);
   void EnforceMinimumSize();
   void ApplyWindowFlags();
   void ApplySizeLimits();
@@ -285,12 +285,12 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   bool SizeAtLeastMinimum() const;
 
   QPointer<QWidget> form_;
-  TlqSkinData* skinData_ = nullptr;
+  LqSkinData* skinData_ = nullptr;
   std::optional<FrameSkin> skin_;
   bool skinReady_ = false;
   bool skinnable_ = true;
   bool changing_ = false;
-  TlqBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize | biRollUp;
+  LqBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize | biRollUp;
   bool hideCaptionButtons_ = false;
   bool showIcon_ = false;
 
@@ -315,7 +315,7 @@ class TlqLacquerForm : public QObject, public TlqSkinReceiver {
   bool hasRegion_ = false;
   Rect defaultCaption_;
 
-  std::vector<std::unique_ptr<TlqActiveSkinObject>> objects_;
+  std::vector<std::unique_ptr<LqActiveSkinObject>> objects_;
   int hotIndex_ = -1, prevHotIndex_ = -1, capturedIndex_ = -1;
   bool skinMenuOpen_ = false;
   QTimer pollTimer_, morphTimer_, animationTimer_;

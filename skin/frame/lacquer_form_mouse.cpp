@@ -65,7 +65,7 @@ MouseButton ToButton(Qt::MouseButton b) {
 
 }  // namespace
 
-bool TlqLacquerForm::MaskPixelInside(int x, int y) const {
+bool LqLacquerForm::MaskPixelInside(int x, int y) const {
   const Rect& m = metrics_.mask;
   if (m.contains(x, y)) return true;
   auto black = [](const Bitmap& b, int px, int py) {
@@ -80,7 +80,7 @@ bool TlqLacquerForm::MaskPixelInside(int x, int y) const {
   return black(maskStrips_.bottom, x, y - m.bottom);
 }
 
-int TlqLacquerForm::HitTest(int x, int y) const {
+int LqLacquerForm::HitTest(int x, int y) const {
   HitTestState st;
   st.rolledUp = rolledUp_;
   st.minimized = frameState_ == FrameState::Minimized;
@@ -99,7 +99,7 @@ int TlqLacquerForm::HitTest(int x, int y) const {
   return SkinnedHitTest(metrics_, st, captions, skin_->info.borderwidth, nullptr, x, y);
 }
 
-void TlqLacquerForm::UpdateCursor(int code) {
+void LqLacquerForm::UpdateCursor(int code) {
   settingCursor_ = true;
   if (IsSizingCode(code)) {
     form_->setCursor(CursorFor(code));
@@ -116,7 +116,7 @@ void TlqLacquerForm::UpdateCursor(int code) {
 
 // --- objects under the mouse ------------------------------------------------------------------
 
-void TlqLacquerForm::TestHot(int x, int y, bool activate) {
+void LqLacquerForm::TestHot(int x, int y, bool activate) {
   if (!IsFormActive() || objects_.empty()) return;
   prevHotIndex_ = hotIndex_;
   int found = -1;
@@ -132,16 +132,16 @@ void TlqLacquerForm::TestHot(int x, int y, bool activate) {
   if (hotIndex_ >= int(objects_.size())) hotIndex_ = -1;
   if (hotIndex_ == prevHotIndex_) return;
   if (prevHotIndex_ >= 0 && prevHotIndex_ < int(objects_.size())) {
-    TlqActiveSkinObject* prev = objects_[prevHotIndex_].get();
+    LqActiveSkinObject* prev = objects_[prevHotIndex_].get();
     if (prev->enabled && prev->visible) prev->MouseLeave();
   }
   if (hotIndex_ >= 0) {
-    TlqActiveSkinObject* hot = objects_[hotIndex_].get();
+    LqActiveSkinObject* hot = objects_[hotIndex_].get();
     if (hot->enabled && hot->visible) hot->MouseEnter();
   }
 }
 
-void TlqLacquerForm::PollHot() {
+void LqLacquerForm::PollHot() {
   if (!form_ || !IsFormActive()) return;
   if (inSizeMove_) {
     pollTimer_.stop();
@@ -154,20 +154,20 @@ void TlqLacquerForm::PollHot() {
     TestHot(-1, -1, true);
 }
 
-void TlqLacquerForm::Press(MouseButton button, int x, int y) {
+void LqLacquerForm::Press(MouseButton button, int x, int y) {
   if (hotIndex_ < 0 || hotIndex_ >= int(objects_.size())) return;
   capturedIndex_ = hotIndex_;
   objects_[hotIndex_]->MouseDown(x, y, button);
 }
 
-void TlqLacquerForm::Release(MouseButton button, int x, int y) {
+void LqLacquerForm::Release(MouseButton button, int x, int y) {
   if (capturedIndex_ < 0 || capturedIndex_ >= int(objects_.size())) return;
-  TlqActiveSkinObject* object = objects_[capturedIndex_].get();
+  LqActiveSkinObject* object = objects_[capturedIndex_].get();
   capturedIndex_ = -1;
   object->MouseUp(x, y, button);
 }
 
-void TlqLacquerForm::ClearMouseState() {
+void LqLacquerForm::ClearMouseState() {
   // A system move or resize may swallow the release: forget presses and captures.
   pressCode_ = HTNOWHERE;
   moveStarted_ = false;
@@ -177,8 +177,8 @@ void TlqLacquerForm::ClearMouseState() {
     inSizeMove_ = false;
   }
   if (capturedIndex_ >= 0 && capturedIndex_ < int(objects_.size())) {
-    TlqActiveSkinObject* o = objects_[capturedIndex_].get();
-    if (auto* b = dynamic_cast<TlqSkinButtonObject*>(o); b && b->down && !b->menuOpen) {
+    LqActiveSkinObject* o = objects_[capturedIndex_].get();
+    if (auto* b = dynamic_cast<LqSkinButtonObject*>(o); b && b->down && !b->menuOpen) {
       b->down = false;
       RepaintObject(b);
     }
@@ -188,7 +188,7 @@ void TlqLacquerForm::ClearMouseState() {
 
 // --- mouse events -------------------------------------------------------------------------------
 
-bool TlqLacquerForm::OnMouseEvent(QMouseEvent* e) {
+bool LqLacquerForm::OnMouseEvent(QMouseEvent* e) {
   const QPoint pos = e->position().toPoint();
   const QPoint global = e->globalPosition().toPoint();
   const int x = pos.x();
@@ -303,7 +303,7 @@ bool TlqLacquerForm::OnMouseEvent(QMouseEvent* e) {
   }
 }
 
-void TlqLacquerForm::StartManualMove(QPoint global) {
+void LqLacquerForm::StartManualMove(QPoint global) {
   // Entering a move: hover state is reset and polling pauses until it ends.
   for (auto& o : objects_)
     if (o->Kind() != FrameObjectKind::Caption) o->ResetHover();
@@ -320,7 +320,7 @@ void TlqLacquerForm::StartManualMove(QPoint global) {
   manualMoveOffset_ = pressGlobal_ - form_->pos();
 }
 
-QRect TlqLacquerForm::ResizedBounds(int code, const QRect& start, QPoint delta) const {
+QRect LqLacquerForm::ResizedBounds(int code, const QRect& start, QPoint delta) const {
   int l = start.left(), t = start.top(), r = start.right() + 1, b = start.bottom() + 1;
   const Qt::Edges edges = EdgesFor(code);
   const int minW = GetMinWidth(), minH = GetMinHeight();
@@ -332,12 +332,12 @@ QRect TlqLacquerForm::ResizedBounds(int code, const QRect& start, QPoint delta) 
   return QRect(l, t, r - l, b - t);
 }
 
-void TlqLacquerForm::OnLeave() {
+void LqLacquerForm::OnLeave() {
   if (hotIndex_ != -1 && capturedIndex_ == -1) TestHot(-1, -1, true);
   if (QGuiApplication::mouseButtons() == Qt::NoButton) ClearMouseState();
 }
 
-void TlqLacquerForm::CaptionDoubleClick() {
+void LqLacquerForm::CaptionDoubleClick() {
   const bool resizable = AlwaysResize || Sizeable;
   if (resizable) {
     if (frameState_ == FrameState::Minimized) {
@@ -358,7 +358,7 @@ void TlqLacquerForm::CaptionDoubleClick() {
 
 // --- system menu ------------------------------------------------------------------------------
 
-std::vector<SystemMenuItem> TlqLacquerForm::SystemMenuItems() const {
+std::vector<SystemMenuItem> LqLacquerForm::SystemMenuItems() const {
   const bool minimized = frameState_ == FrameState::Minimized;
   const bool maximized = frameState_ == FrameState::Maximized;
   std::vector<SystemMenuItem> items;
@@ -377,7 +377,7 @@ std::vector<SystemMenuItem> TlqLacquerForm::SystemMenuItems() const {
   return items;
 }
 
-void TlqLacquerForm::RunSystemMenuItem(const std::string& name) {
+void LqLacquerForm::RunSystemMenuItem(const std::string& name) {
   if (name == "LQK_MINITEM") {
     if (AlwaysMinimizeToTray)
       MinimizeToTray();
@@ -399,29 +399,29 @@ void TlqLacquerForm::RunSystemMenuItem(const std::string& name) {
   }
 }
 
-void TlqLacquerForm::ShowSystemMenu(QPoint globalPos) {
+void LqLacquerForm::ShowSystemMenu(QPoint globalPos) {
   ShowSystemMenuAt(QRect(globalPos, QSize(0, 0)));
 }
 
-void TlqLacquerForm::ShowSystemMenuAt(const QRect& globalRect) {
+void LqLacquerForm::ShowSystemMenuAt(const QRect& globalRect) {
   if (!skinMenuOpen_) {
     skinMenuOpen_ = true;
     emit OnSkinMenuOpen();
   }
   emit SystemMenuRequested(globalRect);
   // Without a menu engine listening nothing is shown: close the menu mode again.
-  if (!isSignalConnected(QMetaMethod::fromSignal(&TlqLacquerForm::SystemMenuRequested)))
+  if (!isSignalConnected(QMetaMethod::fromSignal(&LqLacquerForm::SystemMenuRequested)))
     MenuClosed();
 }
 
-void TlqLacquerForm::MenuClosed() {
+void LqLacquerForm::MenuClosed() {
   skinMenuOpen_ = false;
   for (auto& o : objects_) {
-    if (auto* b = dynamic_cast<TlqSkinButtonObject*>(o.get()); b && b->down && b->hasMenu) {
+    if (auto* b = dynamic_cast<LqSkinButtonObject*>(o.get()); b && b->down && b->hasMenu) {
       b->MenuClosed();
       break;
     }
-    if (auto* a = dynamic_cast<TlqSkinAnimateObject*>(o.get()); a && a->menuOpen) {
+    if (auto* a = dynamic_cast<LqSkinAnimateObject*>(o.get()); a && a->menuOpen) {
       a->MenuClosed();
       break;
     }
@@ -429,12 +429,12 @@ void TlqLacquerForm::MenuClosed() {
   emit OnSkinMenuClose();
 }
 
-bool TlqLacquerForm::HandleShortCut(int key, Qt::KeyboardModifiers modifiers) {
+bool LqLacquerForm::HandleShortCut(int key, Qt::KeyboardModifiers modifiers) {
   if (key != Qt::Key_Space || modifiers != Qt::AltModifier) return false;
   for (auto& o : objects_) {
-    TlqStdCommand command = cmDefault;
-    if (auto* s = dynamic_cast<TlqSkinStdButtonObject*>(o.get())) command = s->command;
-    if (auto* a = dynamic_cast<TlqSkinAnimateObject*>(o.get())) command = a->command;
+    LqStdCommand command = cmDefault;
+    if (auto* s = dynamic_cast<LqSkinStdButtonObject*>(o.get())) command = s->command;
+    if (auto* a = dynamic_cast<LqSkinAnimateObject*>(o.get())) command = a->command;
     if (command != cmSysMenu || !o->enabled) continue;
     const Rect r = o->ObjectRect;
     ShowSystemMenuAt(

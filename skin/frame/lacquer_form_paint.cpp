@@ -42,13 +42,13 @@ Color ToColor(const QColor& c) {
 
 }  // namespace
 
-QString TlqLacquerForm::CaptionText() const {
+QString LqLacquerForm::CaptionText() const {
   return form_ ? form_->windowTitle() : QString();
 }
 
 // --- geometry and region ------------------------------------------------------------------------
 
-void TlqLacquerForm::UpdateFrame() {
+void LqLacquerForm::UpdateFrame() {
   if (!skinReady_) return;
   if (form_) {
     frameWidth_ = form_->width();
@@ -69,7 +69,7 @@ void TlqLacquerForm::UpdateFrame() {
   if (skin_->stretcheffect) NotifyChildrenBackground(form_);
 }
 
-void TlqLacquerForm::UpdateRegion() {
+void LqLacquerForm::UpdateRegion() {
   const int w = frameWidth_;
   const int h = frameHeight_;
   if (!skinnable_) {
@@ -105,7 +105,7 @@ void TlqLacquerForm::UpdateRegion() {
   ApplyRegionToWindow();
 }
 
-void TlqLacquerForm::ApplyRegionToWindow() {
+void LqLacquerForm::ApplyRegionToWindow() {
   if (!form_ || !form_->isWindow()) return;
   // The offscreen platform cannot shape windows; the region is still computed and kept.
   if (QGuiApplication::platformName() == "offscreen") return;
@@ -121,7 +121,7 @@ void TlqLacquerForm::ApplyRegionToWindow() {
 
 // --- skinned frame ------------------------------------------------------------------------------
 
-BorderStrips TlqLacquerForm::ComposeSkinnedStrips() {
+BorderStrips LqLacquerForm::ComposeSkinnedStrips() {
   BorderStrips strips;
   if (!skinReady_) return strips;
   const bool active = IsFormActive();
@@ -146,7 +146,7 @@ BorderStrips TlqLacquerForm::ComposeSkinnedStrips() {
   if (!active && skin_->autorenderinginactiveimage) {
     for (Bitmap* strip : {&strips.top, &strips.bottom, &strips.left, &strips.right}) {
       if (strip->empty()) continue;
-      TlqEffectBmp effect(*strip);
+      LqEffectBmp effect(*strip);
       effect.ApplyInactiveEffect(skin_->inactiveeffect);
       *strip = effect.bitmap();
     }
@@ -156,16 +156,16 @@ BorderStrips TlqLacquerForm::ComposeSkinnedStrips() {
 
 // --- default frame ------------------------------------------------------------------------------
 
-void TlqLacquerForm::LayoutDefaultCaption() {
+void LqLacquerForm::LayoutDefaultCaption() {
   if (objects_.empty()) CreateDefaultButtons();
   const int w = frameWidth_;
   const int ch = kDefaultCaptionHeight;
   const int bs = kDefaultButtonSize;
   Rect caption{3, 3, w - 3, ch};
   int x = w - 3;
-  for (TlqStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray}) {
+  for (LqStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray}) {
     for (auto& o : objects_) {
-      auto* b = dynamic_cast<TlqSkinStdButtonObject*>(o.get());
+      auto* b = dynamic_cast<LqSkinStdButtonObject*>(o.get());
       if (!b || b->command != command || !b->visible) continue;
       b->ObjectRect = {x - bs, 4, x, 4 + bs};
       x -= bs;
@@ -173,7 +173,7 @@ void TlqLacquerForm::LayoutDefaultCaption() {
   }
   caption.right = x;
   for (auto& o : objects_) {
-    auto* b = dynamic_cast<TlqSkinStdButtonObject*>(o.get());
+    auto* b = dynamic_cast<LqSkinStdButtonObject*>(o.get());
     if (!b || b->command != cmSysMenu || !b->visible) continue;
     const int size = showIcon_ ? 16 : bs;
     b->ObjectRect = {3, 4, 3 + size, 4 + size};
@@ -182,7 +182,7 @@ void TlqLacquerForm::LayoutDefaultCaption() {
   defaultCaption_ = caption;
 }
 
-QImage TlqLacquerForm::ComposeDefaultCaption() {
+QImage LqLacquerForm::ComposeDefaultCaption() {
   LayoutDefaultCaption();
   const int ch = kDefaultCaptionHeight;
   const int width = std::max(0, frameWidth_ - 6);
@@ -229,7 +229,7 @@ QImage TlqLacquerForm::ComposeDefaultCaption() {
 
 // --- painting -----------------------------------------------------------------------------------
 
-void TlqLacquerForm::PaintFrame(QPainter& p) {
+void LqLacquerForm::PaintFrame(QPainter& p) {
   if (!skinnable_ || !form_) return;
   if (form_->size() != QSize(frameWidth_, frameHeight_)) OnSizeChanged();
   const int w = frameWidth_;
@@ -269,7 +269,7 @@ void TlqLacquerForm::PaintFrame(QPainter& p) {
   p.restore();
 }
 
-void TlqLacquerForm::PaintBackground(QPainter& p) {
+void LqLacquerForm::PaintBackground(QPainter& p) {
   if (!form_) return;
   const QRect client = ClientRect();
   if (client.isEmpty()) return;
@@ -332,7 +332,7 @@ void TlqLacquerForm::PaintBackground(QPainter& p) {
   }
 }
 
-QImage TlqLacquerForm::RenderWindow() {
+QImage LqLacquerForm::RenderWindow() {
   QImage image(form_->size(), QImage::Format_RGB32);
   image.fill(Qt::black);
   QPainter p(&image);

@@ -18,28 +18,28 @@ Rect ToRect(const QRect& r) {
 
 }  // namespace
 
-Rect TlqLacquerForm::Bounds() const {
+Rect LqLacquerForm::Bounds() const {
   return ToRect(form_->geometry());
 }
 
-void TlqLacquerForm::SetBounds(const Rect& r) {
+void LqLacquerForm::SetBounds(const Rect& r) {
   ApplySizeLimits();
   form_->setGeometry(r.left, r.top, r.width(), r.height());
 }
 
-void TlqLacquerForm::SetScreenInfo(std::shared_ptr<ScreenInfo> screens) {
+void LqLacquerForm::SetScreenInfo(std::shared_ptr<ScreenInfo> screens) {
   screens_ = screens ? std::move(screens) : std::make_shared<QtScreenInfo>();
 }
 
-Rect TlqLacquerForm::MonitorArea(bool workArea) const {
+Rect LqLacquerForm::MonitorArea(bool workArea) const {
   return screens_->MonitorRect(Bounds(), workArea);
 }
 
-void TlqLacquerForm::SetApplicationMinimizer(std::function<void()> minimize) {
+void LqLacquerForm::SetApplicationMinimizer(std::function<void()> minimize) {
   minimizeApplication_ = std::move(minimize);
 }
 
-SizeLimitInput TlqLacquerForm::LimitInput() const {
+SizeLimitInput LqLacquerForm::LimitInput() const {
   SizeLimitInput in;
   in.skinReady = skinReady_;
   if (skinReady_) {
@@ -58,24 +58,24 @@ SizeLimitInput TlqLacquerForm::LimitInput() const {
   return in;
 }
 
-int TlqLacquerForm::GetMinWidth() const {
+int LqLacquerForm::GetMinWidth() const {
   return MinFrameWidth(LimitInput());
 }
-int TlqLacquerForm::GetMinHeight() const {
+int LqLacquerForm::GetMinHeight() const {
   return MinFrameHeight(LimitInput());
 }
-int TlqLacquerForm::GetMaxWidth() const {
+int LqLacquerForm::GetMaxWidth() const {
   return MaxFrameWidth(LimitInput());
 }
-int TlqLacquerForm::GetMaxHeight() const {
+int LqLacquerForm::GetMaxHeight() const {
   return MaxFrameHeight(LimitInput());
 }
 
-bool TlqLacquerForm::SizeAtLeastMinimum() const {
+bool LqLacquerForm::SizeAtLeastMinimum() const {
   return frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight();
 }
 
-void TlqLacquerForm::SetFrameState(FrameState state) {
+void LqLacquerForm::SetFrameState(FrameState state) {
   if (!skinnable_) {
     switch (state) {
       case FrameState::Normal:
@@ -111,7 +111,7 @@ void TlqLacquerForm::SetFrameState(FrameState state) {
   form_->update();
 }
 
-void TlqLacquerForm::Minimize() {
+void LqLacquerForm::Minimize() {
   if (IsMainForm()) {
     if (minimizeApplication_)
       minimizeApplication_();
@@ -123,7 +123,7 @@ void TlqLacquerForm::Minimize() {
     const int minH = GetMinHeight();
     const Rect wa = MonitorArea(true);
     const Point p = ParkingPosition(wa, minW, minH, [this](Point slot) {
-      for (TlqLacquerForm* other : AllFrames()) {
+      for (LqLacquerForm* other : AllFrames()) {
         if (other == this || other->IsMainForm() || !other->form_) continue;
         if (!other->form_->isVisible() || !other->skinnable_) continue;
         if (other->frameState_ != FrameState::Minimized) continue;
@@ -137,7 +137,7 @@ void TlqLacquerForm::Minimize() {
   emit OnMinimize();
 }
 
-void TlqLacquerForm::Maximize() {
+void LqLacquerForm::Maximize() {
   if (normalBounds_.isEmpty()) normalBounds_ = Bounds();
   const Rect monitor = MonitorArea(false);
   const Rect work = MonitorArea(true);
@@ -145,15 +145,15 @@ void TlqLacquerForm::Maximize() {
   emit OnMaximize();
 }
 
-void TlqLacquerForm::Restore() {
+void LqLacquerForm::Restore() {
   rolledUpWhenMaximized_ = false;
   const QSize before = form_->size();
   Rect target = normalBounds_;
   if (target.isEmpty()) target = Bounds();
   if (firstPlacementPending_) {
     firstPlacementPending_ = false;
-    if (PositionInMonitor != TlqPositionInMonitor::lqpDefault) {
-      const bool whole = PositionInMonitor == TlqPositionInMonitor::lqpScreenCenter;
+    if (PositionInMonitor != LqPositionInMonitor::lqpDefault) {
+      const bool whole = PositionInMonitor == LqPositionInMonitor::lqpScreenCenter;
       const Point p =
           CentreInArea(screens_->MonitorRect(target, !whole), target.width(), target.height());
       target = RectFromSize(p.x, p.y, target.width(), target.height());
@@ -167,7 +167,7 @@ void TlqLacquerForm::Restore() {
   emit OnRestore();
 }
 
-void TlqLacquerForm::SetRolledUp(bool on) {
+void LqLacquerForm::SetRolledUp(bool on) {
   if (!(borderIcons_ & biRollUp)) return;
   if (frameState_ == FrameState::Minimized) return;
   const bool maximized = frameState_ == FrameState::Maximized;
@@ -191,21 +191,21 @@ void TlqLacquerForm::SetRolledUp(bool on) {
   emit OnChangeRollUpState();
 }
 
-void TlqLacquerForm::PlaceOnFirstShow() {
+void LqLacquerForm::PlaceOnFirstShow() {
   if (!firstPlacementPending_) return;
-  if (PositionInMonitor == TlqPositionInMonitor::lqpDefault) {
+  if (PositionInMonitor == LqPositionInMonitor::lqpDefault) {
     firstPlacementPending_ = false;
     return;
   }
   if (frameState_ != FrameState::Normal) return;  // centred at the first restore
   firstPlacementPending_ = false;
-  const bool whole = PositionInMonitor == TlqPositionInMonitor::lqpScreenCenter;
+  const bool whole = PositionInMonitor == LqPositionInMonitor::lqpScreenCenter;
   const Rect b = Bounds();
   const Point p = CentreInArea(MonitorArea(!whole), b.width(), b.height());
   form_->move(p.x, p.y);
 }
 
-void TlqLacquerForm::StartFadeIn() {
+void LqLacquerForm::StartFadeIn() {
   if (!AlphaBlend && !AlphaBlendAnimation) return;
   const int target = (AlphaBlendAnimation && !AlphaBlend) ? 255 : AlphaBlendValue;
   if (!AlphaBlendAnimation) {
@@ -228,15 +228,15 @@ void TlqLacquerForm::StartFadeIn() {
   });
 }
 
-bool TlqLacquerForm::IsFormActive() const {
+bool LqLacquerForm::IsFormActive() const {
   return form_ && form_->isActiveWindow();
 }
 
-void TlqLacquerForm::UpdateActivation(bool animate) {
+void LqLacquerForm::UpdateActivation(bool animate) {
   const bool active = IsFormActive();
   for (auto& o : objects_) {
     if (o->Kind() != FrameObjectKind::Caption || o->active == active) continue;
-    auto* caption = static_cast<TlqSkinCaptionObject*>(o.get());
+    auto* caption = static_cast<LqSkinCaptionObject*>(o.get());
     caption->active = active;
     if (animate) {
       if (caption->HasAnimation()) {
@@ -256,13 +256,13 @@ void TlqLacquerForm::UpdateActivation(bool animate) {
     emit OnDeActivate();
 }
 
-void TlqLacquerForm::MinimizeToTray() {
+void LqLacquerForm::MinimizeToTray() {
   // Minimizing to the tray needs a tray icon component; none is assigned to the frame.
 }
 
-void TlqLacquerForm::RestoreFromTray() {}
+void LqLacquerForm::RestoreFromTray() {}
 
-Rect TlqLacquerForm::SnapToEdges(const Rect& proposed, QPoint cursor) {
+Rect LqLacquerForm::SnapToEdges(const Rect& proposed, QPoint cursor) {
   if (!Magnetic || frameState_ == FrameState::Maximized) return proposed;
   return lq::SnapToEdges(proposed, MonitorArea(true), MagneticSize, {cursor.x(), cursor.y()},
                          magnetic_);

@@ -51,8 +51,8 @@ void FrameRect(Bitmap& dst, const Rect& r, Color c) {
 }
 
 Bitmap Blend(const Bitmap& a, const Bitmap& b, double t, int kind) {
-  TlqEffectBmp from(a);
-  if (!from.Morph(kind, TlqEffectBmp(b), t)) from.Morph(kMorphFade, TlqEffectBmp(b), t);
+  LqEffectBmp from(a);
+  if (!from.Morph(kind, LqEffectBmp(b), t)) from.Morph(kMorphFade, LqEffectBmp(b), t);
   return from.bitmap();
 }
 
@@ -63,8 +63,7 @@ Bitmap HStrip(const Bitmap& src, const Rect& r, int leftPart, int rightPart, int
   return out;
 }
 
-Bitmap Framed(const Bitmap& src, const Rect& srcRect, const FrameSpec& def, int width,
-              int height) {
+Bitmap Framed(const Bitmap& src, const Rect& srcRect, const FrameSpec& def, int width, int height) {
   Bitmap out;
   const FrameGeometry source = SourceGeometry(def);
   const FrameGeometry target =

@@ -20,8 +20,8 @@ Rect ToRect(const QRect& r) {
 
 }  // namespace
 
-TlqSkinMenu::TlqSkinMenu(QWidget* form, std::shared_ptr<MenuClock> clock,
-                         std::shared_ptr<CursorProbe> cursor)
+LqSkinMenu::LqSkinMenu(QWidget* form, std::shared_ptr<MenuClock> clock,
+                       std::shared_ptr<CursorProbe> cursor)
     : form_(form), clock_(std::move(clock)), cursor_(std::move(cursor)) {
   DefMenuItemFont = QFont(QStringLiteral("Arial"));
   DefMenuItemFont.setPixelSize(14);
@@ -29,35 +29,35 @@ TlqSkinMenu::TlqSkinMenu(QWidget* form, std::shared_ptr<MenuClock> clock,
   skin_ = std::make_shared<MenuSkin>();
 }
 
-TlqSkinMenu::~TlqSkinMenu() {
+LqSkinMenu::~LqSkinMenu() {
   waitTimer_->stop();
   waitingItem_ = nullptr;
-  for (TlqSkinPopupWindow* w : stack_) delete w;
+  for (LqSkinPopupWindow* w : stack_) delete w;
   stack_.clear();
 }
 
-int TlqSkinMenu::IndexOfWindow(const TlqSkinPopupWindow* w) const {
+int LqSkinMenu::IndexOfWindow(const LqSkinPopupWindow* w) const {
   for (std::size_t i = 0; i < stack_.size(); ++i)
     if (stack_[i] == w) return int(i);
   return -1;
 }
 
-TlqSkinPopupWindow* TlqSkinMenu::WindowAt(const QPoint& global) const {
+LqSkinPopupWindow* LqSkinMenu::WindowAt(const QPoint& global) const {
   for (auto it = stack_.rbegin(); it != stack_.rend(); ++it)
     if ((*it)->ScreenRect().contains(global)) return *it;
   return nullptr;
 }
 
-QRect TlqSkinMenu::CurrentWorkArea() const {
+QRect LqSkinMenu::CurrentWorkArea() const {
   if (WorkAreaSource) return WorkAreaSource();
   QScreen* screen = form_ ? form_->screen() : nullptr;
   if (!screen) screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
 }
 
-void TlqSkinMenu::Popup(QObject* openingControl, std::shared_ptr<const MenuSkin> skin, bool popupUp,
-                        MenuItem* items, const QRect& r, int startIndex,
-                        const MenuImageList* images) {
+void LqSkinMenu::Popup(QObject* openingControl, std::shared_ptr<const MenuSkin> skin, bool popupUp,
+                       MenuItem* items, const QRect& r, int startIndex,
+                       const MenuImageList* images) {
   firstPopup_ = !visible_;
   // A menu still open is closed first; its notifications go to its own opening control.
   CloseFrom(0);
@@ -76,11 +76,11 @@ void TlqSkinMenu::Popup(QObject* openingControl, std::shared_ptr<const MenuSkin>
   firstPopup_ = false;
 }
 
-void TlqSkinMenu::OpenWindow(MenuItem* source, TlqSkinMenuItem* parentItem, const QRect& r,
-                             bool popupUp, bool submenu, int startIndex) {
+void LqSkinMenu::OpenWindow(MenuItem* source, LqSkinMenuItem* parentItem, const QRect& r,
+                            bool popupUp, bool submenu, int startIndex) {
   const bool animate = AlphaBlend && AlphaBlendAnimation && firstPopup_;
   if (animate) QCoreApplication::processEvents();
-  auto* window = new TlqSkinPopupWindow(*this, source, parentItem);
+  auto* window = new LqSkinPopupWindow(*this, source, parentItem);
   stack_.push_back(window);
   window->BuildItems(startIndex);
 
@@ -113,13 +113,13 @@ void TlqSkinMenu::OpenWindow(MenuItem* source, TlqSkinMenuItem* parentItem, cons
   window->SelectFirst();
 }
 
-void TlqSkinMenu::CloseFrom(int index) {
+void LqSkinMenu::CloseFrom(int index) {
   index = std::max(index, 0);
   while (int(stack_.size()) > index) {
-    TlqSkinPopupWindow* w = stack_.back();
+    LqSkinPopupWindow* w = stack_.back();
     stack_.pop_back();
     if (waitingItem_ && &waitingItem_->Window() == w) StopWait();
-    if (TlqSkinMenuItem* parent = w->ParentItem()) {
+    if (LqSkinMenuItem* parent = w->ParentItem()) {
       // The item whose submenu this was is no longer down.
       if (IndexOfWindow(&parent->Window()) >= 0) parent->Window().SetDown(parent, false);
     }
@@ -138,29 +138,29 @@ void TlqSkinMenu::CloseFrom(int index) {
   }
 }
 
-void TlqSkinMenu::Hide() {
+void LqSkinMenu::Hide() {
   CloseFrom(0);
   StopWait();
   SendMenuMessage(form_, LQM_CLOSESKINMENU);
   if (openingControl_) SendMenuMessage(openingControl_, LQM_CLOSESKINMENU);
 }
 
-void TlqSkinMenu::StopWait() {
+void LqSkinMenu::StopWait() {
   waitTimer_->stop();
   waitingItem_ = nullptr;
 }
 
-void TlqSkinMenu::ItemDeactivated(const TlqSkinMenuItem* item) {
+void LqSkinMenu::ItemDeactivated(const LqSkinMenuItem* item) {
   if (item && item == waitingItem_) StopWait();
 }
 
-void TlqSkinMenu::WaitTick() {
-  TlqSkinMenuItem* item = waitingItem_;
+void LqSkinMenu::WaitTick() {
+  LqSkinMenuItem* item = waitingItem_;
   StopWait();
   if (item) ItemClicked(&item->Window(), item);
 }
 
-void TlqSkinMenu::ItemHovered(TlqSkinPopupWindow* window, TlqSkinMenuItem* item) {
+void LqSkinMenu::ItemHovered(LqSkinPopupWindow* window, LqSkinMenuItem* item) {
   const int index = IndexOfWindow(window);
   if (index < 0) return;
   CloseFrom(index + 1);
@@ -171,7 +171,7 @@ void TlqSkinMenu::ItemHovered(TlqSkinPopupWindow* window, TlqSkinMenuItem* item)
   }
 }
 
-void TlqSkinMenu::ItemClicked(TlqSkinPopupWindow* window, TlqSkinMenuItem* item) {
+void LqSkinMenu::ItemClicked(LqSkinPopupWindow* window, LqSkinMenuItem* item) {
   if (!item || !item->Enabled() || item->IsSeparator() || item->down) return;
   item->keySelected = false;
   MenuItem* menuItem = item->Item();
@@ -186,8 +186,8 @@ void TlqSkinMenu::ItemClicked(TlqSkinPopupWindow* window, TlqSkinMenuItem* item)
   (void)window;
 }
 
-void TlqSkinMenu::OpenSubmenu(TlqSkinMenuItem* item) {
-  TlqSkinPopupWindow& window = item->Window();
+void LqSkinMenu::OpenSubmenu(LqSkinMenuItem* item) {
+  LqSkinPopupWindow& window = item->Window();
   if (IndexOfWindow(&window) < 0) return;
   item->Item()->Click();
   StopWait();
@@ -198,12 +198,12 @@ void TlqSkinMenu::OpenSubmenu(TlqSkinMenuItem* item) {
   OpenWindow(item->Item(), item, r, false, true, 0);
 }
 
-bool TlqSkinMenu::KeyDown(int key, const QString& text) {
+bool LqSkinMenu::KeyDown(int key, const QString& text) {
   if (!visible_ || stack_.empty()) return false;
-  TlqSkinPopupWindow* top = stack_.back();
+  LqSkinPopupWindow* top = stack_.back();
   if (key == Qt::Key_Escape || key == Qt::Key_Left) {
     if (stack_.size() >= 2) {
-      if (TlqSkinMenuItem* parent = top->ParentItem()) parent->Window().SetDown(parent, false);
+      if (LqSkinMenuItem* parent = top->ParentItem()) parent->Window().SetDown(parent, false);
       CloseFrom(int(stack_.size()) - 1);
     } else if (key == Qt::Key_Escape) {
       CloseFrom(0);

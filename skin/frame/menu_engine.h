@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinMenu: the one menu engine of a frame. It opens a stack of popup windows (the menu,
+// LqSkinMenu: the one menu engine of a frame. It opens a stack of popup windows (the menu,
 // then one per open submenu), runs the submenu wait, the keyboard and the closing rules, and
 // tells the frame's form and the opening control with LQM_CLOSESKINMENU when it closes.
 
@@ -21,8 +21,8 @@ class QObject;
 
 namespace lq {
 
-class TlqSkinPopupWindow;
-class TlqSkinMenuItem;
+class LqSkinPopupWindow;
+class LqSkinMenuItem;
 
 struct MenuImageList {
   int width = 16;
@@ -31,13 +31,13 @@ struct MenuImageList {
   bool valid(int index) const { return index >= 0 && index < int(images.size()); }
 };
 
-class TlqSkinMenu {
+class LqSkinMenu {
  public:
-  explicit TlqSkinMenu(QWidget* form, std::shared_ptr<MenuClock> clock = QtMenuClock(),
-                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
-  ~TlqSkinMenu();
-  TlqSkinMenu(const TlqSkinMenu&) = delete;
-  TlqSkinMenu& operator=(const TlqSkinMenu&) = delete;
+  explicit LqSkinMenu(QWidget* form, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+                      std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
+  ~LqSkinMenu();
+  LqSkinMenu(const LqSkinMenu&) = delete;
+  LqSkinMenu& operator=(const LqSkinMenu&) = delete;
 
   // Settings, forwarded from the frame's properties.
   int MaxMenuItemsInWindow = 0;  // 0: no limit
@@ -59,9 +59,9 @@ class TlqSkinMenu {
 
   void CloseFrom(int index);
   void Hide();
-  void OpenSubmenu(TlqSkinMenuItem* item);
-  void ItemHovered(TlqSkinPopupWindow* window, TlqSkinMenuItem* item);
-  void ItemClicked(TlqSkinPopupWindow* window, TlqSkinMenuItem* item);
+  void OpenSubmenu(LqSkinMenuItem* item);
+  void ItemHovered(LqSkinPopupWindow* window, LqSkinMenuItem* item);
+  void ItemClicked(LqSkinPopupWindow* window, LqSkinMenuItem* item);
   // Key handling of the top window; the frame's menu mode routes key presses here.
   // Returns true when a menu was open to take the key.
   bool KeyDown(int key, const QString& text);
@@ -69,11 +69,11 @@ class TlqSkinMenu {
   bool Visible() const { return visible_; }
   bool FirstPopup() const { return firstPopup_; }
   int WindowCount() const { return int(stack_.size()); }
-  TlqSkinPopupWindow* Window(int i) const { return stack_[std::size_t(i)]; }
-  TlqSkinPopupWindow* TopWindow() const { return stack_.empty() ? nullptr : stack_.back(); }
-  int IndexOfWindow(const TlqSkinPopupWindow* w) const;
+  LqSkinPopupWindow* Window(int i) const { return stack_[std::size_t(i)]; }
+  LqSkinPopupWindow* TopWindow() const { return stack_.empty() ? nullptr : stack_.back(); }
+  int IndexOfWindow(const LqSkinPopupWindow* w) const;
   // The topmost open window whose screen rectangle contains the point, or null.
-  TlqSkinPopupWindow* WindowAt(const QPoint& global) const;
+  LqSkinPopupWindow* WindowAt(const QPoint& global) const;
 
   QWidget* Form() const { return form_; }
   QObject* OpeningControl() const { return openingControl_; }
@@ -86,11 +86,11 @@ class TlqSkinMenu {
   bool WaitTimerActive() const { return waitTimer_->isActive(); }
   void StopWait();
   // An item lost its highlight: a wait for its submenu ends.
-  void ItemDeactivated(const TlqSkinMenuItem* item);
-  TlqSkinMenuItem* WaitingItem() const { return waitingItem_; }
+  void ItemDeactivated(const LqSkinMenuItem* item);
+  LqSkinMenuItem* WaitingItem() const { return waitingItem_; }
 
  private:
-  void OpenWindow(MenuItem* source, TlqSkinMenuItem* parentItem, const QRect& r, bool popupUp,
+  void OpenWindow(MenuItem* source, LqSkinMenuItem* parentItem, const QRect& r, bool popupUp,
                   bool submenu, int startIndex);
   void WaitTick();
   QRect CurrentWorkArea() const;
@@ -99,8 +99,8 @@ class TlqSkinMenu {
   std::shared_ptr<MenuClock> clock_;
   std::shared_ptr<CursorProbe> cursor_;
   std::unique_ptr<MenuTimer> waitTimer_;
-  TlqSkinMenuItem* waitingItem_ = nullptr;
-  std::vector<TlqSkinPopupWindow*> stack_;
+  LqSkinMenuItem* waitingItem_ = nullptr;
+  std::vector<LqSkinPopupWindow*> stack_;
   bool visible_ = false;
   bool firstPopup_ = false;
   QPointer<QObject> openingControl_;

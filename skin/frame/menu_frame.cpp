@@ -13,7 +13,7 @@ FrameMenus::FrameMenus(QWidget* form, std::shared_ptr<MenuClock> clock,
                        std::shared_ptr<CursorProbe> cursor)
     : QObject(form), form_(form) {
   setObjectName(QStringLiteral("lqFrameMenus"));
-  menu_ = std::make_unique<TlqSkinMenu>(form, std::move(clock), std::move(cursor));
+  menu_ = std::make_unique<LqSkinMenu>(form, std::move(clock), std::move(cursor));
   if (form) form->installEventFilter(this);
 }
 

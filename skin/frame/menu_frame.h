@@ -19,8 +19,8 @@ class QWidget;
 
 namespace lq {
 
-class TlqSkinPopupMenu;
-class TlqSkinData;
+class LqSkinPopupMenu;
+class LqSkinData;
 
 class FrameMenus : public QObject {
  public:
@@ -32,10 +32,10 @@ class FrameMenus : public QObject {
   static FrameMenus* Find(const QWidget* widget);
 
   QWidget* Form() const { return form_; }
-  TlqSkinMenu& SkinMenu() { return *menu_; }
+  LqSkinMenu& SkinMenu() { return *menu_; }
 
   // Skin data of the frame's menus (its MenusSkinData, else its SkinData); null: default look.
-  std::function<TlqSkinData*()> MenusSkinData;
+  std::function<LqSkinData*()> MenusSkinData;
 
   // Menu mode: entered before a menu opens, left by MenuClosed().
   void EnterMenuMode();
@@ -72,7 +72,7 @@ class FrameMenus : public QObject {
   void RemoveFilter();
 
   QPointer<QWidget> form_;
-  std::unique_ptr<TlqSkinMenu> menu_;
+  std::unique_ptr<LqSkinMenu> menu_;
   MenuItem systemMenu_;
   bool skinMenuOpen_ = false;
   bool filterInstalled_ = false;

@@ -11,12 +11,12 @@
 namespace lq {
 namespace {
 
-SystemMenuState StateOf(const TlqLacquerForm& frame) {
+SystemMenuState StateOf(const LqLacquerForm& frame) {
   SystemMenuState s;
   s.minimized = frame.GetFrameState() == FrameState::Minimized;
   s.maximized = frame.GetFrameState() == FrameState::Maximized;
   s.rolledUp = frame.RolledUp();
-  const TlqBorderIcons icons = frame.BorderIcons();
+  const LqBorderIcons icons = frame.BorderIcons();
   s.minimizeIcon = icons & biMinimize;
   s.maximizeIcon = icons & biMaximize;
   s.rollUpIcon = icons & biRollUp;
@@ -24,8 +24,8 @@ SystemMenuState StateOf(const TlqLacquerForm& frame) {
   return s;
 }
 
-SystemMenuCommands CommandsOf(TlqLacquerForm& frame) {
-  QPointer<TlqLacquerForm> f(&frame);
+SystemMenuCommands CommandsOf(LqLacquerForm& frame) {
+  QPointer<LqLacquerForm> f(&frame);
   auto run = [f](const char* name) {
     return [f, name] {
       if (f) f->RunSystemMenuItem(name);
@@ -43,39 +43,39 @@ SystemMenuCommands CommandsOf(TlqLacquerForm& frame) {
 
 }  // namespace
 
-FrameMenus* AttachFrameMenus(TlqLacquerForm& frame, std::shared_ptr<MenuClock> clock,
+FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<MenuClock> clock,
                              std::shared_ptr<CursorProbe> cursor) {
   QWidget* form = frame.Form();
   if (!form) return nullptr;
   if (FrameMenus* existing = FrameMenus::Find(form)) return existing;
   auto* menus = new FrameMenus(form, std::move(clock), std::move(cursor));
-  QPointer<TlqLacquerForm> f(&frame);
+  QPointer<LqLacquerForm> f(&frame);
   // Menus stay inside the work area of the monitor that holds the form.
   menus->SkinMenu().WorkAreaSource = [f]() -> QRect {
     if (!f) return {};
     const Rect r = f->MonitorArea(true);
     return QRect(r.left, r.top, r.width(), r.height());
   };
-  menus->MenusSkinData = [f]() -> TlqSkinData* { return f ? f->SkinData() : nullptr; };
+  menus->MenusSkinData = [f]() -> LqSkinData* { return f ? f->SkinData() : nullptr; };
   menus->FillSystemMenu = [f](MenuItem& root) {
     if (f) FillSystemMenu(root, StateOf(*f), CommandsOf(*f));
   };
   menus->OnMenuModeEnded = [f] {
     if (f && f->SkinMenuOpen()) f->MenuClosed();
   };
-  QObject::connect(&frame, &TlqLacquerForm::SystemMenuRequested, menus,
+  QObject::connect(&frame, &LqLacquerForm::SystemMenuRequested, menus,
                    [menus](const QRect& r) { menus->ShowSystemMenuAt(r); });
   return menus;
 }
 
-TlqSkinPopupMenu* FrameTrayMenu(TlqLacquerForm& frame) {
+LqSkinPopupMenu* FrameTrayMenu(LqLacquerForm& frame) {
   FrameMenus* menus = AttachFrameMenus(frame);
   if (!menus) return nullptr;
-  if (auto* tray = menus->findChild<TlqSkinPopupMenu*>(QStringLiteral("lqTrayMenu"))) return tray;
-  auto* tray = new TlqSkinPopupMenu(menus);
+  if (auto* tray = menus->findChild<LqSkinPopupMenu*>(QStringLiteral("lqTrayMenu"))) return tray;
+  auto* tray = new LqSkinPopupMenu(menus);
   tray->setObjectName(QStringLiteral("lqTrayMenu"));
   tray->Frame = menus;
-  QPointer<TlqLacquerForm> f(&frame);
+  QPointer<LqLacquerForm> f(&frame);
   FillTrayMenu(
       tray->Items, false,
       [f] {

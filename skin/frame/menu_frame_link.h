@@ -1,5 +1,5 @@
 #pragma once
-// Joins a form's frame (TlqLacquerForm) and its menus (FrameMenus): the frame's requests for
+// Joins a form's frame (LqLacquerForm) and its menus (FrameMenus): the frame's requests for
 // the system menu open it through the menu engine, the system menu's items come from the
 // frame's window state and run the frame's commands, the menus use the frame's skin, and
 // closing a menu ends the frame's menu mode (releasing the button that opened it).
@@ -11,14 +11,13 @@
 namespace lq {
 
 class FrameMenus;
-class TlqLacquerForm;
-class TlqSkinPopupMenu;
+class LqLacquerForm;
+class LqSkinPopupMenu;
 
 // Creates (once) and connects the FrameMenus of the frame's form; returns it.
-FrameMenus* AttachFrameMenus(TlqLacquerForm& frame,
-                             std::shared_ptr<MenuClock> clock = QtMenuClock(),
+FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<MenuClock> clock = QtMenuClock(),
                              std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
 // The frame's tray menu: 恢复(&R) restores from the tray, 关闭(&C) closes the form.
-TlqSkinPopupMenu* FrameTrayMenu(TlqLacquerForm& frame);
+LqSkinPopupMenu* FrameTrayMenu(LqLacquerForm& frame);
 
 }  // namespace lq

@@ -129,7 +129,7 @@ void PaintPopupBuffer(Bitmap& target, const MenuSkin& skin, const PopupFrameGeom
                            target.height());
 }
 
-void PaintMenuItem(Bitmap& window, const TlqSkinMenuItem& item, const ItemPaintContext& ctx) {
+void PaintMenuItem(Bitmap& window, const LqSkinMenuItem& item, const ItemPaintContext& ctx) {
   if (!item.shown) return;
   const MenuItem& mi = *item.Item();
   const Rect& ir = item.rect;
@@ -309,7 +309,7 @@ void PaintScrollMarkers(Bitmap& window, const Rect& topBand, const Rect& bottomB
     Color color = scrollingThisWay ? syscolor::BtnText : syscolor::BtnShadow;
     if (skinned) {
       color = ResolveMenuColor(scrollingThisWay ? skin->window->scrollmarkeractivecolor
-                                            : skin->window->scrollmarkercolor);
+                                                : skin->window->scrollmarkercolor);
       if (skin->item && !skin->item->active.empty()) {
         const MenuItemSkin& s = *skin->item;
         Bitmap fill;

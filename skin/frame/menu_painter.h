@@ -10,7 +10,7 @@
 
 namespace lq {
 
-class TlqSkinMenuItem;
+class LqSkinMenuItem;
 struct MenuImageList;
 
 // Colours of the default look (the platform's standard system colours).
@@ -47,7 +47,7 @@ void PaintPopupBackground(Bitmap& target, const MenuSkin& skin, const PopupFrame
 // Background copy used by items with "inactivetransparent": items area filled too.
 void PaintPopupBuffer(Bitmap& target, const MenuSkin& skin, const PopupFrameGeometry& g);
 // Draws one shown item into the window bitmap at its rectangle.
-void PaintMenuItem(Bitmap& window, const TlqSkinMenuItem& item, const ItemPaintContext& ctx);
+void PaintMenuItem(Bitmap& window, const LqSkinMenuItem& item, const ItemPaintContext& ctx);
 // The scroll marker bands; direction 1 up, 2 down, 0 none.
 void PaintScrollMarkers(Bitmap& window, const Rect& topBand, const Rect& bottomBand, int direction,
                         const ItemPaintContext& ctx);

@@ -5,7 +5,7 @@
 namespace lq {
 namespace {
 
-const Bitmap* Picture(const TlqSkinData& data, int index) {
+const Bitmap* Picture(const LqSkinData& data, int index) {
   if (index < 0 || index >= int(data.ActivePictures.size())) return nullptr;
   const Bitmap& b = data.ActivePictures[std::size_t(index)];
   return b.empty() ? nullptr : &b;
@@ -24,11 +24,11 @@ MenuFontSpec Font(const std::string& name, int height, TFontStyles style) {
 
 }  // namespace
 
-std::shared_ptr<const MenuSkin> MenuSkinFromSkinData(const TlqSkinData* data) {
+std::shared_ptr<const MenuSkin> MenuSkinFromSkinData(const LqSkinData* data) {
   if (!data || data->Empty) return nullptr;
   auto skin = std::make_shared<MenuSkin>();
   skin->effects = data->EnableSkinEffects;
-  const TlqDataSkinPopupWindow& pw = data->PopupWindowDescriptor;
+  const LqDataSkinPopupWindow& pw = data->PopupWindowDescriptor;
   // A window picture index that names no picture counts like -1: without the picture the
   // window's size rules have nothing to measure.
   if (const Bitmap* picture = Picture(*data, pw.windowpictureindex)) {
@@ -51,7 +51,7 @@ std::shared_ptr<const MenuSkin> MenuSkinFromSkinData(const TlqSkinData* data) {
     skin->window = std::move(w);
   }
   for (const auto& object : data->ObjectDescriptors) {
-    const auto* d = dynamic_cast<const TlqDataSkinMenuItem*>(object.get());
+    const auto* d = dynamic_cast<const LqDataSkinMenuItem*>(object.get());
     if (!d) continue;
     MenuItemSkin i;
     if (const Bitmap* active = Picture(*data, d->activepictureindex)) i.active = *active;

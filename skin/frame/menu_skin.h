@@ -56,11 +56,11 @@ struct MenuSkin {
   bool effects = true;                    // the skin data's EnableSkinEffects
 };
 
-class TlqSkinData;
+class LqSkinData;
 
 // What menus take from a loaded skin: the popup window when [POPUPWINDOW] names a window
 // picture that exists, and the first "menuitem" object. Null without skin data or while it
 // is Empty (the default look).
-std::shared_ptr<const MenuSkin> MenuSkinFromSkinData(const TlqSkinData* data);
+std::shared_ptr<const MenuSkin> MenuSkinFromSkinData(const LqSkinData* data);
 
 }  // namespace lq

@@ -9,12 +9,12 @@
 
 namespace lq {
 
-TlqSkinPopupMenu::TlqSkinPopupMenu(QObject* owner) : QObject(owner) {}
+LqSkinPopupMenu::LqSkinPopupMenu(QObject* owner) : QObject(owner) {}
 
-TlqSkinPopupMenu::~TlqSkinPopupMenu() {
+LqSkinPopupMenu::~LqSkinPopupMenu() {
   // An open menu must not outlive the items it shows.
   if (FrameMenus* frame = Lookup(false)) {
-    TlqSkinMenu& menu = frame->SkinMenu();
+    LqSkinMenu& menu = frame->SkinMenu();
     for (int i = 0; i < menu.WindowCount(); ++i) {
       if (menu.Window(i)->Source() == &Items) {
         frame->CloseMenus();
@@ -30,18 +30,18 @@ namespace {
 FrameMenus* MenusOfForm(const QWidget* widget, bool attach) {
   if (FrameMenus* menus = FrameMenus::Find(widget)) return menus;
   if (!attach) return nullptr;
-  if (TlqLacquerForm* frame = TlqLacquerForm::FindFrame(widget->window()))
+  if (LqLacquerForm* frame = LqLacquerForm::FindFrame(widget->window()))
     return AttachFrameMenus(*frame);
   return nullptr;
 }
 
 }  // namespace
 
-FrameMenus* TlqSkinPopupMenu::FindFrame() const {
+FrameMenus* LqSkinPopupMenu::FindFrame() const {
   return Lookup(true);
 }
 
-FrameMenus* TlqSkinPopupMenu::Lookup(bool attach) const {
+FrameMenus* LqSkinPopupMenu::Lookup(bool attach) const {
   if (Frame) return Frame;
   if (Form) return MenusOfForm(Form, attach);
   // The owner when it is a form, else the owner's owner when that is a form; a control
@@ -52,13 +52,13 @@ FrameMenus* TlqSkinPopupMenu::Lookup(bool attach) const {
   return nullptr;
 }
 
-bool TlqSkinPopupMenu::Show(const QRect& r, bool popupUp, QObject* openingControl, bool needSkin) {
+bool LqSkinPopupMenu::Show(const QRect& r, bool popupUp, QObject* openingControl, bool needSkin) {
   if (OnPopup) OnPopup();
   FrameMenus* frame = FindFrame();
   if (!SkinData && frame && frame->MenusSkinData) SkinData = frame->MenusSkinData();
   if (!frame) return false;
   if (needSkin && !SkinData) return false;
-  TlqSkinMenu& menu = frame->SkinMenu();
+  LqSkinMenu& menu = frame->SkinMenu();
   if (menu.Visible()) frame->MenuClosed();
   frame->EnterMenuMode();
   popupPoint_ = r.topLeft();
@@ -72,15 +72,15 @@ bool TlqSkinPopupMenu::Show(const QRect& r, bool popupUp, QObject* openingContro
   return true;
 }
 
-void TlqSkinPopupMenu::Popup(int x, int y) {
+void LqSkinPopupMenu::Popup(int x, int y) {
   Show(QRect(x, y, 0, 0), false, nullptr, false);
 }
 
-void TlqSkinPopupMenu::PopupAt(const QRect& r, bool popupUp, QObject* openingControl) {
+void LqSkinPopupMenu::PopupAt(const QRect& r, bool popupUp, QObject* openingControl) {
   Show(r, popupUp, openingControl, false);
 }
 
-void TlqSkinPopupMenu::PopupFromControl(QObject* openingControl, int x, int y) {
+void LqSkinPopupMenu::PopupFromControl(QObject* openingControl, int x, int y) {
   Show(QRect(x, y, 0, 0), false, openingControl, true);
 }
 

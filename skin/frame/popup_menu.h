@@ -1,5 +1,5 @@
 #pragma once
-// TlqSkinPopupMenu: a popup menu component whose items are shown by the menu engine of
+// LqSkinPopupMenu: a popup menu component whose items are shown by the menu engine of
 // its form's frame instead of the platform's menu code.
 
 #include <QObject>
@@ -18,19 +18,19 @@ class QWidget;
 namespace lq {
 
 class FrameMenus;
-class TlqSkinData;
+class LqSkinData;
 
-class TlqSkinPopupMenu : public QObject {
+class LqSkinPopupMenu : public QObject {
  public:
   // The owner is usually the form or a control on it; the frame is searched from there.
-  explicit TlqSkinPopupMenu(QObject* owner = nullptr);
-  ~TlqSkinPopupMenu() override;
+  explicit LqSkinPopupMenu(QObject* owner = nullptr);
+  ~LqSkinPopupMenu() override;
 
   MenuItem Items;
   MenuImageList Images;  // used when it holds at least one image
   // Skin of this menu's windows; when none at popup time the frame's menu skin data is
   // taken and kept.
-  TlqSkinData* SkinData = nullptr;
+  LqSkinData* SkinData = nullptr;
   std::function<void()> OnPopup;
   std::function<void()> OnMenuClose;
   // Explicit frame and form to use instead of searching the owners.

@@ -20,8 +20,7 @@ constexpr int kMorphMs = 20;
 
 }  // namespace
 
-TlqSkinPopupWindow::TlqSkinPopupWindow(TlqSkinMenu& menu, MenuItem* source,
-                                       TlqSkinMenuItem* parentItem)
+LqSkinPopupWindow::LqSkinPopupWindow(LqSkinMenu& menu, MenuItem* source, LqSkinMenuItem* parentItem)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus),
       menu_(menu),
@@ -36,15 +35,15 @@ TlqSkinPopupWindow::TlqSkinPopupWindow(TlqSkinMenu& menu, MenuItem* source,
   scrollTimer_ = menu.Clock().createTimer([this] { ScrollTick(); });
 }
 
-TlqSkinPopupWindow::~TlqSkinPopupWindow() = default;
+LqSkinPopupWindow::~LqSkinPopupWindow() = default;
 
-int TlqSkinPopupWindow::IndexOf(const TlqSkinMenuItem* item) const {
+int LqSkinPopupWindow::IndexOf(const LqSkinMenuItem* item) const {
   for (int i = 0; i < ItemCount(); ++i)
     if (Item(i) == item) return i;
   return -1;
 }
 
-void TlqSkinPopupWindow::BuildItems(int startIndex) {
+void LqSkinPopupWindow::BuildItems(int startIndex) {
   const MenuSkin& skin = menu_.Skin();
   font_ = (skin.window && skin.item && menu_.UseSkinFont) ? FontFromSpec(skin.item->font)
                                                           : menu_.DefMenuItemFont;
@@ -63,7 +62,7 @@ void TlqSkinPopupWindow::BuildItems(int startIndex) {
   for (int index : ShownChildren(*source_)) {
     if (index < startIndex) continue;
     MenuItem* child = source_->Item(index);
-    items_.push_back(std::make_unique<TlqSkinMenuItem>(*this, child));
+    items_.push_back(std::make_unique<LqSkinMenuItem>(*this, child));
     const bool separator = child->IsSeparator();
     heights_.push_back(MenuItemHeight(skin, separator, menu_.DefMenuItemHeight));
     if (!separator) {
@@ -100,7 +99,7 @@ void TlqSkinPopupWindow::BuildItems(int startIndex) {
   backgroundValid_ = false;
 }
 
-void TlqSkinPopupWindow::Relayout() {
+void LqSkinPopupWindow::Relayout() {
   std::vector<ItemSlot> itemSlots;
   visibleCount_ =
       LayoutMenuItems(geometry_.itemsRect, heights_, visibleStart_, size_.scrolling, itemSlots);
@@ -110,14 +109,14 @@ void TlqSkinPopupWindow::Relayout() {
   }
 }
 
-void TlqSkinPopupWindow::ShowAt(const QPoint& topLeft) {
+void LqSkinPopupWindow::ShowAt(const QPoint& topLeft) {
   screenRect_ = QRect(topLeft, QSize(size_.width, size_.height));
   move(topLeft);
   show();
   mouseTimer_->start(kMousePollMs);
 }
 
-void TlqSkinPopupWindow::Close() {
+void LqSkinPopupWindow::Close() {
   if (closed_) return;
   closed_ = true;
   mouseTimer_->stop();
@@ -127,7 +126,7 @@ void TlqSkinPopupWindow::Close() {
   deleteLater();
 }
 
-void TlqSkinPopupWindow::SelectFirst() {
+void LqSkinPopupWindow::SelectFirst() {
   activeIndex_ = -1;
   for (int i = 0; i < ItemCount(); ++i) {
     if (!Item(i)->Selectable()) continue;
@@ -140,21 +139,21 @@ void TlqSkinPopupWindow::SelectFirst() {
   }
 }
 
-void TlqSkinPopupWindow::RedrawItem(const TlqSkinMenuItem* item) {
+void LqSkinPopupWindow::RedrawItem(const LqSkinMenuItem* item) {
   if (item && item->shown)
     update(QRect(item->rect.left, item->rect.top, item->rect.width(), item->rect.height()));
 }
 
-void TlqSkinPopupWindow::SetDown(TlqSkinMenuItem* item, bool down) {
+void LqSkinPopupWindow::SetDown(LqSkinMenuItem* item, bool down) {
   if (!item || item->down == down) return;
   item->down = down;
   StartMorph();
   RedrawItem(item);
 }
 
-void TlqSkinPopupWindow::ActivateItem(int index, bool byMouse) {
+void LqSkinPopupWindow::ActivateItem(int index, bool byMouse) {
   if (index < 0 || index >= ItemCount()) return;
-  TlqSkinMenuItem* item = Item(index);
+  LqSkinMenuItem* item = Item(index);
   previousActive_ = activeIndex_;
   activeIndex_ = index;
   const bool wasHighlighted = item->Highlighted();
@@ -184,9 +183,9 @@ void TlqSkinPopupWindow::ActivateItem(int index, bool byMouse) {
   }
 }
 
-void TlqSkinPopupWindow::DeactivateItem(int index) {
+void LqSkinPopupWindow::DeactivateItem(int index) {
   if (index < 0 || index >= ItemCount()) return;
-  TlqSkinMenuItem* item = Item(index);
+  LqSkinMenuItem* item = Item(index);
   const bool wasHighlighted = item->Highlighted();
   item->active = false;
   item->keySelected = false;
@@ -199,7 +198,7 @@ void TlqSkinPopupWindow::DeactivateItem(int index) {
   menu_.ItemDeactivated(item);
 }
 
-void TlqSkinPopupWindow::MouseTick() {
+void LqSkinPopupWindow::MouseTick() {
   if (closed_) return;
   const CursorState cursor = menu_.Cursor().state();
   if (cursor.global == lastCursor_) return;
@@ -210,19 +209,19 @@ void TlqSkinPopupWindow::MouseTick() {
     StopScroll();
 }
 
-Rect TlqSkinPopupWindow::TopBand() const {
+Rect LqSkinPopupWindow::TopBand() const {
   if (!menu_.Skin().window) return {3, 3, size_.width - 3, 13};
   const Rect& r = geometry_.itemsRect;
   return {r.left, r.top, r.right, r.top + kScrollBandHeight};
 }
 
-Rect TlqSkinPopupWindow::BottomBand() const {
+Rect LqSkinPopupWindow::BottomBand() const {
   if (!menu_.Skin().window) return {3, size_.height - 10, size_.width - 3, size_.height - 3};
   const Rect& r = geometry_.itemsRect;
   return {r.left, r.bottom - kScrollBandHeight, r.right, r.bottom};
 }
 
-void TlqSkinPopupWindow::HoverAt(const QPoint& p) {
+void LqSkinPopupWindow::HoverAt(const QPoint& p) {
   if (size_.scrolling) {
     const bool inTop = TopBand().contains(p.x(), p.y());
     const bool inBottom = BottomBand().contains(p.x(), p.y());
@@ -241,7 +240,7 @@ void TlqSkinPopupWindow::HoverAt(const QPoint& p) {
     }
   }
   if (found < 0) return;  // the active item stays
-  TlqSkinMenuItem* item = Item(found);
+  LqSkinMenuItem* item = Item(found);
   if (found == activeIndex_) {
     if (item->keySelected) {
       item->keySelected = false;
@@ -255,9 +254,9 @@ void TlqSkinPopupWindow::HoverAt(const QPoint& p) {
   if (item->Selectable()) ActivateItem(found, true);
 }
 
-void TlqSkinPopupWindow::ReleaseAt(const QPoint& p) {
+void LqSkinPopupWindow::ReleaseAt(const QPoint& p) {
   for (int i = 0; i < ItemCount(); ++i) {
-    TlqSkinMenuItem* item = Item(i);
+    LqSkinMenuItem* item = Item(i);
     if (!item->shown || !item->rect.contains(p.x(), p.y())) continue;
     if (i == activeIndex_ && !item->IsSeparator()) {
       item->keySelected = false;
@@ -267,7 +266,7 @@ void TlqSkinPopupWindow::ReleaseAt(const QPoint& p) {
   }
 }
 
-void TlqSkinPopupWindow::MoveKeySelection(int step) {
+void LqSkinPopupWindow::MoveKeySelection(int step) {
   const int n = ItemCount();
   if (n == 0) return;
   int target = activeIndex_;
@@ -296,7 +295,7 @@ void TlqSkinPopupWindow::MoveKeySelection(int step) {
   Item(target)->keySelected = true;
 }
 
-bool TlqSkinPopupWindow::KeyDown(int key, const QString& text) {
+bool LqSkinPopupWindow::KeyDown(int key, const QString& text) {
   switch (key) {
     case Qt::Key_Up:
       MoveKeySelection(-1);
@@ -318,7 +317,7 @@ bool TlqSkinPopupWindow::KeyDown(int key, const QString& text) {
   if (text.isEmpty()) return true;
   const QChar c = text[0].toUpper();
   for (int i = 0; i < ItemCount(); ++i) {
-    TlqSkinMenuItem* item = Item(i);
+    LqSkinMenuItem* item = Item(i);
     if (item->Item()->Accelerator() != c || !item->Selectable()) continue;
     if (i != activeIndex_) {
       if (activeIndex_ >= 0) DeactivateItem(activeIndex_);
@@ -330,27 +329,27 @@ bool TlqSkinPopupWindow::KeyDown(int key, const QString& text) {
   return true;
 }
 
-void TlqSkinPopupWindow::StartScroll(int direction) {
+void LqSkinPopupWindow::StartScroll(int direction) {
   scrollDir_ = direction;
   menu_.CloseFrom(menu_.IndexOfWindow(this) + 1);
   update();
   scrollTimer_->start(kScrollMs);
 }
 
-void TlqSkinPopupWindow::StopScroll() {
+void LqSkinPopupWindow::StopScroll() {
   scrollDir_ = 0;
   scrollTimer_->stop();
   update();
 }
 
-bool TlqSkinPopupWindow::ScrollTimerActive() const {
+bool LqSkinPopupWindow::ScrollTimerActive() const {
   return scrollTimer_->isActive();
 }
-bool TlqSkinPopupWindow::MorphTimerActive() const {
+bool LqSkinPopupWindow::MorphTimerActive() const {
   return morphTimer_->isActive();
 }
 
-bool TlqSkinPopupWindow::ScrollOne(int direction) {
+bool LqSkinPopupWindow::ScrollOne(int direction) {
   if (direction == 1 && HiddenAbove())
     --visibleStart_;
   else if (direction == 2 && HiddenBelow())
@@ -363,11 +362,11 @@ bool TlqSkinPopupWindow::ScrollOne(int direction) {
   return true;
 }
 
-void TlqSkinPopupWindow::ScrollTick() {
+void LqSkinPopupWindow::ScrollTick() {
   if (!ScrollOne(scrollDir_)) scrollTimer_->stop();
 }
 
-void TlqSkinPopupWindow::StartMorph() {
+void LqSkinPopupWindow::StartMorph() {
   const MenuSkin& skin = menu_.Skin();
   if (!skin.item) return;
   const MenuItemSkin& s = *skin.item;
@@ -380,7 +379,7 @@ void TlqSkinPopupWindow::StartMorph() {
   if (!morphTimer_->isActive()) morphTimer_->start(animates ? s.animateinterval : kMorphMs);
 }
 
-void TlqSkinPopupWindow::MorphTick() {
+void LqSkinPopupWindow::MorphTick() {
   const MenuSkin& skin = menu_.Skin();
   if (!skin.item || closed_) {
     morphTimer_->stop();
@@ -419,14 +418,14 @@ void TlqSkinPopupWindow::MorphTick() {
   if (!moved) morphTimer_->stop();
 }
 
-void TlqSkinPopupWindow::RenderBackground() const {
+void LqSkinPopupWindow::RenderBackground() const {
   if (backgroundValid_) return;
   background_ = Bitmap(size_.width, size_.height);
   PaintPopupBackground(background_, menu_.Skin(), geometry_, glyphWidth_, size_.scrolling);
   backgroundValid_ = true;
 }
 
-Bitmap TlqSkinPopupWindow::Render() const {
+Bitmap LqSkinPopupWindow::Render() const {
   RenderBackground();
   Bitmap out = background_;
   const MenuSkin& skin = menu_.Skin();
@@ -467,13 +466,13 @@ Bitmap TlqSkinPopupWindow::Render() const {
   return out;
 }
 
-void TlqSkinPopupWindow::paintEvent(QPaintEvent*) {
+void LqSkinPopupWindow::paintEvent(QPaintEvent*) {
   Bitmap frame = Render();
   QPainter p(this);
   p.drawImage(0, 0, WrapBitmap(frame));
 }
 
-void TlqSkinPopupWindow::mouseReleaseEvent(QMouseEvent* event) {
+void LqSkinPopupWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   // A quick click may come before the next mouse poll has seen the cursor there.
   const QPoint p = event->position().toPoint();
@@ -482,7 +481,7 @@ void TlqSkinPopupWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (!closed_) ReleaseAt(p);
 }
 
-void TlqSkinPopupWindow::wheelEvent(QWheelEvent* event) {
+void LqSkinPopupWindow::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 

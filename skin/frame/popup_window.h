@@ -1,6 +1,6 @@
 #pragma once
-// TlqSkinPopupWindow: one window of an open menu, a top-level popup that never takes the
-// focus; and TlqSkinMenuItem, the state of one item shown in it. The window lays its items
+// LqSkinPopupWindow: one window of an open menu, a top-level popup that never takes the
+// focus; and LqSkinMenuItem, the state of one item shown in it. The window lays its items
 // out, polls the mouse, scrolls, animates highlights and paints itself from the skin.
 
 #include <QFont>
@@ -16,14 +16,14 @@
 
 namespace lq {
 
-class TlqSkinMenu;
-class TlqSkinPopupWindow;
+class LqSkinMenu;
+class LqSkinPopupWindow;
 
-class TlqSkinMenuItem {
+class LqSkinMenuItem {
  public:
-  TlqSkinMenuItem(TlqSkinPopupWindow& window, MenuItem* item) : window_(window), item_(item) {}
+  LqSkinMenuItem(LqSkinPopupWindow& window, MenuItem* item) : window_(window), item_(item) {}
 
-  TlqSkinPopupWindow& Window() const { return window_; }
+  LqSkinPopupWindow& Window() const { return window_; }
   MenuItem* Item() const { return item_; }
   bool IsSeparator() const { return item_->IsSeparator(); }
   bool Enabled() const { return item_->Enabled; }
@@ -41,26 +41,26 @@ class TlqSkinMenuItem {
   int frame = 0;             // item animation counter
 
  private:
-  TlqSkinPopupWindow& window_;
+  LqSkinPopupWindow& window_;
   MenuItem* item_;
 };
 
-class TlqSkinPopupWindow : public QWidget {
+class LqSkinPopupWindow : public QWidget {
  public:
-  TlqSkinPopupWindow(TlqSkinMenu& menu, MenuItem* source, TlqSkinMenuItem* parentItem);
-  ~TlqSkinPopupWindow() override;
+  LqSkinPopupWindow(LqSkinMenu& menu, MenuItem* source, LqSkinMenuItem* parentItem);
+  ~LqSkinPopupWindow() override;
 
-  TlqSkinMenu& Menu() const { return menu_; }
+  LqSkinMenu& Menu() const { return menu_; }
   MenuItem* Source() const { return source_; }
-  TlqSkinMenuItem* ParentItem() const { return parentItem_; }
+  LqSkinMenuItem* ParentItem() const { return parentItem_; }
 
   // Builds the items from startIndex and computes the window size.
   void BuildItems(int startIndex);
   int ItemCount() const { return int(items_.size()); }
-  TlqSkinMenuItem* Item(int i) const { return items_[std::size_t(i)].get(); }
-  int IndexOf(const TlqSkinMenuItem* item) const;
+  LqSkinMenuItem* Item(int i) const { return items_[std::size_t(i)].get(); }
+  int IndexOf(const LqSkinMenuItem* item) const;
   int ActiveIndex() const { return activeIndex_; }
-  TlqSkinMenuItem* ActiveItem() const { return activeIndex_ >= 0 ? Item(activeIndex_) : nullptr; }
+  LqSkinMenuItem* ActiveItem() const { return activeIndex_ >= 0 ? Item(activeIndex_) : nullptr; }
 
   QSize WindowSize() const { return {size_.width, size_.height}; }
   bool Scrolling() const { return size_.scrolling; }
@@ -84,8 +84,8 @@ class TlqSkinPopupWindow : public QWidget {
 
   void ActivateItem(int index, bool byMouse);
   void DeactivateItem(int index);
-  void SetDown(TlqSkinMenuItem* item, bool down);
-  void RedrawItem(const TlqSkinMenuItem* item);
+  void SetDown(LqSkinMenuItem* item, bool down);
+  void RedrawItem(const LqSkinMenuItem* item);
 
   bool KeyDown(int key, const QString& text);
   // One tick of the 50 ms mouse poll.
@@ -121,10 +121,10 @@ class TlqSkinPopupWindow : public QWidget {
   void MoveKeySelection(int step);
   void RenderBackground() const;
 
-  TlqSkinMenu& menu_;
+  LqSkinMenu& menu_;
   MenuItem* source_;
-  TlqSkinMenuItem* parentItem_;
-  std::vector<std::unique_ptr<TlqSkinMenuItem>> items_;
+  LqSkinMenuItem* parentItem_;
+  std::vector<std::unique_ptr<LqSkinMenuItem>> items_;
   std::vector<int> heights_;
   int activeIndex_ = -1;
   int previousActive_ = -1;

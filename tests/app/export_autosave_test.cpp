@@ -17,10 +17,10 @@ using testing::ReadAll;
 using testing::TempDir;
 
 // Runs the export with `typed` entered into the save dialog (or cancels when empty).
-bool ExportTyping(lq::TlqSkinSaveDialog& dialog, const QString& typed,
+bool ExportTyping(lq::LqSkinSaveDialog& dialog, const QString& typed,
                   const std::vector<std::string>& phrases, QStringList& errors) {
   QTimer::singleShot(0, [&dialog, typed] {
-    lq::TlqOpenDlgForm* form = dialog.Form();
+    lq::LqOpenDlgForm* form = dialog.Form();
     if (!form) return;
     if (typed.isEmpty()) {
       form->reject();
@@ -35,7 +35,7 @@ bool ExportTyping(lq::TlqSkinSaveDialog& dialog, const QString& typed,
 
 struct ExportFixture : ::testing::Test {
   TempDir dir;
-  lq::TlqSkinSaveDialog dialog;
+  lq::LqSkinSaveDialog dialog;
   QStringList errors;
   ExportFixture() {
     dialog.Title = QStringLiteral("导出为TXT文件");

@@ -31,7 +31,7 @@ TEST(Form1Dialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDialog) {
   f.lqSkinSaveDialog1->InitialDir = dir.path();
   bool skinned = false, headers = false;
   QTimer::singleShot(0, [&] {
-    lq::TlqOpenDlgForm* form = f.lqSkinSaveDialog1->Form();
+    lq::LqOpenDlgForm* form = f.lqSkinSaveDialog1->Form();
     ASSERT_NE(form, nullptr);
     skinned = form->Frame().Frame().SkinReady() && form->FileNameEdit()->IsBound();
     headers = form->FileList()->Header()->SkinDataName() == "button";
@@ -54,7 +54,7 @@ TEST(Form1Dialogs, BrowseButtonPutsTheChosenFolderIntoTheAutoSaveField) {
   ASSERT_TRUE(dir.isValid());
   const QString before = f.edt1->text();
   QTimer::singleShot(0, [&] {
-    lq::TlqSelDirDlgForm* form = f.lqSelDir1->Form();
+    lq::LqSelDirDlgForm* form = f.lqSelDir1->Form();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->Frame().Frame().SkinReady());
     form->CancelButton()->OnClick(form->CancelButton());
@@ -62,7 +62,7 @@ TEST(Form1Dialogs, BrowseButtonPutsTheChosenFolderIntoTheAutoSaveField) {
   test::ClickCentre(f.btn2);
   EXPECT_EQ(f.edt1->text(), before) << "cancel leaves the folder";
   QTimer::singleShot(0, [&] {
-    lq::TlqSelDirDlgForm* form = f.lqSelDir1->Form();
+    lq::LqSelDirDlgForm* form = f.lqSelDir1->Form();
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(form->SelectPath(dir.path()));
     form->OkButton()->OnClick(form->OkButton());

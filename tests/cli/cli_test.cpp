@@ -181,10 +181,10 @@ TEST(CliServeDemo, ServesUntilTerminated) {
   hostPort = hostPort.substr(0, hostPort.find(' '));
 
   EventLoop loop;
-  THTTPGet get(loop);
+  HttpDownload get(loop);
   get.URL = "http://" + hostPort + "/include/keywords.php?k=qq";
   std::string body;
-  get.OnDoneString = [&](THTTPGet*, const std::string& r) { body = r; };
+  get.OnDoneString = [&](HttpDownload*, const std::string& r) { body = r; };
   get.StartDownload();
   loop.runUntil([&] { return !get.Downloading(); }, 10s);
   EXPECT_EQ(body.front(), '[');

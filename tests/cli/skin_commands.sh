@@ -23,7 +23,7 @@ grep -q '^{"version": 3, "pictures": {"main": {"width": 48, "height": 36, "bits"
 grep -q '"controls": \[{"name": "button", "kind": "button"}, {"name": "panel", "kind": "panel"}, {"name": "checkbox", "kind": "checkradio"}, {"name": "listbox", "kind": "listbox"}, {"name": "vscrollbar", "kind": "scrollbar"}\]}$' "$work/info.json" || fail "controls list"
 
 "$cli" skin info "$work/a.skn" --element button >"$work/button.json" || fail "element"
-grep -q '^{"name": "button", "kind": "button", "class": "TlqDataSkinButtonControl", "fields": {"pictureindex": 0, "maskpictureindex": -1, "skinrect": \[0, 0, 15, 20\], "lefttoppoint": \[3, 3\],' "$work/button.json" || fail "element shape: $(cat "$work/button.json")"
+grep -q '^{"name": "button", "kind": "button", "class": "LqDataSkinButtonControl", "fields": {"pictureindex": 0, "maskpictureindex": -1, "skinrect": \[0, 0, 15, 20\], "lefttoppoint": \[3, 3\],' "$work/button.json" || fail "element shape: $(cat "$work/button.json")"
 grep -q '"fontstyle": \[\], "fontcolor": 255,' "$work/button.json" || fail "element values"
 "$cli" skin info "$work/a.skn" --element panel | grep -q '"alignment": 1, .*"fontstyle": \["underline", "strikeout"\]' || fail "panel values"
 "$cli" skin info "$work/a.skn" --forminfo >"$work/form.json" || fail "forminfo"

@@ -14,7 +14,7 @@ TEST(AlignLayout, PlacesTopBottomLeftRightThenClient) {
   QWidget form;
   form.resize(400, 300);
   form.show();  // a hidden widget gets its resize news only when shown
-  TlqAlignLayout layout(&form);
+  LqAlignLayout layout(&form);
   QWidget top(&form), bottom(&form), left(&form), right(&form), client(&form), free(&form);
   top.resize(10, 50);
   bottom.resize(10, 30);
@@ -40,7 +40,7 @@ TEST(AlignLayout, PlacesTopBottomLeftRightThenClient) {
 TEST(AlignLayout, SameSideChildrenStackInCreationOrderAndHiddenOnesAreSkipped) {
   QWidget form;
   form.resize(200, 200);
-  TlqAlignLayout layout(&form);
+  LqAlignLayout layout(&form);
   QWidget a(&form), hidden(&form), b(&form);
   a.resize(1, 20);
   hidden.resize(1, 30);
@@ -53,10 +53,10 @@ TEST(AlignLayout, SameSideChildrenStackInCreationOrderAndHiddenOnesAreSkipped) {
 
 TEST(AlignLayout, PanelOffersItsClientRectAndFittedChildrenAdvanceByTheirSize) {
   auto skin = lqtest::MakeTestSkin();
-  TlqSkinPanel panel;
+  LqSkinPanel panel;
   panel.SetSkinData(skin.get());
   panel.SetBounds({0, 0, 300, 200});
-  TlqSkinButton button(&panel);
+  LqSkinButton button(&panel);
   button.SetSkinData(skin.get());
   QWidget rest(&panel);
   SetAlign(&button, alTop);

@@ -22,13 +22,13 @@ class ButtonTest : public ::testing::Test {
     window.resize(300, 200);
     button.SetSkinData(skin.get());
     button.SetBounds({10, 10, 121, 25});
-    button.OnClick = [this](TlqSkinButton*) { ++clicks; };
+    button.OnClick = [this](LqSkinButton*) { ++clicks; };
   }
   QColor Face() { return QColor(Render(&button).pixel(6, 11)); }
 
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeTestSkin();
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeTestSkin();
   QWidget window;
-  TlqSkinXFormButton button{&window};
+  LqSkinXFormButton button{&window};
   int clicks = 0;
 };
 
@@ -134,12 +134,12 @@ TEST_F(ButtonTest, RepeatModeClicksAfterTheFirstDelay) {
 }
 
 TEST_F(ButtonTest, GroupedButtonsReleaseEachOther) {
-  TlqSkinButton a(&window), b(&window);
+  LqSkinButton a(&window), b(&window);
   a.SetGroupIndex(1);
   b.SetGroupIndex(1);
   EXPECT_FALSE(a.CanFocused());
   int aClicks = 0;
-  a.OnClick = [&](TlqSkinButton*) { ++aClicks; };
+  a.OnClick = [&](LqSkinButton*) { ++aClicks; };
   QTest::mousePress(&a, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(aClicks, 1);  // a grouped button clicks on press
   QTest::mouseRelease(&a, Qt::LeftButton, {}, QPoint(5, 5));
@@ -156,9 +156,9 @@ TEST_F(ButtonTest, GroupedButtonsReleaseEachOther) {
 }
 
 TEST_F(ButtonTest, FocusableButtonAnswersSpaceAndEnter) {
-  TlqSkinButton b(&window);
+  LqSkinButton b(&window);
   int n = 0;
-  b.OnClick = [&](TlqSkinButton*) { ++n; };
+  b.OnClick = [&](LqSkinButton*) { ++n; };
   window.show();
   b.setFocus();
   QTest::keyPress(&b, Qt::Key_Space);
@@ -193,12 +193,12 @@ namespace {
 
 class ButtonEffectsTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeTestSkin();
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeTestSkin();
   QWidget window;
 };
 
 TEST_F(ButtonEffectsTest, MorphBlendsTowardTheHotLookAndBack) {
-  TlqSkinButton b(&window);
+  LqSkinButton b(&window);
   b.SetSkinDataName("morphbutton");
   b.SetSkinData(skin.get());
   b.SetBounds({0, 0, 100, 22});
@@ -223,7 +223,7 @@ TEST_F(ButtonEffectsTest, MorphBlendsTowardTheHotLookAndBack) {
 }
 
 TEST_F(ButtonEffectsTest, HoverAnimationStepsThroughSideBySideFrames) {
-  TlqSkinButton b(&window);
+  LqSkinButton b(&window);
   b.SetSkinDataName("animbutton");
   b.SetSkinData(skin.get());
   b.SetBounds({0, 0, 42, 22});
@@ -251,13 +251,13 @@ TEST(DefaultButton, LooksActiveAndTakesEnterWhileAnotherControlHasTheFocus) {
   QWidget window;
   window.resize(300, 100);
   QLineEdit edit(&window);
-  TlqSkinButton ok(&window), other(&window);
+  LqSkinButton ok(&window), other(&window);
   for (auto* b : {&ok, &other}) {
     b->SetSkinData(skin.get());
     b->SetBounds({0, 40, 80, 22});
   }
   int clicks = 0;
-  ok.OnClick = [&](TlqSkinButton*) { ++clicks; };
+  ok.OnClick = [&](LqSkinButton*) { ++clicks; };
   ok.SetDefault(true);
   window.show();
   QApplication::setActiveWindow(&window);

@@ -25,7 +25,7 @@ class CheckBoxTest : public ::testing::Test {
     box.SetSkinData(skin.get());
     box.SetBounds({10, 10, 150, 25});
     box.SetCaption(QStringLiteral("长尾词必须包含关键词"));
-    box.OnClick = [this](TlqSkinCheckRadioBox*) { ++clicks; };
+    box.OnClick = [this](LqSkinCheckRadioBox*) { ++clicks; };
   }
   // Colour in the middle of the check image, as the panel shows it.
   QColor ImageColour() {
@@ -33,9 +33,9 @@ class CheckBoxTest : public ::testing::Test {
     return QColor(img.pixel(box.x() + 3 + 7, box.y() + 12));
   }
 
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeTestSkin();
-  TlqSkinPanel panel;
-  TlqSkinCheckRadioBox box{&panel};
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeTestSkin();
+  LqSkinPanel panel;
+  LqSkinCheckRadioBox box{&panel};
   int clicks = 0;
 };
 
@@ -100,13 +100,13 @@ TEST_F(CheckBoxTest, ClicksCycleThroughGrayedWhenAllowed) {
 }
 
 TEST_F(CheckBoxTest, RadioGroupUnchecksSiblingsAndClicksOnlyWhenChecked) {
-  TlqSkinCheckRadioBox a(&panel), b(&panel), other(&panel);
+  LqSkinCheckRadioBox a(&panel), b(&panel), other(&panel);
   int aClicks = 0, bClicks = 0;
   for (auto* r : {&a, &b, &other}) r->SetRadio(true);
   a.GroupIndex = b.GroupIndex = 1;
   other.GroupIndex = 2;
-  a.OnClick = [&](TlqSkinCheckRadioBox*) { ++aClicks; };
-  b.OnClick = [&](TlqSkinCheckRadioBox*) { ++bClicks; };
+  a.OnClick = [&](LqSkinCheckRadioBox*) { ++aClicks; };
+  b.OnClick = [&](LqSkinCheckRadioBox*) { ++bClicks; };
   other.SetChecked(true);
   a.SetChecked(true);
   EXPECT_EQ(aClicks, 1);

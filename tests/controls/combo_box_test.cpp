@@ -51,9 +51,9 @@ int FirstDarkColumn(const QImage& image, const QRect& area) {
 }
 
 // Folder levels as the file dialog shows them: row 1 sits one level deeper.
-class IndentedComboBox : public TlqSkinComboBox {
+class IndentedComboBox : public LqSkinComboBox {
  public:
-  using TlqSkinComboBox::TlqSkinComboBox;
+  using LqSkinComboBox::LqSkinComboBox;
   int ItemIndent(int row) const override { return row == 1 ? 24 : 0; }
 };
 
@@ -101,7 +101,7 @@ class ComboBoxTest : public ::testing::Test {
     return QRect(v->viewport()->mapTo(v->window(), r.topLeft()), r.size());
   }
 
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeProgramSkin();
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeProgramSkin();
   QWidget form;
   IndentedComboBox* box = nullptr;
   QImage picture;
@@ -216,7 +216,7 @@ TEST_F(ComboBoxTest, ReleaseThenApplyBindsAgainWithoutTouchingTheOldSkin) {
 }
 
 TEST(ComboBoxDefaultLook, SunkenFrameWhiteFieldArrowButtonAndDefaultFont) {
-  TlqSkinComboBox box;
+  LqSkinComboBox box;
   box.addItem("Keywords");
   box.resize(120, 24);
   EXPECT_EQ(box.height(), 24);  // unbound: the form decides
@@ -232,7 +232,7 @@ TEST(ComboBoxDefaultLook, SunkenFrameWhiteFieldArrowButtonAndDefaultFont) {
   EXPECT_GE(FirstDarkColumn(shot, QRect(2, 2, b.left() - 2, 20)), 3);  // the text
 
   auto skin = lqtest::MakeProgramSkin();
-  TlqFont big;
+  LqFont big;
   big.name = "DejaVu Sans";
   big.height = 20;
   box.SetDefaultFont(big);
@@ -245,7 +245,7 @@ TEST(ComboBoxDefaultLook, SunkenFrameWhiteFieldArrowButtonAndDefaultFont) {
 
 TEST(ComboBoxEditable, EditFieldSitsInTheClientRect) {
   auto skin = lqtest::MakeProgramSkin();
-  TlqSkinComboBox box;
+  LqSkinComboBox box;
   box.setEditable(true);
   box.SetSkinData(skin.get());
   box.show();  // a hidden widget gets its resize events on show
@@ -267,7 +267,7 @@ TEST_F(ComboBoxTest, ListItemsAndFrameComeFromTheSkin) {
   ASSERT_EQ(RowRect(2).height(), look.itemrect.height());
   EXPECT_EQ(list->height(), 5 * 20 + 4);  // five rows in the two-pixel frame
   // Eight items in five rows: the skinned bar stands at the right, bound to its element.
-  TlqSkinScrollBar* bar = box->ListView()->ScrollBar();
+  LqSkinScrollBar* bar = box->ListView()->ScrollBar();
   EXPECT_TRUE(bar->isVisible());
   EXPECT_TRUE(bar->IsBound());
   EXPECT_TRUE(bar->isEnabled());

@@ -55,8 +55,8 @@ TEST(EditContextMenu, EnablingRules) {
 }
 
 TEST(EditContextMenu, CaptionsFromSkinStringsWhenPresent) {
-  lq::TlqSkinData data;
-  lq::TlqResourceStrData strings;
+  lq::LqSkinData data;
+  lq::LqResourceStrData strings;
   strings.ResStrings = {"EDIT_COPY=Copy"};
   data.SetResourceStrData(&strings);
   const auto entries = lq::BuildEditMenu({}, {}, &data);
@@ -68,7 +68,7 @@ TEST(EditContextMenu, CaptionsFromSkinStringsWhenPresent) {
 TEST(EditContextMenu, ReadOnlyFolderFieldOffersOnlyCopyAndSelectAll) {
   CapturedMenu menu;
   QApplication::clipboard()->setText("something to paste");
-  lq::TlqSkinEdit folder;
+  lq::LqSkinEdit folder;
   folder.setReadOnly(true);
   folder.setText("/home/user/longtail");
   folder.resize(215, 18);
@@ -95,7 +95,7 @@ TEST(EditContextMenu, ReadOnlyFolderFieldOffersOnlyCopyAndSelectAll) {
 
 TEST(EditContextMenu, WritableEditCommandsAct) {
   CapturedMenu menu;
-  lq::TlqSkinEdit edit;
+  lq::LqSkinEdit edit;
   edit.setText("words.txt");
   edit.setSelection(0, 5);
   QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(1, 1), QPoint(1, 1));

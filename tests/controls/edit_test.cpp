@@ -24,7 +24,7 @@ class KeyForm : public QWidget {
 TEST(SkinEdit, BothFieldsAre21HighWithTheProgramSkinThoughTheFormSays18) {
   auto skin = lqtest::MakeProgramSkin();
   QWidget form;
-  lq::TlqSkinEdit folder(&form), file(&form);
+  lq::LqSkinEdit folder(&form), file(&form);
   folder.setReadOnly(true);
   folder.setGeometry(10, 10, 215, 18);
   file.setGeometry(10, 40, 78, 18);
@@ -50,17 +50,17 @@ TEST(SkinEdit, BothFieldsAre21HighWithTheProgramSkinThoughTheFormSays18) {
 }
 
 TEST(SkinEdit, UnboundWithoutSkinFontFitsTheFont) {
-  lq::TlqSkinEdit edit;
+  lq::LqSkinEdit edit;
   edit.SetUseSkinFont(false);
   EXPECT_EQ(edit.height(), QFontMetrics(edit.font()).height() + 4);
-  lq::TlqSkinEdit free;
+  lq::LqSkinEdit free;
   free.resize(100, 18);
   EXPECT_EQ(free.height(), 18);  // unbound with the skin font: the form decides
 }
 
 TEST(SkinEdit, UnboundLookHasTwoPixelFrameAndDefaultColour) {
   QWidget form;
-  lq::TlqSkinEdit edit(&form);
+  lq::LqSkinEdit edit(&form);
   edit.setGeometry(0, 0, 60, 20);
   edit.SetDefaultColor(lq::RGB(255, 255, 0));
   const QImage shot = lqtest::Render(&edit);
@@ -71,22 +71,22 @@ TEST(SkinEdit, UnboundLookHasTwoPixelFrameAndDefaultColour) {
 
 TEST(SkinEdit, EnterAndEscapeRaiseKeyPressThenGoToTheForm) {
   KeyForm form;
-  lq::TlqSkinEdit edit(&form);
+  lq::LqSkinEdit edit(&form);
   form.show();
   std::vector<int> seen;
-  edit.OnKeyPress = [&](lq::TlqSkinEdit*, QChar& key) { seen.push_back(key.unicode()); };
+  edit.OnKeyPress = [&](lq::LqSkinEdit*, QChar& key) { seen.push_back(key.unicode()); };
   QTest::keyClick(&edit, Qt::Key_Return);
   QTest::keyClick(&edit, Qt::Key_Escape);
   EXPECT_EQ(seen, (std::vector<int>{13, 27}));
   EXPECT_EQ(form.keys, (std::vector<int>{Qt::Key_Return, Qt::Key_Escape}));
   // A handler that clears the key keeps it from the form.
-  edit.OnKeyPress = [](lq::TlqSkinEdit*, QChar& key) { key = QChar(); };
+  edit.OnKeyPress = [](lq::LqSkinEdit*, QChar& key) { key = QChar(); };
   QTest::keyClick(&edit, Qt::Key_Return);
   EXPECT_EQ(form.keys.size(), 2u);
 }
 
 TEST(SkinEdit, ReadOnlyDropsTypedCharacters) {
-  lq::TlqSkinEdit edit;
+  lq::LqSkinEdit edit;
   edit.setText("abc");
   edit.setReadOnly(true);
   QTest::keyClicks(&edit, "xyz");
@@ -95,7 +95,7 @@ TEST(SkinEdit, ReadOnlyDropsTypedCharacters) {
 
 TEST(SkinEdit, DisabledTextUsesTheSkinDisabledColour) {
   auto skin = lqtest::MakeProgramSkin();
-  lq::TlqSkinEdit edit;
+  lq::LqSkinEdit edit;
   edit.SetSkinData(skin.get());
   edit.setEnabled(false);
   EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Text), lq::ControlColor(11311758));

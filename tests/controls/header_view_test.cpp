@@ -26,8 +26,8 @@ const QColor kCaption(0x18, 0x2C, 0x4E);
 
 // The "button" element's picture and rectangles, read straight from the skin.
 struct ButtonElement {
-  explicit ButtonElement(const TlqSkinData* skin) {
-    const TlqDataSkinControl* d = ControlAt(skin, LookupControl(skin, "button"));
+  explicit ButtonElement(const LqSkinData* skin) {
+    const LqDataSkinControl* d = ControlAt(skin, LookupControl(skin, "button"));
     int pictureIndex = -1, maskIndex = -1;
     EXPECT_TRUE(CopyElementGeometry(d, geom, pictureIndex, maskIndex));
     EXPECT_TRUE(CopyButtonLook(d, look));
@@ -62,7 +62,7 @@ int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
 }
 
 struct DetailsView {
-  explicit DetailsView(TlqSkinData* skin) : model(0, 3) {
+  explicit DetailsView(LqSkinData* skin) : model(0, 3) {
     model.setHorizontalHeaderLabels(
         {QStringLiteral("名称"), QStringLiteral("大小"), QStringLiteral("修改日期")});
     const QStringList names = {"seo", "长尾词", "keyword", "apple", "zebra"};
@@ -71,7 +71,7 @@ struct DetailsView {
                        new QStandardItem("2024-01-0" + QString::number(i + 1))});
     proxy.setSourceModel(&model);
     tree = new QTreeView(&form);
-    header = new TlqSkinHeaderView(Qt::Horizontal, tree);
+    header = new LqSkinHeaderView(Qt::Horizontal, tree);
     header->SetSkinDataName("button");
     header->SetSkinData(skin);
     tree->setHeader(header);
@@ -95,7 +95,7 @@ struct DetailsView {
   QSortFilterProxyModel proxy;
   QWidget form;
   QTreeView* tree;
-  TlqSkinHeaderView* header;
+  LqSkinHeaderView* header;
 };
 
 TEST(SkinHeaderView, SectionsShowTheButtonElementAtItsHeight) {
@@ -161,11 +161,11 @@ TEST(SkinHeaderView, TheSortedSectionShowsATriangleThatFollowsTheOrder) {
   auto skin = lqtest::MakeProgramSkin();
   DetailsView v(skin.get());
   QImage shot = v.Shot();
-  const QRect mark0 = TlqSkinHeaderView::SortIndicatorRect(v.Section(0));
+  const QRect mark0 = LqSkinHeaderView::SortIndicatorRect(v.Section(0));
   std::vector<int> rows = TriangleRows(shot, mark0);
   ASSERT_GE(rows.size(), 3u);
   EXPECT_LT(rows.front(), rows.back());  // ascending: pointing up
-  EXPECT_TRUE(TriangleRows(shot, TlqSkinHeaderView::SortIndicatorRect(v.Section(1))).empty());
+  EXPECT_TRUE(TriangleRows(shot, LqSkinHeaderView::SortIndicatorRect(v.Section(1))).empty());
 
   v.tree->sortByColumn(0, Qt::DescendingOrder);
   shot = v.Shot();
@@ -238,8 +238,8 @@ TEST(SkinHeaderView, ScreenshotOfADetailsViewWithSkinnedHeaderAndBars) {
     v.model.appendRow({new QStandardItem(QStringLiteral("关键词 %1.txt").arg(i)),
                        new QStandardItem(QString::number(i * 3)), new QStandardItem("2024-02-01")});
   v.header->resizeSection(2, 200);
-  auto* vbar = new TlqSkinScrollBar(&v.form);
-  auto* hbar = new TlqSkinScrollBar(&v.form);
+  auto* vbar = new LqSkinScrollBar(&v.form);
+  auto* hbar = new LqSkinScrollBar(&v.form);
   vbar->SetKind(sbVertical);
   vbar->SetSkinDataName("vscrollbar");
   vbar->SetSkinData(skin.get());

@@ -11,7 +11,7 @@ using lqtest::Render;
 
 class LabelTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeTestSkin();
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeTestSkin();
   QWidget window;
 };
 
@@ -30,7 +30,7 @@ TEST_F(LabelTest, StdLabelDrawsOverItsParentWithoutFilling) {
   QPalette pal;
   pal.setColor(QPalette::Window, QColor(10, 200, 10));
   window.setPalette(pal);
-  TlqSkinStdLabel label(&window);
+  LqSkinStdLabel label(&window);
   label.SetSkinData(skin.get());
   label.SetCaption(QStringLiteral("输入关键词"));
   label.move(19, 15);
@@ -43,7 +43,7 @@ TEST_F(LabelTest, StdLabelDrawsOverItsParentWithoutFilling) {
 
 TEST_F(LabelTest, DisabledStdLabelIsEmbossed) {
   window.resize(200, 60);
-  TlqSkinStdLabel label(&window);
+  LqSkinStdLabel label(&window);
   label.SetCaption(QStringLiteral("Disabled"));
   label.move(10, 10);
   label.setEnabled(false);
@@ -69,12 +69,12 @@ TEST_F(LabelTest, DisabledStdLabelIsEmbossed) {
 }
 
 TEST_F(LabelTest, UnboundStdLabelUsesItsDefaultFontNotItsFont) {
-  TlqSkinStdLabel label(&window);
-  TlqFont def;
+  LqSkinStdLabel label(&window);
+  LqFont def;
   def.name = "Arial";
   def.height = -11;
   def.color = RGB(0, 0, 255);
-  TlqFont own;
+  LqFont own;
   own.height = 30;
   own.color = RGB(255, 0, 0);
   label.SetDefaultFont(def);
@@ -88,7 +88,7 @@ TEST_F(LabelTest, UnboundStdLabelUsesItsDefaultFontNotItsFont) {
 }
 
 TEST_F(LabelTest, StatusPanelTakesElementHeightAndClipsLongText) {
-  TlqSkinStatusPanel status(&window);
+  LqSkinStatusPanel status(&window);
   status.SetSkinData(skin.get());
   status.SetBounds({344, 132, 476, 21});
   EXPECT_EQ(status.size(), QSize(476, 20));
@@ -111,7 +111,7 @@ TEST_F(LabelTest, StatusPanelTakesElementHeightAndClipsLongText) {
 }
 
 TEST_F(LabelTest, EllipsisTrimsOnlyWhenAsked) {
-  TlqSkinLabel label(&window);
+  LqSkinLabel label(&window);
   label.SetBounds({0, 0, 60, 21});
   label.SetCaption(QStringLiteral("a rather long status text"));
   QImage plain = Render(&label);
@@ -121,7 +121,7 @@ TEST_F(LabelTest, EllipsisTrimsOnlyWhenAsked) {
 }
 
 TEST_F(LabelTest, UnboundStatusPanelDrawsFrameAndInsetText) {
-  TlqSkinStatusPanel status(&window);
+  LqSkinStatusPanel status(&window);
   status.SetBounds({0, 0, 100, 21});
   EXPECT_EQ(status.TextArea(), QRect(3, 3, 94, 15));
   const QImage img = Render(&status);

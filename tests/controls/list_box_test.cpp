@@ -27,13 +27,13 @@ std::string Numbered(const char* prefix, int i) {
 }
 
 struct Box {
-  std::unique_ptr<TlqSkinData> skin;
+  std::unique_ptr<LqSkinData> skin;
   QWidget host;
-  TlqSkinListBox* box;
+  LqSkinListBox* box;
 
   explicit Box(bool skinned) {
     host.resize(400, 400);
-    box = new TlqSkinListBox(&host);
+    box = new LqSkinListBox(&host);
     if (skinned) {
       skin = test::MakeTestSkin();
       box->SetSkinData(skin.get());
@@ -73,7 +73,7 @@ TEST(ListBoxTest, SkinnedBarIsTheElementWidthAndScrollsTheList) {
   Box b(true);
   ASSERT_TRUE(b.box->SkinnedItems());
   b.Add(100);
-  TlqSkinScrollBar* bar = b.box->VScrollBar();
+  LqSkinScrollBar* bar = b.box->VScrollBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_TRUE(bar->SkinnedLook());
   EXPECT_EQ(bar->width(), 17);
@@ -159,8 +159,8 @@ TEST(ListBoxTest, RightClickRequestsThePopupAndKeepsTheSelection) {
   b.Add(5);
   b.box->SetSelected(2, true);
   b.box->SetItemIndex(2);
-  TlqSkinListBox* asked = nullptr;
-  b.box->OnPopupMenu = [&](TlqSkinListBox* sender, const QPoint&) { asked = sender; };
+  LqSkinListBox* asked = nullptr;
+  b.box->OnPopupMenu = [&](LqSkinListBox* sender, const QPoint&) { asked = sender; };
   QWidget* inner = b.box->ListBox();
   QTest::mouseClick(inner, Qt::RightButton, {}, QPoint(20, 70));
   QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(20, 70),
@@ -176,7 +176,7 @@ TEST(ListBoxTest, DoubleClickRaisesTheEventWithThatItemCurrent) {
   Box b(false);
   b.Add(5);
   int index = -1;
-  b.box->OnListBoxDblClick = [&](TlqSkinListBox* s) { index = s->ItemIndex(); };
+  b.box->OnListBoxDblClick = [&](LqSkinListBox* s) { index = s->ItemIndex(); };
   QTest::mouseDClick(b.box->ListBox(), Qt::LeftButton, {}, QPoint(20, 50));
   EXPECT_EQ(index, 2);
 }

@@ -29,12 +29,12 @@ inline void FillPiece(Bitmap& b, const Rect& r, Color c) {
     for (int x = r.left; x < r.right; ++x) b.setPixel(x, y, c);
 }
 
-inline std::unique_ptr<TlqSkinData> MakeTestSkin() {
-  auto data = std::make_unique<TlqSkinData>();
+inline std::unique_ptr<LqSkinData> MakeTestSkin() {
+  auto data = std::make_unique<LqSkinData>();
   Bitmap pic(300, 260);
   pic.fill(kPicBackground);
 
-  auto vs = std::make_unique<TlqDataSkinScrollBarControl>("vscrollbar");
+  auto vs = std::make_unique<LqDataSkinScrollBarControl>("vscrollbar");
   vs->pictureindex = 0;
   vs->skinrect = {223, 25, 240, 93};
   vs->lefttoppoint = {0, 16};
@@ -52,7 +52,7 @@ inline std::unique_ptr<TlqSkinData> MakeTestSkin() {
   FillPiece(pic, vs->activethumbrect, kThumbActive);
   data->ControlDescriptors.push_back(std::move(vs));
 
-  auto lb = std::make_unique<TlqDataSkinListBox>("listbox");
+  auto lb = std::make_unique<LqDataSkinListBox>("listbox");
   lb->pictureindex = 0;
   lb->skinrect = {0, 0, 59, 52};
   lb->lefttoppoint = {2, 2};
@@ -78,7 +78,7 @@ inline std::unique_ptr<TlqSkinData> MakeTestSkin() {
   FillPiece(pic, lb->focusitemrect, kItemFocus);
   data->ControlDescriptors.push_back(std::move(lb));
 
-  auto sp = std::make_unique<TlqDataSkinSplitterControl>("vsplitter");
+  auto sp = std::make_unique<LqDataSkinSplitterControl>("vsplitter");
   sp->pictureindex = 0;
   sp->skinrect = {118, 191, 123, 213};
   sp->lefttoppoint = {0, 5};

@@ -24,13 +24,13 @@ std::string Numbered(const char* prefix, int i) {
 struct View {
   longtail::PhraseList items;
   QWidget host;
-  TlqListBox* list;
+  LqListBox* list;
   std::map<int, ItemDrawState> drawn;  // last state each row was drawn with
 
   explicit View(int count = 0) {
     for (int i = 0; i < count; ++i) items.Append(Numbered("item", i));
     host.resize(200, 200);
-    list = new TlqListBox(items, &host);
+    list = new LqListBox(items, &host);
     list->setGeometry(0, 0, 200, 200);  // 10 rows of 20 pixels
     items.SetOnChange([this] { list->ItemsChanged(); });
     list->DrawItem = [this](QPainter& p, int i, const QRect& r, ItemDrawState s) {
@@ -62,7 +62,6 @@ struct View {
 };
 
 using Sel = std::vector<int>;
-
 
 TEST(ListBoxViewTest, PaintingCostsOnlyTheVisibleRows) {
   View small(100), big(200000);

@@ -16,9 +16,9 @@ namespace {
 struct MemoForm {
   MemoForm() {
     form.resize(260, 170);
-    memo = new lq::TlqSkinMemo2(&form);
+    memo = new lq::LqSkinMemo2(&form);
     memo->setGeometry(0, 0, 224, 154);
-    bar = new lq::TlqSkinScrollBar(&form);
+    bar = new lq::LqSkinScrollBar(&form);
     bar->SetKind(lq::sbVertical);
     bar->setGeometry(224, 0, 19, 154);
     memo->SetVScrollBar(bar);
@@ -30,8 +30,8 @@ struct MemoForm {
     return l.join('\n');
   }
   QWidget form;
-  lq::TlqSkinMemo2* memo;
-  lq::TlqSkinScrollBar* bar;
+  lq::LqSkinMemo2* memo;
+  lq::LqSkinScrollBar* bar;
 };
 
 }  // namespace
@@ -119,8 +119,8 @@ TEST(SkinMemo, DisablingTheMemoDisablesItsBarAndKeepsTheLinesInTheSkinColour) {
 
 TEST(SkinMemo, FontAndColoursFromTheSkinOrTheDefaultFont) {
   auto skin = lqtest::MakeProgramSkin();
-  lq::TlqSkinMemo2 memo;
-  lq::TlqFont f;
+  lq::LqSkinMemo2 memo;
+  lq::LqFont f;
   f.color = lq::RGB(200, 0, 0);
   memo.SetDefaultFont(f);
   EXPECT_EQ(memo.palette().color(QPalette::Text), QColor(200, 0, 0));
@@ -140,7 +140,7 @@ TEST(SkinMemo, BarRemovedFromTheFormIsForgotten) {
 }
 
 TEST(SkinMemo, LinesAreTheParagraphs) {
-  lq::TlqSkinMemo2 memo;
+  lq::LqSkinMemo2 memo;
   memo.SetText("长尾词\nseo\n");
   EXPECT_EQ(memo.Lines(), QStringList({"长尾词", "seo"}));
 }
@@ -161,7 +161,7 @@ TEST(SkinMemo, CommittedInputMethodTextReachesTheMemo) {
 
 TEST(SkinMemo, FramedMemoKeepsTextOffTheFrame) {
   auto skin = lqtest::MakeProgramSkin();
-  lq::TlqSkinMemo memo;
+  lq::LqSkinMemo memo;
   memo.resize(200, 120);
   EXPECT_EQ(memo.TextInsets(), QMargins(3, 2, 4, 2));
   memo.SetBitMapBG(false);

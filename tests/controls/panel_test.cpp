@@ -16,7 +16,7 @@ using lqtest::Render;
 
 class PanelTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeTestSkin();
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeTestSkin();
   QWidget window;
 };
 
@@ -34,7 +34,7 @@ std::pair<int, int> TextExtent(const QImage& img, const QColor& background) {
 }
 
 TEST_F(PanelTest, SkinnedPanelDrawsFrameAndTiledClient) {
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   panel.SetSkinData(skin.get());
   panel.SetBounds({0, 0, 200, 120});
   const QImage img = Render(&panel);
@@ -46,7 +46,7 @@ TEST_F(PanelTest, SkinnedPanelDrawsFrameAndTiledClient) {
 }
 
 TEST_F(PanelTest, CaptionNeverDrawnWhenTheSkinHasNoCaptionArea) {
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   panel.SetSkinData(skin.get());
   panel.SetCaptionMode(true);
   panel.SetCaption("lqpanel1");
@@ -58,7 +58,7 @@ TEST_F(PanelTest, CaptionNeverDrawnWhenTheSkinHasNoCaptionArea) {
 }
 
 TEST_F(PanelTest, GroupBoxTitleIsCentredAndStaysCentredAfterResize) {
-  TlqSkinGroupBox box(&window);
+  LqSkinGroupBox box(&window);
   box.SetSkinData(skin.get());
   box.SetCaption(QStringLiteral("导出列表"));
   for (int width : {200, 409}) {
@@ -82,7 +82,7 @@ TEST_F(PanelTest, GroupBoxTitleIsCentredAndStaysCentredAfterResize) {
 }
 
 TEST_F(PanelTest, BorderlessPanelIsPlainTextureAndOffersItsWholeArea) {
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   panel.SetSkinData(skin.get());
   panel.SetBorderStyle(bvNone);
   panel.SetBounds({0, 0, 336, 167});
@@ -96,7 +96,7 @@ TEST_F(PanelTest, BorderlessPanelIsPlainTextureAndOffersItsWholeArea) {
 }
 
 TEST_F(PanelTest, DefaultLookFramesAndCaptionBar) {
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   panel.SetBounds({0, 0, 120, 80});
   QImage img = Render(&panel);
   const QColor shadow(160, 160, 160), face(240, 240, 240), white(255, 255, 255);
@@ -117,10 +117,10 @@ TEST_F(PanelTest, DefaultLookFramesAndCaptionBar) {
 }
 
 TEST_F(PanelTest, CheckedFiresAlwaysButEnablesChildrenOnlyInCheckedMode) {
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   QWidget child(&panel);
   int fired = 0;
-  panel.OnChecked = [&](TlqSkinPanel*) { ++fired; };
+  panel.OnChecked = [&](LqSkinPanel*) { ++fired; };
   panel.SetChecked(false);
   EXPECT_EQ(fired, 1);
   EXPECT_TRUE(child.isEnabled());
@@ -133,13 +133,13 @@ TEST_F(PanelTest, CheckedFiresAlwaysButEnablesChildrenOnlyInCheckedMode) {
 }
 
 TEST_F(PanelTest, CaptionClickRollsUpAndDown) {
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   panel.SetCaptionMode(true);
   panel.SetRollUpMode(true);
   panel.SetBounds({0, 0, 150, 150});
   QWidget child(&panel);
   int changes = 0;
-  panel.OnChangeRollUpState = [&](TlqSkinPanel*) { ++changes; };
+  panel.OnChangeRollUpState = [&](LqSkinPanel*) { ++changes; };
   QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(30, 10));
   EXPECT_TRUE(panel.RollUpState());
   EXPECT_EQ(panel.height(), 23);

@@ -16,12 +16,12 @@ namespace {
 
 class ProgramSkinTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeProgramSkin();
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeProgramSkin();
   QWidget window;
 };
 
 TEST_F(ProgramSkinTest, ElementsGetTheirDocumentedSliceModesAndSizes) {
-  TlqSkinXFormButton button(&window);
+  LqSkinXFormButton button(&window);
   button.SetSkinData(skin.get());
   button.SetBounds({0, 0, 121, 25});
   EXPECT_EQ(button.SliceMode(), kSliceHorizontal);
@@ -31,27 +31,27 @@ TEST_F(ProgramSkinTest, ElementsGetTheirDocumentedSliceModesAndSizes) {
   EXPECT_EQ(button.Look().downskinrect, (Rect{458, 324, 500, 346}));
   EXPECT_EQ(button.Look().disabledskinrect, (Rect{503, 272, 545, 294}));
 
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   panel.SetSkinData(skin.get());
-  TlqSkinGroupBox group(&window);
+  LqSkinGroupBox group(&window);
   group.SetSkinData(skin.get());
   EXPECT_EQ(panel.SliceMode(), kSliceBoth);
   EXPECT_EQ(group.SliceMode(), kSliceBoth);
 
-  TlqSkinCheckRadioBox check(&window);
+  LqSkinCheckRadioBox check(&window);
   check.SetSkinData(skin.get());
   check.SetBounds({341, 35, 484, 25});
   EXPECT_EQ(check.SliceMode(), kSliceHorizontal);
   EXPECT_EQ(check.size(), QSize(484, 25));  // flat: the form's size
 
-  TlqSkinStatusPanel status(&window);
+  LqSkinStatusPanel status(&window);
   status.SetSkinData(skin.get());
   status.SetBounds({344, 132, 476, 21});
   EXPECT_EQ(status.SliceMode(), kSliceHorizontal);
   EXPECT_EQ(status.width(), 476);
   EXPECT_EQ(status.height(), status.Geometry().skinHeight());
 
-  TlqSkinCustomControl scroll(&window);
+  LqSkinCustomControl scroll(&window);
   scroll.SetSkinDataName("vscrollbar");
   scroll.SetSkinData(skin.get());
   scroll.SetBounds({0, 0, 40, 300});
@@ -60,14 +60,14 @@ TEST_F(ProgramSkinTest, ElementsGetTheirDocumentedSliceModesAndSizes) {
 }
 
 TEST_F(ProgramSkinTest, PanelsShowNoCaptionAndGroupBoxesACentredOne) {
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   panel.SetSkinData(skin.get());
   panel.SetCaption("lqSkinPanel1");
   panel.SetCaptionMode(true);
   panel.SetBounds({0, 0, 822, 48});
   EXPECT_TRUE(panel.CaptionArea().isEmpty());
 
-  TlqSkinGroupBox group(&window);
+  LqSkinGroupBox group(&window);
   group.SetSkinData(skin.get());
   group.SetCaption(QStringLiteral("长尾词列表"));
   for (int width : {409, 600}) {
@@ -79,7 +79,7 @@ TEST_F(ProgramSkinTest, PanelsShowNoCaptionAndGroupBoxesACentredOne) {
 }
 
 TEST_F(ProgramSkinTest, CheckBoxCaptionStartsAt22AndImagesAre15) {
-  TlqSkinCheckRadioBox check(&window);
+  LqSkinCheckRadioBox check(&window);
   check.SetSkinData(skin.get());
   check.SetBounds({0, 0, 107, 25});
   check.SetCaption(QStringLiteral("自动保存文本到"));
@@ -92,23 +92,23 @@ TEST_F(ProgramSkinTest, CheckBoxCaptionStartsAt22AndImagesAre15) {
 TEST_F(ProgramSkinTest, ScreenshotOfTheControls) {
   window.resize(520, 300);
   window.setAutoFillBackground(true);
-  new TlqAlignLayout(&window);
-  TlqSkinPanel top(&window);
+  new LqAlignLayout(&window);
+  LqSkinPanel top(&window);
   top.SetSkinData(skin.get());
   top.SetBounds({0, 0, 520, 120});
   SetAlign(&top, alTop);
-  TlqSkinGroupBox group(&window);
+  LqSkinGroupBox group(&window);
   group.SetSkinData(skin.get());
   group.SetCaption(QStringLiteral("长尾词列表"));
   SetAlign(&group, alClient);
-  TlqSkinStdLabel label(&top);
+  LqSkinStdLabel label(&top);
   label.SetSkinData(skin.get());
   label.SetCaption(QStringLiteral("输入关键词"));
   label.move(12, 10);
-  TlqSkinXFormButton query(&top), stop(&top);
+  LqSkinXFormButton query(&top), stop(&top);
   for (auto* b : {&query, &stop}) {
     b->SetSkinData(skin.get());
-    TlqFont song;
+    LqFont song;
     song.name = QStringLiteral("宋体");
     song.height = -12;
     b->SetDefaultFont(song);
@@ -120,12 +120,12 @@ TEST_F(ProgramSkinTest, ScreenshotOfTheControls) {
   stop.SetCaption(QStringLiteral("停止"));
   stop.SetBounds({140, 34, 121, 25});
   stop.setEnabled(false);
-  TlqSkinCheckRadioBox check(&top);
+  LqSkinCheckRadioBox check(&top);
   check.SetSkinData(skin.get());
   check.SetCaption(QStringLiteral("长尾词必须包含关键词"));
   check.SetBounds({270, 34, 220, 25});
   check.SetChecked(true);
-  TlqSkinStatusPanel status(&top);
+  LqSkinStatusPanel status(&top);
   status.SetSkinData(skin.get());
   status.SetBounds({12, 75, 476, 21});
   status.SetCaption(QStringLiteral("正在查询：长尾词"));

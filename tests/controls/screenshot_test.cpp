@@ -13,10 +13,10 @@ namespace lq {
 namespace {
 
 struct TestWindow {
-  explicit TestWindow(TlqSkinData* skin) {
+  explicit TestWindow(LqSkinData* skin) {
     form.resize(520, 300);
     form.setAutoFillBackground(true);
-    new TlqAlignLayout(&form);
+    new LqAlignLayout(&form);
     top.SetBounds({0, 0, 520, 120});
     SetAlign(&top, alTop);
     group.SetCaption(QStringLiteral("长尾词列表"));
@@ -33,19 +33,19 @@ struct TestWindow {
     disabled.SetCaption(QStringLiteral("停用"));
     disabled.move(380, 10);
     disabled.setEnabled(false);
-    for (TlqSkinCustomControl* c :
-         std::initializer_list<TlqSkinCustomControl*>{&top, &group, &button, &check, &status})
+    for (LqSkinCustomControl* c :
+         std::initializer_list<LqSkinCustomControl*>{&top, &group, &button, &check, &status})
       c->SetSkinData(skin);
     label.SetSkinData(skin);
     disabled.SetSkinData(skin);
   }
   QWidget form;
-  TlqSkinPanel top{&form};
-  TlqSkinGroupBox group{&form};
-  TlqSkinStdLabel label{&top}, disabled{&top};
-  TlqSkinXFormButton button{&top};
-  TlqSkinCheckRadioBox check{&top};
-  TlqSkinStatusPanel status{&top};
+  LqSkinPanel top{&form};
+  LqSkinGroupBox group{&form};
+  LqSkinStdLabel label{&top}, disabled{&top};
+  LqSkinXFormButton button{&top};
+  LqSkinCheckRadioBox check{&top};
+  LqSkinStatusPanel status{&top};
 };
 
 TEST(Screenshot, SkinnedAndUnskinnedWindows) {

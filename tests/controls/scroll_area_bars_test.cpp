@@ -28,9 +28,9 @@ struct ListForm {
     view = new QListView(&form);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->setModel(&model);
-    vbar = new TlqSkinScrollBar(&form);
+    vbar = new LqSkinScrollBar(&form);
     vbar->SetKind(sbVertical);
-    hbar = new TlqSkinScrollBar(&form);
+    hbar = new LqSkinScrollBar(&form);
     link = new ScrollAreaBars(view, vbar, hbar);
     PlaceScrollArea(view, vbar, hbar, form.rect());
     form.show();
@@ -43,8 +43,8 @@ struct ListForm {
   QStringListModel model;  // outlives the view
   QWidget form;
   QListView* view;
-  TlqSkinScrollBar* vbar;
-  TlqSkinScrollBar* hbar;
+  LqSkinScrollBar* vbar;
+  LqSkinScrollBar* hbar;
   ScrollAreaBars* link;
 };
 
@@ -88,7 +88,7 @@ TEST(ScrollAreaBars, WrappedColumnsScrollSideways) {
 
 TEST(ScrollAreaBars, BarsAreDisabledWithNothingToScrollOrADisabledView) {
   ListForm f(3);
-  for (TlqSkinScrollBar* bar : {f.vbar, f.hbar}) {
+  for (LqSkinScrollBar* bar : {f.vbar, f.hbar}) {
     EXPECT_FALSE(bar->isEnabled());
     EXPECT_EQ(bar->Max(), 0);
     EXPECT_EQ(bar->PageSize(), 0);
@@ -134,7 +134,7 @@ TEST(ScrollAreaBars, EitherSideMayBeDestroyedFirst) {
 TEST(ScrollAreaBars, PlacesTheViewWithBarsAtTheRightAndBottomAndAnEmptyCorner) {
   QWidget form;
   QListView view(&form);
-  TlqSkinScrollBar v(&form), h(&form);
+  LqSkinScrollBar v(&form), h(&form);
   v.SetKind(sbVertical);
   PlaceScrollArea(&view, &v, &h, QRect(10, 20, 300, 200));
   EXPECT_EQ(view.geometry(), QRect(10, 20, 281, 181));

@@ -14,8 +14,8 @@ namespace lq {
 namespace {
 
 struct ProgramSkin {
-  TlqCompressedStoredSkin store;
-  TlqSkinData data;
+  LqCompressedStoredSkin store;
+  LqSkinData data;
   ProgramSkin() {
     const auto stream = EmbeddedSkinStream();
     EXPECT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size()));
@@ -27,7 +27,7 @@ struct ProgramSkin {
 TEST(ScrollBarProgramSkinTest, A154PixelBarHasItsIncreaseButtonAtTheBottom) {
   ProgramSkin skin;
   QWidget host;
-  TlqSkinScrollBar bar(&host);
+  LqSkinScrollBar bar(&host);
   bar.SetKind(sbVertical);
   bar.SetSkinDataName("vscrollbar");
   bar.SetDefaultWidth(19);
@@ -47,9 +47,9 @@ TEST(ScrollBarProgramSkinTest, ListsDraw20PixelRowsAndTheSplitterIs5Wide) {
   ProgramSkin skin;
   QWidget host;
   host.resize(822, 341);
-  auto* layout = new TlqAlignLayout(&host);
+  auto* layout = new LqAlignLayout(&host);
   for (bool useSkin : {false, true}) {
-    TlqSkinListBox box(&host);
+    LqSkinListBox box(&host);
     box.SetUseSkinItemHeight(useSkin);
     box.SetDefaultItemHeight(20);
     box.SetSkinData(&skin.data);
@@ -64,7 +64,7 @@ TEST(ScrollBarProgramSkinTest, ListsDraw20PixelRowsAndTheSplitterIs5Wide) {
   auto* pane = new QWidget(&host);
   pane->resize(409, 341);
   SetAlign(pane, alLeft);
-  auto* splitter = new TlqSkinSplitter(&host);
+  auto* splitter = new LqSkinSplitter(&host);
   splitter->SetSkinData(&skin.data);
   layout->realign();
   EXPECT_EQ(splitter->width(), 5);

@@ -26,14 +26,14 @@ void MoveMouse(QWidget* w, QPoint p) {
 }
 
 struct SkinnedBar {
-  std::unique_ptr<TlqSkinData> skin = test::MakeTestSkin();
+  std::unique_ptr<LqSkinData> skin = test::MakeTestSkin();
   test::FakeRepeatTimer* timer = new test::FakeRepeatTimer;
   QWidget host;
-  TlqSkinScrollBar* bar;
+  LqSkinScrollBar* bar;
 
   SkinnedBar() {
     host.resize(100, 300);
-    bar = new TlqSkinScrollBar(&host, std::unique_ptr<RepeatTimer>(timer));
+    bar = new LqSkinScrollBar(&host, std::unique_ptr<RepeatTimer>(timer));
     bar->SetKind(sbVertical);
     bar->SetSkinDataName("vscrollbar");
     bar->SetSkinData(skin.get());
@@ -69,7 +69,7 @@ TEST(ScrollBarWidgetTest, DisabledBarDrawsTrackAndArrowsButNoThumb) {
   EXPECT_EQ(At(img, 8, 20), Rgb(test::kScrollElement));
 
   QWidget host;
-  TlqSkinScrollBar plain(&host);
+  LqSkinScrollBar plain(&host);
   plain.SetKind(sbVertical);
   plain.setGeometry(0, 0, 19, 100);
   QImage on = plain.grab().toImage();
@@ -83,9 +83,9 @@ TEST(ScrollBarWidgetTest, DisabledBarDrawsTrackAndArrowsButNoThumb) {
 
 TEST(ScrollBarWidgetTest, SetRangeIsSilentAndPositionSetterReports) {
   QWidget host;
-  TlqSkinScrollBar bar(&host);
+  LqSkinScrollBar bar(&host);
   int changes = 0;
-  bar.OnChange = [&](TlqSkinScrollBar*) { ++changes; };
+  bar.OnChange = [&](LqSkinScrollBar*) { ++changes; };
   bar.SetRange(0, 99, 10, 50);
   EXPECT_EQ(changes, 0);
   bar.SetPosition(99);
@@ -115,7 +115,7 @@ TEST(ScrollBarWidgetTest, HoldingTheIncreaseArrowRepeatsOnTheTimer) {
 TEST(ScrollBarWidgetTest, KeysAndWheelOnlyWhenFocusable) {
   QWidget host;
   host.resize(300, 100);
-  TlqSkinScrollBar bar(&host);
+  LqSkinScrollBar bar(&host);
   bar.SetRange(0, 10, 0, 5);
   host.show();
   host.activateWindow();
@@ -132,7 +132,7 @@ TEST(ScrollBarWidgetTest, KeysAndWheelOnlyWhenFocusable) {
 
 TEST(ScrollBarWidgetTest, BothModeSwitchesToTheBothElementAndBack) {
   QWidget host;
-  TlqSkinScrollBar bar(&host);
+  LqSkinScrollBar bar(&host);
   EXPECT_EQ(bar.SkinDataName(), "hscrollbar");
   bar.SetBoth(true);
   EXPECT_EQ(bar.SkinDataName(), "bothhscrollbar");

@@ -19,23 +19,23 @@ namespace {
 using lqtest::Render;
 
 // A custom control that counts its paints and the parent-background news.
-class Probe : public TlqSkinCustomControl {
+class Probe : public LqSkinCustomControl {
  public:
-  using TlqSkinCustomControl::TlqSkinCustomControl;
+  using LqSkinCustomControl::LqSkinCustomControl;
   int paints = 0, defaults = 0, skins = 0, backgroundNews = 0, fontChanges = 0;
 
  protected:
   void paintEvent(QPaintEvent* e) override {
     ++paints;
-    TlqSkinCustomControl::paintEvent(e);
+    LqSkinCustomControl::paintEvent(e);
   }
   void DrawDefault(QImage& c) override {
     ++defaults;
-    TlqSkinCustomControl::DrawDefault(c);
+    LqSkinCustomControl::DrawDefault(c);
   }
   void DrawSkin(QImage& c) override {
     ++skins;
-    TlqSkinCustomControl::DrawSkin(c);
+    LqSkinCustomControl::DrawSkin(c);
   }
   void ParentBackgroundChanged() override { ++backgroundNews; }
   void DefaultFontChanged() override { ++fontChanges; }
@@ -43,7 +43,7 @@ class Probe : public TlqSkinCustomControl {
 
 class SkinControlTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeTestSkin();
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeTestSkin();
   QWidget window;
 };
 
@@ -58,7 +58,7 @@ TEST_F(SkinControlTest, BindsByExactCaseSensitiveName) {
   EXPECT_EQ(p.DescriptorIndex(), skin->GetControlIndex("panel"));
   EXPECT_EQ(p.SliceMode(), kSliceBoth);
   // An empty skin data gives the default look, without error.
-  TlqSkinData empty;
+  LqSkinData empty;
   p.SetSkinData(&empty);
   p.BindSkin();
   EXPECT_EQ(p.DescriptorIndex(), -1);
@@ -90,7 +90,7 @@ TEST_F(SkinControlTest, ZeroSizedControlPaintsNothing) {
 }
 
 TEST_F(SkinControlTest, SliceModesFitTheRequestedSize) {
-  TlqSkinButton button(&window);
+  LqSkinButton button(&window);
   button.SetSkinData(skin.get());
   button.SetBounds({10, 10, 121, 25});
   EXPECT_EQ(button.size(), QSize(121, 22));
@@ -129,7 +129,7 @@ TEST_F(SkinControlTest, FixedSizeElementAlwaysTakesItsSize) {
 }
 
 TEST_F(SkinControlTest, MaskPictureCutsTheWindowRegion) {
-  TlqSkinButton b(&window);
+  LqSkinButton b(&window);
   b.SetSkinDataName("maskbutton");
   b.SetSkinData(skin.get());
   b.SetBounds({0, 0, 100, 22});
@@ -147,7 +147,7 @@ TEST_F(SkinControlTest, MaskPictureCutsTheWindowRegion) {
 
 TEST_F(SkinControlTest, DefaultFontChangeRepaintsOnlyUnbound) {
   Probe p(&window);
-  TlqFont f;
+  LqFont f;
   f.height = 20;
   p.SetDefaultFont(f);
   EXPECT_EQ(p.fontChanges, 1);
@@ -166,8 +166,8 @@ TEST_F(SkinControlTest, ParentBackgroundNewsReachesChildren) {
 TEST_F(SkinControlTest, MouseEnterAndLeaveFireEvents) {
   Probe p(&window);
   int enters = 0, leaves = 0;
-  p.OnMouseEnter = [&](TlqSkinControl*) { ++enters; };
-  p.OnMouseLeave = [&](TlqSkinControl*) { ++leaves; };
+  p.OnMouseEnter = [&](LqSkinControl*) { ++enters; };
+  p.OnMouseLeave = [&](LqSkinControl*) { ++leaves; };
   QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
   QApplication::sendEvent(&p, &enter);
   QEvent leave(QEvent::Leave);
@@ -180,14 +180,14 @@ TEST_F(SkinControlTest, MouseEnterAndLeaveFireEvents) {
 // skin is used: every control paints its default look.
 TEST_F(SkinControlTest, SkinChangeRebindsRefitsAndRepaintsEveryControl) {
   window.resize(400, 300);
-  TlqSkinPanel panel(&window);
+  LqSkinPanel panel(&window);
   panel.SetSkinData(skin.get());
-  TlqSkinButton button(&panel);
+  LqSkinButton button(&panel);
   button.SetSkinData(skin.get());
   button.SetBounds({10, 10, 121, 25});
-  TlqSkinStdLabel label(&panel);
+  LqSkinStdLabel label(&panel);
   label.SetSkinData(skin.get());
-  TlqSkinButton other(&window);  // bound to another skin data: left alone
+  LqSkinButton other(&window);  // bound to another skin data: left alone
   auto otherSkin = lqtest::MakeTestSkin();
   other.SetSkinData(otherSkin.get());
   ASSERT_EQ(button.height(), 22);
@@ -214,7 +214,7 @@ TEST_F(SkinControlTest, SkinChangeRebindsRefitsAndRepaintsEveryControl) {
 }
 
 TEST_F(SkinControlTest, WalkWithoutNamedSkinDataReachesEveryClient) {
-  TlqSkinButton a(&window), b(&window);
+  LqSkinButton a(&window), b(&window);
   a.SetSkinData(skin.get());
   auto second = lqtest::MakeTestSkin();
   b.SetSkinData(second.get());

@@ -15,18 +15,18 @@ struct Spin {
   Spin() {
     auto t = std::make_unique<lq::test::FakeRepeatTimer>();
     timer = t.get();
-    spin = std::make_unique<lq::TlqSkinSpinEdit>(nullptr, std::move(t));
+    spin = std::make_unique<lq::LqSkinSpinEdit>(nullptr, std::move(t));
     spin->Beep = [this] { ++beeps; };
-    spin->OnChange = [this](lq::TlqSkinSpinEdit*) { ++changes; };
+    spin->OnChange = [this](lq::LqSkinSpinEdit*) { ++changes; };
     spin->setGeometry(0, 0, 57, 20);
     spin->show();
   }
-  lq::TlqSkinNumEdit* editor() const { return spin->Editor(); }
+  lq::LqSkinNumEdit* editor() const { return spin->Editor(); }
   void type(const char* keys) { QTest::keyClicks(editor(), keys); }
   QPoint centre(int button) const { return spin->ButtonRect(button).center(); }
 
   lq::test::FakeRepeatTimer* timer;
-  std::unique_ptr<lq::TlqSkinSpinEdit> spin;
+  std::unique_ptr<lq::LqSkinSpinEdit> spin;
   int beeps = 0, changes = 0;
 };
 
@@ -91,7 +91,7 @@ TEST(SkinSpinEdit, OneClickOnUpRaisesByExactlyOneOnRelease) {
   s.spin->SetValue(5);
   s.changes = 0;
   int ups = 0;
-  s.spin->OnUpButtonClick = [&](lq::TlqSkinSpinEdit*) { ++ups; };
+  s.spin->OnUpButtonClick = [&](lq::LqSkinSpinEdit*) { ++ups; };
   QTest::mousePress(s.spin.get(), Qt::LeftButton, {}, s.centre(0));
   EXPECT_EQ(s.spin->Value(), 5);
   EXPECT_TRUE(s.spin->ButtonPressed(0));

@@ -19,20 +19,20 @@ QRgb Rgb(Color c) {
 }
 
 struct ListArea {
-  std::unique_ptr<TlqSkinData> skin;
+  std::unique_ptr<LqSkinData> skin;
   QWidget form;
   QWidget* result;
-  TlqSkinSplitter* splitter;
+  LqSkinSplitter* splitter;
   QWidget* exportPane;
   int moved = 0;
 
   explicit ListArea(bool skinned) {
     form.resize(822, 341);
-    auto* layout = new TlqAlignLayout(&form);
+    auto* layout = new LqAlignLayout(&form);
     result = new QWidget(&form);
     result->resize(409, 341);
     SetAlign(result, alLeft);
-    splitter = new TlqSkinSplitter(&form);
+    splitter = new LqSkinSplitter(&form);
     splitter->setGeometry(409, 0, 10, 341);
     exportPane = new QWidget(&form);
     SetAlign(exportPane, alClient);
@@ -40,7 +40,7 @@ struct ListArea {
       skin = test::MakeTestSkin();
       splitter->SetSkinData(skin.get());
     }
-    splitter->OnMoved = [this](TlqSkinSplitter*) { ++moved; };
+    splitter->OnMoved = [this](LqSkinSplitter*) { ++moved; };
     layout->realign();
   }
   void Press() { QTest::mousePress(splitter, Qt::LeftButton, {}, QPoint(2, 100)); }
@@ -119,7 +119,7 @@ TEST(SplitterTest, EscapeDuringADragLeavesTheFrameAlone) {
 
 TEST(SplitterTest, CanResizeMayRefuseOrAdjust) {
   ListArea a(true);
-  a.splitter->OnCanResize = [](TlqSkinSplitter*, int& size) {
+  a.splitter->OnCanResize = [](LqSkinSplitter*, int& size) {
     if (size > 500) return false;
     size = size / 10 * 10;
     return true;

@@ -126,7 +126,7 @@ std::string TestSkinIni(bool alternate) {
          "leftbottompoint=0,43\nclientrect=0,17,17,43\n";
 }
 
-void LoadTestSkin(lq::TlqSkinData& data, bool alternate) {
+void LoadTestSkin(lq::LqSkinData& data, bool alternate) {
   lq::SkinContainer c;
   lq::BmpPicture main, mask;
   main.pixels = MainPicture();
@@ -137,9 +137,9 @@ void LoadTestSkin(lq::TlqSkinData& data, bool alternate) {
   ASSERT_FALSE(data.Empty);
 }
 
-std::unique_ptr<lq::TlqSkinData> MakeProgramSkin() {
-  auto data = std::make_unique<lq::TlqSkinData>();
-  lq::TlqCompressedStoredSkin store;
+std::unique_ptr<lq::LqSkinData> MakeProgramSkin() {
+  auto data = std::make_unique<lq::LqSkinData>();
+  lq::LqCompressedStoredSkin store;
   const auto stream = lq::EmbeddedSkinStream();
   std::string error;
   EXPECT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size(), &error)) << error;
@@ -147,8 +147,8 @@ std::unique_ptr<lq::TlqSkinData> MakeProgramSkin() {
   return data;
 }
 
-std::unique_ptr<lq::TlqSkinData> MakeTestSkin(bool alternate) {
-  auto data = std::make_unique<lq::TlqSkinData>();
+std::unique_ptr<lq::LqSkinData> MakeTestSkin(bool alternate) {
+  auto data = std::make_unique<lq::LqSkinData>();
   LoadTestSkin(*data, alternate);
   return data;
 }

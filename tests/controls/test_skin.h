@@ -35,10 +35,10 @@ inline const QColor kGroupCaption(0x3E, 0x6A, 0xAA);  // 11168318 as 0x00BBGGRR
 // The skin.ini text; alternate moves the button to a 26 pixel high element.
 std::string TestSkinIni(bool alternate = false);
 // Loads the test skin into data (fails the test on error).
-void LoadTestSkin(lq::TlqSkinData& data, bool alternate = false);
-std::unique_ptr<lq::TlqSkinData> MakeTestSkin(bool alternate = false);
+void LoadTestSkin(lq::LqSkinData& data, bool alternate = false);
+std::unique_ptr<lq::LqSkinData> MakeTestSkin(bool alternate = false);
 // The program's own skin, as embedded in the executable.
-std::unique_ptr<lq::TlqSkinData> MakeProgramSkin();
+std::unique_ptr<lq::LqSkinData> MakeProgramSkin();
 
 // The mouse entering (at 5,5) and leaving a widget, as the platform reports it.
 void Enter(QWidget* w);

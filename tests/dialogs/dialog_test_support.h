@@ -35,6 +35,6 @@ bool ExecuteWith(Dialog& dialog, Body body) {
   return dialog.Execute();
 }
 
-std::unique_ptr<lq::TlqSkinData> MakeProgramSkin();
+std::unique_ptr<lq::LqSkinData> MakeProgramSkin();
 
 }  // namespace lqtest

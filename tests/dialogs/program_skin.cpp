@@ -6,9 +6,9 @@
 
 namespace lqtest {
 
-std::unique_ptr<lq::TlqSkinData> MakeProgramSkin() {
-  auto data = std::make_unique<lq::TlqSkinData>();
-  lq::TlqCompressedStoredSkin store;
+std::unique_ptr<lq::LqSkinData> MakeProgramSkin() {
+  auto data = std::make_unique<lq::LqSkinData>();
+  lq::LqCompressedStoredSkin store;
   const auto stream = lq::EmbeddedSkinStream();
   std::string error;
   EXPECT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size(), &error)) << error;

@@ -28,7 +28,7 @@ QString Q(const std::filesystem::path& p) {
 
 // The save dialog of the program's export command.
 struct ExportDialog {
-  TlqSkinSaveDialog dialog;
+  LqSkinSaveDialog dialog;
   ExportDialog() {
     dialog.Title = QStringLiteral("导出为TXT文件");
     dialog.Filter = QStringLiteral("文本文件|*.txt");
@@ -46,14 +46,14 @@ TEST(SaveDialog, TypedNameGetsTheFilterExtensionUnlessItHasOne) {
   ExportDialog d;
   d.dialog.InitialDir = Q(dir.path());
   EXPECT_EQ(d.dialog.Title, QStringLiteral("导出为TXT文件"));
-  bool ok = ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  bool ok = ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     form.FileNameEdit()->setText(QStringLiteral("list"));
     form.FileNameEnter();
   });
   EXPECT_TRUE(ok);
   EXPECT_EQ(d.dialog.FileName(), Q(dir.path() / "list.txt"));
 
-  ok = ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  ok = ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     form.FileNameEdit()->setText(QStringLiteral("list.csv"));
     form.ConfirmClicked();
   });
@@ -66,14 +66,14 @@ TEST(SaveDialog, NextExecuteOpensInTheFolderOfTheLastFile) {
   std::filesystem::create_directory(dir.path() / "sub");
   ExportDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  ASSERT_TRUE(ExecuteWith(d.dialog, [&](TlqOpenDlgForm& form) {
+  ASSERT_TRUE(ExecuteWith(d.dialog, [&](LqOpenDlgForm& form) {
     EXPECT_EQ(form.CurrentFolder(), Q(dir.path()));
     ASSERT_TRUE(form.OpenFolder(Q(dir.path() / "sub")));
     form.FileNameEdit()->setText(QStringLiteral("words"));
     form.ConfirmClicked();
   }));
   QString folder, shownName;
-  ExecuteWith(d.dialog, [&](TlqOpenDlgForm& form) {
+  ExecuteWith(d.dialog, [&](LqOpenDlgForm& form) {
     folder = form.CurrentFolder();
     shownName = form.FileNameEdit()->text();
   });
@@ -86,7 +86,7 @@ TEST(SaveDialog, CancelKeepsFileNameButRemembersFilterSizeAndView) {
   ExportDialog d;
   d.dialog.Filter = QStringLiteral("文本文件|*.txt|所有文件|*.*");
   d.dialog.SetFileName(Q(dir.path() / "old.txt"));
-  const bool ok = ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  const bool ok = ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     EXPECT_EQ(form.ClientSize(), QSize(450, 290));
     form.SelectFilter(1);
     form.SetViewStyle(vsReport);
@@ -100,7 +100,7 @@ TEST(SaveDialog, CancelKeepsFileNameButRemembersFilterSizeAndView) {
   EXPECT_EQ(d.dialog.DialogWidth, 500);
   EXPECT_EQ(d.dialog.DialogHeight, 320);
   EXPECT_EQ(d.dialog.ViewStyle(), vsReport);
-  ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     EXPECT_EQ(form.ViewStyle(), vsReport);
     EXPECT_EQ(form.FilterCombo()->currentIndex(), 1);
     EXPECT_EQ(form.ClientSize(), QSize(500, 320));
@@ -115,7 +115,7 @@ TEST(SaveDialog, ListShowsFoldersAndMatchingFilesFoldersFirst) {
   Touch(Q(dir.path() / "c.log"));
   ExportDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   ASSERT_TRUE(WaitUntil([&] { return form.ListedNames().size() == 3; }));
   EXPECT_EQ(form.ListedNames(), (QStringList{QStringLiteral("zeta"), QStringLiteral("a.txt"),
                                              QStringLiteral("b.TXT")}));
@@ -138,7 +138,7 @@ TEST(SaveDialog, ChangingTheFilterReplacesTheTypedExtension) {
   ExportDialog d;
   d.dialog.Filter = QStringLiteral("文本文件|*.txt|日志|*.log|所有文件|*.*");
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   form.FileNameEdit()->setText(QStringLiteral("report.txt"));
   form.SelectFilter(1);
   EXPECT_EQ(form.FileNameEdit()->text(), QStringLiteral("report.log"));
@@ -150,7 +150,7 @@ TEST(SaveDialog, NewFoldersAreNumberedFromTheSecondAndSkipTakenNames) {
   longtail::testing::TempDir dir;
   ExportDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   EXPECT_EQ(form.MakeNewFolder(), Q(dir.path() / "新建文件夹"));
   EXPECT_TRUE(QDir(Q(dir.path() / "新建文件夹")).exists());
   EXPECT_EQ(form.MakeNewFolder(), Q(dir.path() / "新建文件夹(2)"));
@@ -159,7 +159,7 @@ TEST(SaveDialog, NewFoldersAreNumberedFromTheSecondAndSkipTakenNames) {
   EXPECT_EQ(form.MakeNewFolder(), Q(dir.path() / "新建文件夹(4)"));
   EXPECT_EQ(dir.entryCount(), 4);
   // A new window counts from the start again.
-  TlqOpenDlgForm second(d.dialog);
+  LqOpenDlgForm second(d.dialog);
   EXPECT_EQ(second.MakeNewFolder(), QString());
 }
 
@@ -169,7 +169,7 @@ TEST(SaveDialog, NewFolderThatCannotBeMadeShowsTheError) {
   QStringList errors;
   d.dialog.ShowError = [&](const QString& e) { errors << e; };
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   ASSERT_TRUE(form.OpenFolder(Q(dir.path())));
   std::filesystem::remove_all(dir.path());
   EXPECT_EQ(form.MakeNewFolder(), QString());
@@ -181,7 +181,7 @@ TEST(SaveDialog, BackUpAndTypedFolderPaths) {
   std::filesystem::create_directories(dir.path() / "a" / "b");
   ExportDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   form.FileNameEdit()->setText(QStringLiteral("a/b"));
   form.FileNameEnter();
   EXPECT_EQ(form.CurrentFolder(), Q(dir.path() / "a" / "b"));
@@ -213,13 +213,13 @@ TEST(SaveDialog, OverwriteQuestionOnlyWhenAsked) {
     ++asked;
     return false;
   };
-  EXPECT_TRUE(ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  EXPECT_TRUE(ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     form.FileNameEdit()->setText(QStringLiteral("list"));
     form.ConfirmClicked();
   }));
   EXPECT_EQ(asked, 0) << "the export dialog replaces files without a question";
   d.dialog.OverwritePromt = true;
-  EXPECT_FALSE(ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  EXPECT_FALSE(ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     form.FileNameEdit()->setText(QStringLiteral("list"));
     form.ConfirmClicked();
   }));
@@ -230,7 +230,7 @@ TEST(SaveDialog, EmptyNameConfirmsNothing) {
   longtail::testing::TempDir dir;
   ExportDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  EXPECT_FALSE(ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  EXPECT_FALSE(ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     form.FileNameEdit()->clear();
     form.ConfirmClicked();
   }));
@@ -246,10 +246,10 @@ namespace {
 TEST(SaveDialogKeys, EnterOpensAFolderBackspaceGoesUpAndTheViewMenuTicksItsStyle) {
   longtail::testing::TempDir dir;
   std::filesystem::create_directory(dir.path() / "inner");
-  TlqSkinSaveDialog d;
+  LqSkinSaveDialog d;
   d.Filter = QStringLiteral("文本文件|*.txt");
   d.InitialDir = QString::fromStdString(dir.path().string());
-  TlqOpenDlgForm form(d);
+  LqOpenDlgForm form(d);
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 1; }));
   ASSERT_TRUE(form.SelectItem(QStringLiteral("inner")));
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -281,10 +281,10 @@ TEST(SaveDialogKeys, ColumnSortKeepsFoldersFirstInEitherOrder) {
   std::filesystem::create_directory(dir.path() / "zz");
   longtail::testing::WriteText(dir.file("small.txt"), "1");
   longtail::testing::WriteText(dir.file("big.txt"), std::string(5000, 'x'));
-  TlqSkinSaveDialog d;
+  LqSkinSaveDialog d;
   d.Filter = QStringLiteral("文本文件|*.txt");
   d.InitialDir = QString::fromStdString(dir.path().string());
-  TlqOpenDlgForm form(d);
+  LqOpenDlgForm form(d);
   form.SetViewStyle(vsReport);
   auto* details = qobject_cast<QTreeView*>(form.CurrentView());
   ASSERT_NE(details, nullptr);

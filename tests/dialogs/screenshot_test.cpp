@@ -37,12 +37,12 @@ TEST(DialogScreens, SaveDialogInTheProgramSkin) {
   longtail::testing::TempDir dir;
   std::filesystem::create_directory(dir.path() / "报告");
   std::ofstream((dir.path() / "words.txt").string()) << "x";
-  TlqSkinSaveDialog d;
+  LqSkinSaveDialog d;
   d.Title = QStringLiteral("导出为TXT文件");
   d.Filter = QStringLiteral("文本文件|*.txt");
   d.SkinData = d.CtrlSkinData = skin.get();
   d.InitialDir = QString::fromStdString(dir.path().string());
-  TlqOpenDlgForm form(d);
+  LqOpenDlgForm form(d);
   form.FileNameEdit()->setText(QStringLiteral("list"));
   form.show();
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 2; }));
@@ -65,7 +65,7 @@ TEST(DialogScreens, DetailsViewAndPropertiesInTheProgramSkin) {
   for (int i = 0; i < 30; ++i)
     std::ofstream((dir.path() / ("长尾词" + std::to_string(i) + ".txt")).string())
         << std::string(100 * i, 'x');
-  TlqSkinSaveDialog d;
+  LqSkinSaveDialog d;
   d.Title = QStringLiteral("导出为TXT文件");
   d.Filter = QStringLiteral("文本文件|*.txt");
   d.LVHeaderSkinDataName = "button";
@@ -73,7 +73,7 @@ TEST(DialogScreens, DetailsViewAndPropertiesInTheProgramSkin) {
   d.InitialDir = QString::fromStdString(dir.path().string());
   d.DialogWidth = 560;
   d.DialogHeight = 330;
-  TlqOpenDlgForm form(d);
+  LqOpenDlgForm form(d);
   form.SetViewStyle(vsReport);
   form.show();
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 31; }));
@@ -82,8 +82,8 @@ TEST(DialogScreens, DetailsViewAndPropertiesInTheProgramSkin) {
   SaveDocImage(Render(form), QStringLiteral("save-dialog-details.png"));
   EXPECT_EQ(form.FileNameEdit()->text(), QStringLiteral("长尾词3.txt"));
 
-  TlqFilePropertiesForm properties(QString::fromStdString((dir.path() / "长尾词3.txt").string()),
-                                   skin.get(), skin.get(), d.DefaultFont);
+  LqFilePropertiesForm properties(QString::fromStdString((dir.path() / "长尾词3.txt").string()),
+                                  skin.get(), skin.get(), d.DefaultFont);
   properties.show();
   lqtest::WaitUntil([] { return false; }, 100);
   SaveDocImage(Render(properties), QStringLiteral("file-properties.png"));
@@ -93,10 +93,10 @@ TEST(DialogScreens, DetailsViewAndPropertiesInTheProgramSkin) {
 
 TEST(DialogScreens, DirectoryDialogInTheProgramSkin) {
   auto skin = lqtest::MakeProgramSkin();
-  TlqSkinSelectDirectoryDialog d;
+  LqSkinSelectDirectoryDialog d;
   d.Title = QStringLiteral("选择目录");
   d.SkinData = d.CtrlSkinData = skin.get();
-  TlqSelDirDlgForm form(d);
+  LqSelDirDlgForm form(d);
   form.show();
   lqtest::WaitUntil([] { return false; }, 300);
   const QImage image = Render(form);

@@ -23,10 +23,10 @@ QString Q(const std::filesystem::path& p) {
 TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
   longtail::testing::TempDir dir;
   std::filesystem::create_directories(dir.path() / "one" / "two");
-  TlqSkinSelectDirectoryDialog d;
+  LqSkinSelectDirectoryDialog d;
   d.Title = QStringLiteral("选择目录");
   QString first;
-  ASSERT_TRUE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
+  ASSERT_TRUE(ExecuteWith(d, [&](LqSelDirDlgForm& form) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("选择目录"));
     EXPECT_EQ(form.ClientSize(), QSize(280, 280));
     first = form.SelectedPath();
@@ -38,7 +38,7 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
   EXPECT_EQ(d.Directory, Q(dir.path() / "one" / "two"));
   QString reopened;
   QSize size;
-  EXPECT_FALSE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
+  EXPECT_FALSE(ExecuteWith(d, [&](LqSelDirDlgForm& form) {
     reopened = form.SelectedPath();
     size = form.ClientSize();
     ASSERT_TRUE(form.SelectPath(Q(dir.path())));
@@ -51,13 +51,13 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
 
 TEST(SelectDirectoryDialog, EnterInTheTreeConfirmsAndEscCancels) {
   longtail::testing::TempDir dir;
-  TlqSkinSelectDirectoryDialog d;
-  EXPECT_TRUE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
+  LqSkinSelectDirectoryDialog d;
+  EXPECT_TRUE(ExecuteWith(d, [&](LqSelDirDlgForm& form) {
     ASSERT_TRUE(form.SelectPath(Q(dir.path())));
     QTest::keyClick(form.Tree(), Qt::Key_Return);
   }));
   EXPECT_EQ(d.Directory, Q(dir.path()));
-  EXPECT_FALSE(ExecuteWith(d, [&](TlqSelDirDlgForm& form) {
+  EXPECT_FALSE(ExecuteWith(d, [&](LqSelDirDlgForm& form) {
     ASSERT_TRUE(form.SelectPath(QStringLiteral("/")));
     QTest::keyClick(form.Tree(), Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible()) << "Esc closes the window";
@@ -66,10 +66,10 @@ TEST(SelectDirectoryDialog, EnterInTheTreeConfirmsAndEscCancels) {
 }
 
 TEST(SelectDirectoryDialog, MissingLastChoiceFallsBackToTheComputer) {
-  TlqSkinSelectDirectoryDialog d;
+  LqSkinSelectDirectoryDialog d;
   d.Directory = QStringLiteral("/no/such/folder/here");
   QString selected;
-  ExecuteWith(d, [&](TlqSelDirDlgForm& form) { selected = form.SelectedPath(); });
+  ExecuteWith(d, [&](LqSelDirDlgForm& form) { selected = form.SelectedPath(); });
   EXPECT_EQ(selected, QStringLiteral("/"));
   EXPECT_EQ(d.Directory, QStringLiteral("/no/such/folder/here"));
 }

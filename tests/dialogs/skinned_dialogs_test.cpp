@@ -46,8 +46,8 @@ QImage Render(QWidget& w) {
 }
 
 struct SkinnedSaveDialog {
-  std::unique_ptr<TlqSkinData> skin = lqtest::MakeProgramSkin();
-  TlqSkinSaveDialog dialog;
+  std::unique_ptr<LqSkinData> skin = lqtest::MakeProgramSkin();
+  LqSkinSaveDialog dialog;
   SkinnedSaveDialog() {
     dialog.Title = QStringLiteral("导出为TXT文件");
     dialog.Filter = QStringLiteral("文本文件|*.txt");
@@ -60,10 +60,10 @@ TEST(SkinnedFileWindow, WearsTheSkinFrameAndSkinnedControls) {
   longtail::testing::TempDir dir;
   SkinnedSaveDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   form.show();
 
-  TlqLacquerForm& frame = form.Frame().Frame();
+  LqLacquerForm& frame = form.Frame().Frame();
   ASSERT_TRUE(frame.SkinReady());
   EXPECT_FALSE(frame.BorderIcons() & (biMinimize | biMaximize));
   // The controls live in the frame's client area, which is 450 x 290 by default.
@@ -77,9 +77,9 @@ TEST(SkinnedFileWindow, WearsTheSkinFrameAndSkinnedControls) {
   EXPECT_TRUE(form.FilterCombo()->IsBound());
   EXPECT_TRUE(form.FileNameEdit()->IsBound());
   EXPECT_EQ(form.FileNameEdit()->SkinDataName(), "edit");
-  for (TlqSkinButton* b : {static_cast<TlqSkinButton*>(form.BackButton()),
-                           static_cast<TlqSkinButton*>(form.UpButton()),
-                           static_cast<TlqSkinButton*>(form.NewFolderButton())}) {
+  for (LqSkinButton* b :
+       {static_cast<LqSkinButton*>(form.BackButton()), static_cast<LqSkinButton*>(form.UpButton()),
+        static_cast<LqSkinButton*>(form.NewFolderButton())}) {
     EXPECT_EQ(b->SkinDataName(), "toolbutton");
     EXPECT_TRUE(b->IsBound());
     EXPECT_EQ(b->size(), QSize(27, 25));
@@ -90,7 +90,7 @@ TEST(SkinnedFileWindow, WearsTheSkinFrameAndSkinnedControls) {
   EXPECT_EQ(form.ViewButton()->geometry().right(), form.ClientSize().width() - 1);
   EXPECT_EQ(form.BackButton()->toolTip(), QStringLiteral("转到最后访问的文件夹"));
 
-  TlqSkinFileListView* list = form.FileList();
+  LqSkinFileListView* list = form.FileList();
   EXPECT_EQ(list->VScrollBar()->SkinDataName(), "vscrollbar");
   EXPECT_EQ(list->HScrollBar()->SkinDataName(), "hscrollbar");
   // The program's bar elements are 17 thick; the bars keep that and the view takes the rest.
@@ -106,9 +106,9 @@ TEST(SkinnedFileWindow, IdleFlatToolButtonsShowTheToolBarAndHoverShowsTheSkin) {
   longtail::testing::TempDir dir;
   SkinnedSaveDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   form.show();
-  TlqSkinSpeedButton* up = form.UpButton();
+  LqSkinSpeedButton* up = form.UpButton();
   ASSERT_TRUE(up->Flat());
   ASSERT_TRUE(up->ShowsFlat());
   const QImage toolBar = Render(*form.ToolBar());
@@ -125,9 +125,9 @@ TEST(SkinnedFileWindow, IdleFlatToolButtonsShowTheToolBarAndHoverShowsTheSkin) {
 
   // Hot, a flat button looks exactly like a solid one.
   d.dialog.ToolButtonsTransparent = true;
-  TlqOpenDlgForm solid(d.dialog);
+  LqOpenDlgForm solid(d.dialog);
   solid.show();
-  TlqSkinSpeedButton* solidUp = solid.UpButton();
+  LqSkinSpeedButton* solidUp = solid.UpButton();
   EXPECT_FALSE(solidUp->Flat());
   QCoreApplication::sendEvent(solidUp, &enter);
   EXPECT_EQ(Render(*solidUp), hot);
@@ -139,10 +139,10 @@ TEST(SkinnedFileWindow, ListScrollBarsFollowTheViewInEveryStyle) {
     std::ofstream((dir.path() / ("file" + std::to_string(1000 + i) + ".txt")).string()) << i;
   SkinnedSaveDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   form.show();
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 120; }));
-  TlqSkinFileListView* list = form.FileList();
+  LqSkinFileListView* list = form.FileList();
 
   // The list style wraps into columns: it scrolls sideways.
   ASSERT_TRUE(lqtest::WaitUntil([&] { return list->HScrollBar()->isEnabled(); }));
@@ -171,7 +171,7 @@ TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
   longtail::testing::TempDir dir;
   SkinnedSaveDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   form.show();
   FrameMenus* menus = FrameMenus::Find(&form);
   ASSERT_NE(menus, nullptr);
@@ -182,7 +182,7 @@ TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
   ASSERT_TRUE(menus->SkinMenuOpen());
   EXPECT_TRUE(form.ViewButton()->MenuOpen());
   EXPECT_TRUE(form.ViewButton()->Down()) << "pressed while its menu is open";
-  TlqSkinPopupWindow* window = menus->SkinMenu().TopWindow();
+  LqSkinPopupWindow* window = menus->SkinMenu().TopWindow();
   ASSERT_NE(window, nullptr);
   const QPoint below = form.ViewButton()->mapToGlobal(QPoint(0, form.ViewButton()->height()));
   EXPECT_EQ(window->ScreenRect().top(), below.y());
@@ -211,13 +211,13 @@ TEST(SkinnedFileWindow, TypingANameAndEnterConfirmsEscCancels) {
   longtail::testing::TempDir dir;
   SkinnedSaveDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  EXPECT_TRUE(lqtest::ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  EXPECT_TRUE(lqtest::ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     form.FileNameEdit()->clear();
     QTest::keyClicks(form.FileNameEdit(), QStringLiteral("abc"));
     QTest::keyClick(form.FileNameEdit(), Qt::Key_Return);
   }));
   EXPECT_EQ(d.dialog.FileName(), Q(dir.path() / "abc.txt"));
-  EXPECT_FALSE(lqtest::ExecuteWith(d.dialog, [](TlqOpenDlgForm& form) {
+  EXPECT_FALSE(lqtest::ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     QTest::keyClicks(form.FileNameEdit(), QStringLiteral("other"));
     QTest::keyClick(form.FileNameEdit(), Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible()) << "Esc closes the window";
@@ -232,7 +232,7 @@ TEST(SkinnedFileWindow, AltEnterShowsTheSelectedItemsProperties) {
   d.dialog.InitialDir = Q(dir.path());
   QStringList shown;
   d.dialog.ShowProperties = [&](const QString& path) { shown << path; };
-  TlqOpenDlgForm form(d.dialog);
+  LqOpenDlgForm form(d.dialog);
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 1; }));
   QKeyEvent altEnter(QEvent::KeyPress, Qt::Key_Return, Qt::AltModifier);
   QCoreApplication::sendEvent(form.CurrentView(), &altEnter);
@@ -247,11 +247,11 @@ TEST(SkinnedFileWindow, TextsComeFromTheSkinsStringTableWhenItHasThem) {
   longtail::testing::TempDir dir;
   SkinnedSaveDialog d;
   d.dialog.InitialDir = Q(dir.path());
-  TlqResourceStrData strings;
+  LqResourceStrData strings;
   strings.ResStrings = {"MSG_BTN_SAVE=Save", "MSG_NEWFOLDER=New folder", "MSG_LV_LIST=List"};
   d.skin->SetResourceStrData(&strings);
   {
-    TlqOpenDlgForm form(d.dialog);
+    LqOpenDlgForm form(d.dialog);
     EXPECT_EQ(form.ConfirmButton()->Caption(), QStringLiteral("Save"));
     EXPECT_EQ(form.CancelButton()->Caption(), QStringLiteral("取消")) << "no entry: built in";
     EXPECT_EQ(form.ViewMenu()->Items.Item(2)->Caption, QStringLiteral("List"));
@@ -259,13 +259,13 @@ TEST(SkinnedFileWindow, TextsComeFromTheSkinsStringTableWhenItHasThem) {
     EXPECT_EQ(form.MakeNewFolder(), Q(dir.path() / "New folder(2)"));
   }
   d.skin->SetResourceStrData(nullptr);
-  TlqOpenDlgForm plain(d.dialog);
+  LqOpenDlgForm plain(d.dialog);
   EXPECT_EQ(plain.ConfirmButton()->Caption(), QStringLiteral("保存(&S)"));
 }
 
 TEST(SkinnedDirectoryWindow, WithoutASkinTheBarsAre19Thick) {
-  TlqSkinSelectDirectoryDialog d;
-  TlqSelDirDlgForm form(d);
+  LqSkinSelectDirectoryDialog d;
+  LqSelDirDlgForm form(d);
   form.show();
   EXPECT_FALSE(form.Frame().Frame().SkinReady());
   EXPECT_EQ(form.ClientSize(), QSize(280, 280));
@@ -275,13 +275,13 @@ TEST(SkinnedDirectoryWindow, WithoutASkinTheBarsAre19Thick) {
 
 TEST(SkinnedDirectoryWindow, TreeHasSkinnedBarsInsideTheSkinFrame) {
   auto skin = lqtest::MakeProgramSkin();
-  TlqSkinSelectDirectoryDialog d;
+  LqSkinSelectDirectoryDialog d;
   d.SkinData = d.CtrlSkinData = skin.get();
-  TlqSelDirDlgForm form(d);
+  LqSelDirDlgForm form(d);
   form.show();
   EXPECT_TRUE(form.Frame().Frame().SkinReady());
   EXPECT_EQ(form.ClientSize(), QSize(280, 280));
-  TlqSkinDirTreeView* tree = form.TreeView();
+  LqSkinDirTreeView* tree = form.TreeView();
   EXPECT_EQ(tree->VScrollBar()->SkinDataName(), "vscrollbar");
   EXPECT_EQ(tree->HScrollBar()->SkinDataName(), "hscrollbar");
   EXPECT_TRUE(tree->VScrollBar()->IsBound());

@@ -19,10 +19,10 @@ namespace lq {
 namespace {
 
 TEST(EditMenuSkinned, ReadOnlyFieldMenuThroughTheFrame) {
-  TlqCompressedStoredSkin store;
+  LqCompressedStoredSkin store;
   const auto stream = EmbeddedSkinStream();
   ASSERT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size()));
-  TlqSkinData skin;
+  LqSkinData skin;
   skin.SetCompressedStoredSkin(&store);
   ASSERT_FALSE(skin.Empty);
 
@@ -33,7 +33,7 @@ TEST(EditMenuSkinned, ReadOnlyFieldMenuThroughTheFrame) {
   menus->SkinMenu().WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
   menus->MenusSkinData = [&skin] { return &skin; };
 
-  auto* folder = new TlqSkinEdit(&form);
+  auto* folder = new LqSkinEdit(&form);
   folder->SetSkinData(&skin);
   folder->setReadOnly(true);
   folder->setText("/home/user/longtail");
@@ -42,7 +42,7 @@ TEST(EditMenuSkinned, ReadOnlyFieldMenuThroughTheFrame) {
   InstallSkinnedEditMenus();
   QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(4, 4), QPoint(200, 150));
   QApplication::sendEvent(folder, &ev);
-  TlqSkinPopupMenu* popup = EditMenuOf(folder);
+  LqSkinPopupMenu* popup = EditMenuOf(folder);
   ASSERT_NE(popup, nullptr);
   ASSERT_TRUE(menus->SkinMenu().Visible());
   EXPECT_EQ(menus->SkinMenu().TopWindow()->Source(), &popup->Items);

@@ -13,8 +13,8 @@ namespace {
 class FrameObjects : public ::testing::Test {
  protected:
   void SetUp() override {
-    TlqLacquerForm::SetApplicationMainForm(&other);
-    frame = new TlqLacquerForm(&form);
+    LqLacquerForm::SetApplicationMainForm(&other);
+    frame = new LqLacquerForm(&form);
     frame->SetScreenInfo(
         std::make_shared<FixedScreenInfo>(Rect{0, 0, 800, 800}, Rect{0, 0, 800, 760}));
     frame->SetBorderIcons(biMinimize | biMaximize);
@@ -22,13 +22,13 @@ class FrameObjects : public ::testing::Test {
     form.setGeometry(50, 40, 600, 400);
     form.show();  // hidden widgets get their resize events only when shown
   }
-  void TearDown() override { TlqLacquerForm::SetApplicationMainForm(nullptr); }
-  TlqSkinStdButtonObject* Button(const char* name) {
-    return dynamic_cast<TlqSkinStdButtonObject*>(frame->FindObject(name));
+  void TearDown() override { LqLacquerForm::SetApplicationMainForm(nullptr); }
+  LqSkinStdButtonObject* Button(const char* name) {
+    return dynamic_cast<LqSkinStdButtonObject*>(frame->FindObject(name));
   }
   QWidget other;
   QWidget form;
-  TlqLacquerForm* frame = nullptr;
+  LqLacquerForm* frame = nullptr;
 };
 
 TEST_F(FrameObjects, ButtonsSitAtTheDocumentedPositions) {
@@ -67,8 +67,8 @@ TEST_F(FrameObjects, HoverFollowsTheMouseOnlyOnActiveForms) {
   frame->TestHot(600 - 20, 10, true);
   EXPECT_EQ(frame->HotIndex(), -1);  // inactive form: no tracking
   test::Activate(form);
-  QSignalSpy entered(frame, &TlqLacquerForm::OnMouseEnterEvent);
-  QSignalSpy left(frame, &TlqLacquerForm::OnMouseLeaveEvent);
+  QSignalSpy entered(frame, &LqLacquerForm::OnMouseEnterEvent);
+  QSignalSpy left(frame, &LqLacquerForm::OnMouseLeaveEvent);
   frame->TestHot(600 - 20, 10, true);
   EXPECT_EQ(frame->HotIndex(), 0);
   EXPECT_TRUE(Button("closebutton")->active);
@@ -253,7 +253,7 @@ TEST_F(FrameObjects, AnimateButtonsStepThroughTheirFramesAndUserObjectsPaintThem
   frame->SetFrameSkin(skin);
   frame->SetBorderIcons(0);
   test::Activate(form);
-  auto* spinner = dynamic_cast<TlqSkinAnimateObject*>(frame->FindObject("spinner"));
+  auto* spinner = dynamic_cast<LqSkinAnimateObject*>(frame->FindObject("spinner"));
   ASSERT_TRUE(spinner);
   EXPECT_EQ(spinner->ObjectRect, RectFromSize(600 - 47, 5, 21, 21));  // after the close button
   frame->TestHot(600 - 40, 10, true);
@@ -267,7 +267,7 @@ TEST_F(FrameObjects, AnimateButtonsStepThroughTheirFramesAndUserObjectsPaintThem
 
   EXPECT_EQ(frame->FindObject("badge")->ObjectRect, (Rect{2, 397, 20, 399}));
   int painted = 0;
-  QObject::connect(frame, &TlqLacquerForm::OnPaintEvent,
+  QObject::connect(frame, &LqLacquerForm::OnPaintEvent,
                    [&](const QString& id, QPainter* p, const QRect& r) {
                      EXPECT_EQ(id, "badge");
                      p->fillRect(r, Qt::red);
@@ -299,7 +299,7 @@ TEST_F(FrameObjects, SystemMenuItemsAndCommands) {
 
 TEST_F(FrameObjects, RightClickOnTheCaptionAsksForTheSystemMenu) {
   test::Activate(form);
-  QSignalSpy requested(frame, &TlqLacquerForm::SystemMenuRequested);
+  QSignalSpy requested(frame, &LqLacquerForm::SystemMenuRequested);
   QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(100, 12));
   ASSERT_EQ(requested.count(), 1);
   EXPECT_EQ(requested[0][0].toRect().topLeft(), form.mapToGlobal(QPoint(100, 12)));
@@ -314,7 +314,7 @@ TEST_F(FrameObjects, RightClickOnTheCaptionAsksForTheSystemMenu) {
 }
 
 TEST_F(FrameObjects, AltSpaceIsSwallowedWithoutASystemMenuButton) {
-  QSignalSpy requested(frame, &TlqLacquerForm::SystemMenuRequested);
+  QSignalSpy requested(frame, &LqLacquerForm::SystemMenuRequested);
   EXPECT_TRUE(frame->HandleShortCut(Qt::Key_Space, Qt::AltModifier));
   EXPECT_EQ(requested.count(), 0);
   frame->SetBorderIcons(biSystemMenu);

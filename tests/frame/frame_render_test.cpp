@@ -22,7 +22,7 @@ Color At(const QImage& image, int x, int y) {
 }
 
 // The border strips a frame of this size should show, objects drawn on the top strip.
-BorderStrips ExpectedStrips(const FrameSkin& skin, TlqLacquerForm& frame, int w, int h) {
+BorderStrips ExpectedStrips(const FrameSkin& skin, LqLacquerForm& frame, int w, int h) {
   const FrameSkinInfo& i = skin.info;
   const FrameGeometry source{i.lefttoppoint, i.righttoppoint, i.leftbottompoint, i.rightbottompoint,
                              i.clientrect};
@@ -59,7 +59,7 @@ void ExpectStripsDrawn(const QImage& image, const BorderStrips& s, int w, int h)
 class FrameRender : public ::testing::Test {
  protected:
   void SetUp() override {
-    frame = new TlqLacquerForm(&form);
+    frame = new LqLacquerForm(&form);
     frame->SetBorderIcons(biMinimize | biMaximize);
     frame->SetFrameSkin(skin);
     form.setGeometry(60, 60, 520, 300);
@@ -68,7 +68,7 @@ class FrameRender : public ::testing::Test {
   void SaveShot(const QImage& image, const char* name) { test::SaveScreenshot(image, name); }
   FrameSkin skin = test::ProgramLikeSkin(false);
   QWidget form;
-  TlqLacquerForm* frame = nullptr;
+  LqLacquerForm* frame = nullptr;
 };
 
 TEST_F(FrameRender, ActiveFrameIsTheStripsWithTheButtons) {
@@ -88,7 +88,7 @@ TEST_F(FrameRender, InactiveFrameIsGrayscale) {
   ASSERT_FALSE(frame->IsFormActive());
   BorderStrips s = ExpectedStrips(skin, *frame, 520, 300);
   for (Bitmap* strip : {&s.top, &s.bottom, &s.left, &s.right}) {
-    TlqEffectBmp e(*strip);
+    LqEffectBmp e(*strip);
     e.Grayscale();
     *strip = e.bitmap();
   }
@@ -197,7 +197,7 @@ TEST_F(FrameRender, MaskShapesTheCornersAtEverySize) {
 
 TEST(DefaultFrameRender, StripedCaptionRingsAndButtons) {
   QWidget form;
-  TlqLacquerForm frame(&form);
+  LqLacquerForm frame(&form);
   frame.SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
   form.setGeometry(50, 50, 400, 200);
   form.setWindowTitle("Default");
@@ -221,7 +221,7 @@ TEST(DefaultFrameRender, StripedCaptionRingsAndButtons) {
   EXPECT_EQ(At(image, x, 3 + 15), sys(16));
   EXPECT_EQ(At(image, x, 3 + 16), sys(15));
   // Buttons from the right: close, maximize, minimize, each 17 wide at top 4.
-  const auto* close = dynamic_cast<TlqSkinStdButtonObject*>(frame.FindObject("closebutton"));
+  const auto* close = dynamic_cast<LqSkinStdButtonObject*>(frame.FindObject("closebutton"));
   ASSERT_TRUE(close);
   EXPECT_EQ(close->ObjectRect, (Rect{380, 4, 397, 21}));
   EXPECT_EQ(frame.FindObject("minbutton")->ObjectRect, (Rect{346, 4, 363, 21}));
@@ -249,7 +249,7 @@ TEST(DefaultFrameRender, StripedCaptionRingsAndButtons) {
 
 TEST(DefaultFrameRender, LongTitleIsShortenedBetweenTheButtons) {
   QWidget form;
-  TlqLacquerForm frame(&form);
+  LqLacquerForm frame(&form);
   frame.SetBorderIcons(biMinimize | biMaximize);
   form.setGeometry(50, 50, 260, 120);
   form.setWindowTitle(QString("Default frame title that does not fit ").repeated(3));

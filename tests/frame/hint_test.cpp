@@ -33,12 +33,12 @@ HintSkin ProgramLikeHintSkin() {
   return s;
 }
 
-std::unique_ptr<TlqSkinData> HintSkinData() {
+std::unique_ptr<LqSkinData> HintSkinData() {
   const HintSkin s = ProgramLikeHintSkin();
-  auto data = std::make_unique<TlqSkinData>();
+  auto data = std::make_unique<LqSkinData>();
   data->Empty = false;
   data->ActivePictures = {s.window, s.mask};
-  TlqDataSkinHintWindow& d = data->HintWindowDescriptor;
+  LqDataSkinHintWindow& d = data->HintWindowDescriptor;
   d.windowpictureindex = 0;
   d.maskpictureindex = 1;
   d.lefttoppoint = s.lefttoppoint;
@@ -90,12 +90,12 @@ class HintFixture : public ::testing::Test {
   void SetUp() override {
     clock = std::make_shared<testing::ManualClock>();
     cursor = std::make_shared<testing::ScriptedCursor>();
-    hint = std::make_unique<TlqSkinHint>(nullptr, clock, cursor);
+    hint = std::make_unique<LqSkinHint>(nullptr, clock, cursor);
     hint->WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
   }
   std::shared_ptr<testing::ManualClock> clock;
   std::shared_ptr<testing::ScriptedCursor> cursor;
-  std::unique_ptr<TlqSkinHint> hint;
+  std::unique_ptr<LqSkinHint> hint;
 };
 
 QString DocsPath(const char* name) {
@@ -106,7 +106,7 @@ QString DocsPath(const char* name) {
 TEST_F(HintFixture, SkinnedWindowMeasuresTheTextAndCentresIt) {
   auto data = HintSkinData();
   hint->SkinData = data.get();
-  TlqSkinHintWindow& w = hint->Window();
+  LqSkinHintWindow& w = hint->Window();
   w.ActivateHint(QRect(200, 200, 0, 0), QString::fromUtf8("到百度搜索@Baidu search"));
   ASSERT_TRUE(w.Skinned());
   const QSize t = w.TextSize();
@@ -121,7 +121,7 @@ TEST_F(HintFixture, SkinnedWindowMeasuresTheTextAndCentresIt) {
 }
 
 TEST_F(HintFixture, DefaultWindowHasInfoColoursAndAFrame) {
-  TlqSkinHintWindow& w = hint->Window();
+  LqSkinHintWindow& w = hint->Window();
   w.ActivateHint(QRect(790, 590, 0, 0), QString::fromUtf8("删除选中关键词"));
   EXPECT_FALSE(w.Skinned());
   EXPECT_EQ(w.Geometry().width, w.TextSize().width() + 4);
@@ -167,15 +167,15 @@ TEST_F(HintFixture, WidgetTooltipsAreShownInTheSkinnedWindowWithTheirTitle) {
 }
 
 TEST_F(HintFixture, OnlyOneHintComponentIsActive) {
-  EXPECT_EQ(TlqSkinHint::Current(), hint.get());
+  EXPECT_EQ(LqSkinHint::Current(), hint.get());
   {
-    TlqSkinHint second(nullptr, clock, cursor);
+    LqSkinHint second(nullptr, clock, cursor);
     EXPECT_FALSE(hint->Active());
-    EXPECT_EQ(TlqSkinHint::Current(), &second);
+    EXPECT_EQ(LqSkinHint::Current(), &second);
   }
-  EXPECT_EQ(TlqSkinHint::Current(), nullptr);
+  EXPECT_EQ(LqSkinHint::Current(), nullptr);
   hint->SetActive(true);
-  EXPECT_EQ(TlqSkinHint::Current(), hint.get());
+  EXPECT_EQ(LqSkinHint::Current(), hint.get());
 }
 
 }  // namespace

@@ -44,9 +44,9 @@ class MenuFixture : public ::testing::Test {
     testing::FlushDeletes();
   }
 
-  TlqSkinMenu& engine() { return menus->SkinMenu(); }
-  TlqSkinPopupWindow* top() { return engine().TopWindow(); }
-  QPoint itemCentre(TlqSkinPopupWindow* w, int i) {
+  LqSkinMenu& engine() { return menus->SkinMenu(); }
+  LqSkinPopupWindow* top() { return engine().TopWindow(); }
+  QPoint itemCentre(LqSkinPopupWindow* w, int i) {
     const Rect& r = w->Item(i)->rect;
     return w->ScreenRect().topLeft() + QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
@@ -68,7 +68,7 @@ class MenuFixture : public ::testing::Test {
 };
 
 // The result list's menu and the export list's menu of the main window.
-void FillResultMenu(TlqSkinPopupMenu& m, std::vector<QString>* ran) {
+void FillResultMenu(LqSkinPopupMenu& m, std::vector<QString>* ran) {
   for (const char* text : {"所选关键词导出到导出列表", "导出所有关键词到导出列表", "删除选中关键词",
                            "清空所有关键词", "到百度搜索", "到谷歌搜索"}) {
     const QString caption = QString::fromUtf8(text);
@@ -78,7 +78,7 @@ void FillResultMenu(TlqSkinPopupMenu& m, std::vector<QString>* ran) {
   }
 }
 
-void FillExportMenu(TlqSkinPopupMenu& m, std::vector<QString>* ran) {
+void FillExportMenu(LqSkinPopupMenu& m, std::vector<QString>* ran) {
   for (const char* text :
        {"删除选中关键词", "清空列表", "导出为TXT文件(&O)", "到百度搜索", "到谷歌搜索"}) {
     const QString caption = QString::fromUtf8(text);
@@ -87,7 +87,7 @@ void FillExportMenu(TlqSkinPopupMenu& m, std::vector<QString>* ran) {
 }
 
 TEST_F(MenuFixture, ResultListMenuOpensAtThePointWithFirstItemHighlighted) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   auto skinData = testing::ProgramLikeSkinData();
   popup.SkinData = skinData.get();
   FillResultMenu(popup, nullptr);
@@ -95,7 +95,7 @@ TEST_F(MenuFixture, ResultListMenuOpensAtThePointWithFirstItemHighlighted) {
   ASSERT_TRUE(engine().Visible());
   ASSERT_EQ(engine().WindowCount(), 1);
   EXPECT_TRUE(menus->SkinMenuOpen());
-  TlqSkinPopupWindow* w = top();
+  LqSkinPopupWindow* w = top();
   EXPECT_EQ(w->ScreenRect().topLeft(), QPoint(200, 150));
   EXPECT_EQ(w->WindowSize().height(), 136);
   const QFontMetrics m(w->ItemFont());
@@ -111,7 +111,7 @@ TEST_F(MenuFixture, ResultListMenuOpensAtThePointWithFirstItemHighlighted) {
 TEST_F(MenuFixture, KeyboardWrapsAndAcceleratorRunsTheItemAfterTheMenuClosed) {
   std::vector<QString> ran;
   MessageSpy control;
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillExportMenu(popup, &ran);
   popup.Items.Item(2)->OnClick = [&] {
     EXPECT_FALSE(engine().Visible());  // closed before the handler runs
@@ -133,7 +133,7 @@ TEST_F(MenuFixture, KeyboardWrapsAndAcceleratorRunsTheItemAfterTheMenuClosed) {
 }
 
 TEST_F(MenuFixture, EscClosesTheMenuAndEndsMenuMode) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillExportMenu(popup, nullptr);
   int closes = 0;
   popup.OnMenuClose = [&] { ++closes; };
@@ -151,7 +151,7 @@ TEST_F(MenuFixture, EscClosesTheMenuAndEndsMenuMode) {
 
 TEST_F(MenuFixture, EnterClicksTheActiveItemAndDisabledItemsAreSkipped) {
   std::vector<QString> ran;
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillExportMenu(popup, &ran);
   popup.Items.Item(1)->Enabled = false;
   popup.Items.Insert(1, std::make_unique<MenuItem>("-"));
@@ -166,10 +166,10 @@ TEST_F(MenuFixture, EnterClicksTheActiveItemAndDisabledItemsAreSkipped) {
 
 TEST_F(MenuFixture, MouseHoverHighlightsAndReleaseClicks) {
   std::vector<QString> ran;
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillResultMenu(popup, &ran);
   popup.Popup(50, 50);
-  TlqSkinPopupWindow* w = top();
+  LqSkinPopupWindow* w = top();
   hover(itemCentre(w, 3));
   EXPECT_EQ(w->ActiveIndex(), 3);
   EXPECT_FALSE(w->Item(0)->active);
@@ -184,10 +184,10 @@ TEST_F(MenuFixture, MouseHoverHighlightsAndReleaseClicks) {
 
 TEST_F(MenuFixture, AQuickClickBeforeTheNextPollClicksTheItemUnderTheMouse) {
   std::vector<QString> ran;
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillResultMenu(popup, &ran);
   popup.Popup(50, 50);
-  TlqSkinPopupWindow* w = top();
+  LqSkinPopupWindow* w = top();
   const Rect r = w->Item(4)->rect;
   QMouseEvent release(QEvent::MouseButtonRelease, QPointF(r.left + 5, r.top + 5),
                       QPointF(itemCentre(w, 4)), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
@@ -196,7 +196,7 @@ TEST_F(MenuFixture, AQuickClickBeforeTheNextPollClicksTheItemUnderTheMouse) {
 }
 
 TEST_F(MenuFixture, ClicksMovesAndDeactivationOfTheFormCloseTheMenu) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillResultMenu(popup, nullptr);
   const std::vector<QEvent::Type> closers{QEvent::MouseButtonPress, QEvent::Move, QEvent::Resize,
                                           QEvent::WindowDeactivate};
@@ -217,7 +217,7 @@ TEST_F(MenuFixture, ClicksMovesAndDeactivationOfTheFormCloseTheMenu) {
 }
 
 TEST_F(MenuFixture, MouseWheelIsSwallowedWhileTheMenuIsOpen) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillResultMenu(popup, nullptr);
   popup.Popup(50, 50);
   QWidget child(form.get());
@@ -241,12 +241,12 @@ TEST_F(MenuFixture, MouseWheelIsSwallowedWhileTheMenuIsOpen) {
 
 TEST_F(MenuFixture, ItemLimitScrollsOneItemPer100MsWhileHoveringAMarker) {
   engine().MaxMenuItemsInWindow = 3;
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   auto skinData = testing::ProgramLikeSkinData();
   popup.SkinData = skinData.get();
   FillResultMenu(popup, nullptr);
   popup.Popup(100, 100);
-  TlqSkinPopupWindow* w = top();
+  LqSkinPopupWindow* w = top();
   EXPECT_EQ(w->WindowSize().height(), 3 * 22 + 4 + 20);
   EXPECT_TRUE(w->Scrolling());
   EXPECT_EQ(w->VisibleCount(), 3);
@@ -276,13 +276,13 @@ TEST_F(MenuFixture, ItemLimitScrollsOneItemPer100MsWhileHoveringAMarker) {
 }
 
 TEST_F(MenuFixture, SubmenuOpensAfter500MsAndAPlainItemCancelsTheWait) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   popup.Items.Add("Plain");
   MenuItem* sub = popup.Items.Add("More");
   sub->Add("Inner 1");
   sub->Add("Inner 2");
   popup.Popup(100, 100);
-  TlqSkinPopupWindow* w = top();
+  LqSkinPopupWindow* w = top();
   hover(itemCentre(w, 1));
   EXPECT_TRUE(engine().WaitTimerActive());
   clock->advance(499);
@@ -290,7 +290,7 @@ TEST_F(MenuFixture, SubmenuOpensAfter500MsAndAPlainItemCancelsTheWait) {
   clock->advance(1);
   ASSERT_EQ(engine().WindowCount(), 2);
   EXPECT_TRUE(w->Item(1)->down);
-  TlqSkinPopupWindow* inner = top();
+  LqSkinPopupWindow* inner = top();
   EXPECT_EQ(inner->ScreenRect().left(), w->ScreenRect().left() + w->Item(1)->rect.right + 1);
   EXPECT_EQ(inner->ScreenRect().top() + inner->Geometry().itemsRect.top,
             w->ScreenRect().top() + w->Item(1)->rect.top);
@@ -315,12 +315,12 @@ TEST_F(MenuFixture, SubmenuOpensAfter500MsAndAPlainItemCancelsTheWait) {
 }
 
 TEST_F(MenuFixture, MenuWithoutShownItemsOpensNothingAndLeavesMenuMode) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   popup.Items.Add("Hidden")->Visible = false;
   popup.Popup(10, 10);
   EXPECT_FALSE(engine().Visible());
   EXPECT_FALSE(menus->SkinMenuOpen());
-  TlqSkinPopupMenu orphan;  // no form, no frame: nothing happens
+  LqSkinPopupMenu orphan;  // no form, no frame: nothing happens
   orphan.Items.Add("A");
   orphan.Popup(10, 10);
   EXPECT_FALSE(engine().Visible());
@@ -329,7 +329,7 @@ TEST_F(MenuFixture, MenuWithoutShownItemsOpensNothingAndLeavesMenuMode) {
 TEST_F(MenuFixture, ActivationMovingToTheMenuKeepsItOpenAndElsewhereClosesIt) {
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillExportMenu(popup, nullptr);
   popup.Popup(150, 150);
   ASSERT_TRUE(menus->SkinMenuOpen());
@@ -352,7 +352,7 @@ TEST_F(MenuFixture, ActivationMovingToTheMenuKeepsItOpenAndElsewhereClosesIt) {
 }
 
 TEST_F(MenuFixture, DestroyingAnOpenPopupMenuClosesItsWindows) {
-  auto popup = std::make_unique<TlqSkinPopupMenu>(form.get());
+  auto popup = std::make_unique<LqSkinPopupMenu>(form.get());
   FillResultMenu(*popup, nullptr);
   popup->Popup(10, 10);
   ASSERT_TRUE(engine().Visible());
@@ -362,7 +362,7 @@ TEST_F(MenuFixture, DestroyingAnOpenPopupMenuClosesItsWindows) {
 }
 
 TEST_F(MenuFixture, ContextMenuOfAControlNeedsASkin) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   FillResultMenu(popup, nullptr);
   popup.PopupFromControl(form.get(), 10, 10);
   EXPECT_FALSE(engine().Visible());

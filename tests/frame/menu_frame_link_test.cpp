@@ -17,8 +17,8 @@ namespace {
 class FrameSystemMenu : public ::testing::Test {
  protected:
   void SetUp() override {
-    TlqLacquerForm::SetApplicationMainForm(&mainForm);
-    frame = new TlqLacquerForm(&form);
+    LqLacquerForm::SetApplicationMainForm(&mainForm);
+    frame = new LqLacquerForm(&form);
     frame->SetScreenInfo(screen);
     frame->SetBorderIcons(biMinimize | biMaximize);  // the main window's border icons
     frame->SetFrameSkin(test::ProgramLikeSkin());
@@ -26,12 +26,12 @@ class FrameSystemMenu : public ::testing::Test {
     menus = AttachFrameMenus(*frame, clock, cursor);
   }
   void TearDown() override {
-    TlqLacquerForm::SetApplicationMainForm(nullptr);
+    LqLacquerForm::SetApplicationMainForm(nullptr);
     testing::FlushDeletes();
   }
   QStringList Shown() {
     QStringList out;
-    TlqSkinPopupWindow* w = menus->SkinMenu().TopWindow();
+    LqSkinPopupWindow* w = menus->SkinMenu().TopWindow();
     for (int i = 0; w && i < w->ItemCount(); ++i) out << w->Item(i)->Item()->Caption;
     return out;
   }
@@ -46,7 +46,7 @@ class FrameSystemMenu : public ::testing::Test {
   std::shared_ptr<testing::ScriptedCursor> cursor = std::make_shared<testing::ScriptedCursor>();
   QWidget mainForm;
   QWidget form;
-  TlqLacquerForm* frame = nullptr;
+  LqLacquerForm* frame = nullptr;
   FrameMenus* menus = nullptr;
 };
 
@@ -87,7 +87,7 @@ TEST_F(FrameSystemMenu, EditorWindowShowsOnlyCloseAndMovingTheFormClosesTheMenu)
 }
 
 TEST_F(FrameSystemMenu, TrayMenuRestoresAndCloses) {
-  TlqSkinPopupMenu* tray = FrameTrayMenu(*frame);
+  LqSkinPopupMenu* tray = FrameTrayMenu(*frame);
   ASSERT_TRUE(tray);
   EXPECT_EQ(FrameTrayMenu(*frame), tray);
   tray->Popup(700, 740);
@@ -99,9 +99,9 @@ TEST_F(FrameSystemMenu, TrayMenuRestoresAndCloses) {
 
 TEST(FrameMenusLookup, APopupMenuOnAFramedFormGivesTheFrameItsMenus) {
   QWidget form;
-  auto* frame = new TlqLacquerForm(&form);
+  auto* frame = new LqLacquerForm(&form);
   QWidget list(&form);
-  TlqSkinPopupMenu popup(&list);  // owned by a control of the form
+  LqSkinPopupMenu popup(&list);  // owned by a control of the form
   popup.Items.Add("A");
   EXPECT_EQ(FrameMenus::Find(&form), nullptr);
   FrameMenus* menus = popup.FindFrame();

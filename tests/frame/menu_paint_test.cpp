@@ -28,7 +28,7 @@ class MenuPaint : public ::testing::Test {
   void SetUp() override {
     clock = std::make_shared<testing::ManualClock>();
     cursor = std::make_shared<testing::ScriptedCursor>();
-    menu = std::make_unique<TlqSkinMenu>(nullptr, clock, cursor);
+    menu = std::make_unique<LqSkinMenu>(nullptr, clock, cursor);
     menu->WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
     for (const char* text : {"所选关键词导出到导出列表", "导出所有关键词到导出列表",
                              "删除选中关键词", "清空所有关键词", "到百度搜索", "到谷歌搜索"})
@@ -41,13 +41,13 @@ class MenuPaint : public ::testing::Test {
 
   std::shared_ptr<testing::ManualClock> clock;
   std::shared_ptr<testing::ScriptedCursor> cursor;
-  std::unique_ptr<TlqSkinMenu> menu;
+  std::unique_ptr<LqSkinMenu> menu;
   MenuItem items;
 };
 
 TEST_F(MenuPaint, DefaultLookHasRingsGlyphColumnAndNavyHighlight) {
   menu->Popup(nullptr, nullptr, false, &items, QRect(10, 10, 0, 0), 0);
-  TlqSkinPopupWindow* w = menu->TopWindow();
+  LqSkinPopupWindow* w = menu->TopWindow();
   const Bitmap b = w->Render();
   EXPECT_EQ(b.pixel(0, 0), syscolor::BtnShadow);
   EXPECT_EQ(b.pixel(1, 1), syscolor::Window);
@@ -69,7 +69,7 @@ TEST_F(MenuPaint, DefaultLookHasRingsGlyphColumnAndNavyHighlight) {
 TEST_F(MenuPaint, SkinnedLookUsesItemImagesAndFrame) {
   auto skin = std::make_shared<MenuSkin>(testing::ProgramLikeMenuSkin());
   menu->Popup(nullptr, skin, false, &items, QRect(10, 10, 0, 0), 0);
-  TlqSkinPopupWindow* w = menu->TopWindow();
+  LqSkinPopupWindow* w = menu->TopWindow();
   EXPECT_EQ(w->WindowSize().height(), 136);
   const Bitmap b = w->Render();
   EXPECT_EQ(b.pixel(0, 0), RGB(90, 110, 150));  // frame picture corner
@@ -84,7 +84,7 @@ TEST_F(MenuPaint, ScrollMarkersUseTheActiveColourInTheScrollingDirection) {
   menu->MaxMenuItemsInWindow = 3;
   auto skin = std::make_shared<MenuSkin>(testing::ProgramLikeMenuSkin());
   menu->Popup(nullptr, skin, false, &items, QRect(10, 10, 0, 0), 0);
-  TlqSkinPopupWindow* w = menu->TopWindow();
+  LqSkinPopupWindow* w = menu->TopWindow();
   auto countColour = [](const Bitmap& b, Color c, int top, int bottom) {
     int n = 0;
     for (int y = top; y < bottom; ++y)
@@ -106,7 +106,7 @@ TEST_F(MenuPaint, MorphingStepsByAFifthEvery20Ms) {
   MenuSkin s = testing::ProgramLikeMenuSkin();
   s.item->morphing = true;
   menu->Popup(nullptr, std::make_shared<MenuSkin>(s), false, &items, QRect(10, 10, 0, 0), 0);
-  TlqSkinPopupWindow* w = menu->TopWindow();
+  LqSkinPopupWindow* w = menu->TopWindow();
   EXPECT_TRUE(w->MorphTimerActive());
   EXPECT_DOUBLE_EQ(w->Item(0)->morph, 0.0);
   clock->advance(20);
@@ -132,8 +132,8 @@ TEST_F(MenuPaint, ItemAnimationRunsItsFramesForwardAndBackward) {
   s.item->animateinterval = 30;
   s.item->inactiveanimation = true;
   menu->Popup(nullptr, std::make_shared<MenuSkin>(s), false, &items, QRect(10, 10, 0, 0), 0);
-  TlqSkinPopupWindow* w = menu->TopWindow();
-  TlqSkinMenuItem* first = w->Item(0);
+  LqSkinPopupWindow* w = menu->TopWindow();
+  LqSkinMenuItem* first = w->Item(0);
   clock->advance(30);
   EXPECT_EQ(first->frame, 1);
   // Frame 2 is the picture's second band: the highlighted colour of the test skin.

@@ -30,10 +30,10 @@ class ProgramSkin : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     InstallSkinFontSubstitutions();
-    store_ = new TlqCompressedStoredSkin;
+    store_ = new LqCompressedStoredSkin;
     const auto stream = EmbeddedSkinStream();
     ASSERT_TRUE(store_->LoadFromCompressedStream(stream.data(), stream.size()));
-    skin_ = new TlqSkinData;
+    skin_ = new LqSkinData;
     skin_->SetCompressedStoredSkin(store_);
     ASSERT_FALSE(skin_->Empty);
   }
@@ -54,24 +54,24 @@ class ProgramSkin : public ::testing::Test {
     testing::FlushDeletes();
   }
 
-  static TlqCompressedStoredSkin* store_;
-  static TlqSkinData* skin_;
+  static LqCompressedStoredSkin* store_;
+  static LqSkinData* skin_;
   std::unique_ptr<QWidget> form;
   std::shared_ptr<testing::ManualClock> clock;
   std::shared_ptr<testing::ScriptedCursor> cursor;
   FrameMenus* menus = nullptr;
 };
-TlqCompressedStoredSkin* ProgramSkin::store_ = nullptr;
-TlqSkinData* ProgramSkin::skin_ = nullptr;
+LqCompressedStoredSkin* ProgramSkin::store_ = nullptr;
+LqSkinData* ProgramSkin::skin_ = nullptr;
 
 TEST_F(ProgramSkin, ResultListMenuIs136HighAndWidestTextPlus70Wide) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   for (const char* text : {"所选关键词导出到导出列表", "导出所有关键词到导出列表", "删除选中关键词",
                            "清空所有关键词", "到百度搜索", "到谷歌搜索"})
     popup.Items.Add(QString::fromUtf8(text));
   popup.Popup(300, 200);
   ASSERT_EQ(menus->SkinMenu().WindowCount(), 1);
-  TlqSkinPopupWindow* w = menus->SkinMenu().TopWindow();
+  LqSkinPopupWindow* w = menus->SkinMenu().TopWindow();
   EXPECT_EQ(w->WindowSize().height(), 136);
   const QFontMetrics m(w->ItemFont());
   int widest = 0;
@@ -87,19 +87,19 @@ TEST_F(ProgramSkin, ResultListMenuIs136HighAndWidestTextPlus70Wide) {
 }
 
 TEST_F(ProgramSkin, ExportListMenuShowsTheAcceleratorUnderlined) {
-  TlqSkinPopupMenu popup(form.get());
+  LqSkinPopupMenu popup(form.get());
   for (const char* text :
        {"删除选中关键词", "清空列表", "导出为TXT文件(&O)", "到百度搜索", "到谷歌搜索"})
     popup.Items.Add(QString::fromUtf8(text));
   popup.Popup(300, 200);
-  TlqSkinPopupWindow* w = menus->SkinMenu().TopWindow();
+  LqSkinPopupWindow* w = menus->SkinMenu().TopWindow();
   ASSERT_TRUE(w);
   EXPECT_EQ(w->WindowSize().height(), 4 + 5 * 22);
   BitmapAsQImage(w->Render()).save(DocsPath("menu_export_list_skinned.png"));
 }
 
 TEST_F(ProgramSkin, HintIsTextPlus13By6) {
-  TlqSkinHint hint(nullptr, clock, cursor);
+  LqSkinHint hint(nullptr, clock, cursor);
   hint.SkinData = skin_;
   hint.WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
   hint.Window().ActivateHint(QRect(100, 100, 0, 0), QString::fromUtf8("到百度搜索@Baidu"));

@@ -9,7 +9,7 @@ namespace {
 
 TEST(MenuSkinFromSkinData, LoadedSkinGivesWindowAndFirstMenuItem) {
   auto data = testing::ProgramLikeSkinData();
-  auto second = std::make_unique<TlqDataSkinMenuItem>("othermenuitem");
+  auto second = std::make_unique<LqDataSkinMenuItem>("othermenuitem");
   second->skinrect = {0, 0, 50, 30};
   data->ObjectDescriptors.push_back(std::move(second));
   const auto skin = MenuSkinFromSkinData(data.get());

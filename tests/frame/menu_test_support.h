@@ -114,12 +114,12 @@ inline MenuSkin ProgramLikeMenuSkin() {
 }
 
 // The same skin as a loaded skin data component: window picture 0, item picture 1.
-inline std::unique_ptr<TlqSkinData> ProgramLikeSkinData() {
+inline std::unique_ptr<LqSkinData> ProgramLikeSkinData() {
   const MenuSkin skin = ProgramLikeMenuSkin();
-  auto data = std::make_unique<TlqSkinData>();
+  auto data = std::make_unique<LqSkinData>();
   data->Empty = false;
   data->ActivePictures = {skin.window->window, skin.item->active};
-  TlqDataSkinPopupWindow& pw = data->PopupWindowDescriptor;
+  LqDataSkinPopupWindow& pw = data->PopupWindowDescriptor;
   pw.windowpictureindex = 0;
   pw.lefttoppoint = skin.window->lefttoppoint;
   pw.righttoppoint = skin.window->righttoppoint;
@@ -128,7 +128,7 @@ inline std::unique_ptr<TlqSkinData> ProgramLikeSkinData() {
   pw.itemsrect = skin.window->itemsrect;
   pw.scrollmarkercolor = skin.window->scrollmarkercolor;
   pw.scrollmarkeractivecolor = skin.window->scrollmarkeractivecolor;
-  auto item = std::make_unique<TlqDataSkinMenuItem>("menuitem");
+  auto item = std::make_unique<LqDataSkinMenuItem>("menuitem");
   item->activepictureindex = 1;
   item->skinrect = skin.item->skinrect;
   item->activeskinrect = skin.item->activeskinrect;
@@ -139,7 +139,7 @@ inline std::unique_ptr<TlqSkinData> ProgramLikeSkinData() {
   item->fontheight = skin.item->font.height;
   item->activefontcolor = skin.item->activefontcolor;
   item->unenabledfontcolor = skin.item->unenabledfontcolor;
-  data->ObjectDescriptors.push_back(std::make_unique<TlqDataSkinStdButton>("closebutton"));
+  data->ObjectDescriptors.push_back(std::make_unique<LqDataSkinStdButton>("closebutton"));
   data->ObjectDescriptors.push_back(std::move(item));
   return data;
 }

@@ -21,17 +21,17 @@ class ProgramSkinFrame : public ::testing::Test {
   void SetUp() override {
     const auto stream = EmbeddedSkinStream();
     ASSERT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size()));
-    frame = new TlqLacquerForm(&form);
+    frame = new LqLacquerForm(&form);
     frame->SetBorderIcons(biMinimize | biMaximize);
     data.Owner = frame;
     frame->SetSkinData(&data);
     EXPECT_FALSE(frame->SkinReady());  // nothing loaded yet: the default frame
     data.SetCompressedStoredSkin(&store);
   }
-  TlqCompressedStoredSkin store;
-  TlqSkinData data;
+  LqCompressedStoredSkin store;
+  LqSkinData data;
   QWidget form;
-  TlqLacquerForm* frame = nullptr;
+  LqLacquerForm* frame = nullptr;
 };
 
 TEST_F(ProgramSkinFrame, ClientOf822x630GivesAnOuterSizeOf830x661) {
@@ -70,9 +70,9 @@ TEST_F(ProgramSkinFrame, HitTestsUseTheSkinsBorderAndCorners) {
 TEST_F(ProgramSkinFrame, SkinChangeFreesObjectsAndPaintsNoDefaultFrameMeanwhile) {
   form.setGeometry(100, 100, 400, 300);
   form.show();
-  QSignalSpy before(frame, &TlqLacquerForm::OnBeforeChangeSkinData);
-  QSignalSpy changed(frame, &TlqLacquerForm::OnChangeSkinData);
-  QSignalSpy after(frame, &TlqLacquerForm::OnAfterChangeSkinData);
+  QSignalSpy before(frame, &LqLacquerForm::OnBeforeChangeSkinData);
+  QSignalSpy changed(frame, &LqLacquerForm::OnChangeSkinData);
+  QSignalSpy after(frame, &LqLacquerForm::OnAfterChangeSkinData);
   data.SendSkinMessage(SKIN_BEFORE_CHANGE);
   EXPECT_TRUE(frame->Objects().empty());
   EXPECT_FALSE(frame->SkinReady());
@@ -91,10 +91,10 @@ TEST_F(ProgramSkinFrame, SkinChangeFreesObjectsAndPaintsNoDefaultFrameMeanwhile)
 
 TEST_F(ProgramSkinFrame, SkinChangeWalksTheFormsControls) {
   QWidget* page = new QWidget(&form);
-  auto* panel = new TlqSkinPanel(page);  // nested: the walk goes down the whole tree
+  auto* panel = new LqSkinPanel(page);  // nested: the walk goes down the whole tree
   panel->SetSkinDataName("panel");
   panel->SetSkinData(&data);
-  auto* unbound = new TlqSkinPanel(&form);  // another skin's control stays untouched
+  auto* unbound = new LqSkinPanel(&form);  // another skin's control stays untouched
   unbound->SetSkinDataName("panel");
   EXPECT_TRUE(panel->IsBound());
   data.SendSkinMessage(SKIN_BEFORE_CHANGE);

@@ -20,7 +20,7 @@ inline Rect ButtonCell(int row, int column) {
   return RectFromSize(column * 21, row * 21, 21, 21);
 }
 
-inline ObjectSpec StdButton(const char* name, TlqStdCommand command, int row) {
+inline ObjectSpec StdButton(const char* name, LqStdCommand command, int row) {
   ObjectSpec s;
   s.kind = FrameObjectKind::StdButton;
   s.IDName = name;

@@ -11,14 +11,14 @@ namespace {
 class WindowStates : public ::testing::Test {
  protected:
   void SetUp() override {
-    TlqLacquerForm::SetApplicationMainForm(&mainForm);
-    frame = new TlqLacquerForm(&form);
+    LqLacquerForm::SetApplicationMainForm(&mainForm);
+    frame = new LqLacquerForm(&form);
     frame->SetScreenInfo(screen);
     frame->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp);
     frame->SetFrameSkin(test::ProgramLikeSkin());
     form.setGeometry(100, 80, 400, 300);
   }
-  void TearDown() override { TlqLacquerForm::SetApplicationMainForm(nullptr); }
+  void TearDown() override { LqLacquerForm::SetApplicationMainForm(nullptr); }
   Rect Bounds() const {
     const QRect g = form.geometry();
     return RectFromSize(g.x(), g.y(), g.width(), g.height());
@@ -28,7 +28,7 @@ class WindowStates : public ::testing::Test {
       std::make_shared<FixedScreenInfo>(Rect{0, 0, 800, 800}, Rect{0, 0, 800, 760});
   QWidget mainForm;
   QWidget form;
-  TlqLacquerForm* frame = nullptr;
+  LqLacquerForm* frame = nullptr;
 };
 
 TEST_F(WindowStates, OuterSizeFollowsTheClientSize) {
@@ -45,19 +45,19 @@ TEST_F(WindowStates, MinimumSizeIs200x31AndSmallFormsGrowOnSkinApplication) {
   EXPECT_EQ(form.minimumSize(), QSize(200, 31));
   QWidget small;
   small.setGeometry(0, 0, 100, 20);
-  TlqLacquerForm smallFrame(&small);
+  LqLacquerForm smallFrame(&small);
   smallFrame.SetScreenInfo(screen);
   smallFrame.SetFrameSkin(test::ProgramLikeSkin());
   EXPECT_EQ(small.size(), QSize(200, 31));
   QWidget narrow;
   narrow.setGeometry(0, 0, 100, 300);
-  TlqLacquerForm narrowFrame(&narrow);
+  LqLacquerForm narrowFrame(&narrow);
   narrowFrame.SetFrameSkin(test::ProgramLikeSkin());
   EXPECT_EQ(narrow.size(), QSize(200, 300));  // only the narrow side changes
 }
 
 TEST_F(WindowStates, RollUpKeepsTheWidthAndLeavesTheFrame) {
-  QSignalSpy rolled(frame, &TlqLacquerForm::OnChangeRollUpState);
+  QSignalSpy rolled(frame, &LqLacquerForm::OnChangeRollUpState);
   frame->SetRolledUp(true);
   EXPECT_TRUE(frame->RolledUp());
   EXPECT_EQ(Bounds(), (Rect{100, 80, 500, 111}));
@@ -74,8 +74,8 @@ TEST_F(WindowStates, RollUpKeepsTheWidthAndLeavesTheFrame) {
 }
 
 TEST_F(WindowStates, MaximizeFillsTheWorkAreaAndRestoreReturns) {
-  QSignalSpy maximized(frame, &TlqLacquerForm::OnMaximize);
-  QSignalSpy restored(frame, &TlqLacquerForm::OnRestore);
+  QSignalSpy maximized(frame, &LqLacquerForm::OnMaximize);
+  QSignalSpy restored(frame, &LqLacquerForm::OnRestore);
   frame->SetFrameState(FrameState::Maximized);
   EXPECT_EQ(frame->GetFrameState(), FrameState::Maximized);
   EXPECT_EQ(Bounds(), (Rect{0, 0, 800, 760}));
@@ -107,7 +107,7 @@ TEST_F(WindowStates, MinimizedFormsParkSideBySide) {
   form.show();
   QWidget second;
   second.setGeometry(50, 50, 300, 200);
-  TlqLacquerForm secondFrame(&second);
+  LqLacquerForm secondFrame(&second);
   secondFrame.SetScreenInfo(screen);
   secondFrame.SetFrameSkin(test::ProgramLikeSkin());
   second.show();
@@ -123,11 +123,11 @@ TEST_F(WindowStates, MinimizedFormsParkSideBySide) {
 }
 
 TEST_F(WindowStates, MainFormMinimizesTheApplication) {
-  TlqLacquerForm mainFrame(&mainForm);
+  LqLacquerForm mainFrame(&mainForm);
   int minimizedApp = 0;
   mainFrame.SetApplicationMinimizer([&] { ++minimizedApp; });
   mainFrame.SetFrameSkin(test::ProgramLikeSkin());
-  QSignalSpy minimized(&mainFrame, &TlqLacquerForm::OnMinimize);
+  QSignalSpy minimized(&mainFrame, &LqLacquerForm::OnMinimize);
   mainFrame.SetFrameState(FrameState::Minimized);
   EXPECT_EQ(minimizedApp, 1);
   EXPECT_EQ(minimized.count(), 1);
@@ -135,7 +135,7 @@ TEST_F(WindowStates, MainFormMinimizesTheApplication) {
 }
 
 TEST_F(WindowStates, CentresOnFirstShowOnly) {
-  frame->PositionInMonitor = TlqPositionInMonitor::lqpScreenCenter;
+  frame->PositionInMonitor = LqPositionInMonitor::lqpScreenCenter;
   form.show();
   EXPECT_EQ(form.pos(), QPoint(200, 250));
   EXPECT_FALSE(frame->FirstPlacementPending());
@@ -146,7 +146,7 @@ TEST_F(WindowStates, CentresOnFirstShowOnly) {
 }
 
 TEST_F(WindowStates, FirstShownMaximizedIsCentredAtItsFirstRestore) {
-  frame->PositionInMonitor = TlqPositionInMonitor::lqpDesktopCenter;
+  frame->PositionInMonitor = LqPositionInMonitor::lqpDesktopCenter;
   frame->SetFrameState(FrameState::Maximized);
   form.show();
   EXPECT_TRUE(frame->FirstPlacementPending());
@@ -167,7 +167,7 @@ TEST_F(WindowStates, FadeInReachesTheBlendValue) {
   form.show();
   EXPECT_NEAR(form.windowOpacity(), 200 / 255.0, 0.01);
   QWidget animated;
-  TlqLacquerForm animatedFrame(&animated);
+  LqLacquerForm animatedFrame(&animated);
   animatedFrame.AlphaBlendAnimation = true;  // without AlphaBlend: fades in to opaque
   animated.show();
   EXPECT_NEAR(animated.windowOpacity(), 0.0, 0.01);

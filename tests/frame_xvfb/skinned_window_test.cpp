@@ -34,7 +34,7 @@ class SkinnedWindowOnX : public ::testing::Test {
     desktop.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&desktop));
 
-    frame = new TlqLacquerForm(&form);
+    frame = new LqLacquerForm(&form);
     frame->SetBorderIcons(biMinimize | biMaximize);
     data.Owner = frame;
     frame->SetSkinData(&data);
@@ -53,11 +53,11 @@ class SkinnedWindowOnX : public ::testing::Test {
     return screen->grabWindow(0, 0, 0, 700, 500).toImage().convertToFormat(QImage::Format_RGB32);
   }
 
-  TlqCompressedStoredSkin store;
-  TlqSkinData data;
+  LqCompressedStoredSkin store;
+  LqSkinData data;
   QWidget desktop;
   QWidget form;
-  TlqLacquerForm* frame = nullptr;
+  LqLacquerForm* frame = nullptr;
 };
 
 TEST_F(SkinnedWindowOnX, AppearsWithTheSkinnedFrameAndTheMasksShape) {

@@ -41,7 +41,7 @@ class HarvestRunTest : public ::testing::Test {
  protected:
   HarvestRunTest() : run_(loop_, results_, host_) {
     run_.SetEndpoints({"s.test", "w.test"});
-    run_.SetRequestStarter([this](Tmyhttpget& r) {
+    run_.SetRequestStarter([this](HarvestRequest& r) {
       issued_.push_back({r.URL, r.QueryKind, &r});
       if (onStart_) onStart_(r);
     });
@@ -50,7 +50,7 @@ class HarvestRunTest : public ::testing::Test {
   struct Issued {
     std::string url;
     int kind;
-    Tmyhttpget* request;  // valid until its answer has been released
+    HarvestRequest* request;  // valid until its answer has been released
   };
 
   // The phrase a request asked about, decoded from its URL.
@@ -85,7 +85,7 @@ class HarvestRunTest : public ::testing::Test {
   FakeHost host_;
   HarvestRun run_;
   std::vector<Issued> issued_;
-  std::function<void(Tmyhttpget&)> onStart_;
+  std::function<void(HarvestRequest&)> onStart_;
 };
 
 using Strings = std::vector<std::string>;
@@ -137,7 +137,7 @@ TEST_F(HarvestRunTest, NestedQueryWhileStartingIsRefusedAndSeedsAreListedOnce) {
   // Starting a download lets waiting events run; a second click arrives in there.
   Seeds({"a", "b"});
   bool nested = false;
-  onStart_ = [&](Tmyhttpget&) {
+  onStart_ = [&](HarvestRequest&) {
     if (!nested) {
       nested = true;
       run_.Query();
@@ -154,7 +154,7 @@ TEST_F(HarvestRunTest, AnswerArrivingWhileQueryStartsIsHandledAfterTheStart) {
   // A fast answer to the first request runs nested inside Query's next download start.
   host_.broad = true;
   Seeds({"a", "b"});
-  onStart_ = [&](Tmyhttpget&) {
+  onStart_ = [&](HarvestRequest&) {
     if (issued_.size() == 2) issued_[0].request->Finish(true, "<html>no table</html>");
   };
   run_.Query();

@@ -1,4 +1,4 @@
-// THTTPGet against a real HTTP server on 127.0.0.1.
+// HttpDownload against a real HTTP server on 127.0.0.1.
 
 #include "net/http_get.h"
 
@@ -22,12 +22,12 @@ struct Outcome {
   int doneCount = 0;
   int errorCount = 0;
   std::string body;
-  void wire(THTTPGet& get) {
-    get.OnDoneString = [this](THTTPGet*, const std::string& r) {
+  void wire(HttpDownload& get) {
+    get.OnDoneString = [this](HttpDownload*, const std::string& r) {
       ++doneCount;
       body = r;
     };
-    get.OnError = [this](THTTPGet*) { ++errorCount; };
+    get.OnError = [this](HttpDownload*) { ++errorCount; };
   }
   bool finished() const { return doneCount + errorCount > 0; }
 };
@@ -49,7 +49,7 @@ class HttpGetTest : public ::testing::Test {
     std::lock_guard lock(mutex_);
     return requests_.back();
   }
-  bool fetch(THTTPGet& get, Outcome& out) {
+  bool fetch(HttpDownload& get, Outcome& out) {
     out.wire(get);
     get.StartDownload();
     return loop_.runUntil([&] { return out.finished(); }, 10s);
@@ -71,7 +71,7 @@ HttpResponse Body(std::string body, int status = 200) {
 
 TEST_F(HttpGetTest, DefaultsAndGetRequestHeaders) {
   serve([](const HttpRequest&) { return Body("hello"); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   EXPECT_EQ(get.AcceptTypes, "*/*");
   EXPECT_EQ(get.Agent, "Tarnwick HTTPGet");
   get.URL = url("/s?wd=a%20b");
@@ -92,7 +92,7 @@ TEST_F(HttpGetTest, DefaultsAndGetRequestHeaders) {
 
 TEST_F(HttpGetTest, SettingsReachTheServer) {
   serve([](const HttpRequest&) { return Body("ok"); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/form");
   get.Agent = "";
   get.AcceptTypes = "text/html";
@@ -116,7 +116,7 @@ TEST_F(HttpGetTest, SettingsReachTheServer) {
 
 TEST_F(HttpGetTest, ErrorStatusWithBodyIsDeliveredAsText) {
   serve([](const HttpRequest&) { return Body("<h1>not here</h1>", 404); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/missing");
   Outcome out;
   ASSERT_TRUE(fetch(get, out));
@@ -126,7 +126,7 @@ TEST_F(HttpGetTest, ErrorStatusWithBodyIsDeliveredAsText) {
 
 TEST_F(HttpGetTest, EmptyBodyAndRefusedConnectionAreErrors) {
   serve([](const HttpRequest&) { return Body(""); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/empty");
   Outcome out;
   ASSERT_TRUE(fetch(get, out));
@@ -135,7 +135,7 @@ TEST_F(HttpGetTest, EmptyBodyAndRefusedConnectionAreErrors) {
 
   int deadPort = server_->port();
   server_.reset();
-  THTTPGet refused(loop_);
+  HttpDownload refused(loop_);
   refused.URL = "http://127.0.0.1:" + std::to_string(deadPort) + "/";
   Outcome out2;
   ASSERT_TRUE(fetch(refused, out2));
@@ -146,11 +146,11 @@ TEST_F(HttpGetTest, BinaryBodyKeepsEveryByteAndLargeBodiesArriveWhole) {
   std::string body;
   for (int i = 0; i < 300000; ++i) body += static_cast<char>(i * 7 % 256);
   serve([&](const HttpRequest&) { return Body(body); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/big");
   std::vector<std::int32_t> progress;
   std::int32_t total = -1;
-  get.OnProgress = [&](THTTPGetThread*, std::int32_t t, std::int32_t readed) {
+  get.OnProgress = [&](HttpDownloadWorker*, std::int32_t t, std::int32_t readed) {
     total = t;
     progress.push_back(readed);
   };
@@ -175,7 +175,7 @@ TEST_F(HttpGetTest, ContentLengthMustBeADecimalWithinSigned32Bits) {
       r.rawContentLength = bad;
       return r;
     });
-    THTTPGet get(loop_);
+    HttpDownload get(loop_);
     get.URL = url("/");
     Outcome out;
     ASSERT_TRUE(fetch(get, out)) << bad;
@@ -188,7 +188,7 @@ TEST_F(HttpGetTest, ContentLengthMustBeADecimalWithinSigned32Bits) {
     r.sendContentLength = false;
     return r;
   });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/");
   Outcome out;
   ASSERT_TRUE(fetch(get, out));
@@ -201,7 +201,7 @@ TEST_F(HttpGetTest, BodyCutOffMidwayIsDeliveredAsReceived) {
     r.cutAfter = 3000;
     return r;
   });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/");
   Outcome out;
   ASSERT_TRUE(fetch(get, out));
@@ -218,10 +218,10 @@ HttpResponse Slow(std::size_t bytes) {
 
 TEST_F(HttpGetTest, CancelDuringTheBodyGivesOnError) {
   serve([](const HttpRequest&) { return Slow(20000); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/slow");
   std::atomic<int> chunks = 0;
-  get.OnProgress = [&](THTTPGetThread*, std::int32_t, std::int32_t) {
+  get.OnProgress = [&](HttpDownloadWorker*, std::int32_t, std::int32_t) {
     if (++chunks == 3) get.CancelDownload();
   };
   Outcome out;
@@ -233,13 +233,13 @@ TEST_F(HttpGetTest, CancelDuringTheBodyGivesOnError) {
 
 TEST_F(HttpGetTest, CancelAfterTheWholeBodyStillGivesOnError) {
   serve([](const HttpRequest&) { return Body("complete"); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/");
   Outcome out;
   out.wire(get);
   // The body fits one chunk: when its progress is reported, all of it has arrived.
   std::int32_t seen = 0;
-  get.OnProgress = [&](THTTPGetThread*, std::int32_t total, std::int32_t readed) {
+  get.OnProgress = [&](HttpDownloadWorker*, std::int32_t total, std::int32_t readed) {
     seen = readed;
     if (readed == total) get.CancelDownload();
   };
@@ -255,9 +255,9 @@ TEST_F(HttpGetTest, DestroyingARunningDownloadDeliversNothing) {
   Outcome out;
   int progress = 0;
   {
-    auto get = std::make_unique<THTTPGet>(loop_);
+    auto get = std::make_unique<HttpDownload>(loop_);
     get->URL = url("/slow");
-    get->OnProgress = [&](THTTPGetThread*, std::int32_t, std::int32_t) { ++progress; };
+    get->OnProgress = [&](HttpDownloadWorker*, std::int32_t, std::int32_t) { ++progress; };
     out.wire(*get);
     get->StartDownload();
     loop_.runUntil([&] { return progress > 0; }, 5s);
@@ -273,7 +273,7 @@ TEST_F(HttpGetTest, StartWhileRunningStartsNothingAndReturnsAtOnce) {
     r.chunkDelay = 250ms;  // the body takes over a second
     return r;
   });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/slow");
   get.WaitThread = true;
   Outcome out;
@@ -294,14 +294,14 @@ TEST_F(HttpGetTest, StartWhileRunningStartsNothingAndReturnsAtOnce) {
 
 TEST_F(HttpGetTest, ExceptionFromOnDoneStringIsReportedThroughOnError) {
   serve([](const HttpRequest&) { return Body("x"); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/");
   int done = 0, errors = 0;
-  get.OnDoneString = [&](THTTPGet*, const std::string&) {
+  get.OnDoneString = [&](HttpDownload*, const std::string&) {
     ++done;
     throw std::runtime_error("handler failed");
   };
-  get.OnError = [&](THTTPGet*) { ++errors; };
+  get.OnError = [&](HttpDownload*) { ++errors; };
   get.StartDownload();
   ASSERT_TRUE(loop_.runUntil([&] { return errors > 0; }, 10s));
   EXPECT_EQ(done, 1);
@@ -312,7 +312,7 @@ TEST_F(HttpGetTest, ExceptionFromOnDoneStringIsReportedThroughOnError) {
 TEST_F(HttpGetTest, PortRulesDecideWhereItConnects) {
   serve([](const HttpRequest& r) { return Body("path " + r.target); });
   // Scheme prefix in capitals and a host without a path.
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = "HTTP://" + server_->hostPort();
   Outcome out;
   ASSERT_TRUE(fetch(get, out));
@@ -332,14 +332,14 @@ TEST_F(HttpGetTest, ExplicitPortIsUsedAndLettersMeanPort80) {
   LoopbackHttpServer on80(answerPort(80), "127.0.0.1", 80);
   if (!on8080.ok() && !on80.ok()) GTEST_SKIP() << "ports 8080 and 80 are not available";
   if (on8080.ok()) {
-    THTTPGet get(loop_);
+    HttpDownload get(loop_);
     get.URL = "http://127.0.0.1:8080/x";
     Outcome out;
     ASSERT_TRUE(fetch(get, out));
     EXPECT_EQ(out.body, "port 8080");
   }
   if (on80.ok()) {
-    THTTPGet get(loop_);
+    HttpDownload get(loop_);
     get.URL = "http://127.0.0.1:http/x";
     Outcome out;
     ASSERT_TRUE(fetch(get, out));
@@ -349,13 +349,13 @@ TEST_F(HttpGetTest, ExplicitPortIsUsedAndLettersMeanPort80) {
 
 TEST_F(HttpGetTest, FileModeWritesTheBody) {
   serve([](const HttpRequest&) { return Body("file body"); });
-  THTTPGet get(loop_);
+  HttpDownload get(loop_);
   get.URL = url("/");
   std::string path = ::testing::TempDir() + "/http_get_file_mode.bin";
   get.FileName = path;
   std::string reported;
   std::int32_t size = 0;
-  get.OnDoneFile = [&](THTTPGet*, const std::string& f, std::int32_t s) {
+  get.OnDoneFile = [&](HttpDownload*, const std::string& f, std::int32_t s) {
     reported = f;
     size = s;
   };
@@ -386,7 +386,7 @@ class RecursiveDispatcher : public Dispatcher {
     ++depth_;
     maxDepth_ = std::max(maxDepth_, depth_);
     if (depth_ < 100) {
-      THTTPGet next(*this);
+      HttpDownload next(*this);
       next.URL = "http://127.0.0.1:1/";  // refused at once
       next.StartDownload();
     }
@@ -403,7 +403,7 @@ class RecursiveDispatcher : public Dispatcher {
 TEST(HttpGetNesting, WaitingEventsRunOnlyABoundedNumberOfLevelsDeep) {
   RecursiveDispatcher dispatcher;
   {
-    THTTPGet first(dispatcher);
+    HttpDownload first(dispatcher);
     first.URL = "http://127.0.0.1:1/";
     first.StartDownload();
   }

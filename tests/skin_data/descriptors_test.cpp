@@ -17,10 +17,10 @@ class KeyLister : public SkinFieldVisitor {
   void PointValue(const char* k, Point&) override { keys.push_back(k); }
   void FontStyle(const char* k, TFontStyles&) override { keys.push_back(k); }
   void Alignment(const char* k, TAlignment&) override { keys.push_back(k); }
-  void MorphKind(const char* k, TlqMorphKind&) override { keys.push_back(k); }
-  void StretchType(const char* k, TlqStretchType&) override { keys.push_back(k); }
-  void InactiveEffect(const char* k, TlqInactiveEffect&) override { keys.push_back(k); }
-  void Command(const char* k, TlqStdCommand&, TlqStdCommand) override { keys.push_back(k); }
+  void MorphKind(const char* k, LqMorphKind&) override { keys.push_back(k); }
+  void StretchType(const char* k, LqStretchType&) override { keys.push_back(k); }
+  void InactiveEffect(const char* k, LqInactiveEffect&) override { keys.push_back(k); }
+  void Command(const char* k, LqStdCommand&, LqStdCommand) override { keys.push_back(k); }
 };
 
 template <class D>
@@ -44,7 +44,7 @@ TEST(Descriptors, EveryKindMakesItsClassAndUnknownKindsNothing) {
     auto d = CreateControlDescriptor(kind, "x");
     ASSERT_NE(d, nullptr) << kind;
     EXPECT_EQ(std::string(d->Kind()), kind);
-    EXPECT_EQ(std::string(d->ClassName()).rfind("TlqDataSkin", 0), 0u) << d->ClassName();
+    EXPECT_EQ(std::string(d->ClassName()).rfind("LqDataSkin", 0), 0u) << d->ClassName();
     EXPECT_EQ(d->IDName, "x");
   }
   for (const char* kind : kObjectKinds) {
@@ -55,18 +55,18 @@ TEST(Descriptors, EveryKindMakesItsClassAndUnknownKindsNothing) {
   EXPECT_EQ(CreateControlDescriptor("Button", "x"), nullptr);  // kinds are compared exactly
   EXPECT_EQ(CreateControlDescriptor("caption", "x"), nullptr);
   EXPECT_EQ(CreateObjectDescriptor("panel", "x"), nullptr);
-  EXPECT_STREQ(CreateControlDescriptor("memo", "m")->ClassName(), "TlqDataSkinMemoControl");
-  EXPECT_NE(dynamic_cast<TlqDataSkinEditControl*>(CreateControlDescriptor("memo", "m").get()),
+  EXPECT_STREQ(CreateControlDescriptor("memo", "m")->ClassName(), "LqDataSkinMemoControl");
+  EXPECT_NE(dynamic_cast<LqDataSkinEditControl*>(CreateControlDescriptor("memo", "m").get()),
             nullptr);
   EXPECT_NE(
-      dynamic_cast<TlqDataSkinStdButton*>(CreateObjectDescriptor("mainmenubarbutton", "b").get()),
+      dynamic_cast<LqDataSkinStdButton*>(CreateObjectDescriptor("mainmenubarbutton", "b").get()),
       nullptr);
-  EXPECT_EQ(dynamic_cast<TlqDataSkinCustomControl*>(CreateControlDescriptor("tab", "t").get()),
+  EXPECT_EQ(dynamic_cast<LqDataSkinCustomControl*>(CreateControlDescriptor("tab", "t").get()),
             nullptr);
 }
 
 TEST(Descriptors, InheritedKeysComeFirstThenTheKindsOwnInOrder) {
-  TlqDataSkinMemoControl memo;
+  LqDataSkinMemoControl memo;
   std::vector<std::string> keys = Keys(memo);
   ASSERT_EQ(keys.size(), 27u);
   EXPECT_EQ(
@@ -76,21 +76,21 @@ TEST(Descriptors, InheritedKeysComeFirstThenTheKindsOwnInOrder) {
   EXPECT_EQ(keys.back(), "activebgcolor");
   EXPECT_EQ(keys[keys.size() - 2], "bgcolor");
 
-  TlqDataSkinStdLabelControl label;  // directly on the base: no custom-control keys
+  LqDataSkinStdLabelControl label;  // directly on the base: no custom-control keys
   EXPECT_EQ(Keys(label),
             (std::vector<std::string>{"pictureindex", "maskpictureindex", "skinrect", "fontname",
                                       "fontheight", "fontstyle", "fontcolor", "activefontcolor"}));
-  TlqDataUserObject user;
+  LqDataUserObject user;
   EXPECT_EQ(Keys(user), (std::vector<std::string>{"skinrect"}));
-  TlqDataSkinMenuButtonControl menuButton;
+  LqDataSkinMenuButtonControl menuButton;
   EXPECT_EQ(Keys(menuButton).back(), "trackbuttonrect");
-  TlqDataSkinMainMenuBarItem barItem;
+  LqDataSkinMainMenuBarItem barItem;
   EXPECT_EQ(Keys(barItem).size(), 8u + 16u);
 }
 
 TEST(Descriptors, DefaultsOfAnEmptySection) {
   SkinIni none;
-  TlqDataSkinListBox list("list");
+  LqDataSkinListBox list("list");
   list.LoadFromIni(none);
   EXPECT_EQ(list.pictureindex, -1);
   EXPECT_EQ(list.fontname, "Arial");
@@ -98,19 +98,19 @@ TEST(Descriptors, DefaultsOfAnEmptySection) {
   EXPECT_EQ(list.captionfontheight, 14);
   EXPECT_EQ(list.vscrollbarname, "vscrollbar");
   EXPECT_EQ(list.bothhscrollbarname, "bothhscrollbar");
-  TlqDataSkinStdLabelControl label("l");
+  LqDataSkinStdLabelControl label("l");
   label.LoadFromIni(none);
   EXPECT_EQ(label.activefontcolor, 0xFF0000u);
-  TlqDataSkinControlBar bar("b");
+  LqDataSkinControlBar bar("b");
   bar.LoadFromIni(none);
   EXPECT_EQ(bar.itemoffset1, 3);
   EXPECT_EQ(bar.bgpictureindex, -1);
-  TlqDataSkinAnimate animate("a");
+  LqDataSkinAnimate animate("a");
   animate.LoadFromIni(none);
   EXPECT_EQ(animate.countframes, 1);
   EXPECT_EQ(animate.timerinterval, 50);
   EXPECT_EQ(animate.command, cmDefault);
-  TlqDataSkinCaption caption("c");
+  LqDataSkinCaption caption("c");
   caption.LoadFromIni(none);
   EXPECT_EQ(caption.alignment, taCenter);
   EXPECT_EQ(caption.animateinterval, 25);
@@ -123,16 +123,16 @@ TEST(Descriptors, KindSpecificAdjustmentsAfterReading) {
       "[anim]\nmorphing=1\ncountframes=7\n"
       "[item]\ncheckimagerect=1,1,8,8\nactivecheckimagerect=0,0,0,9\nradioimagerect=2,2,9,9\n"
       "activeradioimagerect=3,3,10,10\narrowimagerect=4,4,6,6\n");
-  TlqDataSkinUpDownControl ud("ud");
+  LqDataSkinUpDownControl ud("ud");
   ud.LoadFromIni(ini);
   EXPECT_EQ(ud.lefttoppoint, (Point{}));
   EXPECT_EQ(ud.clientrect, (Rect{}));
   EXPECT_EQ(ud.upbuttonrect, (Rect{0, 0, 5, 5}));
-  TlqDataSkinAnimate anim("anim");
+  LqDataSkinAnimate anim("anim");
   anim.LoadFromIni(ini);
   EXPECT_FALSE(anim.morphing);
   EXPECT_EQ(anim.countframes, 7);
-  TlqDataSkinMenuItem item("item");
+  LqDataSkinMenuItem item("item");
   item.LoadFromIni(ini);
   EXPECT_EQ(item.activecheckimagerect, (Rect{1, 1, 8, 8}));  // empty: takes the normal one
   EXPECT_EQ(item.activeradioimagerect, (Rect{3, 3, 10, 10}));
@@ -140,7 +140,7 @@ TEST(Descriptors, KindSpecificAdjustmentsAfterReading) {
 }
 
 TEST(Descriptors, SaveToIniErasesTheSectionAndWritesKeysTheReaderUnderstands) {
-  TlqDataSkinTabControl tab("tab");
+  LqDataSkinTabControl tab("tab");
   tab.clientrect = {1, 2, 3, 4};
   tab.lefttoppoint = {5, 6};
   tab.fontstyle = fsBold | fsUnderline;
@@ -153,7 +153,7 @@ TEST(Descriptors, SaveToIniErasesTheSectionAndWritesKeysTheReaderUnderstands) {
   EXPECT_EQ(ini.Find("tab", "stale"), nullptr);
   EXPECT_EQ(*ini.Find("tab", "fontstyle"), "fsbold,fsunderline");
   EXPECT_EQ(*ini.Find("tab", "fontcolor"), "0xFF000012");
-  TlqDataSkinTabControl back("tab");
+  LqDataSkinTabControl back("tab");
   back.LoadFromIni(ini);
   EXPECT_EQ(back.clientrect, tab.clientrect);
   EXPECT_EQ(back.lefttoppoint, tab.lefttoppoint);

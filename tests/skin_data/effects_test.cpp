@@ -107,7 +107,7 @@ TEST(Morph, EveryBlendMatchesTheReferenceOnRandomImages) {
     for (auto [w, h] : sizes)
       for (double x : factors) {
         Bitmap a = RandomImage(w, h, seed++), b = RandomImage(w, h, seed++);
-        TlqEffectBmp self(a), other(b);
+        LqEffectBmp self(a), other(b);
         ASSERT_TRUE(self.Morph(kind, other, x));
         ASSERT_EQ(self.bitmap(), ReferenceMorph(kind, a, b, x))
             << "kind " << kind << " " << w << "x" << h << " x=" << x;
@@ -117,21 +117,21 @@ TEST(Morph, EveryBlendMatchesTheReferenceOnRandomImages) {
 
 TEST(Morph, FadeEndsAndOutOfRangeFactors) {
   Bitmap a = RandomImage(9, 4, 7), b = RandomImage(9, 4, 8);
-  TlqEffectBmp other(b);
-  TlqEffectBmp none(a);
+  LqEffectBmp other(b);
+  LqEffectBmp none(a);
   none.BlendFade(other, 0);
   EXPECT_EQ(none.bitmap(), a);
-  TlqEffectBmp full(a);
+  LqEffectBmp full(a);
   full.BlendFade(other, 1);
   EXPECT_EQ(full.bitmap(), b);
-  TlqEffectBmp over(a);
+  LqEffectBmp over(a);
   over.BlendFade(other, 1.5);
   EXPECT_EQ(over.bitmap(), b);
-  TlqEffectBmp notANumber(a);
+  LqEffectBmp notANumber(a);
   notANumber.BlendFade(other, std::nan(""));
   EXPECT_EQ(notANumber.bitmap(), a);
   // Negative factors in the positional morphs stay inside the image.
-  TlqEffectBmp centre(a);
+  LqEffectBmp centre(a);
   centre.BlendCentreGradient(other, -3);
   centre.BlendPush(other, -1);
   EXPECT_FALSE(centre.Morph(7, other, 0.5));
@@ -139,7 +139,7 @@ TEST(Morph, FadeEndsAndOutOfRangeFactors) {
 
 TEST(Morph, LeftGradientAtZeroStillTakesColumnZeroFromTheOther) {
   Bitmap a = RandomImage(10, 3, 1), b = RandomImage(10, 3, 2);
-  TlqEffectBmp self(a), other(b);
+  LqEffectBmp self(a), other(b);
   self.BlendLeftGradient(other, 0);
   for (int y = 0; y < 3; ++y) EXPECT_EQ(self.bitmap().pixel(0, y), b.pixel(0, y));
   for (int y = 0; y < 3; ++y) EXPECT_EQ(self.bitmap().pixel(1, y), a.pixel(1, y));
@@ -147,9 +147,9 @@ TEST(Morph, LeftGradientAtZeroStillTakesColumnZeroFromTheOther) {
 
 TEST(Morph, DifferentSizesChangeNothing) {
   Bitmap a = RandomImage(10, 3, 1), b = RandomImage(10, 4, 2);
-  TlqEffectBmp other(b);
+  LqEffectBmp other(b);
   for (int kind = kMorphFade; kind <= kMorphPush; ++kind) {
-    TlqEffectBmp self(a);
+    LqEffectBmp self(a);
     self.Morph(kind, other, 0.5);
     EXPECT_EQ(self.bitmap(), a) << kind;
   }
@@ -160,7 +160,7 @@ TEST(ImageEffects, GrayscaleKeepsBlackAndWhiteAndUsesTheLumaWeights) {
   b.setPixel(0, 0, RGB(255, 255, 255));
   b.setPixel(1, 0, RGB(0, 0, 0));
   b.setPixel(2, 0, RGB(100, 60, 200));
-  TlqEffectBmp e(b);
+  LqEffectBmp e(b);
   e.Grayscale();
   EXPECT_EQ(e.bitmap().pixel(0, 0), RGB(255, 255, 255));
   EXPECT_EQ(e.bitmap().pixel(1, 0), RGB(0, 0, 0));
@@ -169,7 +169,7 @@ TEST(ImageEffects, GrayscaleKeepsBlackAndWhiteAndUsesTheLumaWeights) {
 
 TEST(ImageEffects, InvertTwiceRestores) {
   Bitmap a = RandomImage(17, 9, 3);
-  TlqEffectBmp e(a);
+  LqEffectBmp e(a);
   e.Invert();
   EXPECT_EQ(e.bitmap().pixel(4, 4), RGB(255 - ColorR(a.pixel(4, 4)), 255 - ColorG(a.pixel(4, 4)),
                                         255 - ColorB(a.pixel(4, 4))));
@@ -181,13 +181,13 @@ TEST(ImageEffects, BrightenAndDarkenRoundHalfToEven) {
   Bitmap b(2, 1);
   b.setPixel(0, 0, RGB(0, 255, 1));
   b.setPixel(1, 0, RGB(5, 15, 200));
-  TlqEffectBmp bright(b);
+  LqEffectBmp bright(b);
   bright.Brighten(0.5);
   EXPECT_EQ(bright.bitmap().pixel(0, 0), RGB(128, 255, 128));  // 127.5 -> 128, 128.0
-  TlqEffectBmp dark(b);
+  LqEffectBmp dark(b);
   dark.Darken(0.5);
   EXPECT_EQ(dark.bitmap().pixel(1, 0), RGB(2, 8, 100));  // 2.5 -> 2, 7.5 -> 8
-  TlqEffectBmp clamped(b);
+  LqEffectBmp clamped(b);
   clamped.Brighten(4);
   EXPECT_EQ(clamped.bitmap().pixel(1, 0), RGB(255, 255, 255));
 }
@@ -195,7 +195,7 @@ TEST(ImageEffects, BrightenAndDarkenRoundHalfToEven) {
 TEST(ImageEffects, NoiseMovesAllChannelsOfAPixelTogetherWithinTheAmount) {
   Bitmap b(40, 40);
   b.fill(RGB(100, 120, 140));
-  TlqEffectBmp e(b);
+  LqEffectBmp e(b);
   std::mt19937 random(5);
   e.AddNoise(50, random);
   int low = 255, high = -255;
@@ -210,14 +210,14 @@ TEST(ImageEffects, NoiseMovesAllChannelsOfAPixelTogetherWithinTheAmount) {
     }
   EXPECT_EQ(low, -25);
   EXPECT_EQ(high, 24);
-  TlqEffectBmp untouched(b);
+  LqEffectBmp untouched(b);
   untouched.AddNoise(0);
   EXPECT_EQ(untouched.bitmap(), b);
 }
 
 TEST(ImageEffects, SplitBlurAveragesDiagonalNeighboursTopDownInPlace) {
   Bitmap a = RandomImage(12, 9, 11);
-  TlqEffectBmp e(a);
+  LqEffectBmp e(a);
   e.SplitBlur(2);
   // Reference: rows top to bottom, reading rows above from the already blurred result.
   Bitmap ref = a;
@@ -237,10 +237,10 @@ TEST(ImageEffects, SplitBlurAveragesDiagonalNeighboursTopDownInPlace) {
   }
   EXPECT_EQ(e.bitmap(), ref);
   // Distance 0 does nothing; an image not larger than the distance stays in bounds.
-  TlqEffectBmp same(a);
+  LqEffectBmp same(a);
   same.SplitBlur(0);
   EXPECT_EQ(same.bitmap(), a);
-  TlqEffectBmp tiny(RandomImage(1, 1, 3));
+  LqEffectBmp tiny(RandomImage(1, 1, 3));
   tiny.SplitBlur(1);
   EXPECT_TRUE(tiny.ApplyInactiveEffect(kEffectSplitBlur));
   EXPECT_FALSE(tiny.ApplyInactiveEffect(9));
@@ -248,7 +248,7 @@ TEST(ImageEffects, SplitBlurAveragesDiagonalNeighboursTopDownInPlace) {
 
 TEST(EffectBmp, RowsReadWriteAndDrawTo) {
   Bitmap a = RandomImage(5, 3, 9);
-  TlqEffectBmp e(a);
+  LqEffectBmp e(a);
   std::uint8_t row[15];
   e.ReadRow(1, row);
   e.WriteRow(2, row);

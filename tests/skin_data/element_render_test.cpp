@@ -15,7 +15,7 @@ class ElementRender : public ::testing::Test {
  protected:
   void SetUp() override {
     skin.ActivePictures.push_back(CoordinatePicture(100, 60));
-    auto panel = std::make_unique<TlqDataSkinPanelControl>("panel");
+    auto panel = std::make_unique<LqDataSkinPanelControl>("panel");
     panel->pictureindex = 0;
     panel->skinrect = {10, 5, 40, 35};
     panel->lefttoppoint = {10, 10};
@@ -25,7 +25,7 @@ class ElementRender : public ::testing::Test {
     panel->clientrect = {5, 5, 25, 25};
     skin.ControlDescriptors.push_back(std::move(panel));
 
-    auto button = std::make_unique<TlqDataSkinButtonControl>("button");
+    auto button = std::make_unique<LqDataSkinButtonControl>("button");
     button->pictureindex = 0;
     button->skinrect = {0, 36, 20, 58};
     button->activeskinrect = {20, 36, 40, 58};
@@ -33,7 +33,7 @@ class ElementRender : public ::testing::Test {
     button->righttoppoint = {16, 0};
     skin.ControlDescriptors.push_back(std::move(button));
 
-    auto bar = std::make_unique<TlqDataSkinScrollBarControl>("vscrollbar");
+    auto bar = std::make_unique<LqDataSkinScrollBarControl>("vscrollbar");
     bar->pictureindex = 0;
     bar->skinrect = {50, 0, 67, 30};
     bar->lefttoppoint = {0, 5};
@@ -41,7 +41,7 @@ class ElementRender : public ::testing::Test {
     bar->stretcheffect = true;
     skin.ControlDescriptors.push_back(std::move(bar));
 
-    auto fixed = std::make_unique<TlqDataSkinButtonControl>("fixed");
+    auto fixed = std::make_unique<LqDataSkinButtonControl>("fixed");
     fixed->pictureindex = 0;
     fixed->skinrect = {70, 0, 82, 9};
     skin.ControlDescriptors.push_back(std::move(fixed));
@@ -61,11 +61,11 @@ class ElementRender : public ::testing::Test {
     return error;
   }
 
-  TlqDataSkinCustomControl& Element(int i) {
-    return *static_cast<TlqDataSkinCustomControl*>(skin.ControlDescriptors[std::size_t(i)].get());
+  LqDataSkinCustomControl& Element(int i) {
+    return *static_cast<LqDataSkinCustomControl*>(skin.ControlDescriptors[std::size_t(i)].get());
   }
 
-  TlqSkinData skin;
+  LqSkinData skin;
 };
 
 TEST_F(ElementRender, SliceModesFollowTheCornerPoints) {
@@ -124,7 +124,7 @@ TEST_F(ElementRender, UnusableRequestsSayWhatIsWrong) {
   EXPECT_NE(Error("panel").find("no picture (pictureindex 4)"), std::string::npos);
   Element(3).skinrect = {};
   EXPECT_NE(Error("fixed").find("empty skinrect"), std::string::npos);
-  skin.ControlDescriptors.push_back(std::make_unique<TlqDataSkinControl>("plain"));
+  skin.ControlDescriptors.push_back(std::make_unique<LqDataSkinControl>("plain"));
   EXPECT_NE(Error("plain").find("no image geometry"), std::string::npos);
 }
 

@@ -89,7 +89,7 @@ TEST(SkinContainer, DamagedContainersNameWhatIsWrong) {
 }
 
 TEST(CompressedStoredSkin, StreamFormatAndVersionCheck) {
-  TlqCompressedStoredSkin store = ContainerBytes().i32(3).text("x").store();
+  LqCompressedStoredSkin store = ContainerBytes().i32(3).text("x").store();
   std::vector<std::uint8_t> stream;
   store.SaveToCompressedStream(stream);
   ASSERT_GE(stream.size(), 10u);
@@ -98,7 +98,7 @@ TEST(CompressedStoredSkin, StreamFormatAndVersionCheck) {
   EXPECT_EQ(stream[8], 0x78);  // a zlib header at the best level: 78 DA
   EXPECT_EQ(stream[9], 0xDA);
 
-  TlqCompressedStoredSkin back;
+  LqCompressedStoredSkin back;
   std::string error;
   stream.push_back(0xEE);  // bytes after the declared length are not part of the store
   ASSERT_TRUE(back.LoadFromCompressedStream(stream.data(), stream.size(), &error)) << error;
@@ -121,7 +121,7 @@ TEST(CompressedStoredSkin, DecompressionErrorsAreReportedNotThrown) {
   std::string error;
   ASSERT_TRUE(DeflateZlib(container.data(), container.size(), z, error));
 
-  TlqCompressedStoredSkin store;
+  LqCompressedStoredSkin store;
   store.SetCompressedData(z);
   std::vector<std::uint8_t> out;
   ASSERT_TRUE(store.DecompressToStream(out, &error)) << error;
@@ -149,7 +149,7 @@ TEST(CompressedStoredSkin, DecompressionErrorsAreReportedNotThrown) {
 TEST(CompressedStoredSkin, BuildFromIniNeedsEveryRequiredSectionAndPicture) {
   TempDir dir;
   std::filesystem::copy(BasicSkinDir(), dir.path(), std::filesystem::copy_options::recursive);
-  TlqCompressedStoredSkin store;
+  LqCompressedStoredSkin store;
   std::string error;
   ASSERT_TRUE(store.LoadFromIniFile(dir / "skin.ini", &error)) << error;
   EXPECT_EQ(store.FileName, "skin.ini");
@@ -168,7 +168,7 @@ TEST(CompressedStoredSkin, BuildFromIniNeedsEveryRequiredSectionAndPicture) {
 
 // pack -> read -> unpack -> pack gives the same container bytes.
 TEST(CompressedStoredSkin, PackUnpackPackRoundTripIsByteIdentical) {
-  TlqCompressedStoredSkin first;
+  LqCompressedStoredSkin first;
   std::string error;
   ASSERT_TRUE(first.LoadFromIniFile((BasicSkinDir() / "skin.ini").string(), &error)) << error;
   std::vector<std::uint8_t> container;
@@ -178,7 +178,7 @@ TEST(CompressedStoredSkin, PackUnpackPackRoundTripIsByteIdentical) {
 
   TempDir out;
   ASSERT_TRUE(UnpackSkinContainer(parsed, out / "unpacked", error)) << error;
-  TlqCompressedStoredSkin second;
+  LqCompressedStoredSkin second;
   ASSERT_TRUE(second.LoadFromIniFile(out / "unpacked/skin.ini", &error)) << error;
   std::vector<std::uint8_t> again;
   ASSERT_TRUE(second.DecompressToStream(again, &error)) << error;

@@ -14,10 +14,10 @@ using testing::ContainerBytes;
 using testing::PatternPicture;
 
 // Records every notification it hears, with the skin state at that moment.
-class Recorder : public TlqSkinReceiver {
+class Recorder : public LqSkinReceiver {
  public:
   Recorder(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
-  void SkinNotification(int message, TlqSkinData& sender) override {
+  void SkinNotification(int message, LqSkinData& sender) override {
     log_.push_back(name_ + ":" + std::to_string(message) + (sender.Empty ? " empty" : "") +
                    (sender.ChangingSkin ? " changing" : ""));
   }
@@ -27,15 +27,15 @@ class Recorder : public TlqSkinReceiver {
   std::vector<std::string>& log_;
 };
 
-TlqCompressedStoredSkin BasicStore() {
-  TlqCompressedStoredSkin store;
+LqCompressedStoredSkin BasicStore() {
+  LqCompressedStoredSkin store;
   std::string error;
   EXPECT_TRUE(store.LoadFromIniFile((BasicSkinDir() / "skin.ini").string(), &error)) << error;
   return store;
 }
 
 TEST(SkinData, StartsEmptyWithSystemColoursAndUnloadedWindowDescriptors) {
-  TlqSkinData skin;
+  LqSkinData skin;
   EXPECT_TRUE(skin.Empty);
   EXPECT_FALSE(skin.ChangingSkin);
   EXPECT_TRUE(skin.SkinnableForm());
@@ -49,7 +49,7 @@ TEST(SkinData, StartsEmptyWithSystemColoursAndUnloadedWindowDescriptors) {
 }
 
 TEST(SkinData, LoadsTheBasicSkinInOrder) {
-  TlqSkinData skin;
+  LqSkinData skin;
   ASSERT_TRUE(skin.LoadCompressedStoredSkin(BasicStore())) << skin.LastError();
   EXPECT_FALSE(skin.Empty);
   EXPECT_FALSE(skin.ChangingSkin);
@@ -68,17 +68,17 @@ TEST(SkinData, LoadsTheBasicSkinInOrder) {
   EXPECT_EQ(skin.ControlDescriptors[4]->IDName, "vscrollbar");
   EXPECT_EQ(skin.GetControlIndex("odd"), -1);
   // "[Button]" in mixed case is the section of the element "button".
-  auto* button = skin.FindControl<TlqDataSkinButtonControl>("button");
+  auto* button = skin.FindControl<LqDataSkinButtonControl>("button");
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->pictureindex, 0);
   EXPECT_EQ(button->activeskinrect, (Rect{15, 0, 30, 20}));
   EXPECT_EQ(button->fontcolor, 255u);
   EXPECT_EQ(button->morphkind, mkGradient);
-  EXPECT_EQ(skin.FindControl<TlqDataSkinCustomControl>("panel")->ClassName(),
-            std::string("TlqDataSkinPanelControl"));
-  EXPECT_EQ(skin.FindControl<TlqDataSkinScrollBarControl>("vscrollbar")->stretchtype, stHorz);
-  EXPECT_EQ(skin.FindControl<TlqDataSkinListBox>("button"), nullptr);  // wrong class
-  auto* close = skin.FindObject<TlqDataSkinStdButton>("closebutton");
+  EXPECT_EQ(skin.FindControl<LqDataSkinCustomControl>("panel")->ClassName(),
+            std::string("LqDataSkinPanelControl"));
+  EXPECT_EQ(skin.FindControl<LqDataSkinScrollBarControl>("vscrollbar")->stretchtype, stHorz);
+  EXPECT_EQ(skin.FindControl<LqDataSkinListBox>("button"), nullptr);  // wrong class
+  auto* close = skin.FindObject<LqDataSkinStdButton>("closebutton");
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(close->command, cmClose);
   EXPECT_EQ(skin.SkinColors.cbtnface, 12632256u);
@@ -87,7 +87,7 @@ TEST(SkinData, LoadsTheBasicSkinInOrder) {
 }
 
 TEST(SkinData, DefinitionTextWithoutFinalLineBreakKeepsItsLastLine) {
-  TlqSkinData skin;
+  LqSkinData skin;
   std::vector<std::uint8_t> container =
       ContainerBytes()
           .i32(3)
@@ -98,13 +98,13 @@ TEST(SkinData, DefinitionTextWithoutFinalLineBreakKeepsItsLastLine) {
           .text("[SKINCONTROLS]\rcount=1\n0=edit:edit\r\n[edit]\r\nfontheight=9")
           .bytes();
   ASSERT_TRUE(skin.LoadContainer(container)) << skin.LastError();
-  ASSERT_NE(skin.FindControl<TlqDataSkinEditControl>("edit"), nullptr);
-  EXPECT_EQ(skin.FindControl<TlqDataSkinEditControl>("edit")->fontheight, 9);
+  ASSERT_NE(skin.FindControl<LqDataSkinEditControl>("edit"), nullptr);
+  EXPECT_EQ(skin.FindControl<LqDataSkinEditControl>("edit")->fontheight, 9);
   EXPECT_TRUE(skin.MainPicture.empty());
 }
 
 TEST(SkinData, LookupIsCaseSensitiveAndTakesTheFirstDuplicate) {
-  TlqSkinData skin;
+  LqSkinData skin;
   skin.LoadDefinition(
       SkinIni::FromText("[SKINCONTROLS]\ncount=3\n0=button:button\n1=button:panel\n2=nocolon\n"
                         "[SKINOBJECTS]\ncount=1\n0=caption:caption\n"));
@@ -116,7 +116,7 @@ TEST(SkinData, LookupIsCaseSensitiveAndTakesTheFirstDuplicate) {
 }
 
 TEST(SkinData, FormInfoAdjustmentsWidenTheMaskAreaAndClampCorners) {
-  TlqSkinData skin;
+  LqSkinData skin;
   skin.LoadDefinition(SkinIni::FromText(
       "[PICTURES]\nmask=m.bmp\n[FORMINFO]\nclientrect=10,20,90,80\nmaskrectarea=5,30,50,85\n"
       "lefttoppoint=4,4\nrighttoppoint=95,8\nleftbottompoint=7,99\nrightbottompoint=96,97\n"
@@ -131,7 +131,7 @@ TEST(SkinData, FormInfoAdjustmentsWidenTheMaskAreaAndClampCorners) {
   EXPECT_EQ(skin.leftbottompoint, (Point{10, 80}));
   EXPECT_EQ(skin.rightbottompoint, (Point{90, 80}));
 
-  TlqSkinData plain;  // no mask: no widening; equal x of the corners: no clamping
+  LqSkinData plain;  // no mask: no widening; equal x of the corners: no clamping
   plain.LoadDefinition(SkinIni::FromText(
       "[FORMINFO]\nclientrect=10,20,90,80\nlefttoppoint=4,4\nrightbottompoint=4,97\n"));
   EXPECT_EQ(plain.maskrectarea, (Rect{}));
@@ -142,7 +142,7 @@ TEST(SkinData, FormInfoAdjustmentsWidenTheMaskAreaAndClampCorners) {
 TEST(SkinData, NotificationsGoToTheOwnerFirstThenEveryFormInOrder) {
   std::vector<std::string> log;
   Recorder first("first", log), owner("owner", log), last("last", log);
-  TlqSkinData skin;
+  LqSkinData skin;
   skin.Owner = &owner;
   ASSERT_TRUE(skin.LoadCompressedStoredSkin(BasicStore()));
   EXPECT_EQ(log, (std::vector<std::string>{"owner:1225 empty changing", "first:1225 empty changing",
@@ -151,7 +151,7 @@ TEST(SkinData, NotificationsGoToTheOwnerFirstThenEveryFormInOrder) {
                                            "owner:1227", "first:1227", "last:1227"}));
 
   log.clear();
-  TlqResourceStrData strings;
+  LqResourceStrData strings;
   skin.SetResourceStrData(&strings);
   skin.StreamingIn = true;
   skin.SetSkinnableForm(false);  // no notice while the form is streamed in
@@ -165,13 +165,13 @@ TEST(SkinData, NotificationsGoToTheOwnerFirstThenEveryFormInOrder) {
 TEST(SkinData, AReceiverGoneDuringANotificationIsNotCalled) {
   std::vector<std::string> log;
   std::unique_ptr<Recorder> doomed;
-  struct Killer : TlqSkinReceiver {
+  struct Killer : LqSkinReceiver {
     std::unique_ptr<Recorder>* victim = nullptr;
-    void SkinNotification(int, TlqSkinData&) override { victim->reset(); }
+    void SkinNotification(int, LqSkinData&) override { victim->reset(); }
   } killer;  // registered first, so it hears the message first
   killer.victim = &doomed;
   doomed = std::make_unique<Recorder>("doomed", log);
-  TlqSkinData skin;
+  LqSkinData skin;
   skin.SendSkinMessage(SKIN_STRINGS_CHANGED);
   EXPECT_TRUE(log.empty());
 }
@@ -179,10 +179,10 @@ TEST(SkinData, AReceiverGoneDuringANotificationIsNotCalled) {
 TEST(SkinData, EmptyStoreDoesNothingAtAll) {
   std::vector<std::string> log;
   Recorder r("r", log);
-  TlqSkinData skin;
+  LqSkinData skin;
   ASSERT_TRUE(skin.LoadCompressedStoredSkin(BasicStore()));
   log.clear();
-  TlqCompressedStoredSkin empty;
+  LqCompressedStoredSkin empty;
   skin.SetCompressedStoredSkin(&empty);
   EXPECT_TRUE(log.empty());
   EXPECT_FALSE(skin.Empty);  // the previous skin stays
@@ -194,7 +194,7 @@ TEST(SkinData, RejectedOrBrokenContainersLeaveTheSkinClearedAndSayWhy) {
   BmpPicture pic = PatternPicture(4, 4, 24);
   struct Case {
     const char* name;
-    TlqCompressedStoredSkin store;
+    LqCompressedStoredSkin store;
     const char* reason;
   };
   std::vector<Case> cases;
@@ -211,14 +211,14 @@ TEST(SkinData, RejectedOrBrokenContainersLeaveTheSkinClearedAndSayWhy) {
                              "[b]\r\nskinrect=1,2,,4\r\n")
                        .store(),
                    "[b] skinrect"});
-  TlqCompressedStoredSkin corrupt;
+  LqCompressedStoredSkin corrupt;
   corrupt.SetCompressedData({0x78, 0xDA, 0x01, 0x02, 0x03});
   cases.push_back({"corrupt", corrupt, "compression error"});
 
   for (Case& c : cases) {
     std::vector<std::string> log;
     Recorder r("r", log);
-    TlqSkinData skin;
+    LqSkinData skin;
     ASSERT_TRUE(skin.LoadCompressedStoredSkin(BasicStore()));
     log.clear();
     EXPECT_FALSE(skin.LoadCompressedStoredSkin(c.store)) << c.name;
@@ -235,7 +235,7 @@ TEST(SkinData, RejectedOrBrokenContainersLeaveTheSkinClearedAndSayWhy) {
 }
 
 TEST(SkinData, ClearSkinResetsColoursPicturesAndWindowPictureIndices) {
-  TlqSkinData skin;
+  LqSkinData skin;
   ASSERT_TRUE(skin.LoadCompressedStoredSkin(BasicStore()));
   ASSERT_EQ(skin.PopupWindowDescriptor.windowpictureindex, 0);
   skin.ClearSkin();
@@ -248,21 +248,21 @@ TEST(SkinData, ClearSkinResetsColoursPicturesAndWindowPictureIndices) {
 }
 
 TEST(SkinData, SaveToIniWritesASkinThatReadsBackTheSame) {
-  TlqSkinData skin;
+  LqSkinData skin;
   ASSERT_TRUE(skin.LoadCompressedStoredSkin(BasicStore()));
   SkinIni ini;
   skin.SaveToIni(ini);
   SkinIni again;
-  TlqSkinData back;
+  LqSkinData back;
   back.LoadDefinition(ini);
   back.SaveToIni(again);
   EXPECT_EQ(again.ToText(), ini.ToText());
   EXPECT_EQ(back.ControlDescriptors.size(), skin.ControlDescriptors.size());
-  EXPECT_EQ(back.FindObject<TlqDataSkinCaption>("caption")->alignment, taLeftJustify);
+  EXPECT_EQ(back.FindObject<LqDataSkinCaption>("caption")->alignment, taLeftJustify);
 }
 
 TEST(ResourceStrData, DefaultEnglishEntriesAndLookup) {
-  TlqResourceStrData strings;
+  LqResourceStrData strings;
   EXPECT_EQ(strings.ResStrings.size(), 130u);
   EXPECT_EQ(strings.CharSet, 1);
   EXPECT_EQ(strings.GetResStr("MI_MINCAPTION"), "Mi&nimize");

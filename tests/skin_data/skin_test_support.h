@@ -78,11 +78,11 @@ class ContainerBytes {
     return *this;
   }
   const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-  TlqCompressedStoredSkin store() const {
+  LqCompressedStoredSkin store() const {
     std::vector<std::uint8_t> z;
     std::string error;
     DeflateZlib(bytes_.data(), bytes_.size(), z, error);
-    TlqCompressedStoredSkin s;
+    LqCompressedStoredSkin s;
     s.SetCompressedData(std::move(z));
     return s;
   }

@@ -19,10 +19,10 @@ namespace {
 class EmbeddedSkin : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    store_ = new TlqCompressedStoredSkin;
+    store_ = new LqCompressedStoredSkin;
     const auto stream = EmbeddedSkinStream();
     ASSERT_TRUE(store_->LoadFromCompressedStream(stream.data(), stream.size()));
-    skin_ = new TlqSkinData;
+    skin_ = new LqSkinData;
     skin_->SetCompressedStoredSkin(store_);
   }
   static void TearDownTestSuite() {
@@ -50,15 +50,15 @@ class EmbeddedSkin : public ::testing::Test {
     return skin_->ActivePictures.at(std::size_t(index));
   }
 
-  static TlqCompressedStoredSkin* store_;
-  static TlqSkinData* skin_;
+  static LqCompressedStoredSkin* store_;
+  static LqSkinData* skin_;
 };
 
-TlqCompressedStoredSkin* EmbeddedSkin::store_ = nullptr;
-TlqSkinData* EmbeddedSkin::skin_ = nullptr;
+LqCompressedStoredSkin* EmbeddedSkin::store_ = nullptr;
+LqSkinData* EmbeddedSkin::skin_ = nullptr;
 
 // How a control's image may be sized, from its corner points.
-int SliceMode(const TlqDataSkinCustomControl& d) {
+int SliceMode(const LqDataSkinCustomControl& d) {
   if (d.skinrect.isEmpty()) return -1;
   if (d.rightbottompoint.x != 0 && d.rightbottompoint.y != 0) return 1;
   if (d.righttoppoint.x != 0 || d.righttoppoint.y != 0) return 2;
@@ -105,7 +105,7 @@ TEST(EmbeddedSkinStream, IsAVersion3StreamOfOneBestLevelZlibStream) {
 }
 
 TEST(EmbeddedSkinStream, ContainerHoldsThePicturesInTheDocumentedFormats) {
-  TlqCompressedStoredSkin store;
+  LqCompressedStoredSkin store;
   const auto stream = EmbeddedSkinStream();
   ASSERT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size()));
   std::vector<std::uint8_t> c;
@@ -176,7 +176,7 @@ TEST_F(EmbeddedSkin, CaptionButtonsLayOutAtTheDocumentedPositions) {
     int x = skin_->captionrect.right + (W - skin_->MainPicture.width());
     std::vector<int> lefts;
     for (const char* name : {"closebutton", "maxbutton", "minbutton"}) {
-      const auto& b = Object<TlqDataSkinStdButton>(name);
+      const auto& b = Object<LqDataSkinStdButton>(name);
       EXPECT_TRUE(b.skinrectinapicture) << name;
       EXPECT_EQ(b.skinrect.width(), 21);
       EXPECT_EQ(b.skinrect.height(), 21);
@@ -186,18 +186,18 @@ TEST_F(EmbeddedSkin, CaptionButtonsLayOutAtTheDocumentedPositions) {
     EXPECT_EQ(lefts, (std::vector<int>{W - 24, W - 47, W - 70}));
     EXPECT_EQ(x + skin_->buttonsoffset, W - 70);  // where the caption object ends
   }
-  const auto& sys = Object<TlqDataSkinStdButton>("sysmenubutton");
+  const auto& sys = Object<LqDataSkinStdButton>("sysmenubutton");
   EXPECT_EQ(sys.skinrect.width(), 14);
   EXPECT_EQ(sys.skinrect.height(), 12);
 }
 
 TEST_F(EmbeddedSkin, DeclaresThirteenObjectsWithTheirCommandsAndImages) {
   ASSERT_EQ(skin_->ObjectDescriptors.size(), 13u);
-  const std::pair<const char*, TlqStdCommand> buttons[] = {
+  const std::pair<const char*, LqStdCommand> buttons[] = {
       {"closebutton", cmClose},   {"maxbutton", cmMaximize},    {"minbutton", cmMinimize},
       {"rollupbutton", cmRollUp}, {"sysmenubutton", cmSysMenu}, {"traybutton", cmMinimizeToTray}};
   for (const auto& [name, command] : buttons) {
-    const auto& b = Object<TlqDataSkinStdButton>(name);
+    const auto& b = Object<LqDataSkinStdButton>(name);
     EXPECT_EQ(b.command, command) << name;
     const Bitmap& pic = Picture(b.activepictureindex);
     // Hover and down images exist and have the normal image's size, inside the picture.
@@ -208,19 +208,19 @@ TEST_F(EmbeddedSkin, DeclaresThirteenObjectsWithTheirCommandsAndImages) {
     }
   }
   for (const char* name : {"maxbutton", "minbutton", "rollupbutton"}) {
-    const auto& b = Object<TlqDataSkinStdButton>(name);
+    const auto& b = Object<LqDataSkinStdButton>(name);
     EXPECT_EQ(b.restorerect.width(), 21) << name;
     EXPECT_FALSE(b.restoreactiverect.isEmpty()) << name;
     EXPECT_FALSE(b.restoredownrect.isEmpty()) << name;
   }
-  Object<TlqDataSkinMainMenuBarItem>("mainmenubaritem");
+  Object<LqDataSkinMainMenuBarItem>("mainmenubaritem");
   for (const char* name :
        {"menubarsysmenubutton", "menubarclosebutton", "menubarmaxbutton", "menubarminbutton"})
-    Object<TlqDataSkinMainMenuBarButton>(name);
+    Object<LqDataSkinMainMenuBarButton>(name);
 }
 
 TEST_F(EmbeddedSkin, CaptionDrawsItsTitleInTheDocumentedColours) {
-  const auto& c = Object<TlqDataSkinCaption>("caption");
+  const auto& c = Object<LqDataSkinCaption>("caption");
   EXPECT_EQ(c.skinrect, (Rect{5, 4, 280, 24}));
   EXPECT_FALSE(c.skinrectinapicture);
   EXPECT_TRUE(c.activeskinrect.isEmpty());
@@ -246,7 +246,7 @@ TEST_F(EmbeddedSkin, PopupMenuAndHintWindowHaveTheirDocumentedGeometry) {
   EXPECT_EQ(Picture(pw.windowpictureindex).height(), 55);
   EXPECT_EQ(Picture(pw.maskpictureindex).width(), 93);
   EXPECT_EQ(pw.itemsrect, (Rect{2, 2, 91, 53}));
-  const auto& item = Object<TlqDataSkinMenuItem>("menuitem");
+  const auto& item = Object<LqDataSkinMenuItem>("menuitem");
   EXPECT_EQ(item.skinrect.width(), 89);
   EXPECT_EQ(item.skinrect.height(), 22);
   EXPECT_EQ(item.activeskinrect.height(), 22);
@@ -282,26 +282,26 @@ TEST_F(EmbeddedSkin, ControlsBindWithTheDocumentedSliceModes) {
       {"button", 2},      {"checkbox", 2},   {"edit", 2},     {"spinedit", 2},
       {"statuspanel", 2}, {"vscrollbar", 3}, {"vsplitter", 3}};
   for (const auto& [name, mode] : modes)
-    EXPECT_EQ(SliceMode(Control<TlqDataSkinCustomControl>(name)), mode) << name;
+    EXPECT_EQ(SliceMode(Control<LqDataSkinCustomControl>(name)), mode) << name;
   // Every element the windows and dialogs bind to, with its kind.
-  Control<TlqDataSkinPanelControl>("toolpanel");
-  Control<TlqDataSkinCheckRadioControl>("radiobox");
-  Control<TlqDataSkinLabelControl>("label");
-  Control<TlqDataSkinLabelControl>("statuspanel");
-  Control<TlqDataSkinStdLabelControl>("stdlabel");
-  Control<TlqDataSkinScrollBarControl>("hscrollbar");
-  Control<TlqDataSkinScrollBarControl>("bothhscrollbar");
-  Control<TlqDataSkinSplitterControl>("hsplitter");
-  Control<TlqDataSkinComboBox>("combobox");
-  Control<TlqDataSkinButtonControl>("toolbutton");
-  Control<TlqDataSkinMenuButtonControl>("toolmenubutton");
-  Control<TlqDataSkinButtonControl>("resizebutton");
+  Control<LqDataSkinPanelControl>("toolpanel");
+  Control<LqDataSkinCheckRadioControl>("radiobox");
+  Control<LqDataSkinLabelControl>("label");
+  Control<LqDataSkinLabelControl>("statuspanel");
+  Control<LqDataSkinStdLabelControl>("stdlabel");
+  Control<LqDataSkinScrollBarControl>("hscrollbar");
+  Control<LqDataSkinScrollBarControl>("bothhscrollbar");
+  Control<LqDataSkinSplitterControl>("hsplitter");
+  Control<LqDataSkinComboBox>("combobox");
+  Control<LqDataSkinButtonControl>("toolbutton");
+  Control<LqDataSkinMenuButtonControl>("toolmenubutton");
+  Control<LqDataSkinButtonControl>("resizebutton");
   // Names are exact: a capital letter finds nothing.
   EXPECT_EQ(skin_->GetControlIndex("Button"), -1);
 }
 
 TEST_F(EmbeddedSkin, ControlRectanglesMatchTheWindows) {
-  const auto& b = Control<TlqDataSkinButtonControl>("button");
+  const auto& b = Control<LqDataSkinButtonControl>("button");
   EXPECT_EQ(b.skinrect, (Rect{458, 272, 500, 294}));
   EXPECT_EQ(b.activeskinrect, (Rect{458, 298, 500, 320}));
   EXPECT_EQ(b.downskinrect, (Rect{458, 324, 500, 346}));
@@ -311,7 +311,7 @@ TEST_F(EmbeddedSkin, ControlRectanglesMatchTheWindows) {
   EXPECT_FALSE(b.morphing);
   EXPECT_EQ(b.framecount, 0);
 
-  const auto& cb = Control<TlqDataSkinCheckRadioControl>("checkbox");
+  const auto& cb = Control<LqDataSkinCheckRadioControl>("checkbox");
   EXPECT_EQ(cb.checkimagerect, (Rect{19, 75, 34, 90}));
   EXPECT_EQ(cb.uncheckimagerect, (Rect{3, 75, 18, 90}));
   EXPECT_EQ(cb.activecheckimagerect, (Rect{18, 2, 33, 17}));
@@ -319,14 +319,14 @@ TEST_F(EmbeddedSkin, ControlRectanglesMatchTheWindows) {
   EXPECT_EQ(cb.framefontcolor, 0u);
   EXPECT_EQ(cb.fontheight, 14);
 
-  const auto& lb = Control<TlqDataSkinListBox>("listbox");
+  const auto& lb = Control<LqDataSkinListBox>("listbox");
   EXPECT_EQ(lb.skinrect.width(), 59);
   EXPECT_EQ(lb.skinrect.height(), 52);
   EXPECT_EQ(lb.clientrect, (Rect{2, 2, 57, 50}));
   EXPECT_EQ(lb.itemrect.height(), 20);
   EXPECT_TRUE(lb.captionrect.isEmpty());
 
-  const auto& sb = Control<TlqDataSkinScrollBarControl>("vscrollbar");
+  const auto& sb = Control<LqDataSkinScrollBarControl>("vscrollbar");
   EXPECT_EQ(sb.skinrect, (Rect{223, 25, 240, 93}));
   EXPECT_EQ(sb.leftbottompoint.y, 43);
   EXPECT_EQ(sb.downbuttonrect, (Rect{0, 0, 17, 16}));
@@ -339,7 +339,7 @@ TEST_F(EmbeddedSkin, ControlRectanglesMatchTheWindows) {
   EXPECT_EQ(sb.upbuttonrect.top + dy, 138);
   EXPECT_EQ(sb.trackarea.height() + dy, 122);
 
-  const auto& sp = Control<TlqDataSkinSplitterControl>("vsplitter");
+  const auto& sp = Control<LqDataSkinSplitterControl>("vsplitter");
   EXPECT_EQ(sp.skinrect, (Rect{118, 191, 123, 213}));
   EXPECT_EQ(sp.lefttoppoint.y, 5);
   EXPECT_EQ(sp.skinrect.height() - sp.leftbottompoint.y, 4);
@@ -347,8 +347,8 @@ TEST_F(EmbeddedSkin, ControlRectanglesMatchTheWindows) {
   EXPECT_TRUE(sp.grippertransparent);
   EXPECT_EQ(sp.grippertransparentcolor, 16711935u);
 
-  EXPECT_EQ(Control<TlqDataSkinEditControl>("edit").skinrect.height(), 21);
-  const auto& se = Control<TlqDataSkinSpinEditControl>("spinedit");
+  EXPECT_EQ(Control<LqDataSkinEditControl>("edit").skinrect.height(), 21);
+  const auto& se = Control<LqDataSkinSpinEditControl>("spinedit");
   EXPECT_EQ(se.skinrect.width(), 59);
   EXPECT_EQ(se.skinrect.height(), 22);
   // At 57 pixels wide the buttons sit at x 44..55, up 3..11 and down 11..19.
@@ -357,19 +357,19 @@ TEST_F(EmbeddedSkin, ControlRectanglesMatchTheWindows) {
   EXPECT_EQ(se.upbuttonrect, (Rect{44 - sdx, 3, 55 - sdx, 11}));
   EXPECT_EQ(se.downbuttonrect, (Rect{44 - sdx, 11, 55 - sdx, 19}));
 
-  const auto& gb = Control<TlqDataSkinPanelControl>("groupbox");
+  const auto& gb = Control<LqDataSkinPanelControl>("groupbox");
   EXPECT_EQ(gb.captionrect, (Rect{1, 1, 58, 14}));
   EXPECT_EQ(gb.alignment, taCenter);
   EXPECT_EQ(gb.fontcolor, 11168318u);
   EXPECT_EQ(gb.fontheight, 14);
-  EXPECT_TRUE(Control<TlqDataSkinPanelControl>("panel").captionrect.isEmpty());
+  EXPECT_TRUE(Control<LqDataSkinPanelControl>("panel").captionrect.isEmpty());
 
-  const auto& sl = Control<TlqDataSkinStdLabelControl>("stdlabel");
+  const auto& sl = Control<LqDataSkinStdLabelControl>("stdlabel");
   EXPECT_EQ(sl.fontname, "Arial");
   EXPECT_EQ(sl.fontheight, 14);
   EXPECT_EQ(sl.fontcolor, 0u);
 
-  const auto& memo = Control<TlqDataSkinMemoControl>("memo");
+  const auto& memo = Control<LqDataSkinMemoControl>("memo");
   EXPECT_EQ(memo.fontcolor, 0u);
   EXPECT_EQ(memo.activefontcolor, 0u);
   EXPECT_EQ(memo.bgcolor, 16777215u);
@@ -411,7 +411,7 @@ TEST_F(EmbeddedSkin, FrameEdgesTileWithoutSeams) {
 TEST_F(EmbeddedSkin, CaptionButtonsBlendIntoTheCaptionBand) {
   // A button's normal image shows the caption band behind its glyph, so it sits on the
   // frame without a visible box.
-  const auto& close = Object<TlqDataSkinStdButton>("closebutton");
+  const auto& close = Object<LqDataSkinStdButton>("closebutton");
   const Bitmap& pic = Picture(close.activepictureindex);
   const int top = skin_->captionrect.top;
   for (int y = 0; y < close.skinrect.height(); ++y)
@@ -422,7 +422,7 @@ TEST_F(EmbeddedSkin, CaptionButtonsBlendIntoTheCaptionBand) {
 
 TEST_F(EmbeddedSkin, StretchableControlPartsAreSeamless) {
   for (const auto& d : skin_->ControlDescriptors) {
-    const auto* c = dynamic_cast<const TlqDataSkinCustomControl*>(d.get());
+    const auto* c = dynamic_cast<const LqDataSkinCustomControl*>(d.get());
     if (!c || c->pictureindex < 0) continue;
     const Bitmap& pic = Picture(c->pictureindex);
     const Rect& r = c->skinrect;
@@ -454,7 +454,7 @@ bool SameImage(const Bitmap& pic, const Rect& a, const Rect& b) {
 }
 
 TEST_F(EmbeddedSkin, ItemAndThumbMiddlesStretchWithoutSeams) {
-  const auto& item = Object<TlqDataSkinMenuItem>("menuitem");
+  const auto& item = Object<LqDataSkinMenuItem>("menuitem");
   const Bitmap& menu = Picture(item.activepictureindex);
   for (const Rect& r : {item.skinrect, item.activeskinrect})
     ExpectUniformColumns(menu, r, item.itemleftoffset, r.width() - item.itemrightoffset,
@@ -462,29 +462,29 @@ TEST_F(EmbeddedSkin, ItemAndThumbMiddlesStretchWithoutSeams) {
   ExpectUniformColumns(menu, item.dividerrect, item.dividerleftoffset,
                        item.dividerrect.width() - item.dividerrightoffset, "menu divider");
 
-  const auto& lb = Control<TlqDataSkinListBox>("listbox");
+  const auto& lb = Control<LqDataSkinListBox>("listbox");
   const Bitmap& pic = Picture(lb.pictureindex);
   for (const Rect& r : {lb.itemrect, lb.activeitemrect, lb.focusitemrect})
     ExpectUniformColumns(pic, r, lb.itemleftoffset, r.width() - lb.itemrightoffset, "list item");
 
-  const auto& v = Control<TlqDataSkinScrollBarControl>("vscrollbar");
+  const auto& v = Control<LqDataSkinScrollBarControl>("vscrollbar");
   for (const Rect& t : {v.thumbrect, v.activethumbrect, v.downthumbrect})
     ExpectUniformRows(Picture(v.pictureindex), t, v.thumboffset1, t.height() - v.thumboffset2,
                       "vertical thumb");
-  const auto& h = Control<TlqDataSkinScrollBarControl>("hscrollbar");
+  const auto& h = Control<LqDataSkinScrollBarControl>("hscrollbar");
   for (const Rect& t : {h.thumbrect, h.activethumbrect, h.downthumbrect})
     ExpectUniformColumns(Picture(h.pictureindex), t, h.thumboffset1, t.width() - h.thumboffset2,
                          "horizontal thumb");
 }
 
 TEST_F(EmbeddedSkin, EveryStateHasAnImageOfItsOwn) {
-  const auto& b = Control<TlqDataSkinButtonControl>("button");
+  const auto& b = Control<LqDataSkinButtonControl>("button");
   const Bitmap& controls = Picture(b.pictureindex);
   for (const Rect& r : {b.activeskinrect, b.downskinrect, b.disabledskinrect, b.focusedskinrect})
     EXPECT_FALSE(SameImage(controls, b.skinrect, r));
   EXPECT_FALSE(SameImage(controls, b.activeskinrect, b.downskinrect));
 
-  const auto& cb = Control<TlqDataSkinCheckRadioControl>("checkbox");
+  const auto& cb = Control<LqDataSkinCheckRadioControl>("checkbox");
   const Bitmap& marks = Picture(cb.pictureindex);
   EXPECT_FALSE(SameImage(marks, cb.checkimagerect, cb.uncheckimagerect));
   EXPECT_FALSE(SameImage(marks, cb.checkimagerect, cb.activecheckimagerect));
@@ -492,17 +492,17 @@ TEST_F(EmbeddedSkin, EveryStateHasAnImageOfItsOwn) {
   EXPECT_FALSE(SameImage(marks, cb.checkimagerect, cb.unenabledcheckimagerect));
 
   for (const char* name : {"closebutton", "maxbutton", "minbutton"}) {
-    const auto& o = Object<TlqDataSkinStdButton>(name);
+    const auto& o = Object<LqDataSkinStdButton>(name);
     const Bitmap& pic = Picture(o.activepictureindex);
     EXPECT_FALSE(SameImage(pic, o.skinrect, o.activeskinrect)) << name;
     EXPECT_FALSE(SameImage(pic, o.activeskinrect, o.downrect)) << name;
   }
   // Maximize and its restore image show different glyphs.
-  const auto& max = Object<TlqDataSkinStdButton>("maxbutton");
+  const auto& max = Object<LqDataSkinStdButton>("maxbutton");
   EXPECT_FALSE(SameImage(Picture(max.activepictureindex), max.skinrect, max.restorerect));
 
   // Scroll-bar hover images are cut from the bar at the buttons' own places.
-  const auto& v = Control<TlqDataSkinScrollBarControl>("vscrollbar");
+  const auto& v = Control<LqDataSkinScrollBarControl>("vscrollbar");
   const Bitmap& bar = Picture(v.pictureindex);
   const Rect dec = v.downbuttonrect.translated(v.skinrect.left, v.skinrect.top);
   EXPECT_FALSE(SameImage(bar, dec, v.activedownbuttonrect));
@@ -514,7 +514,7 @@ TEST_F(EmbeddedSkin, CheckMarksAreTransparentAroundTheirBox) {
   // Check images are drawn with their bottom-left pixel's colour as transparent: all four
   // corners carry that colour, and the box inside does not.
   for (const char* name : {"checkbox", "radiobox"}) {
-    const auto& d = Control<TlqDataSkinCheckRadioControl>(name);
+    const auto& d = Control<LqDataSkinCheckRadioControl>(name);
     const Bitmap& pic = Picture(d.pictureindex);
     for (const Rect& r : {d.checkimagerect, d.uncheckimagerect, d.activecheckimagerect,
                           d.activeuncheckimagerect, d.unenabledcheckimagerect}) {
@@ -530,10 +530,10 @@ TEST_F(EmbeddedSkin, CheckMarksAreTransparentAroundTheirBox) {
 }
 
 TEST_F(EmbeddedSkin, TransparentPartsUseTheirKeyColour) {
-  const auto& sp = Control<TlqDataSkinSplitterControl>("vsplitter");
+  const auto& sp = Control<LqDataSkinSplitterControl>("vsplitter");
   const Bitmap& pic = Picture(sp.pictureindex);
   EXPECT_EQ(pic.pixel(sp.gripperrect.left, sp.gripperrect.top + 1), sp.grippertransparentcolor);
-  const auto& sb = Control<TlqDataSkinScrollBarControl>("vscrollbar");
+  const auto& sb = Control<LqDataSkinScrollBarControl>("vscrollbar");
   EXPECT_TRUE(sb.glyphtransparent);
   EXPECT_EQ(sb.glyphtransparentcolor, sp.grippertransparentcolor);
 }

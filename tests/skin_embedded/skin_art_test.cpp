@@ -97,10 +97,10 @@ TEST(SkinArt, DrawsTheSamePicturesEveryTime) {
 
 TEST(SkinArt, EmbeddedStoreHoldsTheCurrentArt) {
   const SkinPictures drawn = DrawSkinPictures(RepositoryIni());
-  TlqCompressedStoredSkin store;
+  LqCompressedStoredSkin store;
   const auto stream = EmbeddedSkinStream();
   ASSERT_TRUE(store.LoadFromCompressedStream(stream.data(), stream.size()));
-  TlqSkinData skin;
+  LqSkinData skin;
   skin.SetCompressedStoredSkin(&store);
   ASSERT_FALSE(skin.Empty);
   EXPECT_EQ(skin.MainPicture, drawn.main.pixels);

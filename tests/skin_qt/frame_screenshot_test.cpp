@@ -74,7 +74,7 @@ TEST(FrameScreenshot, StripsClientAndRegionMakeTheWindow) {
   EXPECT_EQ(window.pixelColor(w - 16 + 1, 2 + 1), QColor(255, 255, 255));
 
   // The inactive look: the same strip through an effect, leaving the picture untouched.
-  TlqEffectBmp inactive(strips.top);
+  LqEffectBmp inactive(strips.top);
   inactive.ApplyInactiveEffect(kEffectGrayscale);
   QImage grey = BitmapAsQImage(inactive.bitmap()).copy();
   grey.save(QStringLiteral("frame_caption_inactive.png"));

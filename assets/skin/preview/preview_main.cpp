@@ -47,16 +47,16 @@ bool Save(const Bitmap& img, const std::filesystem::path& path) {
   return false;
 }
 
-FrameGeometry FormGeometry(const TlqSkinData& s) {
+FrameGeometry FormGeometry(const LqSkinData& s) {
   return {s.lefttoppoint, s.righttoppoint, s.leftbottompoint, s.rightbottompoint, s.clientrect};
 }
 
 // The caption buttons close, maximize and minimize laid out from the caption rectangle's
 // right edge, the way the frame places them.
-void DrawCaptionButtons(const TlqSkinData& s, int width, Bitmap& top, bool hot) {
+void DrawCaptionButtons(const LqSkinData& s, int width, Bitmap& top, bool hot) {
   int x = s.captionrect.right + width - s.MainPicture.width();
   for (const char* name : {"closebutton", "maxbutton", "minbutton"}) {
-    const auto* b = s.FindObject<TlqDataSkinStdButton>(name);
+    const auto* b = s.FindObject<LqDataSkinStdButton>(name);
     if (!b || b->activepictureindex < 0) continue;
     const Bitmap& pic = s.ActivePictures.at(std::size_t(b->activepictureindex));
     const Rect& r = hot && std::string(name) == "closebutton" ? b->activeskinrect : b->skinrect;
@@ -65,7 +65,7 @@ void DrawCaptionButtons(const TlqSkinData& s, int width, Bitmap& top, bool hot) 
   }
 }
 
-Bitmap Frame(const TlqSkinData& s, int w, int h, bool active, bool closeHot) {
+Bitmap Frame(const LqSkinData& s, int w, int h, bool active, bool closeHot) {
   const FrameGeometry src = FormGeometry(s);
   const int pw = s.MainPicture.width(), ph = s.MainPicture.height();
   const FrameGeometry dst = FitFrameGeometry(src, w - pw, h - ph);
@@ -78,7 +78,7 @@ Bitmap Frame(const TlqSkinData& s, int w, int h, bool active, bool closeHot) {
   DrawCaptionButtons(s, w, strips.top, closeHot);
   if (!active && s.autorenderinginactiveimage) {
     for (Bitmap* b : {&strips.top, &strips.bottom, &strips.left, &strips.right}) {
-      TlqEffectBmp e(*b);
+      LqEffectBmp e(*b);
       e.Grayscale();
       *b = e.bitmap();
     }
@@ -95,9 +95,9 @@ Bitmap Frame(const TlqSkinData& s, int w, int h, bool active, bool closeHot) {
   return img;
 }
 
-Bitmap Popup(const TlqSkinData& s, int itemWidth) {
+Bitmap Popup(const LqSkinData& s, int itemWidth) {
   const auto& d = s.PopupWindowDescriptor;
-  const auto* item = s.FindObject<TlqDataSkinMenuItem>("menuitem");
+  const auto* item = s.FindObject<LqDataSkinMenuItem>("menuitem");
   if (d.windowpictureindex < 0 || !item) return {};
   const Bitmap& pic = s.ActivePictures.at(std::size_t(d.windowpictureindex));
   const Bitmap& items = s.ActivePictures.at(std::size_t(item->activepictureindex));
@@ -132,7 +132,7 @@ Bitmap Popup(const TlqSkinData& s, int itemWidth) {
   return img;
 }
 
-Bitmap Hint(const TlqSkinData& s, int tw, int th) {
+Bitmap Hint(const LqSkinData& s, int tw, int th) {
   const auto& d = s.HintWindowDescriptor;
   if (d.windowpictureindex < 0) return {};
   const Bitmap& pic = s.ActivePictures.at(std::size_t(d.windowpictureindex));
@@ -159,13 +159,13 @@ int main(int argc, char** argv) {
     std::cerr << "usage: lq_skin_preview STORE OUTDIR\n";
     return 2;
   }
-  TlqCompressedStoredSkin store;
+  LqCompressedStoredSkin store;
   std::string error;
   if (!store.LoadFromCompressedFile(argv[1], &error)) {
     std::cerr << "lq_skin_preview: " << error << "\n";
     return 1;
   }
-  TlqSkinData skin;
+  LqSkinData skin;
   skin.SetCompressedStoredSkin(&store);
   if (skin.Empty) {
     std::cerr << "lq_skin_preview: the store holds no skin: " << skin.LastError() << "\n";
