@@ -147,14 +147,26 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
   return out;
 }
 
-bool IsShortFormUtf8(std::string_view bytes) {
+namespace {
+
+bool IsUtf8Made(std::string_view bytes, bool allowFourBytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
-    std::size_t len = Utf8SequenceLength(bytes.substr(i), false);
+    std::size_t len = Utf8SequenceLength(bytes.substr(i), allowFourBytes);
     if (len == 0) return false;
     i += len;
   }
   return true;
+}
+
+}  // namespace
+
+bool IsShortFormUtf8(std::string_view bytes) {
+  return IsUtf8Made(bytes, false);
+}
+
+bool IsUtf8(std::string_view bytes) {
+  return IsUtf8Made(bytes, true);
 }
 
 }  // namespace longtail

@@ -22,4 +22,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // bytes: no overlong forms, no surrogate code points, no four-byte sequences.
 bool IsShortFormUtf8(std::string_view bytes);
 
+// True when the bytes are well-formed UTF-8 (sequences of one to four bytes, no overlong
+// forms, no surrogate code points, nothing above U+10FFFF).
+bool IsUtf8(std::string_view bytes);
+
 }  // namespace longtail

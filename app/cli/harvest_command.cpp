@@ -1,19 +1,18 @@
 // longtail-cli harvest: runs the harvest engine without a window. Seeds are the memo lines
 // (command-line seeds, then the lines of --seeds FILE). Status texts go to stderr; the
 // result list goes to --output in the keyword list format (code page 936, CR LF after every
-// line) or to stdout in UTF-8. SIGINT presses Stop; a second one quits at once.
+// line, written atomically) or to stdout in UTF-8. SIGINT, SIGTERM and SIGHUP press Stop;
+// a second one cancels the requests in flight, writes what was found and exits 130.
 
-#include <unistd.h>
-
-#include <atomic>
-#include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "app/cli/cli_args.h"
 #include "app/cli/command_registry.h"
+#include "app/cli/seeds_file.h"
+#include "app/cli/stop_signals.h"
+#include "app/cli/terminal_text.h"
 #include "harvest/harvest_run.h"
+#include "harvest/keyword_file.h"
 #include "net/event_loop.h"
 #include "text/cp936.h"
 
@@ -22,10 +21,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::atomic<int> gInterrupts = 0;  // lock-free, so safe in a signal handler
-void OnInterrupt(int) {
-  if (gInterrupts.fetch_add(1) >= 1) _exit(130);
-}
+constexpr int kInterruptedExit = 130;
 
 struct HarvestOptions {
   bool broad = true;
@@ -50,7 +46,7 @@ class CliHost : public HarvestHost {
   bool MustContain() override { return options_.mustContain; }
   std::vector<std::string> MemoLines() override { return options_.seeds; }
   void ShowStatus(const std::string& text) override {
-    if (!options_.quiet) std::fprintf(stderr, "%s\n", Cp936ToUtf8(text).c_str());
+    if (!options_.quiet) WriteLine(stderr, TerminalSafe(Cp936ToUtf8(text)));
   }
   void SetStopTimerEnabled(bool enabled) override { loop_.setTimerEnabled(stopTimer_, enabled); }
   void SetResultCountLabel(const std::string&) override {}
@@ -62,23 +58,6 @@ class CliHost : public HarvestHost {
   EventLoop& loop_;
   int stopTimer_ = 0;
 };
-
-// Splits file text into memo lines: LF or CR LF ends a line, and a final line break does
-// not start another line.
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    std::string line =
-        text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
 
 int Usage(const char* why) {
   std::fprintf(stderr, "harvest: %s\n", why);
@@ -130,35 +109,25 @@ int ParseArgs(const std::vector<std::string>& args, HarvestOptions& o) {
   if (o.endpoints.suggestHost.empty() || o.endpoints.searchHost.empty())
     return Usage("a host must not be empty");
   if (!o.seedsFile.empty()) {
-    std::ifstream in(o.seedsFile, std::ios::binary);
-    if (!in) {
-      std::fprintf(stderr, "harvest: cannot read %s\n", o.seedsFile.c_str());
-      return 1;
+    SeedsFileResult read = ReadSeedsFile(o.seedsFile, o.seedsUtf8, o.seeds);
+    if (read.exitCode != 0) {
+      std::fprintf(stderr, "harvest: %s\n", read.error.c_str());
+      return read.exitCode;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), {});
-    if (o.seedsUtf8 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-    for (std::string& line : SplitLines(text))
-      o.seeds.push_back(o.seedsUtf8 ? Utf8ToCp936(line) : line);
   }
   return 0;
 }
 
 int WriteResults(const HarvestOptions& o, const PhraseList& results) {
   if (o.output.empty()) {
+    bool ok = true;
     for (const std::string& phrase : results.Items())
-      std::printf("%s\n", Cp936ToUtf8(phrase).c_str());
-    return std::fflush(stdout) == 0 ? 0 : 1;
+      ok = WriteLine(stdout, TerminalSafe(Cp936ToUtf8(phrase))) && ok;
+    return std::fflush(stdout) == 0 && ok ? 0 : 1;
   }
-  std::string text;
-  for (const std::string& phrase : results.Items()) {
-    text += phrase;
-    text += "\r\n";
-  }
-  std::ofstream out(o.output, std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "harvest: cannot write %s\n", o.output.c_str());
+  std::string error;
+  if (!WriteKeywordListFile(o.output, results.Items(), error)) {
+    std::fprintf(stderr, "harvest: %s\n", error.c_str());
     return 1;
   }
   return 0;
@@ -179,8 +148,7 @@ int RunHarvest(const std::vector<std::string>& args) {
   loop.addTimer(500ms, [&] { run.Timer1Timer(); });
   host.SetStopTimer(loop.addTimer(
       500ms, [&] { run.Timer2Timer(); }, false));
-  gInterrupts = 0;
-  auto previous = std::signal(SIGINT, OnInterrupt);
+  StopSignals signals;
 
   const auto started = std::chrono::steady_clock::now();
   bool stopPressed = false;
@@ -189,9 +157,15 @@ int RunHarvest(const std::vector<std::string>& args) {
     stopPressed = true;
   };
   run.Query();
+  bool interrupted = false;
   while (true) {
     loop.runOnce(50ms);
-    if (gInterrupts > 0) pressStop();
+    // A second signal: the requests in flight are cancelled when `run` goes out of scope.
+    if (signals.Received() >= 2) {
+      interrupted = true;
+      break;
+    }
+    if (signals.Received() == 1) pressStop();
     if (o.maxPhrases > 0 && results.Count() >= o.maxPhrases) pressStop();
     if (o.maxSeconds > 0 &&
         std::chrono::steady_clock::now() - started >= std::chrono::seconds(o.maxSeconds))
@@ -203,15 +177,35 @@ int RunHarvest(const std::vector<std::string>& args) {
     bool stopPending = stopPressed && host.StopTimerEnabled();
     if (!run.Running() && !stopPending && run.OutstandingRequests() == 0) break;
   }
-  std::signal(SIGINT, previous);
-  return WriteResults(o, results);
+  if (interrupted && !o.quiet)
+    std::fprintf(stderr, "harvest: interrupted; the requests in flight are cancelled\n");
+  if (int rc = WriteResults(o, results)) return rc;
+  return interrupted ? kInterruptedExit : 0;
 }
 
 }  // namespace
 }  // namespace longtail::cli
 
-LONGTAIL_CLI_COMMAND(harvest, "harvest",
-                     "harvest [--broad|--no-broad] [--must-contain] [--suggest-host H[:P]] "
-                     "[--search-host H[:P]] [--seeds FILE] [--seeds-encoding utf8|cp936] "
-                     "[--output FILE] [--max-phrases N] [--max-seconds S] [--quiet] [SEED...]",
-                     longtail::cli::RunHarvest);
+LONGTAIL_CLI_COMMAND(
+    harvest, "harvest",
+    "harvest [--broad|--no-broad] [--must-contain] [--suggest-host H[:P]] "
+    "[--search-host H[:P]] [--seeds FILE] [--seeds-encoding utf8|cp936] "
+    "[--output FILE] [--max-phrases N] [--max-seconds S] [--quiet] [SEED...]",
+    longtail::cli::RunHarvest,
+    "Asks the services about the seeds and every phrase their answers name, and\n"
+    "lists what they find.\n\n"
+    "  --broad, --no-broad      also ask the results page (default: --broad)\n"
+    "  --must-contain           keep only phrases holding a seed\n"
+    "  --suggest-host H[:P]     host of the suggestion endpoint\n"
+    "  --search-host H[:P]      host of the results page\n"
+    "  --seeds FILE             more seeds, one a line (LF, CR LF or CR)\n"
+    "  --seeds-encoding E       utf8 (default) or cp936\n"
+    "  --output FILE            write the list there (code page 936, CR LF),\n"
+    "                           replacing the file only once the list is complete;\n"
+    "                           without it the phrases go to stdout in UTF-8\n"
+    "  --max-phrases N          press Stop once N phrases are listed\n"
+    "  --max-seconds S          press Stop after S seconds\n"
+    "  --quiet                  no status texts on stderr\n\n"
+    "SIGINT, SIGTERM and SIGHUP press Stop; a second one cancels the requests in\n"
+    "flight, writes what was found and exits 130. Exit codes: 0 done, 1 I/O error,\n"
+    "2 usage error, 130 interrupted.\n");

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <fstream>
 #include <iterator>
@@ -20,6 +22,18 @@ namespace longtail::testing {
 inline std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// The lines of text that ends every line with `end`.
+inline std::vector<std::string> Lines(const std::string& text, const std::string& end) {
+  std::vector<std::string> lines;
+  std::size_t start = 0, at;
+  while ((at = text.find(end, start)) != std::string::npos) {
+    lines.push_back(text.substr(start, at - start));
+    start = at + end.size();
+  }
+  EXPECT_EQ(start, text.size()) << "text does not end with a line end";
+  return lines;
 }
 
 class ChildProcess {

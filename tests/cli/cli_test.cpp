@@ -16,18 +16,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::ChildProcess;
+using testing::Lines;
 using testing::ReadFile;
-
-std::vector<std::string> Lines(const std::string& text, const std::string& end) {
-  std::vector<std::string> lines;
-  std::size_t start = 0, at;
-  while ((at = text.find(end, start)) != std::string::npos) {
-    lines.push_back(text.substr(start, at - start));
-    start = at + end.size();
-  }
-  EXPECT_EQ(start, text.size()) << "text does not end with a line end";
-  return lines;
-}
 
 std::string TempPath(const std::string& name) {
   return ::testing::TempDir() + "/" + name;
@@ -135,12 +125,12 @@ TEST_F(CliHarvest, UsageAndIoErrors) {
   EXPECT_EQ(noOut.Wait(), 1);
 }
 
-TEST(CliInterrupt, SigintStopsTheRunAndStillWritesTheList) {
+TEST(CliInterrupt, SigtermStopsTheRunAndStillWritesTheList) {
   demo::DemoService slow(demo::DemoOptions{.graphSize = 3000, .delay = 30ms});
-  std::string out = TempPath("cli_sigint_out.txt");
+  std::string out = TempPath("cli_sigterm_out.txt");
   ChildProcess p({"harvest", "--suggest-host", slow.hostPort(), "--search-host", slow.hostPort(),
                   "--output", out, "手机"},
-                 "sigint");
+                 "sigterm");
   // Interrupt once the run is under way (its handler is in place before the first status).
   auto asked = [&] {
     std::string err = p.Err();
@@ -149,7 +139,7 @@ TEST(CliInterrupt, SigintStopsTheRunAndStillWritesTheList) {
     return n;
   };
   for (int i = 0; i < 3000 && asked() < 3; ++i) std::this_thread::sleep_for(10ms);
-  p.Signal(SIGINT);
+  p.Signal(SIGTERM);
   ASSERT_EQ(p.Wait(), 0) << p.Err();
   EXPECT_NE(p.Err().find("手动停止查询完毕"), std::string::npos);
   std::vector<std::string> lines = Lines(ReadFile(out), "\r\n");
