@@ -39,6 +39,12 @@ fi
 "$cli" skin pack "$work/unpacked/skin.ini" -o "$work/b.skn" || fail "pack again"
 cmp -s "$work/a.skn" "$work/b.skn" || fail "pack - unpack - pack changed the container"
 
+# A link in the target folder named like a picture is replaced, never written through.
+mkdir -p "$work/linked" && printf keep >"$work/victim" && ln -s "$work/victim" "$work/linked/main.bmp"
+"$cli" skin unpack "$work/a.skn" "$work/linked" || fail "unpack over a link"
+[ "$(cat "$work/victim")" = keep ] || fail "unpack wrote through a symbolic link"
+[ ! -L "$work/linked/main.bmp" ] || fail "unpack kept the link"
+
 expect_error 1 skin info "$work/missing.skn"
 head -c 100 "$work/a.skn" >"$work/cut.skn"
 expect_error 1 skin info "$work/cut.skn"

@@ -210,5 +210,35 @@ TEST(SkinUnpack, PictureNamesMayNotLeaveTheTargetDirectory) {
   }
 }
 
+TEST(SkinUnpack, NeverWritesThroughASymbolicLinkInsideTheTarget) {
+  namespace fs = std::filesystem;
+  TempDir dir;
+  const fs::path root = dir.path(), target = root / "x", victim = root / "outside" / "victim";
+  fs::create_directories(target);
+  fs::create_directories(victim.parent_path());
+  const std::vector<std::uint8_t> keep = {'k', 'e', 'e', 'p'};
+  std::string error;
+  ASSERT_TRUE(WriteWholeFile(victim.string(), keep, error)) << error;
+  fs::create_symlink(victim, target / "main.bmp");
+  fs::create_directory_symlink(victim.parent_path(), target / "sub");
+
+  SkinContainer c;
+  c.main = PatternPicture(2, 2, 24);
+  c.text = "[PICTURES]\r\npicture=main.bmp\r\n";
+  ASSERT_TRUE(UnpackSkinContainer(c, target.string(), error)) << error;
+  // The link itself was replaced by the picture; what it pointed at is untouched.
+  EXPECT_FALSE(fs::is_symlink(target / "main.bmp"));
+  EXPECT_EQ(fs::file_size(target / "main.bmp"), WriteBmp(*c.main).size());
+  std::vector<std::uint8_t> back;
+  ASSERT_TRUE(ReadWholeFile(victim.string(), back, error)) << error;
+  EXPECT_EQ(back, keep);
+
+  c.text = "[PICTURES]\r\npicture=sub/victim\r\n";
+  EXPECT_FALSE(UnpackSkinContainer(c, target.string(), error));
+  EXPECT_NE(error.find("symbolic link"), std::string::npos) << error;
+  ASSERT_TRUE(ReadWholeFile(victim.string(), back, error)) << error;
+  EXPECT_EQ(back, keep);
+}
+
 }  // namespace
 }  // namespace lq
