@@ -109,6 +109,26 @@ std::string ResultsPage(const std::string& query, const std::vector<std::string>
   return page;
 }
 
+std::string VerificationPage() {
+  return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>安全验证</title></head>"
+         "<body><h1>安全验证</h1><p>网络环境异常，请输入验证码后继续访问。</p>"
+         "<p>Our systems have detected unusual traffic from your computer network. Please "
+         "solve the captcha to continue.</p><form action=\"/verify/captcha\" method=\"post\">"
+         "<img src=\"/verify/captcha.png\" alt=\"captcha\"><input name=\"code\">"
+         "<button type=\"submit\">提交</button></form></body></html>\n";
+}
+
+HttpResponse BlockedAnswer(std::chrono::seconds retryAfter) {
+  HttpResponse res;
+  res.status = 429;
+  res.reason = "Too Many Requests";
+  res.headers.emplace_back("Content-Type", "text/html; charset=utf-8");
+  if (retryAfter.count() > 0)
+    res.headers.emplace_back("Retry-After", std::to_string(retryAfter.count()));
+  res.body = VerificationPage();
+  return res;
+}
+
 HttpResponse DemoAnswer(const PhraseGraph& graph, const HttpRequest& request) {
   HttpResponse res;
   const std::string& target = request.target;
@@ -132,18 +152,46 @@ HttpResponse DemoAnswer(const PhraseGraph& graph, const HttpRequest& request) {
   return res;
 }
 
+bool DemoService::Blocked(std::chrono::seconds& left) {
+  if (options_.blockAfter <= 0) return false;
+  std::lock_guard lock(blockMutex_);
+  const auto now = std::chrono::steady_clock::now();
+  if (blocking_ && options_.blockFor.count() > 0 && now >= blockEnds_) {
+    blocking_ = false;
+    answeredSinceBlock_ = 0;
+  }
+  if (!blocking_ && ++answeredSinceBlock_ > options_.blockAfter) {
+    blocking_ = true;
+    blockEnds_ = now + options_.blockFor;
+  }
+  if (!blocking_) return false;
+  left = options_.blockFor.count() > 0 ? std::chrono::ceil<std::chrono::seconds>(blockEnds_ - now)
+                                       : std::chrono::seconds(0);
+  return true;
+}
+
 DemoService::DemoService(DemoOptions options, const std::string& host, int port)
     : options_(options), graph_(options.graphSize) {
   server_ = std::make_unique<LoopbackHttpServer>(
       [this](const HttpRequest& request) {
-        std::uint64_t n = ++counter_;
-        HttpResponse res = DemoAnswer(graph_, request);
+        const std::uint64_t n = ++counter_;
+        auto every = [n](int period) {
+          return period > 0 && n % static_cast<std::uint64_t>(period) == 0;
+        };
+        std::chrono::seconds left{0};
+        HttpResponse res = Blocked(left) ? BlockedAnswer(left) : DemoAnswer(graph_, request);
         res.delayBeforeHeaders = options_.delay;
-        if (options_.failEvery > 0 && n % static_cast<std::uint64_t>(options_.failEvery) == 0)
+        if (res.status != 200) return res;
+        if (every(options_.failEvery))
           res.dropConnection = true;
-        else if (options_.emptyEvery > 0 &&
-                 n % static_cast<std::uint64_t>(options_.emptyEvery) == 0)
+        else if (every(options_.emptyEvery))
           res.body.clear();
+        else if (every(options_.cutEvery))
+          res.cutAfter = res.body.size() / 2;
+        if (options_.dripDelay.count() > 0) {
+          res.chunkSize = kDripPieceBytes;
+          res.chunkDelay = options_.dripDelay;
+        }
         return res;
       },
       host, port);

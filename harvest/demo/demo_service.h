@@ -1,11 +1,13 @@
 #pragma once
 // The demo services on loopback: the suggestion endpoint "/include/keywords.php?k=" and
 // the results page "/s?wd=", both answered from the built-in phrase graph in the real
-// services' formats. Flags make it slow, failing or empty for tests.
+// services' formats. Options make it misbehave the way real services do, for tests and
+// demos: slow, failing, empty, cut short, or blocking the client behind a verification page.
 
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "harvest/demo/phrase_graph.h"
@@ -18,7 +20,23 @@ struct DemoOptions {
   std::chrono::milliseconds delay{0};  // before every answer
   int failEvery = 0;                   // every Nth request is dropped without an answer (0: never)
   int emptyEvery = 0;                  // every Nth request gets an empty body (0: never)
+  int cutEvery = 0;  // every Nth answer ends halfway through the body it announced (0: never)
+  std::chrono::milliseconds dripDelay{0};  // the body goes out in small pieces with this pause
+  // After this many requests every answer is 429 with a verification page (0: never) ...
+  int blockAfter = 0;
+  // ... for this long (0: until the service stops), announced in Retry-After; then the
+  // service answers blockAfter requests again before the next block.
+  std::chrono::seconds blockFor{0};
 };
+
+// Bytes per piece of a dripped body.
+inline constexpr std::size_t kDripPieceBytes = 16;
+
+// The page a blocking service shows instead of an answer: it asks for a human check
+// (安全验证, a captcha form) as the common engines' pages do.
+std::string VerificationPage();
+// A 429 answer carrying the verification page; Retry-After when `retryAfter` is positive.
+HttpResponse BlockedAnswer(std::chrono::seconds retryAfter);
 
 // The suggestion answer: a bracketed, comma-separated list of double-quoted strings,
 // non-ASCII characters written as %uXXXX.
@@ -43,9 +61,16 @@ class DemoService {
   void stop() { server_->stop(); }
 
  private:
+  // Whether this request falls into a block; sets the seconds the block has left.
+  bool Blocked(std::chrono::seconds& left);
+
   DemoOptions options_;
   PhraseGraph graph_;
   std::atomic<std::uint64_t> counter_{0};
+  std::mutex blockMutex_;
+  int answeredSinceBlock_ = 0;  // guarded by blockMutex_
+  bool blocking_ = false;       // guarded by blockMutex_
+  std::chrono::steady_clock::time_point blockEnds_;
   std::unique_ptr<LoopbackHttpServer> server_;
 };
 

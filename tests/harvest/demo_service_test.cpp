@@ -1,6 +1,11 @@
 #include "harvest/demo/demo_service.h"
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <thread>
 
 #include "harvest/answer_parsing.h"
 #include "harvest/test_text.h"
@@ -10,6 +15,32 @@ namespace longtail::demo {
 namespace {
 
 using longtail::testing::G;
+using namespace std::chrono_literals;
+
+// One GET on its own connection; the whole answer as received, head and body.
+std::string RawGet(int port, const std::string& target) {
+  int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(static_cast<std::uint16_t>(port));
+  ::inet_pton(AF_INET, "127.0.0.1", &addr.sin_addr);
+  std::string answer;
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0) {
+    const std::string request =
+        "GET " + target + " HTTP/1.1\r\nHost: demo\r\nConnection: close\r\n\r\n";
+    ::send(fd, request.data(), request.size(), 0);
+    char buf[4096];
+    for (ssize_t n; (n = ::recv(fd, buf, sizeof buf, 0)) > 0;)
+      answer.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return answer;
+}
+
+std::string BodyOf(const std::string& answer) {
+  const std::size_t at = answer.find("\r\n\r\n");
+  return at == std::string::npos ? "" : answer.substr(at + 4);
+}
 
 TEST(DemoFormats, SuggestionAnswerEscapesWhatTheEngineUnescapes) {
   std::vector<std::string> phrases = {G("手机"), "qq", G("qq空间 2024"), "a\"b,c%d"};
@@ -46,6 +77,57 @@ TEST(PhraseGraph, IsDeterministicFiniteAndAnswersEveryQuery) {
   for (const std::string& s : a.Suggestions(G("我的手机坏了")))
     withNoun += ContainsAtCharBoundary(s, G("手机"));
   EXPECT_GE(withNoun, 3);
+}
+
+TEST(PhraseGraph, GrowsPastEveryThreeWordPhraseWithoutHoldingTheFourWordOnes) {
+  PhraseGraph full(38460), big(100000), largest(PhraseGraph::MaxSize() + 1000);
+  EXPECT_EQ(full.Size(), 38460);
+  EXPECT_EQ(big.Size(), 100000);
+  EXPECT_EQ(largest.Size(), PhraseGraph::MaxSize());
+  EXPECT_GT(PhraseGraph::MaxSize(), 1000000);
+  for (int i = 38460; i < big.Size(); i += 3331) {
+    const std::string phrase = big.Phrase(i);
+    EXPECT_EQ(big.Find(phrase), i) << i;
+    EXPECT_EQ(full.Find(phrase), -1);
+    for (const std::string& s : big.Suggestions(phrase)) EXPECT_GE(big.Find(s), 0) << s;
+  }
+  EXPECT_EQ(largest.Find(largest.Phrase(largest.Size() - 1)), largest.Size() - 1);
+  // The answers lead into the four-word phrases, so a harvest can find them.
+  int fourWord = 0;
+  for (int i = 2460; i < 38460; i += 97)
+    for (const std::string& s : big.Suggestions(big.Phrase(i))) fourWord += big.Find(s) >= 38460;
+  EXPECT_GT(fourWord, 50);
+}
+
+TEST(DemoMisbehaviour, BlocksBehindAVerificationPageThenServesAgain) {
+  DemoService service(DemoOptions{.graphSize = 500, .blockAfter = 2, .blockFor = 1s});
+  ASSERT_TRUE(service.ok());
+  const std::string target = "/include/keywords.php?k=qq";
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(RawGet(service.port(), target).rfind("HTTP/1.1 200", 0), 0u);
+  const std::string blocked = RawGet(service.port(), target);
+  EXPECT_EQ(blocked.rfind("HTTP/1.1 429", 0), 0u) << blocked;
+  EXPECT_NE(blocked.find("Retry-After: 1\r\n"), std::string::npos);
+  EXPECT_NE(blocked.find("安全验证"), std::string::npos);
+  EXPECT_NE(blocked.find("captcha"), std::string::npos);
+  EXPECT_EQ(RawGet(service.port(), target).rfind("HTTP/1.1 429", 0), 0u);
+  std::this_thread::sleep_for(1100ms);
+  EXPECT_EQ(RawGet(service.port(), target).rfind("HTTP/1.1 200", 0), 0u);
+}
+
+TEST(DemoMisbehaviour, CutsBodiesShortAndDripsThem) {
+  DemoService cutting(DemoOptions{.graphSize = 500, .cutEvery = 2});
+  const std::string target = "/include/keywords.php?k=qq";
+  const std::string whole = BodyOf(RawGet(cutting.port(), target));
+  const std::string cut = RawGet(cutting.port(), target);
+  EXPECT_NE(cut.find("Content-Length: " + std::to_string(whole.size())), std::string::npos);
+  EXPECT_EQ(BodyOf(cut), whole.substr(0, whole.size() / 2));
+
+  DemoService dripping(DemoOptions{.graphSize = 500, .dripDelay = 20ms});
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(BodyOf(RawGet(dripping.port(), target)), whole);
+  EXPECT_GE(std::chrono::steady_clock::now() - started,
+            20ms * static_cast<int>((whole.size() - 1) / kDripPieceBytes));
 }
 
 TEST(DemoAnswer, ServesBothPathsAndRejectsOthers) {
