@@ -11,6 +11,7 @@
 #include "app/gui/error_display.h"
 #include "app/gui/form1.h"
 #include "app/gui/form2.h"
+#include "harvest/demo/demo_options.h"
 #include "harvest/demo/demo_service.h"
 #include "skin/frame/lacquer_form.h"
 #include "skin/qt/fonts.h"
@@ -76,7 +77,17 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<longtail::demo::DemoService> demo;
   if (settings.demo) {
-    demo = std::make_unique<longtail::demo::DemoService>(longtail::demo::DemoOptions{});
+    // The demo can be told to misbehave, e.g. LONGTAIL_DEMO_OPTIONS="--block-after 40".
+    longtail::demo::DemoOptions demoOptions;
+    std::string demoError;
+    if (!longtail::demo::ParseDemoOptions(
+            qEnvironmentVariable(longtail::demo::kDemoOptionsVariable).toStdString(), demoOptions,
+            demoError)) {
+      std::fprintf(stderr, "longtail: %s: %s\n", longtail::demo::kDemoOptionsVariable,
+                   demoError.c_str());
+      return 2;
+    }
+    demo = std::make_unique<longtail::demo::DemoService>(demoOptions);
     if (!demo->ok()) {
       std::fprintf(stderr, "longtail: the demo services did not start: %s\n",
                    demo->error().c_str());

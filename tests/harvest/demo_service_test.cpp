@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "harvest/answer_parsing.h"
+#include "harvest/demo/demo_options.h"
 #include "harvest/test_text.h"
 #include "text/ascii_case.h"
 
@@ -128,6 +129,22 @@ TEST(DemoMisbehaviour, CutsBodiesShortAndDripsThem) {
   EXPECT_EQ(BodyOf(RawGet(dripping.port(), target)), whole);
   EXPECT_GE(std::chrono::steady_clock::now() - started,
             20ms * static_cast<int>((whole.size() - 1) / kDripPieceBytes));
+}
+
+TEST(DemoOptionWords, ReadBothSpellingsAndRefuseWhatIsOutOfRange) {
+  DemoOptions o;
+  std::string error;
+  ASSERT_TRUE(ParseDemoOptions(" --block-after 40 --block-seconds=30  --drip-ms 5 ", o, error))
+      << error;
+  EXPECT_EQ(o.blockAfter, 40);
+  EXPECT_EQ(o.blockFor, 30s);
+  EXPECT_EQ(o.dripDelay, 5ms);
+  EXPECT_FALSE(
+      ParseDemoOptions("--phrases " + std::to_string(PhraseGraph::MaxSize() + 1), o, error));
+  EXPECT_NE(error.find(std::to_string(PhraseGraph::MaxSize())), std::string::npos) << error;
+  EXPECT_FALSE(ParseDemoOptions("--cut-every", o, error));
+  EXPECT_FALSE(ParseDemoOptions("--port 1", o, error));
+  EXPECT_NE(error.find("--port"), std::string::npos) << error;
 }
 
 TEST(DemoAnswer, ServesBothPathsAndRejectsOthers) {
