@@ -9,7 +9,7 @@
 #include <chrono>
 #include <vector>
 
-#include "app/gui/form1.h"
+#include "app/gui/main_window.h"
 #include "harvest/demo/demo_service.h"
 #include "net/loopback_http_server.h"
 #include "skin/controls/check_radio_box.h"
@@ -30,19 +30,19 @@ class PaintProbe : public QObject {
 };
 
 void BM_WindowStartupToFirstPaint(benchmark::State& state) {
-  Form1Settings settings;
+  MainWindowSettings settings;
   settings.programDir = QStringLiteral("/tmp");
   for (auto _ : state) {
     QElapsedTimer clock;
     clock.start();
     {
-      TForm1 form(settings);
+      MainWindow window(settings);
       PaintProbe probe;
-      form.installEventFilter(&probe);
-      form.show();
+      window.installEventFilter(&probe);
+      window.show();
       while (!probe.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
       state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
-      form.removeEventFilter(&probe);
+      window.removeEventFilter(&probe);
     }
   }
 }
@@ -68,14 +68,15 @@ HttpResponse EndlessSuggestions(const HttpRequest& request) {
 
 void BM_EventLoopTurnsDuringA100kRun(benchmark::State& state) {
   LoopbackHttpServer server(EndlessSuggestions);
-  Form1Settings settings;
+  MainWindowSettings settings;
   settings.suggestHost = settings.searchHost = server.hostPort();
   settings.programDir = QStringLiteral("/tmp");
   for (auto _ : state) {
-    TForm1 form(settings);
-    form.show();
-    form.lqSkinCheckRadioBox1->SetChecked(false);
-    form.edit1->SetText(QStringLiteral("k"));
+    MainWindow window(settings);
+    window.show();
+    window.findChild<lq::LqSkinCheckRadioBox*>(QStringLiteral("broadRelevanceBox"))
+        ->SetChecked(false);
+    window.findChild<lq::LqSkinMemo2*>(QStringLiteral("seedsMemo"))->SetText(QStringLiteral("k"));
     // The window's first paint is start-up, measured above; let it happen first.
     QElapsedTimer settle;
     settle.start();
@@ -90,24 +91,24 @@ void BM_EventLoopTurnsDuringA100kRun(benchmark::State& state) {
       turns.push_back(static_cast<double>(turn.nsecsElapsed()) / 1e6);
       if (turns.back() > worst) {
         worst = turns.back();
-        worstAt = form.Results().Count();
+        worstAt = window.results().Count();
       }
       turn.restart();
     });
     clock.start();
     turn.start();
     ticker.start();
-    form.lqSkinXFormButton1Click();
-    while (form.Results().Count() < 100000 && clock.elapsed() < 300000)
+    window.startQuery();
+    while (window.results().Count() < 100000 && clock.elapsed() < 300000)
       QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    form.lqSkinXFormButton2Click();
-    while (form.Run().Running() && clock.elapsed() < 310000)
+    window.stopQuery();
+    while (window.run().Running() && clock.elapsed() < 310000)
       QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     ticker.stop();
     std::sort(turns.begin(), turns.end());
     state.SetIterationTime(seconds);
-    state.counters["phrases"] = form.Results().Count();
+    state.counters["phrases"] = window.results().Count();
     state.counters["turns"] = static_cast<double>(turns.size());
     state.counters["turn_p50_ms"] = turns.empty() ? 0 : turns[turns.size() / 2];
     state.counters["turn_p99_ms"] = turns.empty() ? 0 : turns[turns.size() * 99 / 100];

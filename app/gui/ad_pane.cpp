@@ -7,15 +7,15 @@
 
 namespace longtail {
 
-TAdPane::TAdPane(Dispatcher& dispatcher, QWidget* parent)
+AdPane::AdPane(Dispatcher& dispatcher, QWidget* parent)
     : QTextBrowser(parent), dispatcher_(dispatcher) {
   setOpenExternalLinks(true);
   ApplyPaneLook();
 }
 
-TAdPane::~TAdPane() = default;
+AdPane::~AdPane() = default;
 
-void TAdPane::Navigate(const std::string& url) {
+void AdPane::Navigate(const std::string& url) {
   if (url.empty()) return;
   request_ = std::make_unique<HttpDownload>(dispatcher_);
   request_->URL = url;
@@ -25,18 +25,18 @@ void TAdPane::Navigate(const std::string& url) {
   request_->StartDownload();
 }
 
-void TAdPane::ShowPage(const std::string& body) {
+void AdPane::ShowPage(const std::string& body) {
   const std::string utf8 = IsShortFormUtf8(body) ? body : Cp936ToUtf8(body);
   setHtml(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-  WebBrowser1DocumentComplete();
+  DocumentComplete();
 }
 
-void TAdPane::WebBrowser1DocumentComplete() {
+void AdPane::DocumentComplete() {
   ApplyPaneLook();
   ++documentsCompleted_;
 }
 
-void TAdPane::ApplyPaneLook() {
+void AdPane::ApplyPaneLook() {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   document()->setDocumentMargin(0);

@@ -1,5 +1,5 @@
 #pragma once
-// The advertisement pane (WebBrowser1): downloads the page with the download component and
+// The advertisement pane: downloads the page with the download component and
 // shows it without scroll bars, frame or margin. Nothing answering leaves it empty; the
 // rest of the window is not affected either way.
 
@@ -13,10 +13,10 @@ namespace longtail {
 
 class Dispatcher;
 
-class TAdPane : public QTextBrowser {
+class AdPane : public QTextBrowser {
  public:
-  TAdPane(Dispatcher& dispatcher, QWidget* parent = nullptr);
-  ~TAdPane() override;
+  AdPane(Dispatcher& dispatcher, QWidget* parent = nullptr);
+  ~AdPane() override;
 
   // Starts loading the page; an empty URL leaves the pane empty.
   void Navigate(const std::string& url);
@@ -27,7 +27,7 @@ class TAdPane : public QTextBrowser {
 
  private:
   // What the document-complete handler does: no scroll bars, no margin, no border.
-  void WebBrowser1DocumentComplete();
+  void DocumentComplete();
   void ApplyPaneLook();
 
   Dispatcher& dispatcher_;

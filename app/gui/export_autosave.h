@@ -1,11 +1,10 @@
 #pragma once
-// Export and auto-save glue for the main window. TForm1 owns one ExportAutoSave and calls
-// it from its handlers:
-//   O1Click / lqSkinXFormButton6Click -> Export(export list items)
-//   lqchck1Click      -> schedule.SetEnabled(lqchck1 checked)
-//   btn2Click         -> ChooseDirectory(), then edt1 shows lqSelDir1.Directory
-//   lqknspndt1Change  -> schedule.SetPeriodSeconds(lqknspndt1 value)
-//   tmr1Timer         -> schedule.Tick() (tmr1 is the timer handed in)
+// Export and auto-save glue for the main window, which runs them from its commands:
+//   exportToTextFile     -> ExportKeywordList(save dialog, export list items)
+//   applyAutoSaveSwitch  -> schedule.SetEnabled(auto-save box ticked)
+//   chooseAutoSaveFolder -> the directory dialog's choice into the folder edit
+//   applyAutoSavePeriod  -> schedule.SetPeriodSeconds(period edit's value)
+//   autoSaveResults      -> schedule.Tick() (driven by the window's auto-save QTimer)
 // Writes are atomic and an auto-save error is shown once per failing state.
 
 #include <QString>

@@ -9,8 +9,7 @@
 
 #include "app/gui/app_settings.h"
 #include "app/gui/error_display.h"
-#include "app/gui/form1.h"
-#include "app/gui/form2.h"
+#include "app/gui/main_window.h"
 #include "harvest/demo/demo_options.h"
 #include "harvest/demo/demo_service.h"
 #include "skin/frame/lacquer_form.h"
@@ -19,7 +18,7 @@
 namespace {
 
 // Errors escaping an event handler go to the default error display; the program goes on.
-class TApplication : public QApplication {
+class GuardedApplication : public QApplication {
  public:
   using QApplication::QApplication;
   bool notify(QObject* receiver, QEvent* event) override {
@@ -56,7 +55,7 @@ class StartupProbe : public QObject {
 int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
-  TApplication app(argc, argv);
+  GuardedApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("longtail"));
   QApplication::setApplicationDisplayName(QStringLiteral("青岚谷长尾词查询工具"));
   lq::InstallSkinFontSubstitutions();
@@ -97,17 +96,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "longtail: demo services on http://%s\n", demo->hostPort().c_str());
   }
 
-  longtail::Form1Settings formSettings;
-  formSettings.suggestHost = settings.suggestHost.toStdString();
-  formSettings.searchHost = settings.searchHost.toStdString();
-  formSettings.googleHost = settings.googleHost.toStdString();
-  formSettings.adUrl = settings.adUrl.toStdString();
+  longtail::MainWindowSettings windowSettings;
+  windowSettings.suggestHost = settings.suggestHost.toStdString();
+  windowSettings.searchHost = settings.searchHost.toStdString();
+  windowSettings.googleHost = settings.googleHost.toStdString();
+  windowSettings.adUrl = settings.adUrl.toStdString();
 
-  longtail::TForm1 form1(formSettings);
-  lq::LqLacquerForm::SetApplicationMainForm(&form1);
-  longtail::TForm2 form2(&form1.SkinData());
+  longtail::MainWindow window(windowSettings);
+  lq::LqLacquerForm::SetApplicationMainForm(&window);
   StartupProbe probe(clock);
-  if (!qEnvironmentVariableIsEmpty("LONGTAIL_STARTUP_PROBE")) form1.installEventFilter(&probe);
-  form1.show();
+  if (!qEnvironmentVariableIsEmpty("LONGTAIL_STARTUP_PROBE")) window.installEventFilter(&probe);
+  window.show();
   return app.exec();
 }

@@ -1,9 +1,11 @@
 #pragma once
-// Small builders the main window's files share: bind a control to a skin element, and
-// make a skinned standard label.
+// Small builders the main window's files share: bind a control to a skin element under
+// its role name, make a skinned standard label, and run a window command from an event.
 
 #include <QString>
+#include <functional>
 
+#include "app/gui/error_display.h"
 #include "skin/controls/skin_labels.h"
 
 namespace lq {
@@ -13,16 +15,26 @@ class LqSkinData;
 namespace longtail {
 
 template <typename Control>
-Control* Skinned(Control* control, lq::LqSkinData* data, const char* element) {
+Control* Skinned(Control* control, lq::LqSkinData* data, const char* element,
+                 const char* objectName) {
+  control->setObjectName(QString::fromLatin1(objectName));
   control->SetSkinDataName(element);
   control->SetSkinData(data);
   return control;
 }
 
-inline lq::LqSkinStdLabel* Label(QWidget* parent, lq::LqSkinData* data, const QString& caption) {
-  auto* label = Skinned(new lq::LqSkinStdLabel(parent), data, "stdlabel");
+inline lq::LqSkinStdLabel* Label(QWidget* parent, lq::LqSkinData* data, const char* objectName,
+                                 const QString& caption) {
+  auto* label = Skinned(new lq::LqSkinStdLabel(parent), data, "stdlabel", objectName);
   label->SetCaption(caption);
   return label;
+}
+
+// Runs a command of the window from an event; what escapes it goes to the default error
+// display. The event's sender arguments, if any, are ignored.
+template <typename Window>
+auto Guarded(Window* window, void (Window::*command)()) {
+  return [window, command](auto&&...) { RunGuarded([&] { (window->*command)(); }); };
 }
 
 }  // namespace longtail

@@ -28,7 +28,7 @@ TEST(AdPane, ShowsTheDownloadedPageWithoutScrollBarsFrameOrMargin) {
   ASSERT_TRUE(server.ok());
   QWidget owner;
   QtDispatcher dispatcher(&owner);
-  TAdPane pane(dispatcher, &owner);
+  AdPane pane(dispatcher, &owner);
   pane.resize(822, 72);
   owner.show();
   pane.Navigate("http://" + server.hostPort() + "/softad/vozidudaru.html?vmy2.0");
@@ -50,7 +50,7 @@ TEST(AdPane, StaysEmptyWhenNothingAnswers) {
   ASSERT_TRUE(server.ok());
   QWidget owner;
   QtDispatcher dispatcher(&owner);
-  TAdPane pane(dispatcher, &owner);
+  AdPane pane(dispatcher, &owner);
   pane.Navigate("http://" + server.hostPort() + "/softad/vozidudaru.html?vmy2.0");
   EXPECT_TRUE(WaitFor([&] { return !pane.Loading(); }, 10000));
   EXPECT_EQ(pane.DocumentsCompleted(), 0);

@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the main-window tests: the window against in-process demo services,
-// waiting on the event loop, clicking skinned controls and saving screenshots on request.
+// finding its controls by name, waiting on the event loop, clicking skinned controls and
+// saving screenshots on request.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,11 +10,13 @@
 #include <QThread>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "app/gui/form1.h"
+#include "app/gui/main_window.h"
 #include "harvest/demo/demo_service.h"
+#include "skin/frame/menu_item.h"
 
 namespace longtail::test {
 
@@ -32,25 +35,40 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
 inline void ClickCentre(QWidget* w) {
   QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
+inline void ClickCentre(QWidget& w) {
+  ClickCentre(&w);
+}
+
+// The descendant of `parent` with this objectName; throws (failing the test with the name)
+// when there is none or it is not a T.
+template <typename T>
+T& Child(const QObject& parent, const char* name) {
+  auto* found = dynamic_cast<T*>(parent.findChild<QObject*>(QString::fromLatin1(name)));
+  if (!found) throw std::runtime_error(std::string("no child ") + name + " of the expected type");
+  return *found;
+}
+
+// The item named `item` of the window's popup menu named `menu`.
+lq::MenuItem& MenuItemOf(const QObject& window, const char* menu, const char* item);
 
 // The window against demo services on a free loopback port; urls opened are recorded.
 struct DemoWindow {
   explicit DemoWindow(demo::DemoOptions options = {})
       : service(std::make_unique<demo::DemoService>(options)) {
-    Form1Settings settings;
+    MainWindowSettings settings;
     settings.suggestHost = settings.searchHost = service->hostPort();
     settings.googleHost = "google.example";
     settings.programDir = QStringLiteral("/opt/longtail");
-    form = std::make_unique<TForm1>(settings);
-    form->OpenUrl = [this](const std::string& url) { opened.push_back(url); };
-    form->show();
+    window = std::make_unique<MainWindow>(settings);
+    window->setUrlOpener([this](const std::string& url) { opened.push_back(url); });
+    window->show();
   }
   ~DemoWindow() {
-    form.reset();
+    window.reset();
     service->stop();
   }
   std::unique_ptr<demo::DemoService> service;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> window;
   std::vector<std::string> opened;
 };
 

@@ -80,8 +80,8 @@ TEST_F(ExportFixture, FolderRemovedWhileChoosingReportsTheFileError) {
 
 TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
   TempDir dir;
-  QTimer tmr1;
-  QtAutoSaveTimer timer(tmr1);
+  QTimer qtTimer;
+  QtAutoSaveTimer timer(qtTimer);
   int writes = 0;
   AutoSaveSchedule::Sources sources;
   sources.directory = [&] { return dir.path().string() + "/"; };
@@ -93,11 +93,11 @@ TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
     return WriteKeywordListFile(path, list, error);
   };
   AutoSaveSchedule schedule(timer, sources);
-  QObject::connect(&tmr1, &QTimer::timeout, [&] { schedule.Tick(); });
-  EXPECT_FALSE(tmr1.isActive()) << "off at start";
+  QObject::connect(&qtTimer, &QTimer::timeout, [&] { schedule.Tick(); });
+  EXPECT_FALSE(qtTimer.isActive()) << "off at start";
   schedule.SetEnabled(true);
   schedule.SetPeriodSeconds(1);
-  EXPECT_EQ(tmr1.interval(), 1000);
+  EXPECT_EQ(qtTimer.interval(), 1000);
   QElapsedTimer clock;
   clock.start();
   while (writes < 1 && clock.elapsed() < 3000)
@@ -106,7 +106,7 @@ TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
   EXPECT_GE(clock.elapsed(), 800) << "not before the period (coarse timers may be early by 5%)";
   EXPECT_EQ(ReadAll(dir.file("words.txt")), "a\r\n");
   schedule.SetPeriodSeconds(0);
-  EXPECT_FALSE(tmr1.isActive());
+  EXPECT_FALSE(qtTimer.isActive());
 }
 
 }  // namespace

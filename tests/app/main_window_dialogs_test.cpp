@@ -21,17 +21,18 @@
 namespace longtail {
 namespace {
 
-TEST(Form1Dialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDialog) {
+TEST(MainWindowDialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDialog) {
   test::DemoWindow w;
-  TForm1& f = *w.form;
+  MainWindow& f = *w.window;
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  f.Exports().Append("long tail");
-  f.Exports().Append("keyword");
-  f.lqSkinSaveDialog1->InitialDir = dir.path();
+  f.exports().Append("long tail");
+  f.exports().Append("keyword");
+  auto& saveDialog = test::Child<lq::LqSkinSaveDialog>(f, "saveDialog");
+  saveDialog.InitialDir = dir.path();
   bool skinned = false, headers = false;
   QTimer::singleShot(0, [&] {
-    lq::LqOpenDlgForm* form = f.lqSkinSaveDialog1->Form();
+    lq::LqOpenDlgForm* form = saveDialog.Form();
     ASSERT_NE(form, nullptr);
     skinned = form->Frame().Frame().SkinReady() && form->FileNameEdit()->IsBound();
     headers = form->FileList()->Header()->SkinDataName() == "button";
@@ -39,7 +40,7 @@ TEST(Form1Dialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDialog) {
     form->FileNameEdit()->setText(QStringLiteral("list"));
     form->ConfirmButton()->OnClick(form->ConfirmButton());
   });
-  test::ClickCentre(f.lqSkinXFormButton6);
+  test::ClickCentre(test::Child<QWidget>(f, "exportButton"));
   EXPECT_TRUE(skinned) << "the dialog wears the window's skin";
   EXPECT_TRUE(headers);
   QFile file(dir.filePath(QStringLiteral("list.txt")));
@@ -47,28 +48,31 @@ TEST(Form1Dialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDialog) {
   EXPECT_EQ(file.readAll(), QByteArray("long tail\r\nkeyword\r\n"));
 }
 
-TEST(Form1Dialogs, BrowseButtonPutsTheChosenFolderIntoTheAutoSaveField) {
+TEST(MainWindowDialogs, BrowseButtonPutsTheChosenFolderIntoTheAutoSaveField) {
   test::DemoWindow w;
-  TForm1& f = *w.form;
+  MainWindow& f = *w.window;
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  const QString before = f.edt1->text();
+  auto& folderEdit = test::Child<lq::LqSkinEdit>(f, "autoSaveFolderEdit");
+  auto& folderDialog = test::Child<lq::LqSkinSelectDirectoryDialog>(f, "folderDialog");
+  auto& browse = test::Child<QWidget>(f, "chooseFolderButton");
+  const QString before = folderEdit.text();
   QTimer::singleShot(0, [&] {
-    lq::LqSelDirDlgForm* form = f.lqSelDir1->Form();
+    lq::LqSelDirDlgForm* form = folderDialog.Form();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->Frame().Frame().SkinReady());
     form->CancelButton()->OnClick(form->CancelButton());
   });
-  test::ClickCentre(f.btn2);
-  EXPECT_EQ(f.edt1->text(), before) << "cancel leaves the folder";
+  test::ClickCentre(browse);
+  EXPECT_EQ(folderEdit.text(), before) << "cancel leaves the folder";
   QTimer::singleShot(0, [&] {
-    lq::LqSelDirDlgForm* form = f.lqSelDir1->Form();
+    lq::LqSelDirDlgForm* form = folderDialog.Form();
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(form->SelectPath(dir.path()));
     form->OkButton()->OnClick(form->OkButton());
   });
-  test::ClickCentre(f.btn2);
-  EXPECT_EQ(f.edt1->text(), dir.path());
+  test::ClickCentre(browse);
+  EXPECT_EQ(folderEdit.text(), dir.path());
 }
 
 }  // namespace

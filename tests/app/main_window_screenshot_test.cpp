@@ -32,37 +32,41 @@ QRect AreaIn(QWidget* form, QWidget* w) {
   return QRect(w->mapTo(form, QPoint(0, 0)), w->size());
 }
 
-TEST(Form1Screens, StartUpRunAndPopupMenu) {
+TEST(MainWindowScreens, StartUpRunAndPopupMenu) {
   demo::DemoOptions options;
   options.delay = std::chrono::milliseconds(2);
   DemoWindow w(options);
-  TForm1& f = *w.form;
+  MainWindow& f = *w.window;
   f.show();
   WaitFor([] { return false; }, 100);
   const QImage start = f.grab().toImage();
   SaveDocScreenshot(start, "main-window.png");
   // Captions are drawn: the query button and the filter button carry dark text.
-  EXPECT_GT(InkPixels(start, AreaIn(&f, f.lqSkinXFormButton1).adjusted(8, 4, -8, -4)), 20);
-  EXPECT_GT(InkPixels(start, AreaIn(&f, f.btn1).adjusted(8, 4, -8, -4)), 200);
+  EXPECT_GT(InkPixels(start, AreaIn(&f, &Child<QWidget>(f, "queryButton")).adjusted(8, 4, -8, -4)),
+            20);
+  EXPECT_GT(InkPixels(start, AreaIn(&f, &Child<QWidget>(f, "filterButton")).adjusted(8, 4, -8, -4)),
+            200);
 
-  f.edit1->SetText(QStringLiteral("手机\nqq\n电脑"));
-  f.lqSkinXFormButton1Click();
-  ASSERT_TRUE(WaitFor([&] { return f.Results().Count() >= 300; }));
-  f.lqSkinXFormButton2Click();
-  WaitFor([&] { return !f.Run().Running(); });
+  Child<lq::LqSkinMemo2>(f, "seedsMemo").SetText(QStringLiteral("手机\nqq\n电脑"));
+  f.startQuery();
+  ASSERT_TRUE(WaitFor([&] { return f.results().Count() >= 300; }));
+  f.stopQuery();
+  WaitFor([&] { return !f.run().Running(); });
   WaitFor([] { return false; }, 600);  // a count refresh
-  for (int i : {3, 5, 6, 9}) f.Results().SetSelected(i, true);
-  f.Results().SetItemIndex(9);
-  f.N1Click();
+  for (int i : {3, 5, 6, 9}) f.results().SetSelected(i, true);
+  f.results().SetItemIndex(9);
+  f.copySelectedToExport();
   WaitFor([] { return false; }, 600);
   const QImage running = f.grab().toImage();
+  auto& resultList = Child<QWidget>(f, "resultList");
   SaveDocScreenshot(running, "main-window-run.png");
-  EXPECT_GT(InkPixels(running, AreaIn(&f, f.lqSkinListBox1).adjusted(4, 4, -24, -4)), 500);
+  EXPECT_GT(InkPixels(running, AreaIn(&f, &resultList).adjusted(4, 4, -24, -4)), 500);
 
-  const QPoint at = f.lqSkinListBox1->mapToGlobal(QPoint(120, 90));
+  const QPoint at = resultList.mapToGlobal(QPoint(120, 90));
   f.activateWindow();
-  f.lqSkinPopupMenu1->Popup(at.x(), at.y());
-  lq::FrameMenus* menus = f.lqSkinPopupMenu1->FindFrame();
+  auto& menu = Child<lq::LqSkinPopupMenu>(f, "resultMenu");
+  menu.Popup(at.x(), at.y());
+  lq::FrameMenus* menus = menu.FindFrame();
   ASSERT_NE(menus, nullptr);
   ASSERT_TRUE(menus->SkinMenu().Visible());
   QWidget* window = menus->SkinMenu().TopWindow();

@@ -1,0 +1,243 @@
+#include "app/gui/main_window.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/gui/ad_pane.h"
+#include "app/gui/error_display.h"
+#include "app/gui/export_autosave.h"
+#include "app/gui/list_commands.h"
+#include "app/gui/qt_dispatcher.h"
+#include "skin/controls/align_layout.h"
+#include "skin/controls/check_radio_box.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/list_box.h"
+#include "skin/controls/memo.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_labels.h"
+#include "skin/controls/skin_panel.h"
+#include "skin/embedded/embedded_skin.h"
+#include "skin/frame/lacquer_form.h"
+#include "skin/frame/menu_item.h"
+#include "skin/frame/popup_menu.h"
+#include "skin/qt/fonts.h"
+#include "text/cp936.h"
+
+namespace longtail {
+
+namespace {
+
+constexpr int kClientWidth = 822;
+constexpr int kClientHeight = 630;
+
+QString FromCp936(const std::string& text) {
+  return QString::fromStdString(Cp936ToUtf8(text));
+}
+
+}  // namespace
+
+QString MainWindow::windowCaption() {
+  return QStringLiteral("青岚谷长尾词查询工具V2.0  新增多词查询，查询过滤功能。");
+}
+
+MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
+    : QWidget(parent), settings_(std::move(settings)) {
+  setObjectName(QStringLiteral("mainWindow"));
+  setWindowTitle(windowCaption());
+  setFont(lq::SkinFont(QStringLiteral("新宋体"), 12, 0));
+  dispatcher_ = std::make_unique<QtDispatcher>(this);
+
+  loadSkin();
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client"));
+  new lq::LqAlignLayout(this, [this] { return contentsRect(); });
+  lq::SetAlign(client_, lq::alClient);
+  new lq::LqAlignLayout(client_);
+  buildTopPanel();
+  adPane_ = new AdPane(*dispatcher_, client_);
+  adPane_->setObjectName(QStringLiteral("adPane"));
+  adPane_->resize(kClientWidth, 72);
+  lq::SetAlign(adPane_, lq::alTop);
+  buildCommandBar();
+  buildLists();
+  buildMenus();
+  autoSaveFileEdit_->raise();
+
+  HarvestEndpoints endpoints;
+  endpoints.suggestHost = settings_.suggestHost;
+  endpoints.searchHost = settings_.searchHost;
+  run_ = std::make_unique<HarvestRun>(*dispatcher_, resultList_->Items(),
+                                      static_cast<HarvestHost&>(*this), endpoints);
+  buildTimers();
+  buildExportAutoSave();
+
+  urlOpener_ = [](const std::string& url) {
+    // The result is not examined: without a browser nothing happens.
+    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+  };
+
+  frame_->ClientWidth = kClientWidth;
+  frame_->ClientHeight = kClientHeight;
+  frame_->SetClientSize(kClientWidth, kClientHeight);
+  showStartValues();
+}
+
+MainWindow::~MainWindow() {
+  // Downloads still running are cancelled without delivering their events.
+  run_.reset();
+  autoSaveSchedule_.reset();
+  // The frame and the controls are bound to skinData_, a member: they go while it lives
+  // rather than in QWidget's destructor, after the members.
+  const QObjectList owned = children();
+  std::vector<QPointer<QObject>> guarded(owned.begin(), owned.end());
+  for (const QPointer<QObject>& child : guarded) delete child.data();
+}
+
+void MainWindow::loadSkin() {
+  frame_ = new lq::LqLacquerForm(this);
+  frame_->setObjectName(QStringLiteral("frame"));
+  frame_->SetBorderIcons(lq::biMinimize | lq::biMaximize);
+  frame_->PositionInMonitor = lq::LqPositionInMonitor::lqpScreenCenter;
+  skinData_.Owner = frame_;
+  skinData_.SkinIndex = 0;
+  skinData_.EnableSkinEffects = true;
+  frame_->SetSkinData(&skinData_);
+  const auto stream = lq::EmbeddedSkinStream();
+  std::string error;
+  // Without a loadable skin every control keeps its default look.
+  if (skinStore_.LoadFromCompressedStream(stream.data(), stream.size(), &error))
+    skinData_.SetCompressedStoredSkin(&skinStore_);
+}
+
+PhraseList& MainWindow::results() {
+  return resultList_->Items();
+}
+PhraseList& MainWindow::exports() {
+  return exportList_->Items();
+}
+
+void MainWindow::setUrlOpener(std::function<void(const std::string& url)> opener) {
+  urlOpener_ = std::move(opener);
+}
+
+// The folder edit starts at the program's directory with its trailing separator; the pane
+// loads its page.
+void MainWindow::showStartValues() {
+  QString dir = settings_.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
+                                               : settings_.programDir;
+  dir = QDir::toNativeSeparators(dir);
+  if (!dir.endsWith(QDir::separator())) dir += QDir::separator();
+  autoSaveFolderEdit_->setText(dir);
+  adPane_->Navigate(settings_.adUrl);
+}
+
+// --- the harvest run ------------------------------------------------------------------
+
+void MainWindow::startQuery() {
+  run_->Query();
+}
+void MainWindow::stopQuery() {
+  run_->Stop();
+}
+void MainWindow::Timer1Timer() {
+  run_->Timer1Timer();
+}
+void MainWindow::Timer2Timer() {
+  run_->Timer2Timer();
+}
+
+bool MainWindow::BroadRelevance() {
+  return broadRelevanceBox_->Checked();
+}
+bool MainWindow::MustContain() {
+  return mustContainBox_->Checked();
+}
+
+std::vector<std::string> MainWindow::MemoLines() {
+  std::vector<std::string> lines;
+  for (const QString& line : seedsMemo_->Lines()) lines.push_back(Utf8ToCp936(line.toStdString()));
+  return lines;
+}
+
+void MainWindow::ShowStatus(const std::string& text) {
+  statusPanel_->SetCaption(FromCp936(text));
+}
+
+void MainWindow::SetStopTimerEnabled(bool enabled) {
+  if (enabled)
+    Timer2->start();
+  else
+    Timer2->stop();
+}
+
+void MainWindow::SetResultCountLabel(const std::string& text) {
+  resultCountLabel_->SetCaption(FromCp936(text));
+}
+
+void MainWindow::SetExportCountLabel(const std::string& text) {
+  exportCountLabel_->SetCaption(FromCp936(text));
+}
+
+int MainWindow::ExportCount() {
+  return exportList_->Items().Count();
+}
+
+// --- list commands ----------------------------------------------------------------------
+
+void MainWindow::filterResultsByMemo() {
+  FilterPhrases(results(), MemoLines());
+}
+void MainWindow::copyCurrentToExport() {
+  CopyCurrentPhrase(results(), exports());
+}
+void MainWindow::deleteCurrentExport() {
+  DeleteCurrentPhrase(exports());
+}
+void MainWindow::copySelectedToExport() {
+  CopySelectedPhrases(results(), exports());
+}
+void MainWindow::copyAllToExport() {
+  CopyAllPhrases(results(), exports());
+}
+void MainWindow::deleteSelectedResults() {
+  results().DeleteSelected();
+}
+void MainWindow::deleteSelectedExports() {
+  exports().DeleteSelected();
+}
+void MainWindow::clearResults() {
+  resultList_->Clear();
+}
+void MainWindow::clearExports() {
+  exportList_->Clear();
+}
+void MainWindow::clearAllLists() {
+  resultList_->Clear();
+  exportList_->Clear();
+}
+void MainWindow::searchResultOnBaidu() {
+  searchCurrentPhrase(resultList_, false);
+}
+void MainWindow::searchResultOnGoogle() {
+  searchCurrentPhrase(resultList_, true);
+}
+void MainWindow::searchExportOnBaidu() {
+  searchCurrentPhrase(exportList_, false);
+}
+void MainWindow::searchExportOnGoogle() {
+  searchCurrentPhrase(exportList_, true);
+}
+
+void MainWindow::searchCurrentPhrase(lq::LqSkinListBox* list, bool google) {
+  std::string phrase;
+  if (!SearchPhrase(list->Items(), phrase)) return;
+  const std::string url = google ? GoogleSearchUrl(settings_.googleHost, phrase)
+                                 : BaiduSearchUrl(settings_.searchHost, phrase);
+  if (urlOpener_) urlOpener_(url);
+}
+
+}  // namespace longtail

@@ -1,0 +1,189 @@
+#pragma once
+// The main window: the seed memo, the run's commands and options, the advertisement pane,
+// the command bar and the result and export lists, all drawn from the embedded skin. It
+// drives the harvest run through the Qt dispatcher and runs the list commands of the two
+// lists' popup menus, buttons and double-clicks.
+//
+// Every control carries an objectName equal to its member's name without the trailing
+// underscore ("queryButton", "resultList", ...), so that tests and tools find it with
+// findChild.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "harvest/harvest_run.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/stored_skin.h"
+
+class QTimer;
+
+namespace lq {
+class LqLacquerForm;
+class LqSkinPanel;
+class LqSkinGroupBox;
+class LqSkinStdLabel;
+class LqSkinStatusPanel;
+class LqSkinXFormButton;
+class LqSkinCheckRadioBox;
+class LqSkinListBox;
+class LqSkinSplitter;
+class LqSkinScrollBar;
+class LqSkinPopupMenu;
+class LqSkinMemo2;
+class LqSkinEdit;
+class LqSkinSpinEdit;
+class LqSkinSaveDialog;
+class LqSkinSelectDirectoryDialog;
+class MenuItem;
+}  // namespace lq
+
+namespace longtail {
+
+class QtDispatcher;
+class QtAutoSaveTimer;
+class AutoSaveSchedule;
+class AdPane;
+
+// Where the window's services live and where the executable is.
+struct MainWindowSettings {
+  std::string suggestHost = "www.soso.com";
+  std::string searchHost = "www.baidu.com";
+  std::string googleHost = "www.google.com";
+  std::string adUrl;   // empty: the pane stays empty
+  QString programDir;  // empty: the running executable's directory
+};
+
+class MainWindow : public QWidget, private HarvestHost {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(MainWindowSettings settings = {}, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  static QString windowCaption();
+
+  lq::LqSkinData& skinData() { return skinData_; }
+  HarvestRun& run() { return *run_; }
+  PhraseList& results();
+  PhraseList& exports();
+  // Opens a URL in the default browser; tests put their own recorder here.
+  void setUrlOpener(std::function<void(const std::string& url)> opener);
+
+ public slots:
+  // The harvest run.
+  void startQuery();
+  void stopQuery();
+  // The list commands.
+  void filterResultsByMemo();
+  void copySelectedToExport();
+  void copyAllToExport();
+  void copyCurrentToExport();
+  void deleteSelectedResults();
+  void deleteSelectedExports();
+  void deleteCurrentExport();
+  void clearResults();
+  void clearExports();
+  void clearAllLists();
+  void searchResultOnBaidu();
+  void searchResultOnGoogle();
+  void searchExportOnBaidu();
+  void searchExportOnGoogle();
+  // Export and auto-save.
+  void exportToTextFile();
+  void chooseAutoSaveFolder();
+  void applyAutoSaveSwitch();
+  void applyAutoSavePeriod();
+  void autoSaveResults();
+
+ private:
+  void loadSkin();
+  void buildTopPanel();
+  void buildCommandBar();
+  void buildLists();
+  void buildMenus();
+  void buildTimers();
+  void buildExportAutoSave();
+  void showStartValues();
+  void searchCurrentPhrase(lq::LqSkinListBox* list, bool google);
+  void Timer1Timer();
+  void Timer2Timer();
+
+  // HarvestHost: what the run reads from and shows in the window.
+  bool BroadRelevance() override;
+  bool MustContain() override;
+  std::vector<std::string> MemoLines() override;
+  void ShowStatus(const std::string& text) override;
+  void SetStopTimerEnabled(bool enabled) override;
+  void SetResultCountLabel(const std::string& text) override;
+  void SetExportCountLabel(const std::string& text) override;
+  int ExportCount() override;
+
+  MainWindowSettings settings_;
+  // The skin outlives every control bound to it: the destructor deletes the controls first.
+  lq::LqCompressedStoredSkin skinStore_;
+  lq::LqSkinData skinData_;
+  std::unique_ptr<QtDispatcher> dispatcher_;
+  std::unique_ptr<HarvestRun> run_;
+  std::function<void(const std::string& url)> urlOpener_;
+
+  lq::LqLacquerForm* frame_ = nullptr;
+  QWidget* client_ = nullptr;
+
+  // Top panel: seeds on the left, the run's commands and options on the right.
+  lq::LqSkinPanel* topPanel_ = nullptr;
+  lq::LqSkinPanel* seedsPanel_ = nullptr;
+  lq::LqSkinStdLabel* seedsLabel_ = nullptr;
+  lq::LqSkinMemo2* seedsMemo_ = nullptr;
+  lq::LqSkinScrollBar* seedsScrollBar_ = nullptr;
+  lq::LqSkinStdLabel* seedsNoteLabel_ = nullptr;
+  lq::LqSkinXFormButton* queryButton_ = nullptr;
+  lq::LqSkinXFormButton* stopButton_ = nullptr;
+  lq::LqSkinStdLabel* broadRelevanceNoteLabel_ = nullptr;
+  lq::LqSkinCheckRadioBox* broadRelevanceBox_ = nullptr;
+  lq::LqSkinCheckRadioBox* mustContainBox_ = nullptr;
+  lq::LqSkinCheckRadioBox* autoSaveBox_ = nullptr;
+  lq::LqSkinEdit* autoSaveFolderEdit_ = nullptr;
+  lq::LqSkinEdit* autoSaveFileEdit_ = nullptr;
+  lq::LqSkinXFormButton* chooseFolderButton_ = nullptr;
+  lq::LqSkinSpinEdit* autoSavePeriodEdit_ = nullptr;
+  lq::LqSkinStdLabel* autoSavePeriodLabel_ = nullptr;
+  lq::LqSkinXFormButton* filterButton_ = nullptr;
+  lq::LqSkinStatusPanel* statusPanel_ = nullptr;
+
+  AdPane* adPane_ = nullptr;
+
+  // Command bar.
+  lq::LqSkinPanel* commandBar_ = nullptr;
+  lq::LqSkinXFormButton* copyAllButton_ = nullptr;
+  lq::LqSkinXFormButton* clearExportsButton_ = nullptr;
+  lq::LqSkinXFormButton* clearAllButton_ = nullptr;
+  lq::LqSkinXFormButton* exportButton_ = nullptr;
+  lq::LqSkinStdLabel* listsHintLabel_ = nullptr;
+
+  // The two lists and their popup menus.
+  lq::LqSkinGroupBox* resultGroup_ = nullptr;
+  lq::LqSkinStdLabel* resultCountLabel_ = nullptr;
+  lq::LqSkinListBox* resultList_ = nullptr;
+  lq::LqSkinSplitter* listSplitter_ = nullptr;
+  lq::LqSkinGroupBox* exportGroup_ = nullptr;
+  lq::LqSkinStdLabel* exportCountLabel_ = nullptr;
+  lq::LqSkinListBox* exportList_ = nullptr;
+  lq::LqSkinPopupMenu* resultMenu_ = nullptr;
+  lq::LqSkinPopupMenu* exportMenu_ = nullptr;
+  lq::MenuItem* copyAllItem_ = nullptr;  // the command bar's copy button performs it
+
+  // The run's periodic checks: the count labels' refresh and, after Stop, the end check.
+  QTimer* Timer1 = nullptr;
+  QTimer* Timer2 = nullptr;
+  QTimer* autoSaveTimer_ = nullptr;
+  lq::LqSkinSaveDialog* saveDialog_ = nullptr;
+  lq::LqSkinSelectDirectoryDialog* folderDialog_ = nullptr;
+  std::unique_ptr<QtAutoSaveTimer> autoSaveTimerAdapter_;
+  std::unique_ptr<AutoSaveSchedule> autoSaveSchedule_;
+};
+
+}  // namespace longtail

@@ -1,0 +1,173 @@
+// The main window's top panel and command bar: places, sizes, captions, initial values and
+// the commands their events run.
+#include <QTimer>
+
+#include "app/gui/main_window.h"
+#include "app/gui/skinned_controls.h"
+#include "skin/controls/align_layout.h"
+#include "skin/controls/check_radio_box.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/memo.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_labels.h"
+#include "skin/controls/skin_panel.h"
+#include "skin/controls/spin_edit.h"
+#include "skin/frame/menu_item.h"
+
+namespace longtail {
+
+namespace {
+
+lq::LqSkinXFormButton* Button(QWidget* parent, lq::LqSkinData* data, const char* objectName,
+                              const QString& caption, const QRect& bounds) {
+  auto* button = Skinned(new lq::LqSkinXFormButton(parent), data, "button", objectName);
+  button->SetCaption(caption);
+  button->setGeometry(bounds);
+  return button;
+}
+
+lq::LqSkinCheckRadioBox* CheckBox(QWidget* parent, lq::LqSkinData* data, const char* objectName,
+                                  const QString& caption, const QRect& bounds, bool checked) {
+  auto* box = Skinned(new lq::LqSkinCheckRadioBox(parent), data, "checkbox", objectName);
+  box->SetCaption(caption);
+  box->SetChecked(checked);
+  box->setGeometry(bounds);
+  return box;
+}
+
+// The four buttons of the top panel draw their captions in their own font.
+void UseOwnFont(lq::LqSkinXFormButton* button) {
+  lq::LqFont font;
+  font.name = QStringLiteral("宋体");
+  font.height = 12;
+  font.color = lq::RGB(0, 0, 0);
+  button->SetDefaultFont(font);
+  button->SetUseSkinFont(false);
+  button->SetUseSkinFontColor(false);
+}
+
+}  // namespace
+
+void MainWindow::buildTopPanel() {
+  lq::LqSkinData* data = &skinData_;
+  topPanel_ = Skinned(new lq::LqSkinPanel(client_), data, "panel", "topPanel");
+  topPanel_->SetBorderStyle(lq::bvFrame);
+  topPanel_->resize(822, 169);
+  lq::SetAlign(topPanel_, lq::alTop);
+
+  seedsPanel_ = Skinned(new lq::LqSkinPanel(topPanel_), data, "panel", "seedsPanel");
+  seedsPanel_->SetBorderStyle(lq::bvNone);
+  seedsPanel_->resize(336, 169);
+  lq::SetAlign(seedsPanel_, lq::alLeft);
+  seedsLabel_ = Label(seedsPanel_, data, "seedsLabel", QStringLiteral("输入关键词"));
+  seedsLabel_->move(19, 15);
+  seedsNoteLabel_ = Label(seedsPanel_, data, "seedsNoteLabel", QStringLiteral("注意：每行一词。"));
+  seedsNoteLabel_->SetAutoSize(false);
+  seedsNoteLabel_->SetAlignment(Qt::AlignHCenter);
+  seedsNoteLabel_->resize(336, 14);
+  lq::SetAlign(seedsNoteLabel_, lq::alBottom);
+  // Right-docked controls are placed from the right edge in creation order: the scroll
+  // bar on the outside, the memo next to it.
+  seedsScrollBar_ =
+      Skinned(new lq::LqSkinScrollBar(seedsPanel_), data, "vscrollbar", "seedsScrollBar");
+  seedsScrollBar_->SetKind(lq::sbVertical);
+  seedsScrollBar_->resize(19, 154);
+  seedsScrollBar_->setEnabled(false);
+  lq::SetAlign(seedsScrollBar_, lq::alRight);
+  seedsMemo_ = Skinned(new lq::LqSkinMemo2(seedsPanel_), data, "memo", "seedsMemo");
+  lq::LqFont memoFont;
+  memoFont.name = QStringLiteral("Arial");
+  memoFont.height = 14;
+  seedsMemo_->SetDefaultFont(memoFont);
+  seedsMemo_->SetScrollBars(lq::ssBoth);
+  seedsMemo_->SetVScrollBar(seedsScrollBar_);
+  seedsMemo_->resize(224, 154);
+  lq::SetAlign(seedsMemo_, lq::alRight);
+
+  queryButton_ = Button(topPanel_, data, "queryButton", QStringLiteral("查询"), {344, 10, 73, 22});
+  stopButton_ = Button(topPanel_, data, "stopButton", QStringLiteral("停止"), {424, 10, 73, 22});
+  broadRelevanceNoteLabel_ =
+      Label(topPanel_, data, "broadRelevanceNoteLabel",
+            QStringLiteral("注意：广泛相关最后可能根本不相关，不过可以过滤了。"));
+  broadRelevanceNoteLabel_->move(512, 14);
+  broadRelevanceBox_ = CheckBox(
+      topPanel_, data, "broadRelevanceBox",
+      QStringLiteral(
+          "广泛相关（如：关键词\"QQ空间\"，找到空间、51，则继续穷举和\"空间\"、\"51\"相关的词。）"),
+      {341, 35, 484, 25}, true);
+  mustContainBox_ = CheckBox(topPanel_, data, "mustContainBox",
+                             QStringLiteral("长尾词必须包含关键词"), {341, 57, 484, 25}, false);
+  autoSaveBox_ = CheckBox(topPanel_, data, "autoSaveBox", QStringLiteral("自动保存文本到"),
+                          {342, 79, 107, 25}, false);
+  autoSaveFolderEdit_ = Skinned(new lq::LqSkinEdit(topPanel_), data, "edit", "autoSaveFolderEdit");
+  autoSaveFolderEdit_->setReadOnly(true);
+  autoSaveFolderEdit_->setGeometry(450, 81, 215, 21);
+  chooseFolderButton_ =
+      Button(topPanel_, data, "chooseFolderButton", QStringLiteral("..."), {755, 80, 30, 22});
+  autoSavePeriodEdit_ =
+      Skinned(new lq::LqSkinSpinEdit(topPanel_), data, "spinedit", "autoSavePeriodEdit");
+  autoSavePeriodEdit_->SetValueType(lq::vtInteger);
+  autoSavePeriodEdit_->SetIncrement(1);
+  autoSavePeriodEdit_->SetValue(5);
+  autoSavePeriodEdit_->setGeometry(670, 103, 57, 21);
+  autoSavePeriodLabel_ =
+      Label(topPanel_, data, "autoSavePeriodLabel", QStringLiteral("秒保存一次"));
+  autoSavePeriodLabel_->move(736, 108);
+  filterButton_ =
+      Button(topPanel_, data, "filterButton",
+             QStringLiteral("过滤【不包含】左边列表关键词的长尾词"), {344, 106, 305, 22});
+  statusPanel_ = Skinned(new lq::LqSkinStatusPanel(topPanel_), data, "statuspanel", "statusPanel");
+  statusPanel_->setGeometry(344, 132, 476, 21);
+  for (auto* button : {queryButton_, stopButton_, chooseFolderButton_, filterButton_})
+    UseOwnFont(button);
+
+  // The file-name edit belongs to the window itself and lies over the top panel.
+  autoSaveFileEdit_ = Skinned(new lq::LqSkinEdit(client_), data, "edit", "autoSaveFileEdit");
+  autoSaveFileEdit_->setText(QStringLiteral("words.txt"));
+  autoSaveFileEdit_->setGeometry(670, 81, 78, 21);
+
+  queryButton_->OnClick = Guarded(this, &MainWindow::startQuery);
+  stopButton_->OnClick = Guarded(this, &MainWindow::stopQuery);
+  filterButton_->OnClick = Guarded(this, &MainWindow::filterResultsByMemo);
+}
+
+void MainWindow::buildCommandBar() {
+  lq::LqSkinData* data = &skinData_;
+  commandBar_ = Skinned(new lq::LqSkinPanel(client_), data, "panel", "commandBar");
+  commandBar_->SetBorderStyle(lq::bvFrame);
+  commandBar_->resize(822, 48);
+  lq::SetAlign(commandBar_, lq::alTop);
+  copyAllButton_ = Button(commandBar_, data, "copyAllButton", QStringLiteral("全部选入导出列表"),
+                          {8, 13, 121, 25});
+  clearExportsButton_ = Button(commandBar_, data, "clearExportsButton",
+                               QStringLiteral("清空导出列表"), {144, 13, 121, 25});
+  clearAllButton_ = Button(commandBar_, data, "clearAllButton", QStringLiteral("清空全部数据"),
+                           {280, 13, 121, 25});
+  exportButton_ = Button(commandBar_, data, "exportButton", QStringLiteral("导出为TXT文本文件"),
+                         {416, 12, 121, 25});
+  listsHintLabel_ = Label(commandBar_, data, "listsHintLabel",
+                          QStringLiteral("提示：下面的列表可以【双击、右键】操作。"));
+  listsHintLabel_->move(552, 18);
+  // The copy button performs the result menu's "copy all" item, as a click on it would.
+  copyAllButton_->OnClick = [this](lq::LqSkinButton*) { copyAllItem_->Click(); };
+  clearExportsButton_->OnClick = Guarded(this, &MainWindow::clearExports);
+  clearAllButton_->OnClick = Guarded(this, &MainWindow::clearAllLists);
+  exportButton_->OnClick = Guarded(this, &MainWindow::exportToTextFile);
+}
+
+void MainWindow::buildTimers() {
+  auto timer = [this](const char* name, int interval, bool active, void (MainWindow::*command)()) {
+    auto* t = new QTimer(this);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setInterval(interval);
+    QObject::connect(t, &QTimer::timeout, this, Guarded(this, command));
+    if (active) t->start();
+    return t;
+  };
+  Timer1 = timer("countRefreshTimer", 500, true, &MainWindow::Timer1Timer);
+  Timer2 = timer("stopCheckTimer", 500, false, &MainWindow::Timer2Timer);
+  autoSaveTimer_ = timer("autoSaveTimer", 5000, false, &MainWindow::autoSaveResults);
+}
+
+}  // namespace longtail
