@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/cli/command_registry.h"
+#include "app/version.h"
 
 namespace longtail::cli {
 
@@ -72,6 +73,10 @@ int main(int argc, char** argv) {
   if (args.empty() || IsHelp(args[0])) {
     PrintUsage(args.empty() ? stderr : stdout);
     return args.empty() ? 2 : 0;
+  }
+  if (args[0] == "--version") {
+    std::printf("longtail-cli %s\n", LONGTAIL_VERSION);
+    return 0;
   }
   const CliCommand* best = nullptr;
   std::size_t bestWords = 0;

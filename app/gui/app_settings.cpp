@@ -32,8 +32,10 @@ void AppSettings::ReadEnvironment() {
   }
 }
 
-bool AppSettings::Parse(const QStringList& args, QString* error, bool* helpRequested) {
+bool AppSettings::Parse(const QStringList& args, QString* error, bool* helpRequested,
+                        bool* versionRequested) {
   *helpRequested = false;
+  if (versionRequested) *versionRequested = false;
   for (int i = 0; i < args.size(); ++i) {
     const QString& a = args[i];
     if (a == "--demo") {
@@ -42,6 +44,10 @@ bool AppSettings::Parse(const QStringList& args, QString* error, bool* helpReque
     }
     if (a == "--help" || a == "-h") {
       *helpRequested = true;
+      return true;
+    }
+    if (a == "--version" && versionRequested) {
+      *versionRequested = true;
       return true;
     }
     bool matched = false;
@@ -73,8 +79,29 @@ QString AppSettings::Usage() {
   return QStringLiteral(
       "usage: longtail [--demo] [--suggest-host H[:P]] [--search-host H[:P]]\n"
       "                [--google-host H] [--ad-url URL]\n"
+      "       longtail --help | --version\n"
       "  --demo  start the built-in demo services on loopback and use them for both hosts\n"
       "Environment: SUGGEST_HOST, SEARCH_HOST, GOOGLE_HOST, AD_URL (options win).\n");
+}
+
+StartAction PreParse(const QStringList& rawArgs, QString* error) {
+  QStringList ours;
+  for (int i = 0; i < rawArgs.size(); ++i) {
+    const QString& a = rawArgs[i];
+    if (a.startsWith('-') && !a.startsWith(QStringLiteral("--")) && a != "-h") {
+      // A Qt option and its value, if one follows; whatever Qt does not take is refused by
+      // the full parse once the application object exists.
+      if (i + 1 < rawArgs.size() && !rawArgs[i + 1].startsWith('-')) ++i;
+      continue;
+    }
+    ours << a;
+  }
+  AppSettings probe;
+  bool help = false, version = false;
+  if (!probe.Parse(ours, error, &help, &version)) return StartAction::UsageError;
+  if (help) return StartAction::PrintHelp;
+  if (version) return StartAction::PrintVersion;
+  return StartAction::Run;
 }
 
 }  // namespace longtail

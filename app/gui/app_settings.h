@@ -16,10 +16,20 @@ struct AppSettings {
   bool demo = false;
 
   // Parses arguments (without the program name). Returns false with a message in *error
-  // for an unknown option or a missing value; --help sets *helpRequested.
-  bool Parse(const QStringList& args, QString* error, bool* helpRequested);
+  // for an unknown option or a missing value; --help sets *helpRequested, --version sets
+  // *versionRequested (refused as unknown when that is null).
+  bool Parse(const QStringList& args, QString* error, bool* helpRequested,
+             bool* versionRequested = nullptr);
   void ReadEnvironment();
   static QString Usage();
 };
+
+// What the program does before any window exists.
+enum class StartAction { Run, PrintHelp, PrintVersion, UsageError };
+
+// Reads the raw command line before the application object is made, so that --help,
+// --version and usage errors are answered without a display. Qt's own single-dash options
+// (-platform xcb, -style fusion) are passed over here; the application object takes them.
+StartAction PreParse(const QStringList& rawArgs, QString* error);
 
 }  // namespace longtail

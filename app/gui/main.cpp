@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/gui/app_icon.h"
 #include "app/gui/app_settings.h"
 #include "app/gui/error_display.h"
 #include "app/gui/main_window.h"
+#include "app/version.h"
 #include "harvest/demo/demo_options.h"
 #include "harvest/demo/demo_service.h"
 #include "skin/frame/lacquer_form.h"
@@ -50,29 +52,47 @@ class StartupProbe : public QObject {
   bool done_ = false;
 };
 
+int UsageError(const QString& error) {
+  std::fprintf(stderr, "longtail: %s\n%s", qPrintable(error),
+               qPrintable(longtail::AppSettings::Usage()));
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
+  QString error;
+  QStringList rawArgs;
+  for (int i = 1; i < argc; ++i) rawArgs << QString::fromLocal8Bit(argv[i]);
+  switch (longtail::PreParse(rawArgs, &error)) {
+    case longtail::StartAction::UsageError:
+      return UsageError(error);
+    case longtail::StartAction::PrintHelp:
+      std::fputs(qPrintable(longtail::AppSettings::Usage()), stdout);
+      return 0;
+    case longtail::StartAction::PrintVersion:
+      std::printf("longtail %s\n", LONGTAIL_VERSION);
+      return 0;
+    case longtail::StartAction::Run:
+      break;
+  }
+
   GuardedApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("longtail"));
+  QApplication::setApplicationVersion(QStringLiteral(LONGTAIL_VERSION));
   QApplication::setApplicationDisplayName(QStringLiteral("青岚谷长尾词查询工具"));
+  // The installed menu entry's name, so the taskbar matches the window to it.
+  QApplication::setDesktopFileName(QStringLiteral("cn.qinglangu.longtail"));
+  QApplication::setWindowIcon(longtail::AppIcon());
   lq::InstallSkinFontSubstitutions();
 
   longtail::AppSettings settings;
   settings.ReadEnvironment();
-  QString error;
   bool help = false;
-  if (!settings.Parse(QApplication::arguments().mid(1), &error, &help)) {
-    std::fprintf(stderr, "longtail: %s\n%s", qPrintable(error),
-                 qPrintable(longtail::AppSettings::Usage()));
-    return 2;
-  }
-  if (help) {
-    std::fputs(qPrintable(longtail::AppSettings::Usage()), stdout);
-    return 0;
-  }
+  // Qt has taken its own options by now; anything it left is refused here.
+  if (!settings.Parse(QApplication::arguments().mid(1), &error, &help)) return UsageError(error);
 
   std::unique_ptr<longtail::demo::DemoService> demo;
   if (settings.demo) {

@@ -25,18 +25,23 @@ void PutChunk(std::vector<std::uint8_t>& out, const char type[4], const std::uin
   PutBE32(out, std::uint32_t(crc));
 }
 
-}  // namespace
-
-bool EncodePng(const Bitmap& bitmap, std::vector<std::uint8_t>& out, std::string& error) {
+// Encodes with an alpha plane when `alpha` is not null (colour type 6), else RGB (type 2).
+bool Encode(const Bitmap& bitmap, const std::vector<std::uint8_t>* alpha,
+            std::vector<std::uint8_t>& out, std::string& error) {
   out.clear();
   if (bitmap.empty()) {
     error = "cannot encode an empty image as PNG";
     return false;
   }
   const int w = bitmap.width(), h = bitmap.height();
-  // Raw scanlines: a filter byte (0) and the pixels red, green, blue.
+  if (alpha && alpha->size() != std::size_t(w) * h) {
+    error = "the alpha plane does not match the image size";
+    return false;
+  }
+  // Raw scanlines: a filter byte (0) and the pixels red, green, blue (and alpha).
+  const std::size_t channels = alpha ? 4 : 3;
   std::vector<std::uint8_t> raw;
-  raw.reserve((std::size_t(w) * 3 + 1) * h);
+  raw.reserve((std::size_t(w) * channels + 1) * h);
   for (int y = 0; y < h; ++y) {
     raw.push_back(0);
     const std::uint8_t* p = bitmap.row(y);
@@ -44,6 +49,7 @@ bool EncodePng(const Bitmap& bitmap, std::vector<std::uint8_t>& out, std::string
       raw.push_back(p[2]);
       raw.push_back(p[1]);
       raw.push_back(p[0]);
+      if (alpha) raw.push_back((*alpha)[std::size_t(y) * w + x]);
     }
   }
   uLongf packedSize = compressBound(uLong(raw.size()));
@@ -58,17 +64,27 @@ bool EncodePng(const Bitmap& bitmap, std::vector<std::uint8_t>& out, std::string
   std::vector<std::uint8_t> header;
   PutBE32(header, std::uint32_t(w));
   PutBE32(header, std::uint32_t(h));
-  header.insert(header.end(),
-                {8, 2, 0, 0, 0});  // 8 bits, truecolour, deflate, filter, no interlace
+  // 8 bits, truecolour (with alpha), deflate, filter, no interlace.
+  header.insert(header.end(), {8, std::uint8_t(alpha ? 6 : 2), 0, 0, 0});
   PutChunk(out, "IHDR", header.data(), header.size());
   PutChunk(out, "IDAT", packed.data(), packedSize);
   PutChunk(out, "IEND", nullptr, 0);
   return true;
 }
 
-bool WritePngFile(const Bitmap& bitmap, const std::string& path, std::string& error) {
-  std::vector<std::uint8_t> png;
-  if (!EncodePng(bitmap, png, error)) return false;
+}  // namespace
+
+bool EncodePng(const Bitmap& bitmap, std::vector<std::uint8_t>& out, std::string& error) {
+  return Encode(bitmap, nullptr, out, error);
+}
+
+bool EncodePng(const Bitmap& bitmap, const std::vector<std::uint8_t>& alpha,
+               std::vector<std::uint8_t>& out, std::string& error) {
+  return Encode(bitmap, &alpha, out, error);
+}
+
+bool WritePngBytes(const std::vector<std::uint8_t>& png, const std::string& path,
+                   std::string& error) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) {
     error = "cannot create " + path + ": " + std::strerror(errno);
@@ -82,6 +98,11 @@ bool WritePngFile(const Bitmap& bitmap, const std::string& path, std::string& er
     return false;
   }
   return true;
+}
+
+bool WritePngFile(const Bitmap& bitmap, const std::string& path, std::string& error) {
+  std::vector<std::uint8_t> png;
+  return EncodePng(bitmap, png, error) && WritePngBytes(png, path, error);
 }
 
 }  // namespace lq

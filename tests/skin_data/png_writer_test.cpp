@@ -69,5 +69,20 @@ TEST(PngWriter, EmptyImagesAndUnwritablePathsAreErrors) {
   std::remove(path.c_str());
 }
 
+TEST(PngWriter, AlphaPlaneGivesRgbaRowsAndMustMatchTheImage) {
+  Bitmap b(2, 1);
+  b.setPixel(1, 0, RGB(10, 20, 30));
+  std::vector<std::uint8_t> png;
+  std::string error;
+  EXPECT_FALSE(EncodePng(b, std::vector<std::uint8_t>{255}, png, error));
+  ASSERT_TRUE(EncodePng(b, std::vector<std::uint8_t>{0, 200}, png, error)) << error;
+  EXPECT_EQ(png[8 + 8 + 9], 6);  // colour type: truecolour with alpha
+  const std::uint32_t idatLen = BE32(&png[8 + 25]);
+  std::vector<std::uint8_t> raw(1 + 8);
+  uLongf rawSize = uLongf(raw.size());
+  ASSERT_EQ(uncompress(raw.data(), &rawSize, &png[8 + 25 + 8], idatLen), Z_OK);
+  EXPECT_EQ(raw, (std::vector<std::uint8_t>{0, 0, 0, 0, 0, 10, 20, 30, 200}));
+}
+
 }  // namespace
 }  // namespace lq
