@@ -7,9 +7,16 @@
 
 namespace longtail {
 
+namespace {
+constexpr int kLargestWindowIcon = 64;
+}  // namespace
+
 QIcon AppIcon() {
   QIcon icon;
   for (int size : lq::art::AppIconSizes()) {
+    // Window icons are shown at 64 pixels at most; the larger ones cost milliseconds at
+    // start-up and come from the installed theme icon the menu entry names.
+    if (size > kLargestWindowIcon) continue;
     const lq::art::IconImage art = lq::art::DrawAppIcon(size);
     QImage image(size, size, QImage::Format_ARGB32);
     for (int y = 0; y < size; ++y) {

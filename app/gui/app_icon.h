@@ -1,6 +1,6 @@
 #pragma once
 // The program's icon for its windows and the taskbar: the same drawing as the installed
-// theme icons, made at every theme size so that Qt picks a sharp one.
+// theme icons, made at each theme size up to 64 pixels so that Qt picks a sharp one.
 
 #include <QIcon>
 

@@ -68,8 +68,13 @@ void HandleStart(const IconLayout& l, double* x, double* y) {
 
 void PaintRing(Bitmap& bmp, const IconLayout& l, Color c) {
   const double half = l.ringWidth / 2;
-  for (int y = 0; y < bmp.height(); ++y)
-    for (int x = 0; x < bmp.width(); ++x) {
+  const int reach = int(std::ceil(l.lensRadius + half)) + 1;
+  const int x0 = std::max(0, int(l.lensX) - reach),
+            x1 = std::min(bmp.width(), int(l.lensX) + reach);
+  const int y0 = std::max(0, int(l.lensY) - reach),
+            y1 = std::min(bmp.height(), int(l.lensY) + reach);
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
       const double d = std::hypot(x + 0.5 - l.lensX, y + 0.5 - l.lensY);
       const double cover = std::min(l.lensRadius + half - d, d - (l.lensRadius - half)) + 0.5;
       BlendPixel(bmp, x, y, c, std::clamp(cover, 0.0, 1.0));
