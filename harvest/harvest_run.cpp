@@ -9,6 +9,9 @@
 namespace longtail {
 namespace {
 
+// How often the count labels refresh and, after Stop, the stop completion is checked.
+constexpr std::chrono::milliseconds kCheckInterval{500};
+
 // "(" + count + ")", as the count labels show it.
 std::string CountLabel(int count) {
   std::string label = "(";
@@ -33,7 +36,11 @@ HarvestRun::HarvestRun(Dispatcher& dispatcher, PhraseList& results, HarvestHost&
       results_(results),
       host_(host),
       endpoints_(std::move(endpoints)),
-      starter_([](HarvestRequest& request) { request.StartDownload(); }) {}
+      starter_([](HarvestRequest& request) { request.StartDownload(); }),
+      countTimer_(dispatcher.createTimer([this] { RefreshCounts(); })),
+      stopTimer_(dispatcher.createTimer([this] { CheckStopComplete(); })) {
+  countTimer_->start(kCheckInterval);
+}
 
 // Requests still in flight are cancelled by their destructors and deliver nothing.
 HarvestRun::~HarvestRun() = default;
@@ -63,9 +70,9 @@ void HarvestRun::Query() {
   std::string first = lines.empty() ? std::string() : LowerAsciiLetters(lines[0]);
   ShowStatus(status::Querying() + first);
   relatedAnswered_ = relatedPos_ = suggestAnswered_ = suggestPos_ = 0;
-  if (host_.BroadRelevance()) gotourl(endpoints_.RelatedUrl(first), kRelatedKind);
+  if (host_.BroadRelevance()) IssueRequest(endpoints_.RelatedUrl(first), RequestKind::Related);
   results_.Clear();
-  gotourl(endpoints_.SuggestUrl(first), kSuggestionKind);
+  IssueRequest(endpoints_.SuggestUrl(first), RequestKind::Suggest);
   for (const std::string& line : lines) results_.Append(LowerAsciiLetters(line));
   host_.SetResultCountLabel(CountLabel(results_.Count()));
   proceed_ = true;
@@ -75,10 +82,10 @@ void HarvestRun::Query() {
 
 void HarvestRun::Stop() {
   proceed_ = false;
-  host_.SetStopTimerEnabled(true);
+  stopTimer_->start(kCheckInterval);
 }
 
-void HarvestRun::IsOver(int kind) {
+void HarvestRun::RequestNextOrFinish(RequestKind kind) {
   const int count = results_.Count();
   const bool ended = host_.BroadRelevance()
                          ? (suggestAnswered_ >= suggestPos_ && count <= relatedPos_)
@@ -95,16 +102,16 @@ void HarvestRun::IsOver(int kind) {
     return;
   }
   try {
-    if (kind == kSuggestionKind) {
+    if (kind == RequestKind::Suggest) {
       if (suggestPos_ <= count - 1) {
         std::string phrase = results_[suggestPos_];
         ShowStatus(status::Querying() + phrase);
-        gotourl(endpoints_.SuggestUrl(phrase), kSuggestionKind);
+        IssueRequest(endpoints_.SuggestUrl(phrase), RequestKind::Suggest);
       }
     } else if (relatedPos_ <= count - 1) {
       std::string phrase = results_[relatedPos_];
       ShowStatus(status::Querying() + phrase);
-      gotourl(endpoints_.RelatedUrl(phrase), kRelatedKind);
+      IssueRequest(endpoints_.RelatedUrl(phrase), RequestKind::Related);
     }
   } catch (...) {
     // Issuing the next request is best effort; the chain simply ends.
@@ -149,17 +156,17 @@ void HarvestRun::ReleaseLater(std::uint64_t id) {
   });
 }
 
-void HarvestRun::getstr(HttpDownload* sender, const std::string& result) {
-  const int kind = static_cast<HarvestRequest*>(sender)->QueryKind;
-  if (kind == kSuggestionKind)
+void HarvestRun::OnAnswer(HttpDownload* sender, const std::string& body) {
+  const RequestKind kind = static_cast<HarvestRequest*>(sender)->Kind;
+  if (kind == RequestKind::Suggest)
     ++suggestAnswered_;
   else
     ++relatedAnswered_;
-  const std::string text = DecodeAnswerBody(result);
+  const std::string text = DecodeAnswerBody(body);
   // A page without the link table throws here, before anything is admitted; the download
-  // reports that as a failure and geterror counts the answer once more.
+  // reports that as a failure and OnFailure counts the answer once more.
   const std::vector<std::string> phrases =
-      kind == kSuggestionKind ? SuggestionPhrases(text) : RelatedSearchPhrases(text);
+      kind == RequestKind::Suggest ? SuggestionPhrases(text) : RelatedSearchPhrases(text);
   std::vector<std::string> memoLines;
   bool memoRead = false;
   for (const std::string& phrase : phrases) {
@@ -170,19 +177,19 @@ void HarvestRun::getstr(HttpDownload* sender, const std::string& result) {
     }
     AdmitPhrase(results_, phrase, mustContain, memoLines);
   }
-  IsOver(kind);
+  RequestNextOrFinish(kind);
 }
 
-void HarvestRun::geterror(HttpDownload* sender) {
-  const int kind = static_cast<HarvestRequest*>(sender)->QueryKind;
-  if (kind == kSuggestionKind)
+void HarvestRun::OnFailure(HttpDownload* sender) {
+  const RequestKind kind = static_cast<HarvestRequest*>(sender)->Kind;
+  if (kind == RequestKind::Suggest)
     ++suggestAnswered_;
   else
     ++relatedAnswered_;
-  IsOver(kind);
+  RequestNextOrFinish(kind);
 }
 
-void HarvestRun::gotourl(const std::string& url, int kind) {
+void HarvestRun::IssueRequest(const std::string& url, RequestKind kind) {
   try {
     auto request = std::make_unique<HarvestRequest>(dispatcher_);
     HarvestRequest* raw = request.get();
@@ -192,7 +199,7 @@ void HarvestRun::gotourl(const std::string& url, int kind) {
     raw->URL = url;
     raw->RequestId = nextRequestId_++;
     requests_.emplace(raw->RequestId, std::move(request));
-    if (kind == kSuggestionKind)
+    if (kind == RequestKind::Suggest)
       ++suggestPos_;
     else
       ++relatedPos_;
@@ -200,33 +207,37 @@ void HarvestRun::gotourl(const std::string& url, int kind) {
     raw->OnDoneString = [this](HttpDownload* s, const std::string& r) {
       if (starting_) return DeferAnswer(s, true, r);
       Answered(s);
-      getstr(s, r);
+      OnAnswer(s, r);
     };
     raw->OnError = [this](HttpDownload* s) {
       if (starting_) return DeferAnswer(s, false, {});
       Answered(s);
-      geterror(s);
+      OnFailure(s);
     };
-    raw->QueryKind = kind;
+    raw->Kind = kind;
+    // The one place where events run nested: starting a download lets the GUI thread's
+    // waiting events run inside this call (a bounded number of levels deep), so answers
+    // of other requests, clicks and timer ticks may all arrive here. `starting_` defers
+    // answers during Query, and ReleaseLater never frees a request that is delivering.
     starter_(*raw);
   } catch (...) {
     // Errors while issuing are ignored, as for the step.
   }
 }
 
-void HarvestRun::Timer1Timer() {
+void HarvestRun::RefreshCounts() {
   host_.SetResultCountLabel(CountLabel(results_.Count()));
   host_.SetExportCountLabel(CountLabel(host_.ExportCount()));
 }
 
-void HarvestRun::Timer2Timer() {
+void HarvestRun::CheckStopComplete() {
   // An answer counted twice (a results page without the link table) pushes the answered
   // count past the issued one, so the counters alone could report the stop as complete
   // while a request is still in flight; it must also be true that none is.
   if (suggestAnswered_ >= suggestPos_ && relatedAnswered_ >= relatedPos_ && outstanding_ == 0) {
     running_ = false;
     ShowStatus(status::Stopped());
-    host_.SetStopTimerEnabled(false);
+    stopTimer_->stop();
   }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The harvest run: Query lists the seed lines and asks the services about the first one;
-// every answer (getstr) or failure (geterror) is counted and runs the step IsOver, which
-// decides whether the run has ended and otherwise asks that service about the next phrase
-// of the result list. The result list is the run's queue. Stop lets the requests in
-// flight finish; the stop completion (Timer2Timer) reports once all are answered.
+// every answer (OnAnswer) or failure (OnFailure) is counted and runs RequestNextOrFinish,
+// which decides whether the run has ended and otherwise asks that service about the next
+// phrase of the result list. The result list is the run's queue. Stop lets the requests in
+// flight finish; CheckStopComplete, ticking every 500 ms after Stop, reports once all are
+// answered. RefreshCounts updates the count labels every 500 ms.
 //
 // Everything runs on the GUI thread of the Dispatcher; the downloads run on workers.
 
@@ -20,17 +21,19 @@
 
 namespace longtail {
 
+// Which service a request asks: the keyword-suggestion endpoint or the related-searches
+// block of a results page.
+enum class RequestKind { Suggest, Related };
+
 // The request object: a download that remembers which service it asks.
 class HarvestRequest : public HttpDownload {
  public:
   using HttpDownload::HttpDownload;
-  std::int32_t QueryKind = 0;  // 0 suggestion endpoint, 1 related searches
+  RequestKind Kind = RequestKind::Suggest;
   std::uint64_t RequestId = 0;
   bool Answered = false;  // its completion handler has run
 };
 
-inline constexpr int kSuggestionKind = 0;
-inline constexpr int kRelatedKind = 1;
 inline constexpr int kDemoDefaultPort = 8600;
 inline constexpr const char* kRequestAgent =
     "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; SV1)";
@@ -47,14 +50,13 @@ struct HarvestEndpoints {
 class HarvestHost {
  public:
   virtual ~HarvestHost() = default;
-  virtual bool BroadRelevance() = 0;                 // read at every step
-  virtual bool MustContain() = 0;                    // read at every admission
-  virtual std::vector<std::string> MemoLines() = 0;  // as typed, not lowered
+  virtual bool BroadRelevance() const = 0;                 // read at every step
+  virtual bool MustContain() const = 0;                    // read at every admission
+  virtual std::vector<std::string> MemoLines() const = 0;  // as typed, not lowered
+  virtual int ExportCount() const = 0;
   virtual void ShowStatus(const std::string& text) = 0;
-  virtual void SetStopTimerEnabled(bool enabled) = 0;  // Timer2, 500 ms
   virtual void SetResultCountLabel(const std::string& text) = 0;
   virtual void SetExportCountLabel(const std::string& text) = 0;
-  virtual int ExportCount() = 0;
 };
 
 class HarvestRun {
@@ -67,14 +69,19 @@ class HarvestRun {
 
   void Query();  // the Query button
   void Stop();   // the Stop button
-  void IsOver(int kind);
-  void getstr(HttpDownload* sender, const std::string& result);
-  void geterror(HttpDownload* sender);
-  void gotourl(const std::string& url, int kind);
-  void Timer1Timer();  // count refresh, every 500 ms
-  void Timer2Timer();  // stop completion, every 500 ms while enabled
+  // Handles a request's answer body, or its failure; both then go on with its chain.
+  void OnAnswer(HttpDownload* sender, const std::string& body);
+  void OnFailure(HttpDownload* sender);
+  // Ends the run when nothing is left to ask, else asks `kind`'s next phrase.
+  void RequestNextOrFinish(RequestKind kind);
+  // The periodic checks the run keeps on its dispatcher's timers (public so tests can
+  // tick them at will): the count labels, and after Stop the stop completion.
+  void RefreshCounts();
+  void CheckStopComplete();
 
   bool Running() const { return running_; }
+  // Stop was pressed and its completion has not been reported yet.
+  bool StopPending() const { return stopTimer_->active(); }
   bool Proceed() const { return proceed_; }
   std::int32_t SuggestPos() const { return suggestPos_; }
   std::int32_t RelatedPos() const { return relatedPos_; }
@@ -94,6 +101,7 @@ class HarvestRun {
 
  private:
   void ShowStatus(const std::string& text) { host_.ShowStatus(text); }
+  void IssueRequest(const std::string& url, RequestKind kind);
   void Answered(HttpDownload* sender);
   void ReleaseLater(std::uint64_t id);
   void DeferAnswer(HttpDownload* sender, bool success, std::string body);
@@ -104,6 +112,8 @@ class HarvestRun {
   HarvestHost& host_;
   HarvestEndpoints endpoints_;
   RequestStarter starter_;
+  std::unique_ptr<DispatcherTimer> countTimer_;
+  std::unique_ptr<DispatcherTimer> stopTimer_;
 
   bool running_ = false;
   bool proceed_ = false;

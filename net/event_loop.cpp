@@ -1,6 +1,7 @@
 #include "net/event_loop.h"
 
 #include <future>
+#include <vector>
 
 namespace longtail {
 
@@ -9,7 +10,8 @@ EventLoop::EventLoop() : owner_(std::this_thread::get_id()) {}
 EventLoop::~EventLoop() {
   // Tasks still queued may hold resources (finished workers) that must be released on
   // this thread; run them rather than drop them. Timers belong to objects that may be
-  // gone already, so they never fire from here.
+  // gone already, so they never fire from here; their handles see the loop is gone.
+  alive_.reset();
   timers_.clear();
   for (int round = 0; round < 4; ++round) {
     std::unique_lock lock(mutex_);
@@ -51,23 +53,57 @@ void EventLoop::processPending() {
   runDueTimers();
 }
 
-int EventLoop::addTimer(std::chrono::milliseconds interval, std::function<void()> onTick,
-                        bool enabled) {
+// The handle of one timer of the loop; a handle that outlives its loop does nothing.
+class EventLoop::LoopTimer : public DispatcherTimer {
+ public:
+  LoopTimer(EventLoop& loop, int id) : loop_(loop), alive_(loop.alive_), id_(id) {}
+  ~LoopTimer() override {
+    if (alive_.lock()) loop_.removeTimer(id_);
+  }
+  void start(std::chrono::milliseconds interval) override {
+    if (alive_.lock()) loop_.startTimer(id_, interval, false);
+  }
+  void startOnce(std::chrono::milliseconds delay) override {
+    if (alive_.lock()) loop_.startTimer(id_, delay, true);
+  }
+  void stop() override {
+    if (alive_.lock()) loop_.stopTimer(id_);
+  }
+  bool active() const override { return alive_.lock() && loop_.timerActive(id_); }
+
+ private:
+  EventLoop& loop_;
+  std::weak_ptr<int> alive_;
+  int id_;
+};
+
+std::unique_ptr<DispatcherTimer> EventLoop::createTimer(std::function<void()> onTick) {
   int id = nextTimerId_++;
-  timers_[id] = Timer{interval, Clock::now() + interval, std::move(onTick), enabled};
-  return id;
+  timers_[id].onTick = std::move(onTick);
+  return std::make_unique<LoopTimer>(*this, id);
 }
 
-void EventLoop::setTimerEnabled(int id, bool enabled) {
+void EventLoop::startTimer(int id, std::chrono::milliseconds interval, bool once) {
   auto it = timers_.find(id);
   if (it == timers_.end()) return;
-  if (enabled && !it->second.enabled) it->second.due = Clock::now() + it->second.interval;
-  it->second.enabled = enabled;
+  it->second.interval = interval;
+  it->second.due = Clock::now() + interval;
+  it->second.once = once;
+  it->second.enabled = true;
 }
 
-bool EventLoop::timerEnabled(int id) const {
+void EventLoop::stopTimer(int id) {
+  auto it = timers_.find(id);
+  if (it != timers_.end()) it->second.enabled = false;
+}
+
+bool EventLoop::timerActive(int id) const {
   auto it = timers_.find(id);
   return it != timers_.end() && it->second.enabled;
+}
+
+void EventLoop::removeTimer(int id) {
+  timers_.erase(id);
 }
 
 void EventLoop::runDueTimers() {
@@ -80,7 +116,8 @@ void EventLoop::runDueTimers() {
     auto it = timers_.find(id);
     if (it == timers_.end() || !it->second.enabled) continue;
     it->second.due = now + it->second.interval;
-    auto onTick = it->second.onTick;  // copy: the tick may remove nothing, but be safe
+    if (it->second.once) it->second.enabled = false;
+    auto onTick = it->second.onTick;  // copy: the tick may remove its own timer
     onTick();
   }
 }

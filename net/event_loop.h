@@ -1,13 +1,14 @@
 #pragma once
 // A plain event loop that plays the GUI thread for the command-line tool and the tests:
-// a task queue fed from any thread, plus repeating timers, all run on the thread that
-// created the loop.
+// a task queue fed from any thread, plus timers, all run on the thread that created the
+// loop.
 
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -25,13 +26,7 @@ class EventLoop : public Dispatcher {
   void post(std::function<void()> task) override;
   void invoke(std::function<void()> task) override;
   void processPending() override;
-
-  // Repeating timer; returns its id. A disabled timer keeps its id and can be re-enabled,
-  // which restarts its interval.
-  int addTimer(std::chrono::milliseconds interval, std::function<void()> onTick,
-               bool enabled = true);
-  void setTimerEnabled(int id, bool enabled);
-  bool timerEnabled(int id) const;
+  std::unique_ptr<DispatcherTimer> createTimer(std::function<void()> onTick) override;
 
   // Waits at most `maxWait` for a task or a due timer, then runs what is waiting.
   void runOnce(std::chrono::milliseconds maxWait);
@@ -39,12 +34,18 @@ class EventLoop : public Dispatcher {
   bool runUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 
  private:
+  class LoopTimer;
   struct Timer {
-    std::chrono::milliseconds interval;
+    std::chrono::milliseconds interval{0};
     Clock::time_point due;
     std::function<void()> onTick;
-    bool enabled;
+    bool enabled = false;
+    bool once = false;
   };
+  void startTimer(int id, std::chrono::milliseconds interval, bool once);
+  void stopTimer(int id);
+  bool timerActive(int id) const;
+  void removeTimer(int id);
   void runDueTimers();
   Clock::time_point nextTimerDue() const;
 
@@ -54,6 +55,7 @@ class EventLoop : public Dispatcher {
   std::deque<std::function<void()>> tasks_;
   std::map<int, Timer> timers_;  // GUI thread only
   int nextTimerId_ = 1;
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);  // timers check it on release
 };
 
 }  // namespace longtail

@@ -24,12 +24,12 @@ namespace longtail {
 class HttpDownload;
 class HttpDownloadWorker;
 
-using TOnProgressEvent =
+using ProgressHandler =
     std::function<void(HttpDownloadWorker* sender, std::int32_t totalSize, std::int32_t readed)>;
-using TOnDoneFileEvent =
+using DoneFileHandler =
     std::function<void(HttpDownload* sender, const std::string& fileName, std::int32_t fileSize)>;
-using TOnDoneStringEvent = std::function<void(HttpDownload* sender, const std::string& result)>;
-using TNotifyEvent = std::function<void(HttpDownload* sender)>;
+using DoneStringHandler = std::function<void(HttpDownload* sender, const std::string& result)>;
+using FailureHandler = std::function<void(HttpDownload* sender)>;
 
 // Body bytes are read in chunks of at most this many bytes.
 inline constexpr std::size_t kDownloadChunkSize = 1025;
@@ -40,7 +40,7 @@ class HttpDownloadWorker : public std::enable_shared_from_this<HttpDownloadWorke
   std::string AcceptTypes, Agent, URL, FileName, UserName, Password, PostQuery, Referer;
   bool BinaryData = false;
   bool UseCache = false;
-  TOnProgressEvent OnProgress;
+  ProgressHandler OnProgress;
 
   std::atomic<bool> Success{false};
   std::int32_t ContentLength = 0;
@@ -94,10 +94,10 @@ class HttpDownload {
   std::string PostQuery;
   std::string Referer;
   bool WaitThread = false;
-  TOnProgressEvent OnProgress;
-  TOnDoneFileEvent OnDoneFile;
-  TOnDoneStringEvent OnDoneString;
-  TNotifyEvent OnError;
+  ProgressHandler OnProgress;
+  DoneFileHandler OnDoneFile;
+  DoneStringHandler OnDoneString;
+  FailureHandler OnError;
 
   // Starts a worker unless one is running, then lets the GUI thread's waiting events run.
   void StartDownload();

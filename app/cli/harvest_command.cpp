@@ -38,25 +38,20 @@ struct HarvestOptions {
 
 class CliHost : public HarvestHost {
  public:
-  CliHost(const HarvestOptions& o, EventLoop& loop) : options_(o), loop_(loop) {}
-  void SetStopTimer(int id) { stopTimer_ = id; }
-  bool StopTimerEnabled() const { return loop_.timerEnabled(stopTimer_); }
+  explicit CliHost(const HarvestOptions& o) : options_(o) {}
 
-  bool BroadRelevance() override { return options_.broad; }
-  bool MustContain() override { return options_.mustContain; }
-  std::vector<std::string> MemoLines() override { return options_.seeds; }
+  bool BroadRelevance() const override { return options_.broad; }
+  bool MustContain() const override { return options_.mustContain; }
+  std::vector<std::string> MemoLines() const override { return options_.seeds; }
+  int ExportCount() const override { return 0; }
   void ShowStatus(const std::string& text) override {
     if (!options_.quiet) WriteLine(stderr, TerminalSafe(Cp936ToUtf8(text)));
   }
-  void SetStopTimerEnabled(bool enabled) override { loop_.setTimerEnabled(stopTimer_, enabled); }
   void SetResultCountLabel(const std::string&) override {}
   void SetExportCountLabel(const std::string&) override {}
-  int ExportCount() override { return 0; }
 
  private:
   const HarvestOptions& options_;
-  EventLoop& loop_;
-  int stopTimer_ = 0;
 };
 
 int Usage(const char* why) {
@@ -143,11 +138,8 @@ int RunHarvest(const std::vector<std::string>& args) {
 
   EventLoop loop;
   PhraseList results;
-  CliHost host(o, loop);
+  CliHost host(o);
   HarvestRun run(loop, results, host, o.endpoints);
-  loop.addTimer(500ms, [&] { run.Timer1Timer(); });
-  host.SetStopTimer(loop.addTimer(
-      500ms, [&] { run.Timer2Timer(); }, false));
   StopSignals signals;
 
   const auto started = std::chrono::steady_clock::now();
@@ -174,8 +166,7 @@ int RunHarvest(const std::vector<std::string>& args) {
     // press Stop for the user, as the window's user would.
     if (run.Running() && run.Proceed() && run.OutstandingRequests() == 0) pressStop();
     // After Stop, wait for the stop completion to report that every request is answered.
-    bool stopPending = stopPressed && host.StopTimerEnabled();
-    if (!run.Running() && !stopPending && run.OutstandingRequests() == 0) break;
+    if (!run.Running() && !run.StopPending() && run.OutstandingRequests() == 0) break;
   }
   if (interrupted && !o.quiet)
     std::fprintf(stderr, "harvest: interrupted; the requests in flight are cancelled\n");

@@ -143,21 +143,15 @@ void MainWindow::startQuery() {
 void MainWindow::stopQuery() {
   run_->Stop();
 }
-void MainWindow::Timer1Timer() {
-  run_->Timer1Timer();
-}
-void MainWindow::Timer2Timer() {
-  run_->Timer2Timer();
-}
 
-bool MainWindow::BroadRelevance() {
+bool MainWindow::BroadRelevance() const {
   return broadRelevanceBox_->Checked();
 }
-bool MainWindow::MustContain() {
+bool MainWindow::MustContain() const {
   return mustContainBox_->Checked();
 }
 
-std::vector<std::string> MainWindow::MemoLines() {
+std::vector<std::string> MainWindow::MemoLines() const {
   std::vector<std::string> lines;
   for (const QString& line : seedsMemo_->Lines()) lines.push_back(Utf8ToCp936(line.toStdString()));
   return lines;
@@ -165,13 +159,6 @@ std::vector<std::string> MainWindow::MemoLines() {
 
 void MainWindow::ShowStatus(const std::string& text) {
   statusPanel_->SetCaption(FromCp936(text));
-}
-
-void MainWindow::SetStopTimerEnabled(bool enabled) {
-  if (enabled)
-    Timer2->start();
-  else
-    Timer2->stop();
 }
 
 void MainWindow::SetResultCountLabel(const std::string& text) {
@@ -182,7 +169,7 @@ void MainWindow::SetExportCountLabel(const std::string& text) {
   exportCountLabel_->SetCaption(FromCp936(text));
 }
 
-int MainWindow::ExportCount() {
+int MainWindow::ExportCount() const {
   return exportList_->Items().Count();
 }
 

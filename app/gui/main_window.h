@@ -109,18 +109,15 @@ class MainWindow : public QWidget, private HarvestHost {
   void buildExportAutoSave();
   void showStartValues();
   void searchCurrentPhrase(lq::LqSkinListBox* list, bool google);
-  void Timer1Timer();
-  void Timer2Timer();
 
   // HarvestHost: what the run reads from and shows in the window.
-  bool BroadRelevance() override;
-  bool MustContain() override;
-  std::vector<std::string> MemoLines() override;
+  bool BroadRelevance() const override;
+  bool MustContain() const override;
+  std::vector<std::string> MemoLines() const override;
+  int ExportCount() const override;
   void ShowStatus(const std::string& text) override;
-  void SetStopTimerEnabled(bool enabled) override;
   void SetResultCountLabel(const std::string& text) override;
   void SetExportCountLabel(const std::string& text) override;
-  int ExportCount() override;
 
   MainWindowSettings settings_;
   // The skin outlives every control bound to it: the destructor deletes the controls first.
@@ -177,8 +174,6 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::MenuItem* copyAllItem_ = nullptr;  // the command bar's copy button performs it
 
   // The run's periodic checks: the count labels' refresh and, after Stop, the end check.
-  QTimer* Timer1 = nullptr;
-  QTimer* Timer2 = nullptr;
   QTimer* autoSaveTimer_ = nullptr;
   lq::LqSkinSaveDialog* saveDialog_ = nullptr;
   lq::LqSkinSelectDirectoryDialog* folderDialog_ = nullptr;

@@ -165,8 +165,6 @@ void MainWindow::buildTimers() {
     if (active) t->start();
     return t;
   };
-  Timer1 = timer("countRefreshTimer", 500, true, &MainWindow::Timer1Timer);
-  Timer2 = timer("stopCheckTimer", 500, false, &MainWindow::Timer2Timer);
   autoSaveTimer_ = timer("autoSaveTimer", 5000, false, &MainWindow::autoSaveResults);
 }
 

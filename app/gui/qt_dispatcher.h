@@ -1,6 +1,7 @@
 #pragma once
 // The Dispatcher over Qt: tasks run on the thread of the QObject given (the GUI thread),
-// delivered through queued invocations; processPending() lets waiting events run.
+// delivered through queued invocations; processPending() lets waiting events run; timers
+// are QTimers on that thread.
 
 #include <QObject>
 
@@ -15,6 +16,7 @@ class QtDispatcher : public Dispatcher {
   void post(std::function<void()> task) override;
   void invoke(std::function<void()> task) override;
   void processPending() override;
+  std::unique_ptr<DispatcherTimer> createTimer(std::function<void()> onTick) override;
 
  private:
   QObject* target_;

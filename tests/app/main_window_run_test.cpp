@@ -134,11 +134,11 @@ TEST(MainWindowRun, StopDuringARunEndsWithTheStopText) {
   ASSERT_TRUE(WaitFor([&] { return f.results().Count() > 40; }));
   ASSERT_TRUE(f.run().Running());
   ClickCentre(c.stop);
-  EXPECT_TRUE(Child<QTimer>(f, "stopCheckTimer").isActive());
+  EXPECT_TRUE(f.run().StopPending());
   ASSERT_TRUE(WaitFor([&] { return c.status.Caption() == kStopped; }))
       << c.status.Caption().toStdString();
   EXPECT_FALSE(f.run().Running());
-  EXPECT_FALSE(Child<QTimer>(f, "stopCheckTimer").isActive());
+  EXPECT_FALSE(f.run().StopPending());
   EXPECT_EQ(f.run().OutstandingRequests(), 0);
   const int count = f.results().Count();
   WaitFor([] { return false; }, 600);

@@ -15,18 +15,16 @@ class FakeHost : public HarvestHost {
   bool mustContain = false;
   std::vector<std::string> memo;      // code page 936
   std::vector<std::string> statuses;  // UTF-8, for readable failures
-  bool stopTimer = false;
   std::string resultLabel, exportLabel;
   int exportCount = 0;
 
-  bool BroadRelevance() override { return broad; }
-  bool MustContain() override { return mustContain; }
-  std::vector<std::string> MemoLines() override { return memo; }
+  bool BroadRelevance() const override { return broad; }
+  bool MustContain() const override { return mustContain; }
+  std::vector<std::string> MemoLines() const override { return memo; }
+  int ExportCount() const override { return exportCount; }
   void ShowStatus(const std::string& text) override { statuses.push_back(Cp936ToUtf8(text)); }
-  void SetStopTimerEnabled(bool enabled) override { stopTimer = enabled; }
   void SetResultCountLabel(const std::string& text) override { resultLabel = text; }
   void SetExportCountLabel(const std::string& text) override { exportLabel = text; }
-  int ExportCount() override { return exportCount; }
 
   std::string LastStatus() const { return statuses.empty() ? "" : statuses.back(); }
 };

@@ -42,20 +42,20 @@ class HarvestRunTest : public ::testing::Test {
   HarvestRunTest() : run_(loop_, results_, host_) {
     run_.SetEndpoints({"s.test", "w.test"});
     run_.SetRequestStarter([this](HarvestRequest& r) {
-      issued_.push_back({r.URL, r.QueryKind, &r});
+      issued_.push_back({r.URL, r.Kind, &r});
       if (onStart_) onStart_(r);
     });
   }
 
   struct Issued {
     std::string url;
-    int kind;
+    RequestKind kind;
     HarvestRequest* request;  // valid until its answer has been released
   };
 
   // The phrase a request asked about, decoded from its URL.
   static std::string AskedAbout(const Issued& i) { return i.url.substr(i.url.find('=') + 1); }
-  std::vector<std::string> Asked(int kind) const {
+  std::vector<std::string> Asked(RequestKind kind) const {
     std::vector<std::string> out;
     for (const Issued& i : issued_)
       if (i.kind == kind) out.push_back(AskedAbout(i));
@@ -111,9 +111,9 @@ TEST_F(HarvestRunTest, QueryListsLoweredSeedsAndAsksTheFirstOfBothServices) {
   EXPECT_EQ(List(), (Strings{"qq空间 x", "", "abc"}));
   ASSERT_EQ(issued_.size(), 2u);
   EXPECT_EQ(issued_[0].url, "http://w.test/s?wd=qq%BF%D5%BC%E4+x");  // related first
-  EXPECT_EQ(issued_[0].kind, 1);
+  EXPECT_EQ(issued_[0].kind, RequestKind::Related);
   EXPECT_EQ(issued_[1].url, "http://s.test/include/keywords.php?k=qq%BF%D5%BC%E4+x");
-  EXPECT_EQ(issued_[1].kind, 0);
+  EXPECT_EQ(issued_[1].kind, RequestKind::Suggest);
   EXPECT_EQ(issued_[1].request->Agent, kRequestAgent);
   EXPECT_FALSE(issued_[1].request->UseCache);
   EXPECT_EQ(run_.SuggestPos(), 1);
@@ -161,7 +161,7 @@ TEST_F(HarvestRunTest, AnswerArrivingWhileQueryStartsIsHandledAfterTheStart) {
   EXPECT_EQ(run_.RelatedAnswered(), 0);  // not yet handled
   loop_.processPending();
   EXPECT_EQ(run_.RelatedAnswered(), 2);
-  EXPECT_EQ(Asked(1), (Strings{"a", "b"}));  // the related chain goes on
+  EXPECT_EQ(Asked(RequestKind::Related), (Strings{"a", "b"}));  // the related chain goes on
   EXPECT_TRUE(run_.Running());
   EXPECT_TRUE(run_.Proceed());
 }
@@ -187,7 +187,7 @@ TEST_F(HarvestRunTest, SuggestionChainAsksEveryListedPhraseOnceInOrder) {
   EXPECT_TRUE(run_.Running());
   Answer(5, "[]");
   EXPECT_EQ(List(), (Strings{"s1", "s2", "s3", "x", "y", "z"}));
-  EXPECT_EQ(Asked(0), (Strings{"s1", "s2", "s3", "x", "y", "z"}));
+  EXPECT_EQ(Asked(RequestKind::Suggest), (Strings{"s1", "s2", "s3", "x", "y", "z"}));
   EXPECT_EQ(host_.LastStatus(), kFinished);
   EXPECT_FALSE(run_.Running());
 }
@@ -196,7 +196,7 @@ TEST_F(HarvestRunTest, DuplicateAndBlankSeedsAreListedAndAskedAsTheyAre) {
   Seeds({"a", "", "a"});
   run_.Query();
   for (std::size_t i = 0; i < 3; ++i) Answer(i, "[]");
-  EXPECT_EQ(Asked(0), (Strings{"a", "", "a"}));
+  EXPECT_EQ(Asked(RequestKind::Suggest), (Strings{"a", "", "a"}));
   EXPECT_EQ(List(), (Strings{"a", "", "a"}));
   EXPECT_EQ(host_.LastStatus(), kFinished);
 }
@@ -226,7 +226,7 @@ TEST_F(HarvestRunTest, FailureCountsAsAnAnswerAndTheChainMovesOn) {
   run_.Query();
   Fail(0);
   EXPECT_EQ(run_.SuggestAnswered(), 1);
-  EXPECT_EQ(Asked(0), (Strings{"a", "b"}));
+  EXPECT_EQ(Asked(RequestKind::Suggest), (Strings{"a", "b"}));
   EXPECT_EQ(host_.LastStatus(), Querying("b"));
 }
 
@@ -235,9 +235,9 @@ TEST_F(HarvestRunTest, PageWithoutLinkTableIsCountedTwiceAndTheChainMovesOn) {
   Seeds({"a", "b"});
   run_.Query();
   Answer(0, "<html>no related block</html>");
-  EXPECT_EQ(run_.RelatedAnswered(), 2);  // getstr counted it, then geterror again
+  EXPECT_EQ(run_.RelatedAnswered(), 2);  // OnAnswer counted it, then OnFailure again
   EXPECT_EQ(run_.RelatedPos(), 2);
-  EXPECT_EQ(Asked(1), (Strings{"a", "b"}));
+  EXPECT_EQ(Asked(RequestKind::Related), (Strings{"a", "b"}));
   EXPECT_EQ(List(), (Strings{"a", "b"}));
 }
 
@@ -253,7 +253,7 @@ TEST_F(HarvestRunTest, RelatedSearchPageAdmitsItsLinkTexts) {
                      "</td></tr></table></td></tr><tr><td>";
   Answer(0, page);
   EXPECT_EQ(List(), (Strings{"a", "手机"}));  // "A" is "a" ignoring case
-  EXPECT_EQ(Asked(1), (Strings{"a", "%CA%D6%BB%FA"}));
+  EXPECT_EQ(Asked(RequestKind::Related), (Strings{"a", "%CA%D6%BB%FA"}));
 }
 
 TEST_F(HarvestRunTest, StopLetsRequestsFinishAndCompletesWhenAllAreAnswered) {
@@ -261,22 +261,22 @@ TEST_F(HarvestRunTest, StopLetsRequestsFinishAndCompletesWhenAllAreAnswered) {
   Seeds({"a"});
   run_.Query();
   run_.Stop();
-  EXPECT_TRUE(host_.stopTimer);
+  EXPECT_TRUE(run_.StopPending());
   EXPECT_FALSE(run_.Proceed());
-  run_.Timer2Timer();  // two requests outstanding: nothing yet
+  run_.CheckStopComplete();  // two requests outstanding: nothing yet
   EXPECT_TRUE(run_.Running());
   Answer(1, Suggest({"late"}));  // phrases of a late answer are still admitted
   EXPECT_EQ(host_.LastStatus(), kStopping);
   EXPECT_FALSE(run_.Running());
   EXPECT_EQ(List(), (Strings{"a", "late"}));
-  run_.Timer2Timer();
-  EXPECT_TRUE(host_.stopTimer);
+  run_.CheckStopComplete();
+  EXPECT_TRUE(run_.StopPending());
   Fail(0);
   EXPECT_EQ(host_.LastStatus(), kStopping);
   EXPECT_EQ(issued_.size(), 2u);  // nothing issued after Stop
-  run_.Timer2Timer();
+  run_.CheckStopComplete();
   EXPECT_EQ(host_.LastStatus(), kStopped);
-  EXPECT_FALSE(host_.stopTimer);
+  EXPECT_FALSE(run_.StopPending());
 }
 
 TEST_F(HarvestRunTest, StopCompletionWaitsForARequestHiddenByADoubleCount) {
@@ -287,19 +287,19 @@ TEST_F(HarvestRunTest, StopCompletionWaitsForARequestHiddenByADoubleCount) {
   EXPECT_EQ(run_.RelatedAnswered(), run_.RelatedPos());
   run_.Stop();
   Answer(1, "[]");
-  run_.Timer2Timer();
+  run_.CheckStopComplete();
   EXPECT_EQ(host_.LastStatus(), kStopping);  // the request for "b" is still out
-  EXPECT_TRUE(host_.stopTimer);
+  EXPECT_TRUE(run_.StopPending());
   Answer(2, "<html>no table</html>");
-  run_.Timer2Timer();
+  run_.CheckStopComplete();
   EXPECT_EQ(host_.LastStatus(), kStopped);
 }
 
 TEST_F(HarvestRunTest, StopWithoutARunCompletesAtTheFirstTick) {
   run_.Stop();
-  run_.Timer2Timer();
+  run_.CheckStopComplete();
   EXPECT_EQ(host_.statuses, Strings{kStopped});
-  EXPECT_FALSE(host_.stopTimer);
+  EXPECT_FALSE(run_.StopPending());
 }
 
 TEST_F(HarvestRunTest, BroadRunEndsAtASuggestionStepAndALateAnswerLeavesItIdle) {
@@ -331,7 +331,7 @@ TEST_F(HarvestRunTest, BroadRunStaysQueryingWhenTheRelatedChainEndedFirst) {
   EXPECT_EQ(run_.OutstandingRequests(), 0);
   EXPECT_EQ(host_.LastStatus(), Querying("b"));
   run_.Stop();
-  run_.Timer2Timer();
+  run_.CheckStopComplete();
   EXPECT_EQ(host_.LastStatus(), kStopped);
   EXPECT_FALSE(run_.Running());
 }
@@ -343,7 +343,7 @@ TEST_F(HarvestRunTest, UntickingBroadRelevanceChangesTheEndTestFromTheNextStep) 
   host_.broad = false;
   Answer(1, "[]");  // suggestion: list 2 > answered 1, asks "b"
   Answer(0, "[]");  // related failure path: chain goes on ("b") although unticked
-  EXPECT_EQ(Asked(1), (Strings{"a", "b"}));
+  EXPECT_EQ(Asked(RequestKind::Related), (Strings{"a", "b"}));
   Answer(2, "[]");  // suggestion answered 2 >= list 2: ends
   EXPECT_EQ(host_.LastStatus(), kFinished);
 }
@@ -368,15 +368,15 @@ TEST_F(HarvestRunTest, QueryAfterAStoppedRunCountsItsLateAnswerInTheNewRun) {
   EXPECT_TRUE(run_.Running());
   Answer(0, "<html></html>");  // the stopped run's related answer, counted twice here
   EXPECT_EQ(run_.RelatedAnswered(), 2);
-  run_.Timer2Timer();  // the stop completion is still pending
-  EXPECT_TRUE(host_.stopTimer);
+  run_.CheckStopComplete();  // the stop completion is still pending
+  EXPECT_TRUE(run_.StopPending());
 }
 
 TEST_F(HarvestRunTest, CountLabelsShowBothListSizes) {
   Seeds({"a", "b"});
   run_.Query();
   host_.exportCount = 7;
-  run_.Timer1Timer();
+  run_.RefreshCounts();
   EXPECT_EQ(host_.resultLabel, "(2)");
   EXPECT_EQ(host_.exportLabel, "(7)");
 }

@@ -47,17 +47,38 @@ TEST(EventLoop, InvokeWaitsForTheLoopAndRunsDirectlyOnIt) {
   worker.join();
 }
 
-TEST(EventLoop, TimersRepeatAndCanBeDisabled) {
+TEST(EventLoop, TimersRepeatOrTickOnceAndStopWhenReleased) {
   EventLoop loop;
-  int ticks = 0;
-  int id = loop.addTimer(10ms, [&] { ++ticks; });
+  int ticks = 0, once = 0;
+  auto repeating = loop.createTimer([&] { ++ticks; });
+  auto single = loop.createTimer([&] { ++once; });
+  EXPECT_FALSE(repeating->active());
+  repeating->start(10ms);
+  single->startOnce(5ms);
   loop.runUntil([&] { return ticks >= 3; }, 2s);
   EXPECT_GE(ticks, 3);
-  loop.setTimerEnabled(id, false);
+  EXPECT_EQ(once, 1);
+  EXPECT_FALSE(single->active());
+  repeating->stop();
   int frozen = ticks;
   loop.runUntil([] { return false; }, 50ms);
   EXPECT_EQ(ticks, frozen);
-  EXPECT_FALSE(loop.timerEnabled(id));
+  repeating->start(5ms);
+  repeating.reset();  // a released timer never ticks again
+  loop.runUntil([] { return false; }, 30ms);
+  EXPECT_EQ(ticks, frozen);
+}
+
+TEST(EventLoop, TimerHandleOutlivingItsLoopIsHarmless) {
+  std::unique_ptr<DispatcherTimer> timer;
+  {
+    EventLoop loop;
+    timer = loop.createTimer([] {});
+    timer->start(5ms);
+  }
+  EXPECT_FALSE(timer->active());
+  timer->start(5ms);
+  timer.reset();
 }
 
 }  // namespace
