@@ -29,7 +29,7 @@ void MirrorScrollState(const QScrollBar* source, LqSkinScrollBar* bar, bool enab
 
 ScrollAreaBars::ScrollAreaBars(QAbstractScrollArea* area, LqSkinScrollBar* vertical,
                                LqSkinScrollBar* horizontal)
-    : QObject(area), area_(area) {
+    : QObject(area), area_(area), watchedArea_(area) {
   if (area) {
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -81,7 +81,7 @@ void ScrollAreaBars::Sync() {
 }
 
 bool ScrollAreaBars::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == area_) {
+  if (watched == watchedArea_) {
     if (e->type() == QEvent::EnabledChange) {
       Sync();
     } else if (e->type() == QEvent::Resize) {

@@ -50,6 +50,10 @@ class ScrollAreaBars : public QObject {
   void Link(QPointer<LqSkinScrollBar>& slot, LqSkinScrollBar* bar, bool vertical);
 
   QPointer<QAbstractScrollArea> area_;
+  // The area as the event filter sees it. Events still arrive while the area is inside
+  // its QWidget destructor, when it is no longer a QAbstractScrollArea: the filter
+  // compares plain QObject pointers and never converts.
+  const QObject* watchedArea_ = nullptr;
   QPointer<LqSkinScrollBar> vertical_, horizontal_;
 };
 

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "skin/dialogs/file_properties.h"
+#include "skin/dialogs/modal_execute.h"
 #include "skin/dialogs/open_dlg_form.h"
 
 namespace lq {
@@ -37,14 +38,7 @@ void LqSkinOpenDialog::SetFileName(const QString& name) {
 }
 
 bool LqSkinOpenDialog::Execute() {
-  if (form_) return false;  // already showing
-  LqOpenDlgForm form(*this, QApplication::activeWindow());
-  form_ = &form;
-  if (OnShow) OnShow();
-  const bool confirmed = form.exec() == QDialog::Accepted;
-  form_ = nullptr;
-  if (OnClose) OnClose();
-  return confirmed;
+  return ExecuteModal(*this, form_);
 }
 
 LqSkinSaveDialog::LqSkinSaveDialog(QObject* parent) : LqSkinOpenDialog(true, parent) {}

@@ -8,20 +8,14 @@
 #include "skin/dialogs/dialog_frame.h"
 #include "skin/dialogs/dialog_texts.h"
 #include "skin/dialogs/dir_tree_view.h"
+#include "skin/dialogs/modal_execute.h"
 
 namespace lq {
 
 LqSkinSelectDirectoryDialog::LqSkinSelectDirectoryDialog(QObject* parent) : QObject(parent) {}
 
 bool LqSkinSelectDirectoryDialog::Execute() {
-  if (form_) return false;  // already showing
-  LqSelDirDlgForm form(*this, QApplication::activeWindow());
-  form_ = &form;
-  if (OnShow) OnShow();
-  const bool confirmed = form.exec() == QDialog::Accepted;
-  form_ = nullptr;
-  if (OnClose) OnClose();
-  return confirmed;
+  return ExecuteModal(*this, form_);
 }
 
 LqSelDirDlgForm::LqSelDirDlgForm(LqSkinSelectDirectoryDialog& dialog, QWidget* parent)
