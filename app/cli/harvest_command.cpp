@@ -1,8 +1,9 @@
 // longtail-cli harvest: runs the harvest engine without a window. Seeds are the memo lines
 // (command-line seeds, then the lines of --seeds FILE). Status texts go to stderr; the
-// result list goes to --output in the keyword list format (code page 936, CR LF after every
-// line, written atomically) or to stdout in UTF-8. SIGINT, SIGTERM and SIGHUP press Stop;
-// a second one cancels the requests in flight, writes what was found and exits 130.
+// result list goes to --output in the --format chosen (default the keyword list format:
+// code page 936, CR LF after every line), written atomically, or to stdout in UTF-8. SIGINT,
+// SIGTERM and SIGHUP press Stop; a second one cancels the requests in flight, writes what was found
+// and exits 130.
 
 #include <cstdio>
 
@@ -12,7 +13,7 @@
 #include "app/cli/stop_signals.h"
 #include "app/cli/terminal_text.h"
 #include "harvest/harvest_run.h"
-#include "harvest/keyword_file.h"
+#include "harvest/result_file.h"
 #include "net/event_loop.h"
 #include "text/cp936.h"
 
@@ -32,6 +33,7 @@ struct HarvestOptions {
   std::string seedsFile;
   bool seedsUtf8 = true;
   std::string output;
+  ResultFormat format = ResultFormat::KeywordList;
   long long maxPhrases = 0;
   long long maxSeconds = 0;
 };
@@ -84,6 +86,10 @@ int ParseArgs(const std::vector<std::string>& args, HarvestOptions& o) {
       o.seedsUtf8 = *v == "utf8";
     } else if (auto v = OptionValue(args, i, "--output", missing)) {
       o.output = *v;
+    } else if (auto v = OptionValue(args, i, "--format", missing)) {
+      auto format = ResultFormatByName(*v);
+      if (!format && !missing) return Usage(("--format is " + ResultFormatNames()).c_str());
+      o.format = format.value_or(o.format);
     } else if (auto v = OptionValue(args, i, "--max-phrases", missing)) {
       auto n = ParseNumber(*v, 1, 1LL << 31);
       if (!n && !missing) return Usage("--max-phrases needs a positive number");
@@ -121,7 +127,7 @@ int WriteResults(const HarvestOptions& o, const PhraseList& results) {
     return std::fflush(stdout) == 0 && ok ? 0 : 1;
   }
   std::string error;
-  if (!WriteKeywordListFile(o.output, results.Items(), error)) {
+  if (!WriteResultFile(o.output, o.format, results.Items(), error)) {
     std::fprintf(stderr, "harvest: %s\n", error.c_str());
     return 1;
   }
@@ -181,7 +187,7 @@ LONGTAIL_CLI_COMMAND(
     harvest, "harvest",
     "harvest [--broad|--no-broad] [--must-contain] [--suggest-host H[:P]] "
     "[--search-host H[:P]] [--seeds FILE] [--seeds-encoding utf8|cp936] "
-    "[--output FILE] [--max-phrases N] [--max-seconds S] [--quiet] [SEED...]",
+    "[--output FILE] [--format F] [--max-phrases N] [--max-seconds S] [--quiet] [SEED...]",
     longtail::cli::RunHarvest,
     "Asks the services about the seeds and every phrase their answers name, and\n"
     "lists what they find.\n\n"
@@ -191,9 +197,12 @@ LONGTAIL_CLI_COMMAND(
     "  --search-host H[:P]      host of the results page\n"
     "  --seeds FILE             more seeds, one a line (LF, CR LF or CR)\n"
     "  --seeds-encoding E       utf8 (default) or cp936\n"
-    "  --output FILE            write the list there (code page 936, CR LF),\n"
-    "                           replacing the file only once the list is complete;\n"
-    "                           without it the phrases go to stdout in UTF-8\n"
+    "  --output FILE            write the list there, replacing the file only once\n"
+    "                           the list is complete; without it the phrases go to\n"
+    "                           stdout in UTF-8, one a line\n"
+    "  --format F               the --output file's format: txt (default: code page\n"
+    "                           936, CR LF), utf8 (LF), utf8-bom (BOM, CR LF), csv\n"
+    "                           (phrase,source,parent,depth) or jsonl\n"
     "  --max-phrases N          press Stop once N phrases are listed\n"
     "  --max-seconds S          press Stop after S seconds\n"
     "  --quiet                  no status texts on stderr\n\n"

@@ -107,13 +107,36 @@ TEST_F(CliHarvest, MaxPhrasesPressesStopAndTheStopCompletes) {
   EXPECT_LT(lines, 100u);
 }
 
+TEST_F(CliHarvest, FormatCsvWritesTheSameListAsRowsWithAHeader) {
+  std::string out = TempPath("cli_harvest_out.csv");
+  ChildProcess csv(Args({"--no-broad", "--quiet", "--format", "csv", "--output", out, "手机"}),
+                   "harvest_csv");
+  ChildProcess plain(Args({"--no-broad", "--quiet", "--format", "csv", "手机"}), "harvest_plain");
+  ASSERT_EQ(csv.Wait(), 0) << csv.Err();
+  ASSERT_EQ(plain.Wait(), 0) << plain.Err();
+  std::vector<std::string> rows = Lines(ReadFile(out), "\r\n");
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0], "phrase,source,parent,depth");
+  rows.erase(rows.begin());
+  for (std::string& row : rows) {
+    ASSERT_TRUE(row.ends_with(",,,0")) << row;
+    row.resize(row.size() - 4);
+  }
+  // Without --output the phrases stay UTF-8 lines whatever the format.
+  EXPECT_EQ(rows, Lines(plain.Out(), "\n"));
+  EXPECT_EQ(rows.at(0), "手机");
+  EXPECT_GT(rows.size(), 500u);
+}
+
 TEST_F(CliHarvest, UsageAndIoErrors) {
   for (std::vector<std::string> bad : {std::vector<std::string>{},
                                        {"  "},
                                        {"--bogus", "x"},
                                        {"--max-phrases", "0", "x"},
                                        {"--seeds-encoding", "latin1", "x"},
-                                       {"x", "--output"}}) {
+                                       {"x", "--output"},
+                                       {"--format", "xlsx", "x"},
+                                       {"x", "--format"}}) {
     ChildProcess p(Args(bad), "usage");
     EXPECT_EQ(p.Wait(), 2) << (bad.empty() ? "" : bad[0]);
   }

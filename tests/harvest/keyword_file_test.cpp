@@ -1,19 +1,19 @@
 #include "harvest/keyword_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <csignal>
 
 #include <filesystem>
 
+#include "file_size_limit.h"
 #include "temp_dir.h"
 #include "test_text.h"
 
 namespace longtail {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::G;
 using testing::ReadAll;
 using testing::TempDir;
@@ -93,16 +93,12 @@ TEST(KeywordFile, WriteCutShortKeepsPreviousFileIntact) {
   TempDir dir;
   const std::string path = dir.file("list.txt");
   WriteText(path, "old\r\n");
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tight = saved;
-  tight.rlim_cur = 64;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+  bool ok;
   std::string error;
-  const bool ok = WriteKeywordListFile(path, {std::string(1000, 'x')}, error);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
+  {
+    FileSizeLimit limit(64);
+    ok = WriteKeywordListFile(path, {std::string(1000, 'x')}, error);
+  }
   EXPECT_FALSE(ok);
   EXPECT_NE(error.find("Cannot create file"), std::string::npos);
   EXPECT_EQ(ReadAll(path), "old\r\n");
