@@ -2,13 +2,16 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
-#include <mutex>
 
-#include "net/url_parts.h"
+#include "net/curl_failure.h"
+#include "net/request_url.h"
+#include "net/retry_after.h"
 
 namespace longtail {
 namespace {
@@ -43,6 +46,18 @@ bool ParseContentLength(std::string_view text, std::int32_t& value) {
   return !text.empty() && ec == std::errc() && end == text.data() + text.size();
 }
 
+// The value after "name:" when the header line has that name (any case).
+bool HeaderValue(std::string_view line, std::string_view lowerName, std::string_view& value) {
+  if (line.size() <= lowerName.size() || line[lowerName.size()] != ':') return false;
+  for (std::size_t i = 0; i < lowerName.size(); ++i) {
+    char c = line[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    if (c != lowerName[i]) return false;
+  }
+  value = line.substr(lowerName.size() + 1);
+  return true;
+}
+
 // Lets waiting events run, unless they already run this many levels deep. A completion
 // handler that starts the next download runs the next completion nested inside it; with
 // fast answers that could nest without end and exhaust the stack.
@@ -61,67 +76,294 @@ void ProcessPendingBounded(Dispatcher& dispatcher) {
   --depth;
 }
 
-struct CurlHandles {
-  CURL* easy = nullptr;
-  curl_slist* headers = nullptr;
-  ~CurlHandles() {
-    if (easy) curl_easy_cleanup(easy);
-    if (headers) curl_slist_free_all(headers);
-  }
-};
+// The speed window: a third of the deadline, so a drip ends well before it, within 1..20 s.
+long SpeedWindowSeconds(std::chrono::milliseconds deadline) {
+  return std::clamp<long>(static_cast<long>(deadline.count() / 3000), 1, 20);
+}
+
+DownloadResult FailedResult(DownloadFailure failure, std::string reason) {
+  DownloadResult r;
+  r.failure = failure;
+  r.reason = std::move(reason);
+  return r;
+}
 
 }  // namespace
 
 // ---- worker ---------------------------------------------------------------------------
 
+struct HttpDownloadWorker::Curl {
+  CURLM* multi = curl_multi_init();
+  CURL* easy = curl_easy_init();
+  curl_slist* headers = nullptr;
+  char error[CURL_ERROR_SIZE] = {};
+  ~Curl() {
+    if (multi && easy) curl_multi_remove_handle(multi, easy);
+    if (easy) curl_easy_cleanup(easy);
+    if (multi) curl_multi_cleanup(multi);
+    if (headers) curl_slist_free_all(headers);
+  }
+};
+
+HttpDownloadWorker::HttpDownloadWorker(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
+
 HttpDownloadWorker::~HttpDownloadWorker() {
-  if (thread_.joinable()) thread_.join();
+  if (!thread_.joinable()) return;
+  // The last reference went away on the worker thread itself: it cannot wait for itself.
+  if (thread_.get_id() == std::this_thread::get_id()) {
+    thread_.detach();
+    return;
+  }
+  Shutdown();
 }
 
 void HttpDownloadWorker::Terminate() {
   terminated_ = true;
-  Success = false;
+  {
+    std::lock_guard lock(curlMutex_);
+    if (curl_) curl_multi_wakeup(curl_->multi);
+  }
   std::lock_guard lock(progressMutex_);
   progressDone_.notify_all();
 }
 
-std::size_t HttpDownloadWorker::OnHeaderLine(char* data, std::size_t size, std::size_t n, void* self) {
+bool HttpDownloadWorker::Submit(std::uint64_t serial) {
+  if (!thread_.joinable()) {
+    try {
+      thread_ = std::thread([this] { Run(); });
+    } catch (const std::system_error&) {
+      return false;
+    }
+  }
+  std::lock_guard lock(jobMutex_);
+  terminated_ = false;
+  jobSerial_ = serial;
+  jobPending_ = true;
+  jobReady_.notify_one();
+  return true;
+}
+
+void HttpDownloadWorker::Shutdown() {
+  {
+    std::lock_guard lock(jobMutex_);
+    shutdown_ = true;
+    jobReady_.notify_one();
+  }
+  Terminate();
+  if (thread_.joinable()) thread_.join();
+}
+
+void HttpDownloadWorker::Run() {
+  for (;;) {
+    std::uint64_t serial = 0;
+    {
+      std::unique_lock lock(jobMutex_);
+      jobReady_.wait(lock, [this] { return jobPending_ || shutdown_; });
+      if (shutdown_) break;
+      jobPending_ = false;
+      serial = jobSerial_;
+    }
+    Execute();
+    auto self = shared_from_this();
+    dispatcher_.post([self, serial] {
+      if (HttpDownload* owner = self->owner_) owner->DownloadFinished(self, serial);
+    });
+  }
+  std::lock_guard lock(curlMutex_);
+  curl_.reset();
+}
+
+void HttpDownloadWorker::Execute() {
+  result_ = DownloadResult{};
+  ContentLength = 0;
+  BytesReceived = 0;
+  received_ = 0;
+  badContentLength_ = tooLarge_ = hasRetryAfter_ = false;
+  retryAfter_.clear();
+  try {
+    RequestUrl target = NormalizeRequestUrl(URL);
+    if (Terminated()) {
+      result_ = FailedResult(DownloadFailure::Cancelled, "cancelled");
+    } else if (!target.ok()) {
+      result_ = FailedResult(DownloadFailure::BadUrl, target.error);
+    } else {
+      Transfer(target.url);
+    }
+  } catch (const std::exception& e) {
+    result_ = FailedResult(DownloadFailure::Other, e.what());
+  }
+}
+
+void HttpDownloadWorker::Transfer(const std::string& url) {
+  {
+    std::lock_guard lock(curlMutex_);
+    if (!curl_) curl_ = std::make_unique<Curl>();
+  }
+  Curl& c = *curl_;
+  if (!c.multi || !c.easy) {
+    result_ = FailedResult(DownloadFailure::Other, "cannot start the HTTP library");
+    return;
+  }
+  CURL* h = c.easy;
+  // Reset keeps the handle's connections, so the next request to the host reuses one.
+  curl_easy_reset(h);
+  if (c.headers) curl_slist_free_all(c.headers);
+  c.headers = nullptr;
+  c.error[0] = '\0';
+  curl_easy_setopt(h, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(h, CURLOPT_ERRORBUFFER, c.error);
+  curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+  curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
+  curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(h, CURLOPT_NOPROXY, noProxy_.c_str());
+  curl_easy_setopt(h, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
+  // Certificates are checked against the system's CA store (libcurl's default bundle).
+  curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
+  curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+  const long deadlineMs = static_cast<long>(std::max<std::int64_t>(1, RequestTimeout.count()));
+  curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, deadlineMs);
+  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, std::min(deadlineMs, 30000L));
+  curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, kSpeedFloorBytesPerSecond);
+  curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, SpeedWindowSeconds(RequestTimeout));
+  curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(MaxBodyBytes));
+  curl_easy_setopt(h, CURLOPT_BUFFERSIZE, static_cast<long>(kDownloadChunkSize));
+  curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &OnHeaderLine);
+  curl_easy_setopt(h, CURLOPT_HEADERDATA, this);
+  curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &OnBodyChunk);
+  curl_easy_setopt(h, CURLOPT_WRITEDATA, this);
+  if (!Agent.empty()) curl_easy_setopt(h, CURLOPT_USERAGENT, Agent.c_str());
+  if (!Referer.empty()) curl_easy_setopt(h, CURLOPT_REFERER, Referer.c_str());
+  if (!UserName.empty() || !Password.empty()) {
+    curl_easy_setopt(h, CURLOPT_USERNAME, UserName.c_str());
+    curl_easy_setopt(h, CURLOPT_PASSWORD, Password.c_str());
+  }
+  std::string accept = "Accept: " + AcceptTypes;
+  c.headers = curl_slist_append(c.headers, AcceptTypes.empty() ? "Accept:" : accept.c_str());
+  if (!UseCache) {
+    // Make any cache on the way revalidate with the origin.
+    c.headers = curl_slist_append(c.headers, "Cache-Control: no-cache");
+    c.headers = curl_slist_append(c.headers, "Pragma: no-cache");
+  }
+  if (!PostQuery.empty()) {
+    c.headers = curl_slist_append(c.headers, "Content-Type: application/x-www-form-urlencoded");
+    c.headers = curl_slist_append(c.headers, "Expect:");
+    curl_easy_setopt(h, CURLOPT_POSTFIELDS, PostQuery.data());
+    curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(PostQuery.size()));
+  }
+  curl_easy_setopt(h, CURLOPT_HTTPHEADER, c.headers);
+
+  // The transfer runs in the multi loop so that Terminate can wake it at once, whatever the
+  // server is doing (or not doing).
+  if (curl_multi_add_handle(c.multi, h) != CURLM_OK) {
+    result_ = FailedResult(DownloadFailure::Other, "cannot start the transfer");
+    return;
+  }
+  int code = CURLE_OK;
+  bool done = false;
+  while (!done && !Terminated()) {
+    int running = 0;
+    if (curl_multi_perform(c.multi, &running) != CURLM_OK) {
+      code = CURLE_OUT_OF_MEMORY;
+      break;
+    }
+    int queued = 0;
+    while (CURLMsg* msg = curl_multi_info_read(c.multi, &queued)) {
+      if (msg->msg == CURLMSG_DONE && msg->easy_handle == h) {
+        code = msg->data.result;
+        done = true;
+      }
+    }
+    if (!done && curl_multi_poll(c.multi, nullptr, 0, 1000, nullptr) != CURLM_OK) {
+      code = CURLE_OUT_OF_MEMORY;
+      break;
+    }
+  }
+  Conclude(code);
+  // Removing an unfinished transfer closes its connection; a finished one stays cached.
+  curl_multi_remove_handle(c.multi, h);
+}
+
+void HttpDownloadWorker::Conclude(int code) {
+  CURL* h = curl_->easy;
+  DownloadResult& r = result_;
+  long status = 0;
+  curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+  r.status = status;
+  char* effective = nullptr;
+  if (curl_easy_getinfo(h, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
+    r.finalUrl = effective;
+  long redirects = 0;
+  curl_easy_getinfo(h, CURLINFO_REDIRECT_COUNT, &redirects);
+  if (hasRetryAfter_) r.retryAfterSeconds = ParseRetryAfter(retryAfter_, std::time(nullptr));
+  r.bytesReceived = received_;
+
+  if (Terminated()) {
+    r.failure = DownloadFailure::Cancelled;
+    r.reason = "cancelled";
+  } else if (tooLarge_ || code == CURLE_FILESIZE_EXCEEDED) {
+    r.failure = DownloadFailure::TooLarge;
+    r.reason = "body larger than " + std::to_string(MaxBodyBytes) + " bytes";
+  } else if (badContentLength_) {
+    r.failure = DownloadFailure::BadAnswer;
+    r.reason = "malformed Content-Length";
+  } else if (code != CURLE_OK) {
+    const bool redirected = redirects > 0 || (status >= 300 && status < 400);
+    r.failure = FailureFromCurlCode(code, redirected);
+    // A connection lost before any answer is no connection, not a cut body.
+    if (r.failure == DownloadFailure::CutShort && status == 0) r.failure = DownloadFailure::Connect;
+    r.truncated = r.failure == DownloadFailure::CutShort;
+    r.reason = curl_->error[0] ? curl_->error : curl_easy_strerror(static_cast<CURLcode>(code));
+  } else if (received_ == 0) {
+    r.failure = DownloadFailure::EmptyBody;
+    r.reason = "empty body";
+  }
+  if (r.failure == DownloadFailure::TooLarge) std::string().swap(r.body);
+}
+
+std::size_t HttpDownloadWorker::OnHeaderLine(char* data, std::size_t size, std::size_t n,
+                                             void* self) {
   auto* w = static_cast<HttpDownloadWorker*>(self);
   std::string_view line(data, size * n);
   if (line.rfind("HTTP/", 0) == 0) {
-    w->ContentLength = 0;  // a new response (after a redirect or an interim 1xx answer)
+    // A new answer (after a redirect or an interim 1xx one): its headers start afresh.
+    w->ContentLength = 0;
+    w->hasRetryAfter_ = false;
     return size * n;
   }
-  constexpr std::string_view kName = "content-length:";
-  if (line.size() >= kName.size()) {
-    bool match = true;
-    for (std::size_t i = 0; i < kName.size() && match; ++i) {
-      char c = line[i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-      match = c == kName[i];
-    }
-    if (match && !ParseContentLength(line.substr(kName.size()), w->ContentLength)) {
-      w->badContentLength_ = true;
-      w->FailureReason = "malformed Content-Length";
-      return 0;  // aborts the transfer
-    }
+  std::string_view value;
+  if (HeaderValue(line, "content-length", value) && !ParseContentLength(value, w->ContentLength)) {
+    w->badContentLength_ = true;
+    return 0;  // aborts the transfer
+  }
+  if (HeaderValue(line, "retry-after", value)) {
+    w->retryAfter_ = std::string(Trim(value));
+    w->hasRetryAfter_ = true;
   }
   return size * n;
 }
 
-std::size_t HttpDownloadWorker::OnBodyChunk(char* data, std::size_t size, std::size_t n, void* self) {
+std::size_t HttpDownloadWorker::OnBodyChunk(char* data, std::size_t size, std::size_t n,
+                                            void* self) {
   auto* w = static_cast<HttpDownloadWorker*>(self);
   if (w->Terminated()) return 0;
-  std::size_t len = size * n;
-  w->ResultText.append(data, len);
+  const std::size_t len = size * n;
   w->received_ += static_cast<std::int64_t>(len);
+  std::string& body = w->result_.body;
+  if (body.size() + len > w->MaxBodyBytes) {
+    // Over the cap: drop what was held and end the transfer.
+    w->tooLarge_ = true;
+    std::string().swap(body);
+    return 0;
+  }
+  // Grow by doubling, but never past the cap.
+  if (body.size() + len > body.capacity())
+    body.reserve(std::min(w->MaxBodyBytes, std::max(body.size() + len, body.capacity() * 2)));
+  body.append(data, len);
   w->BytesReceived = static_cast<std::int32_t>(std::min<std::int64_t>(w->received_, INT32_MAX));
   if (w->OnProgress) w->ReportProgress();
   return w->Terminated() ? 0 : len;
-}
-
-int HttpDownloadWorker::OnTransferInfo(void* self, long long, long long, long long, long long) {
-  return static_cast<HttpDownloadWorker*>(self)->Terminated() ? 1 : 0;
 }
 
 void HttpDownloadWorker::ReportProgress() {
@@ -141,126 +383,51 @@ void HttpDownloadWorker::ReportProgress() {
   progressDone_.wait(lock, [&] { return !progressPending_ || Terminated(); });
 }
 
-void HttpDownloadWorker::Execute() {
-  try {
-    HttpUrlParts parts = SplitHttpUrl(URL);
-    if (Terminated()) return;
-    if (parts.host.empty() || !parts.portInRange) {
-      FailureReason = "bad address";
-      return;
-    }
-    CurlHandles h;
-    h.easy = curl_easy_init();
-    if (!h.easy) {
-      FailureReason = "cannot start the HTTP library";
-      return;
-    }
-    std::string target = "http://" + parts.host + ":" + std::to_string(parts.port) + parts.path;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
-    curl_easy_setopt(h.easy, CURLOPT_URL, target.c_str());
-    curl_easy_setopt(h.easy, CURLOPT_ERRORBUFFER, errorBuffer);
-    curl_easy_setopt(h.easy, CURLOPT_PROTOCOLS_STR, "http");
-    curl_easy_setopt(h.easy, CURLOPT_REDIR_PROTOCOLS_STR, "http");
-    curl_easy_setopt(h.easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(h.easy, CURLOPT_MAXREDIRS, 10L);
-    curl_easy_setopt(h.easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(h.easy, CURLOPT_NOPROXY, noProxy_.c_str());
-    curl_easy_setopt(h.easy, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
-    curl_easy_setopt(h.easy, CURLOPT_CONNECTTIMEOUT, 30L);
-    // A server that stops sending for a minute has cut the download off.
-    curl_easy_setopt(h.easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(h.easy, CURLOPT_LOW_SPEED_TIME, 60L);
-    curl_easy_setopt(h.easy, CURLOPT_BUFFERSIZE, static_cast<long>(kDownloadChunkSize));
-    curl_easy_setopt(h.easy, CURLOPT_HEADERFUNCTION, &OnHeaderLine);
-    curl_easy_setopt(h.easy, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(h.easy, CURLOPT_WRITEFUNCTION, &OnBodyChunk);
-    curl_easy_setopt(h.easy, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(h.easy, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(h.easy, CURLOPT_XFERINFOFUNCTION, &OnTransferInfo);
-    curl_easy_setopt(h.easy, CURLOPT_XFERINFODATA, this);
-    if (!Agent.empty()) curl_easy_setopt(h.easy, CURLOPT_USERAGENT, Agent.c_str());
-    if (!Referer.empty()) curl_easy_setopt(h.easy, CURLOPT_REFERER, Referer.c_str());
-    if (!UserName.empty() || !Password.empty()) {
-      curl_easy_setopt(h.easy, CURLOPT_USERNAME, UserName.c_str());
-      curl_easy_setopt(h.easy, CURLOPT_PASSWORD, Password.c_str());
-    }
-    std::string accept = "Accept: " + AcceptTypes;
-    h.headers = curl_slist_append(h.headers, AcceptTypes.empty() ? "Accept:" : accept.c_str());
-    if (!UseCache) {
-      // Make any cache on the way revalidate with the origin.
-      h.headers = curl_slist_append(h.headers, "Cache-Control: no-cache");
-      h.headers = curl_slist_append(h.headers, "Pragma: no-cache");
-    }
-    if (!PostQuery.empty()) {
-      h.headers = curl_slist_append(h.headers, "Content-Type: application/x-www-form-urlencoded");
-      h.headers = curl_slist_append(h.headers, "Expect:");
-      curl_easy_setopt(h.easy, CURLOPT_POSTFIELDS, PostQuery.data());
-      curl_easy_setopt(h.easy, CURLOPT_POSTFIELDSIZE_LARGE,
-                       static_cast<curl_off_t>(PostQuery.size()));
-    }
-    curl_easy_setopt(h.easy, CURLOPT_HTTPHEADER, h.headers);
-    if (Terminated()) return;
-
-    CURLcode rc = curl_easy_perform(h.easy);
-    if (rc != CURLE_OK && FailureReason.empty())
-      FailureReason = errorBuffer[0] ? errorBuffer : curl_easy_strerror(rc);
-    if (Terminated()) {
-      FailureReason = "cancelled";
-      return;
-    }
-    if (badContentLength_) return;
-    // A partial body from a connection cut off mid-way still counts as an answer.
-    Success = BytesReceived > 0;
-    if (!Success && FailureReason.empty()) FailureReason = "empty body";
-  } catch (const std::exception& e) {
-    Success = false;
-    FailureReason = e.what();
-  }
-}
-
 // ---- component ------------------------------------------------------------------------
 
-HttpDownload::HttpDownload(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
+HttpDownload::HttpDownload(Dispatcher& dispatcher)
+    : dispatcher_(dispatcher), lastResult_(std::make_shared<DownloadResult>()) {}
 
 HttpDownload::~HttpDownload() {
   if (!worker_) return;
   worker_->owner_ = nullptr;
-  worker_->Terminate();
-  // The worker notices within a moment (at its next chunk or library progress check).
-  if (worker_->thread_.joinable()) worker_->thread_.join();
+  // The transfer is woken and ends at once; the thread is waited for, so nothing it
+  // touches outlives it.
+  worker_->Shutdown();
 }
 
 void HttpDownload::StartDownload() {
-  if (!worker_) {
+  if (!busy_) {
     EnsureCurlInitialised();
-    auto w = std::make_shared<HttpDownloadWorker>(dispatcher_);
-    w->AcceptTypes = AcceptTypes;
-    w->Agent = Agent;
-    w->URL = URL;
-    w->FileName = FileName;
-    w->UserName = UserName;
-    w->Password = Password;
-    w->PostQuery = PostQuery;
-    w->Referer = Referer;
-    w->BinaryData = BinaryData;
-    w->UseCache = UseCache;
-    w->OnProgress = OnProgress;
-    w->noProxy_ = NoProxyList();
-    w->owner_ = this;
-    worker_ = w;
-    auto completion = [w] {
-      if (w->thread_.joinable()) w->thread_.join();
-      if (HttpDownload* owner = w->owner_) owner->DownloadFinished(w);
-    };
-    try {
-      w->thread_ = std::thread([w, completion] {
-        w->Execute();
-        w->dispatcher_.post(completion);
-      });
-    } catch (const std::system_error&) {
+    if (!worker_) {
+      worker_ = std::make_shared<HttpDownloadWorker>(dispatcher_);
+      worker_->owner_ = this;
+      worker_->noProxy_ = NoProxyList();
+    }
+    // The worker is idle between jobs: its settings can be written here.
+    HttpDownloadWorker& w = *worker_;
+    w.AcceptTypes = AcceptTypes;
+    w.Agent = Agent;
+    w.URL = URL;
+    w.FileName = FileName;
+    w.UserName = UserName;
+    w.Password = Password;
+    w.PostQuery = PostQuery;
+    w.Referer = Referer;
+    w.BinaryData = BinaryData;
+    w.UseCache = UseCache;
+    w.RequestTimeout = RequestTimeout;
+    w.MaxBodyBytes = MaxBodyBytes;
+    w.OnProgress = OnProgress;
+    busy_ = true;
+    const std::uint64_t serial = ++serial_;
+    if (!w.Submit(serial)) {
       // No thread to be had: the download fails like one that got no answer.
-      w->FailureReason = "cannot start a worker thread";
-      dispatcher_.post(completion);
+      w.result_ = FailedResult(DownloadFailure::Other, "cannot start a worker thread");
+      auto worker = worker_;
+      dispatcher_.post([worker, serial] {
+        if (HttpDownload* owner = worker->owner_) owner->DownloadFinished(worker, serial);
+      });
     }
     if (WaitThread) ProcessPendingBounded(dispatcher_);
   }
@@ -268,23 +435,45 @@ void HttpDownload::StartDownload() {
 }
 
 void HttpDownload::CancelDownload() {
-  if (worker_) worker_->Terminate();
+  if (busy_ && worker_) worker_->Terminate();
 }
 
-void HttpDownload::DownloadFinished(const std::shared_ptr<HttpDownloadWorker>& worker) {
-  if (worker_ != worker) return;
-  worker_.reset();
-  worker->owner_ = nullptr;
-  bool ok = worker->Success && !worker->Terminated();
-  Finish(ok, worker->ResultText);
+void HttpDownload::DownloadFinished(const std::shared_ptr<HttpDownloadWorker>& worker,
+                                    std::uint64_t serial) {
+  if (worker_ != worker || serial != serial_ || !busy_) return;
+  busy_ = false;
+  auto result = std::make_shared<DownloadResult>(std::move(worker->result_));
+  Deliver(result);
+}
+
+void HttpDownload::Finish(DownloadResult result) {
+  Deliver(std::make_shared<DownloadResult>(std::move(result)));
 }
 
 void HttpDownload::Finish(bool success, const std::string& body) {
+  DownloadResult r;
+  if (success) {
+    r.status = 200;
+    r.body = body;
+    r.bytesReceived = static_cast<std::int64_t>(body.size());
+  } else {
+    r.failure = DownloadFailure::Other;
+    r.reason = "no answer";
+  }
+  Finish(std::move(r));
+}
+
+void HttpDownload::Deliver(const std::shared_ptr<const DownloadResult>& result) {
   struct DeliveringScope {
     int& depth;
     explicit DeliveringScope(int& d) : depth(d) { ++depth; }
     ~DeliveringScope() { --depth; }
   } scope(delivering_);
+  // A handler may start the next download, whose completion can be delivered nested
+  // inside it; this one's result stays alive (and unchanged) until its handlers return.
+  lastResult_ = result;
+  const bool success = result->completed();
+  const std::string& body = result->body;
   try {
     if (!success) {
       if (OnError) OnError(this);

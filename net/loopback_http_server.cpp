@@ -2,11 +2,13 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace longtail {
@@ -79,29 +81,44 @@ std::string PercentDecode(std::string_view text) {
 
 LoopbackHttpServer::LoopbackHttpServer(Handler handler, const std::string& host, int port)
     : handler_(std::move(handler)), host_(host) {
-  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_storage storage{};
+  socklen_t addrLen = 0;
+  const bool v6 = host.find(':') != std::string::npos;
+  if (v6) {
+    auto* a = reinterpret_cast<sockaddr_in6*>(&storage);
+    a->sin6_family = AF_INET6;
+    a->sin6_port = htons(static_cast<std::uint16_t>(port));
+    addrLen = sizeof *a;
+    if (::inet_pton(AF_INET6, host.c_str(), &a->sin6_addr) != 1) {
+      error_ = "not an IPv6 address: " + host;
+      return;
+    }
+  } else {
+    auto* a = reinterpret_cast<sockaddr_in*>(&storage);
+    a->sin_family = AF_INET;
+    a->sin_port = htons(static_cast<std::uint16_t>(port));
+    addrLen = sizeof *a;
+    if (::inet_pton(AF_INET, host.c_str(), &a->sin_addr) != 1) {
+      error_ = "not an IPv4 address: " + host;
+      return;
+    }
+  }
+  int fd = ::socket(v6 ? AF_INET6 : AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) {
     error_ = std::strerror(errno);
     return;
   }
   int yes = 1;
   ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_port = htons(static_cast<std::uint16_t>(port));
-  if (::inet_pton(AF_INET, host.c_str(), &addr.sin_addr) != 1) {
-    error_ = "not an IPv4 address: " + host;
-    ::close(fd);
-    return;
-  }
-  if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 64) != 0) {
+  auto* addr = reinterpret_cast<sockaddr*>(&storage);
+  if (::bind(fd, addr, addrLen) != 0 || ::listen(fd, 64) != 0) {
     error_ = std::strerror(errno);
     ::close(fd);
     return;
   }
-  socklen_t len = sizeof addr;
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-  port_ = ntohs(addr.sin_port);
+  ::getsockname(fd, addr, &addrLen);
+  port_ = ntohs(v6 ? reinterpret_cast<sockaddr_in6*>(&storage)->sin6_port
+                   : reinterpret_cast<sockaddr_in*>(&storage)->sin_port);
   listenFd_ = fd;
   acceptThread_ = std::thread([this] { acceptLoop(); });
 }
@@ -111,11 +128,21 @@ LoopbackHttpServer::~LoopbackHttpServer() {
 }
 
 std::string LoopbackHttpServer::hostPort() const {
-  return host_ + ":" + std::to_string(port_);
+  const bool v6 = host_.find(':') != std::string::npos;
+  return (v6 ? "[" + host_ + "]" : host_) + ":" + std::to_string(port_);
+}
+
+bool LoopbackHttpServer::pause(std::chrono::milliseconds duration) {
+  std::unique_lock lock(stopMutex_);
+  return !stopped_.wait_for(lock, duration, [this] { return stopping_.load(); });
 }
 
 void LoopbackHttpServer::stop() {
-  if (stopping_.exchange(true)) return;
+  {
+    std::lock_guard lock(stopMutex_);
+    if (stopping_.exchange(true)) return;
+  }
+  stopped_.notify_all();
   if (listenFd_ >= 0) ::shutdown(listenFd_, SHUT_RDWR);
   if (acceptThread_.joinable()) acceptThread_.join();
   {
@@ -149,6 +176,11 @@ void LoopbackHttpServer::acceptLoop() {
       if (errno == EINTR || errno == ECONNABORTED) continue;
       break;
     }
+    ++accepted_;
+    // Headers and body go out in separate writes: without this a kept-alive connection
+    // waits for the client's delayed acknowledgement between them.
+    int noDelay = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
     reapFinished(false);
     auto conn = std::make_unique<Connection>();
     Connection* raw = conn.get();
@@ -172,22 +204,44 @@ void LoopbackHttpServer::acceptLoop() {
 }
 
 void LoopbackHttpServer::serve(int fd) {
+  std::string pending;  // bytes read past the previous request
+  for (;;) {
+    HttpRequest req;
+    if (!readRequest(fd, pending, req)) return;
+    served_++;
+    HttpResponse res = handler_(req);
+    if (res.delayBeforeHeaders.count() > 0 && !pause(res.delayBeforeHeaders)) return;
+    if (res.dropConnection) return;
+    // The connection stays open when the client wants that and the answer's end is
+    // marked by its own framing rather than by the close.
+    const bool framed = res.chunked || (res.sendContentLength && res.rawContentLength.empty());
+    const bool keepAlive = framed && res.cutAfter == std::string::npos &&
+                           !NameEquals(req.header("Connection"), "close");
+    if (!respond(fd, res, keepAlive)) return;
+    if (!keepAlive) break;
+  }
+  ::shutdown(fd, SHUT_WR);
+  // Drain what the client still sends so the close does not reset the connection.
+  char buf[4096];
+  while (::recv(fd, buf, sizeof buf, 0) > 0) {
+  }
+}
+
+bool LoopbackHttpServer::readRequest(int fd, std::string& data, HttpRequest& req) {
   // Read the head, then as much body as Content-Length announces.
-  std::string data;
   char buf[4096];
   std::size_t headEnd = std::string::npos;
   while ((headEnd = data.find("\r\n\r\n")) == std::string::npos) {
     ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-    if (n <= 0 || data.size() > (1u << 20)) return;
+    if (n <= 0 || data.size() > (1u << 20)) return false;
     data.append(buf, static_cast<std::size_t>(n));
   }
-  HttpRequest req;
   std::string_view head(data.data(), headEnd);
   std::size_t lineEnd = head.find("\r\n");
   std::string_view requestLine = head.substr(0, lineEnd);
   std::size_t sp1 = requestLine.find(' ');
   std::size_t sp2 = requestLine.find(' ', sp1 == std::string_view::npos ? 0 : sp1 + 1);
-  if (sp1 == std::string_view::npos || sp2 == std::string_view::npos) return;
+  if (sp1 == std::string_view::npos || sp2 == std::string_view::npos) return false;
   req.method = std::string(requestLine.substr(0, sp1));
   req.target = std::string(requestLine.substr(sp1 + 1, sp2 - sp1 - 1));
   std::size_t pos = lineEnd == std::string_view::npos ? head.size() : lineEnd + 2;
@@ -204,37 +258,58 @@ void LoopbackHttpServer::serve(int fd) {
   std::size_t want = 0;
   std::string cl = req.header("Content-Length");
   if (!cl.empty()) want = std::strtoul(cl.c_str(), nullptr, 10);
-  req.body = data.substr(headEnd + 4);
-  while (req.body.size() < want && want < (1u << 24)) {
+  if (want >= (1u << 24)) return false;
+  data.erase(0, headEnd + 4);
+  while (data.size() < want) {
     ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-    if (n <= 0) return;
-    req.body.append(buf, static_cast<std::size_t>(n));
+    if (n <= 0) return false;
+    data.append(buf, static_cast<std::size_t>(n));
   }
-  served_++;
+  req.body = data.substr(0, want);
+  data.erase(0, want);
+  return true;
+}
 
-  HttpResponse res = handler_(req);
-  if (res.delayBeforeHeaders.count() > 0) std::this_thread::sleep_for(res.delayBeforeHeaders);
-  if (res.dropConnection) return;
+bool LoopbackHttpServer::respond(int fd, const HttpResponse& res, bool keepAlive) {
   std::string out = "HTTP/1.1 " + std::to_string(res.status) + " " + res.reason + "\r\n";
   for (auto& [k, v] : res.headers) out += k + ": " + v + "\r\n";
-  if (!res.rawContentLength.empty())
+  if (res.chunked)
+    out += "Transfer-Encoding: chunked\r\n";
+  else if (!res.rawContentLength.empty())
     out += "Content-Length: " + res.rawContentLength + "\r\n";
   else if (res.sendContentLength)
     out += "Content-Length: " + std::to_string(res.body.size()) + "\r\n";
-  out += "Connection: close\r\n\r\n";
-  if (!SendAll(fd, out.data(), out.size())) return;
-  std::size_t limit = std::min(res.cutAfter, res.body.size());
-  std::size_t step = res.chunkSize ? res.chunkSize : limit;
-  for (std::size_t sent = 0; sent < limit && !stopping_;) {
-    std::size_t n = std::min(step, limit - sent);
-    if (!SendAll(fd, res.body.data() + sent, n)) return;
-    sent += n;
-    if (res.chunkDelay.count() > 0 && sent < limit) std::this_thread::sleep_for(res.chunkDelay);
+  if (!keepAlive) out += "Connection: close\r\n";
+  out += "\r\n";
+  if (!SendAll(fd, out.data(), out.size())) return false;
+
+  // The body in pieces: from the source, or `body` cut into chunkSize steps.
+  std::size_t offset = 0;
+  auto nextPiece = [&]() -> std::string {
+    if (res.bodySource) return res.bodySource();
+    std::size_t step = res.chunkSize ? res.chunkSize : res.body.size();
+    std::string piece = res.body.substr(offset, step);
+    offset += piece.size();
+    return piece;
+  };
+  std::size_t sent = 0;
+  for (bool first = true; !stopping_; first = false) {
+    std::string piece = nextPiece();
+    if (piece.empty()) break;
+    if (!first && res.chunkDelay.count() > 0 && !pause(res.chunkDelay)) return false;
+    if (piece.size() > res.cutAfter - sent) piece.resize(res.cutAfter - sent);
+    std::string frame = piece;
+    if (res.chunked) {
+      char size[20];
+      std::snprintf(size, sizeof size, "%zx\r\n", piece.size());
+      frame = size + piece + "\r\n";
+    }
+    if (!piece.empty() && !SendAll(fd, frame.data(), frame.size())) return false;
+    sent += piece.size();
+    if (sent >= res.cutAfter) return true;
   }
-  ::shutdown(fd, SHUT_WR);
-  // Drain what the client still sends so the close does not reset the connection.
-  while (::recv(fd, buf, sizeof buf, 0) > 0) {
-  }
+  if (res.chunked && !SendAll(fd, "0\r\n\r\n", 5)) return false;
+  return true;
 }
 
 }  // namespace longtail

@@ -9,65 +9,12 @@
 #include <mutex>
 #include <optional>
 
-#include "net/event_loop.h"
-#include "net/loopback_http_server.h"
+#include "net/http_test_fixture.h"
 
 namespace longtail {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Records what one download reported.
-struct Outcome {
-  int doneCount = 0;
-  int errorCount = 0;
-  std::string body;
-  void wire(HttpDownload& get) {
-    get.OnDoneString = [this](HttpDownload*, const std::string& r) {
-      ++doneCount;
-      body = r;
-    };
-    get.OnError = [this](HttpDownload*) { ++errorCount; };
-  }
-  bool finished() const { return doneCount + errorCount > 0; }
-};
-
-class HttpGetTest : public ::testing::Test {
- protected:
-  void serve(LoopbackHttpServer::Handler handler) {
-    server_.emplace([this, handler](const HttpRequest& r) {
-      {
-        std::lock_guard lock(mutex_);
-        requests_.push_back(r);
-      }
-      return handler(r);
-    });
-    ASSERT_TRUE(server_->ok()) << server_->error();
-  }
-  std::string url(const std::string& path) { return "http://" + server_->hostPort() + path; }
-  HttpRequest lastRequest() {
-    std::lock_guard lock(mutex_);
-    return requests_.back();
-  }
-  bool fetch(HttpDownload& get, Outcome& out) {
-    out.wire(get);
-    get.StartDownload();
-    return loop_.runUntil([&] { return out.finished(); }, 10s);
-  }
-
-  EventLoop loop_;
-  std::optional<LoopbackHttpServer> server_;
-  std::mutex mutex_;
-  std::vector<HttpRequest> requests_;
-};
-
-HttpResponse Body(std::string body, int status = 200) {
-  HttpResponse r;
-  r.status = status;
-  r.reason = status == 200 ? "OK" : "Not Found";
-  r.body = std::move(body);
-  return r;
-}
 
 TEST_F(HttpGetTest, DefaultsAndGetRequestHeaders) {
   serve([](const HttpRequest&) { return Body("hello"); });
@@ -122,6 +69,7 @@ TEST_F(HttpGetTest, ErrorStatusWithBodyIsDeliveredAsText) {
   ASSERT_TRUE(fetch(get, out));
   EXPECT_EQ(out.doneCount, 1);
   EXPECT_EQ(out.body, "<h1>not here</h1>");
+  EXPECT_EQ(out.result.status, 404);  // the caller judges the status
 }
 
 TEST_F(HttpGetTest, EmptyBodyAndRefusedConnectionAreErrors) {
@@ -132,6 +80,8 @@ TEST_F(HttpGetTest, EmptyBodyAndRefusedConnectionAreErrors) {
   ASSERT_TRUE(fetch(get, out));
   EXPECT_EQ(out.errorCount, 1);
   EXPECT_EQ(out.doneCount, 0);
+  EXPECT_EQ(out.result.failure, DownloadFailure::EmptyBody);
+  EXPECT_EQ(out.result.status, 200);
 
   int deadPort = server_->port();
   server_.reset();
@@ -140,6 +90,8 @@ TEST_F(HttpGetTest, EmptyBodyAndRefusedConnectionAreErrors) {
   Outcome out2;
   ASSERT_TRUE(fetch(refused, out2));
   EXPECT_EQ(out2.errorCount, 1);
+  EXPECT_EQ(out2.result.failure, DownloadFailure::Connect);
+  EXPECT_EQ(out2.result.status, 0);
 }
 
 TEST_F(HttpGetTest, BinaryBodyKeepsEveryByteAndLargeBodiesArriveWhole) {
@@ -180,6 +132,7 @@ TEST_F(HttpGetTest, ContentLengthMustBeADecimalWithinSigned32Bits) {
     Outcome out;
     ASSERT_TRUE(fetch(get, out)) << bad;
     EXPECT_EQ(out.errorCount, 1) << bad;
+    EXPECT_EQ(out.result.failure, DownloadFailure::BadAnswer) << bad;
     server_.reset();
   }
   // No Content-Length at all is fine: the body runs to the close.
@@ -195,7 +148,7 @@ TEST_F(HttpGetTest, ContentLengthMustBeADecimalWithinSigned32Bits) {
   EXPECT_EQ(out.body, "until close");
 }
 
-TEST_F(HttpGetTest, BodyCutOffMidwayIsDeliveredAsReceived) {
+TEST_F(HttpGetTest, BodyCutOffMidwayIsAFailureThatKeepsWhatArrived) {
   serve([](const HttpRequest&) {
     HttpResponse r = Body(std::string(5000, 'x'));
     r.cutAfter = 3000;
@@ -205,8 +158,12 @@ TEST_F(HttpGetTest, BodyCutOffMidwayIsDeliveredAsReceived) {
   get.URL = url("/");
   Outcome out;
   ASSERT_TRUE(fetch(get, out));
-  EXPECT_EQ(out.doneCount, 1);
-  EXPECT_EQ(out.body, std::string(3000, 'x'));
+  EXPECT_EQ(out.doneCount, 0);
+  EXPECT_EQ(out.errorCount, 1);
+  EXPECT_EQ(out.result.failure, DownloadFailure::CutShort);
+  EXPECT_TRUE(out.result.truncated);
+  EXPECT_EQ(out.result.status, 200);
+  EXPECT_EQ(out.result.body, std::string(3000, 'x'));
 }
 
 HttpResponse Slow(std::size_t bytes) {
@@ -228,6 +185,7 @@ TEST_F(HttpGetTest, CancelDuringTheBodyGivesOnError) {
   ASSERT_TRUE(fetch(get, out));
   EXPECT_EQ(out.errorCount, 1);
   EXPECT_EQ(out.doneCount, 0);
+  EXPECT_EQ(out.result.failure, DownloadFailure::Cancelled);
   EXPECT_LE(chunks.load(), 4);  // stopped at the next chunk, not at the end of the body
 }
 
@@ -309,42 +267,27 @@ TEST_F(HttpGetTest, ExceptionFromOnDoneStringIsReportedThroughOnError) {
   EXPECT_FALSE(get.Downloading());
 }
 
-TEST_F(HttpGetTest, PortRulesDecideWhereItConnects) {
+TEST_F(HttpGetTest, AddressesAreReadByTheLibraryAndBadOnesFailWithoutConnecting) {
   serve([](const HttpRequest& r) { return Body("path " + r.target); });
-  // Scheme prefix in capitals and a host without a path.
-  HttpDownload get(loop_);
-  get.URL = "HTTP://" + server_->hostPort();
-  Outcome out;
-  ASSERT_TRUE(fetch(get, out));
-  EXPECT_EQ(out.body, "path /");
-}
-
-TEST_F(HttpGetTest, ExplicitPortIsUsedAndLettersMeanPort80) {
-  // These need the fixed ports 8080 and 80; parts whose port is taken are skipped.
-  auto answerPort = [](int port) {
-    return [port](const HttpRequest&) {
-      std::string text = "port ";
-      text += std::to_string(port);
-      return Body(text);
-    };
-  };
-  LoopbackHttpServer on8080(answerPort(8080), "127.0.0.1", 8080);
-  LoopbackHttpServer on80(answerPort(80), "127.0.0.1", 80);
-  if (!on8080.ok() && !on80.ok()) GTEST_SKIP() << "ports 8080 and 80 are not available";
-  if (on8080.ok()) {
+  // Scheme in capitals and a host without a path; no scheme at all means http.
+  for (std::string address : {"HTTP://" + server_->hostPort(), server_->hostPort() + "/p"}) {
     HttpDownload get(loop_);
-    get.URL = "http://127.0.0.1:8080/x";
+    get.URL = address;
     Outcome out;
     ASSERT_TRUE(fetch(get, out));
-    EXPECT_EQ(out.body, "port 8080");
+    EXPECT_EQ(out.doneCount, 1) << address << ": " << out.result.reason;
   }
-  if (on80.ok()) {
+  for (std::string bad : {std::string(""), std::string("127.0.0.1:http/x"),
+                          "ftp://" + server_->hostPort(), std::string("127.0.0.1:70000/")}) {
     HttpDownload get(loop_);
-    get.URL = "http://127.0.0.1:http/x";
+    get.URL = bad;
     Outcome out;
     ASSERT_TRUE(fetch(get, out));
-    EXPECT_EQ(out.body, "port 80");
+    EXPECT_EQ(out.errorCount, 1) << bad;
+    EXPECT_EQ(out.result.failure, DownloadFailure::BadUrl) << bad;
+    EXPECT_FALSE(out.result.reason.empty());
   }
+  EXPECT_EQ(server_->requestsServed(), 2u);
 }
 
 TEST_F(HttpGetTest, FileModeWritesTheBody) {
