@@ -443,6 +443,11 @@ void HttpDownload::DownloadFinished(const std::shared_ptr<HttpDownloadWorker>& w
   if (worker_ != worker || serial != serial_ || !busy_) return;
   busy_ = false;
   auto result = std::make_shared<DownloadResult>(std::move(worker->result_));
+  // A cancel that came after the transfer ended, but before its delivery, still wins.
+  if (worker->Terminated() && result->completed()) {
+    result->failure = DownloadFailure::Cancelled;
+    result->reason = "cancelled";
+  }
   Deliver(result);
 }
 
