@@ -61,9 +61,10 @@ class HttpGetTest : public ::testing::Test {
   }
 
   EventLoop loop_;
-  std::optional<LoopbackHttpServer> server_;
   std::mutex mutex_;
   std::vector<HttpRequest> requests_;
+  // Last, so it stops (and its connections end) before what its handlers use goes away.
+  std::optional<LoopbackHttpServer> server_;
 };
 
 inline HttpResponse Body(std::string body, int status = 200) {

@@ -30,28 +30,34 @@ HttpResponse Streamed(std::atomic<std::uint64_t>& sent, std::uint64_t total, boo
 }
 
 TEST_F(HttpGetTest, BodiesOverTheCapFailWithoutBeingHeld) {
+  // 200 MB announced by Content-Length against the default cap, then an endless chunked
+  // body against a small cap (the same check, without moving 8 MB through the test).
+  struct Case {
+    bool chunked;
+    std::size_t cap;
+  } cases[] = {{false, kMaxBodyBytes}, {true, 256 * 1024}};
   std::atomic<std::uint64_t> sent = 0;
-  const std::uint64_t endless = UINT64_MAX;
-  bool chunked = false;
+  std::atomic<bool> chunked = false;
   serve([&](const HttpRequest&) {
-    return Streamed(sent, chunked ? endless : 200ull * 1024 * 1024, chunked);
+    return Streamed(sent, chunked ? UINT64_MAX : 200ull * 1024 * 1024, chunked);
   });
-  for (bool c : {false, true}) {
-    chunked = c;
+  for (const Case& c : cases) {
+    chunked = c.chunked;
     sent = 0;
     HttpDownload get(loop_);
     get.URL = url("/big");
+    get.MaxBodyBytes = c.cap;
     Outcome out;
-    ASSERT_TRUE(fetch(get, out)) << chunked;
-    EXPECT_EQ(out.errorCount, 1) << chunked;
-    EXPECT_EQ(out.result.failure, DownloadFailure::TooLarge) << chunked;
+    ASSERT_TRUE(fetch(get, out)) << c.chunked;
+    EXPECT_EQ(out.errorCount, 1) << c.chunked;
+    EXPECT_EQ(out.result.failure, DownloadFailure::TooLarge) << c.chunked;
     EXPECT_TRUE(out.result.body.empty());
-    EXPECT_LE(out.result.bytesReceived,
-              static_cast<std::int64_t>(kMaxBodyBytes + kDownloadChunkSize));
+    EXPECT_LE(out.result.bytesReceived, static_cast<std::int64_t>(c.cap + kDownloadChunkSize));
     // The transfer was ended, not read to its end: only socket buffers' worth past the cap.
     loop_.runUntil([] { return false; }, 100ms);
-    EXPECT_LT(sent.load(), kMaxBodyBytes + 32u * 1024 * 1024) << chunked;
+    EXPECT_LT(sent.load(), c.cap + 32u * 1024 * 1024) << c.chunked;
   }
+  server_.reset();
 }
 
 TEST_F(HttpGetTest, DripsAndStallsEndWithinTheDeadline) {
@@ -66,12 +72,13 @@ TEST_F(HttpGetTest, DripsAndStallsEndWithinTheDeadline) {
       {"silent before the headers", 100, 0ms, 1h},
       {"above the speed floor but endless", 200, 100ms, 0ms},
   };
-  const Case* current = nullptr;
+  std::atomic<const Case*> current = nullptr;
   serve([&](const HttpRequest&) {
+    const Case* c = current;
     HttpResponse r = Body(std::string(1 << 20, 'd'));
-    r.chunkSize = current->chunk;
-    r.chunkDelay = current->delay;
-    r.delayBeforeHeaders = current->beforeHeaders;
+    r.chunkSize = c->chunk;
+    r.chunkDelay = c->delay;
+    r.delayBeforeHeaders = c->beforeHeaders;
     return r;
   });
   for (const Case& c : cases) {
@@ -82,9 +89,10 @@ TEST_F(HttpGetTest, DripsAndStallsEndWithinTheDeadline) {
     Outcome out;
     const auto start = Clock::now();
     ASSERT_TRUE(fetch(get, out)) << c.what;
-    EXPECT_LT(Since(start), 2500ms) << c.what;
+    EXPECT_LT(Since(start), 3s) << c.what;  // the deadline, plus room for a busy machine
     EXPECT_EQ(out.result.failure, DownloadFailure::Timeout) << c.what << ": " << out.result.reason;
   }
+  server_.reset();
 }
 
 TEST_F(HttpGetTest, CancelAndDestroyDuringAStallReturnAtOnce) {
@@ -102,7 +110,7 @@ TEST_F(HttpGetTest, CancelAndDestroyDuringAStallReturnAtOnce) {
   auto start = Clock::now();
   get.CancelDownload();
   ASSERT_TRUE(loop_.runUntil([&] { return out.finished(); }, 5s));
-  EXPECT_LT(Since(start), 300ms);
+  EXPECT_LT(Since(start), 1s);
   EXPECT_EQ(out.result.failure, DownloadFailure::Cancelled);
 
   Outcome lost;
@@ -114,7 +122,7 @@ TEST_F(HttpGetTest, CancelAndDestroyDuringAStallReturnAtOnce) {
     loop_.runUntil([] { return false; }, 200ms);
     start = Clock::now();
   }
-  EXPECT_LT(Since(start), 300ms);
+  EXPECT_LT(Since(start), 1s);
   loop_.runUntil([] { return false; }, 100ms);
   EXPECT_FALSE(lost.finished());
 }
@@ -166,6 +174,7 @@ TEST_F(HttpGetTest, RedirectsGoOnlyToHttpOrHttpsAndAtMostFive) {
   Outcome https = fetchPath("/to-https");
   EXPECT_EQ(https.result.failure, DownloadFailure::Connect) << https.result.reason;
   EXPECT_EQ(https.result.finalUrl, "https://127.0.0.1:" + std::to_string(deadPort) + "/secure");
+  server_.reset();
 }
 
 std::string HttpDate(std::time_t when) {
