@@ -6,9 +6,9 @@
 #include <QElapsedTimer>
 #include <filesystem>
 
-#include "harvest/temp_dir.h"
 #include "skin/controls/edit.h"
 #include "skin/dialogs/open_dlg_form.h"
+#include "support/temp_dir.h"
 
 namespace longtail {
 namespace {

@@ -9,6 +9,7 @@
 #include "harvest/harvest_run.h"
 #include "net/event_loop.h"
 #include "net/http_get.h"
+#include "support/temp_dir.h"
 #include "text/cp936.h"
 
 namespace longtail {
@@ -19,8 +20,10 @@ using testing::ChildProcess;
 using testing::Lines;
 using testing::ReadFile;
 
+// Input files of the tests live in one directory of this run, removed at exit.
 std::string TempPath(const std::string& name) {
-  return ::testing::TempDir() + "/" + name;
+  static const longtail::testing::TempDir dir;
+  return dir.file(name);
 }
 
 TEST(CliUrlEncode, EncodesCodePage936Bytes) {

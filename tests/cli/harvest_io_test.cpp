@@ -8,7 +8,7 @@
 
 #include "cli/child_process.h"
 #include "harvest/demo/demo_service.h"
-#include "harvest/temp_dir.h"
+#include "support/temp_dir.h"
 #include "text/cp936.h"
 
 namespace longtail {

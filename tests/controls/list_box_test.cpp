@@ -9,6 +9,7 @@
 #include "controls/list_box_test_skin.h"
 #include "skin/controls/list_box.h"
 #include "skin/controls/scroll_bar.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -120,7 +121,7 @@ TEST(ListBoxTest, SkinnedItemsUseTheStateImages) {
     EXPECT_EQ(At(img, x, inner.y() + 90), Rgb(test::kListClient)) << useSkin;
     // The frame comes from the element.
     EXPECT_EQ(At(img, 0, 0), Rgb(test::kListFrame));
-    if (useSkin) img.save("/tmp/list_box_skinned.png");
+    if (useSkin) longtail::testing::SaveScreenshot(img, "list_box_skinned.png");
   }
 }
 
@@ -135,7 +136,7 @@ TEST(ListBoxTest, CurrentItemLooksSelectedWithFocusElsewhere) {
   EXPECT_EQ(At(img, inner.x() + 100, inner.y() + 70), Rgb(clHighlight));
   EXPECT_EQ(At(img, inner.x() + 100, inner.y() + 50), Rgb(clWindow));
   EXPECT_EQ(At(img, inner.x() + 100, inner.y() + 10), Rgb(clHighlight));
-  img.save("/tmp/list_box_default.png");
+  longtail::testing::SaveScreenshot(img, "list_box_default.png");
 }
 
 TEST(ListBoxTest, DeletingANonContiguousSelectionKeepsTheOrder) {

@@ -9,6 +9,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin/embedded/embedded_skin.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -40,7 +41,7 @@ TEST(ScrollBarProgramSkinTest, A154PixelBarHasItsIncreaseButtonAtTheBottom) {
   EXPECT_EQ(l.increase, (Rect{0, 138, 17, 154}));
   EXPECT_EQ(l.track.height(), 122);
   bar.SetRange(0, 99, 10, 45);
-  bar.grab().save("/tmp/scroll_bar_program_skin.png");
+  longtail::testing::SaveScreenshot(bar.grab().toImage(), "scroll_bar_program_skin.png");
 }
 
 TEST(ScrollBarProgramSkinTest, ListsDraw20PixelRowsAndTheSplitterIs5Wide) {
@@ -59,7 +60,8 @@ TEST(ScrollBarProgramSkinTest, ListsDraw20PixelRowsAndTheSplitterIs5Wide) {
     QCoreApplication::processEvents();
     ASSERT_NE(box.VScrollBar(), nullptr);
     EXPECT_EQ(box.VScrollBar()->width(), 17);
-    if (useSkin) box.grab().save("/tmp/list_box_program_skin.png");
+    if (useSkin)
+      longtail::testing::SaveScreenshot(box.grab().toImage(), "list_box_program_skin.png");
   }
   auto* pane = new QWidget(&host);
   pane->resize(409, 341);

@@ -6,6 +6,7 @@
 #include "controls/list_box_test_skin.h"
 #include "controls/scroll_bar_fake_timer.h"
 #include "skin/controls/scroll_bar.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -58,7 +59,7 @@ TEST(ScrollBarWidgetTest, ProgramSkinFixesWidthAndPlacesIncreaseButtonAtTheBotto
   MoveMouse(s.bar, QPoint(8, 145));
   img = s.bar->grab().toImage();
   EXPECT_EQ(At(img, 8, 145), Rgb(test::kScrollActive));
-  img.save("/tmp/scroll_bar_skinned.png");
+  longtail::testing::SaveScreenshot(img, "scroll_bar_skinned.png");
 }
 
 TEST(ScrollBarWidgetTest, DisabledBarDrawsTrackAndArrowsButNoThumb) {
@@ -78,7 +79,7 @@ TEST(ScrollBarWidgetTest, DisabledBarDrawsTrackAndArrowsButNoThumb) {
   // The thumb's frame (track top, 1..17) is there only while enabled; arrows stay.
   EXPECT_NE(At(on, 1, 17), At(off, 1, 17));
   EXPECT_EQ(At(on, 9, 90), At(off, 9, 90));
-  off.save("/tmp/scroll_bar_disabled_default.png");
+  longtail::testing::SaveScreenshot(off, "scroll_bar_disabled_default.png");
 }
 
 TEST(ScrollBarWidgetTest, SetRangeIsSilentAndPositionSetterReports) {

@@ -7,6 +7,7 @@
 #include "skin/controls/align_layout.h"
 #include "skin/controls/control_style.h"
 #include "skin/controls/splitter.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -72,7 +73,7 @@ TEST(SplitterTest, SkinnedWidthComesFromTheElementUnboundFromDefaultSize) {
 TEST(SplitterTest, SkinnedLookTilesTheStripWithACentredGripper) {
   ListArea a(true);
   QImage img = a.splitter->grab().toImage();
-  img.save("/tmp/splitter_skinned.png");
+  longtail::testing::SaveScreenshot(img, "splitter_skinned.png");
   // Gripper 3 x 8 centred in 5 x 341: at (1, 166); its magenta corner shows the strip.
   EXPECT_EQ(At(img, 0, 10), Rgb(test::kSplitter));
   EXPECT_EQ(At(img, 2, 168), Rgb(test::kGripper));

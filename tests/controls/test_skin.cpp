@@ -11,6 +11,7 @@
 #include "skin/data/skin_container.h"
 #include "skin/data/stored_skin.h"
 #include "skin/embedded/embedded_skin.h"
+#include "support/screenshots.h"
 
 namespace lqtest {
 namespace {
@@ -171,12 +172,7 @@ QImage Render(QWidget* w) {
 }
 
 void SaveDocImage(const QImage& image, const std::string& name) {
-  // Written to docs/ of the source tree (this file lives in tests/controls/) only on
-  // request, so that ordinary test runs leave the tree alone.
-  if (qEnvironmentVariableIsEmpty("LONGTAIL_DOCS_SCREENSHOTS")) return;
-  const QString dir = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("../docs");
-  QDir().mkpath(dir);
-  image.save(dir + "/" + QString::fromStdString(name));
+  longtail::testing::SaveDocScreenshot(image, QString::fromStdString(name));
 }
 
 }  // namespace lqtest

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "harvest/temp_dir.h"
 #include "skin/dialogs/file_texts.h"
+#include "support/temp_dir.h"
 
 namespace lq {
 namespace {

@@ -8,13 +8,13 @@
 #include <QTreeView>
 
 #include "dialog_test_support.h"
-#include "harvest/temp_dir.h"
 #include "skin/controls/edit.h"
 #include "skin/dialogs/dialog_combo_boxes.h"
 #include "skin/dialogs/dialog_frame.h"
 #include "skin/dialogs/open_dialog.h"
 #include "skin/dialogs/open_dlg_form.h"
 #include "skin/frame/popup_menu.h"
+#include "support/temp_dir.h"
 
 namespace lq {
 namespace {

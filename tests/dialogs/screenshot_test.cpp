@@ -6,13 +6,14 @@
 #include <fstream>
 
 #include "dialog_test_support.h"
-#include "harvest/temp_dir.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/skin_button.h"
 #include "skin/dialogs/file_properties.h"
 #include "skin/dialogs/open_dialog.h"
 #include "skin/dialogs/open_dlg_form.h"
 #include "skin/dialogs/select_dir_dialog.h"
+#include "support/screenshots.h"
+#include "support/temp_dir.h"
 
 namespace lq {
 namespace {
@@ -22,14 +23,6 @@ QImage Render(QWidget& w) {
   image.fill(Qt::white);
   w.render(&image);
   return image;
-}
-
-void SaveDocImage(const QImage& image, const QString& name) {
-  // Written to docs/ of the source tree only on request, so test runs leave it alone.
-  if (qEnvironmentVariableIsEmpty("LONGTAIL_DOCS_SCREENSHOTS")) return;
-  const QString dir = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("../docs");
-  QDir().mkpath(dir);
-  image.save(dir + "/" + name);
 }
 
 TEST(DialogScreens, SaveDialogInTheProgramSkin) {
@@ -47,7 +40,7 @@ TEST(DialogScreens, SaveDialogInTheProgramSkin) {
   form.show();
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 2; }));
   const QImage image = Render(form);
-  SaveDocImage(image, QStringLiteral("save-dialog.png"));
+  longtail::testing::SaveDocScreenshot(image, QStringLiteral("save-dialog.png"));
   // The buttons sit at the right edge, 70 wide; a bound button keeps the skin's height.
   EXPECT_EQ(form.ConfirmButton()->geometry().topLeft(), QPoint(450 - 80, 10));
   EXPECT_EQ(form.ConfirmButton()->width(), 70);
@@ -79,14 +72,14 @@ TEST(DialogScreens, DetailsViewAndPropertiesInTheProgramSkin) {
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 31; }));
   ASSERT_TRUE(form.SelectItem(QStringLiteral("长尾词3.txt")));
   lqtest::WaitUntil([] { return false; }, 200);
-  SaveDocImage(Render(form), QStringLiteral("save-dialog-details.png"));
+  longtail::testing::SaveDocScreenshot(Render(form), QStringLiteral("save-dialog-details.png"));
   EXPECT_EQ(form.FileNameEdit()->text(), QStringLiteral("长尾词3.txt"));
 
   LqFilePropertiesForm properties(QString::fromStdString((dir.path() / "长尾词3.txt").string()),
                                   skin.get(), skin.get(), d.DefaultFont);
   properties.show();
   lqtest::WaitUntil([] { return false; }, 100);
-  SaveDocImage(Render(properties), QStringLiteral("file-properties.png"));
+  longtail::testing::SaveDocScreenshot(Render(properties), QStringLiteral("file-properties.png"));
   EXPECT_EQ(properties.Rows()[3].second, QStringLiteral("300 字节"));
   EXPECT_TRUE(properties.OkButton()->IsBound());
 }
@@ -100,7 +93,7 @@ TEST(DialogScreens, DirectoryDialogInTheProgramSkin) {
   form.show();
   lqtest::WaitUntil([] { return false; }, 300);
   const QImage image = Render(form);
-  SaveDocImage(image, QStringLiteral("select-directory-dialog.png"));
+  longtail::testing::SaveDocScreenshot(image, QStringLiteral("select-directory-dialog.png"));
   EXPECT_EQ(form.OkButton()->geometry().topLeft(), QPoint(20, 15));
   EXPECT_EQ(form.CancelButton()->geometry().topLeft(), QPoint(100, 15));
   EXPECT_EQ(form.OkButton()->width(), 70);

@@ -7,9 +7,9 @@
 #include <QTreeView>
 
 #include "dialog_test_support.h"
-#include "harvest/temp_dir.h"
 #include "skin/controls/skin_button.h"
 #include "skin/dialogs/dialog_frame.h"
+#include "support/temp_dir.h"
 
 namespace lq {
 namespace {

@@ -12,7 +12,6 @@
 #include <fstream>
 
 #include "dialog_test_support.h"
-#include "harvest/temp_dir.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/header_view.h"
 #include "skin/controls/scroll_bar.h"
@@ -30,6 +29,7 @@
 #include "skin/frame/menu_frame.h"
 #include "skin/frame/popup_menu.h"
 #include "skin/frame/popup_window.h"
+#include "support/temp_dir.h"
 
 namespace lq {
 namespace {

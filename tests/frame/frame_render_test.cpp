@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QPainter>
 
-#include "frame/screenshots.h"
 #include "frame/test_frame_skin.h"
 #include "skin/data/effects.h"
 #include "skin/data/image_compose.h"
@@ -12,6 +11,7 @@
 #include "skin/frame/caption_object.h"
 #include "skin/qt/fonts.h"
 #include "skin/qt/text.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -65,7 +65,9 @@ class FrameRender : public ::testing::Test {
     form.setGeometry(60, 60, 520, 300);
     form.show();
   }
-  void SaveShot(const QImage& image, const char* name) { test::SaveScreenshot(image, name); }
+  void SaveShot(const QImage& image, const char* name) {
+    longtail::testing::SaveScreenshot(image, QString::fromLatin1(name) + ".png");
+  }
   FrameSkin skin = test::ProgramLikeSkin(false);
   QWidget form;
   LqLacquerForm* frame = nullptr;
@@ -203,7 +205,7 @@ TEST(DefaultFrameRender, StripedCaptionRingsAndButtons) {
   form.setWindowTitle("Default");
   test::Activate(form);
   const QImage image = frame.RenderWindow();
-  test::SaveScreenshot(image, "default_frame");
+  longtail::testing::SaveScreenshot(image, "default_frame.png");
   EXPECT_EQ(frame.Insets(), (FrameInsets{3, 22, 3, 3}));
   auto sys = [&](int role) {
     const QColor c = frame.FrameSysColor(role);
@@ -255,7 +257,7 @@ TEST(DefaultFrameRender, LongTitleIsShortenedBetweenTheButtons) {
   form.setWindowTitle(QString("Default frame title that does not fit ").repeated(3));
   test::Activate(form);
   const QImage image = frame.RenderWindow();
-  test::SaveScreenshot(image, "default_long_title");
+  longtail::testing::SaveScreenshot(image, "default_long_title.png");
   const Rect minRect = frame.FindObject("minbutton")->ObjectRect;
   const QColor t = frame.FrameSysColor(18);
   int maxX = -1;

@@ -12,6 +12,7 @@
 #include "skin/frame/menu_compose.h"
 #include "skin/frame/menu_painter.h"
 #include "skin/qt/bridge.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -98,11 +99,6 @@ class HintFixture : public ::testing::Test {
   std::unique_ptr<LqSkinHint> hint;
 };
 
-QString DocsPath(const char* name) {
-  const QDir root = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("..");
-  return QDir::cleanPath(root.filePath(QStringLiteral("docs/") + name));
-}
-
 TEST_F(HintFixture, SkinnedWindowMeasuresTheTextAndCentresIt) {
   auto data = HintSkinData();
   hint->SkinData = data.get();
@@ -130,7 +126,7 @@ TEST_F(HintFixture, DefaultWindowHasInfoColoursAndAFrame) {
   const Bitmap b = w.Render();
   EXPECT_EQ(b.pixel(0, 0), syscolor::BtnShadow);
   EXPECT_EQ(b.pixel(1, 1), syscolor::InfoBk);
-  BitmapAsQImage(b).save(DocsPath("hint_default.png"));
+  longtail::testing::SaveDocScreenshot(BitmapAsQImage(b), "hint_default.png");
 }
 
 TEST_F(HintFixture, ObjectHintWaitsForTheHintPauseAndHidesAfterTheHidePause) {

@@ -8,16 +8,10 @@
 #include "skin/frame/menu_engine.h"
 #include "skin/frame/menu_painter.h"
 #include "skin/frame/popup_window.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
-
-QString DocsPath(const char* name) {
-  // Screenshots go to the repository's docs/ folder, next to tests/.
-  const QDir root = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("..");
-  QDir().mkpath(root.filePath("docs"));
-  return QDir::cleanPath(root.filePath(QStringLiteral("docs/") + name));
-}
 
 QImage ToImage(Bitmap b) {
   return WrapBitmap(b).copy();
@@ -63,7 +57,7 @@ TEST_F(MenuPaint, DefaultLookHasRingsGlyphColumnAndNavyHighlight) {
     for (int y = normal.top; y < normal.bottom && !anyText; ++y)
       anyText = b.pixel(x, y) == syscolor::WindowText;
   EXPECT_TRUE(anyText);
-  ToImage(b).save(DocsPath("menu_result_list_default.png"));
+  longtail::testing::SaveDocScreenshot(ToImage(b), "menu_result_list_default.png");
 }
 
 TEST_F(MenuPaint, SkinnedLookUsesItemImagesAndFrame) {

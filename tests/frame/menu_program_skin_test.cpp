@@ -16,15 +16,10 @@
 #include "skin/frame/popup_window.h"
 #include "skin/qt/bridge.h"
 #include "skin/qt/fonts.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
-
-QString DocsPath(const char* name) {
-  const QDir root = QDir(QStringLiteral(LONGTAIL_TESTS_DIR)).filePath("..");
-  QDir().mkpath(root.filePath("docs"));
-  return QDir::cleanPath(root.filePath(QStringLiteral("docs/") + name));
-}
 
 class ProgramSkin : public ::testing::Test {
  protected:
@@ -83,7 +78,7 @@ TEST_F(ProgramSkin, ResultListMenuIs136HighAndWidestTextPlus70Wide) {
   cursor->moveTo(w->ScreenRect().topLeft() + QPoint(40, w->Item(1)->rect.top + 5));
   clock->advance(50);
   EXPECT_EQ(w->ActiveIndex(), 1);
-  BitmapAsQImage(w->Render()).save(DocsPath("menu_result_list_skinned.png"));
+  longtail::testing::SaveDocScreenshot(BitmapAsQImage(w->Render()), "menu_result_list_skinned.png");
 }
 
 TEST_F(ProgramSkin, ExportListMenuShowsTheAcceleratorUnderlined) {
@@ -95,7 +90,7 @@ TEST_F(ProgramSkin, ExportListMenuShowsTheAcceleratorUnderlined) {
   LqSkinPopupWindow* w = menus->SkinMenu().TopWindow();
   ASSERT_TRUE(w);
   EXPECT_EQ(w->WindowSize().height(), 4 + 5 * 22);
-  BitmapAsQImage(w->Render()).save(DocsPath("menu_export_list_skinned.png"));
+  longtail::testing::SaveDocScreenshot(BitmapAsQImage(w->Render()), "menu_export_list_skinned.png");
 }
 
 TEST_F(ProgramSkin, HintIsTextPlus13By6) {
@@ -107,7 +102,7 @@ TEST_F(ProgramSkin, HintIsTextPlus13By6) {
   const QSize t = hint.Window().TextSize();
   EXPECT_EQ(hint.Window().Geometry().width, t.width() + 13);
   EXPECT_EQ(hint.Window().Geometry().height, t.height() + 6);
-  BitmapAsQImage(hint.Window().Render()).save(DocsPath("hint_skinned.png"));
+  longtail::testing::SaveDocScreenshot(BitmapAsQImage(hint.Window().Render()), "hint_skinned.png");
 }
 
 }  // namespace

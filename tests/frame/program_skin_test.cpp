@@ -5,13 +5,13 @@
 #include <QDir>
 #include <QSignalSpy>
 
-#include "frame/screenshots.h"
 #include "frame/test_frame_skin.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin/embedded/embedded_skin.h"
 #include "skin/frame/caption_object.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -120,11 +120,11 @@ TEST_F(ProgramSkinFrame, ScreenshotOfTheSkinnedWindow) {
   frame->SetClientSize(500, 300);
   test::Activate(form);
   const QImage active = form.grab().toImage();
-  test::SaveScreenshot(active, "program_skin_active");
+  longtail::testing::SaveScreenshot(active, "program_skin_active.png");
   EXPECT_EQ(active.size() / active.devicePixelRatio(), QSize(508, 331));
   QWidget other;
   test::Activate(other);
-  test::SaveScreenshot(form.grab().toImage(), "program_skin_inactive");
+  longtail::testing::SaveScreenshot(form.grab().toImage(), "program_skin_inactive.png");
 }
 
 }  // namespace

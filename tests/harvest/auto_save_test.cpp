@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "harvest/keyword_file.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace longtail {
 namespace {

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "file_size_limit.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #include "test_text.h"
 
 namespace longtail {

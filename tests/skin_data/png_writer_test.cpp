@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/temp_dir.h"
+
 namespace lq {
 namespace {
 
@@ -60,13 +62,13 @@ TEST(PngWriter, EmptyImagesAndUnwritablePathsAreErrors) {
   error.clear();
   EXPECT_FALSE(WritePngFile(Bitmap(2, 2), "/nonexistent-dir/x.png", error));
   EXPECT_NE(error.find("/nonexistent-dir/x.png"), std::string::npos);
-  const std::string path = (std::filesystem::temp_directory_path() / "lt_png_test.png").string();
+  const longtail::testing::TempDir dir;
+  const std::string path = dir.file("x.png");
   ASSERT_TRUE(WritePngFile(Bitmap(2, 2), path, error)) << error;
   std::ifstream in(path, std::ios::binary);
   std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   ASSERT_TRUE(EncodePng(Bitmap(2, 2), png, error));
   EXPECT_EQ(bytes.size(), png.size());
-  std::remove(path.c_str());
 }
 
 TEST(PngWriter, AlphaPlaneGivesRgbaRowsAndMustMatchTheImage) {

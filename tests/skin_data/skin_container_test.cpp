@@ -151,18 +151,18 @@ TEST(CompressedStoredSkin, BuildFromIniNeedsEveryRequiredSectionAndPicture) {
   std::filesystem::copy(BasicSkinDir(), dir.path(), std::filesystem::copy_options::recursive);
   LqCompressedStoredSkin store;
   std::string error;
-  ASSERT_TRUE(store.LoadFromIniFile(dir / "skin.ini", &error)) << error;
+  ASSERT_TRUE(store.LoadFromIniFile(dir.file("skin.ini"), &error)) << error;
   EXPECT_EQ(store.FileName, "skin.ini");
   const std::vector<std::uint8_t> good = store.CompressedData();
 
-  std::filesystem::remove(dir / "glyphs.bmp");
-  EXPECT_FALSE(store.LoadFromIniFile(dir / "skin.ini", &error));
+  std::filesystem::remove(dir.file("glyphs.bmp"));
+  EXPECT_FALSE(store.LoadFromIniFile(dir.file("skin.ini"), &error));
   EXPECT_NE(error.find("glyphs.bmp"), std::string::npos) << error;
   EXPECT_EQ(store.CompressedData(), good);  // a failed build keeps the previous store
 
-  WriteWholeFile(dir / "other.ini",
+  WriteWholeFile(dir.file("other.ini"),
                  std::vector<std::uint8_t>{'[', 'V', 'E', 'R', 'S', 'I', 'O', 'N', ']'}, error);
-  EXPECT_FALSE(store.LoadFromIniFile(dir / "other.ini", &error));
+  EXPECT_FALSE(store.LoadFromIniFile(dir.file("other.ini"), &error));
   EXPECT_NE(error.find("[PICTURES]"), std::string::npos) << error;
 }
 
@@ -177,9 +177,9 @@ TEST(CompressedStoredSkin, PackUnpackPackRoundTripIsByteIdentical) {
   ASSERT_TRUE(ReadSkinContainer(container.data(), container.size(), parsed, error)) << error;
 
   TempDir out;
-  ASSERT_TRUE(UnpackSkinContainer(parsed, out / "unpacked", error)) << error;
+  ASSERT_TRUE(UnpackSkinContainer(parsed, out.file("unpacked"), error)) << error;
   LqCompressedStoredSkin second;
-  ASSERT_TRUE(second.LoadFromIniFile(out / "unpacked/skin.ini", &error)) << error;
+  ASSERT_TRUE(second.LoadFromIniFile(out.file("unpacked/skin.ini"), &error)) << error;
   std::vector<std::uint8_t> again;
   ASSERT_TRUE(second.DecompressToStream(again, &error)) << error;
   EXPECT_EQ(again, container);
@@ -190,12 +190,12 @@ TEST(SkinFiles, ReadingStopsAtTheSizeLimit) {
   TempDir dir;
   std::string error;
   std::vector<std::uint8_t> bytes(70000, 7), back;
-  ASSERT_TRUE(WriteWholeFile(dir / "f", bytes, error)) << error;
-  EXPECT_FALSE(ReadWholeFile(dir / "f", back, error, 69999));
+  ASSERT_TRUE(WriteWholeFile(dir.file("f"), bytes, error)) << error;
+  EXPECT_FALSE(ReadWholeFile(dir.file("f"), back, error, 69999));
   EXPECT_NE(error.find("larger than"), std::string::npos) << error;
-  ASSERT_TRUE(ReadWholeFile(dir / "f", back, error, 70000)) << error;
+  ASSERT_TRUE(ReadWholeFile(dir.file("f"), back, error, 70000)) << error;
   EXPECT_EQ(back, bytes);
-  EXPECT_FALSE(ReadWholeFile(dir / "missing", back, error));
+  EXPECT_FALSE(ReadWholeFile(dir.file("missing"), back, error));
 }
 
 TEST(SkinUnpack, PictureNamesMayNotLeaveTheTargetDirectory) {
@@ -205,7 +205,7 @@ TEST(SkinUnpack, PictureNamesMayNotLeaveTheTargetDirectory) {
     c.text = std::string("[PICTURES]\r\npicture=") + name + "\r\n";
     TempDir dir;
     std::string error;
-    EXPECT_FALSE(UnpackSkinContainer(c, dir / "x", error)) << name;
+    EXPECT_FALSE(UnpackSkinContainer(c, dir.file("x"), error)) << name;
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "evil.bmp"));
   }
 }

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "skin/data/skin_container.h"
 #include "skin/data/stored_skin.h"
 #include "skin/data/zlib_codec.h"
+#include "support/temp_dir.h"
 
 namespace lq::testing {
 
@@ -20,23 +20,7 @@ inline std::filesystem::path BasicSkinDir() {
   return std::filesystem::path(LONGTAIL_TESTS_DIR) / "skin_data" / "skins" / "basic";
 }
 
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() / ("lq_skin_test_" + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+using longtail::testing::TempDir;
 
 // A picture with a recognisable pattern, written at `bits` bits per pixel.
 inline BmpPicture PatternPicture(int w, int h, int bits) {

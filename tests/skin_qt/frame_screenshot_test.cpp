@@ -9,6 +9,7 @@
 #include "skin/data/mask_region.h"
 #include "skin/qt/bridge.h"
 #include "skin/qt/vector_glyph_painter.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -64,7 +65,7 @@ TEST(FrameScreenshot, StripsClientAndRegionMakeTheWindow) {
     DrawBitmap(p, t.client.left, t.client.top, client);
     DrawCloseGlyph(p, w - 16, 2, Qt::white);
   }
-  window.save(QStringLiteral("frame_screenshot.png"));
+  longtail::testing::SaveScreenshot(window, "frame_screenshot.png");
 
   EXPECT_EQ(window.pixelColor(0, 0), QColor(255, 0, 255));  // rounded corner cut
   EXPECT_EQ(window.pixelColor(w - 1, h - 1), QColor(255, 0, 255));
@@ -77,7 +78,7 @@ TEST(FrameScreenshot, StripsClientAndRegionMakeTheWindow) {
   LqEffectBmp inactive(strips.top);
   inactive.ApplyInactiveEffect(kEffectGrayscale);
   QImage grey = BitmapAsQImage(inactive.bitmap()).copy();
-  grey.save(QStringLiteral("frame_caption_inactive.png"));
+  longtail::testing::SaveScreenshot(grey, "frame_caption_inactive.png");
   EXPECT_EQ(grey.pixelColor(w / 2, 3).red(), grey.pixelColor(w / 2, 3).blue());
   EXPECT_EQ(strips.top.pixel(w / 2, 3), RGB(120, 160, 255));
 }

@@ -8,6 +8,7 @@
 #include "skin/qt/fonts.h"
 #include "skin/qt/screen.h"
 #include "skin/qt/vector_glyph_painter.h"
+#include "support/screenshots.h"
 
 #include <QWidget>
 
@@ -98,7 +99,7 @@ TEST(GlyphText, ImageListGlyphAndCaptionShareTheButton) {
     DrawImageListGlyphAndText(p, QRect(0, 0, 120, 30), 3, Qt::black, false, true, false, &list, 0,
                               QStringLiteral("Query"), 0, 4);
   }
-  image.save(QStringLiteral("glyph_and_caption.png"));
+  longtail::testing::SaveScreenshot(image, "glyph_and_caption.png");
   EXPECT_EQ(image.pixelColor(3, 11), QColor(255, 0, 0));  // glyph 3 px from the left
   EXPECT_EQ(image.pixelColor(2, 11), kBack);
   int inkLeft = 1000;

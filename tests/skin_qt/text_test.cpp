@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "skin/qt/fonts.h"
+#include "support/screenshots.h"
 
 namespace lq {
 namespace {
@@ -85,7 +86,7 @@ TEST(Text, VCenteredAndIndentedTextSitInTheMiddleAndClip) {
   auto [top, bottom] = InkRows(image);
   ASSERT_GE(top, 0);
   EXPECT_NEAR((top + bottom) / 2.0, 30, 4);
-  image.save(QStringLiteral("text_vcentered.png"));
+  longtail::testing::SaveScreenshot(image, "text_vcentered.png");
 
   image.fill(Qt::white);
   {
