@@ -1,6 +1,6 @@
 #pragma once
 // Export and auto-save glue for the main window, which runs them from its commands:
-//   exportToTextFile     -> ExportKeywordList(save dialog, export list items)
+//   exportToTextFile     -> ExportResultList(save dialog, export list items)
 //   applyAutoSaveSwitch  -> schedule.SetEnabled(auto-save box ticked)
 //   chooseAutoSaveFolder -> the directory dialog's choice into the folder edit
 //   applyAutoSavePeriod  -> schedule.SetPeriodSeconds(period edit's value)
@@ -8,6 +8,7 @@
 // Writes are atomic and an auto-save error is shown once per failing state.
 
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "harvest/auto_save.h"
 #include "harvest/keyword_file.h"
+#include "harvest/result_file.h"
 #include "skin/dialogs/open_dialog.h"
 #include "skin/dialogs/open_dlg_form.h"
 #include "skin/dialogs/select_dir_dialog.h"
@@ -38,13 +40,53 @@ inline std::string LocalPath(const QString& path) {
   return path.toLocal8Bit().toStdString();
 }
 
-// Export: asks for a file with the save dialog and writes `phrases` there. Returns false
+// How the save dialog's type list names a format.
+inline QString ExportTypeDescription(ResultFormat format) {
+  switch (format) {
+    case ResultFormat::KeywordList:
+      return QStringLiteral("文本文件");
+    case ResultFormat::Utf8Lines:
+      return QStringLiteral("UTF-8 文本文件");
+    case ResultFormat::Utf8BomCrLf:
+      return QStringLiteral("UTF-8 文本文件（带 BOM，供电子表格）");
+    case ResultFormat::Csv:
+      return QStringLiteral("CSV 文件");
+    case ResultFormat::JsonLines:
+      return QStringLiteral("JSON Lines 文件");
+  }
+  return QString();
+}
+
+// The save dialog's file types, one for each result format in ResultFormats() order, so
+// that the chosen type's index names the format.
+inline QString ExportFileTypes() {
+  QStringList parts;
+  for (const ResultFormatInfo& info : ResultFormats())
+    parts << ExportTypeDescription(info.format) << QStringLiteral("*") + info.extension;
+  return parts.join(QLatin1Char('|'));
+}
+
+// The format to write `path` in when the dialog's type `filterIndex` (from 1) was chosen:
+// the type's, unless the typed name ends in another format's extension, which then wins
+// (a name typed as "list.csv" under the default type means CSV).
+inline ResultFormat ExportFormatFor(const QString& path, int filterIndex) {
+  const std::vector<ResultFormatInfo>& formats = ResultFormats();
+  const std::size_t type = static_cast<std::size_t>(filterIndex - 1);
+  const ResultFormat chosen = type < formats.size() ? formats[type].format : formats[0].format;
+  if (path.endsWith(QString::fromLatin1(InfoOf(chosen).extension), Qt::CaseInsensitive))
+    return chosen;
+  return ResultFormatByExtension(path.toStdString()).value_or(chosen);
+}
+
+// Export: asks for a file with the save dialog and writes `phrases` there in the format of
+// the chosen type (the dialog gives a name without extension the type's). Returns false
 // when cancelled or when the write failed (the error then went to `showError`).
-inline bool ExportKeywordList(lq::LqSkinSaveDialog& dialog, const std::vector<std::string>& phrases,
-                              const std::function<void(const QString&)>& showError) {
+inline bool ExportResultList(lq::LqSkinSaveDialog& dialog, const std::vector<std::string>& phrases,
+                             const std::function<void(const QString&)>& showError) {
   if (!dialog.Execute()) return false;
+  const ResultFormat format = ExportFormatFor(dialog.FileName(), dialog.FilterIndex);
   std::string error;
-  if (WriteKeywordListFile(LocalPath(dialog.FileName()), phrases, error)) return true;
+  if (WriteResultFile(LocalPath(dialog.FileName()), format, phrases, error)) return true;
   if (showError) showError(QString::fromLocal8Bit(error.c_str()));
   return false;
 }

@@ -23,7 +23,7 @@ void MainWindow::buildExportAutoSave() {
   saveDialog_->SkinData = &skinData_;
   saveDialog_->CtrlSkinData = &skinData_;
   saveDialog_->Title = QStringLiteral("导出为TXT文件");
-  saveDialog_->Filter = QStringLiteral("文本文件|*.txt");
+  saveDialog_->Filter = ExportFileTypes();
   saveDialog_->FilterIndex = 1;
   saveDialog_->LVHeaderSkinDataName = "button";
   // A new folder that cannot be made goes to the application's error display.
@@ -59,8 +59,8 @@ void MainWindow::buildExportAutoSave() {
 }
 
 void MainWindow::exportToTextFile() {
-  ExportKeywordList(*saveDialog_, exports().Items(),
-                    [this](const QString& error) { ShowApplicationError(error, this); });
+  ExportResultList(*saveDialog_, exports().Items(),
+                   [this](const QString& error) { ShowApplicationError(error, this); });
 }
 
 void MainWindow::applyAutoSaveSwitch() {

@@ -30,7 +30,7 @@ bool ExportTyping(lq::LqSkinSaveDialog& dialog, const QString& typed,
     form->ConfirmClicked();
     if (dialog.Form() && dialog.Form()->isVisible()) form->reject();
   });
-  return ExportKeywordList(dialog, phrases, [&](const QString& e) { errors << e; });
+  return ExportResultList(dialog, phrases, [&](const QString& e) { errors << e; });
 }
 
 struct ExportFixture : ::testing::Test {
@@ -39,7 +39,7 @@ struct ExportFixture : ::testing::Test {
   QStringList errors;
   ExportFixture() {
     dialog.Title = QStringLiteral("导出为TXT文件");
-    dialog.Filter = QStringLiteral("文本文件|*.txt");
+    dialog.Filter = ExportFileTypes();
     dialog.InitialDir = QString::fromStdString(dir.path().string());
   }
 };
@@ -53,8 +53,22 @@ TEST_F(ExportFixture, EmptyListGivesZeroByteFileAndThreePhrasesTheExactBytes) {
   // Exporting again replaces the file without a question.
   ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("list"), {"z"}, errors));
   EXPECT_EQ(ReadAll(dir.file("list.txt")), "z\r\n");
-  ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("list.csv"), {"c"}, errors));
-  EXPECT_EQ(ReadAll(dir.file("list.csv")), "c\r\n");
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(ExportFixture, TheChosenTypeDecidesTheFormatAndATypedExtensionOfAnotherWins) {
+  const std::vector<std::string> phrases = {Utf8ToCp936("长尾"), "=1+1"};
+  dialog.FilterIndex = 4;  // CSV
+  ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("rows"), phrases, errors));
+  EXPECT_EQ(ReadAll(dir.file("rows.csv")),
+            "phrase,source,parent,depth\r\n长尾,,,0\r\n'=1+1,,,0\r\n");
+  dialog.FilterIndex = 3;  // UTF-8 with BOM: shares .txt with the keyword list
+  ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("sheet.TXT"), phrases, errors));
+  EXPECT_EQ(ReadAll(dir.file("sheet.TXT")), "\xEF\xBB\xBF长尾\r\n=1+1\r\n");
+  dialog.FilterIndex = 1;
+  ASSERT_TRUE(ExportTyping(dialog, QStringLiteral("lines.jsonl"), {"c"}, errors));
+  EXPECT_EQ(ReadAll(dir.file("lines.jsonl")),
+            "{\"phrase\":\"c\",\"source\":\"\",\"parent\":\"\",\"depth\":0}\n");
   EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -72,7 +86,7 @@ TEST_F(ExportFixture, FolderRemovedWhileChoosingReportsTheFileError) {
     dialog.Form()->FileNameEdit()->setText(QStringLiteral("x"));
     dialog.Form()->ConfirmClicked();
   });
-  EXPECT_FALSE(ExportKeywordList(dialog, {"a"}, [&](const QString& e) { errors << e; }));
+  EXPECT_FALSE(ExportResultList(dialog, {"a"}, [&](const QString& e) { errors << e; }));
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot create file \"")))
       << errors[0].toStdString();

@@ -1,9 +1,12 @@
 // The main window's two dialogs, driven through its buttons: the export button opens the
-// skinned save dialog and writes the export list to the typed name; the browse button
+// skinned save dialog and writes the export list to the typed name in the chosen file
+// type's format; the browse button
 // opens the skinned directory dialog and puts the chosen folder into the auto-save field.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -11,6 +14,7 @@
 #include "skin/controls/edit.h"
 #include "skin/controls/header_view.h"
 #include "skin/controls/skin_button.h"
+#include "skin/dialogs/dialog_combo_boxes.h"
 #include "skin/dialogs/dialog_frame.h"
 #include "skin/dialogs/file_list_view.h"
 #include "skin/dialogs/open_dialog.h"
@@ -46,6 +50,37 @@ TEST(MainWindowDialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDial
   QFile file(dir.filePath(QStringLiteral("list.txt")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), QByteArray("long tail\r\nkeyword\r\n"));
+
+  // Picking the CSV type writes CSV, and the typed name gets the type's extension.
+  QTimer::singleShot(0, [&] {
+    lq::LqOpenDlgForm* form = saveDialog.Form();
+    ASSERT_NE(form, nullptr);
+    lq::LqSkinFilterComboBox* types = form->FilterCombo();
+    types->setCurrentIndex(types->findText(QStringLiteral("CSV 文件")));
+    types->showPopup();
+    test::WaitFor([] { return false; }, 100);
+    // The type list opens below the dialog: both go on one picture.
+    const QImage dialogImage = form->grab().toImage();
+    QImage shot = dialogImage;
+    if (QWidget* popup = types->view()->window(); popup && popup->isVisible()) {
+      const QPoint at = popup->mapToGlobal(QPoint(0, 0)) - form->mapToGlobal(QPoint(0, 0));
+      const QRect both = QRect(QPoint(0, 0), dialogImage.size()).united(QRect(at, popup->size()));
+      shot = QImage(both.size(), QImage::Format_RGB32);
+      shot.fill(Qt::white);
+      QPainter painter(&shot);
+      painter.drawImage(-both.topLeft(), dialogImage);
+      painter.drawImage(at - both.topLeft(), popup->grab().toImage());
+    }
+    test::SaveDocScreenshot(shot, "save-dialog-types.png");
+    types->hidePopup();
+    form->FileNameEdit()->setText(QStringLiteral("rows"));
+    form->ConfirmButton()->OnClick(form->ConfirmButton());
+  });
+  test::ClickCentre(test::Child<QWidget>(f, "exportButton"));
+  QFile rows(dir.filePath(QStringLiteral("rows.csv")));
+  ASSERT_TRUE(rows.open(QIODevice::ReadOnly));
+  EXPECT_EQ(rows.readAll(),
+            QByteArray("phrase,source,parent,depth\r\nlong tail,,,0\r\nkeyword,,,0\r\n"));
 }
 
 TEST(MainWindowDialogs, BrowseButtonPutsTheChosenFolderIntoTheAutoSaveField) {
