@@ -1,7 +1,8 @@
-// Cost of admitting candidate phrases into a result list of a given size: the duplicate
-// check must not grow with the list.
+// Cost of admitting candidate phrases into a result list of a given size (the duplicate
+// check must not grow with the list), and the heap the list takes per phrase.
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include "harvest/admission.h"
 #include "text/cp936.h"
@@ -22,33 +23,60 @@ void FillList(PhraseList& list, const std::string& stem, int size) {
   for (int i = 0; i < size; ++i) list.Append(Phrase(stem, static_cast<std::uint64_t>(i)));
 }
 
-// Batches of candidates, half already listed (in another letter case), half new.
-void BM_AdmitCandidates(benchmark::State& state) {
-  const std::string stem = longtail::Utf8ToCp936("手机QQ");
-  const std::string upper = longtail::Utf8ToCp936("手机qq");
+const std::string& Stem() {
+  static const std::string stem = longtail::Utf8ToCp936("手机QQ");
+  return stem;
+}
+
+// Batches of new, distinct candidates into a list of range(0) phrases. Each batch is
+// deleted again from the end (untimed), so the list keeps its size.
+void BM_AdmitNew(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0));
   PhraseList list;
-  FillList(list, stem, size);
+  FillList(list, Stem(), size);
   const std::vector<std::string> memo;
   std::uint64_t next = static_cast<std::uint64_t>(size);
-  std::uint64_t pick = 0;
   std::vector<std::string> batch(1000);
+  std::int64_t admitted = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    for (std::size_t i = 0; i < batch.size(); ++i) {
-      pick = pick * 6364136223846793005ull + 1442695040888963407ull;
-      batch[i] = (i % 2) ? Phrase(upper, (pick >> 33) % static_cast<std::uint64_t>(size))
-                         : Phrase(stem, next++);
-    }
+    while (list.Count() > size) list.Delete(list.Count() - 1);
+    for (std::string& candidate : batch) candidate = Phrase(Stem(), next++);
     state.ResumeTiming();
     for (const std::string& candidate : batch)
-      benchmark::DoNotOptimize(longtail::AdmitPhrase(list, candidate, false, memo));
+      admitted += longtail::AdmitPhrase(list, candidate, false, memo);
   }
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(batch.size()));
+  if (admitted != state.iterations() * static_cast<std::int64_t>(batch.size()))
+    state.SkipWithError("a new candidate was not admitted");
+  state.SetItemsProcessed(admitted);
 }
-BENCHMARK(BM_AdmitCandidates)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AdmitNew)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 
-// One million candidates into a list of one million phrases, in one go.
+// Candidates the list already holds, in another letter case, picked at random.
+void BM_AdmitDuplicate(benchmark::State& state) {
+  const int size = static_cast<int>(state.range(0));
+  PhraseList list;
+  FillList(list, Stem(), size);
+  const std::string upper = longtail::Utf8ToCp936("手机qq");
+  std::vector<std::string> pool(1 << 16);
+  std::uint64_t pick = 0;
+  for (std::string& candidate : pool) {
+    pick = pick * 6364136223846793005ull + 1442695040888963407ull;
+    candidate = Phrase(upper, (pick >> 33) % static_cast<std::uint64_t>(size));
+  }
+  const std::vector<std::string> memo;
+  std::size_t at = 0;
+  std::int64_t admitted = 0;
+  for (auto _ : state) {
+    admitted += longtail::AdmitPhrase(list, pool[at], false, memo);
+    at = (at + 1) & (pool.size() - 1);
+  }
+  if (admitted != 0) state.SkipWithError("a duplicate was admitted");
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_AdmitDuplicate)->Arg(1'000'000);
+
+// One million candidates, half of them listed, into a list of one million, in one go.
 void BM_AdmitMillionIntoMillion(benchmark::State& state) {
   const std::string stem = longtail::Utf8ToCp936("长尾词");
   for (auto _ : state) {
@@ -68,6 +96,38 @@ void BM_AdmitMillionIntoMillion(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 1'000'000);
 }
 BENCHMARK(BM_AdmitMillionIntoMillion)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+std::size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+// Heap taken by a list of range(0) harvested phrases, per phrase, with and without the
+// bytes of the text itself.
+void BM_MemoryPerPhrase(benchmark::State& state) {
+  const int size = static_cast<int>(state.range(0));
+  std::vector<std::string> phrases;
+  phrases.reserve(static_cast<std::size_t>(size));
+  std::size_t textBytes = 0;
+  for (int i = 0; i < size; ++i) {
+    phrases.push_back(Phrase(Stem(), static_cast<std::uint64_t>(i)));
+    textBytes += phrases.back().size();
+  }
+  double perPhrase = 0;
+  for (auto _ : state) {
+    const std::size_t before = HeapInUse();
+    {
+      PhraseList list;
+      for (const std::string& p : phrases) list.Append(p);
+      perPhrase = double(HeapInUse() - before) / size;
+      benchmark::DoNotOptimize(list.Count());
+    }
+  }
+  state.counters["bytes_per_phrase"] = perPhrase;
+  state.counters["text_bytes_per_phrase"] = double(textBytes) / size;
+  state.counters["beyond_text"] = perPhrase - double(textBytes) / size;
+}
+BENCHMARK(BM_MemoryPerPhrase)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

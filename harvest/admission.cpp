@@ -6,19 +6,11 @@ namespace longtail {
 
 bool AdmitPhrase(PhraseList& results, const std::string& phrase, bool mustContain,
                  const std::vector<std::string>& memoLines) {
+  if (!mustContain) return results.AppendIfAbsent(phrase);
   if (results.ContainsExact(phrase)) return false;
-  if (mustContain) {
-    bool found = false;
-    for (const std::string& line : memoLines) {
-      if (ContainsAtCharBoundary(phrase, line)) {
-        found = true;
-        break;
-      }
-    }
-    if (!found) return false;
-  }
-  results.Append(phrase);
-  return true;
+  for (const std::string& line : memoLines)
+    if (ContainsAtCharBoundary(phrase, line)) return results.AppendIfAbsent(phrase);
+  return false;
 }
 
 }  // namespace longtail

@@ -1,29 +1,106 @@
 #include "harvest/phrase_list.h"
 
+#include <bit>
+#include <limits>
 #include <stdexcept>
+
+#include "text/ascii_case.h"
 
 namespace longtail {
 
-void PhraseList::IndexAdd(const std::string& phrase) {
-  ++index_.try_emplace(phrase, 0).first->second;
+namespace {
+
+std::uint32_t FoldedHash(std::string_view phrase) {
+  const std::uint64_t h = HashIgnoringAsciiCase(phrase);
+  return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 
-void PhraseList::IndexRemove(const std::string& phrase) {
-  auto it = index_.find(std::string_view(phrase));
-  if (it != index_.end() && --it->second == 0) index_.erase(it);
+// Bulk removals above this share of the list rebuild the index from the cached hashes in
+// one pass; smaller ones remove their entries one by one and renumber the rest.
+bool IsLargeShare(std::size_t removed, std::size_t count) {
+  return removed * 8 > count;
 }
 
-void PhraseList::Append(std::string phrase) {
-  IndexAdd(phrase);
-  items_.push_back(std::move(phrase));
+// Number of marked positions below each position, from a bit set with per-word counts.
+class RemovedBefore {
+ public:
+  explicit RemovedBefore(const std::vector<char>& dropped)
+      : bits_((dropped.size() + 63) / 64), before_(bits_.size()) {
+    for (std::size_t i = 0; i < dropped.size(); ++i)
+      if (dropped[i]) bits_[i / 64] |= std::uint64_t{1} << (i % 64);
+    std::uint32_t total = 0;
+    for (std::size_t w = 0; w < bits_.size(); ++w) {
+      before_[w] = total;
+      total += static_cast<std::uint32_t>(std::popcount(bits_[w]));
+    }
+  }
+  std::uint32_t operator()(std::uint32_t item) const {
+    const std::uint64_t below = (std::uint64_t{1} << (item % 64)) - 1;
+    return before_[item / 64] + static_cast<std::uint32_t>(std::popcount(bits_[item / 64] & below));
+  }
+
+ private:
+  std::vector<std::uint64_t> bits_;
+  std::vector<std::uint32_t> before_;
+};
+
+}  // namespace
+
+std::string_view PhraseList::View(int index) const {
+  return Text(entries_.at(static_cast<std::size_t>(index)));
+}
+
+std::vector<std::string> PhraseList::Items() const {
+  std::vector<std::string> out;
+  out.reserve(entries_.size());
+  for (const Entry& e : entries_) out.emplace_back(Text(e));
+  return out;
+}
+
+PhraseList::Entry PhraseList::Store(std::string_view phrase, std::uint32_t hash) {
+  if (entries_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    throw std::length_error("PhraseList: too many items");
+  const PhraseTextArena::Place place = arena_.Add(phrase);
+  return Entry{place, static_cast<std::uint32_t>(phrase.size()), hash};
+}
+
+bool PhraseList::Matches(std::uint32_t item, std::string_view phrase) const {
+  return EqualsIgnoringAsciiCase(Text(entries_[item]), phrase);
+}
+
+void PhraseList::Append(std::string_view phrase) {
+  const Entry e = Store(phrase, FoldedHash(phrase));
+  index_.Add(static_cast<std::uint32_t>(entries_.size()), e.hash);
+  entries_.push_back(e);
   selected_.push_back(0);
   Changed();
 }
 
-void PhraseList::Insert(int index, std::string phrase) {
+bool PhraseList::AppendIfAbsent(std::string_view phrase) {
+  const std::uint32_t hash = FoldedHash(phrase);
+  const auto item = static_cast<std::uint32_t>(entries_.size());
+  if (!index_.AddIfAbsent(item, hash, [&](std::uint32_t i) { return Matches(i, phrase); }))
+    return false;
+  Entry e;
+  try {
+    e = Store(phrase, hash);
+  } catch (...) {
+    index_.Remove(item, hash);
+    throw;
+  }
+  entries_.push_back(e);
+  selected_.push_back(0);
+  Changed();
+  return true;
+}
+
+void PhraseList::Insert(int index, std::string_view phrase) {
   if (index < 0 || index > Count()) throw std::out_of_range("PhraseList::Insert");
-  IndexAdd(phrase);
-  items_.insert(items_.begin() + index, std::move(phrase));
+  const Entry e = Store(phrase, FoldedHash(phrase));
+  const auto at = static_cast<std::uint32_t>(index);
+  if (index < Count()) index_.Shift(at, +1);
+  index_.Add(at, e.hash);
+  entries_.insert(entries_.begin() + index, e);
   selected_.insert(selected_.begin() + index, 0);
   if (itemIndex_ >= index) ++itemIndex_;
   Changed();
@@ -31,35 +108,40 @@ void PhraseList::Insert(int index, std::string phrase) {
 
 void PhraseList::Delete(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("PhraseList::Delete");
-  IndexRemove(items_[static_cast<std::size_t>(index)]);
-  if (selected_[static_cast<std::size_t>(index)]) --selectedCount_;
-  items_.erase(items_.begin() + index);
+  const auto at = static_cast<std::size_t>(index);
+  const Entry e = entries_[at];
+  index_.Remove(static_cast<std::uint32_t>(at), e.hash);
+  if (index + 1 < Count()) index_.Shift(static_cast<std::uint32_t>(at + 1), -1);
+  arena_.TakeBackIfLast(e.place, e.length);
+  if (selected_[at]) --selectedCount_;
+  entries_.erase(entries_.begin() + index);
   selected_.erase(selected_.begin() + index);
   if (itemIndex_ == index)
     itemIndex_ = -1;
   else if (itemIndex_ > index)
     --itemIndex_;
+  CompactTextIfWasteful();
   Changed();
 }
 
 void PhraseList::Clear() {
-  items_.clear();
-  selected_.clear();
-  index_.clear();
+  entries_ = {};
+  selected_ = {};
+  arena_.Clear();
+  index_.Clear();
   selectedCount_ = 0;
   itemIndex_ = -1;
   Changed();
 }
 
 bool PhraseList::ContainsExact(std::string_view phrase) const {
-  return index_.find(phrase) != index_.end();
+  return index_.Contains(FoldedHash(phrase),
+                         [&](std::uint32_t item) { return Matches(item, phrase); });
 }
 
 int PhraseList::IndexOfExact(std::string_view phrase) const {
-  if (!ContainsExact(phrase)) return -1;
-  for (std::size_t i = 0; i < items_.size(); ++i)
-    if (EqualsIgnoringAsciiCase(items_[i], phrase)) return static_cast<int>(i);
-  return -1;
+  return static_cast<int>(index_.FindFirst(
+      FoldedHash(phrase), [&](std::uint32_t item) { return Matches(item, phrase); }));
 }
 
 void PhraseList::SetSelected(int index, bool selected) {
@@ -79,35 +161,71 @@ void PhraseList::SetItemIndex(int index) {
 }
 
 void PhraseList::DeleteSelected() {
-  std::size_t i = 0;
-  RemoveIf([&](const std::string&) { return selected_[i++] != 0; });
+  if (selectedCount_ == 0) return;
+  RemoveMarked(selected_, static_cast<std::size_t>(selectedCount_));
 }
 
 void PhraseList::RemoveIf(const std::function<bool(const std::string&)>& drop) {
+  std::vector<char> dropped(entries_.size());
+  std::size_t count = 0;
+  std::string text;  // one buffer for every item: no allocation per item
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    text.assign(Text(entries_[i]));
+    dropped[i] = drop(text) ? 1 : 0;
+    count += dropped[i];
+  }
+  if (count > 0) RemoveMarked(dropped, count);
+}
+
+void PhraseList::RemoveMarked(const std::vector<char>& dropped, std::size_t count) {
+  const std::size_t n = entries_.size();
+  if (count == n) {
+    Clear();
+    return;
+  }
+  const bool rebuild = IsLargeShare(count, n);
+  if (!rebuild) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (dropped[i]) index_.Remove(static_cast<std::uint32_t>(i), entries_[i].hash);
+    const RemovedBefore removedBefore(dropped);
+    index_.RenumberAll([&](std::uint32_t item) { return item - removedBefore(item); });
+  }
   std::size_t out = 0;
   int newItemIndex = -1;
-  bool removed = false;
-  // `drop` is asked about every item in order, exactly once.
-  std::vector<char> dropped(items_.size());
-  for (std::size_t i = 0; i < items_.size(); ++i) dropped[i] = drop(items_[i]) ? 1 : 0;
-  for (std::size_t i = 0; i < items_.size(); ++i) {
+  for (std::size_t i = 0; i < n; ++i) {
     if (dropped[i]) {
-      IndexRemove(items_[i]);
+      arena_.Forget(entries_[i].length);
       if (selected_[i]) --selectedCount_;
-      removed = true;
       continue;
     }
     if (static_cast<int>(i) == itemIndex_) newItemIndex = static_cast<int>(out);
-    if (out != i) {
-      items_[out] = std::move(items_[i]);
-      selected_[out] = selected_[i];
-    }
+    entries_[out] = entries_[i];
+    selected_[out] = selected_[i];
     ++out;
   }
-  items_.resize(out);
+  entries_.resize(out);
   selected_.resize(out);
   itemIndex_ = newItemIndex;
-  if (removed) Changed();
+  if (rebuild) RebuildIndex();
+  CompactTextIfWasteful();
+  Changed();
+}
+
+void PhraseList::RebuildIndex() {
+  index_.Clear();
+  index_.Reserve(entries_.size());
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    index_.Add(static_cast<std::uint32_t>(i), entries_[i].hash);
+}
+
+// Copies the listed text into a fresh arena once more than half of the arena is text of
+// removed phrases, so deleting never keeps more than twice the listed text.
+void PhraseList::CompactTextIfWasteful() {
+  const std::size_t unused = arena_.UnusedBytes();
+  if (unused < (1u << 20) || unused * 2 < arena_.UsedBytes()) return;
+  PhraseTextArena fresh;
+  for (Entry& e : entries_) e.place = fresh.Add(Text(e));
+  arena_ = std::move(fresh);
 }
 
 }  // namespace longtail

@@ -3,33 +3,46 @@
 // and a current item, with the list box's case-insensitive exact-match search answered
 // from an index in O(1). The harvest run uses the result list's PhraseList as its queue;
 // a list box view only shows it.
+//
+// Sized for a million phrases: the text lives once, packed in an arena; each item is a
+// 16-byte record (place, length, cached hash of the folded text) plus a selection byte, and
+// the index holds 32-bit item numbers with those hashes. That is about 35 bytes an item
+// beyond its text, which leaves room in a 64-byte budget for a few bytes of provenance.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "text/ascii_case.h"
+#include "harvest/folded_index.h"
+#include "harvest/phrase_text_arena.h"
 
 namespace longtail {
 
 class PhraseList {
  public:
-  int Count() const { return static_cast<int>(items_.size()); }
-  const std::string& Item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
-  const std::string& operator[](int index) const { return Item(index); }
-  const std::vector<std::string>& Items() const { return items_; }
+  int Count() const { return static_cast<int>(entries_.size()); }
+  // The text of an item, in place: valid until the list next changes.
+  std::string_view View(int index) const;
+  // A copy of the text of an item.
+  std::string Item(int index) const { return std::string(View(index)); }
+  std::string operator[](int index) const { return Item(index); }
+  // A copy of every item, in order.
+  std::vector<std::string> Items() const;
 
-  void Append(std::string phrase);
-  void Insert(int index, std::string phrase);  // index == Count() appends
+  void Append(std::string_view phrase);
+  // Appends `phrase` unless an item equals it ignoring ASCII letter case: one hash and one
+  // probe where ContainsExact followed by Append take two. True when appended.
+  bool AppendIfAbsent(std::string_view phrase);
+  void Insert(int index, std::string_view phrase);  // index == Count() appends
   void Delete(int index);
   void Clear();
 
   // True when an item equals `phrase` ignoring the case of ASCII letters. O(1).
   bool ContainsExact(std::string_view phrase) const;
-  // Index of the first such item, or -1. O(1) when absent, a scan when present.
+  // Index of the first such item, or -1. O(1).
   int IndexOfExact(std::string_view phrase) const;
 
   bool Selected(int index) const { return selected_.at(static_cast<std::size_t>(index)) != 0; }
@@ -38,7 +51,8 @@ class PhraseList {
   void SelectAll(bool selected);
   // Deletes every selected item in one pass; same result as deleting them one by one.
   void DeleteSelected();
-  // Deletes every item for which `drop` is true, in one pass, keeping the order.
+  // Deletes every item for which `drop` is true, in one pass, keeping the order. `drop` is
+  // asked about every item in order, exactly once, and must not change the list.
   void RemoveIf(const std::function<bool(const std::string&)>& drop);
 
   // The current (focused) item, -1 for none. Kept on the same item across deletes and
@@ -50,29 +64,28 @@ class PhraseList {
   void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
  private:
-  // Transparent, so lookups take a string_view without building a std::string.
-  struct FoldHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return HashIgnoringAsciiCase(s); }
+  struct Entry {
+    PhraseTextArena::Place place;
+    std::uint32_t length;
+    std::uint32_t hash;  // of the text with its ASCII letters folded
   };
-  struct FoldEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const {
-      return EqualsIgnoringAsciiCase(a, b);
-    }
-  };
-  void IndexAdd(const std::string& phrase);
-  void IndexRemove(const std::string& phrase);
+  std::string_view Text(const Entry& e) const { return arena_.View(e.place, e.length); }
+  Entry Store(std::string_view phrase, std::uint32_t hash);
+  bool Matches(std::uint32_t item, std::string_view phrase) const;
+  // Removes the items marked in `dropped` (`count` of them), keeping the order.
+  void RemoveMarked(const std::vector<char>& dropped, std::size_t count);
+  void RebuildIndex();
+  void CompactTextIfWasteful();
   void Changed() {
     if (onChange_) onChange_();
   }
 
-  std::vector<std::string> items_;
+  std::vector<Entry> entries_;
   std::vector<char> selected_;
+  PhraseTextArena arena_;
+  FoldedIndex index_;
   int selectedCount_ = 0;
   int itemIndex_ = -1;
-  // Folded text -> number of items with that text.
-  std::unordered_map<std::string, int, FoldHash, FoldEqual> index_;
   std::function<void()> onChange_;
 };
 

@@ -47,7 +47,7 @@ bool CopyListBoxLook(const LqDataSkinControl* d, ListBoxLook& out) {
 }
 
 QString ItemText(const longtail::PhraseList& items, int index) {
-  return QString::fromStdString(longtail::Cp936ToUtf8(items.Item(index)));
+  return QString::fromStdString(longtail::Cp936ToUtf8(items.View(index)));
 }
 
 }  // namespace

@@ -216,9 +216,9 @@ bool LqListBox::TypeAhead(const QString& text) {
   const int start = repeated || typed_.size() == 1 ? cur + 1 : cur;
   for (int k = 0; k < count; ++k) {
     int i = (start + k) % count;
-    const std::string& t = items_.Item(i);
+    const std::string_view t = items_.View(i);
     if (t.size() >= prefix.size() &&
-        longtail::EqualsIgnoringAsciiCase(std::string_view(t).substr(0, prefix.size()), prefix)) {
+        longtail::EqualsIgnoringAsciiCase(t.substr(0, prefix.size()), prefix)) {
       SelectWithModifiers(i, Qt::NoModifier, false);
       return true;
     }

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "harvest/test_text.h"
+#include "text/ascii_case.h"
 
 namespace longtail {
 namespace {
@@ -81,6 +86,101 @@ TEST(PhraseList, RemoveIfKeepsOrderIndexAndSelection) {
   EXPECT_EQ(list.ItemIndex(), -1);  // the current item was removed
   EXPECT_FALSE(list.ContainsExact("drop"));
   EXPECT_EQ(changes, 1);
+}
+
+// A plain model of the list: the naive search every change must agree with.
+struct ModelList {
+  std::vector<std::string> items;
+  std::vector<bool> selected;
+  int FirstEqual(const std::string& p) const {
+    for (std::size_t i = 0; i < items.size(); ++i)
+      if (EqualsIgnoringAsciiCase(items[i], p)) return static_cast<int>(i);
+    return -1;
+  }
+};
+
+// Random appends, inserts, deletes and bulk removals of small and large shares, on a list
+// with repeated texts in several letter cases: order, selection and the exact search
+// (including which duplicate answers first) stay what the naive model says.
+TEST(PhraseList, StoreAgreesWithNaiveModelThroughRandomEdits) {
+  PhraseList list;
+  ModelList model;
+  std::mt19937 rng(22);
+  auto text = [&] {
+    std::string s(1, rng() % 3 == 0 ? 'W' : 'w');
+    s += std::to_string(rng() % 300);
+    return s;
+  };
+  for (int step = 0; step < 4000; ++step) {
+    const int n = list.Count();
+    const unsigned op = rng() % 100;
+    if (op < 55 || n == 0) {
+      std::string s = text();
+      list.Append(s);
+      model.items.push_back(s);
+      model.selected.push_back(false);
+    } else if (op < 65) {
+      const int at = static_cast<int>(rng() % (n + 1));
+      std::string s = text();
+      list.Insert(at, s);
+      model.items.insert(model.items.begin() + at, s);
+      model.selected.insert(model.selected.begin() + at, false);
+    } else if (op < 80) {
+      const int at = (rng() % 2) ? n - 1 : static_cast<int>(rng() % n);
+      list.Delete(at);
+      model.items.erase(model.items.begin() + at);
+      model.selected.erase(model.selected.begin() + at);
+    } else if (op < 90) {
+      // Select a few (a small share) or many (a large one), then delete them.
+      const unsigned every = (rng() % 2) ? 2 : 40;
+      for (int i = 0; i < n; ++i) {
+        const bool pick = rng() % every == 0;
+        list.SetSelected(i, pick);
+        model.selected[static_cast<std::size_t>(i)] = pick;
+      }
+      list.DeleteSelected();
+      std::size_t out = 0;
+      for (std::size_t i = 0; i < model.items.size(); ++i)
+        if (!model.selected[i]) model.items[out++] = model.items[i];
+      model.items.resize(out);
+      model.selected.assign(out, false);
+    } else {
+      const std::string digit = std::to_string(rng() % 10);
+      auto drop = [&](const std::string& s) { return s.back() == digit[0]; };
+      list.RemoveIf(drop);
+      std::erase_if(model.items, drop);
+      model.selected.assign(model.items.size(), false);
+    }
+    ASSERT_EQ(list.Items(), model.items) << "step " << step;
+    ASSERT_EQ(list.SelectedCount(), 0);
+    for (int k = 0; k < 5; ++k) {
+      const std::string probe = text();
+      ASSERT_EQ(list.IndexOfExact(probe), model.FirstEqual(probe)) << probe << " step " << step;
+      ASSERT_EQ(list.ContainsExact(probe), model.FirstEqual(probe) >= 0);
+    }
+  }
+}
+
+// Text stays intact across the arena's block edges, a phrase larger than a block, and the
+// re-packing that follows removing most of a large list.
+TEST(PhraseList, TextSurvivesBlockEdgesAndRepacking) {
+  PhraseList list;
+  const std::string huge(300 * 1024, 'h');
+  std::vector<std::string> expected;
+  for (int i = 0; i < 120'000; ++i) {
+    std::string s = i == 5000 ? huge : G("长尾词") + Numbered(i);
+    list.Append(s);
+    expected.push_back(s);
+  }
+  list.SetItemIndex(119'999);
+  list.RemoveIf([](const std::string& s) { return s.back() != '7'; });
+  std::erase_if(expected, [](const std::string& s) { return s.back() != '7'; });
+  EXPECT_EQ(list.Items(), expected);
+  EXPECT_EQ(list.ItemIndex(), -1);
+  EXPECT_EQ(list.IndexOfExact(G("长尾词") + "P119997"), list.Count() - 1);
+  list.Append(huge);
+  EXPECT_EQ(list.View(list.Count() - 1), huge);
+  EXPECT_EQ(list.IndexOfExact(G("长尾词") + "p7"), 0);
 }
 
 }  // namespace
