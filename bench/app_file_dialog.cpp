@@ -88,7 +88,7 @@ void BM_DetailsViewRepaint(benchmark::State& state) {
   dialog.LVHeaderSkinDataName = "button";
   dialog.InitialDir = dir.path();
   LqOpenDlgForm form(dialog);
-  form.SetViewStyle(vsReport);
+  form.SetViewStyle(FileViewStyle::Report);
   form.show();
   if (!WaitListed(form, 10000)) state.SkipWithError("folder not listed");
   QImage image(form.size(), QImage::Format_RGB32);

@@ -27,9 +27,8 @@ void MainWindow::buildExportAutoSave() {
   saveDialog_->FilterIndex = 1;
   saveDialog_->LVHeaderSkinDataName = "button";
   // A new folder that cannot be made goes to the application's error display.
-  saveDialog_->ShowError = [](const QString& text) {
-    ShowApplicationError(text, QApplication::activeWindow());
-  };
+  saveDialog_->SetErrorPresenter(
+      [](const QString& text) { ShowApplicationError(text, QApplication::activeWindow()); });
 
   folderDialog_ = new lq::LqSkinSelectDirectoryDialog(this);
   folderDialog_->setObjectName(QStringLiteral("folderDialog"));

@@ -11,7 +11,7 @@ LqSkinShellComboBox::LqSkinShellComboBox(QWidget* parent)
     : LqSkinComboBox(parent), icons_(std::make_unique<QFileIconProvider>()) {
   setMaxVisibleItems(10);
   connect(this, &QComboBox::activated, this, [this](int i) {
-    if (i >= 0 && i < int(entries_.size()) && OnFolderChosen) OnFolderChosen(entries_[i].path);
+    if (i >= 0 && i < int(entries_.size())) emit folderChosen(entries_[i].path);
   });
 }
 

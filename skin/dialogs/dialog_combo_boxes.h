@@ -17,6 +17,8 @@ class QFileIconProvider;
 namespace lq {
 
 class LqSkinShellComboBox : public LqSkinComboBox {
+  Q_OBJECT
+
  public:
   explicit LqSkinShellComboBox(QWidget* parent = nullptr);
   ~LqSkinShellComboBox() override;
@@ -26,11 +28,13 @@ class LqSkinShellComboBox : public LqSkinComboBox {
   // and selects the folder.
   void ShowFolder(const QString& folder);
   const std::vector<FolderPlace>& Entries() const { return entries_; }
-  // The entry chosen by the user (not by ShowFolder).
-  std::function<void(const QString& path)> OnFolderChosen;
 
   // Half an icon width per level in the dropped-down list.
   int ItemIndent(int row) const override;
+
+ signals:
+  // The entry chosen by the user (not by ShowFolder).
+  void folderChosen(const QString& path);
 
  private:
   std::vector<FolderPlace> places_, entries_;

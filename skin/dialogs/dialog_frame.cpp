@@ -12,7 +12,7 @@ namespace lq {
 
 void DialogClient::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
-  if (OnResize) OnResize();
+  emit resized();
 }
 
 DialogFrame::DialogFrame(QDialog& dialog, LqSkinData* frameSkin, LqSkinData* menuSkin,

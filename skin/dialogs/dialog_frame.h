@@ -16,10 +16,14 @@ class LqLacquerForm;
 class LqSkinData;
 
 class DialogClient : public QWidget {
+  Q_OBJECT
+
  public:
   using QWidget::QWidget;
-  // Runs after every resize: the dialog lays out its controls here.
-  std::function<void()> OnResize;
+
+ signals:
+  // After every resize: the dialog lays out its controls here.
+  void resized();
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

@@ -50,13 +50,10 @@ LqSkinFileListView::LqSkinFileListView(QWidget* parent, LqSkinData* skin,
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::EditKeyPressed);
     view->installEventFilter(this);
-    connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
-      if (OnItemActivated) OnItemActivated(i);
-    });
+    connect(view, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& i) { emit itemActivated(i); });
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-              if (OnCurrentChanged) OnCurrentChanged(current);
-            });
+            [this](const QModelIndex& current) { emit currentItemChanged(current); });
   }
   filter_->sort(0, Qt::AscendingOrder);
   // Room for a long name and a whole time stamp; the user can still drag the edges.
@@ -66,45 +63,45 @@ LqSkinFileListView::LqSkinFileListView(QWidget* parent, LqSkinData* skin,
   const ViewBars bars = MakeViewBars(this, skin);
   vbar_ = bars.vertical;
   hbar_ = bars.horizontal;
-  SetViewStyle(vsList);
+  SetViewStyle(FileViewStyle::List);
 }
 
 LqSkinFileListView::~LqSkinFileListView() = default;
 
 QAbstractItemView* LqSkinFileListView::CurrentView() const {
-  if (style_ == vsReport) return detailView_;
+  if (style_ == FileViewStyle::Report) return detailView_;
   return listView_;
 }
 
-void LqSkinFileListView::SetViewStyle(LqViewStyle style) {
+void LqSkinFileListView::SetViewStyle(FileViewStyle style) {
   // The selected item stays selected across view styles.
   const QModelIndex current = CurrentIndex();
   style_ = style;
   switch (style) {
-    case vsIcon:
+    case FileViewStyle::Icon:
       listView_->setViewMode(QListView::IconMode);
       listView_->setIconSize(QSize(32, 32));
       listView_->setGridSize(QSize(80, 64));
       break;
-    case vsSmallIcon:
+    case FileViewStyle::SmallIcon:
       listView_->setViewMode(QListView::ListMode);
       listView_->setFlow(QListView::LeftToRight);
       listView_->setIconSize(QSize(16, 16));
       listView_->setGridSize(QSize(140, 20));
       break;
-    case vsList:
-    case vsReport:
+    case FileViewStyle::List:
+    case FileViewStyle::Report:
       listView_->setViewMode(QListView::ListMode);
       listView_->setFlow(QListView::TopToBottom);
       listView_->setIconSize(QSize(16, 16));
       listView_->setGridSize(QSize());
       break;
   }
-  listView_->setWrapping(style != vsReport);
+  listView_->setWrapping(style != FileViewStyle::Report);
   listView_->setResizeMode(QListView::Adjust);
   listView_->setMovement(QListView::Static);
-  listView_->setVisible(style != vsReport);
-  detailView_->setVisible(style == vsReport);
+  listView_->setVisible(style != FileViewStyle::Report);
+  detailView_->setVisible(style == FileViewStyle::Report);
   if (current.isValid()) CurrentView()->setCurrentIndex(current);
   LinkBars();
 }
@@ -193,8 +190,8 @@ void LqSkinFileListView::EditName(const QString& path) {
 }
 
 bool LqSkinFileListView::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() == QEvent::KeyPress && OnKey && (watched == listView_ || watched == detailView_) &&
-      OnKey(static_cast<QKeyEvent*>(e))) {
+  if (e->type() == QEvent::KeyPress && keyHandler_ &&
+      (watched == listView_ || watched == detailView_) && keyHandler_(static_cast<QKeyEvent*>(e))) {
     // Accepted, or the application passes the key on to the window as well.
     e->accept();
     return true;

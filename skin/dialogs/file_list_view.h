@@ -29,6 +29,8 @@ class LqSkinHeaderView;
 class LqSkinScrollBar;
 
 class LqSkinFileListView : public QWidget {
+  Q_OBJECT
+
  public:
   LqSkinFileListView(QWidget* parent, LqSkinData* skin, const std::string& headerSkinName,
                      const LqFont& font, bool showHidden);
@@ -46,8 +48,8 @@ class LqSkinFileListView : public QWidget {
   // Reads the folder again and selects the same position (F5).
   void Reload();
 
-  LqViewStyle ViewStyle() const { return style_; }
-  void SetViewStyle(LqViewStyle style);
+  FileViewStyle ViewStyle() const { return style_; }
+  void SetViewStyle(FileViewStyle style);
   QAbstractItemView* CurrentView() const;
   QListView* ListView() const { return listView_; }
   QTreeView* DetailView() const { return detailView_; }
@@ -64,18 +66,21 @@ class LqSkinFileListView : public QWidget {
   // Selects the item of `path` (a child of the folder) and opens its name for editing.
   void EditName(const QString& path);
 
-  // A double-click on an item.
-  std::function<void(const QModelIndex&)> OnItemActivated;
-  // The current item changed (a click, the keys, or code).
-  std::function<void(const QModelIndex&)> OnCurrentChanged;
   // Key presses of the views go here first; true means taken.
-  std::function<bool(QKeyEvent*)> OnKey;
+  void SetKeyHandler(std::function<bool(QKeyEvent*)> handler) { keyHandler_ = std::move(handler); }
+
+ signals:
+  // A double-click on an item.
+  void itemActivated(const QModelIndex& index);
+  // The current item changed (a click, the keys, or code).
+  void currentItemChanged(const QModelIndex& index);
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  std::function<bool(QKeyEvent*)> keyHandler_;
   void LinkBars();
   void LayoutViews();
 
@@ -87,7 +92,7 @@ class LqSkinFileListView : public QWidget {
   LqSkinScrollBar* vbar_ = nullptr;
   LqSkinScrollBar* hbar_ = nullptr;
   std::unique_ptr<ScrollAreaBars> bars_;
-  LqViewStyle style_ = vsList;
+  FileViewStyle style_ = FileViewStyle::List;
   QString folder_;
   bool loaded_ = false;
 };

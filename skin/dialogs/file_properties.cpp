@@ -92,9 +92,9 @@ LqFilePropertiesForm::LqFilePropertiesForm(const QString& path, LqSkinData* skin
   ok_->Cancel = true;
   ok_->OnClick = [this](LqSkinButton*) { accept(); };
   const int height = y + 10 + 25 + 10;
-  frame->Client().OnResize = [this, client] {
+  connect(&frame->Client(), &DialogClient::resized, this, [this, client] {
     ok_->SetBounds(QRect(client->width() - 80, client->height() - 35, 70, 25));
-  };
+  });
   frame->SetClientSize(QSize(kClientWidth, height));
 }
 

@@ -8,17 +8,17 @@
 namespace lq {
 
 // Builds Form for the component, keeps it in `showing` while it runs (a second Execute
-// meanwhile does nothing) and runs the component's OnShow and OnClose around the run.
+// meanwhile does nothing) and emits the component's shown() and closed() around the run.
 // True when the user confirmed.
 template <typename Form, typename Component>
 bool ExecuteModal(Component& component, QPointer<Form>& showing) {
   if (showing) return false;  // already showing
   Form form(component, QApplication::activeWindow());
   showing = &form;
-  if (component.OnShow) component.OnShow();
+  emit component.shown();
   const bool confirmed = form.exec() == QDialog::Accepted;
   showing = nullptr;
-  if (component.OnClose) component.OnClose();
+  emit component.closed();
   return confirmed;
 }
 

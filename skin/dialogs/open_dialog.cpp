@@ -14,14 +14,14 @@ LqSkinOpenDialog::LqSkinOpenDialog(QObject* parent) : LqSkinOpenDialog(false, pa
 LqSkinOpenDialog::LqSkinOpenDialog(bool saveMode, QObject* parent)
     : QObject(parent), saveMode_(saveMode) {
   if (saveMode) Title = QStringLiteral("Save file");
-  ShowError = [](const QString& text) {
+  showError_ = [](const QString& text) {
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), text);
   };
-  AskOverwrite = [](const QString& question) {
+  askOverwrite_ = [](const QString& question) {
     return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
                                  question) == QMessageBox::Yes;
   };
-  ShowProperties = [this](const QString& path) {
+  showProperties_ = [this](const QString& path) {
     LqFilePropertiesForm properties(path, SkinData, CtrlSkinData, DefaultFont,
                                     QApplication::activeWindow());
     properties.exec();
@@ -35,6 +35,10 @@ LqSkinOpenDialog::~LqSkinOpenDialog() {
 void LqSkinOpenDialog::SetFileName(const QString& name) {
   FileName_ = name;
   if (form_) form_->ShowFileName(name);
+}
+
+LqOpenDlgForm* LqSkinOpenDialog::Form() const {
+  return form_;
 }
 
 bool LqSkinOpenDialog::Execute() {

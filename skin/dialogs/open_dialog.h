@@ -19,6 +19,8 @@ class LqSkinData;
 class LqOpenDlgForm;
 
 class LqSkinOpenDialog : public QObject {
+  Q_OBJECT
+
  public:
   explicit LqSkinOpenDialog(QObject* parent = nullptr);
   ~LqSkinOpenDialog() override;
@@ -45,39 +47,52 @@ class LqSkinOpenDialog : public QObject {
   QString InitialDir;
   QString Filter = QStringLiteral("All files|*.*");
   int FilterIndex = 1;
-  std::function<void()> OnFolderChange, OnShow, OnClose;
 
   QString FileName() const { return FileName_; }
   // Also sets the file name edit of an open window.
   void SetFileName(const QString& name);
 
   bool SaveMode() const { return saveMode_; }
-  LqViewStyle ViewStyle() const { return viewStyle_; }
+  FileViewStyle ViewStyle() const { return viewStyle_; }
 
   // Shows the file window modally; true when the user confirmed a file, and then
   // FileName holds its full path.
   bool Execute();
   // The window while Execute runs, else null.
-  LqOpenDlgForm* Form() const { return form_; }
+  LqOpenDlgForm* Form() const;
 
   // Shows a file error (a new folder that cannot be made); a critical message box
   // captioned with the application name unless replaced.
-  std::function<void(const QString& text)> ShowError;
+  void SetErrorPresenter(std::function<void(const QString& text)> show) {
+    showError_ = std::move(show);
+  }
   // Asks before an existing file is replaced (with OverwritePromt); a yes/no message box
   // unless replaced.
-  std::function<bool(const QString& question)> AskOverwrite;
+  void SetOverwriteQuestion(std::function<bool(const QString& question)> ask) {
+    askOverwrite_ = std::move(ask);
+  }
   // Shows the properties of a listed item (Alt+Enter); a skinned properties window
   // unless replaced.
-  std::function<void(const QString& path)> ShowProperties;
+  void SetPropertiesPresenter(std::function<void(const QString& path)> show) {
+    showProperties_ = std::move(show);
+  }
+
+ signals:
+  void folderChanged();
+  void shown();
+  void closed();
 
  protected:
   LqSkinOpenDialog(bool saveMode, QObject* parent);
 
  private:
+  std::function<void(const QString&)> showError_;
+  std::function<bool(const QString&)> askOverwrite_;
+  std::function<void(const QString&)> showProperties_;
   friend class LqOpenDlgForm;
   bool saveMode_ = false;
   QString FileName_;
-  LqViewStyle viewStyle_ = vsList;
+  FileViewStyle viewStyle_ = FileViewStyle::List;
   QPointer<LqOpenDlgForm> form_;
 };
 

@@ -71,7 +71,7 @@ LqOpenDlgForm::LqOpenDlgForm(LqSkinOpenDialog& dialog, QWidget* parent)
   BuildToolBar();
   BuildFileList();
   BuildBottomPanel();
-  frame_->Client().OnResize = [this] { LayoutControls(); };
+  connect(&frame_->Client(), &DialogClient::resized, this, [this] { LayoutControls(); });
 
   filterCombo_->SetFilter(dialog.Filter, dialog.FilterIndex - 1);
   list_->SetMask(filterCombo_->Mask());
@@ -109,7 +109,8 @@ void LqOpenDlgForm::BuildToolBar() {
   folderCombo_->SetSkinData(skin);
   folderCombo_->SetDefaultFont(dialog_.DefaultFont);
   folderCombo_->SetPlaces(SystemFolderPlaces());
-  folderCombo_->OnFolderChosen = [this](const QString& path) { OpenFolder(path); };
+  connect(folderCombo_, &LqSkinShellComboBox::folderChosen, this,
+          [this](const QString& path) { OpenFolder(path); });
   const bool flat = !dialog_.ToolButtonsTransparent;
   back_ = MakeToolButton<LqSkinSpeedButton>(
       toolBar_, skin, flat, ToolGlyph::Back,
@@ -137,7 +138,7 @@ void LqOpenDlgForm::BuildViewMenu() {
                            Text("MSG_LV_LIST", QStringLiteral("列表")),
                            Text("MSG_LV_DETAILS", QStringLiteral("详细信息"))};
   for (int i = 0; i < 4; ++i) {
-    MenuItem* item = viewMenu_->Items.Add(names[i], [this, i] { SetViewStyle(LqViewStyle(i)); });
+    MenuItem* item = viewMenu_->Items.Add(names[i], [this, i] { SetViewStyle(FileViewStyle(i)); });
     item->RadioItem = true;
   }
   viewButton_->SkinPopupMenu = viewMenu_;
@@ -149,9 +150,11 @@ void LqOpenDlgForm::BuildFileList() {
   listPanel_->SetSkinData(dialog_.CtrlSkinData);
   list_ = new LqSkinFileListView(listPanel_, dialog_.CtrlSkinData, dialog_.LVHeaderSkinDataName,
                                  dialog_.DefaultFont, dialog_.ShowHiddenFiles);
-  list_->OnItemActivated = [this](const QModelIndex& i) { ItemActivated(i); };
-  list_->OnCurrentChanged = [this](const QModelIndex& i) { CurrentItemChanged(i); };
-  list_->OnKey = [this](QKeyEvent* key) { return ListKey(key); };
+  connect(list_, &LqSkinFileListView::itemActivated, this,
+          [this](const QModelIndex& i) { ItemActivated(i); });
+  connect(list_, &LqSkinFileListView::currentItemChanged, this,
+          [this](const QModelIndex& i) { CurrentItemChanged(i); });
+  list_->SetKeyHandler([this](QKeyEvent* key) { return ListKey(key); });
 }
 
 void LqOpenDlgForm::BuildBottomPanel() {
@@ -224,11 +227,11 @@ QAbstractItemView* LqOpenDlgForm::CurrentView() const {
   return list_->CurrentView();
 }
 
-LqViewStyle LqOpenDlgForm::ViewStyle() const {
+FileViewStyle LqOpenDlgForm::ViewStyle() const {
   return list_->ViewStyle();
 }
 
-void LqOpenDlgForm::SetViewStyle(LqViewStyle style) {
+void LqOpenDlgForm::SetViewStyle(FileViewStyle style) {
   list_->SetViewStyle(style);
   for (int i = 0; i < viewMenu_->Items.Count(); ++i)
     viewMenu_->Items.Item(i)->Checked = i == int(style);
@@ -252,7 +255,7 @@ void LqOpenDlgForm::ShowFolder(const QString& path, bool remember) {
   list_->SetFolder(folder);
   if (remember && (history_.isEmpty() || history_.last() != folder)) history_ << folder;
   folderCombo_->ShowFolder(folder);
-  if (changed && dialog_.OnFolderChange) dialog_.OnFolderChange();
+  if (changed) emit dialog_.folderChanged();
 }
 
 void LqOpenDlgForm::GoBack() {
@@ -276,8 +279,8 @@ QString LqOpenDlgForm::MakeNewFolder() {
   if (QFileInfo::exists(path)) return {};
   QFileSystemModel* fs = list_->FileSystem();
   if (!fs->mkdir(fs->index(folder_), name).isValid()) {
-    if (dialog_.ShowError)
-      dialog_.ShowError(QStringLiteral("Cannot create directory \"%1\".").arg(path));
+    if (dialog_.showError_)
+      dialog_.showError_(QStringLiteral("Cannot create directory \"%1\".").arg(path));
     return {};
   }
   list_->EditName(path);
@@ -357,8 +360,8 @@ bool LqOpenDlgForm::ConfirmAllowed(const QString& path) {
       tested += MaskExtension(filterCombo_->Mask());
   }
   if (!QFileInfo::exists(tested)) return true;
-  return dialog_.AskOverwrite &&
-         dialog_.AskOverwrite(Text("MSG_OVERWRITE", QStringLiteral("您想覆盖原来的文件吗?")));
+  return dialog_.askOverwrite_ &&
+         dialog_.askOverwrite_(Text("MSG_OVERWRITE", QStringLiteral("您想覆盖原来的文件吗?")));
 }
 
 void LqOpenDlgForm::ConfirmClicked() {
@@ -380,7 +383,7 @@ void LqOpenDlgForm::CloseWith(const QString& answer) {
 bool LqOpenDlgForm::ShowSelectedProperties() {
   const QModelIndex current = list_->CurrentIndex();
   if (!current.isValid()) return false;
-  if (dialog_.ShowProperties) dialog_.ShowProperties(list_->PathOf(current));
+  if (dialog_.showProperties_) dialog_.showProperties_(list_->PathOf(current));
   return true;
 }
 

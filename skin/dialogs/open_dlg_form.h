@@ -44,8 +44,8 @@ class LqOpenDlgForm : public QDialog {
   void GoUp();
   // Makes the next new folder; returns its path, or an empty string when nothing was made.
   QString MakeNewFolder();
-  void SetViewStyle(LqViewStyle style);
-  LqViewStyle ViewStyle() const;
+  void SetViewStyle(FileViewStyle style);
+  FileViewStyle ViewStyle() const;
   // Enter in the file name edit.
   void FileNameEnter();
   // The confirm button.

@@ -48,7 +48,7 @@ LqSelDirDlgForm::LqSelDirDlgForm(LqSkinSelectDirectoryDialog& dialog, QWidget* p
   cancel_->SetCaption(DialogText(skin, "MSG_BTN_CANCEL", QStringLiteral("取消")));
   cancel_->Cancel = true;
   cancel_->OnClick = [this](LqSkinButton*) { reject(); };
-  frame_->Client().OnResize = [this] { LayoutControls(); };
+  connect(&frame_->Client(), &DialogClient::resized, this, [this] { LayoutControls(); });
 
   // Reopen at the last choice; without one at the computer (the file-system root, which
   // lists the mounted volumes), expanded.

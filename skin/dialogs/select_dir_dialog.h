@@ -24,6 +24,8 @@ class LqSkinPanel;
 class LqSelDirDlgForm;
 
 class LqSkinSelectDirectoryDialog : public QObject {
+  Q_OBJECT
+
  public:
   explicit LqSkinSelectDirectoryDialog(QObject* parent = nullptr);
 
@@ -39,12 +41,15 @@ class LqSkinSelectDirectoryDialog : public QObject {
   QString Title = QStringLiteral("Select folder");
   QString Directory;
   bool ShowToolBar = false;
-  std::function<void()> OnShow, OnClose;
 
   // Shows the directory window modally; true when the user confirmed, and then
   // Directory holds the chosen folder's path.
   bool Execute();
   LqSelDirDlgForm* Form() const { return form_; }
+
+ signals:
+  void shown();
+  void closed();
 
  private:
   QPointer<LqSelDirDlgForm> form_;

@@ -3,6 +3,6 @@
 
 namespace lq {
 
-enum LqViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+enum class FileViewStyle { Icon, SmallIcon, List, Report };
 
 }  // namespace lq

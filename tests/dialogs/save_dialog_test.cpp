@@ -89,7 +89,7 @@ TEST(SaveDialog, CancelKeepsFileNameButRemembersFilterSizeAndView) {
   const bool ok = ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     EXPECT_EQ(form.ClientSize(), QSize(450, 290));
     form.SelectFilter(1);
-    form.SetViewStyle(vsReport);
+    form.SetViewStyle(FileViewStyle::Report);
     form.Frame().SetClientSize(QSize(500, 320));
     form.FileNameEdit()->setText(QStringLiteral("new"));
     form.reject();
@@ -99,9 +99,9 @@ TEST(SaveDialog, CancelKeepsFileNameButRemembersFilterSizeAndView) {
   EXPECT_EQ(d.dialog.FilterIndex, 2);
   EXPECT_EQ(d.dialog.DialogWidth, 500);
   EXPECT_EQ(d.dialog.DialogHeight, 320);
-  EXPECT_EQ(d.dialog.ViewStyle(), vsReport);
+  EXPECT_EQ(d.dialog.ViewStyle(), FileViewStyle::Report);
   ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
-    EXPECT_EQ(form.ViewStyle(), vsReport);
+    EXPECT_EQ(form.ViewStyle(), FileViewStyle::Report);
     EXPECT_EQ(form.FilterCombo()->currentIndex(), 1);
     EXPECT_EQ(form.ClientSize(), QSize(500, 320));
   });
@@ -167,7 +167,7 @@ TEST(SaveDialog, NewFolderThatCannotBeMadeShowsTheError) {
   longtail::testing::TempDir dir;
   ExportDialog d;
   QStringList errors;
-  d.dialog.ShowError = [&](const QString& e) { errors << e; };
+  d.dialog.SetErrorPresenter([&](const QString& e) { errors << e; });
   d.dialog.InitialDir = Q(dir.path());
   LqOpenDlgForm form(d.dialog);
   ASSERT_TRUE(form.OpenFolder(Q(dir.path())));
@@ -208,11 +208,11 @@ TEST(SaveDialog, OverwriteQuestionOnlyWhenAsked) {
   ExportDialog d;
   d.dialog.InitialDir = Q(dir.path());
   int asked = 0;
-  d.dialog.AskOverwrite = [&](const QString& q) {
+  d.dialog.SetOverwriteQuestion([&](const QString& q) {
     EXPECT_EQ(q, QStringLiteral("您想覆盖原来的文件吗?"));
     ++asked;
     return false;
-  };
+  });
   EXPECT_TRUE(ExecuteWith(d.dialog, [](LqOpenDlgForm& form) {
     form.FileNameEdit()->setText(QStringLiteral("list"));
     form.ConfirmClicked();
@@ -265,7 +265,7 @@ TEST(SaveDialogKeys, EnterOpensAFolderBackspaceGoesUpAndTheViewMenuTicksItsStyle
   EXPECT_TRUE(items.Item(3)->RadioItem);
   EXPECT_TRUE(items.Item(2)->Checked) << "list style after creation";
   items.Item(3)->Click();
-  EXPECT_EQ(form.ViewStyle(), vsReport);
+  EXPECT_EQ(form.ViewStyle(), FileViewStyle::Report);
   EXPECT_TRUE(items.Item(3)->Checked);
   EXPECT_FALSE(items.Item(2)->Checked);
 }
@@ -285,7 +285,7 @@ TEST(SaveDialogKeys, ColumnSortKeepsFoldersFirstInEitherOrder) {
   d.Filter = QStringLiteral("文本文件|*.txt");
   d.InitialDir = QString::fromStdString(dir.path().string());
   LqOpenDlgForm form(d);
-  form.SetViewStyle(vsReport);
+  form.SetViewStyle(FileViewStyle::Report);
   auto* details = qobject_cast<QTreeView*>(form.CurrentView());
   ASSERT_NE(details, nullptr);
   EXPECT_EQ(details->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("修改时间"));

@@ -67,7 +67,7 @@ TEST(DialogScreens, DetailsViewAndPropertiesInTheProgramSkin) {
   d.DialogWidth = 560;
   d.DialogHeight = 330;
   LqOpenDlgForm form(d);
-  form.SetViewStyle(vsReport);
+  form.SetViewStyle(FileViewStyle::Report);
   form.show();
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 31; }));
   ASSERT_TRUE(form.SelectItem(QStringLiteral("长尾词3.txt")));

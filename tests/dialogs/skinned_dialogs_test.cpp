@@ -148,7 +148,7 @@ TEST(SkinnedFileWindow, ListScrollBarsFollowTheViewInEveryStyle) {
   ASSERT_TRUE(lqtest::WaitUntil([&] { return list->HScrollBar()->isEnabled(); }));
   EXPECT_FALSE(list->VScrollBar()->isEnabled());
 
-  form.SetViewStyle(vsReport);
+  form.SetViewStyle(FileViewStyle::Report);
   ASSERT_TRUE(lqtest::WaitUntil([&] { return list->VScrollBar()->isEnabled(); }));
   QScrollBar* own = list->DetailView()->verticalScrollBar();
   EXPECT_EQ(own->maximum() + own->pageStep() - 1, list->VScrollBar()->Max());
@@ -161,9 +161,9 @@ TEST(SkinnedFileWindow, ListScrollBarsFollowTheViewInEveryStyle) {
 
   // The selected file stays selected when the view style changes.
   ASSERT_TRUE(form.SelectItem(QStringLiteral("file1050.txt")));
-  form.SetViewStyle(vsIcon);
+  form.SetViewStyle(FileViewStyle::Icon);
   EXPECT_EQ(list->CurrentIndex().data().toString(), QStringLiteral("file1050.txt"));
-  form.SetViewStyle(vsReport);
+  form.SetViewStyle(FileViewStyle::Report);
   EXPECT_EQ(list->CurrentIndex().data().toString(), QStringLiteral("file1050.txt"));
 }
 
@@ -192,7 +192,7 @@ TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
     QCoreApplication::sendEvent(&form, &press);
   }
   EXPECT_FALSE(menus->SkinMenuOpen());
-  EXPECT_EQ(form.ViewStyle(), vsReport);
+  EXPECT_EQ(form.ViewStyle(), FileViewStyle::Report);
   EXPECT_TRUE(form.ViewMenu()->Items.Item(3)->Checked);
   EXPECT_FALSE(form.ViewButton()->MenuOpen());
   EXPECT_FALSE(form.ViewButton()->Down());
@@ -204,7 +204,7 @@ TEST(SkinnedFileWindow, ViewButtonDropsTheSkinnedMenuBelowItself) {
   QCoreApplication::sendEvent(&form, &esc);
   EXPECT_FALSE(menus->SkinMenuOpen());
   EXPECT_FALSE(form.ViewButton()->Down());
-  EXPECT_EQ(form.ViewStyle(), vsReport);
+  EXPECT_EQ(form.ViewStyle(), FileViewStyle::Report);
 }
 
 TEST(SkinnedFileWindow, TypingANameAndEnterConfirmsEscCancels) {
@@ -231,7 +231,7 @@ TEST(SkinnedFileWindow, AltEnterShowsTheSelectedItemsProperties) {
   SkinnedSaveDialog d;
   d.dialog.InitialDir = Q(dir.path());
   QStringList shown;
-  d.dialog.ShowProperties = [&](const QString& path) { shown << path; };
+  d.dialog.SetPropertiesPresenter([&](const QString& path) { shown << path; });
   LqOpenDlgForm form(d.dialog);
   ASSERT_TRUE(lqtest::WaitUntil([&] { return form.ListedNames().size() == 1; }));
   QKeyEvent altEnter(QEvent::KeyPress, Qt::Key_Return, Qt::AltModifier);
