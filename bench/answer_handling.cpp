@@ -6,7 +6,6 @@
 
 #include "harvest/demo/demo_service.h"
 #include "harvest/harvest_run.h"
-#include "net/event_loop.h"
 #include "text/cp936.h"
 
 namespace {
@@ -44,13 +43,9 @@ std::string Suggestion2K(const demo::PhraseGraph& graph) {
 }
 
 void RunOnAnswer(benchmark::State& state, const std::string& body, RequestKind kind) {
-  EventLoop loop;
   PhraseList results;
   QuietHost host;
-  HarvestRun run(loop, results, host);
-  HarvestRequest sender(loop);
-  sender.Kind = kind;
-  for (auto _ : state) run.OnAnswer(&sender, body);
+  for (auto _ : state) AdmitAnswerPhrases(results, kind, body, host);
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(body.size()));
   state.counters["listed"] = results.Count();
 }

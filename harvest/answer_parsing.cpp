@@ -216,23 +216,24 @@ std::string UnescapeScriptText(std::string_view piece) {
   return Utf8ToCp936(Utf16ToUtf8(decoded));
 }
 
-std::vector<std::string> SuggestionPhrases(std::string_view workingText) {
-  std::vector<std::string> phrases;
-  if (workingText.empty()) return phrases;
+namespace {
+
+void SplitSuggestions(std::string_view workingText, const PhraseSink& sink) {
+  if (workingText.empty()) return;
   std::size_t start = 0;
   while (true) {
     std::size_t comma = workingText.find(',', start);
     std::string_view piece = workingText.substr(
         start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
     std::string phrase = UnescapeScriptText(piece);
-    if (!phrase.empty()) phrases.push_back(std::move(phrase));
+    if (!phrase.empty()) sink(std::move(phrase));
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
-  return phrases;
 }
 
-std::vector<std::string> RelatedSearchPhrases(std::string_view text) {
+// The table of related searches, cut out of the page; nullopt when the page has none.
+std::optional<std::string_view> RelatedSearchTable(std::string_view text) {
   using namespace markers;
   // Drop everything in front of each marker (and the marker's first byte).
   if (std::size_t p = text.find(kAreaStart); p != std::string_view::npos) text.remove_prefix(p + 1);
@@ -240,27 +241,80 @@ std::vector<std::string> RelatedSearchPhrases(std::string_view text) {
   text = text.substr(0, text.find(kBlockEnd));
   // The piece between the first and the second table-start marker.
   std::size_t table = text.find(kTableStart);
-  if (text.empty() || table == std::string_view::npos) throw MissingLinkTable();
+  if (text.empty() || table == std::string_view::npos) return std::nullopt;
   text.remove_prefix(table + kTableStart.size());
-  text = text.substr(0, text.find(kTableStart));
+  return text.substr(0, text.find(kTableStart));
+}
 
-  std::vector<std::string> phrases;
+void SplitLinkTexts(std::string_view table, const PhraseSink& sink) {
+  using namespace markers;
   std::size_t start = 0;
   while (true) {
-    std::size_t next = text.find(kCell, start);
+    std::size_t next = table.find(kCell, start);
     std::string_view cell =
-        text.substr(start, next == std::string_view::npos ? std::string_view::npos : next - start);
+        table.substr(start, next == std::string_view::npos ? std::string_view::npos : next - start);
     // 1-based positions as the link text is cut: from just after "\">" to "</a>".
     std::size_t first = Pos(kLinkTextStart, cell) + 2;
     std::ptrdiff_t count =
         static_cast<std::ptrdiff_t>(Pos(kLinkTextEnd, cell)) - static_cast<std::ptrdiff_t>(first);
-    if (count > 0 && first - 1 < cell.size()) {
-      std::string phrase(cell.substr(first - 1, static_cast<std::size_t>(count)));
-      if (!phrase.empty()) phrases.push_back(std::move(phrase));
-    }
+    if (count > 0 && first - 1 < cell.size())
+      sink(std::string(cell.substr(first - 1, static_cast<std::size_t>(count))));
     if (next == std::string_view::npos) break;
     start = next + kCell.size();
   }
+}
+
+// Passes on the phrases that are not empty once cleaned of control characters.
+PhraseSink Cleaning(const PhraseSink& sink) {
+  return [&sink](std::string phrase) {
+    std::string clean = WithoutControlCharacters(phrase);
+    if (!clean.empty()) sink(std::move(clean));
+  };
+}
+
+std::string_view TrimAsciiSpace(std::string_view s) {
+  auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && space(s.front())) s.remove_prefix(1);
+  while (!s.empty() && space(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::vector<std::string> SuggestionPhrases(std::string_view workingText) {
+  std::vector<std::string> phrases;
+  SplitSuggestions(workingText, [&](std::string p) { phrases.push_back(std::move(p)); });
+  return phrases;
+}
+
+std::string WithoutControlCharacters(std::string_view phrase) {
+  std::string out(phrase);
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  std::size_t first = out.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return out.substr(first, out.find_last_not_of(' ') - first + 1);
+}
+
+bool ReadSuggestionAnswer(std::string_view workingText, const PhraseSink& sink) {
+  std::string_view list = TrimAsciiSpace(workingText);
+  if (list.size() < 2 || list.front() != '[' || list.back() != ']') return false;
+  SplitSuggestions(list, Cleaning(sink));
+  return true;
+}
+
+bool ReadRelatedSearchPage(std::string_view workingText, const PhraseSink& sink) {
+  std::optional<std::string_view> table = RelatedSearchTable(workingText);
+  if (!table) return false;
+  SplitLinkTexts(*table, Cleaning(sink));
+  return true;
+}
+
+std::vector<std::string> RelatedSearchPhrases(std::string_view text) {
+  std::optional<std::string_view> table = RelatedSearchTable(text);
+  if (!table) throw MissingLinkTable();
+  std::vector<std::string> phrases;
+  SplitLinkTexts(*table, [&](std::string p) { phrases.push_back(std::move(p)); });
   return phrases;
 }
 

@@ -2,6 +2,7 @@
 // Reading the two services' answers: the body decoding, the suggestion array of escaped
 // strings, and the related-searches block of the results page. All text is code page 936.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -28,6 +29,19 @@ std::string UnescapeScriptText(std::string_view piece);
 // The phrases of a suggestion answer, in order, empty ones skipped.
 std::vector<std::string> SuggestionPhrases(std::string_view workingText);
 
+// Receives the phrases of an answer one at a time, as the parser reads them.
+using PhraseSink = std::function<void(std::string phrase)>;
+
+// A phrase as it may enter the list: control characters (below 0x20, and 0x7F) become
+// spaces, then spaces are trimmed from both ends. Code page 936 never uses such bytes
+// inside a double-byte character, so this works byte by byte.
+std::string WithoutControlCharacters(std::string_view phrase);
+
+// Hands the phrases of a suggestion answer to `sink` as they are read, each cleaned of
+// control characters, empty ones skipped. A text that is not a bracketed list gives
+// nothing and false.
+bool ReadSuggestionAnswer(std::string_view workingText, const PhraseSink& sink);
+
 // Thrown when a results page has no related-searches link table.
 class MissingLinkTable : public std::runtime_error {
  public:
@@ -37,6 +51,11 @@ class MissingLinkTable : public std::runtime_error {
 // The link texts of the results page's related-searches table, in order, empty ones
 // skipped. Throws MissingLinkTable when the table is absent.
 std::vector<std::string> RelatedSearchPhrases(std::string_view workingText);
+
+// Hands the link texts of the related-searches table to `sink` as they are read, each
+// cleaned of control characters, empty ones skipped. A page without the table gives
+// nothing and false.
+bool ReadRelatedSearchPage(std::string_view workingText, const PhraseSink& sink);
 
 // The markers that cut the related-searches block out of a results page.
 namespace markers {

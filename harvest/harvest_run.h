@@ -1,21 +1,32 @@
 #pragma once
-// The harvest run: Query lists the seed lines and asks the services about the first one;
-// every answer (OnAnswer) or failure (OnFailure) is counted and runs RequestNextOrFinish,
-// which decides whether the run has ended and otherwise asks that service about the next
-// phrase of the result list. The result list is the run's queue. Stop lets the requests in
-// flight finish; CheckStopComplete, ticking every 500 ms after Stop, reports once all are
-// answered. RefreshCounts updates the count labels every 500 ms.
+// The harvest run: Query lists the seed lines, and two chains of requests ask about the
+// listed phrases in list order: the keyword-suggestion endpoint always, the related
+// searches of a results page with broad relevance. The result list is the run's queue;
+// every phrase an answer names is admitted to it and so asked about in its turn.
+//
+// Each chain keeps at most one request in flight on its own reused download, waits the
+// pacing delay between the starts of two requests, retries a failed request after a
+// doubling back-off and, when its service blocks it, pauses and asks the same phrase
+// again while the other chain goes on. The run ends on its own once both chains have
+// asked every listed phrase and nothing is in flight or waiting. Stop lets the requests
+// in flight finish for at most 5 s, then cancels them; the stop completion reports once
+// none is left.
 //
 // Everything runs on the GUI thread of the Dispatcher; the downloads run on workers.
 
+#include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "harvest/phrase_list.h"
+#include "harvest/request_outcome.h"
 #include "net/dispatcher.h"
 #include "net/http_get.h"
 
@@ -25,13 +36,14 @@ namespace longtail {
 // block of a results page.
 enum class RequestKind { Suggest, Related };
 
-// The request object: a download that remembers which service it asks.
+// The id the command-line tool reports a kind's source by ("soso", "baidu-related").
+const char* SourceId(RequestKind kind);
+
+// The request object: the download a chain reuses for all of its requests.
 class HarvestRequest : public HttpDownload {
  public:
   using HttpDownload::HttpDownload;
   RequestKind Kind = RequestKind::Suggest;
-  std::uint64_t RequestId = 0;
-  bool Answered = false;  // its completion handler has run
 };
 
 inline constexpr int kDemoDefaultPort = 8600;
@@ -46,6 +58,26 @@ struct HarvestEndpoints {
   std::string RelatedUrl(const std::string& phrase) const;
 };
 
+// How politely the run asks; read whenever a request is about to be issued.
+struct RequestPolicy {
+  // The least time between the starts of two requests of one chain; each interval is
+  // drawn from [delay, 1.5 delay]. nullopt: 1000 ms for a service on a non-loopback
+  // host, none on loopback.
+  std::optional<std::chrono::milliseconds> delay;
+  int retries = 2;                          // a failed request is asked again this many times
+  std::chrono::milliseconds backoff{1000};  // before the first retry; doubles each time
+  std::chrono::milliseconds requestTimeout{std::chrono::seconds(60)};
+};
+
+// The pacing delay towards a service at "host[:port]" when none is set: 1000 ms, or none
+// for a service on this machine.
+std::chrono::milliseconds DefaultPacingDelay(std::string_view hostPort);
+
+// A Retry-After wait is honoured up to this long; so is a blocked chain's back-off.
+inline constexpr std::chrono::seconds kLongestPause{300};
+// After Stop, requests still in flight are cancelled once this has passed.
+inline constexpr std::chrono::seconds kStopGrace{5};
+
 // What the run needs of the window (or tool) around it. Texts are code page 936.
 class HarvestHost {
  public:
@@ -54,10 +86,25 @@ class HarvestHost {
   virtual bool MustContain() const = 0;                    // read at every admission
   virtual std::vector<std::string> MemoLines() const = 0;  // as typed, not lowered
   virtual int ExportCount() const = 0;
+  virtual RequestPolicy Policy() const { return {}; }
   virtual void ShowStatus(const std::string& text) = 0;
   virtual void SetResultCountLabel(const std::string& text) = 0;
   virtual void SetExportCountLabel(const std::string& text) = 0;
 };
+
+// The requests one chain made in a run, by how they ended.
+struct ChainCounts {
+  int asked = 0;
+  int answered = 0;
+  int failed = 0;
+  int blocked = 0;
+};
+
+// Reads an answer body of `kind` and admits its phrases to the list as they are read
+// (the host's must-contain option and memo lines apply). False when the body does not have
+// the service's shape; then nothing is admitted.
+bool AdmitAnswerPhrases(PhraseList& results, RequestKind kind, const std::string& body,
+                        const HarvestHost& host);
 
 class HarvestRun {
  public:
@@ -69,28 +116,28 @@ class HarvestRun {
 
   void Query();  // the Query button
   void Stop();   // the Stop button
-  // Handles a request's answer body, or its failure; both then go on with its chain.
-  void OnAnswer(HttpDownload* sender, const std::string& body);
-  void OnFailure(HttpDownload* sender);
-  // Ends the run when nothing is left to ask, else asks `kind`'s next phrase.
-  void RequestNextOrFinish(RequestKind kind);
   // The periodic checks the run keeps on its dispatcher's timers (public so tests can
   // tick them at will): the count labels, and after Stop the stop completion.
   void RefreshCounts();
   void CheckStopComplete();
 
+  // A run is in progress (also while it stops); Query is refused meanwhile.
   bool Running() const { return running_; }
+  // The user has not asked the current run to stop.
+  bool Proceed() const { return proceed_; }
   // Stop was pressed and its completion has not been reported yet.
   bool StopPending() const { return stopTimer_->active(); }
-  bool Proceed() const { return proceed_; }
-  std::int32_t SuggestPos() const { return suggestPos_; }
-  std::int32_t RelatedPos() const { return relatedPos_; }
-  std::int32_t SuggestAnswered() const { return suggestAnswered_; }
-  std::int32_t RelatedAnswered() const { return relatedAnswered_; }
-  // Requests issued whose completion has not run yet.
-  int OutstandingRequests() const { return outstanding_; }
-  // Request objects still held (answered ones are released right after their handler).
-  std::size_t LiveRequestObjects() const { return requests_.size(); }
+  // Phrases each chain has taken from the list, and finished with (answered, or failed
+  // after its retries).
+  std::int32_t SuggestPos() const { return ChainOf(RequestKind::Suggest).pos; }
+  std::int32_t RelatedPos() const { return ChainOf(RequestKind::Related).pos; }
+  std::int32_t SuggestAnswered() const { return ChainOf(RequestKind::Suggest).done; }
+  std::int32_t RelatedAnswered() const { return ChainOf(RequestKind::Related).done; }
+  const ChainCounts& Counts(RequestKind kind) const { return ChainOf(kind).counts; }
+  // Requests in flight.
+  int OutstandingRequests() const;
+  // Download objects held: one per chain that has asked anything, however long the run.
+  std::size_t LiveRequestObjects() const;
   const HarvestEndpoints& Endpoints() const { return endpoints_; }
   void SetEndpoints(HarvestEndpoints endpoints) { endpoints_ = std::move(endpoints); }
 
@@ -100,33 +147,55 @@ class HarvestRun {
   void SetRequestStarter(RequestStarter starter) { starter_ = std::move(starter); }
 
  private:
+  enum class ChainState { Idle, Waiting, InFlight };
+  struct Chain {
+    RequestKind kind = RequestKind::Suggest;
+    ChainState state = ChainState::Idle;
+    std::int32_t pos = 0;   // list index of the next phrase to take
+    std::int32_t done = 0;  // phrases finished
+    ChainCounts counts;
+    std::string phrase;     // the phrase being asked (again, after a failure or a block)
+    bool again = false;     // the next request asks `phrase` again
+    int retriesUsed = 0;    // failed attempts at `phrase`
+    int blockedRounds = 0;  // blocks in a row, for the back-off
+    std::optional<std::chrono::steady_clock::time_point> lastStart;
+    std::unique_ptr<HarvestRequest> request;
+    std::unique_ptr<DispatcherTimer> wait;
+  };
+
+  Chain& ChainOf(RequestKind kind) { return chains_[kind == RequestKind::Suggest ? 0 : 1]; }
+  const Chain& ChainOf(RequestKind kind) const {
+    return chains_[kind == RequestKind::Suggest ? 0 : 1];
+  }
+  bool TakesPart(const Chain& chain) const;
   void ShowStatus(const std::string& text) { host_.ShowStatus(text); }
-  void IssueRequest(const std::string& url, RequestKind kind);
-  void Answered(HttpDownload* sender);
-  void ReleaseLater(std::uint64_t id);
-  void DeferAnswer(HttpDownload* sender, bool success, std::string body);
-  static bool MemoIsBlank(const std::vector<std::string>& lines);
+  // Waits what pacing (and `atLeast`) asks, then issues the chain's next request.
+  void ScheduleNext(Chain& chain, std::chrono::milliseconds atLeast = {});
+  void Issue(Chain& chain);
+  void Completed(Chain& chain, bool delivered, const std::string& body);
+  OutcomeVerdict AdmitAnswer(Chain& chain, const std::string& body);
+  void RetryOrGiveUp(Chain& chain, const OutcomeVerdict& verdict, const ResponseFacts& facts);
+  void PauseBlocked(Chain& chain, const OutcomeVerdict& verdict, const ResponseFacts& facts);
+  void PhraseFinished(Chain& chain);
+  void WakeIdleChains();
+  void FinishIfNothingLeft();
+  void CancelInFlight();
+  std::chrono::milliseconds PacingInterval(const Chain& chain, const RequestPolicy& policy);
+  std::string EndText(const std::string& plain, bool endedOnItsOwn) const;
 
   Dispatcher& dispatcher_;
   PhraseList& results_;
   HarvestHost& host_;
   HarvestEndpoints endpoints_;
   RequestStarter starter_;
+  std::array<Chain, 2> chains_;
   std::unique_ptr<DispatcherTimer> countTimer_;
   std::unique_ptr<DispatcherTimer> stopTimer_;
+  std::unique_ptr<DispatcherTimer> cancelTimer_;
+  std::mt19937 random_{std::random_device{}()};
 
   bool running_ = false;
   bool proceed_ = false;
-  bool starting_ = false;  // Query is issuing its first requests
-  std::int32_t suggestPos_ = 0;
-  std::int32_t relatedPos_ = 0;
-  std::int32_t suggestAnswered_ = 0;
-  std::int32_t relatedAnswered_ = 0;
-
-  std::uint64_t nextRequestId_ = 1;
-  int outstanding_ = 0;
-  std::unordered_map<std::uint64_t, std::unique_ptr<HarvestRequest>> requests_;
-  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 }  // namespace longtail

@@ -23,6 +23,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int kInterruptedExit = 130;
+constexpr int kNothingAnsweredExit = 3;
 
 struct HarvestOptions {
   bool broad = true;
@@ -36,6 +37,7 @@ struct HarvestOptions {
   ResultFormat format = ResultFormat::KeywordList;
   long long maxPhrases = 0;
   long long maxSeconds = 0;
+  RequestPolicy policy;
 };
 
 class CliHost : public HarvestHost {
@@ -46,6 +48,7 @@ class CliHost : public HarvestHost {
   bool MustContain() const override { return options_.mustContain; }
   std::vector<std::string> MemoLines() const override { return options_.seeds; }
   int ExportCount() const override { return 0; }
+  RequestPolicy Policy() const override { return options_.policy; }
   void ShowStatus(const std::string& text) override {
     if (!options_.quiet) WriteLine(stderr, TerminalSafe(Cp936ToUtf8(text)));
   }
@@ -98,6 +101,22 @@ int ParseArgs(const std::vector<std::string>& args, HarvestOptions& o) {
       auto n = ParseNumber(*v, 1, 1LL << 31);
       if (!n && !missing) return Usage("--max-seconds needs a positive number");
       o.maxSeconds = n.value_or(0);
+    } else if (auto v = OptionValue(args, i, "--delay-ms", missing)) {
+      auto n = ParseNumber(*v, 0, 3600000);
+      if (!n && !missing) return Usage("--delay-ms needs a number of milliseconds");
+      o.policy.delay = std::chrono::milliseconds(n.value_or(0));
+    } else if (auto v = OptionValue(args, i, "--retries", missing)) {
+      auto n = ParseNumber(*v, 0, 100);
+      if (!n && !missing) return Usage("--retries needs a number from 0 to 100");
+      o.policy.retries = static_cast<int>(n.value_or(0));
+    } else if (auto v = OptionValue(args, i, "--backoff-ms", missing)) {
+      auto n = ParseNumber(*v, 0, 300000);
+      if (!n && !missing) return Usage("--backoff-ms needs a number of milliseconds");
+      o.policy.backoff = std::chrono::milliseconds(n.value_or(0));
+    } else if (auto v = OptionValue(args, i, "--request-timeout", missing)) {
+      auto n = ParseNumber(*v, 1, 86400);
+      if (!n && !missing) return Usage("--request-timeout needs a positive number of seconds");
+      o.policy.requestTimeout = std::chrono::seconds(n.value_or(1));
     } else if (a == "--") {
       for (++i; i < args.size(); ++i) o.seeds.push_back(Utf8ToCp936(args[i]));
     } else if (a.size() > 1 && a[0] == '-') {
@@ -134,6 +153,20 @@ int WriteResults(const HarvestOptions& o, const PhraseList& results) {
   return 0;
 }
 
+// The summary lines on stderr; returns whether any request was answered (or none made).
+bool PrintSummary(const HarvestRun& run, const PhraseList& results) {
+  int asked = 0, answered = 0;
+  for (RequestKind kind : {RequestKind::Suggest, RequestKind::Related}) {
+    const ChainCounts& c = run.Counts(kind);
+    std::fprintf(stderr, "source %s: asked=%d answered=%d failed=%d blocked=%d\n", SourceId(kind),
+                 c.asked, c.answered, c.failed, c.blocked);
+    asked += c.asked;
+    answered += c.answered;
+  }
+  std::fprintf(stderr, "summary: phrases=%d\n", results.Count());
+  return asked == 0 || answered > 0;
+}
+
 int RunHarvest(const std::vector<std::string>& args) {
   HarvestOptions o;
   if (int rc = ParseArgs(args, o)) return rc;
@@ -168,16 +201,15 @@ int RunHarvest(const std::vector<std::string>& args) {
     if (o.maxSeconds > 0 &&
         std::chrono::steady_clock::now() - started >= std::chrono::seconds(o.maxSeconds))
       pressStop();
-    // With broad relevance a run can be left with nothing in flight and no way to end:
-    // press Stop for the user, as the window's user would.
-    if (run.Running() && run.Proceed() && run.OutstandingRequests() == 0) pressStop();
-    // After Stop, wait for the stop completion to report that every request is answered.
+    // The run ends on its own, or once the stop has completed; nothing waits beyond that.
     if (!run.Running() && !run.StopPending() && run.OutstandingRequests() == 0) break;
   }
   if (interrupted && !o.quiet)
     std::fprintf(stderr, "harvest: interrupted; the requests in flight are cancelled\n");
+  const bool answered = PrintSummary(run, results);
   if (int rc = WriteResults(o, results)) return rc;
-  return interrupted ? kInterruptedExit : 0;
+  if (interrupted) return kInterruptedExit;
+  return answered ? 0 : kNothingAnsweredExit;
 }
 
 }  // namespace
@@ -187,7 +219,8 @@ LONGTAIL_CLI_COMMAND(
     harvest, "harvest",
     "harvest [--broad|--no-broad] [--must-contain] [--suggest-host H[:P]] "
     "[--search-host H[:P]] [--seeds FILE] [--seeds-encoding utf8|cp936] "
-    "[--output FILE] [--format F] [--max-phrases N] [--max-seconds S] [--quiet] [SEED...]",
+    "[--output FILE] [--format F] [--max-phrases N] [--max-seconds S] [--delay-ms N] "
+    "[--retries N] [--backoff-ms B] [--request-timeout S] [--quiet] [SEED...]",
     longtail::cli::RunHarvest,
     "Asks the services about the seeds and every phrase their answers name, and\n"
     "lists what they find.\n\n"
@@ -205,7 +238,16 @@ LONGTAIL_CLI_COMMAND(
     "                           (phrase,source,parent,depth) or jsonl\n"
     "  --max-phrases N          press Stop once N phrases are listed\n"
     "  --max-seconds S          press Stop after S seconds\n"
+    "  --delay-ms N             least time between two requests to one service,\n"
+    "                           each wait drawn from N to 1.5 N (default 1000,\n"
+    "                           none for a service on this machine)\n"
+    "  --retries N              ask a failed request again N times (default 2)\n"
+    "  --backoff-ms B           wait before the first retry, doubling (default 1000);\n"
+    "                           a service's Retry-After is waited out up to 300 s\n"
+    "  --request-timeout S      end any single request after S seconds (default 60)\n"
     "  --quiet                  no status texts on stderr\n\n"
     "SIGINT, SIGTERM and SIGHUP press Stop; a second one cancels the requests in\n"
-    "flight, writes what was found and exits 130. Exit codes: 0 done, 1 I/O error,\n"
-    "2 usage error, 130 interrupted.\n");
+    "flight, writes what was found and exits 130. At the end stderr carries one line\n"
+    "per source (asked, answered, failed, blocked) and the number of phrases.\n"
+    "Exit codes: 0 done, 1 I/O error, 2 usage error, 3 no request was answered,\n"
+    "130 interrupted.\n");

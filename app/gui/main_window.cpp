@@ -20,6 +20,7 @@
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/skin_labels.h"
 #include "skin/controls/skin_panel.h"
+#include "skin/controls/spin_edit.h"
 #include "skin/embedded/embedded_skin.h"
 #include "skin/frame/lacquer_form.h"
 #include "skin/frame/menu_item.h"
@@ -167,6 +168,12 @@ void MainWindow::SetResultCountLabel(const std::string& text) {
 
 void MainWindow::SetExportCountLabel(const std::string& text) {
   exportCountLabel_->SetCaption(FromCp936(text));
+}
+
+RequestPolicy MainWindow::Policy() const {
+  RequestPolicy policy;
+  policy.delay = std::chrono::milliseconds(static_cast<long long>(pacingDelayEdit_->Value()));
+  return policy;
 }
 
 int MainWindow::ExportCount() const {

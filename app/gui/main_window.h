@@ -115,6 +115,7 @@ class MainWindow : public QWidget, private HarvestHost {
   bool MustContain() const override;
   std::vector<std::string> MemoLines() const override;
   int ExportCount() const override;
+  RequestPolicy Policy() const override;
   void ShowStatus(const std::string& text) override;
   void SetResultCountLabel(const std::string& text) override;
   void SetExportCountLabel(const std::string& text) override;
@@ -148,6 +149,9 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinXFormButton* chooseFolderButton_ = nullptr;
   lq::LqSkinSpinEdit* autoSavePeriodEdit_ = nullptr;
   lq::LqSkinStdLabel* autoSavePeriodLabel_ = nullptr;
+  lq::LqSkinStdLabel* pacingLabel_ = nullptr;
+  lq::LqSkinSpinEdit* pacingDelayEdit_ = nullptr;  // ms between two requests to a service
+  lq::LqSkinStdLabel* pacingUnitLabel_ = nullptr;
   lq::LqSkinXFormButton* filterButton_ = nullptr;
   lq::LqSkinStatusPanel* statusPanel_ = nullptr;
 

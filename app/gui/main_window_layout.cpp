@@ -114,6 +114,21 @@ void MainWindow::buildTopPanel() {
   autoSavePeriodLabel_ =
       Label(topPanel_, data, "autoSavePeriodLabel", QStringLiteral("秒保存一次"));
   autoSavePeriodLabel_->move(736, 108);
+  // The pacing delay sits right of the short must-contain caption; it is read whenever a
+  // request is about to go out.
+  pacingLabel_ = Label(topPanel_, data, "pacingLabel", QStringLiteral("每次查询间隔"));
+  pacingLabel_->move(530, 62);
+  pacingDelayEdit_ =
+      Skinned(new lq::LqSkinSpinEdit(topPanel_), data, "spinedit", "pacingDelayEdit");
+  pacingDelayEdit_->SetValueType(lq::vtInteger);
+  pacingDelayEdit_->SetMinValue(0);
+  pacingDelayEdit_->SetMaxValue(60000);
+  pacingDelayEdit_->SetIncrement(100);
+  pacingDelayEdit_->SetValue(
+      static_cast<double>(DefaultPacingDelay(settings_.suggestHost).count()));
+  pacingDelayEdit_->setGeometry(610, 58, 64, 21);
+  pacingUnitLabel_ = Label(topPanel_, data, "pacingUnitLabel", QStringLiteral("毫秒"));
+  pacingUnitLabel_->move(680, 62);
   filterButton_ =
       Button(topPanel_, data, "filterButton",
              QStringLiteral("过滤【不包含】左边列表关键词的长尾词"), {344, 106, 305, 22});

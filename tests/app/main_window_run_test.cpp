@@ -119,7 +119,7 @@ TEST(MainWindowRun, QueryRefusesABlankMemoAndASecondStart) {
   EXPECT_EQ(c.status.Caption(),
             QStringLiteral("正在查询中，不要重复点击！如果需要重新查询，请先停止！"));
   ClickCentre(c.stop);
-  EXPECT_TRUE(WaitFor([&] { return c.status.Caption() == kStopped; }));
+  EXPECT_TRUE(WaitFor([&] { return c.status.Caption().startsWith(kStopped); }));
 }
 
 TEST(MainWindowRun, StopDuringARunEndsWithTheStopText) {
@@ -135,7 +135,8 @@ TEST(MainWindowRun, StopDuringARunEndsWithTheStopText) {
   ASSERT_TRUE(f.run().Running());
   ClickCentre(c.stop);
   EXPECT_TRUE(f.run().StopPending());
-  ASSERT_TRUE(WaitFor([&] { return c.status.Caption() == kStopped; }))
+  // Pages without a related block may have failed meanwhile: the end text counts them.
+  ASSERT_TRUE(WaitFor([&] { return c.status.Caption().startsWith(kStopped); }))
       << c.status.Caption().toStdString();
   EXPECT_FALSE(f.run().Running());
   EXPECT_FALSE(f.run().StopPending());

@@ -161,5 +161,23 @@ TEST(AnswerParsing, MalformedAnswersNeverBreakTheParsers) {
   }
 }
 
+TEST(AnswerReading, ShapesAreCheckedBeforeAnyPhraseIsHandedOn) {
+  Pieces got;
+  auto sink = [&](std::string p) { got.push_back(std::move(p)); };
+  EXPECT_FALSE(ReadSuggestionAnswer("<html>a, b, c</html>", sink));
+  EXPECT_FALSE(ReadSuggestionAnswer("[\"a\",\"b\"", sink));  // cut off
+  EXPECT_FALSE(ReadRelatedSearchPage("<html>no related searches</html>", sink));
+  EXPECT_TRUE(got.empty());
+  EXPECT_TRUE(ReadSuggestionAnswer(" [\"a%09b\",\" \",\"%u0007\",\"c\"]\r\n", sink));
+  EXPECT_EQ(got, (Pieces{"a b", "c"}));
+}
+
+TEST(AnswerReading, ControlCharactersBecomeSpacesAndAreTrimmed) {
+  EXPECT_EQ(WithoutControlCharacters("\x1b[31mred\x7f"), "[31mred");
+  EXPECT_EQ(WithoutControlCharacters(std::string("a\0b\r\nc", 6)), "a b  c");
+  EXPECT_EQ(WithoutControlCharacters("\t\n"), "");
+  EXPECT_EQ(WithoutControlCharacters(G("手机")), G("手机"));
+}
+
 }  // namespace
 }  // namespace longtail

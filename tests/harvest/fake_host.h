@@ -17,11 +17,13 @@ class FakeHost : public HarvestHost {
   std::vector<std::string> statuses;  // UTF-8, for readable failures
   std::string resultLabel, exportLabel;
   int exportCount = 0;
+  RequestPolicy policy;
 
   bool BroadRelevance() const override { return broad; }
   bool MustContain() const override { return mustContain; }
   std::vector<std::string> MemoLines() const override { return memo; }
   int ExportCount() const override { return exportCount; }
+  RequestPolicy Policy() const override { return policy; }
   void ShowStatus(const std::string& text) override { statuses.push_back(Cp936ToUtf8(text)); }
   void SetResultCountLabel(const std::string& text) override { resultLabel = text; }
   void SetExportCountLabel(const std::string& text) override { exportLabel = text; }

@@ -11,6 +11,7 @@
 namespace longtail {
 namespace {
 
+using namespace std::chrono_literals;
 using testing::FakeHost;
 using testing::G;
 
@@ -37,12 +38,31 @@ std::string Suggest(std::initializer_list<const char*> phrases) {
   return body + "]";
 }
 
+// A results page whose related-searches block lists the phrases (none: an empty block).
+std::string RelatedPage(std::initializer_list<std::string> phrases) {
+  std::string page = "<div style=\"background-color:#eff2fa\">" + G("相关搜索") +
+                     "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td nowrap "
+                     "class=\"f14\">";
+  bool first = true;
+  for (const std::string& p : phrases) {
+    if (!first) page += "</td><td nowrap class=\"f14\">";
+    first = false;
+    page += "<a href=\"s\">" + p + "</a>";
+  }
+  return page + "</td></tr></table></td></tr><tr><td>";
+}
+
+const RequestKind kSuggest = RequestKind::Suggest;
+const RequestKind kRelated = RequestKind::Related;
+
 class HarvestRunTest : public ::testing::Test {
  protected:
   HarvestRunTest() : run_(loop_, results_, host_) {
+    host_.policy.delay = 0ms;
+    host_.policy.backoff = 0ms;
     run_.SetEndpoints({"s.test", "w.test"});
     run_.SetRequestStarter([this](HarvestRequest& r) {
-      issued_.push_back({r.URL, r.Kind, &r});
+      issued_.push_back({r.URL, r.Kind, &r, std::chrono::steady_clock::now()});
       if (onStart_) onStart_(r);
     });
   }
@@ -50,7 +70,8 @@ class HarvestRunTest : public ::testing::Test {
   struct Issued {
     std::string url;
     RequestKind kind;
-    HarvestRequest* request;  // valid until its answer has been released
+    HarvestRequest* request;  // the chain's download, reused for its next request
+    std::chrono::steady_clock::time_point at;
   };
 
   // The phrase a request asked about, decoded from its URL.
@@ -61,14 +82,24 @@ class HarvestRunTest : public ::testing::Test {
       if (i.kind == kind) out.push_back(AskedAbout(i));
     return out;
   }
-
+  // Runs what is due: the chains issue their next requests from timers.
+  void Pump() { loop_.processPending(); }
+  void Query() {
+    run_.Query();
+    Pump();
+  }
   void Answer(std::size_t index, const std::string& body) {
     issued_.at(index).request->Finish(true, body);
-    loop_.processPending();  // releases the answered request
+    Pump();
   }
   void Fail(std::size_t index) {
     issued_.at(index).request->Finish(false, "");
-    loop_.processPending();
+    Pump();
+  }
+  std::size_t Last(RequestKind kind) const {
+    for (std::size_t i = issued_.size(); i-- > 0;)
+      if (issued_[i].kind == kind) return i;
+    throw std::out_of_range("nothing asked of that kind");
   }
   void Seeds(std::initializer_list<const char*> lines) {
     host_.memo.clear();
@@ -94,7 +125,7 @@ TEST_F(HarvestRunTest, BlankMemoIsRefusedAndChangesNothing) {
   results_.Append("kept");
   for (auto memo : {std::vector<std::string>{}, std::vector<std::string>{" ", "\t", ""}}) {
     host_.memo = memo;
-    run_.Query();
+    Query();
     EXPECT_EQ(host_.LastStatus(), kNoKeyword);
   }
   EXPECT_EQ(List(), Strings{"kept"});
@@ -106,16 +137,15 @@ TEST_F(HarvestRunTest, QueryListsLoweredSeedsAndAsksTheFirstOfBothServices) {
   host_.broad = true;
   results_.Append("old");
   Seeds({"QQ空间 X", "", "Abc"});
-  run_.Query();
-  EXPECT_EQ(host_.statuses, Strings{Querying("qq空间 x")});
+  Query();
+  EXPECT_EQ(host_.statuses.front(), Querying("qq空间 x"));
   EXPECT_EQ(List(), (Strings{"qq空间 x", "", "abc"}));
   ASSERT_EQ(issued_.size(), 2u);
-  EXPECT_EQ(issued_[0].url, "http://w.test/s?wd=qq%BF%D5%BC%E4+x");  // related first
-  EXPECT_EQ(issued_[0].kind, RequestKind::Related);
-  EXPECT_EQ(issued_[1].url, "http://s.test/include/keywords.php?k=qq%BF%D5%BC%E4+x");
-  EXPECT_EQ(issued_[1].kind, RequestKind::Suggest);
-  EXPECT_EQ(issued_[1].request->Agent, kRequestAgent);
-  EXPECT_FALSE(issued_[1].request->UseCache);
+  EXPECT_EQ(issued_[Last(kRelated)].url, "http://w.test/s?wd=qq%BF%D5%BC%E4+x");
+  const Issued& suggest = issued_[Last(kSuggest)];
+  EXPECT_EQ(suggest.url, "http://s.test/include/keywords.php?k=qq%BF%D5%BC%E4+x");
+  EXPECT_EQ(suggest.request->Agent, kRequestAgent);
+  EXPECT_FALSE(suggest.request->UseCache);
   EXPECT_EQ(run_.SuggestPos(), 1);
   EXPECT_EQ(run_.RelatedPos(), 1);
   EXPECT_TRUE(run_.Running());
@@ -123,62 +153,39 @@ TEST_F(HarvestRunTest, QueryListsLoweredSeedsAndAsksTheFirstOfBothServices) {
   EXPECT_EQ(host_.resultLabel, "(3)");
 }
 
-TEST_F(HarvestRunTest, QueryDuringARunIsRefusedWithoutSideEffects) {
-  Seeds({"a"});
-  run_.Query();
-  run_.Query();
-  EXPECT_EQ(host_.LastStatus(), kRefused);
-  EXPECT_EQ(issued_.size(), 1u);
-  EXPECT_EQ(run_.SuggestPos(), 1);
-  EXPECT_EQ(List(), Strings{"a"});
-}
-
-TEST_F(HarvestRunTest, NestedQueryWhileStartingIsRefusedAndSeedsAreListedOnce) {
-  // Starting a download lets waiting events run; a second click arrives in there.
+TEST_F(HarvestRunTest, QueryDuringARunIsRefusedEvenNestedInADownloadStart) {
   Seeds({"a", "b"});
   bool nested = false;
   onStart_ = [&](HarvestRequest&) {
     if (!nested) {
       nested = true;
-      run_.Query();
+      run_.Query();  // starting a download lets waiting events run: a second click
     }
   };
+  Query();
   run_.Query();
-  EXPECT_EQ(List(), (Strings{"a", "b"}));
+  EXPECT_EQ(host_.LastStatus(), kRefused);
   EXPECT_EQ(issued_.size(), 1u);
-  EXPECT_EQ(host_.statuses, (Strings{Querying("a"), kRefused}));
-  EXPECT_TRUE(run_.Running());
+  EXPECT_EQ(List(), (Strings{"a", "b"}));
 }
 
-TEST_F(HarvestRunTest, AnswerArrivingWhileQueryStartsIsHandledAfterTheStart) {
-  // A fast answer to the first request runs nested inside Query's next download start.
+TEST_F(HarvestRunTest, AnswerArrivingNestedInTheOtherChainsStartIsHandled) {
   host_.broad = true;
   Seeds({"a", "b"});
   onStart_ = [&](HarvestRequest&) {
-    if (issued_.size() == 2) issued_[0].request->Finish(true, "<html>no table</html>");
+    if (issued_.size() == 2) issued_[0].request->Finish(true, Suggest({"c"}));
   };
-  run_.Query();
-  EXPECT_EQ(run_.RelatedAnswered(), 0);  // not yet handled
-  loop_.processPending();
-  EXPECT_EQ(run_.RelatedAnswered(), 2);
-  EXPECT_EQ(Asked(RequestKind::Related), (Strings{"a", "b"}));  // the related chain goes on
-  EXPECT_TRUE(run_.Running());
-  EXPECT_TRUE(run_.Proceed());
+  Query();
+  Pump();
+  EXPECT_EQ(run_.SuggestAnswered() + run_.RelatedAnswered(), 1);
+  EXPECT_EQ(List(), (Strings{"a", "b", "c"}));
+  EXPECT_EQ(issued_.size(), 3u);  // the answered chain asked its next phrase
+  EXPECT_EQ(run_.OutstandingRequests(), 2);
 }
 
-TEST_F(HarvestRunTest, SingleSeedWhoseAnswerAddsNothingEndsTheRun) {
-  Seeds({"a"});
-  run_.Query();
-  Answer(0, "[]");
-  EXPECT_EQ(host_.LastStatus(), kFinished);
-  EXPECT_FALSE(run_.Running());
-  EXPECT_TRUE(run_.Proceed());
-  EXPECT_EQ(run_.SuggestAnswered(), 1);
-}
-
-TEST_F(HarvestRunTest, SuggestionChainAsksEveryListedPhraseOnceInOrder) {
+TEST_F(HarvestRunTest, SuggestionChainAsksEveryListedPhraseOnceInOrderAndEnds) {
   Seeds({"s1", "s2", "s3"});
-  run_.Query();
+  Query();
   Answer(0, Suggest({"x", "S2", "y"}));  // S2 is already listed (case ignored)
   Answer(1, "[]");
   Answer(2, Suggest({"y", "z"}));  // y came earlier from another answer
@@ -187,32 +194,32 @@ TEST_F(HarvestRunTest, SuggestionChainAsksEveryListedPhraseOnceInOrder) {
   EXPECT_TRUE(run_.Running());
   Answer(5, "[]");
   EXPECT_EQ(List(), (Strings{"s1", "s2", "s3", "x", "y", "z"}));
-  EXPECT_EQ(Asked(RequestKind::Suggest), (Strings{"s1", "s2", "s3", "x", "y", "z"}));
+  EXPECT_EQ(Asked(kSuggest), (Strings{"s1", "s2", "s3", "x", "y", "z"}));
   EXPECT_EQ(host_.LastStatus(), kFinished);
   EXPECT_FALSE(run_.Running());
+  EXPECT_EQ(run_.Counts(kSuggest).answered, 6);
 }
 
 TEST_F(HarvestRunTest, DuplicateAndBlankSeedsAreListedAndAskedAsTheyAre) {
   Seeds({"a", "", "a"});
-  run_.Query();
+  Query();
   for (std::size_t i = 0; i < 3; ++i) Answer(i, "[]");
-  EXPECT_EQ(Asked(RequestKind::Suggest), (Strings{"a", "", "a"}));
+  EXPECT_EQ(Asked(kSuggest), (Strings{"a", "", "a"}));
   EXPECT_EQ(List(), (Strings{"a", "", "a"}));
   EXPECT_EQ(host_.LastStatus(), kFinished);
 }
 
-TEST_F(HarvestRunTest, SuggestionAnswerOfEscapedStringsAdmitsInOrder) {
+TEST_F(HarvestRunTest, SuggestionAnswerAdmitsEscapedStringsInOrderWithoutControlCharacters) {
   Seeds({"seed"});
-  run_.Query();
-  Answer(0, "[\"%u624B%u673A\",\"qq\"]");
-  EXPECT_EQ(List(), (Strings{"seed", "手机", "qq"}));
-  EXPECT_EQ(host_.LastStatus(), Querying("手机"));
+  Query();
+  Answer(0, "[\"%u624B%u673A\",\"qq\",\"a%u0000b%0D%0A\",\"%1B\",\" %7F \"]");
+  EXPECT_EQ(List(), (Strings{"seed", "手机", "qq", "a b"}));
 }
 
 TEST_F(HarvestRunTest, MustContainComparesWithCaseAgainstTheMemoLines) {
   host_.mustContain = true;
   Seeds({"QQ"});
-  run_.Query();
+  Query();
   Answer(0, "[\"qq%u7A7A%u95F4\",\"QQ%u6E38%u620F\",\"xQQ\"]");
   EXPECT_EQ(List(), (Strings{"qq", "QQ游戏", "xQQ"}));
   // Memo lines that are all empty admit nothing.
@@ -221,175 +228,191 @@ TEST_F(HarvestRunTest, MustContainComparesWithCaseAgainstTheMemoLines) {
   EXPECT_EQ(List().size(), 3u);
 }
 
-TEST_F(HarvestRunTest, FailureCountsAsAnAnswerAndTheChainMovesOn) {
+TEST_F(HarvestRunTest, FailedRequestIsRetriedWithADoublingBackOffThenTheChainMovesOn) {
+  host_.policy.backoff = 40ms;
   Seeds({"a", "b"});
-  run_.Query();
+  Query();
+  auto started = std::chrono::steady_clock::now();
   Fail(0);
+  EXPECT_EQ(host_.LastStatus(), "搜搜 1 秒后第 1 次重试：连接失败");
+  EXPECT_EQ(issued_.size(), 1u);  // waiting out the back-off
+  loop_.runUntil([&] { return issued_.size() == 2; }, 5s);
+  Fail(1);
+  loop_.runUntil([&] { return issued_.size() == 3; }, 5s);
+  EXPECT_GE(std::chrono::steady_clock::now() - started, 40ms + 80ms);
+  Fail(2);  // the last retry: the phrase counts failed
+  loop_.runUntil([&] { return issued_.size() == 4; }, 5s);
+  EXPECT_EQ(Asked(kSuggest), (Strings{"a", "a", "a", "b"}));
   EXPECT_EQ(run_.SuggestAnswered(), 1);
-  EXPECT_EQ(Asked(RequestKind::Suggest), (Strings{"a", "b"}));
+  EXPECT_EQ(run_.Counts(kSuggest).failed, 3);
   EXPECT_EQ(host_.LastStatus(), Querying("b"));
 }
 
-TEST_F(HarvestRunTest, PageWithoutLinkTableIsCountedTwiceAndTheChainMovesOn) {
+TEST_F(HarvestRunTest, AnswersOfTheWrongShapeFailAndAdmitNothing) {
   host_.broad = true;
+  host_.policy.retries = 0;
+  Seeds({"a"});
+  Query();
+  Answer(Last(kSuggest), "<html>Not Found, sorry, gone</html>");
+  Answer(Last(kRelated), "<html>a results page, without the related block</html>");
+  EXPECT_EQ(List(), Strings{"a"});
+  EXPECT_EQ(run_.Counts(kSuggest).failed, 1);
+  EXPECT_EQ(run_.Counts(kRelated).failed, 1);
+  EXPECT_EQ(run_.RelatedAnswered(), 1);  // counted once
+  EXPECT_FALSE(run_.Running());
+  EXPECT_EQ(host_.LastStatus(), "查询结束，没有一个请求得到回答：2 个请求失败");
+}
+
+TEST_F(HarvestRunTest, EndTextCountsRequestsThatDidNotCount) {
+  host_.policy.retries = 0;
   Seeds({"a", "b"});
-  run_.Query();
-  Answer(0, "<html>no related block</html>");
-  EXPECT_EQ(run_.RelatedAnswered(), 2);  // OnAnswer counted it, then OnFailure again
-  EXPECT_EQ(run_.RelatedPos(), 2);
-  EXPECT_EQ(Asked(RequestKind::Related), (Strings{"a", "b"}));
-  EXPECT_EQ(List(), (Strings{"a", "b"}));
+  Query();
+  Fail(0);
+  Answer(1, "[]");
+  EXPECT_EQ(host_.LastStatus(), std::string(kFinished) + "（1 个请求失败）");
 }
 
-TEST_F(HarvestRunTest, RelatedSearchPageAdmitsItsLinkTexts) {
+TEST_F(HarvestRunTest, VerificationPagePausesThatChainWhileTheOtherGoesOn) {
   host_.broad = true;
-  Seeds({"a"});
-  run_.Query();
-  std::string page = "<div style=\"background-color:#eff2fa\">" + G("相关搜索") +
-                     "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td nowrap "
-                     "class=\"f14\"><a href=\"s?wd=1\">" +
-                     G("手机") +
-                     "</a></td><td nowrap class=\"f14\"><a href=\"s\">A</a>"
-                     "</td></tr></table></td></tr><tr><td>";
-  Answer(0, page);
-  EXPECT_EQ(List(), (Strings{"a", "手机"}));  // "A" is "a" ignoring case
-  EXPECT_EQ(Asked(RequestKind::Related), (Strings{"a", "%CA%D6%BB%FA"}));
+  host_.policy.backoff = 30ms;
+  Seeds({"a", "b"});
+  Query();
+  Answer(Last(kRelated), G("<html><title>百度安全验证</title>请输入验证码, 继续访问</html>"));
+  EXPECT_EQ(host_.LastStatus(), "百度 暂停 1 秒：要求验证");
+  EXPECT_EQ(run_.Counts(kRelated).blocked, 1);
+  Answer(Last(kSuggest), Suggest({"c"}));  // the suggestion chain goes on meanwhile
+  EXPECT_EQ(Asked(kSuggest), (Strings{"a", "b"}));
+  EXPECT_EQ(Asked(kRelated), Strings{"a"});
+  loop_.runUntil([&] { return Asked(kRelated).size() == 2; }, 5s);
+  EXPECT_EQ(Asked(kRelated), (Strings{"a", "a"}));  // the same phrase again
+  EXPECT_EQ(List(), (Strings{"a", "b", "c"}));
+  EXPECT_EQ(run_.RelatedAnswered(), 0);
 }
 
-TEST_F(HarvestRunTest, StopLetsRequestsFinishAndCompletesWhenAllAreAnswered) {
+TEST_F(HarvestRunTest, PacingKeepsTheLeastIntervalBetweenTheStartsOfAChain) {
+  host_.policy.delay = 60ms;
+  Seeds({"a", "b", "c"});
+  Query();
+  for (std::size_t i = 0; i < 2; ++i) {
+    Answer(i, "[]");  // answered at once: only the pacing holds the next start back
+    EXPECT_EQ(issued_.size(), i + 1);
+    ASSERT_TRUE(loop_.runUntil([&] { return issued_.size() == i + 2; }, 5s));
+  }
+  // The starts are taken a moment after the run notes them; allow that moment.
+  for (std::size_t i = 1; i < issued_.size(); ++i)
+    EXPECT_GE(issued_[i].at - issued_[i - 1].at, 59ms);
+  // The delay is read as each request is about to be issued.
+  host_.policy.delay = 0ms;
+  Answer(2, Suggest({"d"}));
+  Pump();
+  EXPECT_EQ(issued_.size(), 4u);
+}
+
+TEST_F(HarvestRunTest, StopLetsRequestsFinishAndCompletesWhenNoneIsLeft) {
   host_.broad = true;
   Seeds({"a"});
-  run_.Query();
+  Query();
   run_.Stop();
   EXPECT_TRUE(run_.StopPending());
   EXPECT_FALSE(run_.Proceed());
+  EXPECT_EQ(host_.LastStatus(), kStopping);
   run_.CheckStopComplete();  // two requests outstanding: nothing yet
   EXPECT_TRUE(run_.Running());
-  Answer(1, Suggest({"late"}));  // phrases of a late answer are still admitted
+  Answer(Last(kSuggest), Suggest({"late"}));  // phrases of a late answer are still admitted
   EXPECT_EQ(host_.LastStatus(), kStopping);
-  EXPECT_FALSE(run_.Running());
   EXPECT_EQ(List(), (Strings{"a", "late"}));
-  run_.CheckStopComplete();
-  EXPECT_TRUE(run_.StopPending());
-  Fail(0);
-  EXPECT_EQ(host_.LastStatus(), kStopping);
+  EXPECT_TRUE(run_.Running());  // Query stays refused until the stop completes
+  Answer(Last(kRelated), RelatedPage({"x"}));
   EXPECT_EQ(issued_.size(), 2u);  // nothing issued after Stop
-  run_.CheckStopComplete();
   EXPECT_EQ(host_.LastStatus(), kStopped);
+  EXPECT_FALSE(run_.Running());
   EXPECT_FALSE(run_.StopPending());
 }
 
-TEST_F(HarvestRunTest, StopCompletionWaitsForARequestHiddenByADoubleCount) {
-  host_.broad = true;
-  Seeds({"a", "b"});
-  run_.Query();
-  Answer(0, "<html>no table</html>");  // related answered 2, asks "b": answered 2 >= pos 2
-  EXPECT_EQ(run_.RelatedAnswered(), run_.RelatedPos());
+TEST_F(HarvestRunTest, StopWithoutARunCompletesAtOnceAndAWaitingChainIssuesNothing) {
   run_.Stop();
-  Answer(1, "[]");
-  run_.CheckStopComplete();
-  EXPECT_EQ(host_.LastStatus(), kStopping);  // the request for "b" is still out
-  EXPECT_TRUE(run_.StopPending());
-  Answer(2, "<html>no table</html>");
-  run_.CheckStopComplete();
-  EXPECT_EQ(host_.LastStatus(), kStopped);
-}
-
-TEST_F(HarvestRunTest, StopWithoutARunCompletesAtTheFirstTick) {
-  run_.Stop();
-  run_.CheckStopComplete();
   EXPECT_EQ(host_.statuses, Strings{kStopped});
   EXPECT_FALSE(run_.StopPending());
+  host_.policy.backoff = 10ms;
+  Seeds({"a"});
+  Query();
+  Fail(0);  // waiting to retry
+  run_.Stop();
+  loop_.runUntil([] { return false; }, 50ms);
+  EXPECT_EQ(issued_.size(), 1u);
+  EXPECT_EQ(host_.LastStatus(), std::string(kStopped) + "（1 个请求失败）");
 }
 
-TEST_F(HarvestRunTest, BroadRunEndsAtASuggestionStepAndALateAnswerLeavesItIdle) {
+TEST_F(HarvestRunTest, QueryWhileStoppingIsRefusedAndAcceptedOnceTheStopCompletes) {
+  Seeds({"a"});
+  Query();
+  run_.Stop();
+  run_.Query();
+  EXPECT_EQ(host_.LastStatus(), "正在停止上一次查询，请稍候再点击查询！");
+  Answer(0, "[]");
+  Seeds({"n"});
+  Query();
+  EXPECT_EQ(Asked(kSuggest), (Strings{"a", "n"}));
+  EXPECT_EQ(run_.SuggestAnswered(), 0);  // counters start afresh
+}
+
+TEST_F(HarvestRunTest, ChainThatRanOutAsksPhrasesFoundLaterAndTheRunEndsOnItsOwn) {
   host_.broad = true;
   Seeds({"a"});
-  run_.Query();
-  // The related chain has asked every listed phrase: a suggestion step ends the run
-  // while the related request is still out.
-  Answer(1, "[]");
+  Query();
+  Answer(Last(kRelated), RelatedPage({}));  // the related chain has asked every phrase
+  EXPECT_TRUE(run_.Running());
+  Answer(Last(kSuggest), Suggest({"b"}));  // "b" is asked by both chains
+  EXPECT_EQ(Asked(kRelated), (Strings{"a", "b"}));
+  EXPECT_EQ(Asked(kSuggest), (Strings{"a", "b"}));
+  Answer(Last(kSuggest), "[]");
+  EXPECT_TRUE(run_.Running());  // the related request for "b" is still out
+  Answer(Last(kRelated), RelatedPage({}));
   EXPECT_EQ(host_.LastStatus(), kFinished);
   EXPECT_FALSE(run_.Running());
-  EXPECT_TRUE(run_.Proceed());
-  Answer(0, "<html>no block</html>");
-  EXPECT_EQ(host_.statuses.back(), kFinished);
-  EXPECT_FALSE(run_.Proceed());
-  EXPECT_EQ(issued_.size(), 2u);
-}
-
-TEST_F(HarvestRunTest, BroadRunStaysQueryingWhenTheRelatedChainEndedFirst) {
-  host_.broad = true;
-  Seeds({"a"});
-  run_.Query();
-  Answer(0, "<html>no block</html>");  // related chain: list 1 <= pos 1, nothing issued
-  EXPECT_EQ(run_.RelatedPos(), 1);
-  Answer(1, Suggest({"b"}));  // suggestion adds "b": not ended, asks "b"
-  EXPECT_EQ(host_.LastStatus(), Querying("b"));
-  Answer(2, "[]");  // suggestion chain reaches the end; the related chain never restarts
-  EXPECT_TRUE(run_.Running());
   EXPECT_EQ(run_.OutstandingRequests(), 0);
-  EXPECT_EQ(host_.LastStatus(), Querying("b"));
-  run_.Stop();
-  run_.CheckStopComplete();
-  EXPECT_EQ(host_.LastStatus(), kStopped);
-  EXPECT_FALSE(run_.Running());
 }
 
-TEST_F(HarvestRunTest, UntickingBroadRelevanceChangesTheEndTestFromTheNextStep) {
+TEST_F(HarvestRunTest, UntickingBroadRelevanceEndsTheRelatedChainAtItsNextRequest) {
   host_.broad = true;
   Seeds({"a", "b"});
-  run_.Query();
+  Query();
   host_.broad = false;
-  Answer(1, "[]");  // suggestion: list 2 > answered 1, asks "b"
-  Answer(0, "[]");  // related failure path: chain goes on ("b") although unticked
-  EXPECT_EQ(Asked(RequestKind::Related), (Strings{"a", "b"}));
-  Answer(2, "[]");  // suggestion answered 2 >= list 2: ends
+  Answer(Last(kRelated), RelatedPage({}));
+  EXPECT_EQ(Asked(kRelated), Strings{"a"});
+  Answer(Last(kSuggest), "[]");
+  Answer(Last(kSuggest), "[]");
   EXPECT_EQ(host_.LastStatus(), kFinished);
 }
 
 TEST_F(HarvestRunTest, ClearingTheListDuringARunEndsTheChainAtTheNextStep) {
   Seeds({"a", "b", "c"});
-  run_.Query();
+  Query();
   results_.Clear();
   Answer(0, "[]");
   EXPECT_EQ(host_.LastStatus(), kFinished);
   EXPECT_EQ(issued_.size(), 1u);
 }
 
-TEST_F(HarvestRunTest, QueryAfterAStoppedRunCountsItsLateAnswerInTheNewRun) {
-  host_.broad = true;
-  Seeds({"a"});
-  run_.Query();
-  run_.Stop();
-  Answer(1, "[]");  // Running false now, related request 0 still out
-  Seeds({"n"});
-  run_.Query();
-  EXPECT_TRUE(run_.Running());
-  Answer(0, "<html></html>");  // the stopped run's related answer, counted twice here
-  EXPECT_EQ(run_.RelatedAnswered(), 2);
-  run_.CheckStopComplete();  // the stop completion is still pending
-  EXPECT_TRUE(run_.StopPending());
-}
-
 TEST_F(HarvestRunTest, CountLabelsShowBothListSizes) {
   Seeds({"a", "b"});
-  run_.Query();
+  Query();
   host_.exportCount = 7;
   run_.RefreshCounts();
   EXPECT_EQ(host_.resultLabel, "(2)");
   EXPECT_EQ(host_.exportLabel, "(7)");
 }
 
-TEST_F(HarvestRunTest, AnsweredRequestsAreReleased) {
+TEST_F(HarvestRunTest, EachChainReusesOneDownloadHoweverLongTheRun) {
   Seeds({"s"});
-  run_.Query();
+  Query();
   for (int i = 0; i < 200; ++i) {
     std::string next = "p";
     next += std::to_string(i);
     Answer(issued_.size() - 1, "[\"" + next + "\"]");
-    EXPECT_LE(run_.LiveRequestObjects(), 1u);
+    EXPECT_EQ(issued_.back().request, issued_.front().request);
   }
+  EXPECT_EQ(run_.LiveRequestObjects(), 1u);
   EXPECT_EQ(results_.Count(), 201);
   EXPECT_EQ(run_.OutstandingRequests(), 1);
 }
