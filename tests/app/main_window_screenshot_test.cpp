@@ -1,5 +1,5 @@
-// What the user sees: the window at start-up, during a run and with the result list's
-// popup menu open. The images go to docs/ when LONGTAIL_DOCS_SCREENSHOTS is set.
+// What the user sees: the window at start-up, during a run, with the result list's popup
+// menu open, and while a blocking service makes the run pause. The images go to docs/ when LONGTAIL_DOCS_SCREENSHOTS is set.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include "skin/controls/list_box.h"
 #include "skin/controls/memo.h"
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_labels.h"
 #include "skin/frame/menu_engine.h"
 #include "skin/frame/menu_frame.h"
 #include "skin/frame/popup_menu.h"
@@ -78,6 +79,32 @@ TEST(MainWindowScreens, StartUpRunAndPopupMenu) {
   }
   EXPECT_GT(window->height(), 6 * 15);  // six items
   SaveDocScreenshot(withMenu, "main-window-menu.png");
+}
+
+// A service that starts asking for a human check: the run keeps what it found, says which
+// service pauses and for how long, and Stop then ends the run at once.
+TEST(MainWindowScreens, BlockedPause) {
+  demo::DemoOptions options;
+  options.blockAfter = 40;
+  options.blockFor = std::chrono::seconds(30);
+  DemoWindow w(options);
+  MainWindow& f = *w.window;
+  auto& status = Child<lq::LqSkinStatusPanel>(f, "statusPanel");
+  Child<lq::LqSkinMemo2>(f, "seedsMemo").SetText(QStringLiteral("手机"));
+  f.startQuery();
+  ASSERT_TRUE(WaitFor([&] { return status.Caption().contains(QStringLiteral("暂停")); }))
+      << status.Caption().toStdString();
+  EXPECT_TRUE(status.Caption().contains(QStringLiteral("暂停 30 秒：")))
+      << status.Caption().toStdString();
+  const int found = f.results().Count();
+  EXPECT_GT(found, 0);
+  WaitFor([] { return false; }, 600);  // a count refresh
+  SaveDocScreenshot(f.grab().toImage(), "main-window-blocked.png");
+  // Nothing of the verification page became a phrase.
+  for (const std::string& phrase : f.results().Items())
+    EXPECT_EQ(phrase.find('<'), std::string::npos) << phrase;
+  f.stopQuery();
+  EXPECT_TRUE(WaitFor([&] { return !f.run().Running(); }, 6000));
 }
 
 }  // namespace
