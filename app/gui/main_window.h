@@ -19,6 +19,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 
+class QDrag;
 class QTimer;
 
 namespace lq {
@@ -47,6 +48,7 @@ class QtDispatcher;
 class QtAutoSaveTimer;
 class AutoSaveSchedule;
 class AdPane;
+class SettingsStore;
 
 // Where the window's services live and where the executable is.
 struct MainWindowSettings {
@@ -54,7 +56,9 @@ struct MainWindowSettings {
   std::string searchHost = "www.baidu.com";
   std::string googleHost = "www.google.com";
   std::string adUrl;   // empty: the pane stays empty
-  QString programDir;  // empty: the running executable's directory
+  QString autoSaveDir;  // the auto-save folder until one is remembered; empty: documents
+  // Where the settings are remembered (see SettingsStore); empty: nothing is remembered.
+  QString settingsFile;
 };
 
 class MainWindow : public QWidget, private HarvestHost {
@@ -72,11 +76,14 @@ class MainWindow : public QWidget, private HarvestHost {
   PhraseList& exports();
   // Opens a URL in the default browser; tests put their own recorder here.
   void setUrlOpener(std::function<void(const std::string& url)> opener);
+  // Runs a drag of result phrases (QDrag::exec); tests deliver the drop themselves.
+  void setDragRunner(std::function<void(QDrag&)> runner);
 
  public slots:
   // The harvest run.
   void startQuery();
   void stopQuery();
+  void stopRunningQuery();  // Stop, only while a run goes
   // The list commands.
   void filterResultsByMemo();
   void copySelectedToExport();
@@ -92,6 +99,9 @@ class MainWindow : public QWidget, private HarvestHost {
   void searchResultOnGoogle();
   void searchExportOnBaidu();
   void searchExportOnGoogle();
+  // Clipboard and drag and drop.
+  void pasteIntoExports();
+  void dragSelectedResults();
   // Export and auto-save.
   void exportToTextFile();
   void chooseAutoSaveFolder();
@@ -107,6 +117,13 @@ class MainWindow : public QWidget, private HarvestHost {
   void buildMenus();
   void buildTimers();
   void buildExportAutoSave();
+  void buildKeys();
+  void buildSettings();
+  void loadSettings();
+  void saveSettings();
+  void switchAutoSaveOnIfFolderExists();
+  QString defaultAutoSaveFolder() const;
+  void copySelectionToClipboard(lq::LqSkinListBox* list);
   void showStartValues();
   void searchCurrentPhrase(lq::LqSkinListBox* list, bool google);
 
@@ -127,6 +144,8 @@ class MainWindow : public QWidget, private HarvestHost {
   std::unique_ptr<QtDispatcher> dispatcher_;
   std::unique_ptr<HarvestRun> run_;
   std::function<void(const std::string& url)> urlOpener_;
+  std::function<void(QDrag&)> dragRunner_;
+  std::unique_ptr<SettingsStore> settingsStore_;
 
   lq::LqLacquerForm* frame_ = nullptr;
   QWidget* client_ = nullptr;
