@@ -118,7 +118,7 @@ TEST(MainWindowKeys, F5QueriesEscStopsARunCtrlSExportsAndTheHintsSaySo) {
     QToolTip::hideText();
   }
   painter.end();
-  longtail::testing::SaveScreenshot(shot, QStringLiteral("button-hints.png"));
+  longtail::testing::SaveDocScreenshot(shot, QStringLiteral("button-hints.png"));
 }
 
 TEST(MainWindowKeys, DraggingSelectedResultsOntoTheExportListCopiesThem) {

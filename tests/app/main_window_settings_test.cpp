@@ -17,6 +17,7 @@
 #include "skin/controls/memo.h"
 #include "skin/controls/spin_edit.h"
 #include "skin/dialogs/open_dialog.h"
+#include "skin/frame/lacquer_form.h"
 
 namespace longtail::test {
 namespace {
@@ -70,6 +71,27 @@ TEST(MainWindowSettings, WhatOneWindowLeavesTheNextOpensWith) {
   remote.settingsFile = s.file();
   MainWindow real(remote);
   EXPECT_EQ(Child<lq::LqSkinSpinEdit>(real, "pacingDelayEdit").Value(), 1000);
+}
+
+TEST(MainWindowSettings, AMaximizedWindowOpensMaximizedAndRestoresToItsNormalPlace) {
+  TempSettings s;
+  QRect normal;
+  {
+    DemoWindow w({}, s.file());
+    MainWindow& f = *w.window;
+    f.show();
+    f.move(f.screen()->availableGeometry().topLeft() + QPoint(0, 9));
+    normal = f.geometry();
+    Child<lq::LqLacquerForm>(f, "frame").SetFrameState(lq::FrameState::Maximized);
+    ASSERT_NE(f.geometry(), normal);
+  }
+  DemoWindow w({}, s.file());
+  MainWindow& f = *w.window;
+  f.show();
+  auto& frame = Child<lq::LqLacquerForm>(f, "frame");
+  EXPECT_EQ(frame.GetFrameState(), lq::FrameState::Maximized);
+  frame.SetFrameState(lq::FrameState::Normal);
+  EXPECT_EQ(f.geometry(), normal);
 }
 
 TEST(MainWindowSettings, AGoneFolderIsReportedOnceAndAutoSaveStaysOff) {
