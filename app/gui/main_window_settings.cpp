@@ -30,10 +30,10 @@ QString WithTrailingSeparator(QString dir) {
 }  // namespace
 
 QString MainWindow::defaultAutoSaveFolder() const {
-  QString dir = settings_.autoSaveDir;
-  if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (dir.isEmpty()) dir = QDir::homePath();
-  return WithTrailingSeparator(dir);
+  if (!settings_.autoSaveDir.isEmpty()) return WithTrailingSeparator(settings_.autoSaveDir);
+  // A documents folder that was never made would fail the first auto-save: home then.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return WithTrailingSeparator(QFileInfo(documents).isDir() ? documents : QDir::homePath());
 }
 
 void MainWindow::buildSettings() {
