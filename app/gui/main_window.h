@@ -2,7 +2,8 @@
 // The main window: the seed memo, the run's commands and options, the advertisement pane,
 // the command bar and the result and export lists, all drawn from the embedded skin. It
 // drives the harvest run through the Qt dispatcher and runs the list commands of the two
-// lists' popup menus, buttons and double-clicks.
+// lists' popup menus, buttons, double-clicks, keys and drag and drop; it remembers its
+// settings between starts.
 //
 // Every control carries an objectName equal to its member's name without the trailing
 // underscore ("queryButton", "resultList", ...), so that tests and tools find it with
@@ -50,12 +51,12 @@ class AutoSaveSchedule;
 class AdPane;
 class SettingsStore;
 
-// Where the window's services live and where the executable is.
+// Where the window's services live, where auto-save starts and where settings are kept.
 struct MainWindowSettings {
   std::string suggestHost = "www.soso.com";
   std::string searchHost = "www.baidu.com";
   std::string googleHost = "www.google.com";
-  std::string adUrl;   // empty: the pane stays empty
+  std::string adUrl;    // empty: the pane stays empty
   QString autoSaveDir;  // the auto-save folder until one is remembered; empty: documents
   // Where the settings are remembered (see SettingsStore); empty: nothing is remembered.
   QString settingsFile;
