@@ -31,7 +31,7 @@ class PaintProbe : public QObject {
 
 void BM_WindowStartupToFirstPaint(benchmark::State& state) {
   MainWindowSettings settings;
-  settings.programDir = QStringLiteral("/tmp");
+  settings.autoSaveDir = QStringLiteral("/tmp");
   for (auto _ : state) {
     QElapsedTimer clock;
     clock.start();
@@ -70,7 +70,7 @@ void BM_EventLoopTurnsDuringA100kRun(benchmark::State& state) {
   LoopbackHttpServer server(EndlessSuggestions);
   MainWindowSettings settings;
   settings.suggestHost = settings.searchHost = server.hostPort();
-  settings.programDir = QStringLiteral("/tmp");
+  settings.autoSaveDir = QStringLiteral("/tmp");
   for (auto _ : state) {
     MainWindow window(settings);
     window.show();

@@ -34,6 +34,19 @@ void CopyCurrentPhrase(const PhraseList& from, PhraseList& to) {
   if (current >= 0 && current < from.Count()) CopyIfAbsent(from.Item(current), to);
 }
 
+void AddPhrases(const std::vector<std::string>& phrases, PhraseList& to) {
+  for (const std::string& phrase : phrases) CopyIfAbsent(phrase, to);
+}
+
+std::vector<std::string> SelectedPhrases(const PhraseList& list) {
+  std::vector<std::string> selected;
+  if (list.SelectedCount() == 0) return selected;
+  selected.reserve(static_cast<std::size_t>(list.SelectedCount()));
+  for (int i = 0; i < list.Count(); ++i)
+    if (list.Selected(i)) selected.push_back(list.Item(i));
+  return selected;
+}
+
 void DeleteCurrentPhrase(PhraseList& list) {
   const int current = list.ItemIndex();
   if (current >= 0 && current < list.Count()) list.Delete(current);

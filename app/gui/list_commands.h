@@ -17,6 +17,11 @@ void CopySelectedPhrases(const PhraseList& from, PhraseList& to);
 void CopyAllPhrases(const PhraseList& from, PhraseList& to);
 // Copies the current phrase of `from`, if there is one and `to` does not hold it.
 void CopyCurrentPhrase(const PhraseList& from, PhraseList& to);
+// Appends every phrase of `phrases`, in order, that `to` does not hold yet (a pasted or
+// dropped batch: repeats within it are added once).
+void AddPhrases(const std::vector<std::string>& phrases, PhraseList& to);
+// The selected phrases of `list`, first to last.
+std::vector<std::string> SelectedPhrases(const PhraseList& list);
 // Deletes the current item of `list`, if any.
 void DeleteCurrentPhrase(PhraseList& list);
 // Deletes every phrase that contains none of the memo lines. A line is found as a

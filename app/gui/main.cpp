@@ -2,6 +2,7 @@
 // --demo; takes the service hosts from options or the environment (see --help).
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -81,6 +82,9 @@ int main(int argc, char** argv) {
 
   GuardedApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("longtail"));
+  // The settings live under the maker's name: ~/.config/qinglangu/longtail.conf here.
+  QApplication::setOrganizationName(QStringLiteral("qinglangu"));
+  QApplication::setOrganizationDomain(QStringLiteral("qinglangu.cn"));
   QApplication::setApplicationVersion(QStringLiteral(LONGTAIL_VERSION));
   QApplication::setApplicationDisplayName(QStringLiteral("青岚谷长尾词查询工具"));
   // The installed menu entry's name, so the taskbar matches the window to it.
@@ -121,6 +125,7 @@ int main(int argc, char** argv) {
   windowSettings.searchHost = settings.searchHost.toStdString();
   windowSettings.googleHost = settings.googleHost.toStdString();
   windowSettings.adUrl = settings.adUrl.toStdString();
+  windowSettings.settingsFile = QSettings().fileName();
 
   longtail::MainWindow window(windowSettings);
   lq::LqLacquerForm::SetApplicationMainForm(&window);

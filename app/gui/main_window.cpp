@@ -1,8 +1,6 @@
 #include "app/gui/main_window.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -12,6 +10,7 @@
 #include "app/gui/export_autosave.h"
 #include "app/gui/list_commands.h"
 #include "app/gui/qt_dispatcher.h"
+#include "app/gui/settings_store.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -75,6 +74,7 @@ MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
                                       static_cast<HarvestHost&>(*this), endpoints);
   buildTimers();
   buildExportAutoSave();
+  buildKeys();
 
   urlOpener_ = [](const std::string& url) {
     // The result is not examined: without a browser nothing happens.
@@ -85,9 +85,12 @@ MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
   frame_->ClientHeight = kClientHeight;
   frame_->SetClientSize(kClientWidth, kClientHeight);
   showStartValues();
+  buildSettings();
+  loadSettings();
 }
 
 MainWindow::~MainWindow() {
+  saveSettings();
   // Downloads still running are cancelled without delivering their events.
   run_.reset();
   autoSaveSchedule_.reset();
@@ -125,14 +128,10 @@ void MainWindow::setUrlOpener(std::function<void(const std::string& url)> opener
   urlOpener_ = std::move(opener);
 }
 
-// The folder edit starts at the program's directory with its trailing separator; the pane
-// loads its page.
+// The folder edit starts at the default auto-save folder with its trailing separator; the
+// pane loads its page.
 void MainWindow::showStartValues() {
-  QString dir = settings_.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
-                                               : settings_.programDir;
-  dir = QDir::toNativeSeparators(dir);
-  if (!dir.endsWith(QDir::separator())) dir += QDir::separator();
-  autoSaveFolderEdit_->setText(dir);
+  autoSaveFolderEdit_->setText(defaultAutoSaveFolder());
   adPane_->Navigate(settings_.adUrl);
 }
 

@@ -2,7 +2,8 @@
 // The main window: the seed memo, the run's commands and options, the advertisement pane,
 // the command bar and the result and export lists, all drawn from the embedded skin. It
 // drives the harvest run through the Qt dispatcher and runs the list commands of the two
-// lists' popup menus, buttons and double-clicks.
+// lists' popup menus, buttons, double-clicks, keys and drag and drop; it remembers its
+// settings between starts.
 //
 // Every control carries an objectName equal to its member's name without the trailing
 // underscore ("queryButton", "resultList", ...), so that tests and tools find it with
@@ -19,6 +20,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 
+class QDrag;
 class QTimer;
 
 namespace lq {
@@ -47,14 +49,17 @@ class QtDispatcher;
 class QtAutoSaveTimer;
 class AutoSaveSchedule;
 class AdPane;
+class SettingsStore;
 
-// Where the window's services live and where the executable is.
+// Where the window's services live, where auto-save starts and where settings are kept.
 struct MainWindowSettings {
   std::string suggestHost = "www.soso.com";
   std::string searchHost = "www.baidu.com";
   std::string googleHost = "www.google.com";
-  std::string adUrl;   // empty: the pane stays empty
-  QString programDir;  // empty: the running executable's directory
+  std::string adUrl;    // empty: the pane stays empty
+  QString autoSaveDir;  // the auto-save folder until one is remembered; empty: documents
+  // Where the settings are remembered (see SettingsStore); empty: nothing is remembered.
+  QString settingsFile;
 };
 
 class MainWindow : public QWidget, private HarvestHost {
@@ -72,11 +77,14 @@ class MainWindow : public QWidget, private HarvestHost {
   PhraseList& exports();
   // Opens a URL in the default browser; tests put their own recorder here.
   void setUrlOpener(std::function<void(const std::string& url)> opener);
+  // Runs a drag of result phrases (QDrag::exec); tests deliver the drop themselves.
+  void setDragRunner(std::function<void(QDrag&)> runner);
 
  public slots:
   // The harvest run.
   void startQuery();
   void stopQuery();
+  void stopRunningQuery();  // Stop, only while a run goes
   // The list commands.
   void filterResultsByMemo();
   void copySelectedToExport();
@@ -92,6 +100,9 @@ class MainWindow : public QWidget, private HarvestHost {
   void searchResultOnGoogle();
   void searchExportOnBaidu();
   void searchExportOnGoogle();
+  // Clipboard and drag and drop.
+  void pasteIntoExports();
+  void dragSelectedResults();
   // Export and auto-save.
   void exportToTextFile();
   void chooseAutoSaveFolder();
@@ -107,6 +118,13 @@ class MainWindow : public QWidget, private HarvestHost {
   void buildMenus();
   void buildTimers();
   void buildExportAutoSave();
+  void buildKeys();
+  void buildSettings();
+  void loadSettings();
+  void saveSettings();
+  void switchAutoSaveOnIfFolderExists();
+  QString defaultAutoSaveFolder() const;
+  void copySelectionToClipboard(lq::LqSkinListBox* list);
   void showStartValues();
   void searchCurrentPhrase(lq::LqSkinListBox* list, bool google);
 
@@ -127,6 +145,8 @@ class MainWindow : public QWidget, private HarvestHost {
   std::unique_ptr<QtDispatcher> dispatcher_;
   std::unique_ptr<HarvestRun> run_;
   std::function<void(const std::string& url)> urlOpener_;
+  std::function<void(QDrag&)> dragRunner_;
+  std::unique_ptr<SettingsStore> settingsStore_;
 
   lq::LqLacquerForm* frame_ = nullptr;
   QWidget* client_ = nullptr;

@@ -235,12 +235,30 @@ void LqListBox::mousePressEvent(QMouseEvent* e) {
   int index = ItemAtPos(e->position().toPoint(), false);
   if (index >= Count()) index = Count() - 1;  // below the last row: the last item
   if (index < 0) return;
+  if (OnStartDrag && items_.Selected(index) &&
+      !(e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+    dragItem_ = index;
+    dragFrom_ = e->position().toPoint();
+    items_.SetItemIndex(index);
+    update();
+    return;
+  }
   SelectWithModifiers(index, e->modifiers(), false);
   selecting_ = !(e->modifiers() & Qt::ControlModifier);
 }
 
 void LqListBox::mouseMoveEvent(QMouseEvent* e) {
   if (OnMouseMove) OnMouseMove(e);
+  if (dragItem_ >= 0) {
+    if (!(e->buttons() & Qt::LeftButton)) {
+      dragItem_ = -1;
+    } else if ((e->position().toPoint() - dragFrom_).manhattanLength() >=
+               QApplication::startDragDistance()) {
+      dragItem_ = -1;
+      OnStartDrag();
+    }
+    return;
+  }
   if (!selecting_ || !(e->buttons() & Qt::LeftButton) || !MultiSelect || !ExtendedSelect) return;
   // Dragging extends the selection from the anchor, scrolling at the edges.
   const int y = int(e->position().y());
@@ -259,6 +277,13 @@ void LqListBox::mouseMoveEvent(QMouseEvent* e) {
 
 void LqListBox::mouseReleaseEvent(QMouseEvent* e) {
   if (OnMouseUp) OnMouseUp(e);
+  if (e->button() == Qt::LeftButton && dragItem_ >= 0) {
+    const int index = dragItem_;
+    dragItem_ = -1;
+    if (index < Count()) SelectWithModifiers(index, Qt::NoModifier, false);
+    if (OnClick) OnClick();
+    return;
+  }
   if (e->button() == Qt::LeftButton && selecting_) {
     selecting_ = false;
     if (OnClick) OnClick();

@@ -65,6 +65,10 @@ class LqListBox : public QWidget {
   std::function<bool(QKeyEvent*)> OnKeyDown;  // true: handled, not passed on
   std::function<bool(QWheelEvent*)> OnWheel;  // true: handled
   std::function<void(QMouseEvent*)> OnMouseDown, OnMouseMove, OnMouseUp;
+  // Set: the selection can be dragged. A plain press on a selected item keeps the selection
+  // (making the item current); moving the drag distance then calls this, and a release
+  // without that move selects the item alone, as the press would have.
+  Notify OnStartDrag;
 
   // --- model news -------------------------------------------------------------
   // The items changed (the owner forwards the PhraseList's change callback).
@@ -106,6 +110,8 @@ class LqListBox : public QWidget {
   int hOffset_ = 0;
   int anchor_ = -1;
   bool selecting_ = false;  // left button held after a press on the list
+  int dragItem_ = -1;       // the selected item a plain press landed on, while held
+  QPoint dragFrom_;
   bool changePosted_ = false;
   bool scrolledPending_ = false;
   int rowsPainted_ = 0;

@@ -53,12 +53,14 @@ lq::MenuItem& MenuItemOf(const QObject& window, const char* menu, const char* it
 
 // The window against demo services on a free loopback port; urls opened are recorded.
 struct DemoWindow {
-  explicit DemoWindow(demo::DemoOptions options = {})
+  // `settingsFile`: where the window remembers its settings (empty: nowhere).
+  explicit DemoWindow(demo::DemoOptions options = {}, const QString& settingsFile = {})
       : service(std::make_unique<demo::DemoService>(options)) {
     MainWindowSettings settings;
     settings.suggestHost = settings.searchHost = service->hostPort();
     settings.googleHost = "google.example";
-    settings.programDir = QStringLiteral("/opt/longtail");
+    settings.autoSaveDir = QStringLiteral("/opt/longtail");
+    settings.settingsFile = settingsFile;
     window = std::make_unique<MainWindow>(settings);
     window->setUrlOpener([this](const std::string& url) { opened.push_back(url); });
     window->show();

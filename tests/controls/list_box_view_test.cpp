@@ -111,6 +111,34 @@ TEST(ListBoxViewTest, DraggingExtendsTheSelectionFromTheAnchor) {
   EXPECT_EQ(v.Selection(), (Sel{1, 2, 3, 4}));
 }
 
+TEST(ListBoxViewTest, APressOnTheSelectionCanDragItAndAPlainClickStillSelectsOne) {
+  View v(30);
+  int drags = 0;
+  v.list->OnStartDrag = [&] { ++drags; };
+  auto move = [&](QPoint to) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(to), v.list->mapToGlobal(QPointF(to)), Qt::NoButton,
+                  Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(v.list, &e);
+  };
+  v.Click(2);
+  v.Click(4, Qt::ShiftModifier);
+  QTest::mousePress(v.list, Qt::LeftButton, {}, QPoint(50, 70));  // row 3, selected
+  EXPECT_EQ(v.Selection(), (Sel{2, 3, 4}));
+  EXPECT_EQ(v.items.ItemIndex(), 3);
+  move(QPoint(50, 70 + QApplication::startDragDistance()));
+  QTest::mouseRelease(v.list, Qt::LeftButton, {}, QPoint(50, 90));
+  EXPECT_EQ(drags, 1);
+  EXPECT_EQ(v.Selection(), (Sel{2, 3, 4})) << "the dragged selection stays";
+  v.Click(3);  // pressed and released in place: the item alone
+  EXPECT_EQ(v.Selection(), (Sel{3}));
+  // A press on an unselected item still drags a selection out rather than the item.
+  QTest::mousePress(v.list, Qt::LeftButton, {}, QPoint(50, 110));
+  move(QPoint(50, 150));
+  QTest::mouseRelease(v.list, Qt::LeftButton, {}, QPoint(50, 150));
+  EXPECT_EQ(drags, 1);
+  EXPECT_EQ(v.Selection(), (Sel{5, 6, 7}));
+}
+
 TEST(ListBoxViewTest, KeysMoveTheCaretAndSelectLikeAListBox) {
   View v(50);
   v.Show();
