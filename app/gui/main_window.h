@@ -46,6 +46,7 @@ namespace longtail {
 class QtDispatcher;
 class QtAutoSaveTimer;
 class AutoSaveSchedule;
+class ErrorNotice;
 class AdPane;
 
 // Where the window's services live and where the executable is.
@@ -98,6 +99,8 @@ class MainWindow : public QWidget, private HarvestHost {
   void applyAutoSaveSwitch();
   void applyAutoSavePeriod();
   void autoSaveResults();
+  const AutoSaveSchedule& autoSave() const { return *autoSaveSchedule_; }
+  const ErrorNotice& autoSaveNotice() const { return *autoSaveNotice_; }
 
  private:
   void loadSkin();
@@ -183,6 +186,7 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinSelectDirectoryDialog* folderDialog_ = nullptr;
   std::unique_ptr<QtAutoSaveTimer> autoSaveTimerAdapter_;
   std::unique_ptr<AutoSaveSchedule> autoSaveSchedule_;
+  std::unique_ptr<ErrorNotice> autoSaveNotice_;
 };
 
 }  // namespace longtail
