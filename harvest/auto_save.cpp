@@ -12,7 +12,7 @@ AutoSaveSchedule::AutoSaveSchedule(AutoSaveTimer& timer, Dispatcher& dispatcher,
     : timer_(timer),
       dispatcher_(dispatcher),
       sources_(std::move(sources)),
-      worker_(std::make_unique<SerialWorker>()) {
+      worker_(std::make_unique<SerialWorker>(SerialWorker::Priority::Background)) {
   if (!sources_.write)
     sources_.write = [](const std::string& path, const PhraseList::Snapshot& phrases,
                         std::string& error) {

@@ -1,10 +1,14 @@
 #include "harvest/serial_worker.h"
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <utility>
 
 namespace longtail {
 
-SerialWorker::SerialWorker() : thread_([this] { Loop(); }) {}
+SerialWorker::SerialWorker(Priority priority) : thread_([this, priority] { Loop(priority); }) {}
 
 SerialWorker::~SerialWorker() {
   {
@@ -23,7 +27,10 @@ void SerialWorker::Post(std::function<void()> job) {
   wake_.notify_one();
 }
 
-void SerialWorker::Loop() {
+void SerialWorker::Loop(Priority priority) {
+  // On Linux a nice value belongs to a thread; failing to lower it changes nothing else.
+  if (priority == Priority::Background)
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
   for (;;) {
     std::function<void()> job;
     {

@@ -1,6 +1,8 @@
 #pragma once
 // One background thread that runs the jobs handed to it, one after another, in order.
-// Destroying the worker runs the jobs already handed over, then joins the thread.
+// Destroying the worker runs the jobs already handed over, then joins the thread. A
+// background worker runs at a lower scheduling priority, so on a busy machine its jobs
+// yield to the GUI thread instead of stealing its time.
 
 #include <condition_variable>
 #include <deque>
@@ -12,7 +14,8 @@ namespace longtail {
 
 class SerialWorker {
  public:
-  SerialWorker();
+  enum class Priority { Normal, Background };
+  explicit SerialWorker(Priority priority = Priority::Normal);
   ~SerialWorker();
   SerialWorker(const SerialWorker&) = delete;
   SerialWorker& operator=(const SerialWorker&) = delete;
@@ -21,7 +24,7 @@ class SerialWorker {
   void Post(std::function<void()> job);
 
  private:
-  void Loop();
+  void Loop(Priority priority);
 
   std::mutex mutex_;
   std::condition_variable wake_;
