@@ -1,10 +1,12 @@
 // The main window: time from construction to the first painted frame, how long the
 // event loop's turns take while a run adds 100,000 phrases from a loopback service, and
-// the GUI thread's share of an auto-save of a long result list.
+// the GUI thread's share of an auto-save of a long result list, and click-to-paint latency
+// while a run appends.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -19,7 +21,9 @@
 #include "net/loopback_http_server.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
+#include "skin/controls/list_box.h"
 #include "skin/controls/memo.h"
+#include "skin/controls/spin_edit.h"
 #include "skin/qt/fonts.h"
 
 namespace longtail {
@@ -132,6 +136,90 @@ long long ThreadCpuNs() {
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
   return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
 }
+
+// Input latency while a run appends and auto-save ticks every second: a click on a row of
+// the result list is posted every 50 ms, and the time until the list's next paint begins
+// is taken (queueing behind answers, ticks and paints included). Run it under Xvfb with
+// QT_QPA_PLATFORM=xcb for a real window system; offscreen works too.
+void BM_ClickToPaintDuringRun(benchmark::State& state) {
+  LoopbackHttpServer server(EndlessSuggestions);
+  QTemporaryDir dir;
+  MainWindowSettings settings;
+  settings.suggestHost = settings.searchHost = server.hostPort();
+  settings.programDir = QStringLiteral("/tmp");
+  for (auto _ : state) {
+    MainWindow window(settings);
+    window.show();
+    window.findChild<lq::LqSkinCheckRadioBox*>(QStringLiteral("broadRelevanceBox"))
+        ->SetChecked(false);
+    window.findChild<lq::LqSkinMemo2*>(QStringLiteral("seedsMemo"))->SetText(QStringLiteral("k"));
+    window.findChild<lq::LqSkinEdit*>(QStringLiteral("autoSaveFolderEdit"))->setText(dir.path());
+    window.findChild<lq::LqSkinSpinEdit*>(QStringLiteral("autoSavePeriodEdit"))->SetValue(1);
+    window.findChild<lq::LqSkinCheckRadioBox*>(QStringLiteral("autoSaveBox"))->SetChecked(true);
+    QWidget* list = window.findChild<lq::LqSkinListBox*>(QStringLiteral("resultList"))->ListBox();
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 200) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+
+    std::vector<double> latencies;
+    QElapsedTimer sinceClick;
+    bool waiting = false;
+    PaintProbe probe;
+    list->installEventFilter(&probe);
+    QTimer clicker;
+    int row = 0;
+    QObject::connect(&clicker, &QTimer::timeout, [&] {
+      if (waiting) return;
+      const QPointF at(30, 10 + 20 * (row++ % 5));
+      QCoreApplication::postEvent(
+          list, new QMouseEvent(QEvent::MouseButtonPress, at, list->mapToGlobal(at), Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier));
+      QCoreApplication::postEvent(
+          list, new QMouseEvent(QEvent::MouseButtonRelease, at, list->mapToGlobal(at),
+                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+      probe.painted = false;
+      waiting = true;
+      sinceClick.start();
+    });
+    QTimer watcher;  // notices the paint within a turn of it
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+      if (!waiting || !probe.painted) return;
+      latencies.push_back(static_cast<double>(sinceClick.nsecsElapsed()) / 1e6);
+      waiting = false;
+    });
+    window.startQuery();
+    clicker.start(50);
+    watcher.start();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < state.range(0) * 1000)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    clicker.stop();
+    watcher.stop();
+    window.stopQuery();
+    while (window.run().Running() && clock.elapsed() < state.range(0) * 1000 + 10000)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    list->removeEventFilter(&probe);
+    std::sort(latencies.begin(), latencies.end());
+    const auto at = [&](std::size_t per100) {
+      return latencies.empty()
+                 ? 0
+                 : latencies[std::min(latencies.size() - 1, latencies.size() * per100 / 100)];
+    };
+    state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    state.counters["phrases"] = window.results().Count();
+    state.counters["clicks"] = static_cast<double>(latencies.size());
+    state.counters["click_p50_ms"] = at(50);
+    state.counters["click_p99_ms"] = at(99);
+    state.counters["click_max_ms"] = latencies.empty() ? 0 : latencies.back();
+  }
+}
+BENCHMARK(BM_ClickToPaintDuringRun)
+    ->Arg(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 
 // The time an auto-save tick holds the GUI thread with range(0) phrases listed; the file
 // is formatted and written on the worker, waited for outside the measured time. The
