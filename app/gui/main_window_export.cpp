@@ -4,8 +4,8 @@
 // a worker; its errors show in a non-modal notice, so the ticks go on while it stands.
 
 #include <QApplication>
-#include <QDebug>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include "app/gui/error_display.h"
@@ -20,6 +20,11 @@
 #include "skin/controls/spin_edit.h"
 
 namespace longtail {
+
+namespace {
+// Off unless asked for: QT_LOGGING_RULES="longtail.autosave.debug=true".
+Q_LOGGING_CATEGORY(autoSaveLog, "longtail.autosave", QtInfoMsg)
+}  // namespace
 
 void MainWindow::buildExportAutoSave() {
   saveDialog_ = new lq::LqSkinSaveDialog(this);
@@ -50,7 +55,7 @@ void MainWindow::buildExportAutoSave() {
   sources.reportError = [this](const std::string& error) {
     autoSaveNotice_->Show(QString::fromLocal8Bit(error.c_str()));
   };
-  sources.debugLog = [](const std::string& text) { qDebug("%s", text.c_str()); };
+  sources.debugLog = [](const std::string& text) { qCDebug(autoSaveLog, "%s", text.c_str()); };
   autoSaveSchedule_ =
       std::make_unique<AutoSaveSchedule>(*autoSaveTimerAdapter_, *dispatcher_, std::move(sources));
   autoSaveSchedule_->SetPeriodSeconds(static_cast<int>(autoSavePeriodEdit_->Value()));
