@@ -1,6 +1,7 @@
 // How the skinned list box copes with a harvest-sized result list: appending a
 // million phrases to a shown list, painting at 100 and at a million items, Select
-// All + delete, and filtering against the memo lines (removing all, and a share).
+// All + delete, filtering against the memo lines (removing all, and a share), and what a
+// run that appends below the visible rows costs in paints.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "skin/controls/list_box.h"
+#include "skin/controls/scroll_bar.h"
 #include "tests/controls/list_box_test_skin.h"
 #include "text/ascii_case.h"
 #include "text/cp936.h"
@@ -102,6 +104,41 @@ void BM_PaintList(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PaintList)->Arg(100)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// Counts the paint events that reach a widget.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// Answers of 20 phrases arrive one per event-loop turn while the view shows the top of a
+// list already longer than the view: the rows on screen do not change, so the list needs
+// no paint (list_paints_per_answer), only the vertical bar does (bar_paints_per_answer).
+void BM_PaintsWhileAppendingBelowView(benchmark::State& state) {
+  ShownList list;
+  list.Fill(int(state.range(0)));
+  PaintCounter listPaints, barPaints;
+  list.box->ListBox()->installEventFilter(&listPaints);
+  if (list.box->VScrollBar()) list.box->VScrollBar()->installEventFilter(&barPaints);
+  const auto& p = Phrases();
+  std::size_t next = std::size_t(state.range(0));
+  int answers = 0;
+  for (auto _ : state) {
+    for (int k = 0; k < 20; ++k) list.box->Items().Append(p[next++ % p.size()]);
+    QCoreApplication::processEvents();
+    ++answers;
+  }
+  state.counters["list_paints_per_answer"] = double(listPaints.paints) / std::max(1, answers);
+  state.counters["bar_paints_per_answer"] = double(barPaints.paints) / std::max(1, answers);
+}
+BENCHMARK(BM_PaintsWhileAppendingBelowView)
+    ->Arg(1000)
+    ->Iterations(500)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_DeleteAllSelected(benchmark::State& state) {
   std::unique_ptr<ShownList> list;

@@ -47,13 +47,29 @@ class RemovedBefore {
 }  // namespace
 
 std::string_view PhraseList::View(int index) const {
-  return Text(entries_.at(static_cast<std::size_t>(index)));
+  if (index < 0 || static_cast<std::size_t>(index) >= entries_.size())
+    throw std::out_of_range("PhraseList::View");
+  return Text(entries_[static_cast<std::size_t>(index)]);
 }
 
 std::vector<std::string> PhraseList::Items() const {
   std::vector<std::string> out;
   out.reserve(entries_.size());
-  for (const Entry& e : entries_) out.emplace_back(Text(e));
+  for (std::size_t i = 0; i < entries_.size(); ++i) out.emplace_back(Text(entries_[i]));
+  return out;
+}
+
+PhraseList::Snapshot PhraseList::Share() const {
+  Snapshot snapshot;
+  snapshot.entries_ = entries_.Share();
+  snapshot.text_ = arena_.Share();
+  return snapshot;
+}
+
+std::vector<std::string> PhraseList::Snapshot::Items() const {
+  std::vector<std::string> out;
+  out.reserve(entries_.size());
+  for (int i = 0; i < Count(); ++i) out.emplace_back(View(i));
   return out;
 }
 
@@ -100,9 +116,10 @@ void PhraseList::Insert(int index, std::string_view phrase) {
   const auto at = static_cast<std::uint32_t>(index);
   if (index < Count()) index_.Shift(at, +1);
   index_.Add(at, e.hash);
-  entries_.insert(entries_.begin() + index, e);
+  entries_.insert(static_cast<std::size_t>(index), e);
   selected_.insert(selected_.begin() + index, 0);
   if (itemIndex_ >= index) ++itemIndex_;
+  ++editCount_;
   Changed();
 }
 
@@ -114,23 +131,25 @@ void PhraseList::Delete(int index) {
   if (index + 1 < Count()) index_.Shift(static_cast<std::uint32_t>(at + 1), -1);
   arena_.TakeBackIfLast(e.place, e.length);
   if (selected_[at]) --selectedCount_;
-  entries_.erase(entries_.begin() + index);
+  entries_.erase(at);
   selected_.erase(selected_.begin() + index);
   if (itemIndex_ == index)
     itemIndex_ = -1;
   else if (itemIndex_ > index)
     --itemIndex_;
   CompactTextIfWasteful();
+  ++editCount_;
   Changed();
 }
 
 void PhraseList::Clear() {
-  entries_ = {};
+  entries_.clear();
   selected_ = {};
   arena_.Clear();
   index_.Clear();
   selectedCount_ = 0;
   itemIndex_ = -1;
+  ++editCount_;
   Changed();
 }
 
@@ -199,15 +218,16 @@ void PhraseList::RemoveMarked(const std::vector<char>& dropped, std::size_t coun
       continue;
     }
     if (static_cast<int>(i) == itemIndex_) newItemIndex = static_cast<int>(out);
-    entries_[out] = entries_[i];
+    entries_.Mutable(out) = entries_[i];
     selected_[out] = selected_[i];
     ++out;
   }
-  entries_.resize(out);
+  entries_.truncate(out);
   selected_.resize(out);
   itemIndex_ = newItemIndex;
   if (rebuild) RebuildIndex();
   CompactTextIfWasteful();
+  ++editCount_;
   Changed();
 }
 
@@ -224,7 +244,10 @@ void PhraseList::CompactTextIfWasteful() {
   const std::size_t unused = arena_.UnusedBytes();
   if (unused < (1u << 20) || unused * 2 < arena_.UsedBytes()) return;
   PhraseTextArena fresh;
-  for (Entry& e : entries_) e.place = fresh.Add(Text(e));
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    Entry& e = entries_.Mutable(i);
+    e.place = fresh.Add(Text(e));
+  }
   arena_ = std::move(fresh);
 }
 

@@ -8,6 +8,8 @@
 // 16-byte record (place, length, cached hash of the folded text) plus a selection byte, and
 // the index holds 32-bit item numbers with those hashes. That is about 35 bytes an item
 // beyond its text, which leaves room in a 64-byte budget for a few bytes of provenance.
+// Records sit in shared chunks and text blocks are shared too, so Share() hands out a
+// snapshot of the items in microseconds that another thread may read (auto-save does).
 
 #include <cstddef>
 #include <cstdint>
@@ -18,11 +20,14 @@
 
 #include "harvest/folded_index.h"
 #include "harvest/phrase_text_arena.h"
+#include "harvest/shared_chunks.h"
 
 namespace longtail {
 
 class PhraseList {
  public:
+  class Snapshot;
+
   int Count() const { return static_cast<int>(entries_.size()); }
   // The text of an item, in place: valid until the list next changes.
   std::string_view View(int index) const;
@@ -60,6 +65,13 @@ class PhraseList {
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index);
 
+  // The items as they are now, unaffected by later changes; readable on any thread.
+  Snapshot Share() const;
+
+  // Counts the changes of the items other than appends (inserts, deletes, removals,
+  // clearing): a view that sees it unchanged knows the items it saw are still in place.
+  std::uint64_t EditCount() const { return editCount_; }
+
   // Called after every change of the items (not of selection or current item).
   void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
@@ -80,13 +92,29 @@ class PhraseList {
     if (onChange_) onChange_();
   }
 
-  std::vector<Entry> entries_;
+  SharedChunks<Entry> entries_;
   std::vector<char> selected_;
   PhraseTextArena arena_;
   FoldedIndex index_;
+  std::uint64_t editCount_ = 0;
   int selectedCount_ = 0;
   int itemIndex_ = -1;
   std::function<void()> onChange_;
+};
+
+class PhraseList::Snapshot {
+ public:
+  int Count() const { return static_cast<int>(entries_.size()); }
+  std::string_view View(int index) const {
+    const Entry& e = entries_[static_cast<std::size_t>(index)];
+    return text_.View(e.place, e.length);
+  }
+  std::vector<std::string> Items() const;
+
+ private:
+  friend class PhraseList;
+  SharedChunks<Entry>::View entries_;
+  PhraseTextArena::Snapshot text_;
 };
 
 }  // namespace longtail

@@ -1,5 +1,6 @@
 #include "harvest/phrase_text_arena.h"
 
+#include <atomic>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
@@ -13,7 +14,7 @@ PhraseTextArena::Place PhraseTextArena::Add(std::string_view text) {
     if (blocks_.size() >= std::numeric_limits<std::uint32_t>::max())
       throw std::length_error("PhraseTextArena: too many blocks");
     lastCapacity_ = std::max(kBlockSize, text.size());
-    blocks_.push_back(std::make_unique_for_overwrite<char[]>(lastCapacity_));
+    blocks_.push_back(std::shared_ptr<char[]>(new char[lastCapacity_]));
     lastFill_ = 0;
   }
   Place place{static_cast<std::uint32_t>(blocks_.size() - 1),
@@ -26,10 +27,12 @@ PhraseTextArena::Place PhraseTextArena::Add(std::string_view text) {
 
 void PhraseTextArena::TakeBackIfLast(Place place, std::uint32_t length) {
   if (blocks_.empty() || place.block != blocks_.size() - 1 ||
-      place.offset + std::size_t{length} != lastFill_) {
+      place.offset + std::size_t{length} != lastFill_ || blocks_.back().use_count() > 1) {
     Forget(length);
     return;
   }
+  // A snapshot that let go on another thread read these bytes before we write them again.
+  std::atomic_thread_fence(std::memory_order_acquire);
   lastFill_ = place.offset;
   usedBytes_ -= length;
 }
@@ -37,6 +40,12 @@ void PhraseTextArena::TakeBackIfLast(Place place, std::uint32_t length) {
 void PhraseTextArena::Clear() {
   blocks_.clear();
   lastFill_ = lastCapacity_ = usedBytes_ = unusedBytes_ = 0;
+}
+
+PhraseTextArena::Snapshot PhraseTextArena::Share() const {
+  Snapshot snapshot;
+  snapshot.blocks_.assign(blocks_.begin(), blocks_.end());
+  return snapshot;
 }
 
 }  // namespace longtail

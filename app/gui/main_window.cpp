@@ -7,6 +7,7 @@
 
 #include "app/gui/ad_pane.h"
 #include "app/gui/error_display.h"
+#include "app/gui/error_notice.h"
 #include "app/gui/export_autosave.h"
 #include "app/gui/list_commands.h"
 #include "app/gui/qt_dispatcher.h"

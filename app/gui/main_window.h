@@ -48,6 +48,7 @@ namespace longtail {
 class QtDispatcher;
 class QtAutoSaveTimer;
 class AutoSaveSchedule;
+class ErrorNotice;
 class AdPane;
 class SettingsStore;
 
@@ -109,6 +110,8 @@ class MainWindow : public QWidget, private HarvestHost {
   void applyAutoSaveSwitch();
   void applyAutoSavePeriod();
   void autoSaveResults();
+  const AutoSaveSchedule& autoSave() const { return *autoSaveSchedule_; }
+  const ErrorNotice& autoSaveNotice() const { return *autoSaveNotice_; }
 
  private:
   void loadSkin();
@@ -203,6 +206,7 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinSelectDirectoryDialog* folderDialog_ = nullptr;
   std::unique_ptr<QtAutoSaveTimer> autoSaveTimerAdapter_;
   std::unique_ptr<AutoSaveSchedule> autoSaveSchedule_;
+  std::unique_ptr<ErrorNotice> autoSaveNotice_;
 };
 
 }  // namespace longtail

@@ -1,14 +1,18 @@
 // Export and auto-save of the main window: the save dialog writes the export list, the
 // auto-save schedule writes the result list every N seconds into the folder and file of
-// the top panel.
+// the top panel. An auto-save takes a snapshot of the list on the GUI thread and writes it on
+// a worker; its errors show in a non-modal notice, so the ticks go on while it stands.
 
 #include <QApplication>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include "app/gui/error_display.h"
+#include "app/gui/error_notice.h"
 #include "app/gui/export_autosave.h"
 #include "app/gui/main_window.h"
+#include "app/gui/qt_dispatcher.h"
 #include "app/gui/skinned_controls.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -16,6 +20,11 @@
 #include "skin/controls/spin_edit.h"
 
 namespace longtail {
+
+namespace {
+// Off unless asked for: QT_LOGGING_RULES="longtail.autosave.debug=true".
+Q_LOGGING_CATEGORY(autoSaveLog, "longtail.autosave", QtInfoMsg)
+}  // namespace
 
 void MainWindow::buildExportAutoSave() {
   saveDialog_ = new lq::LqSkinSaveDialog(this);
@@ -38,17 +47,17 @@ void MainWindow::buildExportAutoSave() {
   folderDialog_->ShowToolBar = false;
 
   autoSaveTimerAdapter_ = std::make_unique<QtAutoSaveTimer>(*autoSaveTimer_);
+  autoSaveNotice_ = std::make_unique<ErrorNotice>(this);
   AutoSaveSchedule::Sources sources;
   sources.directory = [this] { return LocalPath(autoSaveFolderEdit_->text()); };
   sources.fileName = [this] { return LocalPath(autoSaveFileEdit_->text()); };
-  sources.phrases = [this] { return results().Items(); };
-  sources.write = [](const std::string& path, const std::vector<std::string>& phrases,
-                     std::string& error) { return WriteKeywordListFile(path, phrases, error); };
+  sources.phrases = [this] { return results().Share(); };
   sources.reportError = [this](const std::string& error) {
-    ShowApplicationError(QString::fromLocal8Bit(error.c_str()), this);
+    autoSaveNotice_->Show(QString::fromLocal8Bit(error.c_str()));
   };
+  sources.debugLog = [](const std::string& text) { qCDebug(autoSaveLog, "%s", text.c_str()); };
   autoSaveSchedule_ =
-      std::make_unique<AutoSaveSchedule>(*autoSaveTimerAdapter_, std::move(sources));
+      std::make_unique<AutoSaveSchedule>(*autoSaveTimerAdapter_, *dispatcher_, std::move(sources));
   autoSaveSchedule_->SetPeriodSeconds(static_cast<int>(autoSavePeriodEdit_->Value()));
 
   // Wired once the schedule exists: each of these events reaches it.

@@ -186,6 +186,7 @@ void LqSkinListBox::DefaultFontChanged() {
 void LqSkinListBox::BindSkin() {
   LqSkinCustomControl::BindSkin();
   skinnedItems_ = IsBound() && Picture() && CopyListBoxLook(Descriptor(), look_);
+  rowCache_.clear();
 }
 
 void LqSkinListBox::ApplySkin() {
@@ -458,10 +459,13 @@ void LqSkinListBox::DrawSkinItemFixed(QPainter& p, int index, const QRect& r, It
     color = look_.activefontcolor;
     stretch = Geometry().stretcheffect;
   }
-  Bitmap image;
-  BuildHStrip(look_.itemleftoffset, look_.itemrightoffset, image, *Picture(), source, r.width(),
-              stretch);
-  QImage item = ToImage(image);
+  const int kind = state.selected ? (state.focused ? 2 : 1) : 0;
+  QImage item = RowBackground(kind, r.size(), [&] {
+    Bitmap image;
+    BuildHStrip(look_.itemleftoffset, look_.itemrightoffset, image, *Picture(), source, r.width(),
+                stretch);
+    return image;
+  });
   if (item.isNull()) return;
   {
     QPainter ip(&item);
@@ -488,11 +492,14 @@ void LqSkinListBox::DrawSkinItemStretched(QPainter& p, int index, const QRect& r
     source = look_.activeitemrect;
     color = look_.activefontcolor;
   }
-  Bitmap image(r.width(), r.height());
   const Rect& t = look_.itemtextrect;
-  BuildStretchedImage(image, *Picture(), source, true,
-                      Rect{t.left + 1, t.top + 1, t.right - 1, t.bottom - 1});
-  QImage item = ToImage(image);
+  const int kind = 3 + (state.focused ? 2 : state.selected ? 1 : 0);
+  QImage item = RowBackground(kind, r.size(), [&] {
+    Bitmap image(r.width(), r.height());
+    BuildStretchedImage(image, *Picture(), source, true,
+                        Rect{t.left + 1, t.top + 1, t.right - 1, t.bottom - 1});
+    return image;
+  });
   if (item.isNull()) return;
   {
     QPainter ip(&item);
@@ -501,6 +508,15 @@ void LqSkinListBox::DrawSkinItemStretched(QPainter& p, int index, const QRect& r
     DrawItemText(ip, index, text, state, color, ItemFont());
   }
   p.drawImage(r.topLeft(), item);
+}
+
+QImage LqSkinListBox::RowBackground(int kind, QSize size, const std::function<Bitmap()>& compose) {
+  for (const CachedRow& row : rowCache_)
+    if (row.kind == kind && row.size == size) return row.image;
+  // Widths change only with the box; a handful of entries covers every state and size.
+  if (rowCache_.size() >= 12) rowCache_.clear();
+  rowCache_.push_back(CachedRow{kind, size, ToImage(compose())});
+  return rowCache_.back().image;
 }
 
 void LqSkinListBox::DrawDefaultItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {

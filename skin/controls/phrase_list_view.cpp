@@ -15,7 +15,7 @@
 namespace lq {
 
 LqListBox::LqListBox(longtail::PhraseList& items, QWidget* parent)
-    : QWidget(parent), items_(items) {
+    : QWidget(parent), items_(items), seenCount_(items.Count()), seenEdits_(items.EditCount()) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(false);
@@ -85,13 +85,23 @@ void LqListBox::UpdateRow(int index) {
 void LqListBox::ItemsChanged() {
   // Called for every change of the items, possibly many times per event-loop turn:
   // keep it O(1). The repaint covers only the visible rows and Qt merges repeated
-  // requests into one paint; the owner's re-sync is posted once per turn.
+  // requests into one paint; the owner's re-sync is posted once per turn. Appends leave
+  // the rows above them as they were: only rows from the first new one are repainted,
+  // none when it lies below the view (a run appending to a scrolled-up list then costs
+  // the scroll bar's paint alone).
+  const bool appendedOnly = items_.EditCount() == seenEdits_ && Count() >= seenCount_;
+  const int firstNew = seenCount_;
+  seenEdits_ = items_.EditCount();
+  seenCount_ = Count();
   if (anchor_ >= Count()) anchor_ = Count() - 1;
   if (top_ > MaxTopIndex()) {
     top_ = MaxTopIndex();
     scrolledPending_ = true;
   }
-  update();
+  if (!appendedOnly)
+    update();
+  else if (firstNew <= top_ + VisibleRows())
+    update(QRect(0, (firstNew - top_) * itemHeight_, width(), height()));
   ScheduleItemsChanged();
 }
 
@@ -214,15 +224,34 @@ bool LqListBox::TypeAhead(const QString& text) {
   const int count = Count();
   const int cur = std::max(0, items_.ItemIndex());
   const int start = repeated || typed_.size() == 1 ? cur + 1 : cur;
-  for (int k = 0; k < count; ++k) {
-    int i = (start + k) % count;
+  // A prefix that extends one no item started with cannot match those items either: after
+  // a miss, only items appended since are searched, until the list is otherwise edited.
+  const bool extendsMiss =
+      !missedPrefix_.empty() && items_.EditCount() == missedEdits_ &&
+      prefix.size() >= missedPrefix_.size() &&
+      longtail::EqualsIgnoringAsciiCase(std::string_view(prefix).substr(0, missedPrefix_.size()),
+                                        missedPrefix_);
+  const int searchedUpTo = extendsMiss ? std::min(missedCount_, count) : 0;
+  auto found = [&](int i) {
     const std::string_view t = items_.View(i);
-    if (t.size() >= prefix.size() &&
-        longtail::EqualsIgnoringAsciiCase(t.substr(0, prefix.size()), prefix)) {
-      SelectWithModifiers(i, Qt::NoModifier, false);
-      return true;
-    }
+    return t.size() >= prefix.size() &&
+           longtail::EqualsIgnoringAsciiCase(t.substr(0, prefix.size()), prefix);
+  };
+  // From the start to the end, then from the top to the start, past the searched items.
+  const int from = start % count;
+  int hit = -1;
+  for (int i = std::max(from, searchedUpTo); hit < 0 && i < count; ++i)
+    if (found(i)) hit = i;
+  for (int i = searchedUpTo; hit < 0 && i < from; ++i)
+    if (found(i)) hit = i;
+  if (hit >= 0) {
+    missedPrefix_.clear();
+    SelectWithModifiers(hit, Qt::NoModifier, false);
+    return true;
   }
+  missedPrefix_ = prefix;
+  missedCount_ = count;
+  missedEdits_ = items_.EditCount();
   return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -115,7 +116,15 @@ class LqListBox : public QWidget {
   bool changePosted_ = false;
   bool scrolledPending_ = false;
   int rowsPainted_ = 0;
+  // The items as the last change left them: count and the list's edit count.
+  int seenCount_ = 0;
+  std::uint64_t seenEdits_ = 0;
   std::string typed_;
+  // The last type-ahead that found nothing: no item below missedCount_ starts with
+  // missedPrefix_, while the list's edit count stays missedEdits_.
+  std::string missedPrefix_;
+  int missedCount_ = 0;
+  std::uint64_t missedEdits_ = 0;
   QElapsedTimer typedClock_;
 };
 

@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <atomic>
 #include <filesystem>
 
+#include "app/gui/qt_dispatcher.h"
 #include "skin/controls/edit.h"
 #include "skin/dialogs/open_dlg_form.h"
 #include "support/temp_dir.h"
@@ -96,17 +98,21 @@ TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
   TempDir dir;
   QTimer qtTimer;
   QtAutoSaveTimer timer(qtTimer);
-  int writes = 0;
+  QObject gui;
+  QtDispatcher dispatcher(&gui);
+  std::atomic<int> writes{0};
+  PhraseList phrases;
+  phrases.Append("a");
   AutoSaveSchedule::Sources sources;
   sources.directory = [&] { return dir.path().string() + "/"; };
   sources.fileName = [] { return std::string("words.txt"); };
-  sources.phrases = [] { return std::vector<std::string>{"a"}; };
-  sources.write = [&](const std::string& path, const std::vector<std::string>& list,
+  sources.phrases = [&] { return phrases.Share(); };
+  sources.write = [&](const std::string& path, const PhraseList::Snapshot& list,
                       std::string& error) {
     ++writes;
-    return WriteKeywordListFile(path, list, error);
+    return WriteKeywordListFile(path, list.Items(), error);
   };
-  AutoSaveSchedule schedule(timer, sources);
+  AutoSaveSchedule schedule(timer, dispatcher, sources);
   QObject::connect(&qtTimer, &QTimer::timeout, [&] { schedule.Tick(); });
   EXPECT_FALSE(qtTimer.isActive()) << "off at start";
   schedule.SetEnabled(true);
@@ -114,7 +120,7 @@ TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
   EXPECT_EQ(qtTimer.interval(), 1000);
   QElapsedTimer clock;
   clock.start();
-  while (writes < 1 && clock.elapsed() < 3000)
+  while ((writes < 1 || schedule.Saving()) && clock.elapsed() < 3000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   EXPECT_EQ(writes, 1);
   EXPECT_GE(clock.elapsed(), 800) << "not before the period (coarse timers may be early by 5%)";

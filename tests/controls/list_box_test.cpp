@@ -122,6 +122,14 @@ TEST(ListBoxTest, SkinnedItemsUseTheStateImages) {
     // The frame comes from the element.
     EXPECT_EQ(At(img, 0, 0), Rgb(test::kListFrame));
     if (useSkin) longtail::testing::SaveScreenshot(img, "list_box_skinned.png");
+    // Rows reuse their composed backgrounds: a second paint is the same, and a wider box
+    // gets backgrounds of its own width.
+    EXPECT_EQ(b.Render(), img) << useSkin;
+    b.box->setGeometry(0, 0, 180, 120);
+    const QImage wide = b.Render();
+    const int wx = inner.x() + b.box->ListBox()->width() - 2;
+    EXPECT_EQ(At(wide, wx, inner.y() + 10), Rgb(test::kItemPlain)) << useSkin;
+    EXPECT_EQ(At(wide, wx, inner.y() + 30), Rgb(test::kItemActive)) << useSkin;
   }
 }
 

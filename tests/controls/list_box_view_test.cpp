@@ -189,6 +189,52 @@ TEST(ListBoxViewTest, TypingFindsTheNextItemByPrefixIgnoringCase) {
   EXPECT_EQ(v.items.ItemIndex(), 4);
 }
 
+// After a prefix found nothing, longer prefixes skip the items already searched but still
+// find items appended since, and an item before the caret (the search wraps around).
+TEST(ListBoxViewTest, TypingAfterAMissStillFindsItemsAddedSince) {
+  View v;
+  for (const char* s : {"xa", "apple", "banana"}) v.items.Append(s);
+  v.Show();
+  v.items.SetItemIndex(1);
+  QTest::keyClicks(v.list, "q");
+  EXPECT_EQ(v.items.ItemIndex(), 1) << "no item starts with q";
+  v.items.Append("QR code");
+  QTest::keyClicks(v.list, "r");
+  EXPECT_EQ(v.items.ItemIndex(), 3);
+  QTest::qWait(QApplication::keyboardInputInterval() + 50);
+  QTest::keyClicks(v.list, "z");  // a miss, then an edit: the whole list counts again
+  v.items.Delete(3);
+  v.items.Insert(0, "zed");
+  QTest::keyClicks(v.list, "e");
+  EXPECT_EQ(v.items.ItemIndex(), 0);
+  QTest::qWait(QApplication::keyboardInputInterval() + 50);
+  v.items.SetItemIndex(2);
+  QTest::keyClicks(v.list, "x");
+  EXPECT_EQ(v.items.ItemIndex(), 1) << "wrapped past the end to the top";
+}
+
+// An append repaints only the rows it adds, none when they lie below the view; other
+// edits repaint every visible row.
+TEST(ListBoxViewTest, AppendsRepaintOnlyTheRowsTheyAdd) {
+  View v(5);
+  v.Show();
+  QTest::qWait(20);
+  v.drawn.clear();
+  v.items.Append("sixth");
+  QTest::qWait(20);
+  ASSERT_EQ(v.drawn.size(), 1u);
+  EXPECT_EQ(v.drawn.begin()->first, 5);
+  for (int i = 0; i < 20; ++i) v.items.Append(Numbered("more", i));
+  QTest::qWait(20);
+  v.drawn.clear();
+  v.items.Append("below");
+  QTest::qWait(20);
+  EXPECT_TRUE(v.drawn.empty());
+  v.items.Delete(0);
+  QTest::qWait(20);
+  EXPECT_GE(v.drawn.size(), 10u);
+}
+
 TEST(ListBoxViewTest, RightClickAsksForTheMenuAndKeepsTheSelection) {
   View v(10);
   v.Click(2);

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 
 #include "harvest/keyword_file.h"
+#include "net/event_loop.h"
 #include "support/temp_dir.h"
 
 namespace longtail {
@@ -43,30 +46,49 @@ class FakeTimer : public AutoSaveTimer {
   bool running_ = false;
 };
 
+PhraseList ListOf(const std::vector<std::string>& items) {
+  PhraseList list;
+  for (const std::string& item : items) list.Append(item);
+  return list;
+}
+
+// Each tick waits for its save, so the ticks of the fake clock write in turn.
 struct Harness {
   TempDir dir;
+  EventLoop loop;
   FakeTimer timer;
   std::string directory = dir.path().string() + "/";
   std::string name = "words.txt";
-  std::vector<std::string> phrases = {"a", "b"};
+  PhraseList phrases = ListOf({"a", "b"});
   std::vector<long long> writeTimes;
   std::vector<std::string> errors;
-  AutoSaveSchedule schedule{timer, Sources()};
+  std::vector<std::string> logs;
+  // When set, the worker's write waits for it.
+  std::shared_future<void> gate;
+  AutoSaveSchedule schedule{timer, loop, Sources()};
 
   Harness() {
-    timer.onTick = [this] { schedule.Tick(); };
+    timer.onTick = [this] {
+      schedule.Tick();
+      WaitForSave();
+    };
+  }
+  void WaitForSave() {
+    loop.runUntil([this] { return !schedule.Saving(); }, std::chrono::seconds(10));
   }
   AutoSaveSchedule::Sources Sources() {
     AutoSaveSchedule::Sources s;
     s.directory = [this] { return directory; };
     s.fileName = [this] { return name; };
-    s.phrases = [this] { return phrases; };
-    s.write = [this](const std::string& path, const std::vector<std::string>& list,
+    s.phrases = [this] { return phrases.Share(); };
+    s.write = [this](const std::string& path, const PhraseList::Snapshot& list,
                      std::string& error) {
+      if (gate.valid()) gate.wait();
       writeTimes.push_back(timer.now());
-      return WriteKeywordListFile(path, list, error);
+      return WriteKeywordListFile(path, list.Items(), error);
     };
     s.reportError = [this](const std::string& e) { errors.push_back(e); };
+    s.debugLog = [this](const std::string& text) { logs.push_back(text); };
     return s;
   }
 };
@@ -116,7 +138,7 @@ TEST(AutoSave, ReadsDirectoryNameAndListAfreshAtEveryTick) {
   h.schedule.SetEnabled(true);
   h.timer.Advance(5000);
   h.name = "other";
-  h.phrases = {};
+  h.phrases.Clear();
   h.timer.Advance(5000);
   EXPECT_EQ(ReadAll(h.dir.file("words.txt")), "a\r\nb\r\n");
   EXPECT_TRUE(std::filesystem::exists(h.dir.file("other")));
@@ -156,6 +178,36 @@ TEST(AutoSave, HugePeriodStaysWithinTimerRange) {
   h.schedule.SetEnabled(true);
   h.schedule.SetPeriodSeconds(2000000000);
   EXPECT_GT(h.timer.interval(), 0);
+}
+
+// The save runs on the worker from the list as it was at the tick: changes made meanwhile
+// reach the next save, and a tick that comes while the save runs skips it.
+TEST(AutoSave, WritesTheListAsTickedAndSkipsTicksWhileASaveRuns) {
+  Harness h;
+  std::vector<std::string> items;
+  for (int i = 0; i < 10000; ++i) items.push_back(std::string("p").append(std::to_string(i)));
+  h.phrases = ListOf(items);
+  std::promise<void> open;
+  h.gate = open.get_future().share();
+
+  EXPECT_EQ(h.schedule.Tick(), AutoSaveSchedule::TickOutcome::Started);
+  EXPECT_TRUE(h.schedule.Saving());
+  h.phrases.Delete(0);
+  h.phrases.Insert(5000, "inserted");
+  h.phrases.Append("late");
+  EXPECT_EQ(h.schedule.Tick(), AutoSaveSchedule::TickOutcome::Skipped);
+  EXPECT_EQ(h.logs.size(), 1u) << "a skipped tick says so";
+  h.phrases.Clear();
+  open.set_value();
+  h.WaitForSave();
+
+  std::string expected;
+  for (const std::string& item : items) expected += item + "\r\n";
+  EXPECT_EQ(ReadAll(h.dir.file("words.txt")), expected);
+  EXPECT_EQ(h.writeTimes.size(), 1u);
+  EXPECT_EQ(h.schedule.Tick(), AutoSaveSchedule::TickOutcome::Started);
+  h.WaitForSave();
+  EXPECT_EQ(ReadAll(h.dir.file("words.txt")), "");
 }
 
 }  // namespace

@@ -183,5 +183,46 @@ TEST(PhraseList, TextSurvivesBlockEdgesAndRepacking) {
   EXPECT_EQ(list.IndexOfExact(G("长尾词") + "p7"), 0);
 }
 
+// Snapshots keep the items of their moment while the list goes on with inserts, deletes and
+// appends that move records across the store's chunk edges (4096 records a chunk), bulk
+// removals, re-packing and clearing; the list itself stays what the model says.
+TEST(PhraseList, SnapshotsKeepTheirItemsThroughLaterEdits) {
+  PhraseList list;
+  std::vector<std::string> model;
+  for (int i = 0; i < 9000; ++i) {
+    list.Append(Numbered(i));
+    model.push_back(Numbered(i));
+  }
+  std::mt19937 rng(7);
+  std::vector<std::pair<PhraseList::Snapshot, std::vector<std::string>>> taken;
+  for (int step = 0; step < 300; ++step) {
+    if (step % 30 == 0) taken.emplace_back(list.Share(), model);
+    const int at = static_cast<int>(rng() % model.size());
+    switch (rng() % 3) {
+      case 0:
+        list.Insert(at, "i" + std::to_string(step));
+        model.insert(model.begin() + at, "i" + std::to_string(step));
+        break;
+      case 1:
+        list.Delete(at);
+        model.erase(model.begin() + at);
+        break;
+      default:
+        list.Append("a" + std::to_string(step));
+        model.push_back("a" + std::to_string(step));
+    }
+  }
+  ASSERT_EQ(list.Items(), model);
+  list.Append("tail1");
+  model.push_back("tail1");
+  taken.emplace_back(list.Share(), model);
+  list.Delete(list.Count() - 1);  // the arena may reuse its text only when no snapshot holds it
+  list.Append("tail2");
+  taken.emplace_back(list.Share(), list.Items());
+  list.RemoveIf([](const std::string& s) { return s.back() != '3'; });
+  list.Clear();
+  for (const auto& [snapshot, items] : taken) EXPECT_EQ(snapshot.Items(), items);
+}
+
 }  // namespace
 }  // namespace longtail
