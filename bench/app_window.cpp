@@ -146,7 +146,7 @@ void BM_ClickToPaintDuringRun(benchmark::State& state) {
   QTemporaryDir dir;
   MainWindowSettings settings;
   settings.suggestHost = settings.searchHost = server.hostPort();
-  settings.programDir = QStringLiteral("/tmp");
+  settings.autoSaveDir = QStringLiteral("/tmp");
   for (auto _ : state) {
     MainWindow window(settings);
     window.show();
@@ -229,7 +229,7 @@ BENCHMARK(BM_ClickToPaintDuringRun)
 void BM_AutoSaveTickGuiThread(benchmark::State& state) {
   QTemporaryDir dir;
   MainWindowSettings settings;
-  settings.programDir = QStringLiteral("/tmp");
+  settings.autoSaveDir = QStringLiteral("/tmp");
   MainWindow window(settings);
   window.show();
   window.findChild<lq::LqSkinEdit*>(QStringLiteral("autoSaveFolderEdit"))->setText(dir.path());
