@@ -17,7 +17,6 @@
 #include "skin/frame/menu_item.h"
 #include "skin/frame/menu_skin.h"
 
-
 namespace lq {
 
 class LqSkinPopupWindow;
