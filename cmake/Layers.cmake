@@ -1,16 +1,32 @@
+# A layer's headers are found through an include view of its own: a folder in the build
+# tree holding only a link to the layer's source folder, so "harvest/x.h" resolves for the
+# harvest layer and for what links it, and an include from a layer above (or of one not
+# linked) does not compile. PUBLIC dependencies are those the layer's headers include;
+# PRIVATE ones only its sources use.
+function(longtail_include_view target dir)
+  set(view ${CMAKE_BINARY_DIR}/include-views/${target})
+  get_filename_component(parent ${view}/${dir} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT EXISTS ${view}/${dir})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${dir} ${view}/${dir} SYMBOLIC)
+  endif()
+  set(${target}_VIEW ${view} PARENT_SCOPE)
+endfunction()
+
 # Each layer folder is one static library made of every .cpp in it. A folder with no
 # sources yet becomes an interface library, so layers above can link it already.
 function(longtail_layer target dir)
-  cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(L "" "" "PUBLIC;PRIVATE" ${ARGN})
+  longtail_include_view(${target} ${dir})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(srcs)
     add_library(${target} STATIC ${srcs})
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${target} PUBLIC ${L_DEPS})
+    target_include_directories(${target} PUBLIC ${${target}_VIEW})
+    target_link_libraries(${target} PUBLIC ${L_PUBLIC} PRIVATE ${L_PRIVATE})
   else()
     add_library(${target} INTERFACE)
-    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${target} INTERFACE ${L_DEPS})
+    target_include_directories(${target} INTERFACE ${${target}_VIEW})
+    target_link_libraries(${target} INTERFACE ${L_PUBLIC} ${L_PRIVATE})
   endif()
 endfunction()
 
@@ -36,4 +52,25 @@ function(longtail_tests name dir)
   target_link_libraries(${name} PRIVATE ${T_DEPS} GTest::gtest GTest::gmock ${main_lib})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# Every header of a layer compiles on its own with just what the layer exposes: one
+# generated source per header, built with the layer's usage requirements. A header that
+# leans on an include it does not make, or on a dependency the layer keeps PRIVATE, fails
+# the build.
+function(longtail_header_check target dir)
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.h)
+  set(srcs "")
+  foreach(header ${headers})
+    file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${header})
+    string(MAKE_C_IDENTIFIER ${rel} id)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/header_check/${id}.cpp)
+    file(CONFIGURE OUTPUT ${out} CONTENT "#include \"${rel}\"\n")
+    list(APPEND srcs ${out})
+  endforeach()
+  if(srcs)
+    add_library(header_check_${target} OBJECT ${srcs})
+    set_target_properties(header_check_${target} PROPERTIES AUTOMOC OFF)
+    target_link_libraries(header_check_${target} PRIVATE ${target})
+  endif()
 endfunction()

@@ -3,17 +3,17 @@
 // area's own Qt bars keep the scroll state but are never shown; the linked
 // LqSkinScrollBar controls mirror that state and move it when the user drags them.
 
+#include <QAbstractScrollArea>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 
-class QAbstractScrollArea;
+#include "skin/controls/scroll_bar.h"
+
 class QScrollBar;
 class QWidget;
 
 namespace lq {
-
-class LqSkinScrollBar;
 
 // The thickness the skinned bars beside a scroll area are given (a bound bar may keep
 // its element's own thickness).

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QRect>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -15,9 +16,6 @@
 #include "skin/frame/menu_clock.h"
 #include "skin/frame/menu_item.h"
 #include "skin/frame/menu_skin.h"
-
-class QWidget;
-class QObject;
 
 namespace lq {
 
