@@ -46,6 +46,12 @@ class RemovedBefore {
 
 }  // namespace
 
+template <typename Renumber>
+void PhraseList::RenumberParents(Renumber&& renumber) {
+  for (Entry& e : entries_)
+    if (e.origin.parent != PhraseOrigin::kNoParent) e.origin.parent = renumber(e.origin.parent);
+}
+
 std::string_view PhraseList::View(int index) const {
   return Text(entries_.at(static_cast<std::size_t>(index)));
 }
@@ -61,7 +67,7 @@ PhraseList::Entry PhraseList::Store(std::string_view phrase, std::uint32_t hash)
   if (entries_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
     throw std::length_error("PhraseList: too many items");
   const PhraseTextArena::Place place = arena_.Add(phrase);
-  return Entry{place, static_cast<std::uint32_t>(phrase.size()), hash};
+  return Entry{place, static_cast<std::uint32_t>(phrase.size()), hash, {}};
 }
 
 bool PhraseList::Matches(std::uint32_t item, std::string_view phrase) const {
@@ -100,6 +106,7 @@ void PhraseList::Insert(int index, std::string_view phrase) {
   const auto at = static_cast<std::uint32_t>(index);
   if (index < Count()) index_.Shift(at, +1);
   index_.Add(at, e.hash);
+  RenumberParents([at](std::uint32_t parent) { return parent >= at ? parent + 1 : parent; });
   entries_.insert(entries_.begin() + index, e);
   selected_.insert(selected_.begin() + index, 0);
   if (itemIndex_ >= index) ++itemIndex_;
@@ -116,6 +123,10 @@ void PhraseList::Delete(int index) {
   if (selected_[at]) --selectedCount_;
   entries_.erase(entries_.begin() + index);
   selected_.erase(selected_.begin() + index);
+  const auto gone = static_cast<std::uint32_t>(at);
+  RenumberParents([gone](std::uint32_t parent) {
+    return parent == gone ? PhraseOrigin::kNoParent : parent > gone ? parent - 1 : parent;
+  });
   if (itemIndex_ == index)
     itemIndex_ = -1;
   else if (itemIndex_ > index)
@@ -184,12 +195,16 @@ void PhraseList::RemoveMarked(const std::vector<char>& dropped, std::size_t coun
     return;
   }
   const bool rebuild = IsLargeShare(count, n);
+  const RemovedBefore removedBefore(dropped);
   if (!rebuild) {
     for (std::size_t i = 0; i < n; ++i)
       if (dropped[i]) index_.Remove(static_cast<std::uint32_t>(i), entries_[i].hash);
-    const RemovedBefore removedBefore(dropped);
     index_.RenumberAll([&](std::uint32_t item) { return item - removedBefore(item); });
   }
+  RenumberParents([&](std::uint32_t parent) {
+    return parent >= n || dropped[parent] ? PhraseOrigin::kNoParent
+                                          : parent - removedBefore(parent);
+  });
   std::size_t out = 0;
   int newItemIndex = -1;
   for (std::size_t i = 0; i < n; ++i) {

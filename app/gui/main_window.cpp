@@ -26,7 +26,6 @@
 #include "skin/frame/menu_item.h"
 #include "skin/frame/popup_menu.h"
 #include "skin/qt/fonts.h"
-#include "text/cp936.h"
 
 namespace longtail {
 
@@ -35,8 +34,8 @@ namespace {
 constexpr int kClientWidth = 822;
 constexpr int kClientHeight = 630;
 
-QString FromCp936(const std::string& text) {
-  return QString::fromStdString(Cp936ToUtf8(text));
+QString FromUtf8(const std::string& text) {
+  return QString::fromStdString(text);
 }
 
 }  // namespace
@@ -154,20 +153,20 @@ bool MainWindow::MustContain() const {
 
 std::vector<std::string> MainWindow::MemoLines() const {
   std::vector<std::string> lines;
-  for (const QString& line : seedsMemo_->Lines()) lines.push_back(Utf8ToCp936(line.toStdString()));
+  for (const QString& line : seedsMemo_->Lines()) lines.push_back(line.toStdString());
   return lines;
 }
 
 void MainWindow::ShowStatus(const std::string& text) {
-  statusPanel_->SetCaption(FromCp936(text));
+  statusPanel_->SetCaption(FromUtf8(text));
 }
 
 void MainWindow::SetResultCountLabel(const std::string& text) {
-  resultCountLabel_->SetCaption(FromCp936(text));
+  resultCountLabel_->SetCaption(FromUtf8(text));
 }
 
 void MainWindow::SetExportCountLabel(const std::string& text) {
-  exportCountLabel_->SetCaption(FromCp936(text));
+  exportCountLabel_->SetCaption(FromUtf8(text));
 }
 
 RequestPolicy MainWindow::Policy() const {
