@@ -15,8 +15,8 @@
 // Everything runs on the GUI thread of the Dispatcher; the downloads run on workers.
 
 #include <chrono>
-#include <deque>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -89,8 +89,8 @@ inline constexpr std::chrono::milliseconds kDefaultRemoteDelay{1000};
 
 // The pacing delay towards a service at "[scheme://]host[:port]" when none is set:
 // `remote` (1000 ms unless a source says otherwise), or none for a service on this machine.
-std::chrono::milliseconds DefaultPacingDelay(std::string_view address,
-                                             std::chrono::milliseconds remote = kDefaultRemoteDelay);
+std::chrono::milliseconds DefaultPacingDelay(
+    std::string_view address, std::chrono::milliseconds remote = kDefaultRemoteDelay);
 
 // A Retry-After wait is honoured up to this long; so is a blocked chain's back-off.
 inline constexpr std::chrono::seconds kLongestPause{300};
@@ -185,16 +185,16 @@ class HarvestRun {
     std::int32_t pos = 0;   // list index of the next phrase to take
     std::int32_t done = 0;  // phrases finished
     ChainCounts counts;
-    std::string phrase;     // the phrase being asked (again, after a failure or a block)
+    std::string phrase;  // the phrase being asked (again, after a failure or a block)
     // The list item the phrase belongs to (a seed, for its expanded queries) and its text,
     // for the provenance of what the answer names.
     std::int32_t item = -1;
     std::string itemText;
     std::deque<std::string> expansions;  // expanded queries of the seed just taken
     bool expanded = false;               // `phrase` is one of them
-    bool again = false;     // the next request asks `phrase` again
-    int retriesUsed = 0;    // failed attempts at `phrase`
-    int blockedRounds = 0;  // blocks in a row, for the back-off
+    bool again = false;                  // the next request asks `phrase` again
+    int retriesUsed = 0;                 // failed attempts at `phrase`
+    int blockedRounds = 0;               // blocks in a row, for the back-off
     std::optional<std::chrono::steady_clock::time_point> lastStart;
     std::unique_ptr<HarvestRequest> request;
     std::unique_ptr<DispatcherTimer> wait;

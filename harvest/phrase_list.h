@@ -1,7 +1,7 @@
 #pragma once
 // The item store of a list box: ordered phrases (UTF-8), per-item selection, where each
-// phrase came from, and a current item, with the list box's case-insensitive exact-match search answered
-// from an index in O(1). The harvest run uses the result list's PhraseList as its queue;
+// phrase came from, and a current item, with the list box's case-insensitive exact-match search
+// answered from an index in O(1). The harvest run uses the result list's PhraseList as its queue;
 // a list box view only shows it.
 //
 // Sized for a million phrases: the text lives once, packed in an arena; each item is a
@@ -44,7 +44,9 @@ class PhraseList {
   std::vector<std::string> Items() const;
 
   // Where the item came from; a new item has no origin until one is set.
-  PhraseOrigin Origin(int index) const { return entries_.at(static_cast<std::size_t>(index)).origin; }
+  PhraseOrigin Origin(int index) const {
+    return entries_.at(static_cast<std::size_t>(index)).origin;
+  }
   void SetOrigin(int index, PhraseOrigin origin) {
     entries_.at(static_cast<std::size_t>(index)).origin = origin;
   }

@@ -120,9 +120,8 @@ bool BaiduSuggestions(const std::string& body, const PhraseSink& sink) {
   if (!arguments) return false;
   const json answer = Parsed(QuoteBareKeys(*arguments));
   std::vector<std::string> phrases;
-  const bool shaped = answer.is_object() && answer.contains("s") &&
-                      answer.contains("q") && answer["q"].is_string() &&
-                      TakeStrings(answer["s"], phrases);
+  const bool shaped = answer.is_object() && answer.contains("s") && answer.contains("q") &&
+                      answer["q"].is_string() && TakeStrings(answer["s"], phrases);
   return HandOn(shaped, phrases, sink);
 }
 

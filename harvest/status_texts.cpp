@@ -1,6 +1,5 @@
 #include "harvest/status_texts.h"
 
-
 namespace longtail::status {
 namespace {
 
@@ -22,10 +21,10 @@ std::string RefusalCounts(int failed, int blocked) {
 
 }  // namespace
 
-#define LONGTAIL_STATUS_TEXT(name, utf8) \
-  const std::string& name() {            \
+#define LONGTAIL_STATUS_TEXT(name, utf8)  \
+  const std::string& name() {             \
     static const std::string text = utf8; \
-    return text;                         \
+    return text;                          \
   }
 
 LONGTAIL_STATUS_TEXT(Querying, "正在查询：")
@@ -45,8 +44,7 @@ std::string Paused(const std::string& source, std::chrono::milliseconds wait,
 
 std::string Retrying(const std::string& source, std::chrono::milliseconds wait, int attempt,
                      const std::string& reason) {
-  return source + " " + Seconds(wait) + " 秒后第 " + std::to_string(attempt) + " 次重试：" +
-         reason;
+  return source + " " + Seconds(wait) + " 秒后第 " + std::to_string(attempt) + " 次重试：" + reason;
 }
 
 std::string Refusals(int failed, int blocked) {

@@ -68,7 +68,8 @@ int Usage(const char* why) {
 
 std::string SourceIds() {
   std::string ids;
-  for (const Source& source : AllSources()) ids += (ids.empty() ? "" : ", ") + std::string(source.id);
+  for (const Source& source : AllSources())
+    ids += (ids.empty() ? "" : ", ") + std::string(source.id);
   return ids;
 }
 
@@ -94,8 +95,7 @@ int ReadHost(const std::string& value, HarvestEndpoints& endpoints) {
   if (eq == std::string::npos || !FindSource(id))
     return Usage("--host needs ID=[http://|https://]HOST[:PORT] with a source ID");
   const std::string base = BaseAddress(value.substr(eq + 1));
-  if (base.empty())
-    return Usage(("--host " + id + " needs [http://|https://]HOST[:PORT]").c_str());
+  if (base.empty()) return Usage(("--host " + id + " needs [http://|https://]HOST[:PORT]").c_str());
   endpoints.bases[id] = base;
   return 0;
 }

@@ -97,8 +97,8 @@ std::string ResultsPage(const std::string& query, const std::vector<std::string>
         page += (i % 5 == 0) ? "</td></tr><tr><td nowrap class=\"f14\">"
                              : "</td><td nowrap class=\"f14\">";
       }
-      page += "<a href=\"s?wd=" + EncodeQueryValue(phrases[i], TextEncoding::CodePage936) +
-              "\">" + phrases[i] + "</a>";
+      page += "<a href=\"s?wd=" + EncodeQueryValue(phrases[i], TextEncoding::CodePage936) + "\">" +
+              phrases[i] + "</a>";
     }
     page += std::string(markers::kBlockEnd) + "</td></tr></table></div>\n";
   }

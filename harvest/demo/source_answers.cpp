@@ -29,8 +29,8 @@ std::string SourceAnswer(const Source& source, std::string_view query,
   const std::string q(query);
   if (id == "baidu") {
     // The keys are bare, as in the script the real service sends.
-    std::string body = "window.baidu.sug({q:" + Dumped(q, false) + ",p:false,s:" +
-                       Dumped(phrases, false) + "});";
+    std::string body =
+        "window.baidu.sug({q:" + Dumped(q, false) + ",p:false,s:" + Dumped(phrases, false) + "});";
     return Utf8ToGb18030(body);
   }
   if (id == "google") {

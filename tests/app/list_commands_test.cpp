@@ -49,8 +49,7 @@ TEST(ListCommands, CopyAllKeepsTheSourceOrderAndDropsDuplicatesWithinIt) {
 }
 
 TEST(ListCommands, SearchUrlsEncodeTheCodePage936Bytes) {
-  EXPECT_EQ(BaiduSearchUrl("www.baidu.com", "QQ空间"),
-            "http://www.baidu.com/s?wd=QQ%BF%D5%BC%E4");
+  EXPECT_EQ(BaiduSearchUrl("www.baidu.com", "QQ空间"), "http://www.baidu.com/s?wd=QQ%BF%D5%BC%E4");
   EXPECT_EQ(GoogleSearchUrl("g:81", "a b&c"), "http://g:81/search?q=a+b%26c");
   PhraseList list = Make({"x", "y"});
   std::string phrase;

@@ -1,5 +1,6 @@
 // longtail-cli sources, and harvests that pick their sources, against serve-demo.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -28,15 +29,16 @@ constexpr int kGraphSize = 300;
 class CliSources : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    demo_ = new ChildProcess(
-        {"serve-demo", "--port", "0", "--phrases", std::to_string(kGraphSize)}, "sources_demo");
+    demo_ = new ChildProcess({"serve-demo", "--port", "0", "--phrases", std::to_string(kGraphSize)},
+                             "sources_demo");
     std::string out;
     for (int i = 0; i < 500 && out.find('\n') == std::string::npos; ++i) {
       std::this_thread::sleep_for(10ms);
       out = demo_->Out();
     }
     const std::string prefix = "serving on ";
-    if (out.rfind(prefix, 0) == 0) base_ = out.substr(prefix.size(), out.find(' ', prefix.size()) - prefix.size());
+    if (out.rfind(prefix, 0) == 0)
+      base_ = out.substr(prefix.size(), out.find(' ', prefix.size()) - prefix.size());
   }
   static void TearDownTestSuite() {
     demo_->Signal(SIGTERM);
@@ -105,8 +107,9 @@ TEST_F(CliSources, EverySourceAloneHarvestsFromTheDemo) {
   for (const Source& source : AllSources()) {
     const std::string id = source.id;
     const std::string out = dir_.file(id + ".jsonl");
-    ChildProcess p(Harvest(id, {"--max-phrases", "60", "--format", "jsonl", "--output", out, "手机"}),
-                   "alone_" + id);
+    ChildProcess p(
+        Harvest(id, {"--max-phrases", "60", "--format", "jsonl", "--output", out, "手机"}),
+        "alone_" + id);
     ASSERT_EQ(p.Wait(), 0) << id << ": " << p.Err();
     EXPECT_EQ(p.Err().find("source " + id + ": asked="), 0u) << p.Err();
     EXPECT_EQ(p.Err().find("answered=0"), std::string::npos) << p.Err();

@@ -79,7 +79,8 @@ TEST(PhraseGraph, IsDeterministicFiniteAndAnswersEveryQuery) {
   EXPECT_FALSE(a.RelatedSearches("").empty());
   // A query naming a noun gets phrases of that noun.
   int withNoun = 0;
-  for (const std::string& s : a.Suggestions("我的手机坏了")) withNoun += ContainsAtCharBoundary(s, "手机");
+  for (const std::string& s : a.Suggestions("我的手机坏了"))
+    withNoun += ContainsAtCharBoundary(s, "手机");
   EXPECT_GE(withNoun, 3);
 }
 

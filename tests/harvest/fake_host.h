@@ -12,7 +12,7 @@ class FakeHost : public HarvestHost {
  public:
   bool broad = false;
   bool mustContain = false;
-  std::vector<std::string> memo;      // UTF-8
+  std::vector<std::string> memo;  // UTF-8
   std::vector<std::string> statuses;
   std::string resultLabel, exportLabel;
   int exportCount = 0;

@@ -418,7 +418,6 @@ TEST_F(HarvestRunTest, EachChainReusesOneDownloadHoweverLongTheRun) {
   EXPECT_EQ(run_.OutstandingRequests(), 1);
 }
 
-
 // Index of the last request whose address holds `part`.
 std::size_t LastTo(const std::vector<HarvestRunTest::Issued>& issued, const std::string& part) {
   for (std::size_t i = issued.size(); i-- > 0;)

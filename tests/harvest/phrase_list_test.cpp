@@ -11,7 +11,6 @@
 namespace longtail {
 namespace {
 
-
 std::string Numbered(int i) {
   std::string s = "p";
   s += std::to_string(i);
@@ -55,9 +54,9 @@ TEST(PhraseList, OriginsFollowTheirParents) {
   PhraseList list;
   for (const char* p : {"a", "b", "c", "d", "e"}) list.Append(p);
   auto childOf = [&](int item, int parent) { list.SetOrigin(item, {std::uint32_t(parent), 1, 3}); };
-  childOf(2, 1);  // c from b
-  childOf(3, 2);  // d from c
-  childOf(4, 0);  // e from a
+  childOf(2, 1);        // c from b
+  childOf(3, 2);        // d from c
+  childOf(4, 0);        // e from a
   list.Insert(0, "z");  // z a b c d e
   EXPECT_EQ(list.Origin(3).parent, 2u);
   list.Delete(2);  // z a c d e: c loses its parent b

@@ -55,9 +55,11 @@ std::vector<std::pair<const char*, std::vector<Case>>> AllCases() {
       {"baidu",
        {
            {"escapes",
-            G("window.baidu.sug({q:\"手机\",p:false,s:[\"手机号码\",\"手机\\u58c1纸\",\"a\\\"b\"]});"),
+            G("window.baidu.sug({q:\"手机\",p:false,s:[\"手机号码\",\"手机\\u58c1纸\",\"a\\\"b\"]})"
+              ";"),
             Phrases{"手机号码", "手机壁纸", "a\"b"}},
-           {"four-byte code", "window.baidu.sug({q:\"x\",p:false,s:[\"" + Utf8ToGb18030("한😀") + "\"]});",
+           {"four-byte code",
+            "window.baidu.sug({q:\"x\",p:false,s:[\"" + Utf8ToGb18030("한😀") + "\"]});",
             Phrases{"한😀"}},
            {"empty", "window.baidu.sug({q:\"x\",p:false,s:[]});", Phrases{}},
            {"one, spaced", " window.baidu.sug( {q : \"x\", p:true, s:[\"y\"]} ) \n", Phrases{"y"}},
@@ -80,7 +82,8 @@ std::vector<std::pair<const char*, std::vector<Case>>> AllCases() {
       {"sogou",
        {
            {"escapes",
-            G("window.sogou.sug([\"手机\",[\"手机号码\",\"手机\\u58c1纸\"],[\"0;0;0;0\",\"0;0;0;0\"],"
+            G("window.sogou.sug([\"手机\",[\"手机号码\",\"手机\\u58c1纸\"],[\"0;0;0;0\",\"0;0;0;"
+              "0\"],"
               "[\"\",\"\"],[\"0\"],\"\",\"suglabid_2\"],-1);"),
             Phrases{"手机号码", "手机壁纸"}},
            {"empty", "window.sogou.sug([\"x\",[]],-1);", Phrases{}},

@@ -45,8 +45,9 @@ TEST(Gb18030, KeepsCodePage936BytesAndLosesNothingElse) {
   EXPECT_EQ(Utf8ToGb18030("a한😀"), "a\x83\x36\x84\x33\x94\x39\xFC\x36");
   EXPECT_EQ(Gb18030ToUtf8(Utf8ToGb18030("a한b😀c手")), "a한b😀c手");
   EXPECT_EQ(Utf8ToGb18030("x\xFFy"), "x?y");
-  EXPECT_EQ(Gb18030ToUtf8("a\xFF\x81\x30"), "a\xEF\xBF\xBD\xEF\xBF\xBD"
-                                            "0");
+  EXPECT_EQ(Gb18030ToUtf8("a\xFF\x81\x30"),
+            "a\xEF\xBF\xBD\xEF\xBF\xBD"
+            "0");
 }
 
 TEST(Utf16ToUtf8, PairsAndLoneSurrogates) {
