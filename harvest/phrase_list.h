@@ -7,7 +7,7 @@
 // Sized for a million phrases: the text lives once, packed in an arena; each item is a
 // 24-byte record (place, length, cached hash of the folded text, and 8 bytes of origin)
 // plus a selection byte, and the index holds 32-bit item numbers with those hashes. That
-// is about 43 bytes an item beyond its text, within a 64-byte budget.
+// is about 45 bytes an item beyond its text, within a 64-byte budget.
 
 #include <cstddef>
 #include <cstdint>

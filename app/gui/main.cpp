@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
   windowSettings.searchHost = settings.searchHost.toStdString();
   windowSettings.googleHost = settings.googleHost.toStdString();
   windowSettings.adUrl = settings.adUrl.toStdString();
+  if (demo) windowSettings.demoHost = demo->hostPort();
 
   longtail::MainWindow window(windowSettings);
   lq::LqLacquerForm::SetApplicationMainForm(&window);

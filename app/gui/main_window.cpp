@@ -12,6 +12,7 @@
 #include "app/gui/export_autosave.h"
 #include "app/gui/list_commands.h"
 #include "app/gui/qt_dispatcher.h"
+#include "app/gui/source_picker.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -70,6 +71,9 @@ MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
   HarvestEndpoints endpoints;
   endpoints.suggestHost = settings_.suggestHost;
   endpoints.searchHost = settings_.searchHost;
+  if (!settings_.demoHost.empty())
+    for (const Source& source : AllSources())
+      endpoints.bases[source.id] = "http://" + settings_.demoHost;
   run_ = std::make_unique<HarvestRun>(*dispatcher_, resultList_->Items(),
                                       static_cast<HarvestHost&>(*this), endpoints);
   buildTimers();
@@ -138,6 +142,12 @@ void MainWindow::showStartValues() {
 // --- the harvest run ------------------------------------------------------------------
 
 void MainWindow::startQuery() {
+  if (!run_->Running()) {
+    HarvestEndpoints endpoints = run_->Endpoints();
+    endpoints.sources = sourcePicker_->Chosen();
+    run_->SetEndpoints(std::move(endpoints));
+    run_->SetExpansion(expandBox_->Checked() ? "abcdefghijklmnopqrstuvwxyz" : "");
+  }
   run_->Query();
 }
 void MainWindow::stopQuery() {

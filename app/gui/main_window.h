@@ -47,14 +47,16 @@ class QtDispatcher;
 class QtAutoSaveTimer;
 class AutoSaveSchedule;
 class AdPane;
+class SourcePicker;
 
 // Where the window's services live and where the executable is.
 struct MainWindowSettings {
   std::string suggestHost = "www.soso.com";
   std::string searchHost = "www.baidu.com";
   std::string googleHost = "www.google.com";
-  std::string adUrl;   // empty: the pane stays empty
-  QString programDir;  // empty: the running executable's directory
+  std::string adUrl;     // empty: the pane stays empty
+  std::string demoHost;  // not empty: every source is asked there (the demo mode)
+  QString programDir;    // empty: the running executable's directory
 };
 
 class MainWindow : public QWidget, private HarvestHost {
@@ -143,6 +145,8 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinStdLabel* broadRelevanceNoteLabel_ = nullptr;
   lq::LqSkinCheckRadioBox* broadRelevanceBox_ = nullptr;
   lq::LqSkinCheckRadioBox* mustContainBox_ = nullptr;
+  lq::LqSkinCheckRadioBox* expandBox_ = nullptr;
+  SourcePicker* sourcePicker_ = nullptr;
   lq::LqSkinCheckRadioBox* autoSaveBox_ = nullptr;
   lq::LqSkinEdit* autoSaveFolderEdit_ = nullptr;
   lq::LqSkinEdit* autoSaveFileEdit_ = nullptr;

@@ -57,6 +57,7 @@ struct DemoWindow {
       : service(std::make_unique<demo::DemoService>(options)) {
     MainWindowSettings settings;
     settings.suggestHost = settings.searchHost = service->hostPort();
+    settings.demoHost = service->hostPort();
     settings.googleHost = "google.example";
     settings.programDir = QStringLiteral("/opt/longtail");
     window = std::make_unique<MainWindow>(settings);
