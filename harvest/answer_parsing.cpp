@@ -264,10 +264,11 @@ void SplitLinkTexts(std::string_view table, const PhraseSink& sink) {
   }
 }
 
-// Passes on the phrases that are not empty once cleaned of control characters.
+// Passes on the phrases that are not empty once cleaned of control characters. A link text
+// cut where no marker is may start inside a character: its stray bytes become "?".
 PhraseSink Cleaning(const PhraseSink& sink) {
   return [&sink](std::string phrase) {
-    std::string clean = WithoutControlCharacters(phrase);
+    std::string clean = WithoutControlCharacters(ValidUtf8(phrase));
     if (!clean.empty()) sink(std::move(clean));
   };
 }

@@ -170,6 +170,10 @@ TEST(AnswerReading, ShapesAreCheckedBeforeAnyPhraseIsHandedOn) {
   EXPECT_TRUE(got.empty());
   EXPECT_TRUE(ReadSuggestionAnswer(" [\"a%09b\",\" \",\"%u0007\",\"c\"]\r\n", sink));
   EXPECT_EQ(got, (Pieces{"a b", "c"}));
+  got.clear();
+  // A cell without the link-text start is cut from its second byte, inside a character.
+  EXPECT_TRUE(ReadRelatedSearchPage(Page("手机</a>"), sink));
+  EXPECT_EQ(got, Pieces{"??机"});
 }
 
 TEST(AnswerReading, ControlCharactersBecomeSpacesAndAreTrimmed) {
