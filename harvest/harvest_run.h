@@ -149,8 +149,8 @@ class HarvestRun {
   bool Proceed() const { return proceed_; }
   // Stop was pressed and its completion has not been reported yet.
   bool StopPending() const { return stopTimer_->active(); }
-  // Phrases each chain has taken from the list, and finished with (answered, or failed
-  // after its retries).
+  // Phrases the first chain of each kind has taken from the list, and finished with
+  // (answered, or failed after its retries); expanded queries are not phrases of the list.
   std::int32_t SuggestPos() const { return ChainOf(RequestKind::Suggest).pos; }
   std::int32_t RelatedPos() const { return ChainOf(RequestKind::Related).pos; }
   std::int32_t SuggestAnswered() const { return ChainOf(RequestKind::Suggest).done; }

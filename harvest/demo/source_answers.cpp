@@ -10,12 +10,13 @@ namespace {
 using nlohmann::json;
 
 // Some services escape everything outside ASCII as \uXXXX, some send the characters; the
-// demo does both so that both paths of the readers are exercised.
+// demo does both so that both paths of the readers are exercised. A query that is not
+// UTF-8 must not make the answer throw.
 std::string Dumped(const json& value, bool asciiOnly) {
-  return value.dump(-1, ' ', asciiOnly);
+  return value.dump(-1, ' ', asciiOnly, json::error_handler_t::replace);
 }
 
-// ["query",["…","…"]] with what the real services add around it.
+// ["query",["…","…"]], the OpenSearch suggestion answer.
 std::string QueryAndList(std::string_view query, const std::vector<std::string>& phrases,
                          bool asciiOnly) {
   return Dumped(json::array({std::string(query), phrases}), asciiOnly);
