@@ -124,7 +124,8 @@ TEST_F(CliSources, EverySourceAloneHarvestsFromTheDemo) {
 }
 
 // Three sources at once find the union of what each names, and every phrase is credited
-// to a source whose answer about its parent named it.
+// to a source whose answer about its parent named it (which one came first is a race here;
+// HarvestRunTest checks the first-come rule exactly).
 TEST_F(CliSources, ThreeSourcesFindTheUnionWithTheFirstSourceCredited) {
   const std::vector<std::string> ids = {"baidu", "google", "taobao"};
   const std::string out = dir_.file("three.jsonl");
@@ -148,7 +149,6 @@ TEST_F(CliSources, ThreeSourcesFindTheUnionWithTheFirstSourceCredited) {
     depthOf[r.phrase] = r.depth;
   }
   EXPECT_EQ(got, want);
-  std::set<std::string> credited;
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const Row& r = rows[i];
     bool named = false;
@@ -156,9 +156,7 @@ TEST_F(CliSources, ThreeSourcesFindTheUnionWithTheFirstSourceCredited) {
       named = named || EqualsIgnoringAsciiCase(s, r.phrase);
     EXPECT_TRUE(named) << r.phrase << " credited to " << r.source << " from " << r.parent;
     EXPECT_EQ(r.depth, depthOf.at(r.parent) + 1);
-    credited.insert(r.source);
   }
-  EXPECT_EQ(credited.size(), 3u);
 }
 
 TEST_F(CliSources, AnEmojiSeedRoundTripsThroughTheKeywordListAndUtf8Output) {
