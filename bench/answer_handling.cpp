@@ -24,7 +24,7 @@ class QuietHost : public HarvestHost {
 };
 
 std::string ResultsPage100K(const demo::PhraseGraph& graph) {
-  std::string query = Utf8ToCp936("手机");
+  std::string query = "手机";
   std::string page = demo::ResultsPage(query, graph.RelatedSearches(query), true);
   std::string filler;
   while (filler.size() + page.size() < 100 * 1024)

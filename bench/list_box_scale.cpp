@@ -15,7 +15,6 @@
 #include "skin/controls/scroll_bar.h"
 #include "tests/controls/list_box_test_skin.h"
 #include "text/ascii_case.h"
-#include "text/cp936.h"
 
 namespace {
 
@@ -26,8 +25,8 @@ std::vector<std::string> MakePhrases(int n) {
   std::vector<std::string> out;
   out.reserve(n);
   for (int i = 0; i < n; ++i) {
-    std::string s = longtail::Utf8ToCp936(words[i % 8]);
-    s.append(longtail::Utf8ToCp936(words[(i / 8) % 8]));
+    std::string s = words[i % 8];
+    s.append(words[(i / 8) % 8]);
     s.append(std::to_string(i));
     out.push_back(std::move(s));
   }
@@ -159,7 +158,7 @@ BENCHMARK(BM_DeleteAllSelected)->Arg(1000000)->Iterations(3)->Unit(benchmark::kM
 // Keeps the phrases holding one of the memo lines, as the filter command does.
 void FilterAgainst(benchmark::State& state, const std::vector<const char*>& lines) {
   std::vector<std::string> memo;
-  for (const char* line : lines) memo.push_back(longtail::Utf8ToCp936(line));
+  for (const char* line : lines) memo.push_back(line);
   std::unique_ptr<ShownList> list;
   for (auto _ : state) {
     state.PauseTiming();

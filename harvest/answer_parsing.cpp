@@ -32,7 +32,7 @@ std::optional<char16_t> HexRun(std::u16string_view s, std::size_t i, std::size_t
   return static_cast<char16_t>(value);
 }
 
-// UTF-8 (as produced by the code page converter, so well-formed) to UTF-16.
+// Well-formed UTF-8 (the working text always is) to UTF-16.
 std::u16string Utf8ToUtf16(std::string_view s) {
   std::u16string out;
   out.reserve(s.size());
@@ -192,8 +192,8 @@ std::vector<std::string> SplitAt(std::string_view text, std::string_view delimit
 }
 
 std::string DecodeAnswerBody(const std::string& body) {
-  if (body.empty() || IsAscii(body) || !IsShortFormUtf8(body)) return body;
-  return Utf8ToCp936(body);
+  if (IsUtf8(body)) return body;
+  return Gb18030ToUtf8(body);
 }
 
 std::string UnescapeScriptText(std::string_view piece) {
@@ -206,14 +206,14 @@ std::string UnescapeScriptText(std::string_view piece) {
   if (IsAscii(cleaned))
     units.assign(cleaned.begin(), cleaned.end());
   else
-    units = Utf8ToUtf16(Cp936ToUtf8(cleaned));
+    units = Utf8ToUtf16(IsUtf8(cleaned) ? cleaned : Gb18030ToUtf8(cleaned));
   auto literal = DecodeStringLiteralBody(units);
   if (!literal) return {};
   std::u16string decoded = Unescape(*literal);
   bool ascii = true;
   for (char16_t c : decoded) ascii = ascii && c < 0x80;
   if (ascii) return std::string(decoded.begin(), decoded.end());
-  return Utf8ToCp936(Utf16ToUtf8(decoded));
+  return Utf16ToUtf8(decoded);
 }
 
 namespace {
@@ -264,10 +264,11 @@ void SplitLinkTexts(std::string_view table, const PhraseSink& sink) {
   }
 }
 
-// Passes on the phrases that are not empty once cleaned of control characters.
+// Passes on the phrases that are not empty once cleaned of control characters. A link text
+// cut where no marker is may start inside a character: its stray bytes become "?".
 PhraseSink Cleaning(const PhraseSink& sink) {
   return [&sink](std::string phrase) {
-    std::string clean = WithoutControlCharacters(phrase);
+    std::string clean = WithoutControlCharacters(ValidUtf8(phrase));
     if (!clean.empty()) sink(std::move(clean));
   };
 }

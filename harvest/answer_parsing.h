@@ -1,6 +1,7 @@
 #pragma once
-// Reading the two services' answers: the body decoding, the suggestion array of escaped
-// strings, and the related-searches block of the results page. All text is code page 936.
+// Reading the two classic services' answers: the body decoding, the suggestion array of
+// escaped strings, and the related-searches block of the results page. Phrases come out in
+// UTF-8; sources.h has the readers of every other source.
 
 #include <functional>
 #include <stdexcept>
@@ -15,14 +16,14 @@ namespace longtail {
 // empty delimiter cuts nothing.
 std::vector<std::string> SplitAt(std::string_view text, std::string_view delimiter);
 
-// The working text of an answer body: a body that is well-formed UTF-8 (one- to three-byte
-// sequences) and not empty is converted to code page 936 ("?" for what it lacks);
-// anything else is used as received.
+// The working text (UTF-8) of a classic answer body, which may come in either encoding: a
+// body that is well-formed UTF-8 is used as received, anything else is read as code page
+// 936 (GB18030's four-byte codes included).
 std::string DecodeAnswerBody(const std::string& body);
 
 // Decodes one suggestion piece: drops every '"', '[' and ']', decodes the rest as the
 // body of a double-quoted script string literal, then applies the script `unescape`
-// (%uXXXX and %XX). Returns code page 936; a piece that is not a valid literal body (a line
+// (%uXXXX and %XX). Takes and returns UTF-8; a piece that is not a valid literal body (a line
 // break, a trailing lone backslash) gives "".
 std::string UnescapeScriptText(std::string_view piece);
 
@@ -33,8 +34,8 @@ std::vector<std::string> SuggestionPhrases(std::string_view workingText);
 using PhraseSink = std::function<void(std::string phrase)>;
 
 // A phrase as it may enter the list: control characters (below 0x20, and 0x7F) become
-// spaces, then spaces are trimmed from both ends. Code page 936 never uses such bytes
-// inside a double-byte character, so this works byte by byte.
+// spaces, then spaces are trimmed from both ends. UTF-8 never uses such bytes inside a
+// multi-byte character, so this works byte by byte.
 std::string WithoutControlCharacters(std::string_view phrase);
 
 // Hands the phrases of a suggestion answer to `sink` as they are read, each cleaned of
@@ -60,8 +61,8 @@ bool ReadRelatedSearchPage(std::string_view workingText, const PhraseSink& sink)
 // The markers that cut the related-searches block out of a results page.
 namespace markers {
 inline constexpr std::string_view kAreaStart = "<div style=\"background-color:#eff2fa";
-// "相关搜索" in code page 936.
-inline constexpr std::string_view kHeading = "\xCF\xE0\xB9\xD8\xCB\xD1\xCB\xF7";
+// The heading, in the working text (UTF-8).
+inline constexpr std::string_view kHeading = "相关搜索";
 inline constexpr std::string_view kBlockEnd = "</td></tr></table></td></tr><tr><td>";
 inline constexpr std::string_view kTableStart =
     "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td nowrap class=\"f14\">";

@@ -5,7 +5,6 @@
 #include "harvest/admission.h"
 #include "harvest/answer_parsing.h"
 #include "harvest/status_texts.h"
-#include "harvest/url_encode.h"
 #include "text/ascii_case.h"
 
 namespace longtail {
@@ -16,8 +15,6 @@ using Clock = std::chrono::steady_clock;
 
 // How often the count labels refresh and, after Stop, the stop completion is checked.
 constexpr milliseconds kCheckInterval{500};
-// The pacing delay towards a service that is not on this machine, unless one is set.
-constexpr milliseconds kDefaultRemoteDelay{1000};
 
 // "(" + count + ")", as the count labels show it.
 std::string CountLabel(int count) {
@@ -27,8 +24,11 @@ std::string CountLabel(int count) {
   return label;
 }
 
-// The host of "host", "host:port", "[v6]" or "[v6]:port".
+// The host of "host", "host:port", "[v6]" or "[v6]:port", with or without a scheme.
 std::string_view HostOf(std::string_view hostPort) {
+  if (std::size_t scheme = hostPort.find("://"); scheme != std::string_view::npos)
+    hostPort.remove_prefix(scheme + 3);
+  hostPort = hostPort.substr(0, hostPort.find('/'));
   if (!hostPort.empty() && hostPort.front() == '[') {
     std::size_t close = hostPort.find(']');
     return hostPort.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
@@ -89,27 +89,55 @@ ResponseFacts FactsOf(const HttpDownload& download, bool delivered) {
   return facts;
 }
 
-// The services' names as the status panel gives them.
-const char* DisplayName(RequestKind kind) {
-  return kind == RequestKind::Suggest ? "搜搜" : "百度";
+const Source& ClassicSource(RequestKind kind) {
+  return kind == RequestKind::Suggest ? ClassicSuggestSource() : ClassicRelatedSource();
+}
+
+// 1 + the source's place in the registry: a byte's worth, kept with every listed phrase.
+std::uint8_t SourceNumber(const Source& source) {
+  return static_cast<std::uint8_t>(&source - AllSources().data() + 1);
 }
 
 }  // namespace
 
-milliseconds DefaultPacingDelay(std::string_view hostPort) {
-  return IsLoopbackHost(hostPort) ? milliseconds(0) : kDefaultRemoteDelay;
+milliseconds DefaultPacingDelay(std::string_view address, milliseconds remote) {
+  return IsLoopbackHost(address) ? milliseconds(0) : remote;
 }
 
 const char* SourceId(RequestKind kind) {
-  return kind == RequestKind::Suggest ? "soso" : "baidu-related";
+  return ClassicSource(kind).id;
+}
+
+std::string BaseAddress(std::string_view address) {
+  std::string scheme = "http";
+  if (std::size_t at = address.find("://"); at != std::string_view::npos) {
+    scheme = LowerAsciiLetters(address.substr(0, at));
+    address.remove_prefix(at + 3);
+  }
+  while (!address.empty() && address.back() == '/') address.remove_suffix(1);
+  if ((scheme != "http" && scheme != "https") || address.empty() ||
+      address.find_first_of("/?#@ ") != std::string_view::npos)
+    return {};
+  return scheme + "://" + std::string(address);
+}
+
+std::string HarvestEndpoints::BaseOf(const Source& source) const {
+  if (auto it = bases.find(std::string_view(source.id)); it != bases.end()) return it->second;
+  if (&source == &ClassicSuggestSource()) return "http://" + suggestHost;
+  if (&source == &ClassicRelatedSource()) return "http://" + searchHost;
+  return source.defaultBase;
+}
+
+std::string HarvestEndpoints::UrlFor(const Source& source, std::string_view phrase) const {
+  return source.RequestUrl(BaseOf(source), phrase);
 }
 
 std::string HarvestEndpoints::SuggestUrl(const std::string& phrase) const {
-  return "http://" + suggestHost + "/include/keywords.php?k=" + UrlEncode(phrase);
+  return UrlFor(ClassicSuggestSource(), phrase);
 }
 
 std::string HarvestEndpoints::RelatedUrl(const std::string& phrase) const {
-  return "http://" + searchHost + "/s?wd=" + UrlEncode(phrase);
+  return UrlFor(ClassicRelatedSource(), phrase);
 }
 
 HarvestRun::HarvestRun(Dispatcher& dispatcher, PhraseList& results, HarvestHost& host,
@@ -122,26 +150,61 @@ HarvestRun::HarvestRun(Dispatcher& dispatcher, PhraseList& results, HarvestHost&
       countTimer_(dispatcher.createTimer([this] { RefreshCounts(); })),
       stopTimer_(dispatcher.createTimer([this] { CheckStopComplete(); })),
       cancelTimer_(dispatcher.createTimer([this] { CancelInFlight(); })) {
-  for (RequestKind kind : {RequestKind::Suggest, RequestKind::Related}) {
-    Chain& chain = ChainOf(kind);
-    chain.kind = kind;
-    chain.wait = dispatcher.createTimer([this, &chain] { Issue(chain); });
-  }
+  BuildChains();
   countTimer_->start(kCheckInterval);
 }
 
 // Requests still in flight are cancelled by their destructors and deliver nothing.
 HarvestRun::~HarvestRun() = default;
 
+void HarvestRun::BuildChains() {
+  std::vector<const Source*> wanted;
+  for (const std::string& id : endpoints_.sources) {
+    const Source* source = FindSource(id);
+    if (source && std::find(wanted.begin(), wanted.end(), source) == wanted.end())
+      wanted.push_back(source);
+  }
+  if (wanted == ChainSources()) return;
+  chains_.clear();
+  for (const Source* source : wanted) {
+    auto chain = std::make_unique<Chain>();
+    chain->source = source;
+    chain->kind = source->kind;
+    Chain* raw = chain.get();
+    chain->wait = dispatcher_.createTimer([this, raw] { Issue(*raw); });
+    chains_.push_back(std::move(chain));
+  }
+}
+
+const HarvestRun::Chain& HarvestRun::ChainOf(RequestKind kind) const {
+  for (const auto& chain : chains_)
+    if (chain->kind == kind) return *chain;
+  static const Chain none;
+  return none;
+}
+
+const ChainCounts& HarvestRun::Counts(std::string_view id) const {
+  for (const auto& chain : chains_)
+    if (id == chain->source->id) return chain->counts;
+  static const ChainCounts none;
+  return none;
+}
+
+std::vector<const Source*> HarvestRun::ChainSources() const {
+  std::vector<const Source*> sources;
+  for (const auto& chain : chains_) sources.push_back(chain->source);
+  return sources;
+}
+
 int HarvestRun::OutstandingRequests() const {
   int n = 0;
-  for (const Chain& chain : chains_) n += chain.state == ChainState::InFlight ? 1 : 0;
+  for (const auto& chain : chains_) n += chain->state == ChainState::InFlight ? 1 : 0;
   return n;
 }
 
 std::size_t HarvestRun::LiveRequestObjects() const {
   std::size_t n = 0;
-  for (const Chain& chain : chains_) n += chain.request ? 1 : 0;
+  for (const auto& chain : chains_) n += chain->request ? 1 : 0;
   return n;
 }
 
@@ -164,29 +227,33 @@ void HarvestRun::Query() {
     return;
   }
   ShowStatus(status::Querying() + LowerAsciiLetters(lines[0]));
-  for (Chain& chain : chains_) {
-    chain.pos = chain.done = 0;
-    chain.counts = {};
-    chain.again = false;
-    chain.retriesUsed = chain.blockedRounds = 0;
+  BuildChains();
+  for (auto& chain : chains_) {
+    chain->pos = chain->done = 0;
+    chain->counts = {};
+    chain->expansions.clear();
+    chain->again = false;
+    chain->retriesUsed = chain->blockedRounds = 0;
   }
   results_.Clear();
   for (const std::string& line : lines) results_.Append(LowerAsciiLetters(line));
+  seedCount_ = results_.Count();
   host_.SetResultCountLabel(CountLabel(results_.Count()));
   proceed_ = true;
   running_ = true;
   // Both chains start from their timers: nothing is issued (and no event runs nested)
   // inside the click itself.
-  for (Chain& chain : chains_)
-    if (TakesPart(chain)) ScheduleNext(chain);
+  for (auto& chain : chains_)
+    if (TakesPart(*chain)) ScheduleNext(*chain);
+  FinishIfNothingLeft();  // no chain takes part
 }
 
 void HarvestRun::Stop() {
   proceed_ = false;
-  for (Chain& chain : chains_) {
-    if (chain.state != ChainState::Waiting) continue;
-    chain.wait->stop();
-    chain.state = ChainState::Idle;
+  for (auto& chain : chains_) {
+    if (chain->state != ChainState::Waiting) continue;
+    chain->wait->stop();
+    chain->state = ChainState::Idle;
   }
   stopTimer_->start(kCheckInterval);
   if (OutstandingRequests() == 0) {
@@ -198,9 +265,8 @@ void HarvestRun::Stop() {
 }
 
 milliseconds HarvestRun::PacingInterval(const Chain& chain, const RequestPolicy& policy) {
-  const std::string& host =
-      chain.kind == RequestKind::Suggest ? endpoints_.suggestHost : endpoints_.searchHost;
-  milliseconds delay = policy.delay.value_or(DefaultPacingDelay(host));
+  milliseconds delay = policy.delay.value_or(
+      DefaultPacingDelay(endpoints_.BaseOf(*chain.source), chain.source->pacing));
   if (delay <= milliseconds(0)) return milliseconds(0);
   std::uniform_int_distribution<long long> draw(delay.count(), delay.count() * 3 / 2);
   return milliseconds(draw(random_));
@@ -209,7 +275,8 @@ milliseconds HarvestRun::PacingInterval(const Chain& chain, const RequestPolicy&
 void HarvestRun::ScheduleNext(Chain& chain, milliseconds atLeast) {
   chain.state = ChainState::Idle;
   if (!running_ || !proceed_) return;
-  if (!chain.again && chain.pos >= results_.Count()) return;  // nothing to ask for now
+  // Nothing to ask for now.
+  if (!chain.again && chain.expansions.empty() && chain.pos >= results_.Count()) return;
   // The pacing delay is read now, as the request is about to be issued.
   milliseconds wait = atLeast;
   if (chain.lastStart) {
@@ -229,19 +296,30 @@ void HarvestRun::Issue(Chain& chain) {
     FinishIfNothingLeft();
     return;
   }
-  if (!chain.again) {
+  if (!chain.again && !chain.expansions.empty()) {
+    // An expanded query of the seed just asked; what it finds counts as the seed's.
+    chain.phrase = std::move(chain.expansions.front());
+    chain.expansions.pop_front();
+    chain.expanded = true;
+    chain.retriesUsed = 0;
+  } else if (!chain.again) {
     if (chain.pos >= results_.Count()) {  // the list was cleared or filtered meanwhile
       FinishIfNothingLeft();
       return;
     }
-    chain.phrase = results_[chain.pos++];
+    chain.item = chain.pos++;
+    chain.itemText = results_[chain.item];
+    chain.phrase = chain.itemText;
+    chain.expanded = false;
     chain.retriesUsed = 0;
+    if (chain.item < seedCount_) QueueExpansions(chain);
   }
   chain.again = false;
   if (!chain.request) {
     chain.request = std::make_unique<HarvestRequest>(dispatcher_);
     HarvestRequest& r = *chain.request;
     r.Kind = chain.kind;
+    r.From = chain.source;
     r.BinaryData = false;
     r.UseCache = false;  // fetched from the service, past any cache
     r.Agent = kRequestAgent;
@@ -251,8 +329,7 @@ void HarvestRun::Issue(Chain& chain) {
     r.OnError = [this, &chain](HttpDownload*) { Completed(chain, false, {}); };
   }
   chain.request->RequestTimeout = host_.Policy().requestTimeout;
-  chain.request->URL = chain.kind == RequestKind::Suggest ? endpoints_.SuggestUrl(chain.phrase)
-                                                          : endpoints_.RelatedUrl(chain.phrase);
+  chain.request->URL = endpoints_.UrlFor(*chain.source, chain.phrase);
   chain.state = ChainState::InFlight;
   chain.lastStart = Clock::now();
   ++chain.counts.asked;
@@ -299,7 +376,11 @@ void HarvestRun::Completed(Chain& chain, bool delivered, const std::string& body
 
 bool AdmitAnswerPhrases(PhraseList& results, RequestKind kind, const std::string& body,
                         const HarvestHost& host) {
-  const std::string text = DecodeAnswerBody(body);
+  return AdmitAnswerPhrases(results, ClassicSource(kind), body, host);
+}
+
+bool AdmitAnswerPhrases(PhraseList& results, const Source& source, const std::string& body,
+                        const HarvestHost& host, PhraseOrigin origin) {
   std::vector<std::string> memoLines;
   bool memoRead = false;
   // Pieces are admitted as the parser reads them; a body of the wrong shape admits none.
@@ -309,14 +390,30 @@ bool AdmitAnswerPhrases(PhraseList& results, RequestKind kind, const std::string
       memoLines = host.MemoLines();
       memoRead = true;
     }
-    AdmitPhrase(results, phrase, mustContain, memoLines);
+    if (AdmitPhrase(results, phrase, mustContain, memoLines))
+      results.SetOrigin(results.Count() - 1, origin);
   };
-  return kind == RequestKind::Suggest ? ReadSuggestionAnswer(text, admit)
-                                      : ReadRelatedSearchPage(text, admit);
+  return source.read(body, admit);
+}
+
+PhraseOrigin HarvestRun::OriginFor(const Chain& chain) {
+  // The list may have been edited since the phrase was taken: find it again if it moved.
+  std::int32_t parent = chain.item;
+  if (parent < 0 || parent >= results_.Count() || results_.View(parent) != chain.itemText)
+    parent = results_.IndexOfExact(chain.itemText);
+  PhraseOrigin origin;
+  origin.source = SourceNumber(*chain.source);
+  if (parent >= 0) {
+    origin.parent = static_cast<std::uint32_t>(parent);
+    origin.depth = static_cast<std::uint16_t>(
+        std::min<int>(results_.Origin(parent).depth + 1, PhraseOrigin::kDeepest));
+  }
+  return origin;
 }
 
 OutcomeVerdict HarvestRun::AdmitAnswer(Chain& chain, const std::string& body) {
-  if (!AdmitAnswerPhrases(results_, chain.kind, body, host_)) return JudgeRefusedBody(body);
+  if (!AdmitAnswerPhrases(results_, *chain.source, body, host_, OriginFor(chain)))
+    return JudgeRefusedBody(body);
   return {RequestOutcome::Answered, OutcomeReason::None};
 }
 
@@ -331,7 +428,7 @@ void HarvestRun::RetryOrGiveUp(Chain& chain, const OutcomeVerdict& verdict,
   const milliseconds wait =
       HonouringRetryAfter(Doubled(policy.backoff, chain.retriesUsed - 1), facts);
   chain.again = true;
-  ShowStatus(status::Retrying(DisplayName(chain.kind), wait, chain.retriesUsed,
+  ShowStatus(status::Retrying(chain.source->displayName, wait, chain.retriesUsed,
                               OutcomeReasonText(verdict.reason)));
   ScheduleNext(chain, wait);
 }
@@ -343,12 +440,19 @@ void HarvestRun::PauseBlocked(Chain& chain, const OutcomeVerdict& verdict,
       HonouringRetryAfter(Doubled(host_.Policy().backoff, chain.blockedRounds), facts);
   ++chain.blockedRounds;
   chain.again = true;
-  ShowStatus(status::Paused(DisplayName(chain.kind), wait, OutcomeReasonText(verdict.reason)));
+  ShowStatus(status::Paused(chain.source->displayName, wait, OutcomeReasonText(verdict.reason)));
   ScheduleNext(chain, wait);
 }
 
+void HarvestRun::QueueExpansions(Chain& chain) {
+  bool blank = true;
+  for (char c : chain.itemText) blank = blank && static_cast<unsigned char>(c) <= 32;
+  if (blank) return;
+  for (char suffix : expansion_) chain.expansions.push_back(chain.itemText + ' ' + suffix);
+}
+
 void HarvestRun::PhraseFinished(Chain& chain) {
-  ++chain.done;
+  if (!chain.expanded) ++chain.done;
   chain.retriesUsed = 0;
   chain.again = false;
   ScheduleNext(chain);
@@ -356,15 +460,17 @@ void HarvestRun::PhraseFinished(Chain& chain) {
 }
 
 void HarvestRun::WakeIdleChains() {
-  for (Chain& chain : chains_)
-    if (chain.state == ChainState::Idle && TakesPart(chain)) ScheduleNext(chain);
+  for (auto& chain : chains_)
+    if (chain->state == ChainState::Idle && TakesPart(*chain)) ScheduleNext(*chain);
 }
 
 void HarvestRun::FinishIfNothingLeft() {
   if (!running_ || !proceed_) return;
-  for (const Chain& chain : chains_) {
-    if (chain.state != ChainState::Idle) return;
-    if (TakesPart(chain) && (chain.again || chain.pos < results_.Count())) return;
+  for (const auto& chain : chains_) {
+    if (chain->state != ChainState::Idle) return;
+    if (TakesPart(*chain) &&
+        (chain->again || !chain->expansions.empty() || chain->pos < results_.Count()))
+      return;
   }
   running_ = false;
   ShowStatus(EndText(status::Finished(), true));
@@ -372,10 +478,10 @@ void HarvestRun::FinishIfNothingLeft() {
 
 std::string HarvestRun::EndText(const std::string& plain, bool endedOnItsOwn) const {
   ChainCounts total;
-  for (const Chain& chain : chains_) {
-    total.answered += chain.counts.answered;
-    total.failed += chain.counts.failed;
-    total.blocked += chain.counts.blocked;
+  for (const auto& chain : chains_) {
+    total.answered += chain->counts.answered;
+    total.failed += chain->counts.failed;
+    total.blocked += chain->counts.blocked;
   }
   if (total.failed == 0 && total.blocked == 0) return plain;
   // A run that ended on its own without one answer says so instead of "finished".
@@ -385,8 +491,8 @@ std::string HarvestRun::EndText(const std::string& plain, bool endedOnItsOwn) co
 }
 
 void HarvestRun::CancelInFlight() {
-  for (Chain& chain : chains_)
-    if (chain.state == ChainState::InFlight) chain.request->CancelDownload();
+  for (auto& chain : chains_)
+    if (chain->state == ChainState::InFlight) chain->request->CancelDownload();
 }
 
 void HarvestRun::RefreshCounts() {

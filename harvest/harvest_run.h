@@ -1,23 +1,24 @@
 #pragma once
-// The harvest run: Query lists the seed lines, and two chains of requests ask about the
-// listed phrases in list order: the keyword-suggestion endpoint always, the related
-// searches of a results page with broad relevance. The result list is the run's queue;
-// every phrase an answer names is admitted to it and so asked about in its turn.
+// The harvest run: Query lists the seed lines, and one chain of requests per chosen source
+// asks about the listed phrases in list order: suggestion sources always, related-search
+// sources with broad relevance. The result list is the run's queue; every phrase an answer
+// names is admitted to it (with where it came from) and so asked about in its turn.
 //
 // Each chain keeps at most one request in flight on its own reused download, waits the
 // pacing delay between the starts of two requests, retries a failed request after a
 // doubling back-off and, when its service blocks it, pauses and asks the same phrase
-// again while the other chain goes on. The run ends on its own once both chains have
+// again while the other chains go on. The run ends on its own once every chain has
 // asked every listed phrase and nothing is in flight or waiting. Stop lets the requests
 // in flight finish for at most 5 s, then cancels them; the stop completion reports once
 // none is left.
 //
 // Everything runs on the GUI thread of the Dispatcher; the downloads run on workers.
 
-#include <array>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -27,16 +28,13 @@
 
 #include "harvest/phrase_list.h"
 #include "harvest/request_outcome.h"
+#include "harvest/source.h"
 #include "net/dispatcher.h"
 #include "net/http_get.h"
 
 namespace longtail {
 
-// Which service a request asks: the keyword-suggestion endpoint or the related-searches
-// block of a results page.
-enum class RequestKind { Suggest, Related };
-
-// The id the command-line tool reports a kind's source by ("soso", "baidu-related").
+// The id the command-line tool reports a classic kind's source by ("soso", "baidu-related").
 const char* SourceId(RequestKind kind);
 
 // The request object: the download a chain reuses for all of its requests.
@@ -44,19 +42,37 @@ class HarvestRequest : public HttpDownload {
  public:
   using HttpDownload::HttpDownload;
   RequestKind Kind = RequestKind::Suggest;
+  const Source* From = nullptr;
 };
 
 inline constexpr int kDemoDefaultPort = 8600;
 inline constexpr const char* kRequestAgent =
     "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; SV1)";
 
-// Where the two services live ("host" or "host:port"; plain http).
+// Which sources a run asks, and where they live.
 struct HarvestEndpoints {
+  HarvestEndpoints() = default;
+  HarvestEndpoints(std::string suggest, std::string search,
+                   std::vector<std::string> ids = {"soso", "baidu-related"})
+      : suggestHost(std::move(suggest)), searchHost(std::move(search)), sources(std::move(ids)) {}
+
+  // The classic pair's hosts ("host" or "host:port"; plain http).
   std::string suggestHost = "127.0.0.1:" + std::to_string(kDemoDefaultPort);
   std::string searchHost = "127.0.0.1:" + std::to_string(kDemoDefaultPort);
+  // Source ids, one chain each, in this order; unknown ids and repeats are skipped.
+  std::vector<std::string> sources = {"soso", "baidu-related"};
+  // "scheme://host[:port]" by source id, in place of the default (or the classic host).
+  std::map<std::string, std::string, std::less<>> bases;
+
+  std::string BaseOf(const Source& source) const;
+  std::string UrlFor(const Source& source, std::string_view phrase) const;
   std::string SuggestUrl(const std::string& phrase) const;
   std::string RelatedUrl(const std::string& phrase) const;
 };
+
+// "http://host[:port]" for an address given with or without a scheme; empty when the
+// scheme is neither http nor https or no host is left.
+std::string BaseAddress(std::string_view address);
 
 // How politely the run asks; read whenever a request is about to be issued.
 struct RequestPolicy {
@@ -69,16 +85,19 @@ struct RequestPolicy {
   std::chrono::milliseconds requestTimeout{std::chrono::seconds(60)};
 };
 
-// The pacing delay towards a service at "host[:port]" when none is set: 1000 ms, or none
-// for a service on this machine.
-std::chrono::milliseconds DefaultPacingDelay(std::string_view hostPort);
+inline constexpr std::chrono::milliseconds kDefaultRemoteDelay{1000};
+
+// The pacing delay towards a service at "[scheme://]host[:port]" when none is set:
+// `remote` (1000 ms unless a source says otherwise), or none for a service on this machine.
+std::chrono::milliseconds DefaultPacingDelay(
+    std::string_view address, std::chrono::milliseconds remote = kDefaultRemoteDelay);
 
 // A Retry-After wait is honoured up to this long; so is a blocked chain's back-off.
 inline constexpr std::chrono::seconds kLongestPause{300};
 // After Stop, requests still in flight are cancelled once this has passed.
 inline constexpr std::chrono::seconds kStopGrace{5};
 
-// What the run needs of the window (or tool) around it. Texts are code page 936.
+// What the run needs of the window (or tool) around it. Texts are UTF-8.
 class HarvestHost {
  public:
   virtual ~HarvestHost() = default;
@@ -100,9 +119,12 @@ struct ChainCounts {
   int blocked = 0;
 };
 
-// Reads an answer body of `kind` and admits its phrases to the list as they are read
-// (the host's must-contain option and memo lines apply). False when the body does not have
-// the service's shape; then nothing is admitted.
+// Reads an answer body of `source` and admits its phrases to the list as they are read
+// (the host's must-contain option and memo lines apply), each with `origin`. False when
+// the body does not have the source's shape; then nothing is admitted.
+bool AdmitAnswerPhrases(PhraseList& results, const Source& source, const std::string& body,
+                        const HarvestHost& host, PhraseOrigin origin = {});
+// The same for the classic source of `kind`.
 bool AdmitAnswerPhrases(PhraseList& results, RequestKind kind, const std::string& body,
                         const HarvestHost& host);
 
@@ -127,19 +149,27 @@ class HarvestRun {
   bool Proceed() const { return proceed_; }
   // Stop was pressed and its completion has not been reported yet.
   bool StopPending() const { return stopTimer_->active(); }
-  // Phrases each chain has taken from the list, and finished with (answered, or failed
-  // after its retries).
+  // Phrases the first chain of each kind has taken from the list, and finished with
+  // (answered, or failed after its retries); expanded queries are not phrases of the list.
   std::int32_t SuggestPos() const { return ChainOf(RequestKind::Suggest).pos; }
   std::int32_t RelatedPos() const { return ChainOf(RequestKind::Related).pos; }
   std::int32_t SuggestAnswered() const { return ChainOf(RequestKind::Suggest).done; }
   std::int32_t RelatedAnswered() const { return ChainOf(RequestKind::Related).done; }
   const ChainCounts& Counts(RequestKind kind) const { return ChainOf(kind).counts; }
+  // The counts of the chain asking source `id` (all zero when the run has none).
+  const ChainCounts& Counts(std::string_view id) const;
+  // The sources the run's chains ask, in order.
+  std::vector<const Source*> ChainSources() const;
   // Requests in flight.
   int OutstandingRequests() const;
   // Download objects held: one per chain that has asked anything, however long the run.
   std::size_t LiveRequestObjects() const;
   const HarvestEndpoints& Endpoints() const { return endpoints_; }
+  // Takes effect for the chains at the next Query (the hosts at the next request).
   void SetEndpoints(HarvestEndpoints endpoints) { endpoints_ = std::move(endpoints); }
+  // Each seed is also asked followed by a space and each of these characters ("" for
+  // none, the default); the expanded queries are asked, not listed. From the next Query.
+  void SetExpansion(std::string suffixes) { expansion_ = std::move(suffixes); }
 
   // Replaces the start of each download (tests answer requests themselves through
   // HarvestRequest::Finish). The default starts the real download.
@@ -149,24 +179,33 @@ class HarvestRun {
  private:
   enum class ChainState { Idle, Waiting, InFlight };
   struct Chain {
+    const Source* source = nullptr;
     RequestKind kind = RequestKind::Suggest;
     ChainState state = ChainState::Idle;
     std::int32_t pos = 0;   // list index of the next phrase to take
     std::int32_t done = 0;  // phrases finished
     ChainCounts counts;
-    std::string phrase;     // the phrase being asked (again, after a failure or a block)
-    bool again = false;     // the next request asks `phrase` again
-    int retriesUsed = 0;    // failed attempts at `phrase`
-    int blockedRounds = 0;  // blocks in a row, for the back-off
+    std::string phrase;  // the phrase being asked (again, after a failure or a block)
+    // The list item the phrase belongs to (a seed, for its expanded queries) and its text,
+    // for the provenance of what the answer names.
+    std::int32_t item = -1;
+    std::string itemText;
+    std::deque<std::string> expansions;  // expanded queries of the seed just taken
+    bool expanded = false;               // `phrase` is one of them
+    bool again = false;                  // the next request asks `phrase` again
+    int retriesUsed = 0;                 // failed attempts at `phrase`
+    int blockedRounds = 0;               // blocks in a row, for the back-off
     std::optional<std::chrono::steady_clock::time_point> lastStart;
     std::unique_ptr<HarvestRequest> request;
     std::unique_ptr<DispatcherTimer> wait;
   };
 
-  Chain& ChainOf(RequestKind kind) { return chains_[kind == RequestKind::Suggest ? 0 : 1]; }
-  const Chain& ChainOf(RequestKind kind) const {
-    return chains_[kind == RequestKind::Suggest ? 0 : 1];
-  }
+  // The first chain of `kind`; an idle chain of no source when the run has none.
+  const Chain& ChainOf(RequestKind kind) const;
+  // Makes one chain per source of the endpoints unless the chains already are those.
+  void BuildChains();
+  PhraseOrigin OriginFor(const Chain& chain);
+  void QueueExpansions(Chain& chain);
   bool TakesPart(const Chain& chain) const;
   void ShowStatus(const std::string& text) { host_.ShowStatus(text); }
   // Waits what pacing (and `atLeast`) asks, then issues the chain's next request.
@@ -188,11 +227,14 @@ class HarvestRun {
   HarvestHost& host_;
   HarvestEndpoints endpoints_;
   RequestStarter starter_;
-  std::array<Chain, 2> chains_;
+  std::vector<std::unique_ptr<Chain>> chains_;
   std::unique_ptr<DispatcherTimer> countTimer_;
   std::unique_ptr<DispatcherTimer> stopTimer_;
   std::unique_ptr<DispatcherTimer> cancelTimer_;
   std::mt19937 random_{std::random_device{}()};
+
+  std::string expansion_;
+  std::int32_t seedCount_ = 0;
 
   bool running_ = false;
   bool proceed_ = false;

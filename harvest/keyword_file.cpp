@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text/cp936.h"
+
 namespace longtail {
 namespace {
 
@@ -53,7 +55,7 @@ std::string KeywordListBytes(const std::vector<std::string>& phrases) {
   std::string bytes;
   bytes.reserve(total);
   for (const std::string& phrase : phrases) {
-    bytes += phrase;
+    bytes += Utf8ToGb18030(phrase);
     bytes += "\r\n";
   }
   return bytes;

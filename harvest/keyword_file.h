@@ -1,14 +1,14 @@
 #pragma once
 // The keyword list text file written by export and auto-save: the phrases in list order,
-// each followed by CR LF, as the code page 936 bytes the lists hold, with no byte-order
-// mark; an empty list gives a file of 0 bytes.
+// each followed by CR LF, in code page 936 (as GB18030, so characters code page 936 lacks
+// keep a four-byte code), with no byte-order mark; an empty list gives a file of 0 bytes.
 
 #include <string>
 #include <vector>
 
 namespace longtail {
 
-// The whole content of a keyword list file for `phrases`.
+// The whole content of a keyword list file for `phrases` (UTF-8).
 std::string KeywordListBytes(const std::vector<std::string>& phrases);
 
 // Replaces the content of `path` with `bytes` atomically: the bytes go to a temporary

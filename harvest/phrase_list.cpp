@@ -46,10 +46,19 @@ class RemovedBefore {
 
 }  // namespace
 
+template <typename Renumber>
+void PhraseList::RenumberParents(Renumber&& renumber) {
+  // Only records whose parent moves are written, so chunks a snapshot shares stay shared.
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const std::uint32_t parent = entries_[i].origin.parent;
+    if (parent == PhraseOrigin::kNoParent) continue;
+    const std::uint32_t renumbered = renumber(parent);
+    if (renumbered != parent) entries_.Mutable(i).origin.parent = renumbered;
+  }
+}
+
 std::string_view PhraseList::View(int index) const {
-  if (index < 0 || static_cast<std::size_t>(index) >= entries_.size())
-    throw std::out_of_range("PhraseList::View");
-  return Text(entries_[static_cast<std::size_t>(index)]);
+  return Text(entries_[CheckedIndex(index)]);
 }
 
 std::vector<std::string> PhraseList::Items() const {
@@ -77,7 +86,7 @@ PhraseList::Entry PhraseList::Store(std::string_view phrase, std::uint32_t hash)
   if (entries_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
     throw std::length_error("PhraseList: too many items");
   const PhraseTextArena::Place place = arena_.Add(phrase);
-  return Entry{place, static_cast<std::uint32_t>(phrase.size()), hash};
+  return Entry{place, static_cast<std::uint32_t>(phrase.size()), hash, {}};
 }
 
 bool PhraseList::Matches(std::uint32_t item, std::string_view phrase) const {
@@ -116,6 +125,7 @@ void PhraseList::Insert(int index, std::string_view phrase) {
   const auto at = static_cast<std::uint32_t>(index);
   if (index < Count()) index_.Shift(at, +1);
   index_.Add(at, e.hash);
+  RenumberParents([at](std::uint32_t parent) { return parent >= at ? parent + 1 : parent; });
   entries_.insert(static_cast<std::size_t>(index), e);
   selected_.insert(selected_.begin() + index, 0);
   if (itemIndex_ >= index) ++itemIndex_;
@@ -133,6 +143,10 @@ void PhraseList::Delete(int index) {
   if (selected_[at]) --selectedCount_;
   entries_.erase(at);
   selected_.erase(selected_.begin() + index);
+  const auto gone = static_cast<std::uint32_t>(at);
+  RenumberParents([gone](std::uint32_t parent) {
+    return parent == gone ? PhraseOrigin::kNoParent : parent > gone ? parent - 1 : parent;
+  });
   if (itemIndex_ == index)
     itemIndex_ = -1;
   else if (itemIndex_ > index)
@@ -203,12 +217,16 @@ void PhraseList::RemoveMarked(const std::vector<char>& dropped, std::size_t coun
     return;
   }
   const bool rebuild = IsLargeShare(count, n);
+  const RemovedBefore removedBefore(dropped);
   if (!rebuild) {
     for (std::size_t i = 0; i < n; ++i)
       if (dropped[i]) index_.Remove(static_cast<std::uint32_t>(i), entries_[i].hash);
-    const RemovedBefore removedBefore(dropped);
     index_.RenumberAll([&](std::uint32_t item) { return item - removedBefore(item); });
   }
+  RenumberParents([&](std::uint32_t parent) {
+    return parent >= n || dropped[parent] ? PhraseOrigin::kNoParent
+                                          : parent - removedBefore(parent);
+  });
   std::size_t out = 0;
   int newItemIndex = -1;
   for (std::size_t i = 0; i < n; ++i) {

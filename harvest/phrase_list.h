@@ -1,19 +1,20 @@
 #pragma once
-// The item store of a list box: ordered phrases (code page 936 bytes), per-item selection
-// and a current item, with the list box's case-insensitive exact-match search answered
-// from an index in O(1). The harvest run uses the result list's PhraseList as its queue;
+// The item store of a list box: ordered phrases (UTF-8), per-item selection, where each
+// phrase came from, and a current item, with the list box's case-insensitive exact-match search
+// answered from an index in O(1). The harvest run uses the result list's PhraseList as its queue;
 // a list box view only shows it.
 //
 // Sized for a million phrases: the text lives once, packed in an arena; each item is a
-// 16-byte record (place, length, cached hash of the folded text) plus a selection byte, and
-// the index holds 32-bit item numbers with those hashes. That is about 35 bytes an item
-// beyond its text, which leaves room in a 64-byte budget for a few bytes of provenance.
+// 24-byte record (place, length, cached hash of the folded text, and 8 bytes of origin)
+// plus a selection byte, and the index holds 32-bit item numbers with those hashes. That
+// is about 45 bytes an item beyond its text, within a 64-byte budget.
 // Records sit in shared chunks and text blocks are shared too, so Share() hands out a
 // snapshot of the items in microseconds that another thread may read (auto-save does).
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,17 @@
 #include "harvest/shared_chunks.h"
 
 namespace longtail {
+
+// Where a listed phrase came from, in 8 bytes: no copy of any text.
+struct PhraseOrigin {
+  static constexpr std::uint32_t kNoParent = 0xFFFFFFFFu;
+  static constexpr int kDeepest = 0xFFFF;
+  // Item number of the phrase whose answer named it; kNoParent for a seed, or once that
+  // item is deleted. Kept in step as items are inserted and deleted.
+  std::uint32_t parent = kNoParent;
+  std::uint16_t depth = 0;  // seeds 0; one more than the parent's
+  std::uint8_t source = 0;  // the naming source's number (1 + its registry place); 0: none
+};
 
 class PhraseList {
  public:
@@ -36,6 +48,12 @@ class PhraseList {
   std::string operator[](int index) const { return Item(index); }
   // A copy of every item, in order.
   std::vector<std::string> Items() const;
+
+  // Where the item came from; a new item has no origin until one is set.
+  PhraseOrigin Origin(int index) const { return entries_[CheckedIndex(index)].origin; }
+  void SetOrigin(int index, PhraseOrigin origin) {
+    entries_.Mutable(CheckedIndex(index)).origin = origin;
+  }
 
   void Append(std::string_view phrase);
   // Appends `phrase` unless an item equals it ignoring ASCII letter case: one hash and one
@@ -76,11 +94,22 @@ class PhraseList {
   void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
  private:
+  // `index` as a record number; throws std::out_of_range when there is no such item.
+  std::size_t CheckedIndex(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= entries_.size())
+      throw std::out_of_range("PhraseList: no such item");
+    return static_cast<std::size_t>(index);
+  }
   struct Entry {
     PhraseTextArena::Place place;
     std::uint32_t length;
     std::uint32_t hash;  // of the text with its ASCII letters folded
+    PhraseOrigin origin;
   };
+  // Parent item numbers follow the items: `renumber` maps each old one to the new one, or
+  // to kNoParent when that item has gone.
+  template <typename Renumber>
+  void RenumberParents(Renumber&& renumber);
   std::string_view Text(const Entry& e) const { return arena_.View(e.place, e.length); }
   Entry Store(std::string_view phrase, std::uint32_t hash);
   bool Matches(std::uint32_t item, std::string_view phrase) const;

@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 
 #include "harvest/keyword_file.h"
-#include "text/cp936.h"
 
 namespace longtail {
 namespace {
@@ -18,7 +17,7 @@ PhraseProvenance ProvenanceAt(const ProvenanceOf& provenance, std::size_t index)
 std::string Utf8Lines(const std::vector<std::string>& phrases, const char* lineEnd) {
   std::string bytes;
   for (const std::string& phrase : phrases) {
-    bytes += Cp936ToUtf8(phrase);
+    bytes += phrase;
     bytes += lineEnd;
   }
   return bytes;
@@ -60,11 +59,11 @@ std::string CsvBytes(const std::vector<std::string>& phrases, const ProvenanceOf
   std::string bytes = kCsvHeader;
   for (std::size_t i = 0; i < phrases.size(); ++i) {
     const PhraseProvenance from = ProvenanceAt(provenance, i);
-    AppendCsvField(bytes, Cp936ToUtf8(phrases[i]));
+    AppendCsvField(bytes, phrases[i]);
     bytes += ',';
     AppendCsvField(bytes, from.source);
     bytes += ',';
-    AppendCsvField(bytes, Cp936ToUtf8(from.parent));
+    AppendCsvField(bytes, from.parent);
     bytes += ',';
     bytes += std::to_string(from.depth);
     bytes += "\r\n";
@@ -77,9 +76,9 @@ std::string JsonLinesBytes(const std::vector<std::string>& phrases,
   std::string bytes;
   for (std::size_t i = 0; i < phrases.size(); ++i) {
     const PhraseProvenance from = ProvenanceAt(provenance, i);
-    nlohmann::ordered_json line = {{"phrase", Cp936ToUtf8(phrases[i])},
+    nlohmann::ordered_json line = {{"phrase", phrases[i]},
                                    {"source", from.source},
-                                   {"parent", Cp936ToUtf8(from.parent)},
+                                   {"parent", from.parent},
                                    {"depth", from.depth}};
     // A source id that is not UTF-8 must not make the whole write throw.
     bytes += line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);

@@ -1,7 +1,7 @@
 #pragma once
 // One writer for a result list in any ResultFormat, used by export, auto-save and the
-// tool. Phrases arrive as the code page 936 bytes the lists hold; every format other
-// than the keyword list is UTF-8, converted here. Every file is replaced atomically.
+// tool. Phrases arrive in UTF-8 as the lists hold them; the keyword list converts them to
+// code page 936, every other format is UTF-8. Every file is replaced atomically.
 
 #include <functional>
 #include <string>
@@ -14,7 +14,7 @@ namespace longtail {
 // Where a listed phrase came from. Empty texts and depth 0 when nothing is known.
 struct PhraseProvenance {
   std::string source;  // source id, ASCII
-  std::string parent;  // the phrase whose answer named it, code page 936 like the phrase
+  std::string parent;  // the phrase whose answer named it, UTF-8 like the phrase
   int depth = 0;       // seeds are depth 0
 };
 

@@ -1,7 +1,5 @@
 #include "harvest/status_texts.h"
 
-#include "text/cp936.h"
-
 namespace longtail::status {
 namespace {
 
@@ -23,10 +21,10 @@ std::string RefusalCounts(int failed, int blocked) {
 
 }  // namespace
 
-#define LONGTAIL_STATUS_TEXT(name, utf8)               \
-  const std::string& name() {                          \
-    static const std::string text = Utf8ToCp936(utf8); \
-    return text;                                       \
+#define LONGTAIL_STATUS_TEXT(name, utf8)  \
+  const std::string& name() {             \
+    static const std::string text = utf8; \
+    return text;                          \
   }
 
 LONGTAIL_STATUS_TEXT(Querying, "正在查询：")
@@ -41,22 +39,21 @@ LONGTAIL_STATUS_TEXT(NoKeyword, "不能查询，请输入关键词！")
 
 std::string Paused(const std::string& source, std::chrono::milliseconds wait,
                    const std::string& reason) {
-  return Utf8ToCp936(source + " 暂停 " + Seconds(wait) + " 秒：" + reason);
+  return source + " 暂停 " + Seconds(wait) + " 秒：" + reason;
 }
 
 std::string Retrying(const std::string& source, std::chrono::milliseconds wait, int attempt,
                      const std::string& reason) {
-  return Utf8ToCp936(source + " " + Seconds(wait) + " 秒后第 " + std::to_string(attempt) +
-                     " 次重试：" + reason);
+  return source + " " + Seconds(wait) + " 秒后第 " + std::to_string(attempt) + " 次重试：" + reason;
 }
 
 std::string Refusals(int failed, int blocked) {
   std::string counts = RefusalCounts(failed, blocked);
-  return counts.empty() ? std::string() : Utf8ToCp936("（" + counts + "）");
+  return counts.empty() ? std::string() : "（" + counts + "）";
 }
 
 std::string NothingAnswered(int failed, int blocked) {
-  return Utf8ToCp936("查询结束，没有一个请求得到回答：" + RefusalCounts(failed, blocked));
+  return "查询结束，没有一个请求得到回答：" + RefusalCounts(failed, blocked);
 }
 
 }  // namespace longtail::status

@@ -1,5 +1,5 @@
 #pragma once
-// The harvest run's status texts, in code page 936 like all of the program's text.
+// The harvest run's status texts, in UTF-8 like all of the program's text.
 
 #include <chrono>
 #include <string>

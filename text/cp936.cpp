@@ -22,7 +22,7 @@ class Converter {
   Converter& operator=(const Converter&) = delete;
 
   // Converts `in`; `replace` is called for each input position iconv rejects and returns
-  // how many input bytes to skip and the bytes to emit instead.
+  // how many input bytes to skip and the bytes to emit instead (anything string-like).
   template <typename OnBad>
   std::string Run(std::string_view in, OnBad replace) {
     std::string out;
@@ -51,7 +51,8 @@ class Converter {
       if (err == EINVAL && srcLeft > windowLeft) continue;
       // EILSEQ, or a sequence truncated at the very end: replace and go on after it.
       std::string_view rest(src, srcLeft);
-      auto [skip, emit] = replace(rest);
+      auto [skip, emitted] = replace(rest);
+      const std::string_view emit(emitted);
       if (skip == 0 || skip > srcLeft) skip = srcLeft;
       src += skip;
       srcLeft -= skip;
@@ -122,6 +123,49 @@ std::string Utf8ToCp936(std::string_view utf8) {
   });
 }
 
+namespace {
+
+// The one character at the start of `rest` as GB18030, for what code page 936 lacks.
+std::string OneCharacterAsGb18030(std::string_view rest, std::size_t length) {
+  thread_local Converter converter("GB18030", "UTF-8");
+  return converter.Run(rest.substr(0, length), [](std::string_view) {
+    return std::pair<std::size_t, std::string_view>(1, "?");
+  });
+}
+
+bool IsGb18030FourByteCode(std::string_view s) {
+  auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  return s.size() >= 4 && b(0) >= 0x81 && b(0) <= 0xFE && b(1) >= 0x30 && b(1) <= 0x39 &&
+         b(2) >= 0x81 && b(2) <= 0xFE && b(3) >= 0x30 && b(3) <= 0x39;
+}
+
+}  // namespace
+
+std::string Utf8ToGb18030(std::string_view utf8) {
+  // Code page 936 first, so its characters keep exactly its bytes (GB18030 maps a few of
+  // them elsewhere); only what it lacks takes GB18030's four-byte form.
+  thread_local Converter converter("CP936", "UTF-8");
+  return converter.Run(utf8, [](std::string_view rest) {
+    std::size_t len = Utf8SequenceLength(rest, true);
+    if (len == 0) return std::pair<std::size_t, std::string>(1, "?");
+    return std::pair<std::size_t, std::string>(len, OneCharacterAsGb18030(rest, len));
+  });
+}
+
+std::string Gb18030ToUtf8(std::string_view bytes) {
+  thread_local Converter converter("UTF-8", "CP936");
+  return converter.Run(bytes, [](std::string_view rest) {
+    if (IsGb18030FourByteCode(rest)) {
+      thread_local Converter four("UTF-8", "GB18030");
+      std::string decoded = four.Run(rest.substr(0, 4), [](std::string_view) {
+        return std::pair<std::size_t, std::string_view>(4, "\xEF\xBF\xBD");
+      });
+      return std::pair<std::size_t, std::string>(4, decoded);
+    }
+    return std::pair<std::size_t, std::string>(1, "\xEF\xBF\xBD");
+  });
+}
+
 std::string Cp936ToUtf8(std::string_view cp936) {
   thread_local Converter converter("UTF-8", "CP936");
   return converter.Run(cp936, [](std::string_view) {
@@ -160,6 +204,22 @@ bool IsUtf8Made(std::string_view bytes, bool allowFourBytes) {
 }
 
 }  // namespace
+
+std::string ValidUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t len = Utf8SequenceLength(bytes.substr(i), true);
+    if (len == 0) {
+      out += '?';
+      ++i;
+    } else {
+      out.append(bytes.substr(i, len));
+      i += len;
+    }
+  }
+  return out;
+}
 
 bool IsShortFormUtf8(std::string_view bytes) {
   return IsUtf8Made(bytes, false);

@@ -13,6 +13,7 @@
 #include "app/cli/stop_signals.h"
 #include "app/cli/terminal_text.h"
 #include "harvest/harvest_run.h"
+#include "harvest/phrase_provenance.h"
 #include "harvest/result_file.h"
 #include "net/event_loop.h"
 #include "text/cp936.h"
@@ -30,7 +31,7 @@ struct HarvestOptions {
   bool mustContain = false;
   bool quiet = false;
   HarvestEndpoints endpoints;
-  std::vector<std::string> seeds;  // code page 936
+  std::vector<std::string> seeds;  // UTF-8
   std::string seedsFile;
   bool seedsUtf8 = true;
   std::string output;
@@ -38,6 +39,7 @@ struct HarvestOptions {
   long long maxPhrases = 0;
   long long maxSeconds = 0;
   RequestPolicy policy;
+  std::string expansion;  // characters each seed is also asked with, after a space
 };
 
 class CliHost : public HarvestHost {
@@ -50,7 +52,7 @@ class CliHost : public HarvestHost {
   int ExportCount() const override { return 0; }
   RequestPolicy Policy() const override { return options_.policy; }
   void ShowStatus(const std::string& text) override {
-    if (!options_.quiet) WriteLine(stderr, TerminalSafe(Cp936ToUtf8(text)));
+    if (!options_.quiet) WriteLine(stderr, TerminalSafe(text));
   }
   void SetResultCountLabel(const std::string&) override {}
   void SetExportCountLabel(const std::string&) override {}
@@ -62,6 +64,40 @@ class CliHost : public HarvestHost {
 int Usage(const char* why) {
   std::fprintf(stderr, "harvest: %s\n", why);
   return 2;
+}
+
+std::string SourceIds() {
+  std::string ids;
+  for (const Source& source : AllSources())
+    ids += (ids.empty() ? "" : ", ") + std::string(source.id);
+  return ids;
+}
+
+// --sources ID[,ID...]: every id must be known; 0 to go on, otherwise the exit code.
+int ReadSources(const std::string& list, HarvestEndpoints& endpoints) {
+  endpoints.sources.clear();
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string id = list.substr(start, comma - start);
+    if (!FindSource(id))
+      return Usage(("unknown source '" + id + "'; the sources are " + SourceIds()).c_str());
+    endpoints.sources.push_back(id);
+    start = comma + 1;
+  }
+  return 0;
+}
+
+// --host ID=[http://|https://]HOST[:PORT]
+int ReadHost(const std::string& value, HarvestEndpoints& endpoints) {
+  const std::size_t eq = value.find('=');
+  const std::string id = value.substr(0, eq);
+  if (eq == std::string::npos || !FindSource(id))
+    return Usage("--host needs ID=[http://|https://]HOST[:PORT] with a source ID");
+  const std::string base = BaseAddress(value.substr(eq + 1));
+  if (base.empty()) return Usage(("--host " + id + " needs [http://|https://]HOST[:PORT]").c_str());
+  endpoints.bases[id] = base;
+  return 0;
 }
 
 // Returns 0 to go on, otherwise the exit code.
@@ -81,6 +117,17 @@ int ParseArgs(const std::vector<std::string>& args, HarvestOptions& o) {
       o.endpoints.suggestHost = *v;
     } else if (auto v = OptionValue(args, i, "--search-host", missing)) {
       o.endpoints.searchHost = *v;
+    } else if (auto v = OptionValue(args, i, "--sources", missing)) {
+      if (missing) return Usage("missing value for --sources");
+      if (int rc = ReadSources(*v, o.endpoints)) return rc;
+    } else if (auto v = OptionValue(args, i, "--host", missing)) {
+      if (missing) return Usage("missing value for --host");
+      if (int rc = ReadHost(*v, o.endpoints)) return rc;
+    } else if (auto v = OptionValue(args, i, "--expand", missing)) {
+      if (missing) return Usage("missing value for --expand");
+      if (*v != "az" && *v != "09") return Usage("--expand is az or 09");
+      const std::string add = *v == "az" ? "abcdefghijklmnopqrstuvwxyz" : "0123456789";
+      if (o.expansion.find(add) == std::string::npos) o.expansion += add;
     } else if (auto v = OptionValue(args, i, "--seeds", missing)) {
       o.seedsFile = *v;
     } else if (auto v = OptionValue(args, i, "--seeds-encoding", missing)) {
@@ -118,11 +165,11 @@ int ParseArgs(const std::vector<std::string>& args, HarvestOptions& o) {
       if (!n && !missing) return Usage("--request-timeout needs a positive number of seconds");
       o.policy.requestTimeout = std::chrono::seconds(n.value_or(1));
     } else if (a == "--") {
-      for (++i; i < args.size(); ++i) o.seeds.push_back(Utf8ToCp936(args[i]));
+      for (++i; i < args.size(); ++i) o.seeds.push_back(ValidUtf8(args[i]));
     } else if (a.size() > 1 && a[0] == '-') {
       return Usage(("unknown option " + a).c_str());
     } else {
-      o.seeds.push_back(Utf8ToCp936(a));
+      o.seeds.push_back(ValidUtf8(a));
     }
     if (missing) return Usage(("missing value for " + a).c_str());
   }
@@ -141,12 +188,12 @@ int ParseArgs(const std::vector<std::string>& args, HarvestOptions& o) {
 int WriteResults(const HarvestOptions& o, const PhraseList& results) {
   if (o.output.empty()) {
     bool ok = true;
-    for (const std::string& phrase : results.Items())
-      ok = WriteLine(stdout, TerminalSafe(Cp936ToUtf8(phrase))) && ok;
+    for (int i = 0; i < results.Count(); ++i)
+      ok = WriteLine(stdout, TerminalSafe(results.View(i))) && ok;
     return std::fflush(stdout) == 0 && ok ? 0 : 1;
   }
   std::string error;
-  if (!WriteResultFile(o.output, o.format, results.Items(), error)) {
+  if (!WriteResultFile(o.output, o.format, results.Items(), error, ProvenanceIn(results))) {
     std::fprintf(stderr, "harvest: %s\n", error.c_str());
     return 1;
   }
@@ -156,9 +203,9 @@ int WriteResults(const HarvestOptions& o, const PhraseList& results) {
 // The summary lines on stderr; returns whether any request was answered (or none made).
 bool PrintSummary(const HarvestRun& run, const PhraseList& results) {
   int asked = 0, answered = 0;
-  for (RequestKind kind : {RequestKind::Suggest, RequestKind::Related}) {
-    const ChainCounts& c = run.Counts(kind);
-    std::fprintf(stderr, "source %s: asked=%d answered=%d failed=%d blocked=%d\n", SourceId(kind),
+  for (const Source* source : run.ChainSources()) {
+    const ChainCounts& c = run.Counts(source->id);
+    std::fprintf(stderr, "source %s: asked=%d answered=%d failed=%d blocked=%d\n", source->id,
                  c.asked, c.answered, c.failed, c.blocked);
     asked += c.asked;
     answered += c.answered;
@@ -179,6 +226,7 @@ int RunHarvest(const std::vector<std::string>& args) {
   PhraseList results;
   CliHost host(o);
   HarvestRun run(loop, results, host, o.endpoints);
+  run.SetExpansion(o.expansion);
   StopSignals signals;
 
   const auto started = std::chrono::steady_clock::now();
@@ -218,16 +266,23 @@ int RunHarvest(const std::vector<std::string>& args) {
 LONGTAIL_CLI_COMMAND(
     harvest, "harvest",
     "harvest [--broad|--no-broad] [--must-contain] [--suggest-host H[:P]] "
-    "[--search-host H[:P]] [--seeds FILE] [--seeds-encoding utf8|cp936] "
+    "[--search-host H[:P]] [--sources ID[,ID...]] [--host ID=URL] [--expand az|09] "
+    "[--seeds FILE] [--seeds-encoding utf8|cp936] "
     "[--output FILE] [--format F] [--max-phrases N] [--max-seconds S] [--delay-ms N] "
     "[--retries N] [--backoff-ms B] [--request-timeout S] [--quiet] [SEED...]",
     longtail::cli::RunHarvest,
-    "Asks the services about the seeds and every phrase their answers name, and\n"
+    "Asks the sources about the seeds and every phrase their answers name, and\n"
     "lists what they find.\n\n"
-    "  --broad, --no-broad      also ask the results page (default: --broad)\n"
+    "  --sources ID[,ID...]     the sources to ask, one chain each (default\n"
+    "                           soso,baidu-related; longtail-cli sources lists them)\n"
+    "  --host ID=[http://|https://]HOST[:PORT]\n"
+    "                           ask source ID there (no scheme: plain http)\n"
+    "  --broad, --no-broad      also ask the related-search sources (default: --broad)\n"
+    "  --expand az|09           also ask each seed followed by a space and each letter\n"
+    "                           a-z (or digit 0-9); those queries are asked, not listed\n"
     "  --must-contain           keep only phrases holding a seed\n"
-    "  --suggest-host H[:P]     host of the suggestion endpoint\n"
-    "  --search-host H[:P]      host of the results page\n"
+    "  --suggest-host H[:P]     host of the soso source\n"
+    "  --search-host H[:P]      host of the baidu-related source\n"
     "  --seeds FILE             more seeds, one a line (LF, CR LF or CR)\n"
     "  --seeds-encoding E       utf8 (default) or cp936\n"
     "  --output FILE            write the list there, replacing the file only once\n"
@@ -238,7 +293,7 @@ LONGTAIL_CLI_COMMAND(
     "                           (phrase,source,parent,depth) or jsonl\n"
     "  --max-phrases N          press Stop once N phrases are listed\n"
     "  --max-seconds S          press Stop after S seconds\n"
-    "  --delay-ms N             least time between two requests to one service,\n"
+    "  --delay-ms N             least time between two requests to one source,\n"
     "                           each wait drawn from N to 1.5 N (default 1000,\n"
     "                           none for a service on this machine)\n"
     "  --retries N              ask a failed request again N times (default 2)\n"

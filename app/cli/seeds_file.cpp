@@ -55,7 +55,7 @@ SeedsFileResult ReadSeedsFile(const std::string& path, bool utf8, std::vector<st
                        " is not UTF-8; if the file is in code page 936, add --seeds-encoding "
                        "cp936"};
   }
-  for (std::string& line : lines) seeds.push_back(utf8 ? Utf8ToCp936(line) : std::move(line));
+  for (std::string& line : lines) seeds.push_back(utf8 ? std::move(line) : Gb18030ToUtf8(line));
   return {};
 }
 

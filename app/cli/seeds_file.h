@@ -19,8 +19,8 @@ struct SeedsFileResult {
   std::string error;
 };
 
-// Appends the file's lines to `seeds` in code page 936. A utf8 file may start with a
-// byte-order mark; a line of it that is not UTF-8 refuses the whole file.
+// Appends the file's lines to `seeds` in UTF-8 (a cp936 file is converted). A utf8 file may start
+// with a byte-order mark; a line of it that is not UTF-8 refuses the whole file.
 SeedsFileResult ReadSeedsFile(const std::string& path, bool utf8, std::vector<std::string>& seeds);
 
 }  // namespace longtail::cli

@@ -20,7 +20,7 @@ int RunUrlEncode(const std::vector<std::string>& args) {
     if (i) text += ' ';
     text += args[i];
   }
-  std::printf("%s\n", UrlEncode(Utf8ToCp936(text)).c_str());
+  std::printf("%s\n", UrlEncode(Utf8ToGb18030(text)).c_str());
   return 0;
 }
 

@@ -82,11 +82,13 @@ inline ResultFormat ExportFormatFor(const QString& path, int filterIndex) {
 // the chosen type (the dialog gives a name without extension the type's). Returns false
 // when cancelled or when the write failed (the error then went to `showError`).
 inline bool ExportResultList(lq::LqSkinSaveDialog& dialog, const std::vector<std::string>& phrases,
-                             const std::function<void(const QString&)>& showError) {
+                             const std::function<void(const QString&)>& showError,
+                             const ProvenanceOf& provenance = {}) {
   if (!dialog.Execute()) return false;
   const ResultFormat format = ExportFormatFor(dialog.FileName(), dialog.FilterIndex);
   std::string error;
-  if (WriteResultFile(LocalPath(dialog.FileName()), format, phrases, error)) return true;
+  if (WriteResultFile(LocalPath(dialog.FileName()), format, phrases, error, provenance))
+    return true;
   if (showError) showError(QString::fromLocal8Bit(error.c_str()));
   return false;
 }

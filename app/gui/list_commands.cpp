@@ -1,6 +1,6 @@
 #include "app/gui/list_commands.h"
 
-#include "harvest/url_encode.h"
+#include "harvest/source.h"
 #include "text/ascii_case.h"
 
 namespace longtail {
@@ -57,11 +57,11 @@ void FilterPhrases(PhraseList& list, const std::vector<std::string>& memoLines) 
 }
 
 std::string BaiduSearchUrl(const std::string& host, const std::string& phrase) {
-  return "http://" + host + "/s?wd=" + UrlEncode(phrase);
+  return "http://" + host + "/s?wd=" + EncodeQueryValue(phrase, TextEncoding::CodePage936);
 }
 
 std::string GoogleSearchUrl(const std::string& host, const std::string& phrase) {
-  return "http://" + host + "/search?q=" + UrlEncode(phrase);
+  return "http://" + host + "/search?q=" + EncodeQueryValue(phrase, TextEncoding::CodePage936);
 }
 
 bool SearchPhrase(const PhraseList& list, std::string& phrase) {

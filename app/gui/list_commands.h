@@ -29,7 +29,8 @@ void DeleteCurrentPhrase(PhraseList& list);
 // line is never found, so a memo without non-empty lines empties the list.
 void FilterPhrases(PhraseList& list, const std::vector<std::string>& memoLines);
 
-// "http://" + host + path + UrlEncode(phrase), for the two search sites.
+// "http://" + host + path + the phrase's code page 936 bytes URL-encoded, for the two
+// search sites.
 std::string BaiduSearchUrl(const std::string& host, const std::string& phrase);
 std::string GoogleSearchUrl(const std::string& host, const std::string& phrase);
 // The phrase a search command uses: the current item when at least one item is

@@ -126,6 +126,7 @@ int main(int argc, char** argv) {
   windowSettings.googleHost = settings.googleHost.toStdString();
   windowSettings.adUrl = settings.adUrl.toStdString();
   windowSettings.settingsFile = QSettings().fileName();
+  if (demo) windowSettings.demoHost = demo->hostPort();
 
   longtail::MainWindow window(windowSettings);
   lq::LqLacquerForm::SetApplicationMainForm(&window);

@@ -12,6 +12,7 @@
 #include "app/gui/list_commands.h"
 #include "app/gui/qt_dispatcher.h"
 #include "app/gui/settings_store.h"
+#include "app/gui/source_picker.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -26,7 +27,6 @@
 #include "skin/frame/menu_item.h"
 #include "skin/frame/popup_menu.h"
 #include "skin/qt/fonts.h"
-#include "text/cp936.h"
 
 namespace longtail {
 
@@ -35,8 +35,8 @@ namespace {
 constexpr int kClientWidth = 822;
 constexpr int kClientHeight = 630;
 
-QString FromCp936(const std::string& text) {
-  return QString::fromStdString(Cp936ToUtf8(text));
+QString FromUtf8(const std::string& text) {
+  return QString::fromStdString(text);
 }
 
 }  // namespace
@@ -71,6 +71,9 @@ MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
   HarvestEndpoints endpoints;
   endpoints.suggestHost = settings_.suggestHost;
   endpoints.searchHost = settings_.searchHost;
+  if (!settings_.demoHost.empty())
+    for (const Source& source : AllSources())
+      endpoints.bases[source.id] = "http://" + settings_.demoHost;
   run_ = std::make_unique<HarvestRun>(*dispatcher_, resultList_->Items(),
                                       static_cast<HarvestHost&>(*this), endpoints);
   buildTimers();
@@ -139,6 +142,12 @@ void MainWindow::showStartValues() {
 // --- the harvest run ------------------------------------------------------------------
 
 void MainWindow::startQuery() {
+  if (!run_->Running()) {
+    HarvestEndpoints endpoints = run_->Endpoints();
+    endpoints.sources = sourcePicker_->Chosen();
+    run_->SetEndpoints(std::move(endpoints));
+    run_->SetExpansion(expandBox_->Checked() ? "abcdefghijklmnopqrstuvwxyz" : "");
+  }
   run_->Query();
 }
 void MainWindow::stopQuery() {
@@ -154,20 +163,20 @@ bool MainWindow::MustContain() const {
 
 std::vector<std::string> MainWindow::MemoLines() const {
   std::vector<std::string> lines;
-  for (const QString& line : seedsMemo_->Lines()) lines.push_back(Utf8ToCp936(line.toStdString()));
+  for (const QString& line : seedsMemo_->Lines()) lines.push_back(line.toStdString());
   return lines;
 }
 
 void MainWindow::ShowStatus(const std::string& text) {
-  statusPanel_->SetCaption(FromCp936(text));
+  statusPanel_->SetCaption(FromUtf8(text));
 }
 
 void MainWindow::SetResultCountLabel(const std::string& text) {
-  resultCountLabel_->SetCaption(FromCp936(text));
+  resultCountLabel_->SetCaption(FromUtf8(text));
 }
 
 void MainWindow::SetExportCountLabel(const std::string& text) {
-  exportCountLabel_->SetCaption(FromCp936(text));
+  exportCountLabel_->SetCaption(FromUtf8(text));
 }
 
 RequestPolicy MainWindow::Policy() const {

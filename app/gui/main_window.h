@@ -51,14 +51,16 @@ class AutoSaveSchedule;
 class ErrorNotice;
 class AdPane;
 class SettingsStore;
+class SourcePicker;
 
 // Where the window's services live, where auto-save starts and where settings are kept.
 struct MainWindowSettings {
   std::string suggestHost = "www.soso.com";
   std::string searchHost = "www.baidu.com";
   std::string googleHost = "www.google.com";
-  std::string adUrl;    // empty: the pane stays empty
-  QString autoSaveDir;  // the auto-save folder until one is remembered; empty: documents
+  std::string adUrl;     // empty: the pane stays empty
+  std::string demoHost;  // not empty: every source is asked there (the demo mode)
+  QString autoSaveDir;   // the auto-save folder until one is remembered; empty: documents
   // Where the settings are remembered (see SettingsStore); empty: nothing is remembered.
   QString settingsFile;
 };
@@ -166,6 +168,8 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinStdLabel* broadRelevanceNoteLabel_ = nullptr;
   lq::LqSkinCheckRadioBox* broadRelevanceBox_ = nullptr;
   lq::LqSkinCheckRadioBox* mustContainBox_ = nullptr;
+  lq::LqSkinCheckRadioBox* expandBox_ = nullptr;
+  SourcePicker* sourcePicker_ = nullptr;
   lq::LqSkinCheckRadioBox* autoSaveBox_ = nullptr;
   lq::LqSkinEdit* autoSaveFolderEdit_ = nullptr;
   lq::LqSkinEdit* autoSaveFileEdit_ = nullptr;

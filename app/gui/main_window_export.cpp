@@ -14,6 +14,7 @@
 #include "app/gui/main_window.h"
 #include "app/gui/qt_dispatcher.h"
 #include "app/gui/skinned_controls.h"
+#include "harvest/phrase_provenance.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/skin_button.h"
@@ -67,8 +68,15 @@ void MainWindow::buildExportAutoSave() {
 }
 
 void MainWindow::exportToTextFile() {
-  ExportResultList(*saveDialog_, exports().Items(),
-                   [this](const QString& error) { ShowApplicationError(error, this); });
+  // The export list holds copies; where a phrase came from is kept by the result list.
+  const ProvenanceOf fromResults = ProvenanceIn(results());
+  const ProvenanceOf provenance = [&](std::size_t index) {
+    const int at = results().IndexOfExact(exports().View(static_cast<int>(index)));
+    return at < 0 ? PhraseProvenance{} : fromResults(static_cast<std::size_t>(at));
+  };
+  ExportResultList(
+      *saveDialog_, exports().Items(),
+      [this](const QString& error) { ShowApplicationError(error, this); }, provenance);
 }
 
 void MainWindow::applyAutoSaveSwitch() {

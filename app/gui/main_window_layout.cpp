@@ -4,6 +4,7 @@
 
 #include "app/gui/main_window.h"
 #include "app/gui/skinned_controls.h"
+#include "app/gui/source_picker.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -134,7 +135,12 @@ void MainWindow::buildTopPanel() {
              QStringLiteral("过滤【不包含】左边列表关键词的长尾词"), {344, 106, 305, 22});
   statusPanel_ = Skinned(new lq::LqSkinStatusPanel(topPanel_), data, "statuspanel", "statusPanel");
   statusPanel_->setGeometry(344, 132, 476, 21);
-  for (auto* button : {queryButton_, stopButton_, chooseFolderButton_, filterButton_})
+  // The sources and the seed expansion sit in the free ends of two rows.
+  sourcePicker_ = new SourcePicker(topPanel_, data, {787, 80, 32, 22});
+  expandBox_ =
+      CheckBox(topPanel_, data, "expandBox", QStringLiteral("扩展a-z"), {712, 57, 100, 25}, false);
+  for (auto* button :
+       {queryButton_, stopButton_, chooseFolderButton_, filterButton_, sourcePicker_->Button()})
     UseOwnFont(button);
 
   // The file-name edit belongs to the window itself and lies over the top panel.

@@ -5,14 +5,12 @@
 #include <QRegularExpression>
 #include <QWidget>
 
-#include "text/cp936.h"
-
 namespace longtail {
 
 QString PhrasesToText(const std::vector<std::string>& phrases) {
   QStringList lines;
   lines.reserve(static_cast<qsizetype>(phrases.size()));
-  for (const std::string& phrase : phrases) lines << QString::fromStdString(Cp936ToUtf8(phrase));
+  for (const std::string& phrase : phrases) lines << QString::fromStdString(phrase);
   return lines.join(QLatin1Char('\n'));
 }
 
@@ -21,7 +19,7 @@ std::vector<std::string> PhrasesFromText(const QString& text) {
   std::vector<std::string> phrases;
   for (const QString& line : text.split(kLineBreak)) {
     const QString phrase = line.trimmed();
-    if (!phrase.isEmpty()) phrases.push_back(Utf8ToCp936(phrase.toStdString()));
+    if (!phrase.isEmpty()) phrases.push_back(phrase.toStdString());
   }
   return phrases;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Phrases leaving and entering the lists as text: the clipboard and drag and drop carry
-// them one a line. The lists hold code page 936 bytes; the text is Unicode.
+// them one a line. The lists hold UTF-8; the text is Unicode.
 
 #include <QObject>
 #include <QString>

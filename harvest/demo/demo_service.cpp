@@ -3,17 +3,14 @@
 #include <cstdio>
 
 #include "harvest/answer_parsing.h"
-#include "harvest/url_encode.h"
+#include "harvest/demo/source_answers.h"
+#include "harvest/source.h"
 #include "text/cp936.h"
 
 namespace longtail::demo {
 namespace {
 
-constexpr std::string_view kSuggestPath = "/include/keywords.php?k=";
-constexpr std::string_view kSearchPath = "/s?wd=";
-
-std::string EscapeUnits(const std::string& cp936) {
-  std::string utf8 = Cp936ToUtf8(cp936);
+std::string EscapeUnits(const std::string& utf8) {
   std::string out;
   char buf[16];
   for (std::size_t i = 0; i < utf8.size();) {
@@ -78,7 +75,7 @@ std::string SuggestionAnswer(const std::vector<std::string>& phrases) {
 
 std::string ResultsPage(const std::string& query, const std::vector<std::string>& phrases,
                         bool withBlock) {
-  const std::string title = HtmlEscape(query) + Utf8ToCp936("_演示搜索");
+  const std::string title = HtmlEscape(query) + "_演示搜索";
   std::string page =
       "<!DOCTYPE html><html><head><meta http-equiv=\"content-type\" content=\"text/html;"
       "charset=gb2312\"><title>" +
@@ -87,8 +84,8 @@ std::string ResultsPage(const std::string& query, const std::vector<std::string>
     page += "<table cellpadding=\"0\" cellspacing=\"0\" class=\"result\" id=\"" +
             std::to_string(i) + "\"><tr><td class=f><a href=\"http://example.invalid/" +
             std::to_string(i) + "\" target=\"_blank\"><font size=\"3\">" + HtmlEscape(query) +
-            Utf8ToCp936(" - 演示结果 ") + std::to_string(i) + "</font></a><br><font size=-1>" +
-            Utf8ToCp936("这是一条演示用的搜索结果摘要。") + "</font></td></tr></table><br>\n";
+            " - 演示结果 " + std::to_string(i) + "</font></a><br><font size=-1>" +
+            "这是一条演示用的搜索结果摘要。" + "</font></td></tr></table><br>\n";
   }
   if (withBlock) {
     page += std::string(markers::kAreaStart) +
@@ -100,13 +97,14 @@ std::string ResultsPage(const std::string& query, const std::vector<std::string>
         page += (i % 5 == 0) ? "</td></tr><tr><td nowrap class=\"f14\">"
                              : "</td><td nowrap class=\"f14\">";
       }
-      page += "<a href=\"s?wd=" + UrlEncode(phrases[i]) + "\">" + phrases[i] + "</a>";
+      page += "<a href=\"s?wd=" + EncodeQueryValue(phrases[i], TextEncoding::CodePage936) + "\">" +
+              phrases[i] + "</a>";
     }
     page += std::string(markers::kBlockEnd) + "</td></tr></table></div>\n";
   }
-  page += "<div id=\"page\"><a href=\"s?wd=" + UrlEncode(query) + "&pn=10\">" +
-          Utf8ToCp936("下一页") + "</a></div></body></html>\n";
-  return page;
+  page += "<div id=\"page\"><a href=\"s?wd=" + EncodeQueryValue(query, TextEncoding::CodePage936) +
+          "&pn=10\">下一页</a></div></body></html>\n";
+  return Utf8ToGb18030(page);
 }
 
 std::string VerificationPage() {
@@ -129,25 +127,44 @@ HttpResponse BlockedAnswer(std::chrono::seconds retryAfter) {
   return res;
 }
 
+namespace {
+
+// The source whose request path `target` is, and the phrase it asks about (UTF-8).
+const Source* SourceOfTarget(std::string_view target, std::string& query) {
+  for (const Source& source : AllSources()) {
+    const std::string_view before = source.PathBeforePhrase();
+    if (target.substr(0, before.size()) != before) continue;
+    std::string_view value = target.substr(before.size());
+    const std::string bytes = PercentDecode(value.substr(0, value.find('&')));
+    query = source.encoding == TextEncoding::CodePage936 || !IsUtf8(bytes) ? Gb18030ToUtf8(bytes)
+                                                                           : bytes;
+    return &source;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 HttpResponse DemoAnswer(const PhraseGraph& graph, const HttpRequest& request) {
   HttpResponse res;
-  const std::string& target = request.target;
-  if (target.rfind(kSuggestPath, 0) == 0) {
-    std::string query = PercentDecode(std::string_view(target).substr(kSuggestPath.size()));
+  std::string query;
+  const Source* source = SourceOfTarget(request.target, query);
+  if (!source) {
+    res.status = 404;
+    res.reason = "Not Found";
+    res.body = "<html><body>not found</body></html>";
+  } else if (source == &ClassicSuggestSource()) {
     res.headers.emplace_back("Content-Type", "text/html; charset=gb2312");
     res.body = SuggestionAnswer(graph.Suggestions(query));
-  } else if (target.rfind(kSearchPath, 0) == 0) {
-    std::string_view value = std::string_view(target).substr(kSearchPath.size());
-    value = value.substr(0, value.find('&'));
-    std::string query = PercentDecode(value);
+  } else if (source == &ClassicRelatedSource()) {
     res.headers.emplace_back("Content-Type", "text/html; charset=gb2312");
     bool block = graph.HasRelatedBlock(query);
     res.body = ResultsPage(query, block ? graph.RelatedSearches(query) : std::vector<std::string>{},
                            block);
   } else {
-    res.status = 404;
-    res.reason = "Not Found";
-    res.body = "<html><body>not found</body></html>";
+    res.headers.emplace_back("Content-Type", SourceAnswerType(*source));
+    const int variant = static_cast<int>(source - AllSources().data());
+    res.body = SourceAnswer(*source, query, graph.Suggestions(query, variant));
   }
   return res;
 }

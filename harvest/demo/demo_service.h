@@ -1,8 +1,9 @@
 #pragma once
-// The demo services on loopback: the suggestion endpoint "/include/keywords.php?k=" and
-// the results page "/s?wd=", both answered from the built-in phrase graph in the real
-// services' formats. Options make it misbehave the way real services do, for tests and
-// demos: slow, failing, empty, cut short, or blocking the client behind a verification page.
+// The demo services on loopback: every source's request path (the classic suggestion
+// endpoint "/include/keywords.php?k=", the results page "/s?wd=" and the others of the
+// source registry), each answered from the built-in phrase graph in its service's format. Options
+// make it misbehave the way real services do, for tests and demos: slow, failing, empty, cut short,
+// or blocking the client behind a verification page.
 
 #include <atomic>
 #include <chrono>
@@ -39,10 +40,10 @@ std::string VerificationPage();
 HttpResponse BlockedAnswer(std::chrono::seconds retryAfter);
 
 // The suggestion answer: a bracketed, comma-separated list of double-quoted strings,
-// non-ASCII characters written as %uXXXX.
+// non-ASCII characters written as %uXXXX. Phrases are UTF-8.
 std::string SuggestionAnswer(const std::vector<std::string>& phrases);
-// The results page in code page 936, with the related-searches block when `phrases` is
-// given (an absent block when `withBlock` is false).
+// The results page in code page 936 (query and phrases UTF-8), with the related-searches block when
+// `phrases` is given (an absent block when `withBlock` is false).
 std::string ResultsPage(const std::string& query, const std::vector<std::string>& phrases,
                         bool withBlock);
 

@@ -35,10 +35,14 @@ const char* const kTails[] = {"哪里有",   "哪家好", "怎么买", "靠谱�
                               "代理",     "招聘",   "培训",   "课程",     "考试",     "补贴"};
 
 template <std::size_t N>
-std::vector<std::string> ToCp936(const char* const (&words)[N]) {
-  std::vector<std::string> out;
-  for (const char* w : words) out.push_back(Utf8ToCp936(w));
-  return out;
+std::vector<std::string> Words(const char* const (&words)[N]) {
+  return std::vector<std::string>(std::begin(words), std::end(words));
+}
+
+// The graph's variety is drawn from the code page 936 form of a text, so the answers for
+// any text code page 936 holds stay what they were when the graph held that form.
+std::uint64_t TextHash(std::string_view utf8, std::uint64_t salt) {
+  return StableHash(Utf8ToGb18030(utf8), salt);
 }
 
 // A stride coprime with n, to spread the three-word phrases over all nouns.
@@ -63,10 +67,10 @@ int PhraseGraph::MaxSize() {
 }
 
 PhraseGraph::PhraseGraph(int size)
-    : nouns_(ToCp936(kNouns)),
-      modifiers_(ToCp936(kModifiers)),
-      qualifiers_(ToCp936(kQualifiers)),
-      tails_(ToCp936(kTails)) {
+    : nouns_(Words(kNouns)),
+      modifiers_(Words(kModifiers)),
+      qualifiers_(Words(kQualifiers)),
+      tails_(Words(kTails)) {
   const std::size_t n = nouns_.size(), m = modifiers_.size(), q = qualifiers_.size();
   const std::size_t want = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(size, 0)), n,
                                                    static_cast<std::size_t>(MaxSize()));
@@ -161,7 +165,7 @@ std::vector<std::string> PhraseGraph::Neighbours(std::string_view query, std::ui
       if (ContainsAtCharBoundary(LowerAsciiLetters(query), nouns_[i]))
         nouns.push_back(static_cast<int>(i));
   }
-  std::uint64_t h = StableHash(LowerAsciiLetters(query), salt);
+  std::uint64_t h = TextHash(LowerAsciiLetters(query), salt);
   // Phrases around the same noun: more specific ones first, then siblings.
   for (int noun : nouns) {
     for (int k = 0; k < count && static_cast<int>(out.size()) < count * 2 / 3; ++k) {
@@ -179,8 +183,9 @@ std::vector<std::string> PhraseGraph::Neighbours(std::string_view query, std::ui
     }
   }
   // A few far jumps keep the whole graph reachable.
+  const std::string queryBytes = Utf8ToGb18030(query);
   for (int k = 0; static_cast<int>(out.size()) < count && k < count * 4; ++k) {
-    std::uint64_t pick = StableHash(query, salt + static_cast<std::uint64_t>(k) + 1);
+    std::uint64_t pick = StableHash(queryBytes, salt + static_cast<std::uint64_t>(k) + 1);
     std::string phrase = Phrase(static_cast<int>(pick % static_cast<std::uint64_t>(Size())));
     if (std::find(out.begin(), out.end(), phrase) == out.end()) out.push_back(std::move(phrase));
   }
@@ -190,14 +195,14 @@ std::vector<std::string> PhraseGraph::Neighbours(std::string_view query, std::ui
   return out;
 }
 
-std::vector<std::string> PhraseGraph::Suggestions(std::string_view query) const {
-  std::vector<std::string> out = Neighbours(query, 1, 10);
+std::vector<std::string> PhraseGraph::Suggestions(std::string_view query, int variant) const {
+  // Variant 0 keeps salt 1, the classic endpoint's; every other service answers its own way.
+  const std::uint64_t salt = variant == 0 ? 1 : 100 + static_cast<std::uint64_t>(variant);
+  std::vector<std::string> out = Neighbours(query, salt, 10);
   // Now and then a suggestion comes back in capitals, as real services do.
-  if (!out.empty() && StableHash(query, 7) % 5 == 0) {
-    std::string& s = out.back();
-    for (std::size_t i = 0; i < s.size(); i += Cp936CharLength(s, i))
-      if (Cp936CharLength(s, i) == 1 && s[i] >= 'a' && s[i] <= 'z')
-        s[i] = static_cast<char>(s[i] - 32);
+  if (!out.empty() && TextHash(query, 7) % 5 == 0) {
+    for (char& c : out.back())
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
   }
   return out;
 }
@@ -207,7 +212,7 @@ std::vector<std::string> PhraseGraph::RelatedSearches(std::string_view query) co
 }
 
 bool PhraseGraph::HasRelatedBlock(std::string_view query) const {
-  return StableHash(LowerAsciiLetters(query), 3) % 10 != 0;
+  return TextHash(LowerAsciiLetters(query), 3) % 10 != 0;
 }
 
 }  // namespace longtail::demo

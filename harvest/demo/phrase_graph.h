@@ -31,9 +31,10 @@ class PhraseGraph {
   // Index of the phrase (ASCII letter case ignored), or -1.
   int Find(std::string_view phrase) const;
 
-  // Answers for a query in code page 936. Queries outside the graph get phrases of the
-  // nouns they contain, or a deterministic pick.
-  std::vector<std::string> Suggestions(std::string_view query) const;
+  // Answers for a query, UTF-8 like every phrase of the graph. Queries outside the graph get
+  // phrases of the nouns they contain, or a deterministic pick. `variant` tells apart the services
+  // answering: each gives its own suggestions.
+  std::vector<std::string> Suggestions(std::string_view query, int variant = 0) const;
   std::vector<std::string> RelatedSearches(std::string_view query) const;
   // Whether the results page for the query carries a related-searches block at all.
   bool HasRelatedBlock(std::string_view query) const;

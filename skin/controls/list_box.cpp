@@ -13,7 +13,6 @@
 #include "skin/data/blit.h"
 #include "skin/data/descriptors.h"
 #include "skin/data/image_compose.h"
-#include "text/cp936.h"
 
 namespace lq {
 
@@ -47,7 +46,8 @@ bool CopyListBoxLook(const LqDataSkinControl* d, ListBoxLook& out) {
 }
 
 QString ItemText(const longtail::PhraseList& items, int index) {
-  return QString::fromStdString(longtail::Cp936ToUtf8(items.View(index)));
+  const std::string_view text = items.View(index);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

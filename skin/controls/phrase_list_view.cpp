@@ -10,7 +10,6 @@
 
 #include "harvest/phrase_list.h"
 #include "text/ascii_case.h"
-#include "text/cp936.h"
 
 namespace lq {
 
@@ -216,7 +215,7 @@ bool LqListBox::TypeAhead(const QString& text) {
   const int interval = QApplication::keyboardInputInterval();
   if (!typedClock_.isValid() || typedClock_.elapsed() > interval) typed_.clear();
   typedClock_.restart();
-  typed_ += longtail::Utf8ToCp936(text.toStdString());
+  typed_ += text.toStdString();
   // A repeated single character steps through the items starting with it.
   const bool repeated = typed_.size() > 1 && std::all_of(typed_.begin(), typed_.end(),
                                                          [&](char c) { return c == typed_[0]; });

@@ -58,6 +58,7 @@ struct DemoWindow {
       : service(std::make_unique<demo::DemoService>(options)) {
     MainWindowSettings settings;
     settings.suggestHost = settings.searchHost = service->hostPort();
+    settings.demoHost = service->hostPort();
     settings.googleHost = "google.example";
     settings.autoSaveDir = QStringLiteral("/opt/longtail");
     settings.settingsFile = settingsFile;

@@ -30,7 +30,7 @@ TEST(MainWindowAutoSave, CheckBoxPeriodAndTickDriveTheResultListFile) {
   ASSERT_TRUE(dir.isValid());
   Child<lq::LqSkinEdit>(f, "autoSaveFolderEdit").setText(dir.path() + QDir::separator());
   Child<lq::LqSkinEdit>(f, "autoSaveFileEdit").setText(QStringLiteral("words.txt"));
-  f.results().Append(Utf8ToCp936("手机"));
+  f.results().Append("手机");
   f.results().Append("qq");
   auto& timer = Child<QTimer>(f, "autoSaveTimer");
   auto& box = Child<lq::LqSkinCheckRadioBox>(f, "autoSaveBox");

@@ -6,18 +6,17 @@
 #include "skin/controls/memo.h"
 #include "skin/controls/skin_button.h"
 #include "skin/frame/menu_item.h"
-#include "text/cp936.h"
 
 namespace longtail::test {
 namespace {
 
 void Fill(PhraseList& list, const std::vector<std::string>& items) {
-  for (const std::string& s : items) list.Append(Utf8ToCp936(s));
+  for (const std::string& s : items) list.Append(s);
 }
 
 std::vector<std::string> Utf8Items(const PhraseList& list) {
   std::vector<std::string> out;
-  for (const std::string& s : list.Items()) out.push_back(Cp936ToUtf8(s));
+  for (const std::string& s : list.Items()) out.push_back(s);
   return out;
 }
 

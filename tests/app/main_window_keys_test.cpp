@@ -17,19 +17,16 @@
 #include "skin/dialogs/open_dialog.h"
 #include "skin/dialogs/open_dlg_form.h"
 #include "support/screenshots.h"
-#include "text/cp936.h"
 
 namespace longtail::test {
 namespace {
 
 void Fill(PhraseList& list, const std::vector<std::string>& items) {
-  for (const std::string& s : items) list.Append(Utf8ToCp936(s));
+  for (const std::string& s : items) list.Append(s);
 }
 
 std::vector<std::string> Utf8Items(const PhraseList& list) {
-  std::vector<std::string> out;
-  for (const std::string& s : list.Items()) out.push_back(Cp936ToUtf8(s));
-  return out;
+  return list.Items();
 }
 
 QWidget* ViewOf(MainWindow& f, const char* list) {

@@ -21,22 +21,22 @@ TEST(SplitAt, CutsAtEveryOccurrenceKeepingEmptyPieces) {
 }
 
 TEST(UnescapeScriptText, DecodesLiteralEscapesThenUnescape) {
-  EXPECT_EQ(UnescapeScriptText("\"%u624B%u673A\""), G("手机"));
+  EXPECT_EQ(UnescapeScriptText("\"%u624B%u673A\""), "手机");
   EXPECT_EQ(UnescapeScriptText("[\"qq\""), "qq");
   EXPECT_EQ(UnescapeScriptText("\"qq\"]"), "qq");
   EXPECT_EQ(UnescapeScriptText("a\\tb\\\\c\\'d"), "a\tb\\c'd");
   EXPECT_EQ(UnescapeScriptText("\\x41\\u0042\\103\\0x"), std::string("ABC\0x", 5));
   EXPECT_EQ(UnescapeScriptText("\\101\\7\\400"), std::string("A\x07\x20") + "0");  // \40 then 0
   EXPECT_EQ(UnescapeScriptText("\\q\\8\\xZ"), "q8xZ");  // any other character stands for itself
-  EXPECT_EQ(UnescapeScriptText("\\u624B%u673A"), G("手机"));
+  EXPECT_EQ(UnescapeScriptText("\\u624B%u673A"), "手机");
   EXPECT_EQ(UnescapeScriptText("%41%4a%zz%u12%"), "AJ%zz%u12%");
   EXPECT_EQ(UnescapeScriptText("\\u0025u0041"), "A");  // unescape runs after the literal
   // Brackets and quotes go wherever they are, also inside the text.
   EXPECT_EQ(UnescapeScriptText("a[b]\"c"), "abc");
-  // Raw code page 936 text passes through unchanged.
-  EXPECT_EQ(UnescapeScriptText(G("\"手机 qq\"")), G("手机 qq"));
-  // What code page 936 lacks becomes "?".
-  EXPECT_EQ(UnescapeScriptText("%uD55C!"), "?!");
+  // Raw text passes through unchanged.
+  EXPECT_EQ(UnescapeScriptText("\"手机 qq\""), "手机 qq");
+  // Characters outside code page 936, and surrogate pairs, are kept.
+  EXPECT_EQ(UnescapeScriptText("%uD55C%uD83D%uDE00!"), "한😀!");
 }
 
 TEST(UnescapeScriptText, InvalidLiteralBodiesGiveNothing) {
@@ -44,24 +44,24 @@ TEST(UnescapeScriptText, InvalidLiteralBodiesGiveNothing) {
   EXPECT_EQ(UnescapeScriptText("ab\rcd"), "");
   EXPECT_EQ(UnescapeScriptText("\"abc\\\""), "");  // ends in a lone backslash once quotes go
   EXPECT_EQ(UnescapeScriptText("\\"), "");
-  EXPECT_EQ(UnescapeScriptText("\\u2028"), "?");  // an escaped separator is fine
+  EXPECT_EQ(UnescapeScriptText("\\u2028"), "\u2028");  // an escaped separator is fine
   EXPECT_EQ(UnescapeScriptText("[]"), "");
 }
 
 TEST(SuggestionPhrases, SplitsAtCommasAndSkipsEmptyPieces) {
-  EXPECT_EQ(SuggestionPhrases("[\"%u624B%u673A\",\"qq\"]"), (Pieces{G("手机"), "qq"}));
+  EXPECT_EQ(SuggestionPhrases("[\"%u624B%u673A\",\"qq\"]"), (Pieces{"手机", "qq"}));
   EXPECT_EQ(SuggestionPhrases("[]"), Pieces{});
   EXPECT_EQ(SuggestionPhrases("[\"a\",\"\",\"b\\\",\"c\"]"), (Pieces{"a", "c"}));
   // An error page is read the same way: whatever decodes passes on.
   EXPECT_EQ(SuggestionPhrases("<html>Not Found</html>"), (Pieces{"<html>Not Found</html>"}));
 }
 
-TEST(DecodeAnswerBody, ConvertsShortFormUtf8AndKeepsEverythingElse) {
-  EXPECT_EQ(DecodeAnswerBody("手机"), G("手机"));
-  EXPECT_EQ(DecodeAnswerBody(G("手机")), G("手机"));  // not UTF-8: as received
-  EXPECT_EQ(DecodeAnswerBody("手😀"), "手😀");          // four-byte sequence: as received
+TEST(DecodeAnswerBody, KeepsUtf8AndReadsEverythingElseAsCodePage936) {
+  EXPECT_EQ(DecodeAnswerBody("手机"), "手机");
+  EXPECT_EQ(DecodeAnswerBody(G("手机")), "手机");
+  EXPECT_EQ(DecodeAnswerBody("手😀"), "手😀");
   EXPECT_EQ(DecodeAnswerBody("plain"), "plain");
-  EXPECT_EQ(DecodeAnswerBody("한국"), "??");
+  EXPECT_EQ(DecodeAnswerBody("한국"), "한국");
 }
 
 // A results page around a related-searches block of the given cells.
@@ -73,10 +73,10 @@ std::string Page(const std::string& cells, const std::string& before = "") {
 }
 
 TEST(RelatedSearchPhrases, ReadsTheLinkTextOfEveryCell) {
-  std::string cells = "<a href=\"s?wd=1\">" + G("手机价格") +
+  std::string cells = std::string("<a href=\"s?wd=1\">手机价格") +
                       "</a></td><td nowrap class=\"f14\"><a href=\"s?wd=2\">qq <b>x</b></a>"
                       "</td></tr><tr><td nowrap class=\"f14\"><a href=\"s?wd=3\">&amp;</a>";
-  EXPECT_EQ(RelatedSearchPhrases(Page(cells)), (Pieces{G("手机价格"), "qq <b>x</b>", "&amp;"}));
+  EXPECT_EQ(RelatedSearchPhrases(Page(cells)), (Pieces{"手机价格", "qq <b>x</b>", "&amp;"}));
 }
 
 TEST(RelatedSearchPhrases, CellShapesAndMarkerBoundaries) {
@@ -170,13 +170,17 @@ TEST(AnswerReading, ShapesAreCheckedBeforeAnyPhraseIsHandedOn) {
   EXPECT_TRUE(got.empty());
   EXPECT_TRUE(ReadSuggestionAnswer(" [\"a%09b\",\" \",\"%u0007\",\"c\"]\r\n", sink));
   EXPECT_EQ(got, (Pieces{"a b", "c"}));
+  got.clear();
+  // A cell without the link-text start is cut from its second byte, inside a character.
+  EXPECT_TRUE(ReadRelatedSearchPage(Page("手机</a>"), sink));
+  EXPECT_EQ(got, Pieces{"??机"});
 }
 
 TEST(AnswerReading, ControlCharactersBecomeSpacesAndAreTrimmed) {
   EXPECT_EQ(WithoutControlCharacters("\x1b[31mred\x7f"), "[31mred");
   EXPECT_EQ(WithoutControlCharacters(std::string("a\0b\r\nc", 6)), "a b  c");
   EXPECT_EQ(WithoutControlCharacters("\t\n"), "");
-  EXPECT_EQ(WithoutControlCharacters(G("手机")), G("手机"));
+  EXPECT_EQ(WithoutControlCharacters("手机😀"), "手机😀");
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <set>
 #include <thread>
 
 #include "harvest/answer_parsing.h"
 #include "harvest/demo/demo_options.h"
+#include "harvest/source.h"
 #include "harvest/test_text.h"
 #include "text/ascii_case.h"
 
@@ -44,7 +46,7 @@ std::string BodyOf(const std::string& answer) {
 }
 
 TEST(DemoFormats, SuggestionAnswerEscapesWhatTheEngineUnescapes) {
-  std::vector<std::string> phrases = {G("手机"), "qq", G("qq空间 2024"), "a\"b,c%d"};
+  std::vector<std::string> phrases = {"手机", "qq", "qq空间 2024", "a\"b,c%d", "한😀"};
   std::string body = SuggestionAnswer(phrases);
   EXPECT_EQ(body.substr(0, 18), "[\"%u624B%u673A\",\"q");
   EXPECT_EQ(SuggestionPhrases(body), phrases);
@@ -52,10 +54,12 @@ TEST(DemoFormats, SuggestionAnswerEscapesWhatTheEngineUnescapes) {
 
 TEST(DemoFormats, ResultsPageCarriesTheRelatedBlock) {
   std::vector<std::string> phrases;
-  for (const char* p : {"手机价格", "手机<b>", "qq", "a", "b", "c", "d"}) phrases.push_back(G(p));
-  std::string page = ResultsPage(G("手机"), phrases, true);
-  EXPECT_EQ(RelatedSearchPhrases(page), phrases);
-  EXPECT_THROW(RelatedSearchPhrases(ResultsPage(G("手机"), {}, false)), MissingLinkTable);
+  for (const char* p : {"手机价格", "手机<b>", "qq", "a", "b", "c", "d"}) phrases.push_back(p);
+  std::string page = ResultsPage("手机", phrases, true);
+  EXPECT_NE(page.find(G("手机价格")), std::string::npos);  // a code page 936 page
+  EXPECT_EQ(RelatedSearchPhrases(DecodeAnswerBody(page)), phrases);
+  EXPECT_THROW(RelatedSearchPhrases(DecodeAnswerBody(ResultsPage("手机", {}, false))),
+               MissingLinkTable);
 }
 
 TEST(PhraseGraph, IsDeterministicFiniteAndAnswersEveryQuery) {
@@ -71,12 +75,12 @@ TEST(PhraseGraph, IsDeterministicFiniteAndAnswersEveryQuery) {
       EXPECT_FALSE(EqualsIgnoringAsciiCase(s, a.Phrase(i)));
     }
   }
-  EXPECT_FALSE(a.Suggestions(G("完全陌生的词")).empty());
+  EXPECT_FALSE(a.Suggestions("完全陌生的词").empty());
   EXPECT_FALSE(a.RelatedSearches("").empty());
   // A query naming a noun gets phrases of that noun.
   int withNoun = 0;
-  for (const std::string& s : a.Suggestions(G("我的手机坏了")))
-    withNoun += ContainsAtCharBoundary(s, G("手机"));
+  for (const std::string& s : a.Suggestions("我的手机坏了"))
+    withNoun += ContainsAtCharBoundary(s, "手机");
   EXPECT_GE(withNoun, 3);
 }
 
@@ -153,12 +157,31 @@ TEST(DemoAnswer, ServesBothPathsAndRejectsOthers) {
   req.target = "/include/keywords.php?k=%CA%D6%BB%FA";
   HttpResponse r = DemoAnswer(graph, req);
   EXPECT_EQ(r.status, 200);
-  EXPECT_EQ(SuggestionPhrases(r.body), graph.Suggestions(G("手机")));
+  EXPECT_EQ(SuggestionPhrases(r.body), graph.Suggestions("手机"));
   req.target = "/s?wd=%CA%D6%BB%FA&pn=10";
   r = DemoAnswer(graph, req);
-  EXPECT_NE(r.body.find(std::string(markers::kHeading)), std::string::npos);
+  EXPECT_NE(r.body.find(G("相关搜索")), std::string::npos);
   req.target = "/other";
   EXPECT_EQ(DemoAnswer(graph, req).status, 404);
+}
+
+// Every source's path is answered in that source's format, which its own reader accepts,
+// and each suggestion service answers in its own way.
+TEST(DemoAnswer, ServesEverySourceInItsFormat) {
+  PhraseGraph graph(500);
+  std::set<std::vector<std::string>> answers;
+  for (const Source& source : AllSources()) {
+    HttpRequest req;
+    req.target = source.RequestUrl("", "手机😀");
+    const HttpResponse r = DemoAnswer(graph, req);
+    ASSERT_EQ(r.status, 200) << source.id;
+    std::vector<std::string> phrases;
+    EXPECT_TRUE(source.read(r.body, [&](std::string p) { phrases.push_back(std::move(p)); }))
+        << source.id << ": " << r.body;
+    EXPECT_GT(phrases.size(), 3u) << source.id;
+    if (source.kind == RequestKind::Suggest) answers.insert(phrases);
+  }
+  EXPECT_EQ(answers.size(), 8u);
 }
 
 }  // namespace

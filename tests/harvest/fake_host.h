@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "harvest/harvest_run.h"
-#include "text/cp936.h"
 
 namespace longtail::testing {
 
@@ -13,8 +12,8 @@ class FakeHost : public HarvestHost {
  public:
   bool broad = false;
   bool mustContain = false;
-  std::vector<std::string> memo;      // code page 936
-  std::vector<std::string> statuses;  // UTF-8, for readable failures
+  std::vector<std::string> memo;  // UTF-8
+  std::vector<std::string> statuses;
   std::string resultLabel, exportLabel;
   int exportCount = 0;
   RequestPolicy policy;
@@ -24,7 +23,7 @@ class FakeHost : public HarvestHost {
   std::vector<std::string> MemoLines() const override { return memo; }
   int ExportCount() const override { return exportCount; }
   RequestPolicy Policy() const override { return policy; }
-  void ShowStatus(const std::string& text) override { statuses.push_back(Cp936ToUtf8(text)); }
+  void ShowStatus(const std::string& text) override { statuses.push_back(text); }
   void SetResultCountLabel(const std::string& text) override { resultLabel = text; }
   void SetExportCountLabel(const std::string& text) override { exportLabel = text; }
 

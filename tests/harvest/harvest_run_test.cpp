@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "harvest/fake_host.h"
+#include "harvest/phrase_provenance.h"
 #include "harvest/test_text.h"
 #include "net/event_loop.h"
 
@@ -56,7 +57,7 @@ const RequestKind kSuggest = RequestKind::Suggest;
 const RequestKind kRelated = RequestKind::Related;
 
 class HarvestRunTest : public ::testing::Test {
- protected:
+ public:
   HarvestRunTest() : run_(loop_, results_, host_) {
     host_.policy.delay = 0ms;
     host_.policy.backoff = 0ms;
@@ -103,11 +104,11 @@ class HarvestRunTest : public ::testing::Test {
   }
   void Seeds(std::initializer_list<const char*> lines) {
     host_.memo.clear();
-    for (const char* l : lines) host_.memo.push_back(G(l));
+    for (const char* l : lines) host_.memo.push_back(l);
   }
   std::vector<std::string> List() const {
     std::vector<std::string> out;
-    for (const std::string& s : results_.Items()) out.push_back(Cp936ToUtf8(s));
+    for (const std::string& s : results_.Items()) out.push_back(s);
     return out;
   }
 
@@ -415,6 +416,52 @@ TEST_F(HarvestRunTest, EachChainReusesOneDownloadHoweverLongTheRun) {
   EXPECT_EQ(run_.LiveRequestObjects(), 1u);
   EXPECT_EQ(results_.Count(), 201);
   EXPECT_EQ(run_.OutstandingRequests(), 1);
+}
+
+// Index of the last request whose address holds `part`.
+std::size_t LastTo(const std::vector<HarvestRunTest::Issued>& issued, const std::string& part) {
+  for (std::size_t i = issued.size(); i-- > 0;)
+    if (issued[i].url.find(part) != std::string::npos) return i;
+  throw std::out_of_range("nothing asked there");
+}
+
+TEST_F(HarvestRunTest, EachPhraseRemembersTheSourceThatNamedItFirstItsParentAndDepth) {
+  run_.SetEndpoints({"s.test", "w.test", {"soso", "bing", "nope", "soso"}});
+  Seeds({"a"});
+  Query();
+  ASSERT_EQ(issued_.size(), 2u);  // one chain per known source, once each
+  EXPECT_EQ(issued_[1].url, "https://api.bing.com/osjson.aspx?query=a");
+  Answer(LastTo(issued_, "osjson"), R"(["a",["b","c"]])");
+  Answer(LastTo(issued_, "keywords"), Suggest({"c", "d"}));
+  EXPECT_EQ(List(), (Strings{"a", "b", "c", "d"}));
+  Answer(LastTo(issued_, "keywords"), Suggest({"e"}));  // soso's answer about "b"
+  const ProvenanceOf from = ProvenanceIn(results_);
+  auto row = [&](std::size_t i) {
+    const PhraseProvenance p = from(i);
+    return p.source + "," + p.parent + "," + std::to_string(p.depth);
+  };
+  EXPECT_EQ(row(0), ",,0");
+  EXPECT_EQ(row(1), "bing,a,1");
+  EXPECT_EQ(row(2), "bing,a,1");  // named by soso too, but later
+  EXPECT_EQ(row(3), "soso,a,1");
+  EXPECT_EQ(row(4), "soso,b,2");
+  EXPECT_EQ(run_.Counts("bing").answered, 1);
+  EXPECT_EQ(run_.Counts("soso").answered, 2);
+}
+
+TEST_F(HarvestRunTest, ExpansionAsksEachSeedWithEverySuffixWithoutListingThose) {
+  run_.SetExpansion("ab");
+  Seeds({"x", " ", "y"});
+  Query();
+  for (int i = 0; i < 6; ++i) Answer(issued_.size() - 1, i == 1 ? Suggest({"found"}) : "[]");
+  EXPECT_EQ(Asked(kSuggest), (Strings{"x", "x+a", "x+b", "+", "y", "y+a", "y+b"}));
+  EXPECT_EQ(List(), (Strings{"x", " ", "y", "found"}));
+  EXPECT_EQ(ProvenanceIn(results_)(3).parent, "x");  // what "x a" finds is the seed's
+  Answer(issued_.size() - 1, "[]");
+  Answer(issued_.size() - 1, "[]");  // "found" itself is not expanded
+  EXPECT_EQ(Asked(kSuggest).back(), "found");
+  EXPECT_EQ(run_.SuggestAnswered(), 4);  // the listed phrases; expanded queries aside
+  EXPECT_EQ(run_.Counts(kSuggest).answered, 8);
 }
 
 }  // namespace

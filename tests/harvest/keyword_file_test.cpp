@@ -31,7 +31,7 @@ TEST(KeywordFile, EmptyListGivesZeroBytes) {
 TEST(KeywordFile, EveryLineEndsWithCrLfInCodePage936WithoutBom) {
   TempDir dir;
   const std::string path = dir.file("three.txt");
-  const std::vector<std::string> phrases = {G("长尾词"), "seo tool", G("关键词 挖掘")};
+  const std::vector<std::string> phrases = {"长尾词", "seo tool", "关键词 挖掘"};
   std::string error;
   ASSERT_TRUE(WriteKeywordListFile(path, phrases, error)) << error;
   const std::string expected =

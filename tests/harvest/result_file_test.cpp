@@ -19,14 +19,13 @@ using testing::ReadAll;
 using testing::TempDir;
 using testing::WriteText;
 
-// Phrases as the lists hold them: code page 936 bytes, with the characters that trip up
-// each format.
-const std::vector<std::string> kAwkward = {G("长尾词"), "a,b",         "say \"hi\"",
-                                           "=SUM(A1)",  G("+86 手机"), "x-y"};
+// Phrases as the lists hold them (UTF-8), with the characters that trip up each format.
+const std::vector<std::string> kAwkward = {"长尾词",   "a,b",      "say \"hi\"",
+                                           "=SUM(A1)", "+86 手机", "x-y"};
 
 TEST(ResultFile, TextFormatsConvertAtTheWriterAndAnEmptyListIsEmpty) {
-  const std::vector<std::string> phrases = {G("长尾词"), "a,b"};
-  EXPECT_EQ(ResultFileBytes(ResultFormat::KeywordList, phrases), KeywordListBytes(phrases));
+  const std::vector<std::string> phrases = {"长尾词", "a,b"};
+  EXPECT_EQ(ResultFileBytes(ResultFormat::KeywordList, phrases), G("长尾词") + "\r\na,b\r\n");
   EXPECT_EQ(ResultFileBytes(ResultFormat::Utf8Lines, phrases), "长尾词\na,b\n");
   EXPECT_EQ(ResultFileBytes(ResultFormat::Utf8BomCrLf, phrases), "\xEF\xBB\xBF长尾词\r\na,b\r\n");
 
@@ -44,7 +43,7 @@ TEST(ResultFile, CsvQuotesWhatNeedsItAndDefusesFormulas) {
   phrases.push_back("-1,5");
   phrases.push_back("\tpad");
   const ProvenanceOf provenance = [](std::size_t index) {
-    if (index == 1) return PhraseProvenance{"soso", G("关键词"), 2};
+    if (index == 1) return PhraseProvenance{"soso", "关键词", 2};
     if (index == 2) return PhraseProvenance{"baidu-related", "=evil", 1};
     return PhraseProvenance{};
   };
@@ -64,7 +63,7 @@ TEST(ResultFile, CsvQuotesWhatNeedsItAndDefusesFormulas) {
 
 TEST(ResultFile, JsonLinesHoldOneObjectALineWithTheSameKeys) {
   const ProvenanceOf provenance = [](std::size_t index) {
-    return index == 2 ? PhraseProvenance{"soso", G("长尾词"), 3} : PhraseProvenance{};
+    return index == 2 ? PhraseProvenance{"soso", "长尾词", 3} : PhraseProvenance{};
   };
   std::istringstream lines(ResultFileBytes(ResultFormat::JsonLines, kAwkward, provenance));
   std::string line;
@@ -72,7 +71,7 @@ TEST(ResultFile, JsonLinesHoldOneObjectALineWithTheSameKeys) {
   for (; std::getline(lines, line); ++index) {
     ASSERT_LT(index, kAwkward.size());
     const nlohmann::json object = nlohmann::json::parse(line);
-    EXPECT_EQ(object["phrase"], Cp936ToUtf8(kAwkward[index]));
+    EXPECT_EQ(object["phrase"], kAwkward[index]);
     EXPECT_EQ(object.size(), 4u);
     if (index == 2) {
       EXPECT_EQ(line, R"({"phrase":"say \"hi\"","source":"soso","parent":"长尾词","depth":3})");

@@ -21,10 +21,26 @@ TEST(HarvestEndpoints, BuildTheTwoServiceUrls) {
   HarvestEndpoints e;
   e.suggestHost = "s.example:81";
   e.searchHost = "w.example";
-  EXPECT_EQ(e.SuggestUrl(testing::G("手机")),
-            "http://s.example:81/include/keywords.php?k=%CA%D6%BB%FA");
+  EXPECT_EQ(e.SuggestUrl("手机"), "http://s.example:81/include/keywords.php?k=%CA%D6%BB%FA");
   EXPECT_EQ(e.RelatedUrl("a b"), "http://w.example/s?wd=a+b");
   EXPECT_EQ(e.SuggestUrl(""), "http://s.example:81/include/keywords.php?k=");
+}
+
+TEST(HarvestEndpoints, EachSourceEncodesThePhraseItsWayAndHostsCanMove) {
+  HarvestEndpoints e;
+  EXPECT_EQ(e.UrlFor(*FindSource("baidu"), "手机 😀"),
+            "https://suggestion.baidu.com/su?wd=%CA%D6%BB%FA+%949%FC6&cb=window.baidu.sug");
+  EXPECT_EQ(
+      e.UrlFor(*FindSource("google"), "手机"),
+      "https://suggestqueries.google.com/complete/search?client=firefox&q=%E6%89%8B%E6%9C%BA");
+  e.bases["google"] = BaseAddress("127.0.0.1:9");
+  e.bases["soso"] = BaseAddress("HTTPS://[::1]:8443/");
+  EXPECT_EQ(e.UrlFor(*FindSource("google"), "a"),
+            "http://127.0.0.1:9/complete/search?client=firefox&q=a");
+  EXPECT_EQ(e.SuggestUrl("a"), "https://[::1]:8443/include/keywords.php?k=a");
+  EXPECT_EQ(BaseAddress("ftp://x"), "");
+  EXPECT_EQ(BaseAddress("http://x/path"), "");
+  EXPECT_EQ(BaseAddress(""), "");
 }
 
 }  // namespace

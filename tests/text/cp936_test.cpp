@@ -38,6 +38,18 @@ TEST(Cp936, UndecodableBytesBecomeReplacementCharacters) {
   EXPECT_EQ(Cp936ToUtf8("a\xCA"), "a\xEF\xBF\xBD");  // lead byte cut off at the end
 }
 
+TEST(Gb18030, KeepsCodePage936BytesAndLosesNothingElse) {
+  EXPECT_EQ(Utf8ToGb18030("QQ空间 51"), "QQ\xBF\xD5\xBC\xE4 51");
+  // Characters whose GB18030 code differs from code page 936 keep the code page 936 one.
+  EXPECT_EQ(Utf8ToGb18030("·—€"), Utf8ToCp936("·—€"));
+  EXPECT_EQ(Utf8ToGb18030("a한😀"), "a\x83\x36\x84\x33\x94\x39\xFC\x36");
+  EXPECT_EQ(Gb18030ToUtf8(Utf8ToGb18030("a한b😀c手")), "a한b😀c手");
+  EXPECT_EQ(Utf8ToGb18030("x\xFFy"), "x?y");
+  EXPECT_EQ(Gb18030ToUtf8("a\xFF\x81\x30"),
+            "a\xEF\xBF\xBD\xEF\xBF\xBD"
+            "0");
+}
+
 TEST(Utf16ToUtf8, PairsAndLoneSurrogates) {
   EXPECT_EQ(Utf16ToUtf8(u"\u624B\u673A"), "手机");
   EXPECT_EQ(Utf16ToUtf8(u"\xD83D\xDE00"), "😀");
