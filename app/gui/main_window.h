@@ -19,6 +19,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 
+class QCloseEvent;
 class QTimer;
 
 namespace lq {
@@ -72,6 +73,16 @@ class MainWindow : public QWidget, private HarvestHost {
   PhraseList& exports();
   // Opens a URL in the default browser; tests put their own recorder here.
   void setUrlOpener(std::function<void(const std::string& url)> opener);
+  // Starts the browser on a URL; false when none could be started. The default opener
+  // then copies the URL and tells the user. Tests put their own here.
+  void setBrowser(std::function<bool(const std::string& url)> browser);
+  // How the window asks before data is lost (true: go ahead) and tells what it could not
+  // do: skinned message windows unless replaced (tests answer themselves).
+  struct Messages {
+    std::function<bool(const QString& question)> ask;
+    std::function<void(const QString& notice)> tell;
+  };
+  void setMessages(Messages messages);
 
  public slots:
   // The harvest run.
@@ -99,6 +110,10 @@ class MainWindow : public QWidget, private HarvestHost {
   void applyAutoSavePeriod();
   void autoSaveResults();
 
+ protected:
+  // Asks first while a run goes or when the result list was never saved or exported.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void loadSkin();
   void buildTopPanel();
@@ -109,6 +124,10 @@ class MainWindow : public QWidget, private HarvestHost {
   void buildExportAutoSave();
   void showStartValues();
   void searchCurrentPhrase(lq::LqSkinListBox* list, bool google);
+  void openInBrowser(const std::string& url);
+  bool confirm(const QString& question);
+  // Query is offered only while no run goes (a refusal would be overwritten at once).
+  void syncQueryButton();
 
   // HarvestHost: what the run reads from and shows in the window.
   bool BroadRelevance() const override;
@@ -127,6 +146,9 @@ class MainWindow : public QWidget, private HarvestHost {
   std::unique_ptr<QtDispatcher> dispatcher_;
   std::unique_ptr<HarvestRun> run_;
   std::function<void(const std::string& url)> urlOpener_;
+  std::function<bool(const std::string& url)> browser_;
+  Messages messages_;
+  int resultsWrittenCount_ = 0;  // the result list's size at its last auto-save or export
 
   lq::LqLacquerForm* frame_ = nullptr;
   QWidget* client_ = nullptr;

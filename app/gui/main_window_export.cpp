@@ -29,6 +29,8 @@ void MainWindow::buildExportAutoSave() {
   // A new folder that cannot be made goes to the application's error display.
   saveDialog_->SetErrorPresenter(
       [](const QString& text) { ShowApplicationError(text, QApplication::activeWindow()); });
+  saveDialog_->OverwritePromt = true;
+  saveDialog_->SetOverwriteQuestion([this](const QString& question) { return confirm(question); });
 
   folderDialog_ = new lq::LqSkinSelectDirectoryDialog(this);
   folderDialog_->setObjectName(QStringLiteral("folderDialog"));
@@ -58,8 +60,9 @@ void MainWindow::buildExportAutoSave() {
 }
 
 void MainWindow::exportToTextFile() {
-  ExportResultList(*saveDialog_, exports().Items(),
-                   [this](const QString& error) { ShowApplicationError(error, this); });
+  if (ExportResultList(*saveDialog_, exports().Items(),
+                       [this](const QString& error) { ShowApplicationError(error, this); }))
+    resultsWrittenCount_ = results().Count();
 }
 
 void MainWindow::applyAutoSaveSwitch() {
@@ -75,7 +78,7 @@ void MainWindow::applyAutoSavePeriod() {
 }
 
 void MainWindow::autoSaveResults() {
-  autoSaveSchedule_->Tick();
+  if (autoSaveSchedule_->Tick()) resultsWrittenCount_ = results().Count();
 }
 
 }  // namespace longtail
