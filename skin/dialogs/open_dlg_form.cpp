@@ -361,9 +361,9 @@ void LqOpenDlgForm::ConfirmClicked() {
     if (OpenFolder(path)) fileNameEdit_->clear();
     return;
   }
-  // A full path is the answer as typed, when its folder is there to hold the file.
+  // A typed path is the answer as typed, when its folder is there to hold the file.
   const QString folder = QFileInfo(path).absolutePath();
-  if (!QFileInfo(folder).isDir()) {
+  if (text.contains(QLatin1Char('/')) && !QFileInfo(folder).isDir()) {
     if (dialog_.showError_)
       dialog_.showError_(
           QStringLiteral("文件夹“%1”不存在。").arg(QDir::toNativeSeparators(folder)));
