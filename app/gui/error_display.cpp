@@ -13,13 +13,17 @@ ErrorPresenter& Presenter() {
 }
 }  // namespace
 
+QString ApplicationTitle() {
+  return QStringLiteral("青岚谷长尾词查询工具");
+}
+
 QString ErrorDisplayText(const QString& message) {
   if (!message.isEmpty() && message.back() > QChar('.')) return message + QChar('.');
   return message;
 }
 
 void ShowApplicationError(const QString& message, QWidget* parent) {
-  const QString caption = QApplication::applicationDisplayName();
+  const QString caption = ApplicationTitle();
   const QString text = ErrorDisplayText(message);
   if (Presenter()) {
     Presenter()(caption, text);

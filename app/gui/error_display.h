@@ -10,6 +10,9 @@ class QWidget;
 
 namespace longtail {
 
+// The product's name: the caption of its message windows.
+QString ApplicationTitle();
+
 // The message text as shown: a full stop is appended when the last character sorts
 // after the full stop.
 QString ErrorDisplayText(const QString& message);

@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("qinglangu"));
   QApplication::setOrganizationDomain(QStringLiteral("qinglangu.cn"));
   QApplication::setApplicationVersion(QStringLiteral(LONGTAIL_VERSION));
-  QApplication::setApplicationDisplayName(QStringLiteral("青岚谷长尾词查询工具"));
+  // No application display name: the platform would append it to the window title, which
+  // already holds the product's name.
   // The installed menu entry's name, so the taskbar matches the window to it.
   QApplication::setDesktopFileName(QStringLiteral("cn.qinglangu.longtail"));
   QApplication::setWindowIcon(longtail::AppIcon());

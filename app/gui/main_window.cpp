@@ -1,5 +1,9 @@
 #include "app/gui/main_window.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QPointer>
 #include <QTimer>
@@ -19,11 +23,14 @@
 #include "skin/controls/list_box.h"
 #include "skin/controls/memo.h"
 #include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_button.h"
 #include "skin/controls/skin_labels.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/spin_edit.h"
+#include "skin/dialogs/message_dialog.h"
 #include "skin/embedded/embedded_skin.h"
 #include "skin/frame/lacquer_form.h"
+#include "skin/frame/menu_frame_link.h"
 #include "skin/frame/menu_item.h"
 #include "skin/frame/popup_menu.h"
 #include "skin/qt/fonts.h"
@@ -80,9 +87,17 @@ MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
   buildExportAutoSave();
   buildKeys();
 
-  urlOpener_ = [](const std::string& url) {
-    // The result is not examined: without a browser nothing happens.
-    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+  browser_ = [](const std::string& url) {
+    return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+  };
+  urlOpener_ = [this](const std::string& url) { openInBrowser(url); };
+  messages_.ask = [this](const QString& question) {
+    QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+    return lq::AskSkinned(over, &skinData_, ApplicationTitle(), question);
+  };
+  messages_.tell = [this](const QString& notice) {
+    QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+    lq::TellSkinned(over, &skinData_, ApplicationTitle(), notice);
   };
 
   frame_->ClientWidth = kClientWidth;
@@ -114,6 +129,8 @@ void MainWindow::loadSkin() {
   skinData_.SkinIndex = 0;
   skinData_.EnableSkinEffects = true;
   frame_->SetSkinData(&skinData_);
+  // The caption's system menu works from the start, not only after a list's popup menu.
+  lq::AttachFrameMenus(*frame_);
   const auto stream = lq::EmbeddedSkinStream();
   std::string error;
   // Without a loadable skin every control keeps its default look.
@@ -130,6 +147,38 @@ PhraseList& MainWindow::exports() {
 
 void MainWindow::setUrlOpener(std::function<void(const std::string& url)> opener) {
   urlOpener_ = std::move(opener);
+}
+void MainWindow::setBrowser(std::function<bool(const std::string& url)> browser) {
+  browser_ = std::move(browser);
+}
+void MainWindow::setMessages(Messages messages) {
+  messages_ = std::move(messages);
+}
+
+bool MainWindow::confirm(const QString& question) {
+  return !messages_.ask || messages_.ask(question);
+}
+
+void MainWindow::openInBrowser(const std::string& url) {
+  if (browser_ && browser_(url)) return;
+  // No browser: the user gets the address to take elsewhere.
+  const QString address = QString::fromStdString(url);
+  QGuiApplication::clipboard()->setText(address);
+  if (messages_.tell)
+    messages_.tell(QStringLiteral("没有可以打开网址的浏览器。网址已复制到剪贴板：\n") + address);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  QString question;
+  if (run_->Running())
+    question = QStringLiteral("查询还在进行。确定要停止查询并退出吗？");
+  else if (results().Count() > 0 && results().Count() != resultsWrittenCount_)
+    question = QStringLiteral("长尾词列表还没有保存或导出。确定要退出吗？");
+  if (!question.isEmpty() && !confirm(question)) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
 }
 
 // The folder edit starts at the default auto-save folder with its trailing separator; the
@@ -149,6 +198,11 @@ void MainWindow::startQuery() {
     run_->SetExpansion(expandBox_->Checked() ? "abcdefghijklmnopqrstuvwxyz" : "");
   }
   run_->Query();
+  syncQueryButton();
+}
+
+void MainWindow::syncQueryButton() {
+  if (run_) queryButton_->setEnabled(!run_->Running());
 }
 void MainWindow::stopQuery() {
   run_->Stop();
@@ -169,6 +223,7 @@ std::vector<std::string> MainWindow::MemoLines() const {
 
 void MainWindow::ShowStatus(const std::string& text) {
   statusPanel_->SetCaption(FromUtf8(text));
+  syncQueryButton();  // a run reports its start and its end here
 }
 
 void MainWindow::SetResultCountLabel(const std::string& text) {
@@ -219,6 +274,9 @@ void MainWindow::clearExports() {
   exportList_->Clear();
 }
 void MainWindow::clearAllLists() {
+  if (results().Count() + exports().Count() > 0 &&
+      !confirm(QStringLiteral("确定要清空长尾词列表和导出列表中的全部数据吗？")))
+    return;
   resultList_->Clear();
   exportList_->Clear();
 }

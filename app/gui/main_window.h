@@ -21,6 +21,7 @@
 #include "skin/data/stored_skin.h"
 
 class QDrag;
+class QCloseEvent;
 class QTimer;
 
 namespace lq {
@@ -82,6 +83,16 @@ class MainWindow : public QWidget, private HarvestHost {
   void setUrlOpener(std::function<void(const std::string& url)> opener);
   // Runs a drag of result phrases (QDrag::exec); tests deliver the drop themselves.
   void setDragRunner(std::function<void(QDrag&)> runner);
+  // Starts the browser on a URL; false when none could be started. The default opener
+  // then copies the URL and tells the user. Tests put their own here.
+  void setBrowser(std::function<bool(const std::string& url)> browser);
+  // How the window asks before data is lost (true: go ahead) and tells what it could not
+  // do: skinned message windows unless replaced (tests answer themselves).
+  struct Messages {
+    std::function<bool(const QString& question)> ask;
+    std::function<void(const QString& notice)> tell;
+  };
+  void setMessages(Messages messages);
 
  public slots:
   // The harvest run.
@@ -115,6 +126,10 @@ class MainWindow : public QWidget, private HarvestHost {
   const AutoSaveSchedule& autoSave() const { return *autoSaveSchedule_; }
   const ErrorNotice& autoSaveNotice() const { return *autoSaveNotice_; }
 
+ protected:
+  // Asks first while a run goes or when the result list was never saved or exported.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void loadSkin();
   void buildTopPanel();
@@ -132,6 +147,10 @@ class MainWindow : public QWidget, private HarvestHost {
   void copySelectionToClipboard(lq::LqSkinListBox* list);
   void showStartValues();
   void searchCurrentPhrase(lq::LqSkinListBox* list, bool google);
+  void openInBrowser(const std::string& url);
+  bool confirm(const QString& question);
+  // Query is offered only while no run goes (a refusal would be overwritten at once).
+  void syncQueryButton();
 
   // HarvestHost: what the run reads from and shows in the window.
   bool BroadRelevance() const override;
@@ -152,6 +171,10 @@ class MainWindow : public QWidget, private HarvestHost {
   std::function<void(const std::string& url)> urlOpener_;
   std::function<void(QDrag&)> dragRunner_;
   std::unique_ptr<SettingsStore> settingsStore_;
+  std::function<bool(const std::string& url)> browser_;
+  Messages messages_;
+  int resultsWrittenCount_ = 0;  // the result list's size at its last auto-save or export
+  int autoSaveTakenCount_ = 0;   // its size when the running auto-save took its snapshot
 
   lq::LqLacquerForm* frame_ = nullptr;
   QWidget* client_ = nullptr;

@@ -39,6 +39,8 @@ void MainWindow::buildExportAutoSave() {
   // A new folder that cannot be made goes to the application's error display.
   saveDialog_->SetErrorPresenter(
       [](const QString& text) { ShowApplicationError(text, QApplication::activeWindow()); });
+  saveDialog_->OverwritePromt = true;
+  saveDialog_->SetOverwriteQuestion([this](const QString& question) { return confirm(question); });
 
   folderDialog_ = new lq::LqSkinSelectDirectoryDialog(this);
   folderDialog_->setObjectName(QStringLiteral("folderDialog"));
@@ -52,7 +54,13 @@ void MainWindow::buildExportAutoSave() {
   AutoSaveSchedule::Sources sources;
   sources.directory = [this] { return LocalPath(autoSaveFolderEdit_->text()); };
   sources.fileName = [this] { return LocalPath(autoSaveFileEdit_->text()); };
-  sources.phrases = [this] { return results().Share(); };
+  sources.phrases = [this] {
+    autoSaveTakenCount_ = results().Count();
+    return results().Share();
+  };
+  sources.saved = [this](bool written) {
+    if (written) resultsWrittenCount_ = autoSaveTakenCount_;
+  };
   sources.reportError = [this](const std::string& error) {
     autoSaveNotice_->Show(QString::fromLocal8Bit(error.c_str()));
   };
@@ -74,9 +82,10 @@ void MainWindow::exportToTextFile() {
     const int at = results().IndexOfExact(exports().View(static_cast<int>(index)));
     return at < 0 ? PhraseProvenance{} : fromResults(static_cast<std::size_t>(at));
   };
-  ExportResultList(
-      *saveDialog_, exports().Items(),
-      [this](const QString& error) { ShowApplicationError(error, this); }, provenance);
+  if (ExportResultList(
+          *saveDialog_, exports().Items(),
+          [this](const QString& error) { ShowApplicationError(error, this); }, provenance))
+    resultsWrittenCount_ = results().Count();
 }
 
 void MainWindow::applyAutoSaveSwitch() {

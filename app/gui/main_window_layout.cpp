@@ -81,7 +81,8 @@ void MainWindow::buildTopPanel() {
   memoFont.name = QStringLiteral("Arial");
   memoFont.height = 14;
   seedsMemo_->SetDefaultFont(memoFont);
-  seedsMemo_->SetScrollBars(lq::ssBoth);
+  // Long seeds wrap: the memo has no horizontal bar to scroll them with.
+  seedsMemo_->SetScrollBars(lq::ssVertical);
   seedsMemo_->SetVScrollBar(seedsScrollBar_);
   seedsMemo_->resize(224, 154);
   lq::SetAlign(seedsMemo_, lq::alRight);
@@ -96,7 +97,7 @@ void MainWindow::buildTopPanel() {
       topPanel_, data, "broadRelevanceBox",
       QStringLiteral(
           "广泛相关（如：关键词\"QQ空间\"，找到空间、51，则继续穷举和\"空间\"、\"51\"相关的词。）"),
-      {341, 35, 484, 25}, true);
+      {341, 35, 479, 25}, true);  // ends inside the top panel's frame
   mustContainBox_ = CheckBox(topPanel_, data, "mustContainBox",
                              QStringLiteral("长尾词必须包含关键词"), {341, 57, 484, 25}, false);
   autoSaveBox_ = CheckBox(topPanel_, data, "autoSaveBox", QStringLiteral("自动保存文本到"),

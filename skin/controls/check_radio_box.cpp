@@ -185,8 +185,22 @@ Rect LqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
 }
 
 QFont LqSkinCheckRadioBox::CaptionFont() const {
-  return SkinOrDefaultFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
-                           look_.font.fontstyle);
+  QFont font = SkinOrDefaultFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
+                                 look_.font.fontstyle);
+  if (WordWrap_ || Caption_.isEmpty() || font.pixelSize() <= 0) return font;
+  // A single line too long for the box is drawn a little smaller rather than cut off,
+  // down to three quarters of its size.
+  const int room = width() - 3 - CaptionLeft();
+  const int smallest = std::max(1, font.pixelSize() * 3 / 4);
+  while (font.pixelSize() > smallest && QFontMetrics(font).horizontalAdvance(Caption_) > room)
+    font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
+int LqSkinCheckRadioBox::CaptionLeft() const {
+  const int imageW =
+      (IsBound() && !look_.checkimagerect.isEmpty()) ? CheckImageRect().width() : kDefaultBox + 1;
+  return imageW + kCaptionGap;
 }
 
 Color LqSkinCheckRadioBox::CaptionColor() const {
@@ -195,9 +209,7 @@ Color LqSkinCheckRadioBox::CaptionColor() const {
 }
 
 QRect LqSkinCheckRadioBox::CaptionRect() const {
-  const int imageW =
-      (IsBound() && !look_.checkimagerect.isEmpty()) ? CheckImageRect().width() : kDefaultBox + 1;
-  const int left = imageW + kCaptionGap;
+  const int left = CaptionLeft();
   const QFontMetrics m(CaptionFont());
   QRect r;
   if (WordWrap_) {
@@ -217,7 +229,8 @@ void LqSkinCheckRadioBox::DrawCaption(QPainter& p, const QRect& r, Color color, 
   p.setPen(ControlColor(color));
   p.drawText(r, flags, Caption_);
   if (Focused()) {
-    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    // Dotted in the caption's colour, which the skin makes stand out from the panel.
+    p.setPen(QPen(ControlColor(color), 1, Qt::DotLine));
     p.drawRect(r.adjusted(-2, -1, 1, 0));
   }
 }

@@ -72,6 +72,7 @@ class LqSkinCheckRadioBox : public LqSkinCustomControl {
   void PaintFlatDefault(QPainter& p);
   void DrawCaption(QPainter& p, const QRect& r, Color color, int flags);
   QFont CaptionFont() const;
+  int CaptionLeft() const;  // where the caption starts, right of the check image
   Color CaptionColor() const;
   void StartMorph();
   void MorphTick();

@@ -32,6 +32,10 @@ std::vector<EditMenuEntry> BuildEditMenu(const EditMenuState& s, const EditMenuA
                          std::move(fn)};
   };
   const EditMenuEntry separator{QString(), QStringLiteral("-"), true, {}};
+  // A read-only text can only be copied from: the other entries would never be enabled.
+  if (s.readOnly)
+    return {item("EDIT_COPY", "复制", s.hasSelection, act.copy),
+            item("EDIT_SELECTALL", "全选", !s.wholeTextSelected, act.selectAll)};
   return {
       item("EDIT_UNDO", "撤销", s.canUndo, act.undo),
       separator,

@@ -217,7 +217,8 @@ void LqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool down
       frame = 2;
   }
   QSize textSize(0, 0);
-  const int textFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+  // "&S" shows an underlined S (the button's shortcut); "&&" a plain ampersand.
+  const int textFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
   if (!Caption_.isEmpty()) {
     QRect measure(0, 0, area.width(), area.height());
     if (Layout_ == blGlyphLeft || Layout_ == blGlyphRight)
@@ -264,7 +265,7 @@ void LqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active, 
   if (!UseSkinSize_ && SliceMode() != kSliceBoth)
     client.setBottom(client.bottom() + height() - Geometry().skinHeight());
   if (look_.showfocus && Focused()) {
-    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    p.setPen(QPen(ControlColor(StateFontColor()), 1, Qt::DotLine));
     p.drawRect(client.adjusted(0, 0, -1, -1));
   }
   bool drawDefault = true;

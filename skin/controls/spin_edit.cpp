@@ -80,8 +80,13 @@ void LqSkinNumEdit::keyPressEvent(QKeyEvent* e) {
     ch = typed.toUcs4().value(0);
   if (ch != 0) {
     QString rest = text();
-    if (hasSelectedText()) rest.remove(selectionStart(), selectedText().size());
-    if (!owner_->Rules().AcceptsKey(ch, rest.toStdString(), owner_->EditorEnabled())) {
+    int at = cursorPosition();
+    if (hasSelectedText()) {
+      at = selectionStart();
+      rest.remove(at, selectedText().size());
+    }
+    if (!owner_->Rules().AcceptsKey(ch, rest.toStdString(), owner_->EditorEnabled(),
+                                    static_cast<std::size_t>(at))) {
       if (owner_->Beep) owner_->Beep();
       e->accept();
       return;
@@ -116,6 +121,11 @@ LqSkinSpinEdit::LqSkinSpinEdit(QWidget* parent, std::unique_ptr<RepeatTimer> tim
   SetEditorText(QStringLiteral("0"));
   QObject::connect(editor_, &QLineEdit::textChanged, editor_,
                    [this](const QString& t) { EditorTextChanged(t); });
+  // A text left that is no number (pasted "12-", a lone "-") shows the value again.
+  QObject::connect(editor_, &QLineEdit::editingFinished, editor_, [this] {
+    if (!rules_.Parse(editor_->text().toStdString()))
+      SetEditorText(QString::fromStdString(rules_.Format(Value_)));
+  });
   setMouseTracking(true);
   SetBounds(QRect(0, 0, 120, 20));
   UpdateEditorLook();

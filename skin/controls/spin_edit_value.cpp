@@ -33,13 +33,16 @@ std::string SpinValueRules::Format(double value) const {
   return s;
 }
 
-bool SpinValueRules::AcceptsKey(char32_t ch, const std::string& rest, bool editorEnabled) const {
+bool SpinValueRules::AcceptsKey(char32_t ch, const std::string& rest, bool editorEnabled,
+                                std::size_t at) const {
   const bool printable = ch >= 32 && ch != 127;
   if (!editorEnabled && (printable || ch == 8)) return false;
   if (ch == '\r' || ch == '\n') return false;
   if (!printable) return true;
+  // Nothing goes in front of a minus.
+  if (at == 0 && !rest.empty() && rest[0] == '-') return false;
   if (ch >= '0' && ch <= '9') return true;
-  if (ch == '-') return rest.find('-') == std::string::npos;
+  if (ch == '-') return at == 0 && rest.find('-') == std::string::npos;
   if (ValueType == vtFloat && ch == char32_t(static_cast<unsigned char>(DecimalSeparator)))
     return rest.find(DecimalSeparator) == std::string::npos;
   return false;

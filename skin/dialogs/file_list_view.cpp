@@ -1,6 +1,7 @@
 #include "skin/dialogs/file_list_view.h"
 
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QKeyEvent>
@@ -16,11 +17,22 @@
 
 namespace lq {
 
+namespace {
+QFileIconProvider* SharedIconProvider() {
+  // Never destroyed: the models' background gatherers may ask it until they end.
+  static QFileIconProvider* provider = new QFileIconProvider;
+  return provider;
+}
+}  // namespace
+
 LqSkinFileListView::LqSkinFileListView(QWidget* parent, LqSkinData* skin,
                                        const std::string& headerSkinName, const LqFont& font,
                                        bool showHidden)
     : QWidget(parent) {
   fs_ = new QFileSystemModel(this);
+  // The style's folder and file pictures tell the two apart (the model alone has none
+  // without an icon theme).
+  fs_->setIconProvider(SharedIconProvider());
   QDir::Filters filters = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Drives;
   if (showHidden) filters |= QDir::Hidden;
   fs_->setFilter(filters);

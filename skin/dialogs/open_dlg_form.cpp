@@ -335,39 +335,40 @@ void LqOpenDlgForm::ShowFileName(const QString& fileName) {
 }
 
 void LqOpenDlgForm::FileNameEnter() {
-  const QString text = fileNameEdit_->text();
-  if (text.contains(QLatin1Char('*'))) {
-    list_->SetMask(text);
-    return;
-  }
-  if (text.contains(QLatin1Char('/'))) {
-    const QString path = QDir::isAbsolutePath(text) ? text : JoinFolder(folder_, text);
-    if (QFileInfo(path).isDir()) OpenFolder(path);
-    // A path that names no folder is ignored.
-    return;
-  }
   ConfirmClicked();
 }
 
 bool LqOpenDlgForm::ConfirmAllowed(const QString& path) {
   if (!dialog_.SaveMode()) return !dialog_.CheckFileExists || QFileInfo(path).isFile();
   if (!dialog_.OverwritePromt) return true;
-  QString tested = path;
-  if (!HasExtension(tested)) {
-    if (!dialog_.DefaultExt.isEmpty())
-      tested += QLatin1Char('.') + dialog_.DefaultExt;
-    else
-      tested += MaskExtension(filterCombo_->Mask());
-  }
-  if (!QFileInfo::exists(tested)) return true;
+  // The file tested is the one the answer will name, extensions added.
+  if (!QFileInfo::exists(ApplySaveExtensions(path, filterCombo_->Mask(), dialog_.DefaultExt)))
+    return true;
   return dialog_.askOverwrite_ &&
          dialog_.askOverwrite_(Text("MSG_OVERWRITE", QStringLiteral("您想覆盖原来的文件吗?")));
 }
 
 void LqOpenDlgForm::ConfirmClicked() {
   const QString text = fileNameEdit_->text();
-  if (text.isEmpty() || text.contains(QLatin1Char('*'))) return;
+  if (text.isEmpty()) return;
+  if (text.contains(QLatin1Char('*'))) {
+    list_->SetMask(text);
+    return;
+  }
   const QString path = QDir::isAbsolutePath(text) ? text : JoinFolder(folder_, text);
+  // A folder typed as the name opens, and the field is free for the file's name.
+  if (QFileInfo(path).isDir()) {
+    if (OpenFolder(path)) fileNameEdit_->clear();
+    return;
+  }
+  // A typed path is the answer as typed, when its folder is there to hold the file.
+  const QString folder = QFileInfo(path).absolutePath();
+  if (text.contains(QLatin1Char('/')) && !QFileInfo(folder).isDir()) {
+    if (dialog_.showError_)
+      dialog_.showError_(
+          QStringLiteral("文件夹“%1”不存在。").arg(QDir::toNativeSeparators(folder)));
+    return;
+  }
   if (!ConfirmAllowed(path)) return;
   CloseWith(path);
 }

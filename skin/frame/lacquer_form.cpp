@@ -293,9 +293,14 @@ bool LqLacquerForm::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Resize:
       OnSizeChanged();
+      RecordNormalBounds();
+      break;
+    case QEvent::Move:
+      RecordNormalBounds();
       break;
     case QEvent::Show:
       OnShowing();
+      WatchPlatformState();
       break;
     case QEvent::ActivationChange:
       OnActivationChanged();
@@ -328,7 +333,8 @@ bool LqLacquerForm::eventFilter(QObject* watched, QEvent* event) {
         hadCursor_ = form_->testAttribute(Qt::WA_SetCursor);
       }
       break;
-    case QEvent::Close:
+    case QEvent::Hide:
+      // Not at Close: the form may refuse to close and stay.
       pollTimer_.stop();
       break;
     default:

@@ -267,6 +267,10 @@ class LqLacquerForm : public QObject, public LqSkinReceiver {
   void Restore();
   void PlaceOnFirstShow();
   void StartFadeIn();
+  // The window manager's own maximize and restore (its menu, keys, double-clicks).
+  void WatchPlatformState();
+  void FollowPlatformState(Qt::WindowStates state);
+  void RecordNormalBounds();
   Rect Bounds() const;
   void SetBounds(const Rect& r);
   SizeLimitInput LimitInput() const;
@@ -300,6 +304,11 @@ class LqLacquerForm : public QObject, public LqSkinReceiver {
   bool wasRolledUpAtMaximize_ = false;
   int rolledUpHeight_ = 0;
   Rect normalBounds_;
+  // The last two normal bounds seen: a maximize by the window manager may report the new
+  // size before the new state.
+  Rect lastNormalBounds_, previousNormalBounds_;
+  bool platformMaximized_ = false;
+  QMetaObject::Connection platformStateWatch_;
   bool firstPlacementPending_ = true;
   bool formActive_ = false;
   bool inSizeMove_ = false;

@@ -159,12 +159,61 @@ void LqLacquerForm::Restore() {
       target = RectFromSize(p.x, p.y, target.width(), target.height());
     }
   }
+  QWindow* window = form_->windowHandle();
+  if (window && (window->windowStates() & Qt::WindowMaximized)) {
+    // Maximized by the window manager: it must let go before the frame sizes the window.
+    // The widget may not have heard of the state yet, so the window is told as well.
+    platformMaximized_ = false;
+    form_->setWindowState(form_->windowState() & ~Qt::WindowMaximized);
+    window->setWindowStates(window->windowStates() & ~Qt::WindowMaximized);
+  }
   SetBounds(target);
   pollTimer_.start();
   if (before == form_->size()) NudgeWidth();
   form_->update();
   normalBounds_ = {};
   emit OnRestore();
+}
+
+void LqLacquerForm::WatchPlatformState() {
+  QWindow* window = form_->windowHandle();
+  if (!window || platformStateWatch_) return;
+  platformStateWatch_ = connect(window, &QWindow::windowStateChanged, this,
+                                [this](Qt::WindowState state) { FollowPlatformState(state); });
+}
+
+void LqLacquerForm::RecordNormalBounds() {
+  if (!skinnable_ || frameState_ != FrameState::Normal || rolledUp_) return;
+  if (form_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+    return;
+  const Rect now = Bounds();
+  if (now == lastNormalBounds_) return;
+  previousNormalBounds_ = lastNormalBounds_;
+  lastNormalBounds_ = now;
+}
+
+void LqLacquerForm::FollowPlatformState(Qt::WindowStates state) {
+  const bool maximized = state & Qt::WindowMaximized;
+  if (maximized == platformMaximized_) return;
+  platformMaximized_ = maximized;
+  if (!skinnable_) return;
+  if (maximized && frameState_ == FrameState::Normal) {
+    // The frame shows the restore button and a later restore returns to the size the
+    // window had before.
+    const bool sizeSeenFirst = Bounds() == lastNormalBounds_ && !previousNormalBounds_.isEmpty();
+    normalBounds_ = sizeSeenFirst ? previousNormalBounds_ : lastNormalBounds_;
+    frameState_ = FrameState::Maximized;
+    ClearMouseState();
+    form_->update();
+    emit OnMaximize();
+  } else if (!maximized && frameState_ == FrameState::Maximized) {
+    // Restored by the window manager, which puts the old size back itself.
+    frameState_ = FrameState::Normal;
+    normalBounds_ = {};
+    ClearMouseState();
+    form_->update();
+    emit OnRestore();
+  }
 }
 
 void LqLacquerForm::SetRolledUp(bool on) {

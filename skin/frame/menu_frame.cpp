@@ -116,6 +116,11 @@ bool FrameMenus::eventFilter(QObject* watched, QEvent* event) {
       MenuClosed();
       return false;
     }
+    // Opening a popup window takes the focus from the form's focused control; that is
+    // the menu itself showing, not a reason to close it.
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+      return false;
     switch (event->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:

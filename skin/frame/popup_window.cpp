@@ -1,9 +1,11 @@
 #include "skin/frame/popup_window.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QWindow>
 #include <algorithm>
 
 #include "skin/frame/menu_compose.h"
@@ -21,8 +23,9 @@ constexpr int kMorphMs = 20;
 }  // namespace
 
 LqSkinPopupWindow::LqSkinPopupWindow(LqSkinMenu& menu, MenuItem* source, LqSkinMenuItem* parentItem)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowDoesNotAcceptFocus),
+    // A popup window: the window manager neither places nor tiles it, and a modal dialog
+    // that opened the menu does not block its mouse input.
+    : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       menu_(menu),
       source_(source),
       parentItem_(parentItem) {
@@ -112,6 +115,11 @@ void LqSkinPopupWindow::Relayout() {
 void LqSkinPopupWindow::ShowAt(const QPoint& topLeft) {
   screenRect_ = QRect(topLeft, QSize(size_.width, size_.height));
   move(topLeft);
+  // Transient for the form's window, so that window's modality never blocks the menu.
+  if (QWidget* form = menu_.Form()) {
+    create();
+    if (QWindow* owner = form->window()->windowHandle()) windowHandle()->setTransientParent(owner);
+  }
   show();
   mouseTimer_->start(kMousePollMs);
 }
@@ -472,13 +480,37 @@ void LqSkinPopupWindow::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, WrapBitmap(frame));
 }
 
+void LqSkinPopupWindow::mousePressEvent(QMouseEvent* event) {
+  // The newest popup takes every press while the menu is open. A press on one of the
+  // menu's windows waits for its release; one anywhere else closes the whole menu.
+  event->accept();
+  if (!menu_.WindowAt(event->globalPosition().toPoint()) &&
+      !rect().contains(event->position().toPoint()))
+    menu_.Hide();
+}
+
 void LqSkinPopupWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  // The release comes to the newest popup; it belongs to the window under the cursor.
+  LqSkinPopupWindow* target = menu_.WindowAt(event->globalPosition().toPoint());
+  if (!target || rect().contains(event->position().toPoint())) target = this;
+  const QPoint p = target == this
+                       ? event->position().toPoint()
+                       : event->globalPosition().toPoint() - target->screenRect_.topLeft();
+  target->ClickAt(p);
+}
+
+void LqSkinPopupWindow::ClickAt(const QPoint& p) {
   // A quick click may come before the next mouse poll has seen the cursor there.
-  const QPoint p = event->position().toPoint();
   HoverAt(p);
   lastCursor_ = screenRect_.topLeft() + p;
   if (!closed_) ReleaseAt(p);
+}
+
+void LqSkinPopupWindow::closeEvent(QCloseEvent* event) {
+  // Qt closes popups on its own (the application lost the focus): the whole menu goes.
+  event->accept();
+  if (!closed_) menu_.Hide();
 }
 
 void LqSkinPopupWindow::wheelEvent(QWheelEvent* event) {

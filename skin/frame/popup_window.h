@@ -1,7 +1,8 @@
 #pragma once
-// LqSkinPopupWindow: one window of an open menu, a top-level popup that never takes the
-// focus; and LqSkinMenuItem, the state of one item shown in it. The window lays its items
-// out, polls the mouse, scrolls, animates highlights and paints itself from the skin.
+// LqSkinPopupWindow: one window of an open menu, a top-level popup (Qt::Popup) that never
+// takes the focus; and LqSkinMenuItem, the state of one item shown in it. The window lays
+// its items out, polls the mouse, scrolls, animates highlights and paints itself from the
+// skin.
 
 #include <QFont>
 #include <QWidget>
@@ -106,11 +107,15 @@ class LqSkinPopupWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
   void Relayout();
+  // A left click released at a point in window coordinates.
+  void ClickAt(const QPoint& local);
   void ScrollTick();
   bool ScrollOne(int direction);
   bool HiddenAbove() const { return visibleStart_ > 0; }

@@ -51,7 +51,8 @@ T& Child(const QObject& parent, const char* name) {
 // The item named `item` of the window's popup menu named `menu`.
 lq::MenuItem& MenuItemOf(const QObject& window, const char* menu, const char* item);
 
-// The window against demo services on a free loopback port; urls opened are recorded.
+// The window against demo services on a free loopback port; urls opened, questions asked
+// and notices given are recorded.
 struct DemoWindow {
   // `settingsFile`: where the window remembers its settings (empty: nowhere).
   explicit DemoWindow(demo::DemoOptions options = {}, const QString& settingsFile = {})
@@ -64,6 +65,11 @@ struct DemoWindow {
     settings.settingsFile = settingsFile;
     window = std::make_unique<MainWindow>(settings);
     window->setUrlOpener([this](const std::string& url) { opened.push_back(url); });
+    window->setMessages({[this](const QString& question) {
+                           asked.push_back(question);
+                           return answer;
+                         },
+                         [this](const QString& notice) { told.push_back(notice); }});
     window->show();
   }
   ~DemoWindow() {
@@ -73,6 +79,9 @@ struct DemoWindow {
   std::unique_ptr<demo::DemoService> service;
   std::unique_ptr<MainWindow> window;
   std::vector<std::string> opened;
+  // The window's questions (answered with `answer`) and notices.
+  std::vector<QString> asked, told;
+  bool answer = true;
 };
 
 std::vector<std::string> ItemsOf(const PhraseList& list);

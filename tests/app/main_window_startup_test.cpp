@@ -16,6 +16,8 @@
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/spin_edit.h"
 #include "skin/frame/lacquer_form.h"
+#include "skin/frame/menu_engine.h"
+#include "skin/frame/menu_frame.h"
 
 namespace longtail::test {
 namespace {
@@ -115,6 +117,18 @@ TEST(MainWindowStartUp, EveryPlacedControlHasAUniqueObjectName) {
   EXPECT_GT(placed, 30);
   names.removeDuplicates();
   EXPECT_EQ(names.size(), placed);
+}
+
+TEST(MainWindowStartUp, RightClickOnTheCaptionOpensTheSystemMenuAtOnce) {
+  DemoWindow w;
+  MainWindow& f = *w.window;
+  f.show();
+  // Before any list's popup menu has been used.
+  QTest::mouseClick(&f, Qt::RightButton, {}, QPoint(200, 12));
+  lq::FrameMenus* menus = lq::FrameMenus::Find(&f);
+  ASSERT_NE(menus, nullptr);
+  EXPECT_TRUE(menus->SkinMenu().Visible());
+  menus->CloseMenus();
 }
 
 TEST(MainWindowStartUp, TopPanelButtonsUseTheirOwnSongFont) {

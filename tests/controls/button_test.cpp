@@ -95,27 +95,39 @@ TEST_F(ButtonTest, UnboundDefaultLookUsesNavyFramesForHotAndDown) {
   EXPECT_EQ(clicks, 1);
 }
 
+// Where an unbound button shows text: pixels of neither its face nor its frame.
+QRect InkBox(const QImage& img) {
+  QRect box;
+  for (int y = 2; y < img.height() - 2; ++y)
+    for (int x = 2; x < img.width() - 2; ++x) {
+      const QColor c(img.pixel(x, y));
+      if (c != QColor(240, 240, 240) && c != QColor(182, 189, 210) && c != QColor(133, 147, 181))
+        box |= QRect(x, y, 1, 1);
+    }
+  return box;
+}
+
 TEST_F(ButtonTest, CaptionIsCentredAndFollowsTheDownOffset) {
   button.SetSkinData(nullptr);
   button.SetCaption(QStringLiteral("查询"));
-  auto inkBox = [&](const QImage& img) {
-    QRect box;
-    for (int y = 2; y < img.height() - 2; ++y)
-      for (int x = 2; x < img.width() - 2; ++x) {
-        const QColor c(img.pixel(x, y));
-        if (c != QColor(240, 240, 240) && c != QColor(182, 189, 210) && c != QColor(133, 147, 181))
-          box |= QRect(x, y, 1, 1);
-      }
-    return box;
-  };
-  const QRect up = inkBox(Render(&button));
+  const QRect up = InkBox(Render(&button));
   ASSERT_FALSE(up.isEmpty());
   EXPECT_NEAR(up.center().x(), 60, 2);
   Enter(&button);
   QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 10));
-  const QRect down = inkBox(Render(&button));
+  const QRect down = InkBox(Render(&button));
   EXPECT_EQ(down.topLeft(), up.topLeft() + QPoint(1, 1));
   QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 10));
+}
+
+TEST_F(ButtonTest, AnAmpersandUnderlinesTheShortcutLetterInsteadOfShowing) {
+  button.SetSkinData(nullptr);
+  button.SetCaption(QStringLiteral("保存(S)"));
+  const QImage plain = Render(&button);
+  button.SetCaption(QStringLiteral("保存(&S)"));
+  const QImage marked = Render(&button);
+  EXPECT_EQ(InkBox(marked).width(), InkBox(plain).width()) << "no '&' drawn";
+  EXPECT_NE(marked, plain) << "the S is underlined";
 }
 
 TEST_F(ButtonTest, RepeatModeClicksAfterTheFirstDelay) {

@@ -51,7 +51,11 @@ TEST(EditContextMenu, EnablingRules) {
             QStringList({"撤销", "剪切", "复制", "粘贴", "删除", "全选"}));
   s.readOnly = true;
   s.wholeTextSelected = true;
-  EXPECT_EQ(Enabled(lq::BuildEditMenu(s, {}, nullptr)), QStringList({"撤销", "复制"}));
+  const auto readOnly = lq::BuildEditMenu(s, {}, nullptr);
+  QStringList captions;
+  for (const auto& e : readOnly) captions << e.caption;
+  EXPECT_EQ(captions, QStringList({"复制", "全选"}));  // nothing that could never be enabled
+  EXPECT_EQ(Enabled(readOnly), QStringList({"复制"}));
 }
 
 TEST(EditContextMenu, CaptionsFromSkinStringsWhenPresent) {
@@ -85,7 +89,8 @@ TEST(EditContextMenu, ReadOnlyFolderFieldOffersOnlyCopyAndSelectAll) {
   EXPECT_EQ(Enabled(menu.entries), QStringList({"复制", "全选"}));
 
   // Running the offered commands: Select All selects, and nothing edits the text.
-  menu.entries[7].action();
+  ASSERT_EQ(menu.entries.size(), 2u);
+  menu.entries[1].action();
   EXPECT_EQ(folder.selectedText(), folder.text());
   QContextMenuEvent all(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(0, 0));
   QApplication::sendEvent(&folder, &all);

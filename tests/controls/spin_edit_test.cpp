@@ -57,6 +57,25 @@ TEST(SkinSpinEdit, MinusTwiceKeepsOneAndAloneChangesNothing) {
   EXPECT_EQ(s.editor()->text(), "-3");
 }
 
+TEST(SkinSpinEdit, AMinusGoesOnlyInFrontAndALeftoverNonNumberShowsTheValue) {
+  Spin s;
+  s.editor()->clear();
+  s.type("12-");
+  EXPECT_EQ(s.editor()->text(), "12");
+  EXPECT_EQ(s.beeps, 1);
+  s.editor()->setCursorPosition(0);
+  s.type("-");
+  EXPECT_EQ(s.editor()->text(), "-12");
+  s.editor()->setCursorPosition(0);
+  s.type("5");
+  EXPECT_EQ(s.editor()->text(), "-12") << "nothing in front of the minus";
+  // A pasted "7-" is no number; leaving the editor shows the value again.
+  s.editor()->setText(QStringLiteral("7-"));
+  emit s.editor()->editingFinished();
+  EXPECT_EQ(s.editor()->text(), "-12");
+  EXPECT_EQ(s.spin->Value(), -12);
+}
+
 TEST(SkinSpinEdit, OutOfRangeTextIsRewrittenToTheLimit) {
   Spin s;
   s.spin->SetMinValue(1);

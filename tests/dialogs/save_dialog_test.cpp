@@ -4,16 +4,24 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
+#include <QIcon>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTreeView>
 
 #include "dialog_test_support.h"
 #include "skin/controls/edit.h"
 #include "skin/dialogs/dialog_combo_boxes.h"
 #include "skin/dialogs/dialog_frame.h"
+#include "skin/dialogs/file_list_view.h"
 #include "skin/dialogs/open_dialog.h"
 #include "skin/dialogs/open_dlg_form.h"
+#include "skin/dialogs/speed_button.h"
+#include "skin/frame/menu_engine.h"
+#include "skin/frame/menu_frame.h"
 #include "skin/frame/popup_menu.h"
+#include "skin/frame/popup_window.h"
 #include "support/temp_dir.h"
 
 namespace lq {
@@ -59,6 +67,55 @@ TEST(SaveDialog, TypedNameGetsTheFilterExtensionUnlessItHasOne) {
   });
   EXPECT_TRUE(ok);
   EXPECT_EQ(d.dialog.FileName(), Q(dir.path() / "list.csv"));
+}
+
+TEST(SaveDialog, TheNameFieldTakesAFolderToOpenOrAFullPathToSaveAs) {
+  longtail::testing::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "sub");
+  ExportDialog d;
+  d.dialog.InitialDir = Q(dir.path());
+  QStringList errors;
+  d.dialog.SetErrorPresenter([&](const QString& text) { errors << text; });
+  QString openedFolder, textAfterFolder;
+  bool openAfterBadPath = false;
+  const bool ok = ExecuteWith(d.dialog, [&](LqOpenDlgForm& form) {
+    form.FileNameEdit()->setText(Q(dir.path() / "sub"));
+    form.FileNameEnter();
+    openedFolder = form.CurrentFolder();
+    textAfterFolder = form.FileNameEdit()->text();
+    form.FileNameEdit()->setText(Q(dir.path() / "missing" / "name"));
+    form.ConfirmClicked();
+    openAfterBadPath = form.isVisible();
+    form.FileNameEdit()->setText(Q(dir.path() / "name"));
+    form.FileNameEnter();
+  });
+  EXPECT_EQ(openedFolder, Q(dir.path() / "sub"));
+  EXPECT_EQ(textAfterFolder, QString()) << "the field is free for the file's name";
+  EXPECT_TRUE(openAfterBadPath);
+  EXPECT_EQ(errors.size(), 1);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(d.dialog.FileName(), Q(dir.path() / "name.txt"));
+}
+
+TEST(SaveDialog, FoldersAndFilesShowDifferentIcons) {
+  longtail::testing::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "sub");
+  Touch(Q(dir.path() / "a.txt"));
+  ExportDialog d;
+  d.dialog.InitialDir = Q(dir.path());
+  QImage folderIcon, fileIcon;
+  ExecuteWith(d.dialog, [&](LqOpenDlgForm& form) {
+    ASSERT_TRUE(WaitUntil([&] { return form.ListedNames().size() == 2; }));
+    QFileSystemModel* fs = form.FileList()->FileSystem();
+    auto icon = [&](const std::filesystem::path& p) {
+      return fs->data(fs->index(Q(p)), Qt::DecorationRole).value<QIcon>().pixmap(16).toImage();
+    };
+    folderIcon = icon(dir.path() / "sub");
+    fileIcon = icon(dir.path() / "a.txt");
+  });
+  EXPECT_FALSE(folderIcon.isNull());
+  EXPECT_FALSE(fileIcon.isNull());
+  EXPECT_NE(folderIcon, fileIcon);
 }
 
 TEST(SaveDialog, NextExecuteOpensInTheFolderOfTheLastFile) {
@@ -193,11 +250,14 @@ TEST(SaveDialog, BackUpAndTypedFolderPaths) {
   EXPECT_EQ(form.CurrentFolder(), Q(dir.path()));
   form.GoBack();
   EXPECT_EQ(form.CurrentFolder(), Q(dir.path())) << "one folder left: back does nothing";
-  // A typed path that names no folder is ignored, and not confirmed.
+  // A typed path into a folder that is not there is refused with an error, not confirmed.
+  int errors = 0;
+  d.dialog.SetErrorPresenter([&](const QString&) { ++errors; });
   form.FileNameEdit()->setText(QStringLiteral("nope/x.txt"));
   form.FileNameEnter();
   EXPECT_EQ(form.CurrentFolder(), Q(dir.path()));
   EXPECT_NE(form.result(), QDialog::Accepted);
+  EXPECT_EQ(errors, 1);
   // The folder combo box selects the open folder.
   EXPECT_EQ(form.FolderCombo()->currentData().toString(), Q(dir.path()));
 }
@@ -302,6 +362,31 @@ TEST(SaveDialogKeys, ColumnSortKeepsFoldersFirstInEitherOrder) {
       << "equal types fall back to the names";
   details->sortByColumn(1, Qt::DescendingOrder);
   EXPECT_EQ(form.ListedNames(), (QStringList{"zz", "big.txt", "small.txt"}));
+}
+
+TEST(SaveDialogMouse, TheViewMenuTakesAMouseClickWhileTheDialogIsModal) {
+  longtail::testing::TempDir dir;
+  LqSkinSaveDialog d;
+  d.InitialDir = QString::fromStdString(dir.path().string());
+  FileViewStyle chosen = FileViewStyle::List;
+  Qt::WindowType type = Qt::Widget;
+  ExecuteWith(d, [&](LqOpenDlgForm& form) {
+    ASSERT_TRUE(form.isModal());
+    const QPoint at = form.ViewButton()->mapToGlobal(QPoint(0, form.ViewButton()->height()));
+    form.ViewMenu()->Popup(at.x(), at.y());
+    FrameMenus* menus = form.ViewMenu()->FindFrame();
+    ASSERT_NE(menus, nullptr);
+    LqSkinPopupWindow* popup = menus->SkinMenu().TopWindow();
+    ASSERT_NE(popup, nullptr);
+    type = popup->windowType();
+    const Rect r = popup->Item(3)->rect;  // 详细信息
+    // Through the window system, where a modal dialog blocks the windows it does not own.
+    QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {},
+                      QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    chosen = form.ViewStyle();
+  });
+  EXPECT_EQ(chosen, FileViewStyle::Report);
+  EXPECT_EQ(type, Qt::Popup) << "the window manager neither places nor tiles a menu";
 }
 
 }  // namespace

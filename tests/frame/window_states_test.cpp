@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
 
 #include "frame/test_frame_skin.h"
 
@@ -85,6 +87,25 @@ TEST_F(WindowStates, MaximizeFillsTheWorkAreaAndRestoreReturns) {
   EXPECT_TRUE(frame->NormalBounds().isEmpty());
   EXPECT_EQ(maximized.count(), 1);
   EXPECT_EQ(restored.count(), 1);
+}
+
+TEST_F(WindowStates, AMaximizeByTheWindowManagerIsFollowedAndRestoreReturns) {
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  const Rect before = Bounds();
+  QSignalSpy maximized(frame, &LqLacquerForm::OnMaximize);
+  // As the window manager's own menu does it: on the platform window, not the frame.
+  form.windowHandle()->showMaximized();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame->GetFrameState() == FrameState::Maximized; }));
+  QTest::qWait(50);  // the platform's own news of the new size and state
+  EXPECT_EQ(maximized.count(), 1);
+  EXPECT_EQ(frame->NormalBounds(), before);
+  // The frame's restore (its button shows the restore glyph now) gives the size back.
+  frame->SetFrameState(FrameState::Normal);
+  QTest::qWait(50);
+  EXPECT_FALSE(form.windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(frame->GetFrameState(), FrameState::Normal);
+  EXPECT_EQ(Bounds(), before);
 }
 
 TEST_F(WindowStates, MaximizeLeavesAOnePixelGapWithoutTaskbar) {

@@ -228,7 +228,7 @@ TEST_F(EmbeddedSkin, CaptionDrawsItsTitleInTheDocumentedColours) {
   EXPECT_EQ(c.fontname, "Arial");
   EXPECT_EQ(c.fontheight, 16);
   EXPECT_EQ(c.fontstyle, fsBold);
-  EXPECT_EQ(c.fontcolor, 16111036u);
+  EXPECT_EQ(c.fontcolor, 5917766u);  // dark slate: readable when greyed
   EXPECT_EQ(c.activefontcolor, 11168318u);
   EXPECT_EQ(c.alignment, taLeftJustify);
   EXPECT_TRUE(c.shadow);
