@@ -217,7 +217,8 @@ void LqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool down
       frame = 2;
   }
   QSize textSize(0, 0);
-  const int textFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+  // "&S" marks the mnemonic the button grabs: drawn as an underlined S, not as "&S".
+  const int textFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
   if (!Caption_.isEmpty()) {
     QRect measure(0, 0, area.width(), area.height());
     if (Layout_ == blGlyphLeft || Layout_ == blGlyphRight)
