@@ -20,10 +20,13 @@ std::unique_ptr<QTranslator>& Installed() {
 }  // namespace
 
 UiLanguage LanguageForUiLanguages(const QStringList& uiLanguages) {
-  if (uiLanguages.isEmpty()) return UiLanguage::Chinese;
-  return uiLanguages.front().startsWith(QLatin1String("zh"), Qt::CaseInsensitive)
-             ? UiLanguage::Chinese
-             : UiLanguage::English;
+  for (const QString& language : uiLanguages) {
+    // The C locale ("C", also for C.UTF-8 and POSIX) names no language.
+    if (language == QLatin1String("C") || language == QLatin1String("POSIX")) continue;
+    return language.startsWith(QLatin1String("zh"), Qt::CaseInsensitive) ? UiLanguage::Chinese
+                                                                         : UiLanguage::English;
+  }
+  return UiLanguage::Chinese;
 }
 
 bool LanguageFromOption(const QString& value, UiLanguage* language) {

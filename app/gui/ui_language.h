@@ -11,7 +11,7 @@ namespace longtail {
 enum class UiLanguage { Chinese, English };
 
 // Chinese when the first of the user's UI languages (QLocale::uiLanguages()) is Chinese or
-// there is none, English otherwise.
+// there is none (the C locale names none), English otherwise.
 UiLanguage LanguageForUiLanguages(const QStringList& uiLanguages);
 // Reads --lang's value, "en" or "zh"; false for anything else.
 bool LanguageFromOption(const QString& value, UiLanguage* language);

@@ -80,6 +80,7 @@ TEST(UiLanguageChoice, FirstUiLanguageOrTheLangOption) {
   EXPECT_EQ(LanguageForUiLanguages({"de-DE", "zh-CN"}), UiLanguage::English);
   EXPECT_EQ(LanguageForUiLanguages({"en-US"}), UiLanguage::English);
   EXPECT_EQ(LanguageForUiLanguages({}), UiLanguage::Chinese);
+  EXPECT_EQ(LanguageForUiLanguages({"C"}), UiLanguage::Chinese);  // LANG=C.UTF-8
 
   QString error, lang;
   EXPECT_EQ(PreParse({"--lang", "en"}, &error, &lang), StartAction::Run);

@@ -95,19 +95,22 @@ TEST_F(ButtonTest, UnboundDefaultLookUsesNavyFramesForHotAndDown) {
   EXPECT_EQ(clicks, 1);
 }
 
+// The caption's ink on the default look: what is neither face nor frame.
+QRect InkBox(const QImage& img) {
+  QRect box;
+  for (int y = 2; y < img.height() - 2; ++y)
+    for (int x = 2; x < img.width() - 2; ++x) {
+      const QColor c(img.pixel(x, y));
+      if (c != QColor(240, 240, 240) && c != QColor(182, 189, 210) && c != QColor(133, 147, 181))
+        box |= QRect(x, y, 1, 1);
+    }
+  return box;
+}
+
 TEST_F(ButtonTest, CaptionIsCentredAndFollowsTheDownOffset) {
   button.SetSkinData(nullptr);
   button.SetCaption(QStringLiteral("查询"));
-  auto inkBox = [&](const QImage& img) {
-    QRect box;
-    for (int y = 2; y < img.height() - 2; ++y)
-      for (int x = 2; x < img.width() - 2; ++x) {
-        const QColor c(img.pixel(x, y));
-        if (c != QColor(240, 240, 240) && c != QColor(182, 189, 210) && c != QColor(133, 147, 181))
-          box |= QRect(x, y, 1, 1);
-      }
-    return box;
-  };
+  auto inkBox = InkBox;
   const QRect up = inkBox(Render(&button));
   ASSERT_FALSE(up.isEmpty());
   EXPECT_NEAR(up.center().x(), 60, 2);
@@ -116,6 +119,19 @@ TEST_F(ButtonTest, CaptionIsCentredAndFollowsTheDownOffset) {
   const QRect down = inkBox(Render(&button));
   EXPECT_EQ(down.topLeft(), up.topLeft() + QPoint(1, 1));
   QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 10));
+}
+
+// "&Save" marks its mnemonic: the "&" is not drawn, so the caption is as wide as "Save".
+TEST_F(ButtonTest, MnemonicMarkIsNotDrawn) {
+  button.SetSkinData(nullptr);
+  button.SetCaption(QStringLiteral("Save"));
+  const QRect plain = InkBox(Render(&button));
+  button.SetCaption(QStringLiteral("&Save"));
+  const QRect marked = InkBox(Render(&button));
+  ASSERT_FALSE(plain.isEmpty());
+  // The underline under the S may reach a pixel further; a drawn "&" would add a glyph.
+  EXPECT_NEAR(marked.width(), plain.width(), 2);
+  EXPECT_NEAR(marked.center().x(), plain.center().x(), 1);
 }
 
 TEST_F(ButtonTest, RepeatModeClicksAfterTheFirstDelay) {
