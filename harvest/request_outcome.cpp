@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "harvest/status_texts.h"
 #include "text/ascii_case.h"
 #include "text/cp936.h"
 
@@ -72,7 +73,45 @@ OutcomeVerdict JudgeRefusedBody(std::string_view body) {
   return {RequestOutcome::Failed, OutcomeReason::WrongShape};
 }
 
+namespace {
+
+// The reasons of the English status texts.
+std::string EnglishReasonText(OutcomeReason reason) {
+  switch (reason) {
+    case OutcomeReason::None:
+      return "";
+    case OutcomeReason::Verification:
+      return "verification asked";
+    case OutcomeReason::TooMany:
+      return "too many requests";
+    case OutcomeReason::Forbidden:
+      return "access denied";
+    case OutcomeReason::Unavailable:
+      return "service unavailable";
+    case OutcomeReason::HttpStatus:
+      return "service error";
+    case OutcomeReason::Connection:
+      return "no connection";
+    case OutcomeReason::TimedOut:
+      return "timed out";
+    case OutcomeReason::TooLarge:
+      return "answer too large";
+    case OutcomeReason::CutShort:
+      return "answer cut short";
+    case OutcomeReason::EmptyBody:
+      return "empty answer";
+    case OutcomeReason::Cancelled:
+      return "cancelled";
+    case OutcomeReason::WrongShape:
+      return "answer not understood";
+  }
+  return "";
+}
+
+}  // namespace
+
 std::string OutcomeReasonText(OutcomeReason reason) {
+  if (status::CurrentLanguage() == status::Language::English) return EnglishReasonText(reason);
   switch (reason) {
     case OutcomeReason::None:
       return "";

@@ -1,10 +1,21 @@
 #pragma once
-// The harvest run's status texts, in UTF-8 like all of the program's text.
+// The harvest run's status texts, in UTF-8 like all of the program's text. They are
+// Chinese unless the process chose English (the window's English face, the tool's
+// --lang en or an English LANG).
 
 #include <chrono>
 #include <string>
 
 namespace longtail::status {
+
+enum class Language { Chinese, English };
+
+// The language of every status text from now on; Chinese until set.
+void SetLanguage(Language language);
+Language CurrentLanguage();
+// The language a locale name such as LANG's asks for: Chinese for "zh..." and for no
+// language at all ("", "C", "C.UTF-8", "POSIX"), English otherwise.
+Language LanguageOfLocale(const std::string& locale);
 
 const std::string& Querying();  // 正在查询： (followed by the phrase)
 const std::string& Finished();  // 查询完毕，这个词再也查不了了！

@@ -6,6 +6,7 @@
 // and exits 130.
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/cli/cli_args.h"
 #include "app/cli/command_registry.h"
@@ -15,6 +16,7 @@
 #include "harvest/harvest_run.h"
 #include "harvest/phrase_provenance.h"
 #include "harvest/result_file.h"
+#include "harvest/status_texts.h"
 #include "net/event_loop.h"
 #include "text/cp936.h"
 
@@ -113,6 +115,9 @@ int ParseArgs(const std::vector<std::string>& args, HarvestOptions& o) {
       o.mustContain = true;
     } else if (a == "--quiet") {
       o.quiet = true;
+    } else if (auto v = OptionValue(args, i, "--lang", missing)) {
+      if (*v != "en" && *v != "zh" && !missing) return Usage("--lang is en or zh");
+      status::SetLanguage(*v == "en" ? status::Language::English : status::Language::Chinese);
     } else if (auto v = OptionValue(args, i, "--suggest-host", missing)) {
       o.endpoints.suggestHost = *v;
     } else if (auto v = OptionValue(args, i, "--search-host", missing)) {
@@ -214,7 +219,14 @@ bool PrintSummary(const HarvestRun& run, const PhraseList& results) {
   return asked == 0 || answered > 0;
 }
 
+// The status texts speak the locale's language unless --lang says otherwise.
+void UseLocaleLanguage() {
+  const char* lang = std::getenv("LANG");
+  status::SetLanguage(status::LanguageOfLocale(lang ? lang : ""));
+}
+
 int RunHarvest(const std::vector<std::string>& args) {
+  UseLocaleLanguage();
   HarvestOptions o;
   if (int rc = ParseArgs(args, o)) return rc;
   bool blank = true;
@@ -269,7 +281,7 @@ LONGTAIL_CLI_COMMAND(
     "[--search-host H[:P]] [--sources ID[,ID...]] [--host ID=URL] [--expand az|09] "
     "[--seeds FILE] [--seeds-encoding utf8|cp936] "
     "[--output FILE] [--format F] [--max-phrases N] [--max-seconds S] [--delay-ms N] "
-    "[--retries N] [--backoff-ms B] [--request-timeout S] [--quiet] [SEED...]",
+    "[--retries N] [--backoff-ms B] [--request-timeout S] [--lang en|zh] [--quiet] [SEED...]",
     longtail::cli::RunHarvest,
     "Asks the sources about the seeds and every phrase their answers name, and\n"
     "lists what they find.\n\n"
@@ -300,6 +312,8 @@ LONGTAIL_CLI_COMMAND(
     "  --backoff-ms B           wait before the first retry, doubling (default 1000);\n"
     "                           a service's Retry-After is waited out up to 300 s\n"
     "  --request-timeout S      end any single request after S seconds (default 60)\n"
+    "  --lang en|zh             the status texts' language (default: LANG's, and\n"
+    "                           Chinese when LANG names none)\n"
     "  --quiet                  no status texts on stderr\n\n"
     "SIGINT, SIGTERM and SIGHUP press Stop; a second one cancels the requests in\n"
     "flight, writes what was found and exits 130. At the end stderr carries one line\n"

@@ -50,6 +50,19 @@ bool AppSettings::Parse(const QStringList& args, QString* error, bool* helpReque
       *versionRequested = true;
       return true;
     }
+    if (a == "--lang" || a.startsWith(QStringLiteral("--lang="))) {
+      // Not read from the environment: LANG is the locale's, which QLocale already reads.
+      if (a == "--lang" && i + 1 >= args.size()) {
+        *error = QStringLiteral("--lang needs a value");
+        return false;
+      }
+      lang = a == "--lang" ? args[++i] : a.mid(7);
+      if (lang != "en" && lang != "zh") {
+        *error = QStringLiteral("--lang is en or zh");
+        return false;
+      }
+      continue;
+    }
     bool matched = false;
     for (const ValueOption& o : kValueOptions) {
       const QString name = QString::fromLatin1(o.name);
@@ -78,13 +91,15 @@ bool AppSettings::Parse(const QStringList& args, QString* error, bool* helpReque
 QString AppSettings::Usage() {
   return QStringLiteral(
       "usage: longtail [--demo] [--suggest-host H[:P]] [--search-host H[:P]]\n"
-      "                [--google-host H] [--ad-url URL]\n"
+      "                [--google-host H] [--ad-url URL] [--lang en|zh]\n"
       "       longtail --help | --version\n"
       "  --demo  start the built-in demo services on loopback and use them for both hosts\n"
+      "  --lang  the window's language (default: Chinese unless the user's UI language is\n"
+      "          another, then English)\n"
       "Environment: SUGGEST_HOST, SEARCH_HOST, GOOGLE_HOST, AD_URL (options win).\n");
 }
 
-StartAction PreParse(const QStringList& rawArgs, QString* error) {
+StartAction PreParse(const QStringList& rawArgs, QString* error, QString* lang) {
   QStringList ours;
   for (int i = 0; i < rawArgs.size(); ++i) {
     const QString& a = rawArgs[i];
@@ -101,6 +116,7 @@ StartAction PreParse(const QStringList& rawArgs, QString* error) {
   if (!probe.Parse(ours, error, &help, &version)) return StartAction::UsageError;
   if (help) return StartAction::PrintHelp;
   if (version) return StartAction::PrintVersion;
+  if (lang) *lang = probe.lang;
   return StartAction::Run;
 }
 

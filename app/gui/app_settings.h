@@ -1,7 +1,7 @@
 #pragma once
 // What the program takes from its command line and environment: the service hosts, the
-// advertisement page and demo mode. Command-line options win over environment variables
-// of the same names (SUGGEST_HOST, SEARCH_HOST, AD_URL).
+// advertisement page, demo mode and the face's language. Command-line options win over
+// environment variables of the same names (SUGGEST_HOST, SEARCH_HOST, AD_URL).
 
 #include <QString>
 #include <QStringList>
@@ -14,6 +14,7 @@ struct AppSettings {
   QString googleHost = QStringLiteral("www.google.com");
   QString adUrl;  // empty: no advertisement page
   bool demo = false;
+  QString lang;  // --lang: "en" or "zh"; empty: the user's UI language decides
 
   // Parses arguments (without the program name). Returns false with a message in *error
   // for an unknown option or a missing value; --help sets *helpRequested, --version sets
@@ -30,6 +31,7 @@ enum class StartAction { Run, PrintHelp, PrintVersion, UsageError };
 // Reads the raw command line before the application object is made, so that --help,
 // --version and usage errors are answered without a display. Qt's own single-dash options
 // (-platform xcb, -style fusion) are passed over here; the application object takes them.
-StartAction PreParse(const QStringList& rawArgs, QString* error);
+// A valid --lang is answered in *lang.
+StartAction PreParse(const QStringList& rawArgs, QString* error, QString* lang = nullptr);
 
 }  // namespace longtail

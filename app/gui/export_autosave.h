@@ -7,6 +7,7 @@
 //   autoSaveResults      -> schedule.Tick() (driven by the window's auto-save QTimer)
 // Writes are atomic and an auto-save error is shown once per failing state.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -44,15 +45,16 @@ inline std::string LocalPath(const QString& path) {
 inline QString ExportTypeDescription(ResultFormat format) {
   switch (format) {
     case ResultFormat::KeywordList:
-      return QStringLiteral("文本文件");
+      return QCoreApplication::translate("longtail::ExportTypes", "文本文件");
     case ResultFormat::Utf8Lines:
-      return QStringLiteral("UTF-8 文本文件");
+      return QCoreApplication::translate("longtail::ExportTypes", "UTF-8 文本文件");
     case ResultFormat::Utf8BomCrLf:
-      return QStringLiteral("UTF-8 文本文件（带 BOM，供电子表格）");
+      return QCoreApplication::translate("longtail::ExportTypes",
+                                         "UTF-8 文本文件（带 BOM，供电子表格）");
     case ResultFormat::Csv:
-      return QStringLiteral("CSV 文件");
+      return QCoreApplication::translate("longtail::ExportTypes", "CSV 文件");
     case ResultFormat::JsonLines:
-      return QStringLiteral("JSON Lines 文件");
+      return QCoreApplication::translate("longtail::ExportTypes", "JSON Lines 文件");
   }
   return QString();
 }

@@ -2,6 +2,7 @@
 // --demo; takes the service hosts from options or the environment (see --help).
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QSettings>
 #include <QTextStream>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "app/gui/app_settings.h"
 #include "app/gui/error_display.h"
 #include "app/gui/main_window.h"
+#include "app/gui/ui_language.h"
 #include "app/version.h"
 #include "harvest/demo/demo_options.h"
 #include "harvest/demo/demo_service.h"
@@ -65,9 +67,10 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QString error;
+  QString lang;
   QStringList rawArgs;
   for (int i = 1; i < argc; ++i) rawArgs << QString::fromLocal8Bit(argv[i]);
-  switch (longtail::PreParse(rawArgs, &error)) {
+  switch (longtail::PreParse(rawArgs, &error, &lang)) {
     case longtail::StartAction::UsageError:
       return UsageError(error);
     case longtail::StartAction::PrintHelp:
@@ -86,6 +89,12 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("qinglangu"));
   QApplication::setOrganizationDomain(QStringLiteral("qinglangu.cn"));
   QApplication::setApplicationVersion(QStringLiteral(LONGTAIL_VERSION));
+  // Chosen before any window exists: every text is made in the face's language.
+  longtail::UiLanguage language = longtail::LanguageForUiLanguages(QLocale::system().uiLanguages());
+  if (!lang.isEmpty()) longtail::LanguageFromOption(lang, &language);
+  if (!longtail::UseUiLanguage(language))
+    std::fprintf(stderr,
+                 "longtail: the English translation is missing; the window stays Chinese\n");
   // No application display name: the platform would append it to the window title, which
   // already holds the product's name.
   // The installed menu entry's name, so the taskbar matches the window to it.

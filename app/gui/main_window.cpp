@@ -16,7 +16,9 @@
 #include "app/gui/list_commands.h"
 #include "app/gui/qt_dispatcher.h"
 #include "app/gui/settings_store.h"
+#include "app/gui/skin_texts.h"
 #include "app/gui/source_picker.h"
+#include "app/gui/ui_language.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -49,7 +51,7 @@ QString FromUtf8(const std::string& text) {
 }  // namespace
 
 QString MainWindow::windowCaption() {
-  return QStringLiteral("青岚谷长尾词查询工具V2.0  新增多词查询，查询过滤功能。");
+  return tr("青岚谷长尾词查询工具V2.0  新增多词查询，查询过滤功能。");
 }
 
 MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
@@ -128,6 +130,11 @@ void MainWindow::loadSkin() {
   skinData_.Owner = frame_;
   skinData_.SkinIndex = 0;
   skinData_.EnableSkinEffects = true;
+  // The frame takes its hints and system menu texts from the table as it binds the skin.
+  if (CurrentUiLanguage() == UiLanguage::English) {
+    skinTexts_ = EnglishSkinTexts();
+    skinData_.SetResourceStrData(skinTexts_.get());
+  }
   frame_->SetSkinData(&skinData_);
   // The caption's system menu works from the start, not only after a list's popup menu.
   lq::AttachFrameMenus(*frame_);

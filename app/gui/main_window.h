@@ -25,6 +25,7 @@ class QCloseEvent;
 class QTimer;
 
 namespace lq {
+class LqResourceStrData;
 class LqLacquerForm;
 class LqSkinPanel;
 class LqSkinGroupBox;
@@ -165,6 +166,7 @@ class MainWindow : public QWidget, private HarvestHost {
   MainWindowSettings settings_;
   // The skin outlives every control bound to it: the destructor deletes the controls first.
   lq::LqCompressedStoredSkin skinStore_;
+  std::unique_ptr<lq::LqResourceStrData> skinTexts_;  // the English face's skin texts
   lq::LqSkinData skinData_;
   std::unique_ptr<QtDispatcher> dispatcher_;
   std::unique_ptr<HarvestRun> run_;

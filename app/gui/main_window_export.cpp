@@ -32,7 +32,7 @@ void MainWindow::buildExportAutoSave() {
   saveDialog_->setObjectName(QStringLiteral("saveDialog"));
   saveDialog_->SkinData = &skinData_;
   saveDialog_->CtrlSkinData = &skinData_;
-  saveDialog_->Title = QStringLiteral("导出为TXT文件");
+  saveDialog_->Title = tr("导出为TXT文件");
   saveDialog_->Filter = ExportFileTypes();
   saveDialog_->FilterIndex = 1;
   saveDialog_->LVHeaderSkinDataName = "button";
@@ -46,7 +46,7 @@ void MainWindow::buildExportAutoSave() {
   folderDialog_->setObjectName(QStringLiteral("folderDialog"));
   folderDialog_->SkinData = &skinData_;
   folderDialog_->CtrlSkinData = &skinData_;
-  folderDialog_->Title = QStringLiteral("选择目录");
+  folderDialog_->Title = tr("选择目录");
   folderDialog_->ShowToolBar = false;
 
   autoSaveTimerAdapter_ = std::make_unique<QtAutoSaveTimer>(*autoSaveTimer_);

@@ -45,9 +45,9 @@ void MainWindow::buildKeys() {
            command(&MainWindow::stopRunningQuery));
   shortcut("exportShortcut", exportKeys, this, Qt::WindowShortcut,
            command(&MainWindow::exportToTextFile));
-  queryButton_->setToolTip(HintWithKeys(QStringLiteral("查询"), queryKeys));
-  stopButton_->setToolTip(HintWithKeys(QStringLiteral("停止查询"), stopKeys));
-  exportButton_->setToolTip(HintWithKeys(QStringLiteral("导出为文本文件"), exportKeys));
+  queryButton_->setToolTip(HintWithKeys(tr("查询"), queryKeys));
+  stopButton_->setToolTip(HintWithKeys(tr("停止查询"), stopKeys));
+  exportButton_->setToolTip(HintWithKeys(tr("导出为文本文件"), exportKeys));
 
   // List keys act on the list that has the focus.
   for (lq::LqSkinListBox* list : {resultList_, exportList_}) {

@@ -61,9 +61,9 @@ void MainWindow::buildTopPanel() {
   seedsPanel_->SetBorderStyle(lq::bvNone);
   seedsPanel_->resize(336, 169);
   lq::SetAlign(seedsPanel_, lq::alLeft);
-  seedsLabel_ = Label(seedsPanel_, data, "seedsLabel", QStringLiteral("输入关键词"));
+  seedsLabel_ = Label(seedsPanel_, data, "seedsLabel", tr("输入关键词"));
   seedsLabel_->move(19, 15);
-  seedsNoteLabel_ = Label(seedsPanel_, data, "seedsNoteLabel", QStringLiteral("注意：每行一词。"));
+  seedsNoteLabel_ = Label(seedsPanel_, data, "seedsNoteLabel", tr("注意：每行一词。"));
   seedsNoteLabel_->SetAutoSize(false);
   seedsNoteLabel_->SetAlignment(Qt::AlignHCenter);
   seedsNoteLabel_->resize(336, 14);
@@ -87,21 +87,19 @@ void MainWindow::buildTopPanel() {
   seedsMemo_->resize(224, 154);
   lq::SetAlign(seedsMemo_, lq::alRight);
 
-  queryButton_ = Button(topPanel_, data, "queryButton", QStringLiteral("查询"), {344, 10, 73, 22});
-  stopButton_ = Button(topPanel_, data, "stopButton", QStringLiteral("停止"), {424, 10, 73, 22});
-  broadRelevanceNoteLabel_ =
-      Label(topPanel_, data, "broadRelevanceNoteLabel",
-            QStringLiteral("注意：广泛相关最后可能根本不相关，不过可以过滤了。"));
+  queryButton_ = Button(topPanel_, data, "queryButton", tr("查询"), {344, 10, 73, 22});
+  stopButton_ = Button(topPanel_, data, "stopButton", tr("停止"), {424, 10, 73, 22});
+  broadRelevanceNoteLabel_ = Label(topPanel_, data, "broadRelevanceNoteLabel",
+                                   tr("注意：广泛相关最后可能根本不相关，不过可以过滤了。"));
   broadRelevanceNoteLabel_->move(512, 14);
   broadRelevanceBox_ = CheckBox(
       topPanel_, data, "broadRelevanceBox",
-      QStringLiteral(
-          "广泛相关（如：关键词\"QQ空间\"，找到空间、51，则继续穷举和\"空间\"、\"51\"相关的词。）"),
+      tr("广泛相关（如：关键词\"QQ空间\"，找到空间、51，则继续穷举和\"空间\"、\"51\"相关的词。）"),
       {341, 35, 479, 25}, true);  // ends inside the top panel's frame
-  mustContainBox_ = CheckBox(topPanel_, data, "mustContainBox",
-                             QStringLiteral("长尾词必须包含关键词"), {341, 57, 484, 25}, false);
-  autoSaveBox_ = CheckBox(topPanel_, data, "autoSaveBox", QStringLiteral("自动保存文本到"),
-                          {342, 79, 107, 25}, false);
+  mustContainBox_ = CheckBox(topPanel_, data, "mustContainBox", tr("长尾词必须包含关键词"),
+                             {341, 57, 484, 25}, false);
+  autoSaveBox_ =
+      CheckBox(topPanel_, data, "autoSaveBox", tr("自动保存文本到"), {342, 79, 107, 25}, false);
   autoSaveFolderEdit_ = Skinned(new lq::LqSkinEdit(topPanel_), data, "edit", "autoSaveFolderEdit");
   autoSaveFolderEdit_->setReadOnly(true);
   autoSaveFolderEdit_->setGeometry(450, 81, 215, 21);
@@ -113,12 +111,11 @@ void MainWindow::buildTopPanel() {
   autoSavePeriodEdit_->SetIncrement(1);
   autoSavePeriodEdit_->SetValue(5);
   autoSavePeriodEdit_->setGeometry(670, 103, 57, 21);
-  autoSavePeriodLabel_ =
-      Label(topPanel_, data, "autoSavePeriodLabel", QStringLiteral("秒保存一次"));
+  autoSavePeriodLabel_ = Label(topPanel_, data, "autoSavePeriodLabel", tr("秒保存一次"));
   autoSavePeriodLabel_->move(736, 108);
   // The pacing delay sits right of the short must-contain caption; it is read whenever a
   // request is about to go out.
-  pacingLabel_ = Label(topPanel_, data, "pacingLabel", QStringLiteral("每次查询间隔"));
+  pacingLabel_ = Label(topPanel_, data, "pacingLabel", tr("每次查询间隔"));
   pacingLabel_->move(530, 62);
   pacingDelayEdit_ =
       Skinned(new lq::LqSkinSpinEdit(topPanel_), data, "spinedit", "pacingDelayEdit");
@@ -129,11 +126,10 @@ void MainWindow::buildTopPanel() {
   pacingDelayEdit_->SetValue(
       static_cast<double>(DefaultPacingDelay(settings_.suggestHost).count()));
   pacingDelayEdit_->setGeometry(610, 58, 64, 21);
-  pacingUnitLabel_ = Label(topPanel_, data, "pacingUnitLabel", QStringLiteral("毫秒"));
+  pacingUnitLabel_ = Label(topPanel_, data, "pacingUnitLabel", tr("毫秒"));
   pacingUnitLabel_->move(680, 62);
-  filterButton_ =
-      Button(topPanel_, data, "filterButton",
-             QStringLiteral("过滤【不包含】左边列表关键词的长尾词"), {344, 106, 305, 22});
+  filterButton_ = Button(topPanel_, data, "filterButton",
+                         tr("过滤【不包含】左边列表关键词的长尾词"), {344, 106, 305, 22});
   statusPanel_ = Skinned(new lq::LqSkinStatusPanel(topPanel_), data, "statuspanel", "statusPanel");
   statusPanel_->setGeometry(344, 132, 476, 21);
   // The sources and the seed expansion sit in the free ends of two rows.
@@ -160,16 +156,16 @@ void MainWindow::buildCommandBar() {
   commandBar_->SetBorderStyle(lq::bvFrame);
   commandBar_->resize(822, 48);
   lq::SetAlign(commandBar_, lq::alTop);
-  copyAllButton_ = Button(commandBar_, data, "copyAllButton", QStringLiteral("全部选入导出列表"),
-                          {8, 13, 121, 25});
-  clearExportsButton_ = Button(commandBar_, data, "clearExportsButton",
-                               QStringLiteral("清空导出列表"), {144, 13, 121, 25});
-  clearAllButton_ = Button(commandBar_, data, "clearAllButton", QStringLiteral("清空全部数据"),
-                           {280, 13, 121, 25});
-  exportButton_ = Button(commandBar_, data, "exportButton", QStringLiteral("导出为TXT文本文件"),
-                         {416, 12, 121, 25});
-  listsHintLabel_ = Label(commandBar_, data, "listsHintLabel",
-                          QStringLiteral("提示：下面的列表可以【双击、右键】操作。"));
+  copyAllButton_ =
+      Button(commandBar_, data, "copyAllButton", tr("全部选入导出列表"), {8, 13, 121, 25});
+  clearExportsButton_ =
+      Button(commandBar_, data, "clearExportsButton", tr("清空导出列表"), {144, 13, 121, 25});
+  clearAllButton_ =
+      Button(commandBar_, data, "clearAllButton", tr("清空全部数据"), {280, 13, 121, 25});
+  exportButton_ =
+      Button(commandBar_, data, "exportButton", tr("导出为TXT文本文件"), {416, 12, 121, 25});
+  listsHintLabel_ =
+      Label(commandBar_, data, "listsHintLabel", tr("提示：下面的列表可以【双击、右键】操作。"));
   listsHintLabel_->move(552, 18);
   // The copy button performs the result menu's "copy all" item, as a click on it would.
   copyAllButton_->OnClick = [this](lq::LqSkinButton*) { copyAllItem_->Click(); };

@@ -24,7 +24,7 @@ void MainWindow::buildLists() {
   };
   resultGroup_ = Skinned(new lq::LqSkinGroupBox(client_), data, "groupbox", "resultGroup");
   resultGroup_->SetCaptionMode(true);
-  resultGroup_->SetCaption(QStringLiteral("长尾词列表"));
+  resultGroup_->SetCaption(tr("长尾词列表"));
   resultGroup_->resize(409, 341);
   lq::SetAlign(resultGroup_, lq::alLeft);
   resultList_ = makeList(resultGroup_, "resultList");
@@ -39,7 +39,7 @@ void MainWindow::buildLists() {
 
   exportGroup_ = Skinned(new lq::LqSkinGroupBox(client_), data, "groupbox", "exportGroup");
   exportGroup_->SetCaptionMode(true);
-  exportGroup_->SetCaption(QStringLiteral("导出列表"));
+  exportGroup_->SetCaption(tr("导出列表"));
   lq::SetAlign(exportGroup_, lq::alClient);
   exportList_ = makeList(exportGroup_, "exportList");
   exportCountLabel_ = Label(exportGroup_, data, "exportCountLabel", QStringLiteral("(0)"));
@@ -59,30 +59,23 @@ void MainWindow::buildMenus() {
   resultMenu_ = new lq::LqSkinPopupMenu(this);
   resultMenu_->setObjectName(QStringLiteral("resultMenu"));
   resultMenu_->SkinData = &skinData_;
-  item(resultMenu_, "copySelectedItem", QStringLiteral("所选关键词导出到导出列表"),
+  item(resultMenu_, "copySelectedItem", tr("所选关键词导出到导出列表"),
        &MainWindow::copySelectedToExport);
-  copyAllItem_ = item(resultMenu_, "copyAllItem", QStringLiteral("导出所有关键词到导出列表"),
+  copyAllItem_ = item(resultMenu_, "copyAllItem", tr("导出所有关键词到导出列表"),
                       &MainWindow::copyAllToExport);
-  item(resultMenu_, "deleteSelectedItem", QStringLiteral("删除选中关键词"),
-       &MainWindow::deleteSelectedResults);
-  item(resultMenu_, "clearItem", QStringLiteral("清空所有关键词"), &MainWindow::clearResults);
-  item(resultMenu_, "baiduSearchItem", QStringLiteral("到百度搜索"),
-       &MainWindow::searchResultOnBaidu);
-  item(resultMenu_, "googleSearchItem", QStringLiteral("到谷歌搜索"),
-       &MainWindow::searchResultOnGoogle);
+  item(resultMenu_, "deleteSelectedItem", tr("删除选中关键词"), &MainWindow::deleteSelectedResults);
+  item(resultMenu_, "clearItem", tr("清空所有关键词"), &MainWindow::clearResults);
+  item(resultMenu_, "baiduSearchItem", tr("到百度搜索"), &MainWindow::searchResultOnBaidu);
+  item(resultMenu_, "googleSearchItem", tr("到谷歌搜索"), &MainWindow::searchResultOnGoogle);
 
   exportMenu_ = new lq::LqSkinPopupMenu(this);
   exportMenu_->setObjectName(QStringLiteral("exportMenu"));
   exportMenu_->SkinData = &skinData_;
-  item(exportMenu_, "deleteSelectedItem", QStringLiteral("删除选中关键词"),
-       &MainWindow::deleteSelectedExports);
-  item(exportMenu_, "clearItem", QStringLiteral("清空列表"), &MainWindow::clearExports);
-  item(exportMenu_, "exportToFileItem", QStringLiteral("导出为TXT文件(&O)"),
-       &MainWindow::exportToTextFile);
-  item(exportMenu_, "baiduSearchItem", QStringLiteral("到百度搜索"),
-       &MainWindow::searchExportOnBaidu);
-  item(exportMenu_, "googleSearchItem", QStringLiteral("到谷歌搜索"),
-       &MainWindow::searchExportOnGoogle);
+  item(exportMenu_, "deleteSelectedItem", tr("删除选中关键词"), &MainWindow::deleteSelectedExports);
+  item(exportMenu_, "clearItem", tr("清空列表"), &MainWindow::clearExports);
+  item(exportMenu_, "exportToFileItem", tr("导出为TXT文件(&O)"), &MainWindow::exportToTextFile);
+  item(exportMenu_, "baiduSearchItem", tr("到百度搜索"), &MainWindow::searchExportOnBaidu);
+  item(exportMenu_, "googleSearchItem", tr("到谷歌搜索"), &MainWindow::searchExportOnGoogle);
 
   resultList_->OnPopupMenu = [this](lq::LqSkinListBox*, const QPoint& at) {
     resultMenu_->Popup(at.x(), at.y());

@@ -126,9 +126,7 @@ void MainWindow::switchAutoSaveOnIfFolderExists() {
   }
   QTimer::singleShot(0, this, [this, folder] {
     ShowApplicationError(
-        QStringLiteral("自动保存的文件夹已不存在：%1\n自动保存已关闭，请重新选择文件夹")
-            .arg(folder),
-        this);
+        tr("自动保存的文件夹已不存在：%1\n自动保存已关闭，请重新选择文件夹").arg(folder), this);
   });
 }
 

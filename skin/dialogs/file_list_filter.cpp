@@ -1,5 +1,6 @@
 #include "skin/dialogs/file_list_filter.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -23,8 +24,10 @@ void FileListFilter::SetMask(const QString& mask) {
 
 QVariant FileListFilter::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4) {
-    static const char* const kTitles[] = {"名称", "大小", "类型", "修改时间"};
-    return QString::fromUtf8(kTitles[section]);
+    static const char* const kTitles[] = {
+        QT_TRANSLATE_NOOP("lq::FileList", "名称"), QT_TRANSLATE_NOOP("lq::FileList", "大小"),
+        QT_TRANSLATE_NOOP("lq::FileList", "类型"), QT_TRANSLATE_NOOP("lq::FileList", "修改时间")};
+    return QCoreApplication::translate("lq::FileList", kTitles[section]);
   }
   return QSortFilterProxyModel::headerData(section, orientation, role);
 }

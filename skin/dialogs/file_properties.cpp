@@ -1,5 +1,6 @@
 #include "skin/dialogs/file_properties.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -29,15 +30,18 @@ QString FolderContents(const QString& path) {
     else
       ++files;
   }
-  return QStringLiteral("%1 个文件，%2 个文件夹").arg(files).arg(folders);
+  return QCoreApplication::translate("lq::FileProperties", "%1 个文件，%2 个文件夹")
+      .arg(files)
+      .arg(folders);
 }
 
 QString Attributes(const QFileInfo& info) {
   QStringList list;
-  if (!info.isWritable()) list << QStringLiteral("只读");
-  if (info.isHidden()) list << QStringLiteral("隐藏");
-  if (info.isSymLink()) list << QStringLiteral("链接");
-  return list.isEmpty() ? QStringLiteral("无") : list.join(QStringLiteral("，"));
+  if (!info.isWritable()) list << QCoreApplication::translate("lq::FileProperties", "只读");
+  if (info.isHidden()) list << QCoreApplication::translate("lq::FileProperties", "隐藏");
+  if (info.isSymLink()) list << QCoreApplication::translate("lq::FileProperties", "链接");
+  return list.isEmpty() ? QCoreApplication::translate("lq::FileProperties", "无")
+                        : list.join(QCoreApplication::translate("lq::FileProperties", "，"));
 }
 
 LqSkinStdLabel* Label(QWidget* parent, LqSkinData* skin, const LqFont& font, const QString& text,
@@ -54,17 +58,20 @@ LqSkinStdLabel* Label(QWidget* parent, LqSkinData* skin, const LqFont& font, con
 
 PropertyRows FilePropertyRows(const QFileInfo& info) {
   PropertyRows rows;
-  rows.emplace_back(QStringLiteral("名称:"),
+  rows.emplace_back(QCoreApplication::translate("lq::FileProperties", "名称:"),
                     info.fileName().isEmpty() ? info.absoluteFilePath() : info.fileName());
-  rows.emplace_back(QStringLiteral("类型:"), ItemTypeText(info));
-  rows.emplace_back(QStringLiteral("位置:"), QDir::toNativeSeparators(info.absolutePath()));
+  rows.emplace_back(QCoreApplication::translate("lq::FileProperties", "类型:"), ItemTypeText(info));
+  rows.emplace_back(QCoreApplication::translate("lq::FileProperties", "位置:"),
+                    QDir::toNativeSeparators(info.absolutePath()));
   if (info.isDir())
-    rows.emplace_back(QStringLiteral("包含:"), FolderContents(info.absoluteFilePath()));
+    rows.emplace_back(QCoreApplication::translate("lq::FileProperties", "包含:"),
+                      FolderContents(info.absoluteFilePath()));
   else
-    rows.emplace_back(QStringLiteral("大小:"), LongSizeText(info.size()));
-  rows.emplace_back(QStringLiteral("修改时间:"),
+    rows.emplace_back(QCoreApplication::translate("lq::FileProperties", "大小:"),
+                      LongSizeText(info.size()));
+  rows.emplace_back(QCoreApplication::translate("lq::FileProperties", "修改时间:"),
                     info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-  rows.emplace_back(QStringLiteral("属性:"), Attributes(info));
+  rows.emplace_back(QCoreApplication::translate("lq::FileProperties", "属性:"), Attributes(info));
   return rows;
 }
 
@@ -74,20 +81,22 @@ LqFilePropertiesForm::LqFilePropertiesForm(const QString& path, LqSkinData* skin
     : QDialog(parent) {
   const QFileInfo info(path);
   rows_ = FilePropertyRows(info);
-  setWindowTitle(rows_.front().second + QStringLiteral(" 属性"));
+  setWindowTitle(rows_.front().second + QCoreApplication::translate("lq::FileProperties", " 属性"));
   auto* frame = new DialogFrame(*this, skin, ctrlSkin, QSize());
   QWidget* client = &frame->Client();
   int y = 10;
   for (const auto& [label, value] : rows_) {
     Label(client, ctrlSkin, font, label, QRect(kLabelLeft, y, kValueLeft - kLabelLeft, 18));
     Label(client, ctrlSkin, font, value, QRect(kValueLeft, y, kClientWidth - kValueLeft - 10, 18))
-        ->SetEllipsType(label == QStringLiteral("位置:") ? lqetPathEllips : lqetEndEllips);
+        ->SetEllipsType(label == QCoreApplication::translate("lq::FileProperties", "位置:")
+                            ? lqetPathEllips
+                            : lqetEndEllips);
     y += kRowHeight;
   }
   ok_ = new LqSkinButton(client);
   ok_->SetSkinData(ctrlSkin);
   ok_->SetDefaultFont(font);
-  ok_->SetCaption(QStringLiteral("确定"));
+  ok_->SetCaption(QCoreApplication::translate("lq::FileProperties", "确定"));
   ok_->SetDefault(true);
   ok_->Cancel = true;
   ok_->OnClick = [this](LqSkinButton*) { accept(); };

@@ -1,14 +1,15 @@
 #include "skin/dialogs/file_texts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
 namespace lq {
 
 QString ItemTypeText(bool isDir, const QString& suffix) {
-  if (isDir) return QStringLiteral("文件夹");
-  if (suffix.isEmpty()) return QStringLiteral("文件");
-  return suffix.toUpper() + QStringLiteral(" 文件");
+  if (isDir) return QCoreApplication::translate("lq::FileTexts", "文件夹");
+  if (suffix.isEmpty()) return QCoreApplication::translate("lq::FileTexts", "文件");
+  return suffix.toUpper() + QCoreApplication::translate("lq::FileTexts", " 文件");
 }
 
 QString ItemTypeText(const QFileInfo& info) {
@@ -22,7 +23,7 @@ QString ShortSizeText(qint64 bytes) {
 
 QString LongSizeText(qint64 bytes) {
   const QLocale c(QLocale::English);
-  const QString exact = c.toString(bytes) + QStringLiteral(" 字节");
+  const QString exact = c.toString(bytes) + QCoreApplication::translate("lq::FileTexts", " 字节");
   static const char* const kUnits[] = {"KB", "MB", "GB", "TB"};
   if (bytes < 1024) return exact;
   double value = double(bytes) / 1024.0;

@@ -1,5 +1,6 @@
 #include "skin/dialogs/folder_places.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -24,9 +25,11 @@ std::vector<FolderPlace> SystemFolderPlaces() {
   const QString home = CleanFolderPath(QDir::homePath());
   QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
   if (desktop.isEmpty() || !QDir(desktop).exists()) desktop = home;
-  places.push_back({CleanFolderPath(desktop), QStringLiteral("桌面"), 0, false});
+  places.push_back({CleanFolderPath(desktop),
+                    QCoreApplication::translate("lq::FolderPlaces", "桌面"), 0, false});
   if (CleanFolderPath(desktop) != home) places.push_back({home, QDir(home).dirName(), 1, false});
-  places.push_back({QStringLiteral("/"), QStringLiteral("计算机"), 1, false});
+  places.push_back(
+      {QStringLiteral("/"), QCoreApplication::translate("lq::FolderPlaces", "计算机"), 1, false});
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     if (!volume.isValid() || !volume.isReady() || volume.isRoot()) continue;
     const QString path = CleanFolderPath(volume.rootPath());

@@ -2,6 +2,8 @@
 // from the border icons, layout for the current frame geometry, and the shared timers.
 #include <QWidget>
 
+#include "skin/data/resource_str_data.h"
+#include "skin/data/skin_data.h"
 #include "skin/frame/caption_object.h"
 #include "skin/frame/lacquer_form.h"
 
@@ -41,6 +43,36 @@ const char* DefaultHint(LqStdCommand command) {
   }
 }
 
+// The resource string table's hint for a caption button, when the skin data has a table.
+const char* HintKey(LqStdCommand command) {
+  switch (command) {
+    case cmClose:
+      return "CLOSEBUTTON_HINT";
+    case cmMaximize:
+      return "MAXBUTTON_HINT";
+    case cmMinimize:
+      return "MINBUTTON_HINT";
+    case cmSysMenu:
+      return "MENUBUTTON_HINT";
+    case cmRollUp:
+      return "ROLLUPBUTTON_HINT";
+    case cmMinimizeToTray:
+      return "TRAYBUTTON_HINT";
+    default:
+      return nullptr;
+  }
+}
+
+std::string HintOf(LqStdCommand command, const LqSkinData* skin) {
+  const char* builtIn = DefaultHint(command);
+  if (!builtIn) return {};
+  if (skin && skin->ResourceStrData()) {
+    std::string text = skin->ResourceStrData()->GetResStr(HintKey(command));
+    if (!text.empty()) return text;
+  }
+  return builtIn;
+}
+
 }  // namespace
 
 void LqLacquerForm::CreateObjects() {
@@ -68,8 +100,8 @@ void LqLacquerForm::CreateObjects() {
   }
   UpdateObjectVisibility();
   for (auto& o : objects_)
-    if (const char* h = DefaultHint(CommandOf(*o)); h && IsCaptionButton(*o))
-      o->hint = QString::fromUtf8(h).toStdString();
+    if (std::string h = HintOf(CommandOf(*o), skinData_); !h.empty() && IsCaptionButton(*o))
+      o->hint = h;
 }
 
 void LqLacquerForm::CreateDefaultButtons() {
@@ -85,7 +117,7 @@ void LqLacquerForm::CreateDefaultButtons() {
     def.skinrectinapicture = true;
     def.command = command;
     auto button = std::make_unique<LqSkinStdButtonObject>(*this, def, false);
-    button->hint = DefaultHint(command);
+    button->hint = HintOf(command, skinData_);
     objects_.push_back(std::move(button));
   }
   UpdateObjectVisibility();

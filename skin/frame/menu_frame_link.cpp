@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "skin/data/resource_str_data.h"
+#include "skin/data/skin_data.h"
 #include "skin/frame/lacquer_form.h"
 #include "skin/frame/menu_frame.h"
 #include "skin/frame/popup_menu.h"
@@ -41,6 +43,15 @@ SystemMenuCommands CommandsOf(LqLacquerForm& frame) {
   return c;
 }
 
+// The system menu's captions from the resource string table of the frame's skin data, if any.
+MenuStringLookup StringsOf(const LqLacquerForm& frame) {
+  const LqSkinData* skin = frame.SkinData();
+  if (!skin || !skin->ResourceStrData()) return {};
+  return [strings = skin->ResourceStrData()](const QString& key) {
+    return QString::fromStdString(strings->GetResStr(key.toStdString()));
+  };
+}
+
 }  // namespace
 
 FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<MenuClock> clock,
@@ -58,7 +69,7 @@ FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<MenuClock> cl
   };
   menus->MenusSkinData = [f]() -> LqSkinData* { return f ? f->SkinData() : nullptr; };
   menus->FillSystemMenu = [f](MenuItem& root) {
-    if (f) FillSystemMenu(root, StateOf(*f), CommandsOf(*f));
+    if (f) FillSystemMenu(root, StateOf(*f), CommandsOf(*f), StringsOf(*f));
   };
   menus->OnMenuModeEnded = [f] {
     if (f && f->SkinMenuOpen()) f->MenuClosed();
@@ -83,7 +94,8 @@ LqSkinPopupMenu* FrameTrayMenu(LqLacquerForm& frame) {
       },
       [f] {
         if (f) f->CloseForm();
-      });
+      },
+      StringsOf(frame));
   return tray;
 }
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <cstdlib>
 
 #include "cli/child_process.h"
 #include "harvest/demo/demo_service.h"
@@ -181,6 +182,41 @@ TEST(CliHarvestOutcome, EveryRequestRefusedExitsThreeWithTheSummary) {
                          "summary: phrases=1\n"),
             std::string::npos)
       << p.Err();
+}
+
+// The status texts speak --lang's language, else LANG's; the summary lines never change.
+TEST(CliHarvestOutcome, StatusTextsFollowLangOptionThenLang) {
+  int port;
+  {
+    demo::DemoService closed(demo::DemoOptions{.graphSize = 100});
+    port = closed.port();
+  }
+  const std::string host = "127.0.0.1:" + std::to_string(port);
+  auto run = [&](std::vector<std::string> extra, const char* lang, const char* tag) {
+    std::vector<std::string> args = {"harvest", "--suggest-host", host, "--search-host",
+                                     host,      "--retries",      "0"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    args.push_back("a");
+    const char* saved = std::getenv("LANG");
+    const std::string before = saved ? saved : "";
+    setenv("LANG", lang, 1);
+    ChildProcess p(args, tag);
+    if (saved)
+      setenv("LANG", before.c_str(), 1);
+    else
+      unsetenv("LANG");
+    EXPECT_EQ(p.Wait(), 3) << p.Err();
+    return p.Err();
+  };
+  const std::string english = run({"--lang", "en"}, "zh_CN.UTF-8", "lang_en");
+  EXPECT_EQ(english.substr(0, english.find('\n')), "Querying: a") << english;
+  EXPECT_NE(english.find("The query ended with no request answered: 2 requests failed\n"
+                         "source soso: asked=1 answered=0 failed=1 blocked=0\n"),
+            std::string::npos)
+      << english;
+  EXPECT_EQ(run({}, "en_GB.UTF-8", "lang_env"), english);
+  const std::string chinese = run({"--lang", "zh"}, "en_GB.UTF-8", "lang_zh");
+  EXPECT_EQ(chinese.substr(0, chinese.find('\n')), "正在查询：a") << chinese;
 }
 
 TEST(CliHarvestOutcome, DelayHoldsRequestsToOneServiceApart) {
