@@ -31,7 +31,6 @@
 #include "skin/frame/popup_menu.h"
 #include "skin/frame/popup_window.h"
 #include "skin/qt/fonts.h"
-#include "text/cp936.h"
 
 namespace longtail::test {
 namespace {
