@@ -106,7 +106,7 @@ TEST(MainWindowQuestions, ExportOverAnExistingFileAsksAndCancelLeavesItAlone) {
 
 TEST(MainWindowBrowser, WithoutABrowserTheAddressGoesToTheClipboardAndANotice) {
   MainWindowSettings settings;
-  settings.programDir = QStringLiteral("/opt/longtail");
+  settings.autoSaveDir = QStringLiteral("/opt/longtail");
   MainWindow f(settings);
   std::vector<std::string> tried;
   std::vector<QString> told;
