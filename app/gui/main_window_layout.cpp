@@ -135,7 +135,7 @@ void MainWindow::buildTopPanel() {
   // The sources and the seed expansion sit in the free ends of two rows.
   sourcePicker_ = new SourcePicker(topPanel_, data, {787, 80, 32, 22});
   expandBox_ =
-      CheckBox(topPanel_, data, "expandBox", QStringLiteral("扩展a-z"), {712, 57, 100, 25}, false);
+      CheckBox(topPanel_, data, "expandBox", tr("扩展a-z"), {712, 57, 100, 25}, false);
   for (auto* button :
        {queryButton_, stopButton_, chooseFolderButton_, filterButton_, sourcePicker_->Button()})
     UseOwnFont(button);

@@ -1,5 +1,6 @@
 #include "app/gui/source_picker.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "app/gui/skinned_controls.h"
@@ -14,13 +15,14 @@ SourcePicker::SourcePicker(QWidget* parent, lq::LqSkinData* data, const QRect& b
     : QObject(parent),
       button_(Skinned(new lq::LqSkinXFormButton(parent), data, "button", "sourcesButton")),
       menu_(new lq::LqSkinPopupMenu(parent)) {
-  button_->SetCaption(QStringLiteral("来源"));
+  button_->SetCaption(QCoreApplication::translate("longtail::SourcePicker", "来源"));
   button_->setGeometry(buttonBounds);
   menu_->setObjectName(QStringLiteral("sourcesMenu"));
   HarvestEndpoints defaults;
   for (const Source& source : AllSources()) {
     QString caption = QString::fromUtf8(source.displayName);
-    if (source.kind == RequestKind::Related) caption += QStringLiteral("（广泛相关时）");
+    if (source.kind == RequestKind::Related)
+      caption += QCoreApplication::translate("longtail::SourcePicker", "（广泛相关时）");
     lq::MenuItem* item = menu_->Items.Add(caption);
     item->Name = QString::fromLatin1(source.id);
     item->Checked = std::find(defaults.sources.begin(), defaults.sources.end(), source.id) !=

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/app_test_support.h"
+#include "harvest/auto_save.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/memo.h"
 #include "skin/controls/skin_button.h"
@@ -51,6 +52,7 @@ TEST(MainWindowQuestions, ClosingAsksWhileResultsAreUnsavedOrARunGoes) {
   // Once auto-save has written the list, closing asks nothing.
   Child<lq::LqSkinEdit>(f, "autoSaveFolderEdit").setText(dir.path() + QLatin1Char('/'));
   f.autoSaveResults();
+  ASSERT_TRUE(WaitFor([&] { return !f.autoSave().Saving(); }));
   ASSERT_TRUE(QFile::exists(dir.filePath(QStringLiteral("words.txt"))));
   EXPECT_TRUE(f.close());
   EXPECT_EQ(w.asked.size(), 1u);

@@ -34,6 +34,10 @@
   <context>
     <name>longtail::MainWindow</name>
     <message>
+      <source>扩展a-z</source>
+      <translation>Expand a-z</translation>
+    </message>
+    <message>
       <source>青岚谷长尾词查询工具V2.0  新增多词查询，查询过滤功能。</source>
       <translation>Qinglangu Long-tail Keyword Tool V2.0  New: several keywords at once, filtering.</translation>
     </message>
@@ -166,6 +170,17 @@
 自动保存已关闭，请重新选择文件夹</source>
       <translation>The auto-save folder is gone: %1
 Auto-save is off; choose a folder again</translation>
+    </message>
+  </context>
+  <context>
+    <name>longtail::SourcePicker</name>
+    <message>
+      <source>来源</source>
+      <translation>Src</translation>
+    </message>
+    <message>
+      <source>（广泛相关时）</source>
+      <translation> (broad only)</translation>
     </message>
   </context>
   <context>
