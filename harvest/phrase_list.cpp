@@ -125,7 +125,10 @@ void PhraseList::Insert(int index, std::string_view phrase) {
   const auto at = static_cast<std::uint32_t>(index);
   if (index < Count()) index_.Shift(at, +1);
   index_.Add(at, e.hash);
-  RenumberParents([at](std::uint32_t parent) { return parent >= at ? parent + 1 : parent; });
+  if (at <= highestParent_) {
+    RenumberParents([at](std::uint32_t parent) { return parent >= at ? parent + 1 : parent; });
+    ++highestParent_;
+  }
   entries_.insert(static_cast<std::size_t>(index), e);
   selected_.insert(selected_.begin() + index, 0);
   if (itemIndex_ >= index) ++itemIndex_;
@@ -144,9 +147,10 @@ void PhraseList::Delete(int index) {
   entries_.erase(at);
   selected_.erase(selected_.begin() + index);
   const auto gone = static_cast<std::uint32_t>(at);
-  RenumberParents([gone](std::uint32_t parent) {
-    return parent == gone ? PhraseOrigin::kNoParent : parent > gone ? parent - 1 : parent;
-  });
+  if (gone <= highestParent_)
+    RenumberParents([gone](std::uint32_t parent) {
+      return parent == gone ? PhraseOrigin::kNoParent : parent > gone ? parent - 1 : parent;
+    });
   if (itemIndex_ == index)
     itemIndex_ = -1;
   else if (itemIndex_ > index)
@@ -157,6 +161,7 @@ void PhraseList::Delete(int index) {
 }
 
 void PhraseList::Clear() {
+  highestParent_ = -1;
   entries_.clear();
   selected_ = {};
   arena_.Clear();

@@ -11,6 +11,7 @@
 // Records sit in shared chunks and text blocks are shared too, so Share() hands out a
 // snapshot of the items in microseconds that another thread may read (auto-save does).
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -53,6 +54,8 @@ class PhraseList {
   PhraseOrigin Origin(int index) const { return entries_[CheckedIndex(index)].origin; }
   void SetOrigin(int index, PhraseOrigin origin) {
     entries_.Mutable(CheckedIndex(index)).origin = origin;
+    if (origin.parent != PhraseOrigin::kNoParent)
+      highestParent_ = std::max<std::int64_t>(highestParent_, origin.parent);
   }
 
   void Append(std::string_view phrase);
@@ -126,6 +129,10 @@ class PhraseList {
   PhraseTextArena arena_;
   FoldedIndex index_;
   std::uint64_t editCount_ = 0;
+  // At least every parent number any record holds (-1: none holds one). Parents name
+  // earlier items, so deleting or inserting near the end moves none and skips the pass
+  // over the records that renumbering them takes.
+  std::int64_t highestParent_ = -1;
   int selectedCount_ = 0;
   int itemIndex_ = -1;
   std::function<void()> onChange_;
