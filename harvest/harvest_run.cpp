@@ -4,6 +4,7 @@
 
 #include "harvest/admission.h"
 #include "harvest/answer_parsing.h"
+#include "harvest/excluded_words.h"
 #include "harvest/status_texts.h"
 #include "text/ascii_case.h"
 
@@ -227,25 +228,51 @@ void HarvestRun::Query() {
     return;
   }
   ShowStatus(status::Querying() + LowerAsciiLetters(lines[0]));
+  results_.Clear();
+  for (const std::string& line : lines) results_.Append(LowerAsciiLetters(line));
+  seedCount_ = results_.Count();
+  failed_.clear();
+  StartChains({});
+}
+
+void HarvestRun::Resume(const std::vector<ChainPosition>& positions, std::int32_t seedCount,
+                        std::vector<std::string> failed) {
+  if (running_) {
+    ShowStatus(proceed_ ? status::AlreadyRunning() : status::StillStopping());
+    return;
+  }
+  seedCount_ = std::clamp<std::int32_t>(seedCount, 0, results_.Count());
+  failed_ = std::move(failed);
+  StartChains(positions);
+}
+
+void HarvestRun::StartChains(const std::vector<ChainPosition>& positions) {
   BuildChains();
   for (auto& chain : chains_) {
-    chain->pos = chain->done = 0;
+    std::int32_t next = 0;
+    for (const ChainPosition& p : positions)
+      if (p.source == chain->source->id)
+        next = std::clamp<std::int32_t>(p.next, 0, results_.Count());
+    chain->pos = chain->done = chain->resumeAt = next;
     chain->counts = {};
     chain->expansions.clear();
     chain->again = false;
     chain->retriesUsed = chain->blockedRounds = 0;
   }
-  results_.Clear();
-  for (const std::string& line : lines) results_.Append(LowerAsciiLetters(line));
-  seedCount_ = results_.Count();
   host_.SetResultCountLabel(CountLabel(results_.Count()));
   proceed_ = true;
   running_ = true;
-  // Both chains start from their timers: nothing is issued (and no event runs nested)
+  // The chains start from their timers: nothing is issued (and no event runs nested)
   // inside the click itself.
   for (auto& chain : chains_)
     if (TakesPart(*chain)) ScheduleNext(*chain);
-  FinishIfNothingLeft();  // no chain takes part
+  FinishIfNothingLeft();  // no chain takes part, or nothing is left to ask
+}
+
+std::vector<ChainPosition> HarvestRun::Positions() const {
+  std::vector<ChainPosition> positions;
+  for (const auto& chain : chains_) positions.push_back({chain->source->id, chain->resumeAt});
+  return positions;
 }
 
 void HarvestRun::Stop() {
@@ -307,6 +334,16 @@ void HarvestRun::Issue(Chain& chain) {
       FinishIfNothingLeft();
       return;
     }
+    // Phrases at the greatest depth are listed only: the chain passes over them.
+    const int maxDepth = host_.MaxDepth();
+    while (maxDepth > 0 && chain.pos < results_.Count() &&
+           results_.Origin(chain.pos).depth >= maxDepth)
+      ++chain.pos;
+    chain.resumeAt = chain.pos;
+    if (chain.pos >= results_.Count()) {
+      FinishIfNothingLeft();
+      return;
+    }
     chain.item = chain.pos++;
     chain.itemText = results_[chain.item];
     chain.phrase = chain.itemText;
@@ -359,7 +396,7 @@ void HarvestRun::Completed(Chain& chain, bool delivered, const std::string& body
     case RequestOutcome::Answered:
       ++chain.counts.answered;
       chain.blockedRounds = 0;
-      PhraseFinished(chain);
+      PhraseFinished(chain, true);
       WakeIdleChains();  // a chain that had run out asks the new phrases too
       break;
     case RequestOutcome::Failed:
@@ -383,8 +420,10 @@ bool AdmitAnswerPhrases(PhraseList& results, const Source& source, const std::st
                         const HarvestHost& host, PhraseOrigin origin) {
   std::vector<std::string> memoLines;
   bool memoRead = false;
+  const ExcludedWords excluded(host.ExcludeWords());
   // Pieces are admitted as the parser reads them; a body of the wrong shape admits none.
   PhraseSink admit = [&](std::string phrase) {
+    if (excluded.Holds(phrase)) return;
     const bool mustContain = host.MustContain();
     if (mustContain && !memoRead) {
       memoLines = host.MemoLines();
@@ -420,8 +459,13 @@ OutcomeVerdict HarvestRun::AdmitAnswer(Chain& chain, const std::string& body) {
 void HarvestRun::RetryOrGiveUp(Chain& chain, const OutcomeVerdict& verdict,
                                const ResponseFacts& facts) {
   const RequestPolicy policy = host_.Policy();
-  if (!proceed_ || chain.retriesUsed >= policy.retries) {
-    PhraseFinished(chain);
+  if (chain.retriesUsed >= policy.retries) {
+    failed_.push_back(chain.phrase);
+    PhraseFinished(chain, true);
+    return;
+  }
+  if (!proceed_) {  // stopping: a resumed run asks the phrase again
+    PhraseFinished(chain, false);
     return;
   }
   ++chain.retriesUsed;
@@ -451,8 +495,10 @@ void HarvestRun::QueueExpansions(Chain& chain) {
   for (char suffix : expansion_) chain.expansions.push_back(chain.itemText + ' ' + suffix);
 }
 
-void HarvestRun::PhraseFinished(Chain& chain) {
+void HarvestRun::PhraseFinished(Chain& chain, bool complete) {
   if (!chain.expanded) ++chain.done;
+  // A seed counts as finished once its expanded queries are too.
+  if (complete && chain.expansions.empty()) chain.resumeAt = chain.pos;
   chain.retriesUsed = 0;
   chain.again = false;
   ScheduleNext(chain);

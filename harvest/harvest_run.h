@@ -106,6 +106,11 @@ class HarvestHost {
   virtual std::vector<std::string> MemoLines() const = 0;  // as typed, not lowered
   virtual int ExportCount() const = 0;
   virtual RequestPolicy Policy() const { return {}; }
+  // Candidates holding any of these words (ignoring ASCII letter case) are not admitted;
+  // read at every answer.
+  virtual std::vector<std::string> ExcludeWords() const { return {}; }
+  // Phrases at this depth are listed but nothing is asked about them; 0: no limit.
+  virtual int MaxDepth() const { return 0; }
   virtual void ShowStatus(const std::string& text) = 0;
   virtual void SetResultCountLabel(const std::string& text) = 0;
   virtual void SetExportCountLabel(const std::string& text) = 0;
@@ -119,9 +124,16 @@ struct ChainCounts {
   int blocked = 0;
 };
 
+// Where a chain stands in the result list: every phrase before `next` has been asked and
+// finished (answered, or failed after its retries); a resumed run asks from `next` on.
+struct ChainPosition {
+  std::string source;  // source id
+  std::int32_t next = 0;
+};
+
 // Reads an answer body of `source` and admits its phrases to the list as they are read
-// (the host's must-contain option and memo lines apply), each with `origin`. False when
-// the body does not have the source's shape; then nothing is admitted.
+// (the host's must-contain option, memo lines and exclude words apply), each with `origin`. False
+// when the body does not have the source's shape; then nothing is admitted.
 bool AdmitAnswerPhrases(PhraseList& results, const Source& source, const std::string& body,
                         const HarvestHost& host, PhraseOrigin origin = {});
 // The same for the classic source of `kind`.
@@ -138,6 +150,16 @@ class HarvestRun {
 
   void Query();  // the Query button
   void Stop();   // the Stop button
+  // Continues a stopped or interrupted run on the list as it stands (the caller restores
+  // it): each chain asks from its position on, the first `seedCount` items count as
+  // seeds, and `failed` carries the phrases that failed before. Refused while running.
+  void Resume(const std::vector<ChainPosition>& positions, std::int32_t seedCount,
+              std::vector<std::string> failed = {});
+  // Where each chain stands, for a session that a later run can resume.
+  std::vector<ChainPosition> Positions() const;
+  // Phrases asked whose requests failed after every retry, in the order they failed.
+  const std::vector<std::string>& FailedPhrases() const { return failed_; }
+  std::int32_t SeedCount() const { return seedCount_; }
   // The periodic checks the run keeps on its dispatcher's timers (public so tests can
   // tick them at will): the count labels, and after Stop the stop completion.
   void RefreshCounts();
@@ -182,8 +204,9 @@ class HarvestRun {
     const Source* source = nullptr;
     RequestKind kind = RequestKind::Suggest;
     ChainState state = ChainState::Idle;
-    std::int32_t pos = 0;   // list index of the next phrase to take
-    std::int32_t done = 0;  // phrases finished
+    std::int32_t pos = 0;       // list index of the next phrase to take
+    std::int32_t done = 0;      // phrases finished
+    std::int32_t resumeAt = 0;  // every item before it is finished; see ChainPosition
     ChainCounts counts;
     std::string phrase;  // the phrase being asked (again, after a failure or a block)
     // The list item the phrase belongs to (a seed, for its expanded queries) and its text,
@@ -215,7 +238,10 @@ class HarvestRun {
   OutcomeVerdict AdmitAnswer(Chain& chain, const std::string& body);
   void RetryOrGiveUp(Chain& chain, const OutcomeVerdict& verdict, const ResponseFacts& facts);
   void PauseBlocked(Chain& chain, const OutcomeVerdict& verdict, const ResponseFacts& facts);
-  void PhraseFinished(Chain& chain);
+  // `complete`: the phrase will not be asked again, not even by a resumed run.
+  void PhraseFinished(Chain& chain, bool complete);
+  // Resets the chains' positions and counts and starts those that take part.
+  void StartChains(const std::vector<ChainPosition>& positions);
   void WakeIdleChains();
   void FinishIfNothingLeft();
   void CancelInFlight();
@@ -235,6 +261,7 @@ class HarvestRun {
 
   std::string expansion_;
   std::int32_t seedCount_ = 0;
+  std::vector<std::string> failed_;
 
   bool running_ = false;
   bool proceed_ = false;

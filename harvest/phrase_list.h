@@ -145,6 +145,7 @@ class PhraseList::Snapshot {
     const Entry& e = entries_[static_cast<std::size_t>(index)];
     return text_.View(e.place, e.length);
   }
+  PhraseOrigin Origin(int index) const { return entries_[static_cast<std::size_t>(index)].origin; }
   std::vector<std::string> Items() const;
 
  private:

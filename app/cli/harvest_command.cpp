@@ -16,6 +16,8 @@
 #include "harvest/harvest_run.h"
 #include "harvest/phrase_provenance.h"
 #include "harvest/result_file.h"
+#include "harvest/session_file.h"
+#include "harvest/session_keeper.h"
 #include "harvest/status_texts.h"
 #include "net/event_loop.h"
 #include "text/cp936.h"
@@ -27,6 +29,8 @@ using namespace std::chrono_literals;
 
 constexpr int kInterruptedExit = 130;
 constexpr int kNothingAnsweredExit = 3;
+// The session file is rewritten this often while the run goes (and once at the end).
+constexpr auto kSessionPeriod = 4s;
 
 struct HarvestOptions {
   bool broad = true;
@@ -41,7 +45,12 @@ struct HarvestOptions {
   long long maxPhrases = 0;
   long long maxSeconds = 0;
   RequestPolicy policy;
-  std::string expansion;  // characters each seed is also asked with, after a space
+  std::string expansion;             // characters each seed is also asked with, after a space
+  std::vector<std::string> exclude;  // UTF-8
+  int maxDepth = 0;                  // 0: no limit
+  std::string sessionFile;           // kept up to date while the run goes
+  std::string resumeFile;            // the session this run continues
+  std::optional<HarvestSession> resumed;
 };
 
 class CliHost : public HarvestHost {
@@ -53,6 +62,8 @@ class CliHost : public HarvestHost {
   std::vector<std::string> MemoLines() const override { return options_.seeds; }
   int ExportCount() const override { return 0; }
   RequestPolicy Policy() const override { return options_.policy; }
+  std::vector<std::string> ExcludeWords() const override { return options_.exclude; }
+  int MaxDepth() const override { return options_.maxDepth; }
   void ShowStatus(const std::string& text) override {
     if (!options_.quiet) WriteLine(stderr, TerminalSafe(text));
   }
@@ -133,6 +144,16 @@ int ParseArgs(const std::vector<std::string>& args, HarvestOptions& o) {
       if (*v != "az" && *v != "09") return Usage("--expand is az or 09");
       const std::string add = *v == "az" ? "abcdefghijklmnopqrstuvwxyz" : "0123456789";
       if (o.expansion.find(add) == std::string::npos) o.expansion += add;
+    } else if (auto v = OptionValue(args, i, "--exclude", missing)) {
+      if (!missing && !v->empty()) o.exclude.push_back(ValidUtf8(*v));
+    } else if (auto v = OptionValue(args, i, "--max-depth", missing)) {
+      auto n = ParseNumber(*v, 1, PhraseOrigin::kDeepest);
+      if (!n && !missing) return Usage("--max-depth needs a positive number");
+      o.maxDepth = static_cast<int>(n.value_or(0));
+    } else if (auto v = OptionValue(args, i, "--session", missing)) {
+      o.sessionFile = *v;
+    } else if (auto v = OptionValue(args, i, "--resume", missing)) {
+      o.resumeFile = *v;
     } else if (auto v = OptionValue(args, i, "--seeds", missing)) {
       o.seedsFile = *v;
     } else if (auto v = OptionValue(args, i, "--seeds-encoding", missing)) {
@@ -219,6 +240,55 @@ bool PrintSummary(const HarvestRun& run, const PhraseList& results) {
   return asked == 0 || answered > 0;
 }
 
+// --resume FILE: the session's seeds and options are the run's; options given on the
+// command line (a host, say) take their place. 0 to go on, otherwise the exit code.
+int ApplyResumedSession(const std::vector<std::string>& args, HarvestOptions& o) {
+  std::string path;
+  for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+    bool missing = false;
+    if (auto v = OptionValue(args, i, "--resume", missing)) path = *v;
+  }
+  if (path.empty()) return 0;
+  HarvestSession session;
+  std::string error;
+  if (ReadSessionFile(path, session, error) != SessionReadStatus::Ok) return Usage(error.c_str());
+  o.seeds = session.seeds;
+  o.broad = session.broad;
+  o.mustContain = session.mustContain;
+  o.expansion = session.expansion;
+  o.exclude = session.exclude;
+  o.maxDepth = session.maxDepth;
+  o.endpoints = session.endpoints;
+  o.resumed = std::move(session);
+  return 0;
+}
+
+// A file the session is to be kept in must be missing or a session already: anything
+// else (a damaged session, a newer version's, another file) is left as it is.
+int CheckSessionTarget(const HarvestOptions& o) {
+  if (o.sessionFile.empty() || o.sessionFile == o.resumeFile) return 0;
+  HarvestSession existing;
+  std::string error;
+  const SessionReadStatus status = ReadSessionFile(o.sessionFile, existing, error);
+  if (status == SessionReadStatus::Ok || status == SessionReadStatus::Missing) return 0;
+  return Usage((error + "; it is left as it is").c_str());
+}
+
+// Everything a session holds but the result list, as the run stands now.
+HarvestSession SessionOf(const HarvestOptions& o, const HarvestRun& run) {
+  HarvestSession s;
+  s.seeds = o.seeds;
+  s.broad = o.broad;
+  s.mustContain = o.mustContain;
+  s.expansion = o.expansion;
+  s.exclude = o.exclude;
+  s.maxDepth = o.maxDepth;
+  s.endpoints = o.endpoints;
+  s.chains = run.Positions();
+  s.failed = run.FailedPhrases();
+  return s;
+}
+
 // The status texts speak the locale's language unless --lang says otherwise.
 void UseLocaleLanguage() {
   const char* lang = std::getenv("LANG");
@@ -228,7 +298,15 @@ void UseLocaleLanguage() {
 int RunHarvest(const std::vector<std::string>& args) {
   UseLocaleLanguage();
   HarvestOptions o;
+  if (int rc = ApplyResumedSession(args, o)) return rc;
+  const std::size_t resumedSeeds = o.seeds.size();
   if (int rc = ParseArgs(args, o)) return rc;
+  if (o.resumed) {
+    if (o.seeds.size() != resumedSeeds)
+      return Usage("--resume takes the session's seeds; give none");
+    if (o.sessionFile.empty()) o.sessionFile = o.resumeFile;
+  }
+  if (int rc = CheckSessionTarget(o)) return rc;
   bool blank = true;
   for (const std::string& s : o.seeds)
     for (char c : s) blank = blank && static_cast<unsigned char>(c) <= 32;
@@ -240,6 +318,9 @@ int RunHarvest(const std::vector<std::string>& args) {
   HarvestRun run(loop, results, host, o.endpoints);
   run.SetExpansion(o.expansion);
   StopSignals signals;
+  std::optional<SessionKeeper> session;
+  if (!o.sessionFile.empty()) session.emplace(o.sessionFile);
+  auto lastSave = std::chrono::steady_clock::now();
 
   const auto started = std::chrono::steady_clock::now();
   bool stopPressed = false;
@@ -247,10 +328,20 @@ int RunHarvest(const std::vector<std::string>& args) {
     if (!stopPressed) run.Stop();
     stopPressed = true;
   };
-  run.Query();
+  if (o.resumed) {
+    RestoreResults(*o.resumed, results);
+    run.Resume(o.resumed->chains, static_cast<std::int32_t>(o.resumed->seeds.size()),
+               o.resumed->failed);
+  } else {
+    run.Query();
+  }
   bool interrupted = false;
   while (true) {
     loop.runOnce(50ms);
+    if (session && std::chrono::steady_clock::now() - lastSave >= kSessionPeriod) {
+      session->SaveInBackground(SessionOf(o, run), results.Share());
+      lastSave = std::chrono::steady_clock::now();
+    }
     // A second signal: the requests in flight are cancelled when `run` goes out of scope.
     if (signals.Received() >= 2) {
       interrupted = true;
@@ -267,7 +358,15 @@ int RunHarvest(const std::vector<std::string>& args) {
   if (interrupted && !o.quiet)
     std::fprintf(stderr, "harvest: interrupted; the requests in flight are cancelled\n");
   const bool answered = PrintSummary(run, results);
-  if (int rc = WriteResults(o, results)) return rc;
+  int rc = WriteResults(o, results);
+  if (session) {
+    std::string error;
+    if (!session->SaveNow(SessionOf(o, run), results.Share(), error)) {
+      std::fprintf(stderr, "harvest: %s\n", error.c_str());
+      rc = rc ? rc : 1;
+    }
+  }
+  if (rc) return rc;
   if (interrupted) return kInterruptedExit;
   return answered ? 0 : kNothingAnsweredExit;
 }
@@ -279,7 +378,8 @@ LONGTAIL_CLI_COMMAND(
     harvest, "harvest",
     "harvest [--broad|--no-broad] [--must-contain] [--suggest-host H[:P]] "
     "[--search-host H[:P]] [--sources ID[,ID...]] [--host ID=URL] [--expand az|09] "
-    "[--seeds FILE] [--seeds-encoding utf8|cp936] "
+    "[--exclude WORD] [--max-depth N] [--session FILE] [--resume FILE] [--seeds FILE] "
+    "[--seeds-encoding utf8|cp936] "
     "[--output FILE] [--format F] [--max-phrases N] [--max-seconds S] [--delay-ms N] "
     "[--retries N] [--backoff-ms B] [--request-timeout S] [--lang en|zh] [--quiet] [SEED...]",
     longtail::cli::RunHarvest,
@@ -293,8 +393,18 @@ LONGTAIL_CLI_COMMAND(
     "  --expand az|09           also ask each seed followed by a space and each letter\n"
     "                           a-z (or digit 0-9); those queries are asked, not listed\n"
     "  --must-contain           keep only phrases holding a seed\n"
+    "  --exclude WORD           drop candidates holding WORD (ASCII case ignored;\n"
+    "                           repeatable)\n"
+    "  --max-depth N            list phrases found at depth N but ask nothing about\n"
+    "                           them (seeds are depth 0)\n"
     "  --suggest-host H[:P]     host of the soso source\n"
     "  --search-host H[:P]      host of the baidu-related source\n"
+    "  --session FILE           keep a resumable session in FILE (rewritten every few\n"
+    "                           seconds and at the end; a file that is not a session\n"
+    "                           is refused, exit 2)\n"
+    "  --resume FILE            continue the session in FILE with its seeds and\n"
+    "                           options, asking only what it has not asked; the\n"
+    "                           session is kept there unless --session says otherwise\n"
     "  --seeds FILE             more seeds, one a line (LF, CR LF or CR)\n"
     "  --seeds-encoding E       utf8 (default) or cp936\n"
     "  --output FILE            write the list there, replacing the file only once\n"

@@ -19,6 +19,7 @@
 #include "app/gui/skin_texts.h"
 #include "app/gui/source_picker.h"
 #include "app/gui/ui_language.h"
+#include "harvest/excluded_words.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -245,6 +246,14 @@ RequestPolicy MainWindow::Policy() const {
   RequestPolicy policy;
   policy.delay = std::chrono::milliseconds(static_cast<long long>(pacingDelayEdit_->Value()));
   return policy;
+}
+
+std::vector<std::string> MainWindow::ExcludeWords() const {
+  return SplitExcludeWords(excludeEdit_->text().toStdString());
+}
+
+int MainWindow::MaxDepth() const {
+  return static_cast<int>(maxDepthEdit_->Value());
 }
 
 int MainWindow::ExportCount() const {

@@ -159,6 +159,8 @@ class MainWindow : public QWidget, private HarvestHost {
   std::vector<std::string> MemoLines() const override;
   int ExportCount() const override;
   RequestPolicy Policy() const override;
+  std::vector<std::string> ExcludeWords() const override;
+  int MaxDepth() const override;
   void ShowStatus(const std::string& text) override;
   void SetResultCountLabel(const std::string& text) override;
   void SetExportCountLabel(const std::string& text) override;
@@ -203,6 +205,11 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinStdLabel* autoSavePeriodLabel_ = nullptr;
   lq::LqSkinStdLabel* pacingLabel_ = nullptr;
   lq::LqSkinSpinEdit* pacingDelayEdit_ = nullptr;  // ms between two requests to a service
+  // The live filters, in the free column under the seeds caption.
+  lq::LqSkinStdLabel* excludeLabel_ = nullptr;
+  lq::LqSkinEdit* excludeEdit_ = nullptr;  // words separated by spaces or commas
+  lq::LqSkinStdLabel* maxDepthLabel_ = nullptr;
+  lq::LqSkinSpinEdit* maxDepthEdit_ = nullptr;  // 0: no limit
   lq::LqSkinStdLabel* pacingUnitLabel_ = nullptr;
   lq::LqSkinXFormButton* filterButton_ = nullptr;
   lq::LqSkinStatusPanel* statusPanel_ = nullptr;

@@ -63,6 +63,20 @@ void MainWindow::buildTopPanel() {
   lq::SetAlign(seedsPanel_, lq::alLeft);
   seedsLabel_ = Label(seedsPanel_, data, "seedsLabel", tr("输入关键词"));
   seedsLabel_->move(19, 15);
+  // The live filters fill the free column under the caption, left of the memo.
+  excludeLabel_ = Label(seedsPanel_, data, "excludeLabel", tr("排除词"));
+  excludeLabel_->move(19, 48);
+  excludeEdit_ = Skinned(new lq::LqSkinEdit(seedsPanel_), data, "edit", "excludeEdit");
+  excludeEdit_->setGeometry(8, 64, 82, 21);
+  maxDepthLabel_ = Label(seedsPanel_, data, "maxDepthLabel", tr("最大深度"));
+  maxDepthLabel_->move(19, 98);
+  maxDepthEdit_ = Skinned(new lq::LqSkinSpinEdit(seedsPanel_), data, "spinedit", "maxDepthEdit");
+  maxDepthEdit_->SetValueType(lq::vtInteger);
+  maxDepthEdit_->SetMinValue(0);
+  maxDepthEdit_->SetMaxValue(PhraseOrigin::kDeepest);
+  maxDepthEdit_->SetIncrement(1);
+  maxDepthEdit_->SetValue(0);
+  maxDepthEdit_->setGeometry(8, 114, 64, 21);
   seedsNoteLabel_ = Label(seedsPanel_, data, "seedsNoteLabel", tr("注意：每行一词。"));
   seedsNoteLabel_->SetAutoSize(false);
   seedsNoteLabel_->SetAlignment(Qt::AlignHCenter);
@@ -134,8 +148,7 @@ void MainWindow::buildTopPanel() {
   statusPanel_->setGeometry(344, 132, 476, 21);
   // The sources and the seed expansion sit in the free ends of two rows.
   sourcePicker_ = new SourcePicker(topPanel_, data, {787, 80, 32, 22});
-  expandBox_ =
-      CheckBox(topPanel_, data, "expandBox", tr("扩展a-z"), {712, 57, 100, 25}, false);
+  expandBox_ = CheckBox(topPanel_, data, "expandBox", tr("扩展a-z"), {712, 57, 100, 25}, false);
   for (auto* button :
        {queryButton_, stopButton_, chooseFolderButton_, filterButton_, sourcePicker_->Button()})
     UseOwnFont(button);

@@ -67,6 +67,8 @@ void MainWindow::buildSettings() {
   spinBinding(local ? QStringLiteral("options/localPacingDelayMs")
                     : QStringLiteral("options/pacingDelayMs"),
               pacingDelayEdit_);
+  editBinding("options/excludeWords", excludeEdit_);
+  spinBinding(QStringLiteral("options/maxDepth"), maxDepthEdit_);
   editBinding("autoSave/folder", autoSaveFolderEdit_);
   editBinding("autoSave/fileName", autoSaveFileEdit_);
   spinBinding(QStringLiteral("autoSave/periodSeconds"), autoSavePeriodEdit_);

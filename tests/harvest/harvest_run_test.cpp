@@ -229,6 +229,26 @@ TEST_F(HarvestRunTest, MustContainComparesWithCaseAgainstTheMemoLines) {
   EXPECT_EQ(List().size(), 3u);
 }
 
+TEST_F(HarvestRunTest, ExcludeWordsKeepCandidatesOutIgnoringAsciiCase) {
+  host_.exclude = {"Free", "", "ç"};  // "盗"
+  Seeds({"free app"});                     // a seed is listed whatever it holds
+  Query();
+  Answer(0, Suggest({"app FREE", "app", "çç", "paid"}));
+  EXPECT_EQ(List(), (Strings{"free app", "app", "paid"}));
+}
+
+TEST_F(HarvestRunTest, MaxDepthListsTheDeepestPhrasesButAsksNothingAboutThem) {
+  host_.maxDepth = 1;
+  Seeds({"a", "b"});
+  Query();
+  Answer(0, Suggest({"a1"}));
+  Answer(1, Suggest({"b1"}));
+  EXPECT_EQ(List(), (Strings{"a", "b", "a1", "b1"}));
+  EXPECT_EQ(Asked(kSuggest), (Strings{"a", "b"}));
+  EXPECT_FALSE(run_.Running());
+  EXPECT_EQ(host_.LastStatus(), kFinished);
+}
+
 TEST_F(HarvestRunTest, FailedRequestIsRetriedWithADoublingBackOffThenTheChainMovesOn) {
   host_.policy.backoff = 40ms;
   Seeds({"a", "b"});

@@ -98,6 +98,14 @@
       <translation>Request gap</translation>
     </message>
     <message>
+      <source>排除词</source>
+      <translation>Exclude</translation>
+    </message>
+    <message>
+      <source>最大深度</source>
+      <translation>Max depth</translation>
+    </message>
+    <message>
       <source>毫秒</source>
       <translation>ms</translation>
     </message>
