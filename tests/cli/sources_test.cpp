@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -179,6 +181,44 @@ TEST_F(CliSources, AnEmojiSeedRoundTripsThroughTheKeywordListAndUtf8Output) {
   EXPECT_EQ(lines[0], "😀手机");
   EXPECT_EQ(lines[1], "한국어 qq");
   EXPECT_NE(second.Err().find("正在查询：😀手机"), std::string::npos) << second.Err();
+}
+
+int AskedOf(const std::string& err, const std::string& id) {
+  const std::string key = "source " + id + ": asked=";
+  const std::size_t at = err.find(key);
+  return at == std::string::npos ? -1 : std::stoi(err.substr(at + key.size()));
+}
+
+std::vector<std::string> SortedLines(const std::string& path) {
+  std::vector<std::string> lines = Lines(ReadFile(path), "\n");
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+// A run stopped early and continued from its session file finds what one uninterrupted run
+// finds, asking each phrase once across the two.
+TEST_F(CliSources, AResumedSessionEqualsOneUninterruptedRun) {
+  const std::string whole = dir_.file("whole.txt"), part = dir_.file("part.txt");
+  const std::string session = dir_.file("run.session");
+  ChildProcess full(Harvest("soso", {"--format", "utf8", "--output", whole, "手机"}), "whole");
+  ASSERT_EQ(full.Wait(), 0) << full.Err();
+  ChildProcess first(Harvest("soso", {"--max-phrases", "40", "--session", session, "--format",
+                                      "utf8", "--output", part, "手机"}),
+                     "first_half");
+  ASSERT_EQ(first.Wait(), 0) << first.Err();
+  ASSERT_LT(Lines(ReadFile(part), "\n").size(), SortedLines(whole).size());
+  ChildProcess rest(Harvest("soso", {"--resume", session, "--format", "utf8", "--output", part}),
+                    "second_half");
+  ASSERT_EQ(rest.Wait(), 0) << rest.Err();
+  EXPECT_EQ(SortedLines(part), SortedLines(whole));
+  EXPECT_EQ(AskedOf(first.Err(), "soso") + AskedOf(rest.Err(), "soso"), AskedOf(full.Err(), "soso"))
+      << first.Err() << rest.Err();
+
+  // A damaged session is refused and left as it was.
+  std::ofstream(session, std::ios::trunc) << "{not json";
+  ChildProcess damaged(Harvest("soso", {"--resume", session}), "damaged");
+  EXPECT_EQ(damaged.Wait(), 2);
+  EXPECT_EQ(ReadFile(session), "{not json");
 }
 
 }  // namespace
