@@ -10,6 +10,7 @@
 #include "app/gui/export_autosave.h"
 #include "app/gui/main_window.h"
 #include "app/gui/settings_store.h"
+#include "app/gui/source_picker.h"
 #include "app/gui/window_placement.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/edit.h"
@@ -67,6 +68,20 @@ void MainWindow::buildSettings() {
   spinBinding(local ? QStringLiteral("options/localPacingDelayMs")
                     : QStringLiteral("options/pacingDelayMs"),
               pacingDelayEdit_);
+  s.Bind<QString>(
+      QStringLiteral("options/sources"),
+      [this] {
+        QStringList ids;
+        for (const std::string& id : sourcePicker_->Chosen()) ids << QString::fromStdString(id);
+        return ids.join(QLatin1Char(','));
+      },
+      [this](const QString& text) {
+        std::vector<std::string> ids;
+        for (const QString& id : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+          ids.push_back(id.toStdString());
+        sourcePicker_->Choose(ids);
+      });
+  boxBinding("options/expandAz", expandBox_);
   editBinding("options/excludeWords", excludeEdit_);
   spinBinding(QStringLiteral("options/maxDepth"), maxDepthEdit_);
   editBinding("autoSave/folder", autoSaveFolderEdit_);

@@ -19,6 +19,7 @@
 #include "skin/controls/spin_edit.h"
 #include "skin/dialogs/open_dialog.h"
 #include "skin/frame/lacquer_form.h"
+#include "skin/frame/popup_menu.h"
 
 namespace longtail::test {
 namespace {
@@ -46,6 +47,12 @@ TEST(MainWindowSettings, WhatOneWindowLeavesTheNextOpensWith) {
     Child<lq::LqSkinEdit>(f, "autoSaveFileEdit").setText(QStringLiteral("harvest.txt"));
     Child<lq::LqSkinSpinEdit>(f, "autoSavePeriodEdit").SetValue(7);
     Child<lq::LqSkinCheckRadioBox>(f, "autoSaveBox").SetChecked(true);
+    Child<lq::LqSkinEdit>(f, "excludeEdit").setText(QStringLiteral("下载 free"));
+    Child<lq::LqSkinSpinEdit>(f, "maxDepthEdit").SetValue(3);
+    Child<lq::LqSkinCheckRadioBox>(f, "expandBox").SetChecked(true);
+    auto& sources = Child<lq::LqSkinPopupMenu>(f, "sourcesMenu").Items;
+    for (int i = 0; i < sources.Count(); ++i)
+      sources.Item(i)->Checked = sources.Item(i)->Name == QStringLiteral("google");
     auto& saveDialog = Child<lq::LqSkinSaveDialog>(f, "saveDialog");
     saveDialog.InitialDir = exportDir.path();
     saveDialog.FilterIndex = 4;
@@ -62,6 +69,13 @@ TEST(MainWindowSettings, WhatOneWindowLeavesTheNextOpensWith) {
   EXPECT_EQ(Child<lq::LqSkinEdit>(f, "autoSaveFileEdit").text(), QStringLiteral("harvest.txt"));
   EXPECT_TRUE(Child<lq::LqSkinCheckRadioBox>(f, "autoSaveBox").Checked());
   EXPECT_EQ(Child<QTimer>(f, "autoSaveTimer").interval(), 7000);
+  EXPECT_EQ(Child<lq::LqSkinEdit>(f, "excludeEdit").text(), QStringLiteral("下载 free"));
+  EXPECT_EQ(Child<lq::LqSkinSpinEdit>(f, "maxDepthEdit").Value(), 3);
+  EXPECT_TRUE(Child<lq::LqSkinCheckRadioBox>(f, "expandBox").Checked());
+  auto& sources = Child<lq::LqSkinPopupMenu>(f, "sourcesMenu").Items;
+  for (int i = 0; i < sources.Count(); ++i)
+    EXPECT_EQ(sources.Item(i)->Checked, sources.Item(i)->Name == QStringLiteral("google"))
+        << sources.Item(i)->Name.toStdString();
   EXPECT_TRUE(Child<QTimer>(f, "autoSaveTimer").isActive());
   auto& saveDialog = Child<lq::LqSkinSaveDialog>(f, "saveDialog");
   EXPECT_EQ(saveDialog.InitialDir, exportDir.path());
