@@ -70,9 +70,12 @@ void MainWindow::buildExportAutoSave() {
   autoSaveSchedule_->SetPeriodSeconds(static_cast<int>(autoSavePeriodEdit_->Value()));
 
   // Wired once the schedule exists: each of these events reaches it.
-  autoSaveBox_->OnClick = Guarded(this, &MainWindow::applyAutoSaveSwitch);
-  chooseFolderButton_->OnClick = Guarded(this, &MainWindow::chooseAutoSaveFolder);
-  autoSavePeriodEdit_->OnChange = Guarded(this, &MainWindow::applyAutoSavePeriod);
+  connect(autoSaveBox_, &lq::LqSkinCheckRadioBox::clicked, this,
+          Guarded(this, &MainWindow::applyAutoSaveSwitch));
+  connect(chooseFolderButton_, &lq::LqSkinButton::clicked, this,
+          Guarded(this, &MainWindow::chooseAutoSaveFolder));
+  connect(autoSavePeriodEdit_, &lq::LqSkinSpinEdit::changed, this,
+          Guarded(this, &MainWindow::applyAutoSavePeriod));
 }
 
 void MainWindow::exportToTextFile() {

@@ -158,9 +158,10 @@ void MainWindow::buildTopPanel() {
   autoSaveFileEdit_->setText(QStringLiteral("words.txt"));
   autoSaveFileEdit_->setGeometry(670, 81, 78, 21);
 
-  queryButton_->OnClick = Guarded(this, &MainWindow::startQuery);
-  stopButton_->OnClick = Guarded(this, &MainWindow::stopQuery);
-  filterButton_->OnClick = Guarded(this, &MainWindow::filterResultsByMemo);
+  connect(queryButton_, &lq::LqSkinButton::clicked, this, Guarded(this, &MainWindow::startQuery));
+  connect(stopButton_, &lq::LqSkinButton::clicked, this, Guarded(this, &MainWindow::stopQuery));
+  connect(filterButton_, &lq::LqSkinButton::clicked, this,
+          Guarded(this, &MainWindow::filterResultsByMemo));
 }
 
 void MainWindow::buildCommandBar() {
@@ -181,10 +182,13 @@ void MainWindow::buildCommandBar() {
       Label(commandBar_, data, "listsHintLabel", tr("提示：下面的列表可以【双击、右键】操作。"));
   listsHintLabel_->move(552, 18);
   // The copy button performs the result menu's "copy all" item, as a click on it would.
-  copyAllButton_->OnClick = [this](lq::LqSkinButton*) { copyAllItem_->Click(); };
-  clearExportsButton_->OnClick = Guarded(this, &MainWindow::clearExports);
-  clearAllButton_->OnClick = Guarded(this, &MainWindow::clearAllLists);
-  exportButton_->OnClick = Guarded(this, &MainWindow::exportToTextFile);
+  connect(copyAllButton_, &lq::LqSkinButton::clicked, this, [this] { copyAllItem_->Click(); });
+  connect(clearExportsButton_, &lq::LqSkinButton::clicked, this,
+          Guarded(this, &MainWindow::clearExports));
+  connect(clearAllButton_, &lq::LqSkinButton::clicked, this,
+          Guarded(this, &MainWindow::clearAllLists));
+  connect(exportButton_, &lq::LqSkinButton::clicked, this,
+          Guarded(this, &MainWindow::exportToTextFile));
 }
 
 void MainWindow::buildTimers() {

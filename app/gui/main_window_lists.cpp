@@ -45,8 +45,10 @@ void MainWindow::buildLists() {
   exportCountLabel_ = Label(exportGroup_, data, "exportCountLabel", QStringLiteral("(0)"));
   exportCountLabel_->move(10, 1);
 
-  resultList_->OnListBoxDblClick = Guarded(this, &MainWindow::copyCurrentToExport);
-  exportList_->OnListBoxDblClick = Guarded(this, &MainWindow::deleteCurrentExport);
+  connect(resultList_, &lq::LqSkinListBox::itemDoubleClicked, this,
+          Guarded(this, &MainWindow::copyCurrentToExport));
+  connect(exportList_, &lq::LqSkinListBox::itemDoubleClicked, this,
+          Guarded(this, &MainWindow::deleteCurrentExport));
 }
 
 void MainWindow::buildMenus() {
@@ -77,12 +79,10 @@ void MainWindow::buildMenus() {
   item(exportMenu_, "baiduSearchItem", tr("到百度搜索"), &MainWindow::searchExportOnBaidu);
   item(exportMenu_, "googleSearchItem", tr("到谷歌搜索"), &MainWindow::searchExportOnGoogle);
 
-  resultList_->OnPopupMenu = [this](lq::LqSkinListBox*, const QPoint& at) {
-    resultMenu_->Popup(at.x(), at.y());
-  };
-  exportList_->OnPopupMenu = [this](lq::LqSkinListBox*, const QPoint& at) {
-    exportMenu_->Popup(at.x(), at.y());
-  };
+  connect(resultList_, &lq::LqSkinListBox::contextMenuRequested, this,
+          [this](const QPoint& at) { resultMenu_->Popup(at.x(), at.y()); });
+  connect(exportList_, &lq::LqSkinListBox::contextMenuRequested, this,
+          [this](const QPoint& at) { exportMenu_->Popup(at.x(), at.y()); });
 }
 
 }  // namespace longtail

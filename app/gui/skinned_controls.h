@@ -30,8 +30,9 @@ inline lq::LqSkinStdLabel* Label(QWidget* parent, lq::LqSkinData* data, const ch
   return label;
 }
 
-// Runs a command of the window from an event; what escapes it goes to the default error
-// display. The event's sender arguments, if any, are ignored.
+// A slot that runs a command of the window; what escapes it goes to the default error
+// display, so a failing command never unwinds through the signal's emitter. The signal's
+// arguments, if any, are ignored.
 template <typename Window>
 auto Guarded(Window* window, void (Window::*command)()) {
   return [window, command](auto&&...) { RunGuarded([&] { (window->*command)(); }); };

@@ -33,7 +33,7 @@ SourcePicker::SourcePicker(QWidget* parent, lq::LqSkinData* data, const QRect& b
       item->Checked = !item->Checked;
     };
   }
-  button_->OnClick = [this](lq::LqSkinButton*) { Open(); };
+  connect(button_, &lq::LqSkinButton::clicked, this, [this] { Open(); });
 }
 
 std::vector<std::string> SourcePicker::Chosen() const {

@@ -103,7 +103,7 @@ void LqSkinCheckRadioBox::SetChecked(bool on) {
         other->SetChecked(false);
   }
   if (!Radio_ || (on && !wasChecked)) {
-    if (OnClick) OnClick(this);
+    emit clicked();
   }
 }
 
@@ -111,7 +111,7 @@ void LqSkinCheckRadioBox::SetState(TCheckBoxState s) {
   State_ = s;
   Checked_ = s == cbChecked;
   update();
-  if (OnClick) OnClick(this);
+  emit clicked();
 }
 
 void LqSkinCheckRadioBox::Toggle() {

@@ -14,6 +14,8 @@ namespace lq {
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 class LqSkinCheckRadioBox : public LqSkinCustomControl {
+  Q_OBJECT
+
  public:
   explicit LqSkinCheckRadioBox(QWidget* parent = nullptr);
 
@@ -37,8 +39,6 @@ class LqSkinCheckRadioBox : public LqSkinCustomControl {
   void SetChecked(bool on);
   int GroupIndex = 0;
 
-  std::function<void(LqSkinCheckRadioBox*)> OnClick;
-
   // A check box flips Checked; a radio box becomes checked.
   virtual void Toggle();
 
@@ -53,6 +53,9 @@ class LqSkinCheckRadioBox : public LqSkinCustomControl {
   // Where the caption goes in the flat look.
   QRect CaptionRect() const;
   const CheckLook& Look() const { return look_; }
+
+ signals:
+  void clicked();
 
  protected:
   void paintEvent(QPaintEvent* e) override;

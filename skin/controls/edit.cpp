@@ -168,7 +168,7 @@ void LqSkinEdit::enterEvent(QEnterEvent* e) {
   QLineEdit::enterEvent(e);
   mouseInside_ = true;
   UpdateLook();
-  if (OnMouseEnter) OnMouseEnter(this);
+  emit mouseEntered();
 }
 
 void LqSkinEdit::leaveEvent(QEvent* e) {
@@ -176,7 +176,7 @@ void LqSkinEdit::leaveEvent(QEvent* e) {
   mouseInside_ = false;
   buttonHot_ = false;
   UpdateLook();
-  if (OnMouseLeave) OnMouseLeave(this);
+  emit mouseLeft();
 }
 
 void LqSkinEdit::focusInEvent(QFocusEvent* e) {
@@ -193,7 +193,7 @@ void LqSkinEdit::keyPressEvent(QKeyEvent* e) {
   const int k = e->key();
   if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) {
     QChar key = k == Qt::Key_Escape ? QChar(27) : QChar(13);
-    if (OnKeyPress) OnKeyPress(this, key);
+    if (keyFilter_) keyFilter_(key);
     if (key.isNull()) {
       e->accept();
       return;
@@ -249,7 +249,7 @@ void LqSkinEdit::mouseReleaseEvent(QMouseEvent* e) {
     const bool click = ButtonRect().contains(e->pos());
     buttonDown_ = false;
     update();
-    if (click && OnButtonClick) OnButtonClick(this);
+    if (click) emit buttonClicked();
     return;
   }
   QLineEdit::mouseReleaseEvent(e);

@@ -16,6 +16,8 @@ namespace lq {
 class LqSkinData;
 
 class LqSkinEdit : public QLineEdit, public SkinClient {
+  Q_OBJECT
+
  public:
   explicit LqSkinEdit(QWidget* parent = nullptr);
 
@@ -40,10 +42,10 @@ class LqSkinEdit : public QLineEdit, public SkinClient {
   bool ButtonMode() const { return ButtonMode_; }
   void SetButtonMode(bool on);
 
-  std::function<void(LqSkinEdit*)> OnMouseEnter, OnMouseLeave, OnButtonClick;
-  // Raised for Enter and Escape before they go on to the form; clearing the key
+  // Asked for Enter and Escape before they go on to the form; clearing the key
   // keeps it from the form.
-  std::function<void(LqSkinEdit*, QChar& key)> OnKeyPress;
+  using KeyFilter = std::function<void(QChar& key)>;
+  void SetKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
 
   LqSkinData* skinDataRef() const override { return SkinData_; }
   void ReleaseSkin() override;
@@ -59,6 +61,11 @@ class LqSkinEdit : public QLineEdit, public SkinClient {
   QRect ButtonRect() const;
   bool ButtonPressed() const { return buttonDown_ && buttonHot_; }
 
+ signals:
+  void mouseEntered();
+  void mouseLeft();
+  void buttonClicked();
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void enterEvent(QEnterEvent* e) override;
@@ -73,6 +80,7 @@ class LqSkinEdit : public QLineEdit, public SkinClient {
   void changeEvent(QEvent* e) override;
 
  private:
+  KeyFilter keyFilter_;
   void BindSkin();
   void UpdateLook();
   void PaintFrame(QPainter& p);

@@ -64,15 +64,9 @@ LqSkinListBox::LqSkinListBox(QWidget* parent) : LqSkinCustomControl(parent) {
   list_->EraseBackground = [this](QPainter& p, const QRect& r) { EraseList(p, r); };
   list_->OnScrolled = [this] { SyncScrollBars(); };
   list_->OnItemsChanged = [this] { SyncScrollBars(); };
-  list_->OnClick = [this] {
-    if (OnListBoxClick) OnListBoxClick(this);
-  };
-  list_->OnDblClick = [this] {
-    if (OnListBoxDblClick) OnListBoxDblClick(this);
-  };
-  list_->OnContextMenu = [this](const QPoint& global) {
-    if (OnPopupMenu) OnPopupMenu(this, global);
-  };
+  list_->OnClick = [this] { emit itemClicked(); };
+  list_->OnDblClick = [this] { emit itemDoubleClicked(); };
+  list_->OnContextMenu = [this](const QPoint& global) { emit contextMenuRequested(global); };
   list_->OnKeyDown = [this](QKeyEvent* e) { return HandleListKey(e); };
   list_->OnWheel = [this](QWheelEvent* e) { return HandleListWheel(e); };
   items_.SetOnChange([this] { list_->ItemsChanged(); });
@@ -309,7 +303,8 @@ void LqSkinListBox::SyncVertical() {
   if (!fixedRows && min < max && max >= pos && rows < count) {
     if (!vbar_) {
       vbar_ = CreateBar(false);
-      vbar_->OnChange = [this](LqSkinScrollBar* b) { list_->SetTopIndex(b->Position()); };
+      connect(vbar_, &LqSkinScrollBar::changed, this,
+              [this] { list_->SetTopIndex(vbar_->Position()); });
       BindBar(vbar_, false);
       if (hbar_) BindBar(hbar_, true);
       LayoutParts();
@@ -348,7 +343,8 @@ void LqSkinListBox::SyncHorizontal() {
   if (widest > visible) {
     if (!hbar_) {
       hbar_ = CreateBar(true);
-      hbar_->OnChange = [this](LqSkinScrollBar* b) { list_->SetHorizontalOffset(b->Position()); };
+      connect(hbar_, &LqSkinScrollBar::changed, this,
+              [this] { list_->SetHorizontalOffset(hbar_->Position()); });
       BindBar(hbar_, true);
       LayoutParts();
       hbar_->show();
@@ -528,8 +524,8 @@ void LqSkinListBox::DrawDefaultItem(QPainter& p, int index, const QRect& r, Item
 
 void LqSkinListBox::DrawItemText(QPainter& p, int index, QRect textRect, ItemDrawState state,
                                  Color color, const QFont& font) {
-  if (OnDrawItem) {
-    OnDrawItem(p, index, state, textRect);
+  if (itemPainter_) {
+    itemPainter_(p, index, state, textRect);
     return;
   }
   if (skinnedItems_ && look_.showfocus && state.focused) {

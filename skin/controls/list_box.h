@@ -35,9 +35,9 @@ struct ListBoxLook {
 };
 
 class LqSkinListBox : public LqSkinCustomControl {
- public:
-  using Event = std::function<void(LqSkinListBox*)>;
+  Q_OBJECT
 
+ public:
   explicit LqSkinListBox(QWidget* parent = nullptr);
   ~LqSkinListBox() override;
 
@@ -74,13 +74,10 @@ class LqSkinListBox : public LqSkinCustomControl {
   // Font of the default look (copied from DefaultFont while unbound).
   LqFont Font;
 
-  // --- events -----------------------------------------------------------------
-  Event OnListBoxClick, OnListBoxDblClick;
-  // The context-menu request of the inner list: the owner shows the box's popup
-  // menu at the global position. The selection is left alone.
-  std::function<void(LqSkinListBox*, const QPoint& global)> OnPopupMenu;
   // Draws an item's content instead of the built-in text.
-  std::function<void(QPainter&, int index, ItemDrawState, const QRect& textRect)> OnDrawItem;
+  using ItemPainter =
+      std::function<void(QPainter&, int index, ItemDrawState, const QRect& textRect)>;
+  void SetItemPainter(ItemPainter painter) { itemPainter_ = std::move(painter); }
 
   // --- parts ---------------------------------------------------------------------
   LqListBox* ListBox() const { return list_; }
@@ -98,6 +95,13 @@ class LqSkinListBox : public LqSkinCustomControl {
   // Height that shows exactly rows items.
   int RowCountHeight(int rows) const;
 
+ signals:
+  void itemClicked();
+  void itemDoubleClicked();
+  // The context-menu request of the inner list: the owner shows the box's popup
+  // menu at the global position. The selection is left alone.
+  void contextMenuRequested(const QPoint& global);
+
  protected:
   void DrawDefault(QImage& canvas) override;
   void DrawSkin(QImage& canvas) override;
@@ -105,6 +109,7 @@ class LqSkinListBox : public LqSkinCustomControl {
   void resizeEvent(QResizeEvent* e) override;
 
  private:
+  ItemPainter itemPainter_;
   void DrawListItem(QPainter& p, int index, const QRect& r, ItemDrawState state);
   void DrawSkinItemFixed(QPainter& p, int index, const QRect& r, ItemDrawState state);
   void DrawSkinItemStretched(QPainter& p, int index, const QRect& r, ItemDrawState state);

@@ -22,7 +22,7 @@ LqSkinMemo2::LqSkinMemo2(QWidget* parent)
   setTabChangesFocus(true);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     SyncScrollBars();
-    if (OnChange) OnChange(this);
+    emit changed();
   });
   UpdateLook();
 }
@@ -131,14 +131,14 @@ void LqSkinMemo2::enterEvent(QEnterEvent* e) {
   QPlainTextEdit::enterEvent(e);
   mouseInside_ = true;
   UpdateLook();
-  if (OnMouseEnter) OnMouseEnter(this);
+  emit mouseEntered();
 }
 
 void LqSkinMemo2::leaveEvent(QEvent* e) {
   QPlainTextEdit::leaveEvent(e);
   mouseInside_ = false;
   UpdateLook();
-  if (OnMouseLeave) OnMouseLeave(this);
+  emit mouseLeft();
 }
 
 void LqSkinMemo2::focusInEvent(QFocusEvent* e) {

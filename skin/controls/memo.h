@@ -21,6 +21,8 @@ class ScrollAreaBars;
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
+  Q_OBJECT
+
  public:
   explicit LqSkinMemo2(QWidget* parent = nullptr);
   ~LqSkinMemo2() override;
@@ -59,8 +61,6 @@ class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   QString Text() const { return toPlainText(); }
   void SetText(const QString& text) { setPlainText(text); }
 
-  std::function<void(LqSkinMemo2*)> OnMouseEnter, OnMouseLeave, OnChange;
-
   LqSkinData* skinDataRef() const override { return SkinData_; }
   void ReleaseSkin() override;
   void ApplySkin() override;
@@ -69,6 +69,11 @@ class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   Color TextColor() const;
   Color BackgroundColor() const;
   bool Active() const { return mouseInside_ || hasFocus(); }
+
+ signals:
+  void mouseEntered();
+  void mouseLeft();
+  void changed();
 
  protected:
   void enterEvent(QEnterEvent* e) override;

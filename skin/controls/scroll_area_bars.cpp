@@ -44,11 +44,8 @@ ScrollAreaBars::ScrollAreaBars(QAbstractScrollArea* area, LqSkinScrollBar* verti
   SetHorizontal(horizontal);
 }
 
-ScrollAreaBars::~ScrollAreaBars() {
-  // The bars may outlive the area on their form: leave them without a link to it.
-  if (vertical_) vertical_->OnChange = nullptr;
-  if (horizontal_) horizontal_->OnChange = nullptr;
-}
+// The bars may outlive the area on their form: QObject drops the links to it.
+ScrollAreaBars::~ScrollAreaBars() = default;
 
 void ScrollAreaBars::SetVertical(LqSkinScrollBar* bar) {
   Link(vertical_, bar, true);
@@ -59,16 +56,16 @@ void ScrollAreaBars::SetHorizontal(LqSkinScrollBar* bar) {
 }
 
 void ScrollAreaBars::Link(QPointer<LqSkinScrollBar>& slot, LqSkinScrollBar* bar, bool vertical) {
-  if (slot && slot != bar) slot->OnChange = nullptr;
+  if (slot) disconnect(slot.data(), nullptr, this, nullptr);
   slot = bar;
   if (bar) {
     bar->SetRange(0, 0, 0, 0);
-    bar->OnChange = [this, vertical](LqSkinScrollBar* b) {
+    connect(bar, &LqSkinScrollBar::changed, this, [this, bar, vertical] {
       if (!area_) return;
       QScrollBar* q = vertical ? area_->verticalScrollBar() : area_->horizontalScrollBar();
-      q->setValue(b->Position());
+      q->setValue(bar->Position());
       area_->viewport()->update();
-    };
+    });
   }
   Sync();
 }

@@ -76,20 +76,20 @@ LqSkinScrollBar::LqSkinScrollBar(QWidget* parent, std::unique_ptr<RepeatTimer> t
   logic_.setRange(0, 100, 0, 0);
   logic_.layoutProvider = [this] { return Layout(); };
   logic_.repaint = [this] { update(); };
-  logic_.OnChange = [this] { Fire(OnChange); };
-  logic_.OnLastChange = [this] { Fire(OnLastChange); };
-  logic_.OnPageUp = [this] { Fire(OnPageUp); };
-  logic_.OnPageDown = [this] { Fire(OnPageDown); };
-  // The button events replace the one-step move only while assigned.
+  logic_.OnChange = [this] { emit changed(); };
+  logic_.OnLastChange = [this] { emit dragFinished(); };
+  logic_.OnPageUp = [this] { emit pagedUp(); };
+  logic_.OnPageDown = [this] { emit pagedDown(); };
+  // The step handlers replace the one-step move only while set.
   logic_.OnUpButtonClick = [this] {
-    if (OnUpButtonClick)
-      OnUpButtonClick(this);
+    if (stepUp_)
+      stepUp_();
     else
       logic_.setPosition(logic_.position() + logic_.smallChange);
   };
   logic_.OnDownButtonClick = [this] {
-    if (OnDownButtonClick)
-      OnDownButtonClick(this);
+    if (stepDown_)
+      stepDown_();
     else
       logic_.setPosition(logic_.position() - logic_.smallChange);
   };
@@ -97,6 +97,11 @@ LqSkinScrollBar::LqSkinScrollBar(QWidget* parent, std::unique_ptr<RepeatTimer> t
   setFocusPolicy(Qt::NoFocus);
   resize(200, 19);
   SetDefaultHeight(19);
+}
+
+void LqSkinScrollBar::SetStepHandlers(std::function<void()> up, std::function<void()> down) {
+  stepUp_ = std::move(up);
+  stepDown_ = std::move(down);
 }
 
 LqSkinScrollBar::~LqSkinScrollBar() {

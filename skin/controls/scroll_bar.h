@@ -17,9 +17,9 @@ namespace lq {
 enum TScrollBarKind { sbHorizontal, sbVertical };
 
 class LqSkinScrollBar : public LqSkinCustomControl {
- public:
-  using Event = std::function<void(LqSkinScrollBar*)>;
+  Q_OBJECT
 
+ public:
   // timer: the repeat timer to use; null means a QTimer on the GUI thread.
   explicit LqSkinScrollBar(QWidget* parent = nullptr, std::unique_ptr<RepeatTimer> timer = {});
   ~LqSkinScrollBar() override;
@@ -52,7 +52,8 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   bool CanFocused() const { return canFocused_; }
   void SetCanFocused(bool on);
 
-  Event OnChange, OnLastChange, OnUpButtonClick, OnDownButtonClick, OnPageUp, OnPageDown;
+  // Replace the one-step move of the arrow buttons while set; empty restores it.
+  void SetStepHandlers(std::function<void()> up, std::function<void()> down);
 
   // Layout for the current size and range, as painting and hit testing use it.
   ScrollBarLayout Layout() const;
@@ -62,6 +63,12 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   RepeatTimer& Timer() { return logic_.timer(); }
 
   void BindSkin() override;
+
+ signals:
+  void changed();
+  void dragFinished();
+  void pagedUp();
+  void pagedDown();
 
  protected:
   void DrawDefault(QImage& canvas) override;
@@ -77,13 +84,11 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   bool event(QEvent* e) override;
 
  private:
+  std::function<void()> stepUp_, stepDown_;
   bool Vertical() const { return kind_ == sbVertical; }
   bool ThumbFocused() const { return canFocused_ && hasFocus(); }
   void DrawSkinButton(QImage& canvas, const Rect& place, ScrollBarPart part);
   void DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l);
-  void Fire(const Event& e) {
-    if (e) e(this);
-  }
 
   ScrollBarLogic logic_;
   TScrollBarKind kind_ = sbHorizontal;

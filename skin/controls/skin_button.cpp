@@ -129,7 +129,7 @@ void LqSkinButton::WatchWindowKeys() {
 
 void LqSkinButton::ButtonClick() {
   if (CanFocused_ && ModalResult != 0) window()->setProperty("ModalResult", ModalResult);
-  if (OnClick) OnClick(this);
+  emit clicked();
 }
 
 void LqSkinButton::BindSkin() {
@@ -269,7 +269,7 @@ void LqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active, 
     p.drawRect(client.adjusted(0, 0, -1, -1));
   }
   bool drawDefault = true;
-  if (OnPaint) OnPaint(p, client, drawDefault, active, down);
+  if (paintHook_) paintHook_(p, client, drawDefault, active, down);
   if (!drawDefault) return;
   p.setPen(ControlColor(StateFontColor()));
   DrawGlyphAndCaption(p, client, down);

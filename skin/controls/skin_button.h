@@ -15,6 +15,8 @@ namespace lq {
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 class LqSkinButton : public LqSkinCustomControl {
+  Q_OBJECT
+
  public:
   explicit LqSkinButton(QWidget* parent = nullptr);
   ~LqSkinButton() override;
@@ -50,12 +52,12 @@ class LqSkinButton : public LqSkinCustomControl {
   void SetDefault(bool on);
   int ModalResult = 0;
 
-  std::function<void(LqSkinButton*)> OnClick;
   // Called before glyph and caption are drawn; clearing drawDefault skips them.
-  std::function<void(QPainter&, const QRect& client, bool& drawDefault, bool active, bool down)>
-      OnPaint;
+  using PaintHook = std::function<void(QPainter&, const QRect& client, bool& drawDefault,
+                                       bool active, bool down)>;
+  void SetPaintHook(PaintHook hook) { paintHook_ = std::move(hook); }
 
-  // The button's action: OnClick (and the form's modal result for focusable buttons).
+  // The button's action: clicked() (and the form's modal result for focusable buttons).
   virtual void ButtonClick();
 
   void BindSkin() override;
@@ -71,6 +73,9 @@ class LqSkinButton : public LqSkinCustomControl {
   Rect StateRect() const;
   Color StateFontColor() const;
   const ButtonLook& Look() const { return look_; }
+
+ signals:
+  void clicked();
 
  protected:
   virtual void DrawState(QImage& canvas, const Rect& skinRect, bool active, bool down);
@@ -105,6 +110,7 @@ class LqSkinButton : public LqSkinCustomControl {
   void StopEffects();
 
  private:
+  PaintHook paintHook_;
   void HoverChanged(bool entering);
   void StartAnimation(bool up);
   void AnimationTick();

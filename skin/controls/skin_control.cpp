@@ -88,12 +88,12 @@ void LqSkinControl::resizeEvent(QResizeEvent* e) {
 
 void LqSkinControl::enterEvent(QEnterEvent* e) {
   QWidget::enterEvent(e);
-  if (OnMouseEnter) OnMouseEnter(this);
+  emit mouseEntered();
 }
 
 void LqSkinControl::leaveEvent(QEvent* e) {
   QWidget::leaveEvent(e);
-  if (OnMouseLeave) OnMouseLeave(this);
+  emit mouseLeft();
 }
 
 bool LqSkinControl::event(QEvent* e) {

@@ -20,6 +20,8 @@ class LqSkinData;
 class LqDataSkinControl;
 
 class LqSkinControl : public QWidget, public SkinClient {
+  Q_OBJECT
+
  public:
   explicit LqSkinControl(QWidget* parent = nullptr);
   ~LqSkinControl() override;
@@ -35,7 +37,6 @@ class LqSkinControl : public QWidget, public SkinClient {
   // The bound descriptor, or null while unbound.
   const LqDataSkinControl* Descriptor() const;
 
-  std::function<void(LqSkinControl*)> OnMouseEnter, OnMouseLeave;
   QString HintTitle;
   int HintImageIndex = 0;
 
@@ -59,6 +60,10 @@ class LqSkinControl : public QWidget, public SkinClient {
 
   // True only while the control paints itself.
   bool PaintInProgress() const { return paintInProgress_; }
+
+ signals:
+  void mouseEntered();
+  void mouseLeft();
 
  protected:
   virtual void DrawDefault(QImage& canvas);

@@ -56,7 +56,7 @@ void LqSkinPanel::SetChecked(bool on) {
       for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->setEnabled(on);
   }
-  if (OnChecked) OnChecked(this);
+  emit checkedChanged();
 }
 
 void LqSkinPanel::SetDefaultAlignment(TAlignment a) {
@@ -133,7 +133,7 @@ void LqSkinPanel::SetRollUpState(bool on) {
     for (QWidget* child : children) child->show();
     AlignControls();
   }
-  if (OnChangeRollUpState) OnChangeRollUpState(this);
+  emit rollUpStateChanged();
 }
 
 QRect LqSkinPanel::AlignClientRect() const {

@@ -20,6 +20,8 @@ enum TBevelStyle { bvFrame, bvRaised, bvLowered, bvNone };
 void DrawDefaultBevel(QPainter& p, const QRect& r, TBevelStyle style);
 
 class LqSkinPanel : public LqSkinCustomControl {
+  Q_OBJECT
+
  public:
   explicit LqSkinPanel(QWidget* parent = nullptr);
 
@@ -52,14 +54,16 @@ class LqSkinPanel : public LqSkinCustomControl {
   void SetGlyph(const QImage& glyph, int numGlyphs = 1);
   int Spacing = 2;
 
-  std::function<void(LqSkinPanel*)> OnChecked, OnChangeRollUpState;
-
   void BindSkin() override;
   void ApplySkin() override;
   QRect AlignClientRect() const override;
   // The caption area in control coordinates (empty when the skin has none).
   QRect CaptionArea() const;
   const PanelLook& Look() const { return look_; }
+
+ signals:
+  void checkedChanged();
+  void rollUpStateChanged();
 
  protected:
   void DrawDefault(QImage& canvas) override;

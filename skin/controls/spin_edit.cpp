@@ -61,7 +61,7 @@ LqSkinNumEdit::LqSkinNumEdit(LqSkinSpinEdit* owner) : QLineEdit(owner), owner_(o
 }
 
 void LqSkinNumEdit::keyPressEvent(QKeyEvent* e) {
-  if (owner_->OnEditKeyDown) owner_->OnEditKeyDown(owner_, e);
+  emit owner_->editKeyPressed(e);
   if (e->key() == Qt::Key_Up) {
     owner_->StepUp();
     return;
@@ -87,7 +87,7 @@ void LqSkinNumEdit::keyPressEvent(QKeyEvent* e) {
     }
     if (!owner_->Rules().AcceptsKey(ch, rest.toStdString(), owner_->EditorEnabled(),
                                     static_cast<std::size_t>(at))) {
-      if (owner_->Beep) owner_->Beep();
+      if (owner_->beep_) owner_->beep_();
       e->accept();
       return;
     }
@@ -115,7 +115,7 @@ LqSkinSpinEdit::LqSkinSpinEdit(QWidget* parent, std::unique_ptr<RepeatTimer> tim
     : LqSkinCustomControl(parent),
       timer_(timer ? std::move(timer) : std::make_unique<QtSpinTimer>()) {
   SkinDataName_ = "spinedit";
-  Beep = [] { QApplication::beep(); };
+  beep_ = [] { QApplication::beep(); };
   timer_->timeout = [this] { TimerTick(); };
   editor_ = new LqSkinNumEdit(this);
   SetEditorText(QStringLiteral("0"));
@@ -147,7 +147,7 @@ void LqSkinSpinEdit::SetEditorText(const QString& text) {
 void LqSkinSpinEdit::SetValue(double v) {
   Value_ = rules_.Clamp(v);
   SetEditorText(QString::fromStdString(rules_.Format(Value_)));
-  if (!internalUpdate_ && OnChange) OnChange(this);
+  if (!internalUpdate_) emit changed();
 }
 
 void LqSkinSpinEdit::SetMinValue(double v) {
@@ -204,19 +204,19 @@ void LqSkinSpinEdit::EditorTextChanged(const QString& text) {
   const double clamped = rules_.Clamp(*typed);
   if (clamped != Value_) {
     Value_ = clamped;
-    if (OnChange) OnChange(this);
+    emit changed();
   }
   if (clamped != *typed) SetEditorText(QString::fromStdString(rules_.Format(clamped)));
 }
 
 void LqSkinSpinEdit::StepUp() {
   SetValue(Value_ + Increment_);
-  if (OnUpButtonClick) OnUpButtonClick(this);
+  emit upButtonClicked();
 }
 
 void LqSkinSpinEdit::StepDown() {
   SetValue(Value_ - Increment_);
-  if (OnDownButtonClick) OnDownButtonClick(this);
+  emit downButtonClicked();
 }
 
 void LqSkinSpinEdit::BindSkin() {

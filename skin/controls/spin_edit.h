@@ -33,8 +33,9 @@ class LqSkinNumEdit : public QLineEdit {
 };
 
 class LqSkinSpinEdit : public LqSkinCustomControl {
+  Q_OBJECT
+
  public:
-  using Event = std::function<void(LqSkinSpinEdit*)>;
   enum { kUpButton = 0, kDownButton = 1 };
 
   // timer: the button repeat timer; null means a QTimer on the GUI thread.
@@ -63,10 +64,8 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   void SetDefaultColor(Color c);
   const SpinValueRules& Rules() const { return rules_; }
 
-  Event OnChange, OnUpButtonClick, OnDownButtonClick;
-  std::function<void(LqSkinSpinEdit*, QKeyEvent*)> OnEditKeyDown;
   // The refusal sound; replaceable so that tests can count refusals.
-  std::function<void()> Beep;
+  void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
   LqSkinNumEdit* Editor() const { return editor_; }
   // Button rectangles in widget coordinates for the current size.
@@ -85,6 +84,12 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   void StepUp();
   void StepDown();
 
+ signals:
+  void changed();
+  void upButtonClicked();
+  void downButtonClicked();
+  void editKeyPressed(QKeyEvent* e);
+
  protected:
   void DrawDefault(QImage& canvas) override;
   void DrawSkin(QImage& canvas) override;
@@ -99,6 +104,7 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   void changeEvent(QEvent* e) override;
 
  private:
+  std::function<void()> beep_;
   friend class LqSkinNumEdit;
   void EditorTextChanged(const QString& text);
   void SetEditorText(const QString& text);

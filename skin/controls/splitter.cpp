@@ -215,7 +215,7 @@ void LqSkinSplitter::MoveSizing(const QPoint& parentPos) {
   const int current = vertical ? neighbour_->width() : neighbour_->height();
   SplitterProposal p = ProposeSplitterSize(current, offset, side, MinSize, maxSize_);
   int size = p.size;
-  if (OnCanResize && !OnCanResize(this, size)) return;
+  if (resizeCheck_ && !resizeCheck_(size)) return;
   if (AutoSnap && size <= MinSize) size = 0;
   newSize_ = size;
   split_ = p.split;
@@ -251,7 +251,7 @@ void LqSkinSplitter::ApplyNeighbourSize(int size) {
   neighbour_->setGeometry(g);
   if (parentWidget()) RealignChildren(parentWidget());
   oldSize_ = size;
-  if (OnMoved) OnMoved(this);
+  emit moved();
 }
 
 void LqSkinSplitter::StopSizing(bool apply) {
@@ -275,11 +275,11 @@ void LqSkinSplitter::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
   const bool wasSizing = Sizing();
   if (wasSizing) StopSizing(true);
-  if (OnClick && rect().contains(e->position().toPoint())) OnClick(this);
+  if (rect().contains(e->position().toPoint())) emit clicked();
 }
 
 void LqSkinSplitter::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
+  if (e->button() == Qt::LeftButton) emit doubleClicked();
 }
 
 bool LqSkinSplitter::eventFilter(QObject* watched, QEvent* e) {

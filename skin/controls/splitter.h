@@ -19,6 +19,8 @@ class LqSkinData;
 enum TResizeStyle { rsNone, rsLine, rsUpdate, rsPattern };
 
 class LqSkinSplitter : public QWidget, public SkinClient {
+  Q_OBJECT
+
  public:
   explicit LqSkinSplitter(QWidget* parent = nullptr);
   ~LqSkinSplitter() override;
@@ -41,8 +43,8 @@ class LqSkinSplitter : public QWidget, public SkinClient {
   Color ColorValue = 0xFF00000Fu;  // the button face, as the form's colour
 
   // May change the proposed size; returning false ignores the move.
-  std::function<bool(LqSkinSplitter*, int& newSize)> OnCanResize;
-  std::function<void(LqSkinSplitter*)> OnMoved, OnClick, OnDblClick;
+  using ResizeCheck = std::function<bool(int& newSize)>;
+  void SetResizeCheck(ResizeCheck check) { resizeCheck_ = std::move(check); }
 
   // SkinClient
   LqSkinData* skinDataRef() const override { return skinData_; }
@@ -56,6 +58,11 @@ class LqSkinSplitter : public QWidget, public SkinClient {
   // Where the sizing line currently stands, in parent coordinates (tests look at it).
   QRect LineRect() const;
 
+ signals:
+  void moved();
+  void clicked();
+  void doubleClicked();
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
@@ -65,6 +72,7 @@ class LqSkinSplitter : public QWidget, public SkinClient {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  ResizeCheck resizeCheck_;
   void Bind();
   SplitterSide Side() const;
   void StartSizing(const QPoint& parentPos);

@@ -99,7 +99,7 @@ LqFilePropertiesForm::LqFilePropertiesForm(const QString& path, LqSkinData* skin
   ok_->SetCaption(QCoreApplication::translate("lq::FileProperties", "确定"));
   ok_->SetDefault(true);
   ok_->Cancel = true;
-  ok_->OnClick = [this](LqSkinButton*) { accept(); };
+  connect(ok_, &LqSkinButton::clicked, this, [this] { accept(); });
   const int height = y + 10 + 25 + 10;
   connect(&frame->Client(), &DialogClient::resized, this, [this, client] {
     ok_->SetBounds(QRect(client->width() - 80, client->height() - 35, 70, 25));

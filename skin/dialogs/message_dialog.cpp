@@ -49,11 +49,11 @@ LqSkinMessageForm::LqSkinMessageForm(const QString& caption, const QString& text
 
   ok_ = MakeButton(client, ctrlSkin, QStringLiteral("确定"));
   ok_->SetDefault(true);
-  ok_->OnClick = [this](LqSkinButton*) { accept(); };
+  connect(ok_, &LqSkinButton::clicked, this, [this] { accept(); });
   if (buttons == Buttons::OkCancel) {
     cancel_ = MakeButton(client, ctrlSkin, QStringLiteral("取消"));
     cancel_->Cancel = true;
-    cancel_->OnClick = [this](LqSkinButton*) { reject(); };
+    connect(cancel_, &LqSkinButton::clicked, this, [this] { reject(); });
   } else {
     ok_->Cancel = true;
   }

@@ -115,14 +115,14 @@ void LqOpenDlgForm::BuildToolBar() {
   back_ = MakeToolButton<LqSkinSpeedButton>(
       toolBar_, skin, flat, ToolGlyph::Back,
       Text("MSG_BTN_BACK_HINT", QStringLiteral("转到最后访问的文件夹")));
-  back_->OnClick = [this](LqSkinButton*) { GoBack(); };
+  connect(back_, &LqSkinButton::clicked, this, [this] { GoBack(); });
   up_ = MakeToolButton<LqSkinSpeedButton>(toolBar_, skin, flat, ToolGlyph::Up,
                                           Text("MSG_BTN_UP_HINT", QStringLiteral("转到上一级")));
-  up_->OnClick = [this](LqSkinButton*) { GoUp(); };
+  connect(up_, &LqSkinButton::clicked, this, [this] { GoUp(); });
   newFolder_ = MakeToolButton<LqSkinSpeedButton>(
       toolBar_, skin, flat, ToolGlyph::NewFolder,
       Text("MSG_BTN_NEWFOLDER_HINT", QStringLiteral("新建文件夹")));
-  newFolder_->OnClick = [this](LqSkinButton*) { MakeNewFolder(); };
+  connect(newFolder_, &LqSkinButton::clicked, this, [this] { MakeNewFolder(); });
   viewButton_ = MakeToolButton<LqSkinMenuSpeedButton>(
       toolBar_, skin, flat, ToolGlyph::ViewStyle,
       Text("MSG_BTN_VIEWMENU_HINT", QStringLiteral("查看菜单")));
@@ -165,23 +165,23 @@ void LqOpenDlgForm::BuildBottomPanel() {
   fileNameLabel_ = MakeLabel(bottom_, skin, Text("MSG_FILENAME", QStringLiteral("文件名:")));
   fileNameEdit_ = new LqSkinEdit(bottom_);
   fileNameEdit_->SetSkinData(skin);
-  fileNameEdit_->OnKeyPress = [this](LqSkinEdit*, QChar& key) {
+  fileNameEdit_->SetKeyFilter([this](QChar& key) {
     // Alt+Enter goes on to the window (the properties of the selected item).
     if (key != QChar(13) || (QGuiApplication::keyboardModifiers() & Qt::AltModifier)) return;
     key = QChar();
     FileNameEnter();
-  };
+  });
   fileTypeLabel_ = MakeLabel(bottom_, skin, Text("MSG_FILETYPE", QStringLiteral("文件类型:")));
   filterCombo_ = new LqSkinFilterComboBox(bottom_);
   filterCombo_->SetSkinData(skin);
   confirm_ = MakeButton(bottom_, skin, dialog_.DefaultFont,
                         dialog_.SaveMode() ? Text("MSG_BTN_SAVE", QStringLiteral("保存(&S)"))
                                            : Text("MSG_BTN_OPEN", QStringLiteral("打开(&O)")));
-  confirm_->OnClick = [this](LqSkinButton*) { ConfirmClicked(); };
+  connect(confirm_, &LqSkinButton::clicked, this, [this] { ConfirmClicked(); });
   cancel_ = MakeButton(bottom_, skin, dialog_.DefaultFont,
                        Text("MSG_BTN_CANCEL", QStringLiteral("取消")));
   cancel_->Cancel = true;
-  cancel_->OnClick = [this](LqSkinButton*) { reject(); };
+  connect(cancel_, &LqSkinButton::clicked, this, [this] { reject(); });
 }
 
 void LqOpenDlgForm::LayoutControls() {

@@ -39,15 +39,15 @@ LqSelDirDlgForm::LqSelDirDlgForm(LqSkinSelectDirectoryDialog& dialog, QWidget* p
   ok_->SetDefaultFont(dialog.DefaultFont);
   ok_->SetCaption(DialogText(skin, "MSG_BTN_OK", QStringLiteral("确定")));
   ok_->SetDefault(true);
-  ok_->OnClick = [this](LqSkinButton*) {
+  connect(ok_, &LqSkinButton::clicked, this, [this] {
     if (!SelectedPath().isEmpty()) accept();
-  };
+  });
   cancel_ = new LqSkinButton(bottom_);
   cancel_->SetSkinData(skin);
   cancel_->SetDefaultFont(dialog.DefaultFont);
   cancel_->SetCaption(DialogText(skin, "MSG_BTN_CANCEL", QStringLiteral("取消")));
   cancel_->Cancel = true;
-  cancel_->OnClick = [this](LqSkinButton*) { reject(); };
+  connect(cancel_, &LqSkinButton::clicked, this, [this] { reject(); });
   connect(&frame_->Client(), &DialogClient::resized, this, [this] { LayoutControls(); });
 
   // Reopen at the last choice; without one at the computer (the file-system root, which

@@ -216,7 +216,7 @@ TEST_P(FaceScreens, WindowMenuAndSaveDialog) {
     WaitFor([] { return false; }, 200);
     title = form->windowTitle();
     SaveDocScreenshot(form->grab().toImage(), ("face-" + tag + "-save-dialog.png").c_str());
-    form->CancelButton()->OnClick(form->CancelButton());
+    emit form->CancelButton()->clicked();
   });
   ClickCentre(Child<QWidget>(f, "exportButton"));
   EXPECT_EQ(title, GetParam() == UiLanguage::English ? QStringLiteral("Export as TXT file")

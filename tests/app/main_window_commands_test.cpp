@@ -21,7 +21,7 @@ std::vector<std::string> Utf8Items(const PhraseList& list) {
 }
 
 void DoubleClick(lq::LqSkinListBox& list) {
-  list.OnListBoxDblClick(&list);
+  emit list.itemDoubleClicked();
 }
 
 TEST(MainWindowCommands, FilterWithTheMemoLineQQKeepsOnlyPhrasesWithCapitalQQ) {

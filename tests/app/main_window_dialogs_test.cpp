@@ -42,7 +42,7 @@ TEST(MainWindowDialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDial
     headers = form->FileList()->Header()->SkinDataName() == "button";
     EXPECT_EQ(form->windowTitle(), QStringLiteral("导出为TXT文件"));
     form->FileNameEdit()->setText(QStringLiteral("list"));
-    form->ConfirmButton()->OnClick(form->ConfirmButton());
+    emit form->ConfirmButton()->clicked();
   });
   test::ClickCentre(test::Child<QWidget>(f, "exportButton"));
   EXPECT_TRUE(skinned) << "the dialog wears the window's skin";
@@ -74,7 +74,7 @@ TEST(MainWindowDialogs, ExportButtonWritesTheExportListThroughTheSkinnedSaveDial
     test::SaveDocScreenshot(shot, "save-dialog-types.png");
     types->hidePopup();
     form->FileNameEdit()->setText(QStringLiteral("rows"));
-    form->ConfirmButton()->OnClick(form->ConfirmButton());
+    emit form->ConfirmButton()->clicked();
   });
   test::ClickCentre(test::Child<QWidget>(f, "exportButton"));
   QFile rows(dir.filePath(QStringLiteral("rows.csv")));
@@ -96,7 +96,7 @@ TEST(MainWindowDialogs, BrowseButtonPutsTheChosenFolderIntoTheAutoSaveField) {
     lq::LqSelDirDlgForm* form = folderDialog.Form();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->Frame().Frame().SkinReady());
-    form->CancelButton()->OnClick(form->CancelButton());
+    emit form->CancelButton()->clicked();
   });
   test::ClickCentre(browse);
   EXPECT_EQ(folderEdit.text(), before) << "cancel leaves the folder";
@@ -104,7 +104,7 @@ TEST(MainWindowDialogs, BrowseButtonPutsTheChosenFolderIntoTheAutoSaveField) {
     lq::LqSelDirDlgForm* form = folderDialog.Form();
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(form->SelectPath(dir.path()));
-    form->OkButton()->OnClick(form->OkButton());
+    emit form->OkButton()->clicked();
   });
   test::ClickCentre(browse);
   EXPECT_EQ(folderEdit.text(), dir.path());

@@ -88,7 +88,7 @@ TEST(MainWindowQuestions, ExportOverAnExistingFileAsksAndCancelLeavesItAlone) {
       lq::LqOpenDlgForm* form = saveDialog.Form();
       ASSERT_NE(form, nullptr);
       form->FileNameEdit()->setText(QStringLiteral("list"));
-      form->ConfirmButton()->OnClick(form->ConfirmButton());
+      emit form->ConfirmButton()->clicked();
       // Still open after a "no".
       if (saveDialog.Form() && saveDialog.Form()->isVisible()) saveDialog.Form()->reject();
     });

@@ -22,7 +22,7 @@ class ButtonTest : public ::testing::Test {
     window.resize(300, 200);
     button.SetSkinData(skin.get());
     button.SetBounds({10, 10, 121, 25});
-    button.OnClick = [this](LqSkinButton*) { ++clicks; };
+    QObject::connect(&button, &LqSkinButton::clicked, [this] { ++clicks; });
   }
   QColor Face() { return QColor(Render(&button).pixel(6, 11)); }
 
@@ -151,7 +151,7 @@ TEST_F(ButtonTest, GroupedButtonsReleaseEachOther) {
   b.SetGroupIndex(1);
   EXPECT_FALSE(a.CanFocused());
   int aClicks = 0;
-  a.OnClick = [&](LqSkinButton*) { ++aClicks; };
+  QObject::connect(&a, &LqSkinButton::clicked, [&] { ++aClicks; });
   QTest::mousePress(&a, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(aClicks, 1);  // a grouped button clicks on press
   QTest::mouseRelease(&a, Qt::LeftButton, {}, QPoint(5, 5));
@@ -170,7 +170,7 @@ TEST_F(ButtonTest, GroupedButtonsReleaseEachOther) {
 TEST_F(ButtonTest, FocusableButtonAnswersSpaceAndEnter) {
   LqSkinButton b(&window);
   int n = 0;
-  b.OnClick = [&](LqSkinButton*) { ++n; };
+  QObject::connect(&b, &LqSkinButton::clicked, [&] { ++n; });
   window.show();
   b.setFocus();
   QTest::keyPress(&b, Qt::Key_Space);
@@ -269,7 +269,7 @@ TEST(DefaultButton, LooksActiveAndTakesEnterWhileAnotherControlHasTheFocus) {
     b->SetBounds({0, 40, 80, 22});
   }
   int clicks = 0;
-  ok.OnClick = [&](LqSkinButton*) { ++clicks; };
+  QObject::connect(&ok, &LqSkinButton::clicked, [&] { ++clicks; });
   ok.SetDefault(true);
   window.show();
   QApplication::setActiveWindow(&window);

@@ -1,5 +1,5 @@
 // Check and radio boxes: images per state, the flat look over the parent, the
-// Checked/State/OnClick rules, grayed cycling and radio groups.
+// Checked/State/clicked() rules, grayed cycling and radio groups.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -25,7 +25,7 @@ class CheckBoxTest : public ::testing::Test {
     box.SetSkinData(skin.get());
     box.SetBounds({10, 10, 150, 25});
     box.SetCaption(QStringLiteral("长尾词必须包含关键词"));
-    box.OnClick = [this](LqSkinCheckRadioBox*) { ++clicks; };
+    QObject::connect(&box, &LqSkinCheckRadioBox::clicked, [this] { ++clicks; });
   }
   // Colour in the middle of the check image, as the panel shows it.
   QColor ImageColour() {
@@ -105,8 +105,8 @@ TEST_F(CheckBoxTest, RadioGroupUnchecksSiblingsAndClicksOnlyWhenChecked) {
   for (auto* r : {&a, &b, &other}) r->SetRadio(true);
   a.GroupIndex = b.GroupIndex = 1;
   other.GroupIndex = 2;
-  a.OnClick = [&](LqSkinCheckRadioBox*) { ++aClicks; };
-  b.OnClick = [&](LqSkinCheckRadioBox*) { ++bClicks; };
+  QObject::connect(&a, &LqSkinCheckRadioBox::clicked, [&] { ++aClicks; });
+  QObject::connect(&b, &LqSkinCheckRadioBox::clicked, [&] { ++bClicks; });
   other.SetChecked(true);
   a.SetChecked(true);
   EXPECT_EQ(aClicks, 1);

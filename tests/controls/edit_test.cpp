@@ -74,13 +74,13 @@ TEST(SkinEdit, EnterAndEscapeRaiseKeyPressThenGoToTheForm) {
   lq::LqSkinEdit edit(&form);
   form.show();
   std::vector<int> seen;
-  edit.OnKeyPress = [&](lq::LqSkinEdit*, QChar& key) { seen.push_back(key.unicode()); };
+  edit.SetKeyFilter([&](QChar& key) { seen.push_back(key.unicode()); });
   QTest::keyClick(&edit, Qt::Key_Return);
   QTest::keyClick(&edit, Qt::Key_Escape);
   EXPECT_EQ(seen, (std::vector<int>{13, 27}));
   EXPECT_EQ(form.keys, (std::vector<int>{Qt::Key_Return, Qt::Key_Escape}));
   // A handler that clears the key keeps it from the form.
-  edit.OnKeyPress = [](lq::LqSkinEdit*, QChar& key) { key = QChar(); };
+  edit.SetKeyFilter([](QChar& key) { key = QChar(); });
   QTest::keyClick(&edit, Qt::Key_Return);
   EXPECT_EQ(form.keys.size(), 2u);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -168,14 +169,13 @@ TEST(ListBoxTest, RightClickRequestsThePopupAndKeepsTheSelection) {
   b.Add(5);
   b.box->SetSelected(2, true);
   b.box->SetItemIndex(2);
-  LqSkinListBox* asked = nullptr;
-  b.box->OnPopupMenu = [&](LqSkinListBox* sender, const QPoint&) { asked = sender; };
+  QSignalSpy asked(b.box, &LqSkinListBox::contextMenuRequested);
   QWidget* inner = b.box->ListBox();
   QTest::mouseClick(inner, Qt::RightButton, {}, QPoint(20, 70));
   QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(20, 70),
                          inner->mapToGlobal(QPoint(20, 70)));
   QCoreApplication::sendEvent(inner, &menu);
-  EXPECT_EQ(asked, b.box);
+  EXPECT_EQ(asked.count(), 1);
   EXPECT_EQ(b.box->SelCount(), 1);
   EXPECT_TRUE(b.box->Selected(2));
   EXPECT_EQ(b.box->ItemIndex(), 2);
@@ -185,7 +185,7 @@ TEST(ListBoxTest, DoubleClickRaisesTheEventWithThatItemCurrent) {
   Box b(false);
   b.Add(5);
   int index = -1;
-  b.box->OnListBoxDblClick = [&](LqSkinListBox* s) { index = s->ItemIndex(); };
+  QObject::connect(b.box, &LqSkinListBox::itemDoubleClicked, [&] { index = b.box->ItemIndex(); });
   QTest::mouseDClick(b.box->ListBox(), Qt::LeftButton, {}, QPoint(20, 50));
   EXPECT_EQ(index, 2);
 }

@@ -120,7 +120,7 @@ TEST_F(PanelTest, CheckedFiresAlwaysButEnablesChildrenOnlyInCheckedMode) {
   LqSkinPanel panel(&window);
   QWidget child(&panel);
   int fired = 0;
-  panel.OnChecked = [&](LqSkinPanel*) { ++fired; };
+  QObject::connect(&panel, &LqSkinPanel::checkedChanged, [&] { ++fired; });
   panel.SetChecked(false);
   EXPECT_EQ(fired, 1);
   EXPECT_TRUE(child.isEnabled());
@@ -139,7 +139,7 @@ TEST_F(PanelTest, CaptionClickRollsUpAndDown) {
   panel.SetBounds({0, 0, 150, 150});
   QWidget child(&panel);
   int changes = 0;
-  panel.OnChangeRollUpState = [&](LqSkinPanel*) { ++changes; };
+  QObject::connect(&panel, &LqSkinPanel::rollUpStateChanged, [&] { ++changes; });
   QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(30, 10));
   EXPECT_TRUE(panel.RollUpState());
   EXPECT_EQ(panel.height(), 23);

@@ -86,7 +86,7 @@ TEST(ScrollBarWidgetTest, SetRangeIsSilentAndPositionSetterReports) {
   QWidget host;
   LqSkinScrollBar bar(&host);
   int changes = 0;
-  bar.OnChange = [&](LqSkinScrollBar*) { ++changes; };
+  QObject::connect(&bar, &LqSkinScrollBar::changed, [&] { ++changes; });
   bar.SetRange(0, 99, 10, 50);
   EXPECT_EQ(changes, 0);
   bar.SetPosition(99);

@@ -166,8 +166,8 @@ TEST_F(SkinControlTest, ParentBackgroundNewsReachesChildren) {
 TEST_F(SkinControlTest, MouseEnterAndLeaveFireEvents) {
   Probe p(&window);
   int enters = 0, leaves = 0;
-  p.OnMouseEnter = [&](LqSkinControl*) { ++enters; };
-  p.OnMouseLeave = [&](LqSkinControl*) { ++leaves; };
+  QObject::connect(&p, &LqSkinControl::mouseEntered, [&] { ++enters; });
+  QObject::connect(&p, &LqSkinControl::mouseLeft, [&] { ++leaves; });
   QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
   QApplication::sendEvent(&p, &enter);
   QEvent leave(QEvent::Leave);

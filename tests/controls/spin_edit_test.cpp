@@ -16,8 +16,8 @@ struct Spin {
     auto t = std::make_unique<lq::test::FakeRepeatTimer>();
     timer = t.get();
     spin = std::make_unique<lq::LqSkinSpinEdit>(nullptr, std::move(t));
-    spin->Beep = [this] { ++beeps; };
-    spin->OnChange = [this](lq::LqSkinSpinEdit*) { ++changes; };
+    spin->SetBeep([this] { ++beeps; });
+    QObject::connect(spin.get(), &lq::LqSkinSpinEdit::changed, [this] { ++changes; });
     spin->setGeometry(0, 0, 57, 20);
     spin->show();
   }
@@ -110,7 +110,7 @@ TEST(SkinSpinEdit, OneClickOnUpRaisesByExactlyOneOnRelease) {
   s.spin->SetValue(5);
   s.changes = 0;
   int ups = 0;
-  s.spin->OnUpButtonClick = [&](lq::LqSkinSpinEdit*) { ++ups; };
+  QObject::connect(s.spin.get(), &lq::LqSkinSpinEdit::upButtonClicked, [&] { ++ups; });
   QTest::mousePress(s.spin.get(), Qt::LeftButton, {}, s.centre(0));
   EXPECT_EQ(s.spin->Value(), 5);
   EXPECT_TRUE(s.spin->ButtonPressed(0));

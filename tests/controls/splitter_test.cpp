@@ -41,7 +41,7 @@ struct ListArea {
       skin = test::MakeTestSkin();
       splitter->SetSkinData(skin.get());
     }
-    splitter->OnMoved = [this](LqSkinSplitter*) { ++moved; };
+    QObject::connect(splitter, &LqSkinSplitter::moved, [this] { ++moved; });
     layout->realign();
   }
   void Press() { QTest::mousePress(splitter, Qt::LeftButton, {}, QPoint(2, 100)); }
@@ -120,11 +120,11 @@ TEST(SplitterTest, EscapeDuringADragLeavesTheFrameAlone) {
 
 TEST(SplitterTest, CanResizeMayRefuseOrAdjust) {
   ListArea a(true);
-  a.splitter->OnCanResize = [](LqSkinSplitter*, int& size) {
+  a.splitter->SetResizeCheck([](int& size) {
     if (size > 500) return false;
     size = size / 10 * 10;
     return true;
-  };
+  });
   a.Drag(-53);
   EXPECT_EQ(a.result->width(), 350);
   a.Drag(400);  // refused: nothing changes

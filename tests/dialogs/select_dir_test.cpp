@@ -32,7 +32,7 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
     first = form.SelectedPath();
     ASSERT_TRUE(form.SelectPath(Q(dir.path() / "one" / "two")));
     form.Frame().SetClientSize(QSize(300, 320));
-    form.OkButton()->OnClick(form.OkButton());
+    emit form.OkButton()->clicked();
   }));
   EXPECT_EQ(first, QStringLiteral("/")) << "without a choice the computer is selected";
   EXPECT_EQ(d.Directory, Q(dir.path() / "one" / "two"));
@@ -42,7 +42,7 @@ TEST(SelectDirectoryDialog, ReopensAtTheLastChoice) {
     reopened = form.SelectedPath();
     size = form.ClientSize();
     ASSERT_TRUE(form.SelectPath(Q(dir.path())));
-    form.CancelButton()->OnClick(form.CancelButton());
+    emit form.CancelButton()->clicked();
   }));
   EXPECT_EQ(reopened, Q(dir.path() / "one" / "two"));
   EXPECT_EQ(size, QSize(300, 320));
