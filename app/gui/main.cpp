@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -136,6 +137,7 @@ int main(int argc, char** argv) {
   windowSettings.googleHost = settings.googleHost.toStdString();
   windowSettings.adUrl = settings.adUrl.toStdString();
   windowSettings.settingsFile = QSettings().fileName();
+  windowSettings.sessionDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (demo) windowSettings.demoHost = demo->hostPort();
 
   longtail::MainWindow window(windowSettings);

@@ -15,6 +15,8 @@
 #include "app/gui/export_autosave.h"
 #include "app/gui/list_commands.h"
 #include "app/gui/qt_dispatcher.h"
+#include "app/gui/run_session.h"
+#include "app/gui/session_files.h"
 #include "app/gui/settings_store.h"
 #include "app/gui/skin_texts.h"
 #include "app/gui/source_picker.h"
@@ -109,10 +111,13 @@ MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
   showStartValues();
   buildSettings();
   loadSettings();
+  buildSessions();
 }
 
 MainWindow::~MainWindow() {
   saveSettings();
+  // A run that still goes can be resumed at the next start.
+  interruptSession(false);
   // Downloads still running are cancelled without delivering their events.
   run_.reset();
   autoSaveSchedule_.reset();
@@ -186,6 +191,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  interruptSession(true);
   QWidget::closeEvent(event);
 }
 
@@ -199,14 +205,19 @@ void MainWindow::showStartValues() {
 // --- the harvest run ------------------------------------------------------------------
 
 void MainWindow::startQuery() {
-  if (!run_->Running()) {
+  const bool wasRunning = run_->Running();
+  const std::string expansion = expandBox_->Checked() ? "abcdefghijklmnopqrstuvwxyz" : "";
+  if (!wasRunning) {
     HarvestEndpoints endpoints = run_->Endpoints();
     endpoints.sources = sourcePicker_->Chosen();
     run_->SetEndpoints(std::move(endpoints));
-    run_->SetExpansion(expandBox_->Checked() ? "abcdefghijklmnopqrstuvwxyz" : "");
+    run_->SetExpansion(expansion);
   }
   run_->Query();
   syncQueryButton();
+  // Query lists the memo lines as the run's seeds, so they are the session's.
+  if (!wasRunning && run_->Running() && !settings_.sessionDir.isEmpty())
+    startSession(FreeSessionPath(sessionBasePath()), MemoLines(), expansion);
 }
 
 void MainWindow::syncQueryButton() {
@@ -232,6 +243,7 @@ std::vector<std::string> MainWindow::MemoLines() const {
 void MainWindow::ShowStatus(const std::string& text) {
   statusPanel_->SetCaption(FromUtf8(text));
   syncQueryButton();  // a run reports its start and its end here
+  if (!run_->Running()) finishSession();
 }
 
 void MainWindow::SetResultCountLabel(const std::string& text) {

@@ -10,6 +10,7 @@
 // findChild.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -54,6 +55,8 @@ class ErrorNotice;
 class AdPane;
 class SettingsStore;
 class SourcePicker;
+struct RunSession;
+struct HarvestSession;
 
 // Where the window's services live, where auto-save starts and where settings are kept.
 struct MainWindowSettings {
@@ -65,6 +68,9 @@ struct MainWindowSettings {
   QString autoSaveDir;   // the auto-save folder until one is remembered; empty: documents
   // Where the settings are remembered (see SettingsStore); empty: nothing is remembered.
   QString settingsFile;
+  // Where a run's resumable session is kept while auto-save is off (it sits beside the
+  // auto-save file while auto-save is on); empty: no session is kept or offered at start.
+  QString sessionDir;
 };
 
 class MainWindow : public QWidget, private HarvestHost {
@@ -126,6 +132,12 @@ class MainWindow : public QWidget, private HarvestHost {
   void autoSaveResults();
   const AutoSaveSchedule& autoSave() const { return *autoSaveSchedule_; }
   const ErrorNotice& autoSaveNotice() const { return *autoSaveNotice_; }
+  // Resumable sessions: while a run goes its session file is rewritten at every auto-save
+  // tick (or every few seconds while auto-save is off); an interrupted one is offered at
+  // the next start.
+  void keepSession();
+  // The file the running run's session is kept in; empty when none is kept.
+  QString sessionFile() const;
 
  protected:
   // Asks first while a run goes or when the result list was never saved or exported.
@@ -144,6 +156,20 @@ class MainWindow : public QWidget, private HarvestHost {
   void loadSettings();
   void saveSettings();
   void switchAutoSaveOnIfFolderExists();
+  void buildSessions();
+  void offerInterruptedSession();
+  // Where a new run's session goes: beside the auto-save file while auto-save is on.
+  QString sessionBasePath() const;
+  QStringList sessionCandidates() const;
+  void reportUnusableSession(const QString& path, const std::string& error);
+  void resumeSession(const QString& path, const HarvestSession& session);
+  void startSession(const QString& path, std::vector<std::string> seeds, std::string expansion);
+  // The run ended (finished or stopped): its session is done and its file goes.
+  void finishSession();
+  // The window closes while the run goes: the session is written once more to be resumed.
+  void interruptSession(bool tellFailure);
+  HarvestSession sessionNow(const RunSession& session) const;
+  void syncSessionTimer();
   QString defaultAutoSaveFolder() const;
   void copySelectionToClipboard(lq::LqSkinListBox* list);
   void showStartValues();
@@ -243,6 +269,11 @@ class MainWindow : public QWidget, private HarvestHost {
   std::unique_ptr<QtAutoSaveTimer> autoSaveTimerAdapter_;
   std::unique_ptr<AutoSaveSchedule> autoSaveSchedule_;
   std::unique_ptr<ErrorNotice> autoSaveNotice_;
+
+  // The session of the run that goes, and the timer that keeps it while auto-save is off.
+  std::unique_ptr<RunSession> session_;
+  QTimer* sessionTimer_ = nullptr;
+  std::unique_ptr<ErrorNotice> sessionNotice_;
 };
 
 }  // namespace longtail

@@ -93,6 +93,7 @@ void MainWindow::exportToTextFile() {
 
 void MainWindow::applyAutoSaveSwitch() {
   autoSaveSchedule_->SetEnabled(autoSaveBox_->Checked());
+  syncSessionTimer();
 }
 
 void MainWindow::chooseAutoSaveFolder() {
@@ -101,10 +102,13 @@ void MainWindow::chooseAutoSaveFolder() {
 
 void MainWindow::applyAutoSavePeriod() {
   autoSaveSchedule_->SetPeriodSeconds(static_cast<int>(autoSavePeriodEdit_->Value()));
+  syncSessionTimer();
 }
 
+// The tick also keeps the session of the run that goes.
 void MainWindow::autoSaveResults() {
   autoSaveSchedule_->Tick();
+  keepSession();
 }
 
 }  // namespace longtail

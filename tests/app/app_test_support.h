@@ -54,8 +54,10 @@ lq::MenuItem& MenuItemOf(const QObject& window, const char* menu, const char* it
 // The window against demo services on a free loopback port; urls opened, questions asked
 // and notices given are recorded.
 struct DemoWindow {
-  // `settingsFile`: where the window remembers its settings (empty: nowhere).
-  explicit DemoWindow(demo::DemoOptions options = {}, const QString& settingsFile = {})
+  // `settingsFile`: where the window remembers its settings (empty: nowhere);
+  // `sessionDir`: where it keeps resumable sessions (empty: it keeps none).
+  explicit DemoWindow(demo::DemoOptions options = {}, const QString& settingsFile = {},
+                      const QString& sessionDir = {})
       : service(std::make_unique<demo::DemoService>(options)) {
     MainWindowSettings settings;
     settings.suggestHost = settings.searchHost = service->hostPort();
@@ -63,6 +65,7 @@ struct DemoWindow {
     settings.googleHost = "google.example";
     settings.autoSaveDir = QStringLiteral("/opt/longtail");
     settings.settingsFile = settingsFile;
+    settings.sessionDir = sessionDir;
     window = std::make_unique<MainWindow>(settings);
     window->setUrlOpener([this](const std::string& url) { opened.push_back(url); });
     window->setMessages({[this](const QString& question) {

@@ -179,6 +179,32 @@
       <translation>The auto-save folder is gone: %1
 Auto-save is off; choose a folder again</translation>
     </message>
+    <message>
+      <source>上次的查询没有完成就中断了（关键词：%1，已找到 %2 个长尾词）。
+要继续这次查询吗？选择“取消”则不再提示。</source>
+      <translation>The last query was interrupted before it finished (keyword: %1, %2 long-tail keywords found).
+Continue that query? Choose Cancel not to be asked again.</translation>
+    </message>
+    <message>
+      <source>无法把会话文件移开，下次启动时还会提示：%1</source>
+      <translation>The session file could not be set aside; it will be offered again at the next start: %1</translation>
+    </message>
+    <message>
+      <source>会话文件无法继续：%1
+原因：%2
+这个文件保持原样，新的会话保存到其他文件。</source>
+      <translation>The session file cannot be continued: %1
+Reason: %2
+The file is left as it is; new sessions are kept in another file.</translation>
+    </message>
+    <message>
+      <source>继续上次中断的查询</source>
+      <translation>Continuing the interrupted query</translation>
+    </message>
+    <message>
+      <source>会话文件无法保存：%1</source>
+      <translation>The session file cannot be saved: %1</translation>
+    </message>
   </context>
   <context>
     <name>longtail::SourcePicker</name>
