@@ -168,7 +168,7 @@ class MainWindow : public QWidget, private HarvestHost {
   void finishSession();
   // The window closes while the run goes: the session is written once more to be resumed.
   void interruptSession(bool tellFailure);
-  HarvestSession sessionNow(const RunSession& session) const;
+  HarvestSession sessionNow(const RunSession& session);
   void syncSessionTimer();
   QString defaultAutoSaveFolder() const;
   void copySelectionToClipboard(lq::LqSkinListBox* list);

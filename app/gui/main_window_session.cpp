@@ -169,7 +169,7 @@ void MainWindow::startSession(const QString& path, std::vector<std::string> seed
   syncSessionTimer();
 }
 
-HarvestSession MainWindow::sessionNow(const RunSession& running) const {
+HarvestSession MainWindow::sessionNow(const RunSession& running) {
   HarvestSession s;
   s.seeds = running.seeds;
   s.broad = BroadRelevance();
@@ -178,7 +178,10 @@ HarvestSession MainWindow::sessionNow(const RunSession& running) const {
   s.exclude = ExcludeWords();
   s.maxDepth = std::clamp(MaxDepth(), 0, static_cast<int>(PhraseOrigin::kDeepest));
   s.endpoints = run_->Endpoints();
+  // Items deleted while the run goes can leave a chain past the end of the list.
   s.chains = run_->Positions();
+  for (ChainPosition& chain : s.chains)
+    chain.next = std::min<std::int32_t>(chain.next, results().Count());
   s.failed = run_->FailedPhrases();
   return s;
 }
@@ -208,6 +211,11 @@ void MainWindow::finishSession() {
 
 void MainWindow::interruptSession(bool tellFailure) {
   if (!session_) return;
+  // The user stopped the run already: it is not to be offered again.
+  if (run_ && !run_->Proceed()) {
+    finishSession();
+    return;
+  }
   const std::unique_ptr<RunSession> running = std::move(session_);
   if (sessionTimer_) sessionTimer_->stop();
   if (!run_ || results().Count() < static_cast<int>(running->seeds.size())) return;
