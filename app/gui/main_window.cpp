@@ -243,7 +243,7 @@ std::vector<std::string> MainWindow::MemoLines() const {
 void MainWindow::ShowStatus(const std::string& text) {
   statusPanel_->SetCaption(FromUtf8(text));
   syncQueryButton();  // a run reports its start and its end here
-  if (!run_->Running()) finishSession();
+  if (run_ && !run_->Running()) finishSession();
 }
 
 void MainWindow::SetResultCountLabel(const std::string& text) {
