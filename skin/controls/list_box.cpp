@@ -53,7 +53,7 @@ QString ItemText(const longtail::PhraseList& items, int index) {
 }  // namespace
 
 LqSkinListBox::LqSkinListBox(QWidget* parent) : LqSkinCustomControl(parent) {
-  SkinDataName_ = "listbox";
+  binding_.SetName("listbox");
   splitFrame_ = true;
   fillClient_ = false;
   list_ = new LqListBox(items_, this);
@@ -219,7 +219,7 @@ void LqSkinListBox::BindBar(LqSkinScrollBar* bar, bool horizontal) {
     bar->SetBoth(false);
     bar->SetSkinDataName(look_.hscrollbarname);
   }
-  bar->SetSkinData(SkinData_);
+  bar->SetSkinData(SkinData());
   bar->ApplySkin();
 }
 
@@ -529,7 +529,7 @@ void LqSkinListBox::DrawItemText(QPainter& p, int index, QRect textRect, ItemDra
     return;
   }
   if (skinnedItems_ && look_.showfocus && state.focused) {
-    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData())), 1, Qt::DotLine));
     p.drawRect(QRect(0, 0, p.device()->width() - 1, p.device()->height() - 1));
   }
   p.save();

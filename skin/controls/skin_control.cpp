@@ -21,20 +21,15 @@ LqSkinControl::LqSkinControl(QWidget* parent) : QWidget(parent) {
 LqSkinControl::~LqSkinControl() = default;
 
 void LqSkinControl::SetSkinData(LqSkinData* data) {
-  SkinData_ = data;
-  if (data && SkinLoaded(data)) ApplySkin();
+  if (binding_.SetData(data)) ApplySkin();
 }
 
 void LqSkinControl::SetSkinDataName(const std::string& name) {
-  SkinDataName_ = name;
-}
-
-const LqDataSkinControl* LqSkinControl::Descriptor() const {
-  return IsBound() ? ControlAt(SkinData_, DescriptorIndex_) : nullptr;
+  binding_.SetName(name);
 }
 
 void LqSkinControl::BindSkin() {
-  DescriptorIndex_ = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
+  binding_.Bind();
 }
 
 void LqSkinControl::ApplySkin() {
@@ -43,7 +38,7 @@ void LqSkinControl::ApplySkin() {
 }
 
 void LqSkinControl::ReleaseSkin() {
-  DescriptorIndex_ = -1;
+  binding_.Release();
 }
 
 void LqSkinControl::SetBounds(const QRect& r) {
@@ -119,14 +114,18 @@ void LqSkinCustomControl::SetDefaultHeight(int h) {
 }
 
 void LqSkinCustomControl::SetDefaultFont(const LqFont& font) {
-  if (font == DefaultFont_) return;
-  DefaultFont_ = font;
+  if (!binding_.SetDefaultFont(font)) return;
   DefaultFontChanged();
   if (!IsBound()) update();
 }
 
 void LqSkinCustomControl::SetUseSkinFont(bool on) {
-  UseSkinFont_ = on;
+  binding_.SetUseSkinFont(on);
+  update();
+}
+
+void LqSkinCustomControl::SetUseSkinFontColor(bool on) {
+  binding_.SetUseSkinFontColor(on);
   update();
 }
 
@@ -141,8 +140,8 @@ void LqSkinCustomControl::BindSkin() {
     picture_ = maskPicture_ = nullptr;
     return;
   }
-  picture_ = ActivePicture(SkinData_, pictureIndex);
-  maskPicture_ = ActivePicture(SkinData_, maskIndex);
+  picture_ = ActivePicture(SkinData(), pictureIndex);
+  maskPicture_ = ActivePicture(SkinData(), maskIndex);
   SliceMode_ = SliceModeFor(geom_);
 }
 
@@ -253,11 +252,6 @@ void LqSkinCustomControl::UpdateRegion() {
     clearMask();
     regionApplied_ = false;
   }
-}
-
-QFont LqSkinCustomControl::SkinOrDefaultFont(const QString& name, int height, int style) const {
-  if (IsBound() && UseSkinFont_) return MakeQFont(name, height, style);
-  return MakeQFont(DefaultFont_);
 }
 
 void LqSkinCustomControl::DrawDefault(QImage& canvas) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "skin/controls/control_style.h"
+#include "skin/controls/skin_binding.h"
 #include "skin/controls/skin_client.h"
 #include "skin/controls/slice_geometry.h"
 
@@ -26,16 +27,17 @@ class LqSkinControl : public QWidget, public SkinClient {
   explicit LqSkinControl(QWidget* parent = nullptr);
   ~LqSkinControl() override;
 
-  LqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; a loaded skin is applied at once.
   virtual void SetSkinData(LqSkinData* data);
-  const std::string& SkinDataName() const { return SkinDataName_; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
   // Stores the name only: binding happens at the next BindSkin.
   virtual void SetSkinDataName(const std::string& name);
-  int DescriptorIndex() const { return DescriptorIndex_; }
-  bool IsBound() const { return DescriptorIndex_ >= 0; }
+  int DescriptorIndex() const { return binding_.Index(); }
+  bool IsBound() const { return binding_.Bound(); }
   // The bound descriptor, or null while unbound.
-  const LqDataSkinControl* Descriptor() const;
+  const LqDataSkinControl* Descriptor() const { return binding_.Descriptor(); }
+  const SkinBinding& Binding() const { return binding_; }
 
   QString HintTitle;
   int HintImageIndex = 0;
@@ -44,7 +46,7 @@ class LqSkinControl : public QWidget, public SkinClient {
   virtual void BindSkin();
   virtual void ApplySkin() override;
   virtual void ReleaseSkin() override;
-  LqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return binding_.Data(); }
 
   // Moves and sizes the control; a bound control adjusts the size it is given.
   virtual void SetBounds(const QRect& r);
@@ -57,6 +59,9 @@ class LqSkinControl : public QWidget, public SkinClient {
   // The rectangle aligned children are placed in, and placing them there.
   virtual QRect AlignClientRect() const { return rect(); }
   void AlignControls();
+
+  // The mouse is over the control, as the control's own event handlers track it.
+  bool MouseInside() const { return binding_.Hovered(); }
 
   // True only while the control paints itself.
   bool PaintInProgress() const { return paintInProgress_; }
@@ -79,9 +84,7 @@ class LqSkinControl : public QWidget, public SkinClient {
   void leaveEvent(QEvent* e) override;
   bool event(QEvent* e) override;
 
-  LqSkinData* SkinData_ = nullptr;
-  std::string SkinDataName_;
-  int DescriptorIndex_ = -1;
+  SkinBinding binding_;
 
  private:
   bool paintInProgress_ = false;
@@ -95,10 +98,12 @@ class LqSkinCustomControl : public LqSkinControl {
   int DefaultHeight() const { return DefaultHeight_; }
   void SetDefaultWidth(int w);
   void SetDefaultHeight(int h);
-  const LqFont& DefaultFont() const { return DefaultFont_; }
+  const LqFont& DefaultFont() const { return binding_.DefaultFont(); }
   void SetDefaultFont(const LqFont& font);
-  bool UseSkinFont() const { return UseSkinFont_; }
+  bool UseSkinFont() const { return binding_.UseSkinFont(); }
   void SetUseSkinFont(bool on);
+  bool UseSkinFontColor() const { return binding_.UseSkinFontColor(); }
+  void SetUseSkinFontColor(bool on);
 
   int SliceMode() const { return SliceMode_; }
   const SliceGeometry& Geometry() const { return geom_; }
@@ -133,7 +138,9 @@ class LqSkinCustomControl : public LqSkinControl {
   const Bitmap* MaskPicture() const { return maskPicture_; }
   void DropMaskPicture() { maskPicture_ = nullptr; }
   // The font of the current look: the element's with UseSkinFont, else DefaultFont.
-  QFont SkinOrDefaultFont(const QString& name, int height, int style) const;
+  QFont SkinOrDefaultFont(const QString& name, int height, int style) const {
+    return binding_.Font(name, height, style);
+  }
 
   bool splitFrame_ = false;
   bool fillClient_ = true;
@@ -144,8 +151,6 @@ class LqSkinCustomControl : public LqSkinControl {
   void ApplySize(int w, int h);
 
   int DefaultWidth_ = 0, DefaultHeight_ = 0;
-  LqFont DefaultFont_;
-  bool UseSkinFont_ = true;
   SliceGeometry geom_;
   FittedGeometry fitted_;
   int SliceMode_ = 0;
