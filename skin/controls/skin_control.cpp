@@ -213,22 +213,34 @@ void LqSkinCustomControl::SetBounds(const QRect& requested) {
   if (IsBound() && HasElementGeometry() && geom_.stretcheffect) NotifyChildrenBackground(this);
 }
 
+QSize LqSkinCustomControl::sizeHint() const {
+  QSize hint = LqSkinControl::sizeHint();
+  if (!HasElementGeometry()) return hint;
+  if (SliceMode_ == kSliceFixed || SliceMode_ == kSliceVertical) hint.setWidth(geom_.skinWidth());
+  if (SliceMode_ == kSliceFixed || SliceMode_ == kSliceHorizontal)
+    hint.setHeight(geom_.skinHeight());
+  return hint;
+}
+
 void LqSkinCustomControl::resizeEvent(QResizeEvent* e) {
-  // A size set past SetBounds (through a QWidget pointer or a Qt layout) is
+  // A size set past SetBounds (a QWidget pointer, a Qt layout, the align layout) is
   // fitted here, so a bound control never keeps a size its element forbids.
-  if (!fitting_) {
-    BindSkin();
-    if (IsBound()) {
-      int w = width(), h = height();
-      FitSizeToSkin(w, h);
-      if (w != width() || h != height()) {
-        ApplySize(w, h);
-        return;  // the nested resize event finishes the job
-      }
-      UpdateRegion();
-    }
-  }
+  if (!fitting_) FitToSkin();
   LqSkinControl::resizeEvent(e);
+}
+
+void LqSkinCustomControl::FitToSkin() {
+  BindSkin();
+  if (!IsBound()) return;
+  int w = width(), h = height();
+  FitSizeToSkin(w, h);
+  if (SliceMode_ == kSliceFixed) fitted_.client = geom_.clientrect;
+  // While hidden the new size is only recorded, without a nested resize event; the
+  // work below is done here either way.
+  if (w != width() || h != height()) ApplySize(w, h);
+  UpdateRegion();
+  update();
+  if (HasElementGeometry() && geom_.stretcheffect) NotifyChildrenBackground(this);
 }
 
 void LqSkinCustomControl::UpdateRegion() {

@@ -48,13 +48,11 @@ class LqSkinControl : public QWidget, public SkinClient {
   virtual void ReleaseSkin() override;
   LqSkinData* skinDataRef() const override { return binding_.Data(); }
 
-  // Moves and sizes the control; a bound control adjusts the size it is given.
+  // Moves and sizes the control; a bound control adjusts the size it is given at
+  // once, even while hidden (a hidden widget sees its resize event only when shown).
+  // Sizing it any other way is fitted in the resize event.
   virtual void SetBounds(const QRect& r);
-  // Name-hiding helpers so that sizing through the control's own type fits too.
-  void setGeometry(const QRect& r) { SetBounds(r); }
-  void setGeometry(int x, int y, int w, int h) { SetBounds(QRect(x, y, w, h)); }
-  void resize(int w, int h) { SetBounds(QRect(x(), y(), w, h)); }
-  void resize(const QSize& s) { resize(s.width(), s.height()); }
+  void SetSize(int w, int h) { SetBounds(QRect(x(), y(), w, h)); }
 
   // The rectangle aligned children are placed in, and placing them there.
   virtual QRect AlignClientRect() const { return rect(); }
@@ -114,6 +112,8 @@ class LqSkinCustomControl : public LqSkinControl {
   void ApplySkin() override;
   void ReleaseSkin() override;
   void SetBounds(const QRect& r) override;
+  // The element's size where the skin fixes it (in one direction or both).
+  QSize sizeHint() const override;
 
   // In/out: adjusts a proposed size to what the element allows and computes the
   // fitted points and client rectangle for it.
@@ -149,6 +149,7 @@ class LqSkinCustomControl : public LqSkinControl {
  private:
   void PaintSplitFrame(QPainter& painter);
   void ApplySize(int w, int h);
+  void FitToSkin();
 
   int DefaultWidth_ = 0, DefaultHeight_ = 0;
   SliceGeometry geom_;
