@@ -24,7 +24,7 @@ lq::LqSkinXFormButton* Button(QWidget* parent, lq::LqSkinData* data, const char*
                               const QString& caption, const QRect& bounds) {
   auto* button = Skinned(new lq::LqSkinXFormButton(parent), data, "button", objectName);
   button->SetCaption(caption);
-  button->setGeometry(bounds);
+  button->SetBounds(bounds);
   return button;
 }
 
@@ -33,7 +33,7 @@ lq::LqSkinCheckRadioBox* CheckBox(QWidget* parent, lq::LqSkinData* data, const c
   auto* box = Skinned(new lq::LqSkinCheckRadioBox(parent), data, "checkbox", objectName);
   box->SetCaption(caption);
   box->SetChecked(checked);
-  box->setGeometry(bounds);
+  box->SetBounds(bounds);
   return box;
 }
 
@@ -54,12 +54,12 @@ void MainWindow::buildTopPanel() {
   lq::LqSkinData* data = &skinData_;
   topPanel_ = Skinned(new lq::LqSkinPanel(client_), data, "panel", "topPanel");
   topPanel_->SetBorderStyle(lq::bvFrame);
-  topPanel_->resize(822, 169);
+  topPanel_->SetSize(822, 169);
   lq::SetAlign(topPanel_, lq::alTop);
 
   seedsPanel_ = Skinned(new lq::LqSkinPanel(topPanel_), data, "panel", "seedsPanel");
   seedsPanel_->SetBorderStyle(lq::bvNone);
-  seedsPanel_->resize(336, 169);
+  seedsPanel_->SetSize(336, 169);
   lq::SetAlign(seedsPanel_, lq::alLeft);
   seedsLabel_ = Label(seedsPanel_, data, "seedsLabel", tr("输入关键词"));
   seedsLabel_->move(19, 15);
@@ -76,7 +76,7 @@ void MainWindow::buildTopPanel() {
   maxDepthEdit_->SetMaxValue(PhraseOrigin::kDeepest);
   maxDepthEdit_->SetIncrement(1);
   maxDepthEdit_->SetValue(0);
-  maxDepthEdit_->setGeometry(8, 114, 64, 21);
+  maxDepthEdit_->SetBounds(QRect(8, 114, 64, 21));
   seedsNoteLabel_ = Label(seedsPanel_, data, "seedsNoteLabel", tr("注意：每行一词。"));
   seedsNoteLabel_->SetAutoSize(false);
   seedsNoteLabel_->SetAlignment(Qt::AlignHCenter);
@@ -87,7 +87,7 @@ void MainWindow::buildTopPanel() {
   seedsScrollBar_ =
       Skinned(new lq::LqSkinScrollBar(seedsPanel_), data, "vscrollbar", "seedsScrollBar");
   seedsScrollBar_->SetKind(lq::sbVertical);
-  seedsScrollBar_->resize(19, 154);
+  seedsScrollBar_->SetSize(19, 154);
   seedsScrollBar_->setEnabled(false);
   lq::SetAlign(seedsScrollBar_, lq::alRight);
   seedsMemo_ = Skinned(new lq::LqSkinMemo2(seedsPanel_), data, "memo", "seedsMemo");
@@ -124,7 +124,7 @@ void MainWindow::buildTopPanel() {
   autoSavePeriodEdit_->SetValueType(lq::vtInteger);
   autoSavePeriodEdit_->SetIncrement(1);
   autoSavePeriodEdit_->SetValue(5);
-  autoSavePeriodEdit_->setGeometry(670, 103, 57, 21);
+  autoSavePeriodEdit_->SetBounds(QRect(670, 103, 57, 21));
   autoSavePeriodLabel_ = Label(topPanel_, data, "autoSavePeriodLabel", tr("秒保存一次"));
   autoSavePeriodLabel_->move(736, 108);
   // The pacing delay sits right of the short must-contain caption; it is read whenever a
@@ -139,13 +139,13 @@ void MainWindow::buildTopPanel() {
   pacingDelayEdit_->SetIncrement(100);
   pacingDelayEdit_->SetValue(
       static_cast<double>(DefaultPacingDelay(settings_.suggestHost).count()));
-  pacingDelayEdit_->setGeometry(610, 58, 64, 21);
+  pacingDelayEdit_->SetBounds(QRect(610, 58, 64, 21));
   pacingUnitLabel_ = Label(topPanel_, data, "pacingUnitLabel", tr("毫秒"));
   pacingUnitLabel_->move(680, 62);
   filterButton_ = Button(topPanel_, data, "filterButton",
                          tr("过滤【不包含】左边列表关键词的长尾词"), {344, 106, 305, 22});
   statusPanel_ = Skinned(new lq::LqSkinStatusPanel(topPanel_), data, "statuspanel", "statusPanel");
-  statusPanel_->setGeometry(344, 132, 476, 21);
+  statusPanel_->SetBounds(QRect(344, 132, 476, 21));
   // The sources and the seed expansion sit in the free ends of two rows.
   sourcePicker_ = new SourcePicker(topPanel_, data, {787, 80, 32, 22});
   expandBox_ = CheckBox(topPanel_, data, "expandBox", tr("扩展a-z"), {712, 57, 100, 25}, false);
@@ -168,7 +168,7 @@ void MainWindow::buildCommandBar() {
   lq::LqSkinData* data = &skinData_;
   commandBar_ = Skinned(new lq::LqSkinPanel(client_), data, "panel", "commandBar");
   commandBar_->SetBorderStyle(lq::bvFrame);
-  commandBar_->resize(822, 48);
+  commandBar_->SetSize(822, 48);
   lq::SetAlign(commandBar_, lq::alTop);
   copyAllButton_ =
       Button(commandBar_, data, "copyAllButton", tr("全部选入导出列表"), {8, 13, 121, 25});

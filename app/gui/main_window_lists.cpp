@@ -25,7 +25,7 @@ void MainWindow::buildLists() {
   resultGroup_ = Skinned(new lq::LqSkinGroupBox(client_), data, "groupbox", "resultGroup");
   resultGroup_->SetCaptionMode(true);
   resultGroup_->SetCaption(tr("长尾词列表"));
-  resultGroup_->resize(409, 341);
+  resultGroup_->SetSize(409, 341);
   lq::SetAlign(resultGroup_, lq::alLeft);
   resultList_ = makeList(resultGroup_, "resultList");
   resultList_->SetUseSkinItemHeight(false);

@@ -16,7 +16,7 @@ SourcePicker::SourcePicker(QWidget* parent, lq::LqSkinData* data, const QRect& b
       button_(Skinned(new lq::LqSkinXFormButton(parent), data, "button", "sourcesButton")),
       menu_(new lq::LqSkinPopupMenu(parent)) {
   button_->SetCaption(QCoreApplication::translate("longtail::SourcePicker", "来源"));
-  button_->setGeometry(buttonBounds);
+  button_->SetBounds(buttonBounds);
   menu_->setObjectName(QStringLiteral("sourcesMenu"));
   HarvestEndpoints defaults;
   for (const Source& source : AllSources()) {

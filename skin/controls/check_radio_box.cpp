@@ -73,11 +73,6 @@ void LqSkinCheckRadioBox::SetFlat(bool on) {
   update();
 }
 
-void LqSkinCheckRadioBox::SetUseSkinFontColor(bool on) {
-  UseSkinFontColor_ = on;
-  update();
-}
-
 void LqSkinCheckRadioBox::SetCanFocused(bool on) {
   CanFocused_ = on;
   setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
@@ -166,7 +161,7 @@ void LqSkinCheckRadioBox::FitSizeToSkin(int& width, int& height) {
 
 Rect LqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
   if (lightened) *lightened = false;
-  const bool hot = mouseInside_;
+  const bool hot = MouseInside();
   if (State_ == cbGrayed) {
     if (!look_.grayedcheckimagerect.isEmpty() && isEnabled()) {
       if (hot && !look_.activegrayedcheckimagerect.isEmpty())
@@ -204,8 +199,7 @@ int LqSkinCheckRadioBox::CaptionLeft() const {
 }
 
 Color LqSkinCheckRadioBox::CaptionColor() const {
-  if (!UseSkinFontColor_ || !IsBound()) return DefaultFont().color;
-  return isEnabled() ? look_.framefontcolor : look_.unenabledfontcolor;
+  return binding_.FontColor(isEnabled() ? look_.framefontcolor : look_.unenabledfontcolor);
 }
 
 QRect LqSkinCheckRadioBox::CaptionRect() const {
@@ -257,7 +251,7 @@ void LqSkinCheckRadioBox::PaintFlat(QPainter& p) {
 
 void LqSkinCheckRadioBox::PaintFlatDefault(QPainter& p) {
   const int top = height() / 2 - kDefaultBox / 2;
-  const Color frame = mouseInside_ ? kDefaultNavy : clBtnShadow;
+  const Color frame = MouseInside() ? kDefaultNavy : clBtnShadow;
   DrawControlFrame(p, QRect(kCheckLeft, top, kDefaultBox, kDefaultBox), frame, frame);
   Color mark = isEnabled() ? RGB(0, 0, 0) : clBtnShadow;
   if (State_ == cbGrayed) mark = kSysGrayText;
@@ -275,7 +269,7 @@ void LqSkinCheckRadioBox::PaintFlatDefault(QPainter& p) {
 void LqSkinCheckRadioBox::DrawSkin(QImage& canvas) {
   // Non-flat: the element image (hot image while the mouse is inside), the check
   // image centred in its area and the caption in the text area, both grown with the width.
-  DrawElementImage(canvas, mouseInside_ ? look_.activeskinrect : Geometry().skinrect);
+  DrawElementImage(canvas, MouseInside() ? look_.activeskinrect : Geometry().skinrect);
   if (!Picture()) return;
   QPainter p(&canvas);
   const int dx = width() - Geometry().skinWidth();
@@ -296,9 +290,9 @@ void LqSkinCheckRadioBox::DrawSkin(QImage& canvas) {
     text.setWidth(text.width() + dx);
   else
     text.setRight(text.right() + dx);
-  Color color = mouseInside_ ? look_.activefontcolor : look_.font.fontcolor;
+  Color color = MouseInside() ? look_.activefontcolor : look_.font.fontcolor;
   if (!isEnabled()) color = look_.unenabledfontcolor;
-  if (!UseSkinFontColor_) color = DefaultFont().color;
+  if (!UseSkinFontColor()) color = DefaultFont().color;
   DrawCaption(p, text, color, Qt::AlignVCenter | Qt::TextSingleLine);
 }
 
@@ -314,12 +308,12 @@ void LqSkinCheckRadioBox::paintEvent(QPaintEvent* e) {
     int w = width(), h = height();
     LqSkinCustomControl::FitSizeToSkin(w, h);
     QImage normal(size(), QImage::Format_RGB32), active(size(), QImage::Format_RGB32);
-    const bool inside = mouseInside_;
-    mouseInside_ = false;
+    const bool inside = MouseInside();
+    binding_.SetHovered(false);
     DrawSkin(normal);
-    mouseInside_ = true;
+    binding_.SetHovered(true);
     DrawSkin(active);
-    mouseInside_ = inside;
+    binding_.SetHovered(inside);
     LqEffectBmp blend(FromImage(normal));
     blend.Morph(look_.morphkind, LqEffectBmp(FromImage(active)), morphFactor_);
     QPainter(this).drawImage(0, 0, ToImage(blend.bitmap()));
@@ -337,12 +331,12 @@ void LqSkinCheckRadioBox::paintEvent(QPaintEvent* e) {
 }
 
 void LqSkinCheckRadioBox::StartMorph() {
-  if (Flat_ || !look_.morphing || !IsBound() || !SkinEffectsOn(SkinData_)) return;
+  if (Flat_ || !look_.morphing || !IsBound() || !SkinEffectsOn(SkinData())) return;
   morphTimer_.start();
 }
 
 void LqSkinCheckRadioBox::MorphTick() {
-  const double target = (mouseInside_ || Focused()) ? 1.0 : 0.0;
+  const double target = (MouseInside() || Focused()) ? 1.0 : 0.0;
   if (std::abs(morphFactor_ - target) < 1e-9) {
     morphFactor_ = target;
     morphTimer_.stop();
@@ -354,14 +348,14 @@ void LqSkinCheckRadioBox::MorphTick() {
 
 void LqSkinCheckRadioBox::enterEvent(QEnterEvent* e) {
   LqSkinCustomControl::enterEvent(e);
-  mouseInside_ = true;
+  binding_.SetHovered(true);
   StartMorph();
   update();
 }
 
 void LqSkinCheckRadioBox::leaveEvent(QEvent* e) {
   LqSkinCustomControl::leaveEvent(e);
-  mouseInside_ = false;
+  binding_.SetHovered(false);
   StartMorph();
   update();
 }
@@ -369,7 +363,7 @@ void LqSkinCheckRadioBox::leaveEvent(QEvent* e) {
 void LqSkinCheckRadioBox::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) {
     if (CanFocused_ && !hasFocus()) setFocus(Qt::MouseFocusReason);
-    mouseInside_ = true;
+    binding_.SetHovered(true);
     update();
   }
   LqSkinCustomControl::mousePressEvent(e);
@@ -378,8 +372,8 @@ void LqSkinCheckRadioBox::mousePressEvent(QMouseEvent* e) {
 void LqSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* e) {
   LqSkinCustomControl::mouseReleaseEvent(e);
   if (e->button() != Qt::LeftButton) return;
-  mouseInside_ = rect().contains(e->position().toPoint());
-  if (!mouseInside_) {
+  binding_.SetHovered(rect().contains(e->position().toPoint()));
+  if (!MouseInside()) {
     update();
     return;
   }
@@ -410,7 +404,7 @@ void LqSkinCheckRadioBox::focusOutEvent(QFocusEvent* e) {
 void LqSkinCheckRadioBox::changeEvent(QEvent* e) {
   LqSkinCustomControl::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) {
-    mouseInside_ = false;
+    binding_.SetHovered(false);
     update();
   }
 }

@@ -29,8 +29,6 @@ class LqSkinCheckRadioBox : public LqSkinCustomControl {
   void SetState(TCheckBoxState s);
   bool Flat() const { return Flat_; }
   void SetFlat(bool on);
-  bool UseSkinFontColor() const { return UseSkinFontColor_; }
-  void SetUseSkinFontColor(bool on);
   bool CanFocused() const { return CanFocused_; }
   void SetCanFocused(bool on);
   bool Radio() const { return Radio_; }
@@ -47,7 +45,6 @@ class LqSkinCheckRadioBox : public LqSkinCustomControl {
   void SetBounds(const QRect& r) override;
   void FitSizeToSkin(int& width, int& height) override;
 
-  bool MouseInside() const { return mouseInside_; }
   // The check image the current state draws (bound), and whether it is lightened.
   Rect CheckImageRect(bool* lightened = nullptr) const;
   // Where the caption goes in the flat look.
@@ -84,9 +81,8 @@ class LqSkinCheckRadioBox : public LqSkinCustomControl {
   QString Caption_;
   bool WordWrap_ = false, AllowGrayed_ = false;
   TCheckBoxState State_ = cbUnchecked;
-  bool Flat_ = true, UseSkinFontColor_ = true, CanFocused_ = true;
+  bool Flat_ = true, CanFocused_ = true;
   bool Radio_ = false, Checked_ = false;
-  bool mouseInside_ = false;
   int shortcutId_ = 0;
   CheckLook look_;
   QTimer morphTimer_;

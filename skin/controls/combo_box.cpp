@@ -37,27 +37,27 @@ LqSkinComboBox::~LqSkinComboBox() {
 }
 
 void LqSkinComboBox::SetSkinData(LqSkinData* data) {
-  SkinData_ = data;
+  const bool loaded = binding_.SetData(data);
   listView_->SetSkinData(data);
-  if (SkinLoaded(data)) ApplySkin();
+  if (loaded) ApplySkin();
 }
 
 void LqSkinComboBox::SetDefaultFont(const LqFont& f) {
-  DefaultFont_ = f;
+  binding_.SetDefaultFont(f);
   UpdateLook();
 }
 
 void LqSkinComboBox::SetUseSkinFont(bool on) {
-  UseSkinFont_ = on;
+  binding_.SetUseSkinFont(on);
   UpdateLook();
 }
 
 void LqSkinComboBox::ReleaseSkin() {
-  DescriptorIndex_ = -1;
+  binding_.Release();
 }
 
 void LqSkinComboBox::ApplySkin() {
-  DescriptorIndex_ = BindComboBoxLook(SkinData_, SkinDataName_, look_);
+  binding_.SetIndex(BindComboBoxLook(SkinData(), SkinDataName(), look_));
   UpdateLook();
 }
 
@@ -66,11 +66,11 @@ int LqSkinComboBox::ItemIndent(int /*row*/) const {
 }
 
 const Bitmap* LqSkinComboBox::Picture() const {
-  return IsBound() ? ActivePicture(SkinData_, look_.pictureindex) : nullptr;
+  return IsBound() ? ActivePicture(SkinData(), look_.pictureindex) : nullptr;
 }
 
 const Bitmap* LqSkinComboBox::ListFramePicture() const {
-  return IsBound() ? ActivePicture(SkinData_, look_.list.pictureindex) : nullptr;
+  return IsBound() ? ActivePicture(SkinData(), look_.list.pictureindex) : nullptr;
 }
 
 bool LqSkinComboBox::SkinnedItems() const {
@@ -95,17 +95,14 @@ QRect LqSkinComboBox::ClientRect() const {
 }
 
 Color LqSkinComboBox::TextColor() const {
-  if (!IsBound()) return isEnabled() ? DefaultFont_.color : kSysGrayText;
+  if (!IsBound()) return isEnabled() ? DefaultFont().color : kSysGrayText;
   if (!isEnabled()) return look_.disabledfontcolor;
   return Active() ? look_.activefontcolor : look_.font.fontcolor;
 }
 
 // Font and height for the current binding; the list lays its rows out again.
 void LqSkinComboBox::UpdateLook() {
-  const bool skinFont = IsBound() && UseSkinFont_;
-  setFont(skinFont ? MakeQFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
-                               look_.font.fontstyle)
-                   : MakeQFont(DefaultFont_));
+  setFont(binding_.Font(look_.font));
   if (Picture()) {
     setFixedHeight(look_.SkinHeight());
   } else {
@@ -152,13 +149,13 @@ void LqSkinComboBox::paintEvent(QPaintEvent* /*e*/) {
 
 void LqSkinComboBox::enterEvent(QEnterEvent* e) {
   QComboBox::enterEvent(e);
-  mouseInside_ = true;
+  binding_.SetHovered(true);
   update();
 }
 
 void LqSkinComboBox::leaveEvent(QEvent* e) {
   QComboBox::leaveEvent(e);
-  mouseInside_ = false;
+  binding_.SetHovered(false);
   update();
 }
 

@@ -9,6 +9,7 @@
 
 #include "skin/controls/combo_box_look.h"
 #include "skin/controls/control_style.h"
+#include "skin/controls/skin_binding.h"
 #include "skin/controls/skin_client.h"
 
 namespace lq {
@@ -22,22 +23,22 @@ class LqSkinComboBox : public QComboBox, public SkinClient {
   explicit LqSkinComboBox(QWidget* parent = nullptr);
   ~LqSkinComboBox() override;
 
-  LqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; a loaded skin is applied at once.
   void SetSkinData(LqSkinData* data);
-  const std::string& SkinDataName() const { return SkinDataName_; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
   // Takes effect with the next ApplySkin.
-  void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
-  int DescriptorIndex() const { return DescriptorIndex_; }
-  bool IsBound() const { return DescriptorIndex_ >= 0; }
+  void SetSkinDataName(const std::string& name) { binding_.SetName(name); }
+  int DescriptorIndex() const { return binding_.Index(); }
+  bool IsBound() const { return binding_.Bound(); }
 
   // The font while unbound, and always when UseSkinFont is off.
-  const LqFont& DefaultFont() const { return DefaultFont_; }
+  const LqFont& DefaultFont() const { return binding_.DefaultFont(); }
   void SetDefaultFont(const LqFont& f);
-  bool UseSkinFont() const { return UseSkinFont_; }
+  bool UseSkinFont() const { return binding_.UseSkinFont(); }
   void SetUseSkinFont(bool on);
 
-  LqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return binding_.Data(); }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
@@ -46,8 +47,8 @@ class LqSkinComboBox : public QComboBox, public SkinClient {
 
   // --- the current look ----------------------------------------------------------
   // Hovered or focused boxes draw active.
-  bool Active() const { return mouseInside_ || hasFocus(); }
-  bool ButtonHot() const { return mouseInside_; }
+  bool Active() const { return binding_.Active(*this); }
+  bool ButtonHot() const { return binding_.Hovered(); }
   // Pressed, or the list is dropped down.
   bool ButtonDown() const { return mouseDown_ || popupOpen_; }
   bool PopupOpen() const { return popupOpen_; }
@@ -84,13 +85,9 @@ class LqSkinComboBox : public QComboBox, public SkinClient {
   void UpdateLook();
   void PreparePopupFrame();
 
-  LqSkinData* SkinData_ = nullptr;
-  std::string SkinDataName_ = "combobox";
-  int DescriptorIndex_ = -1;
+  SkinBinding binding_{"combobox"};
   ComboBoxLook look_;
-  LqFont DefaultFont_;
-  bool UseSkinFont_ = true;
-  bool mouseInside_ = false, mouseDown_ = false, popupOpen_ = false;
+  bool mouseDown_ = false, popupOpen_ = false;
   LqComboListView* listView_ = nullptr;
   LqComboItemDelegate* delegate_ = nullptr;
   QObject* frameFilter_ = nullptr;

@@ -21,8 +21,7 @@ LqSkinEdit::LqSkinEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void LqSkinEdit::SetSkinData(LqSkinData* data) {
-  SkinData_ = data;
-  if (SkinLoaded(data)) ApplySkin();
+  if (binding_.SetData(data)) ApplySkin();
 }
 
 void LqSkinEdit::SetDefaultColor(Color c) {
@@ -31,12 +30,12 @@ void LqSkinEdit::SetDefaultColor(Color c) {
 }
 
 void LqSkinEdit::SetDefaultFont(const LqFont& f) {
-  DefaultFont_ = f;
+  binding_.SetDefaultFont(f);
   UpdateLook();
 }
 
 void LqSkinEdit::SetUseSkinFont(bool on) {
-  UseSkinFont_ = on;
+  binding_.SetUseSkinFont(on);
   UpdateLook();
 }
 
@@ -56,11 +55,11 @@ void LqSkinEdit::SetButtonMode(bool on) {
 }
 
 void LqSkinEdit::ReleaseSkin() {
-  DescriptorIndex_ = -1;
+  binding_.Release();
 }
 
 void LqSkinEdit::BindSkin() {
-  DescriptorIndex_ = BindEditLook(SkinData_, SkinDataName_, look_);
+  binding_.SetIndex(BindEditLook(SkinData(), SkinDataName(), look_));
 }
 
 void LqSkinEdit::ApplySkin() {
@@ -76,23 +75,20 @@ void LqSkinEdit::ApplySkin() {
 int LqSkinEdit::ForcedHeight() const {
   const int textHeight = QFontMetrics(font()).height();
   if (IsBound()) {
-    if (UseSkinFont_) return look_.SkinHeight();
+    if (UseSkinFont()) return look_.SkinHeight();
     return textHeight + look_.SkinHeight() - look_.geometry.clientrect.height();
   }
-  return UseSkinFont_ ? 0 : textHeight + 4;
+  return UseSkinFont() ? 0 : textHeight + 4;
 }
 
 Color LqSkinEdit::TextColor() const {
-  if (!IsBound()) return DefaultFont_.color;
+  if (!IsBound()) return DefaultFont().color;
   return Active() ? look_.activefontcolor : look_.font.fontcolor;
 }
 
 // Font, colours, text margins and height for the current binding and state.
 void LqSkinEdit::UpdateLook() {
-  const bool skinFont = IsBound() && UseSkinFont_;
-  setFont(skinFont ? MakeQFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
-                               look_.font.fontstyle)
-                   : MakeQFont(DefaultFont_));
+  setFont(binding_.Font(look_.font));
   QPalette pal = palette();
   pal.setColor(QPalette::Text, ControlColor(TextColor()));
   pal.setColor(QPalette::Disabled, QPalette::Text,
@@ -129,7 +125,7 @@ QRect LqSkinEdit::ButtonRect() const {
 }
 
 void LqSkinEdit::PaintFrame(QPainter& p) {
-  const Bitmap* picture = IsBound() ? ActivePicture(SkinData_, look_.pictureindex) : nullptr;
+  const Bitmap* picture = IsBound() ? ActivePicture(SkinData(), look_.pictureindex) : nullptr;
   if (picture) {
     const Rect& source = Active() ? look_.activeskinrect : look_.geometry.skinrect;
     Bitmap strip;
@@ -166,14 +162,14 @@ void LqSkinEdit::paintEvent(QPaintEvent* e) {
 
 void LqSkinEdit::enterEvent(QEnterEvent* e) {
   QLineEdit::enterEvent(e);
-  mouseInside_ = true;
+  binding_.SetHovered(true);
   UpdateLook();
   emit mouseEntered();
 }
 
 void LqSkinEdit::leaveEvent(QEvent* e) {
   QLineEdit::leaveEvent(e);
-  mouseInside_ = false;
+  binding_.SetHovered(false);
   buttonHot_ = false;
   UpdateLook();
   emit mouseLeft();
@@ -219,7 +215,7 @@ void LqSkinEdit::contextMenuEvent(QContextMenuEvent* e) {
   a.paste = [this] { paste(); };
   a.clear = [this] { del(); };
   a.selectAll = [this] { selectAll(); };
-  ShowEditMenu(this, BuildEditMenu(s, a, SkinData_),
+  ShowEditMenu(this, BuildEditMenu(s, a, SkinData()),
                EditMenuPosition(this, e->globalPos(), e->reason() == QContextMenuEvent::Keyboard));
 }
 

@@ -9,6 +9,7 @@
 
 #include "skin/controls/control_style.h"
 #include "skin/controls/edit_look.h"
+#include "skin/controls/skin_binding.h"
 #include "skin/controls/skin_client.h"
 
 namespace lq {
@@ -21,19 +22,19 @@ class LqSkinEdit : public QLineEdit, public SkinClient {
  public:
   explicit LqSkinEdit(QWidget* parent = nullptr);
 
-  LqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; a loaded skin is applied at once.
   void SetSkinData(LqSkinData* data);
-  const std::string& SkinDataName() const { return SkinDataName_; }
-  void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
-  int DescriptorIndex() const { return DescriptorIndex_; }
-  bool IsBound() const { return DescriptorIndex_ >= 0; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
+  void SetSkinDataName(const std::string& name) { binding_.SetName(name); }
+  int DescriptorIndex() const { return binding_.Index(); }
+  bool IsBound() const { return binding_.Bound(); }
 
   Color DefaultColor() const { return DefaultColor_; }
   void SetDefaultColor(Color c);
-  const LqFont& DefaultFont() const { return DefaultFont_; }
+  const LqFont& DefaultFont() const { return binding_.DefaultFont(); }
   void SetDefaultFont(const LqFont& f);
-  bool UseSkinFont() const { return UseSkinFont_; }
+  bool UseSkinFont() const { return binding_.UseSkinFont(); }
   void SetUseSkinFont(bool on);
   int DefaultWidth() const { return DefaultWidth_; }
   int DefaultHeight() const { return DefaultHeight_; }
@@ -47,12 +48,12 @@ class LqSkinEdit : public QLineEdit, public SkinClient {
   using KeyFilter = std::function<void(QChar& key)>;
   void SetKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
 
-  LqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return binding_.Data(); }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
   // The current look: hot (mouse inside) or focused controls draw active.
-  bool Active() const { return mouseInside_ || hasFocus(); }
+  bool Active() const { return binding_.Active(*this); }
   // The height the control keeps for the current skin and font, or 0 for any.
   int ForcedHeight() const;
   // Text colour in use now.
@@ -85,16 +86,11 @@ class LqSkinEdit : public QLineEdit, public SkinClient {
   void UpdateLook();
   void PaintFrame(QPainter& p);
 
-  LqSkinData* SkinData_ = nullptr;
-  std::string SkinDataName_ = "edit";
-  int DescriptorIndex_ = -1;
+  SkinBinding binding_{"edit"};
   EditLook look_;
   Color DefaultColor_ = SystemColor(5);  // window colour
-  LqFont DefaultFont_;
-  bool UseSkinFont_ = true;
   int DefaultWidth_ = 0, DefaultHeight_ = 0;
   bool ButtonMode_ = false;
-  bool mouseInside_ = false;
   bool buttonDown_ = false, buttonHot_ = false;
 };
 

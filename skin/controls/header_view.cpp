@@ -29,22 +29,21 @@ LqSkinHeaderView::LqSkinHeaderView(Qt::Orientation orientation, QWidget* parent)
 }
 
 void LqSkinHeaderView::SetSkinData(LqSkinData* data) {
-  SkinData_ = data;
-  if (SkinLoaded(data)) ApplySkin();
+  if (binding_.SetData(data)) ApplySkin();
 }
 
 void LqSkinHeaderView::SetSkinDataName(const std::string& name) {
-  SkinDataName_ = name;
-  if (SkinLoaded(SkinData_)) ApplySkin();
+  binding_.SetName(name);
+  if (binding_.Loaded()) ApplySkin();
 }
 
 void LqSkinHeaderView::SetDefaultFont(const LqFont& f) {
-  DefaultFont_ = f;
+  binding_.SetDefaultFont(f);
   UpdateFont();
 }
 
 void LqSkinHeaderView::ReleaseSkin() {
-  DescriptorIndex_ = -1;
+  binding_.Release();
   pictureIndex_ = -1;
   UpdateFont();
 }
@@ -55,29 +54,30 @@ void LqSkinHeaderView::ApplySkin() {
 }
 
 void LqSkinHeaderView::BindSkin() {
-  DescriptorIndex_ = -1;
-  const int index = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
-  const LqDataSkinControl* d = ControlAt(SkinData_, index);
+  // Bound only once the element proves to have pictures to draw the sections from.
+  binding_.Release();
+  const int index = binding_.Lookup();
+  const LqDataSkinControl* d = ControlAt(SkinData(), index);
   int maskIndex = -1;
   ButtonLook look;
   if (!d || !CopyElementGeometry(d, geom_, pictureIndex_, maskIndex) || !CopyButtonLook(d, look))
     return;
   sliceMode_ = SliceModeFor(geom_);
   // Without a picture there is nothing to draw the sections from.
-  if (sliceMode_ == kSliceNone || !ActivePicture(SkinData_, pictureIndex_)) return;
+  if (sliceMode_ == kSliceNone || !ActivePicture(SkinData(), pictureIndex_)) return;
   // Missing state images fall back as a push button's do.
   if (look.activeskinrect.isEmpty()) look.activeskinrect = geom_.skinrect;
   if (look.downskinrect.isEmpty()) look.downskinrect = look.activeskinrect;
   if (look.disabledskinrect.isEmpty()) look.disabledskinrect = geom_.skinrect;
   if (look.disabledfontcolor == look.font.fontcolor) look.disabledfontcolor = kMidGrey;
   look_ = look;
-  DescriptorIndex_ = index;
+  binding_.SetIndex(index);
 }
 
 void LqSkinHeaderView::UpdateFont() {
   const FontLook& f = look_.font;
   setFont(IsBound() ? MakeQFont(QString::fromStdString(f.fontname), f.fontheight, f.fontstyle)
-                    : MakeQFont(DefaultFont_));
+                    : MakeQFont(DefaultFont()));
   // The owning view asks for the new height when the geometry changes.
   updateGeometry();
   emit geometriesChanged();
@@ -127,7 +127,7 @@ QRect LqSkinHeaderView::SortIndicatorRect(const QRect& section) {
 }
 
 QImage LqSkinHeaderView::SectionImage(QSize size, HeaderSectionState state) const {
-  const Bitmap* picture = IsBound() ? ActivePicture(SkinData_, pictureIndex_) : nullptr;
+  const Bitmap* picture = IsBound() ? ActivePicture(SkinData(), pictureIndex_) : nullptr;
   if (!picture || size.isEmpty()) return {};
   const Rect source = state == HeaderSectionState::kActive     ? look_.activeskinrect
                       : state == HeaderSectionState::kDown     ? look_.downskinrect
@@ -160,7 +160,8 @@ void LqSkinHeaderView::DrawDefaultSection(QPainter& p, const QRect& r,
 }
 
 Color LqSkinHeaderView::CaptionColor(HeaderSectionState state) const {
-  if (!IsBound()) return state == HeaderSectionState::kDisabled ? kSysGrayText : DefaultFont_.color;
+  if (!IsBound())
+    return state == HeaderSectionState::kDisabled ? kSysGrayText : DefaultFont().color;
   switch (state) {
     case HeaderSectionState::kActive:
       return look_.activefontcolor;

@@ -10,6 +10,7 @@
 
 #include "skin/controls/control_looks.h"
 #include "skin/controls/control_style.h"
+#include "skin/controls/skin_binding.h"
 #include "skin/controls/skin_client.h"
 #include "skin/controls/slice_geometry.h"
 
@@ -25,19 +26,19 @@ class LqSkinHeaderView : public QHeaderView, public SkinClient {
   explicit LqSkinHeaderView(Qt::Orientation orientation = Qt::Horizontal,
                             QWidget* parent = nullptr);
 
-  LqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; a loaded skin is applied at once.
   void SetSkinData(LqSkinData* data);
-  const std::string& SkinDataName() const { return SkinDataName_; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
   // Binds again at once when a skin is loaded.
   void SetSkinDataName(const std::string& name);
-  bool IsBound() const { return DescriptorIndex_ >= 0; }
+  bool IsBound() const { return binding_.Bound(); }
 
   // The caption font while unbound.
-  const LqFont& DefaultFont() const { return DefaultFont_; }
+  const LqFont& DefaultFont() const { return binding_.DefaultFont(); }
   void SetDefaultFont(const LqFont& f);
 
-  LqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return binding_.Data(); }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
@@ -63,10 +64,7 @@ class LqSkinHeaderView : public QHeaderView, public SkinClient {
   void DrawDefaultSection(QPainter& p, const QRect& r, HeaderSectionState state) const;
   Color CaptionColor(HeaderSectionState state) const;
 
-  LqSkinData* SkinData_ = nullptr;
-  std::string SkinDataName_ = "resizebutton";
-  int DescriptorIndex_ = -1;
-  LqFont DefaultFont_;
+  SkinBinding binding_{"resizebutton"};
   // Copies from the bound element; the picture is looked up by index when drawn.
   SliceGeometry geom_;
   int sliceMode_ = kSliceNone;

@@ -53,7 +53,7 @@ QString ItemText(const longtail::PhraseList& items, int index) {
 }  // namespace
 
 LqSkinListBox::LqSkinListBox(QWidget* parent) : LqSkinCustomControl(parent) {
-  SkinDataName_ = "listbox";
+  binding_.SetName("listbox");
   splitFrame_ = true;
   fillClient_ = false;
   list_ = new LqListBox(items_, this);
@@ -219,7 +219,7 @@ void LqSkinListBox::BindBar(LqSkinScrollBar* bar, bool horizontal) {
     bar->SetBoth(false);
     bar->SetSkinDataName(look_.hscrollbarname);
   }
-  bar->SetSkinData(SkinData_);
+  bar->SetSkinData(SkinData());
   bar->ApplySkin();
 }
 
@@ -240,10 +240,10 @@ void LqSkinListBox::LayoutParts() {
   if (hbar_) {
     if (bound) {
       hbarH = hbar_->height();
-      hbar_->setGeometry(content.left(), content.bottom() + 1 - hbarH, content.width(), hbarH);
+      hbar_->SetBounds(QRect(content.left(), content.bottom() + 1 - hbarH, content.width(), hbarH));
     } else {
       hbarH = 19;
-      hbar_->setGeometry(1, height() - 20, width() - 2, 19);
+      hbar_->SetBounds(QRect(1, height() - 20, width() - 2, 19));
     }
   }
   int vbarW = 0;
@@ -251,12 +251,12 @@ void LqSkinListBox::LayoutParts() {
     const int h = std::max(0, content.height() - hbarH);
     if (bound) {
       vbarW = vbar_->width();
-      vbar_->setGeometry(content.right() + 1 - vbarW, content.top(), vbarW, h);
+      vbar_->SetBounds(QRect(content.right() + 1 - vbarW, content.top(), vbarW, h));
       vbarW = vbar_->width();  // a bound bar keeps its element's width
       vbar_->move(content.right() + 1 - vbarW, content.top());
     } else {
       vbarW = 19;
-      vbar_->setGeometry(width() - 20, content.top(), 19, h);
+      vbar_->SetBounds(QRect(width() - 20, content.top(), 19, h));
     }
   }
   list_->setGeometry(content.left(), content.top(), std::max(0, content.width() - vbarW),
@@ -276,7 +276,7 @@ LqSkinScrollBar* LqSkinListBox::CreateBar(bool horizontal) {
   bar->SetKind(horizontal ? sbHorizontal : sbVertical);
   bar->SetDefaultWidth(horizontal ? 0 : 19);
   bar->SetDefaultHeight(horizontal ? 19 : 0);
-  bar->resize(19, 19);
+  bar->SetSize(19, 19);
   bar->SetRange(0, 0, 0, 0);
   return bar;
 }
@@ -529,7 +529,7 @@ void LqSkinListBox::DrawItemText(QPainter& p, int index, QRect textRect, ItemDra
     return;
   }
   if (skinnedItems_ && look_.showfocus && state.focused) {
-    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData_)), 1, Qt::DotLine));
+    p.setPen(QPen(ControlColor(SkinButtonFace(SkinData())), 1, Qt::DotLine));
     p.drawRect(QRect(0, 0, p.device()->width() - 1, p.device()->height() - 1));
   }
   p.save();

@@ -30,22 +30,21 @@ LqSkinMemo2::LqSkinMemo2(QWidget* parent)
 LqSkinMemo2::~LqSkinMemo2() = default;
 
 void LqSkinMemo2::SetSkinData(LqSkinData* data) {
-  SkinData_ = data;
-  if (SkinLoaded(data)) ApplySkin();
+  if (binding_.SetData(data)) ApplySkin();
 }
 
 void LqSkinMemo2::SetDefaultFont(const LqFont& f) {
-  DefaultFont_ = f;
+  binding_.SetDefaultFont(f);
   UpdateLook();
 }
 
 void LqSkinMemo2::SetUseSkinFont(bool on) {
-  UseSkinFont_ = on;
+  binding_.SetUseSkinFont(on);
   UpdateLook();
 }
 
 void LqSkinMemo2::SetUseSkinFontColor(bool on) {
-  UseSkinFontColor_ = on;
+  binding_.SetUseSkinFontColor(on);
   UpdateLook();
 }
 
@@ -89,11 +88,11 @@ QStringList LqSkinMemo2::Lines() const {
 }
 
 void LqSkinMemo2::ReleaseSkin() {
-  DescriptorIndex_ = -1;
+  binding_.Release();
 }
 
 void LqSkinMemo2::BindSkin() {
-  DescriptorIndex_ = BindEditLook(SkinData_, SkinDataName_, look_);
+  binding_.SetIndex(BindEditLook(SkinData(), SkinDataName(), look_));
 }
 
 void LqSkinMemo2::ApplySkin() {
@@ -103,8 +102,7 @@ void LqSkinMemo2::ApplySkin() {
 }
 
 Color LqSkinMemo2::TextColor() const {
-  if (!IsBound() || !UseSkinFontColor_) return DefaultFont_.color;
-  return Active() ? look_.activefontcolor : look_.font.fontcolor;
+  return binding_.FontColor(Active() ? look_.activefontcolor : look_.font.fontcolor);
 }
 
 Color LqSkinMemo2::BackgroundColor() const {
@@ -113,15 +111,12 @@ Color LqSkinMemo2::BackgroundColor() const {
 }
 
 void LqSkinMemo2::UpdateLook() {
-  const bool skinFont = IsBound() && UseSkinFont_;
-  setFont(skinFont ? MakeQFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
-                               look_.font.fontstyle)
-                   : MakeQFont(DefaultFont_));
+  setFont(binding_.Font(look_.font));
   QPalette pal = palette();
   pal.setColor(QPalette::Text, ControlColor(TextColor()));
   pal.setColor(QPalette::Base, ControlColor(BackgroundColor()));
   // A disabled memo keeps showing its lines, in the skin's disabled edit colour.
-  pal.setColor(QPalette::Disabled, QPalette::Text, ControlColor(SkinDisabledEditColor(SkinData_)));
+  pal.setColor(QPalette::Disabled, QPalette::Text, ControlColor(SkinDisabledEditColor(SkinData())));
   pal.setColor(QPalette::Disabled, QPalette::Base, ControlColor(BackgroundColor()));
   setPalette(pal);
   viewport()->update();
@@ -129,14 +124,14 @@ void LqSkinMemo2::UpdateLook() {
 
 void LqSkinMemo2::enterEvent(QEnterEvent* e) {
   QPlainTextEdit::enterEvent(e);
-  mouseInside_ = true;
+  binding_.SetHovered(true);
   UpdateLook();
   emit mouseEntered();
 }
 
 void LqSkinMemo2::leaveEvent(QEvent* e) {
   QPlainTextEdit::leaveEvent(e);
-  mouseInside_ = false;
+  binding_.SetHovered(false);
   UpdateLook();
   emit mouseLeft();
 }
@@ -190,7 +185,7 @@ void LqSkinMemo2::contextMenuEvent(QContextMenuEvent* e) {
   a.paste = [this] { paste(); };
   a.clear = [this] { textCursor().removeSelectedText(); };
   a.selectAll = [this] { selectAll(); };
-  ShowEditMenu(this, BuildEditMenu(s, a, SkinData_),
+  ShowEditMenu(this, BuildEditMenu(s, a, SkinData()),
                EditMenuPosition(this, e->globalPos(), e->reason() == QContextMenuEvent::Keyboard));
 }
 

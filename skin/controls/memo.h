@@ -11,6 +11,7 @@
 #include "skin/controls/control_style.h"
 #include "skin/controls/edit_look.h"
 #include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_binding.h"
 #include "skin/controls/skin_client.h"
 
 namespace lq {
@@ -27,19 +28,19 @@ class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   explicit LqSkinMemo2(QWidget* parent = nullptr);
   ~LqSkinMemo2() override;
 
-  LqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; a loaded skin is applied at once.
   void SetSkinData(LqSkinData* data);
-  const std::string& SkinDataName() const { return SkinDataName_; }
-  void SetSkinDataName(const std::string& name) { SkinDataName_ = name; }
-  int DescriptorIndex() const { return DescriptorIndex_; }
-  bool IsBound() const { return DescriptorIndex_ >= 0; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
+  void SetSkinDataName(const std::string& name) { binding_.SetName(name); }
+  int DescriptorIndex() const { return binding_.Index(); }
+  bool IsBound() const { return binding_.Bound(); }
 
-  const LqFont& DefaultFont() const { return DefaultFont_; }
+  const LqFont& DefaultFont() const { return binding_.DefaultFont(); }
   void SetDefaultFont(const LqFont& f);
-  bool UseSkinFont() const { return UseSkinFont_; }
+  bool UseSkinFont() const { return binding_.UseSkinFont(); }
   void SetUseSkinFont(bool on);
-  bool UseSkinFontColor() const { return UseSkinFontColor_; }
+  bool UseSkinFontColor() const { return binding_.UseSkinFontColor(); }
   void SetUseSkinFontColor(bool on);
   TScrollStyle ScrollBars() const { return ScrollBars_; }
   void SetScrollBars(TScrollStyle s);
@@ -61,14 +62,14 @@ class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   QString Text() const { return toPlainText(); }
   void SetText(const QString& text) { setPlainText(text); }
 
-  LqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return binding_.Data(); }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
   // Colours in use now.
   Color TextColor() const;
   Color BackgroundColor() const;
-  bool Active() const { return mouseInside_ || hasFocus(); }
+  bool Active() const { return binding_.Active(*this); }
 
  signals:
   void mouseEntered();
@@ -92,16 +93,11 @@ class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
  private:
   void BindSkin();
 
-  LqSkinData* SkinData_ = nullptr;
-  std::string SkinDataName_ = "memo";
-  int DescriptorIndex_ = -1;
+  SkinBinding binding_{"memo"};
   EditLook look_;
-  LqFont DefaultFont_;
-  bool UseSkinFont_ = true, UseSkinFontColor_ = true;
   TScrollStyle ScrollBars_ = ssBoth;
   bool WantReturns_ = true, WantTabs_ = false;
   ScrollAreaBars* bars_;  // child of the memo
-  bool mouseInside_ = false;
   int wheelRemainder_ = 0;
 };
 

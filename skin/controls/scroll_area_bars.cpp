@@ -94,14 +94,14 @@ void PlaceScrollArea(QWidget* view, LqSkinScrollBar* vertical, LqSkinScrollBar* 
                      const QRect& r) {
   // A bound bar may keep its element's thickness: ask for the usual one, then lay out
   // with what the bar took.
-  if (vertical) vertical->resize(kScrollBarThickness, std::max(0, r.height()));
-  if (horizontal) horizontal->resize(std::max(0, r.width()), kScrollBarThickness);
+  if (vertical) vertical->SetSize(kScrollBarThickness, std::max(0, r.height()));
+  if (horizontal) horizontal->SetSize(std::max(0, r.width()), kScrollBarThickness);
   const int barW = vertical ? vertical->width() : 0;
   const int barH = horizontal ? horizontal->height() : 0;
   const int w = std::max(0, r.width() - barW);
   const int h = std::max(0, r.height() - barH);
-  if (vertical) vertical->setGeometry(r.left() + w, r.top(), barW, h);
-  if (horizontal) horizontal->setGeometry(r.left(), r.top() + h, w, barH);
+  if (vertical) vertical->SetBounds(QRect(r.left() + w, r.top(), barW, h));
+  if (horizontal) horizontal->SetBounds(QRect(r.left(), r.top() + h, w, barH));
   if (view) view->setGeometry(r.left(), r.top(), w, h);
 }
 

@@ -72,7 +72,7 @@ bool CopyScrollBarSkin(const LqDataSkinControl* d, ScrollBarSkin& s) {
 LqSkinScrollBar::LqSkinScrollBar(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
     : LqSkinCustomControl(parent),
       logic_(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>()) {
-  SkinDataName_ = "hscrollbar";
+  binding_.SetName("hscrollbar");
   logic_.setRange(0, 100, 0, 0);
   logic_.layoutProvider = [this] { return Layout(); };
   logic_.repaint = [this] { update(); };
@@ -129,10 +129,10 @@ void LqSkinScrollBar::SetBoth(bool on) {
   if (on == both_) return;
   both_ = on;
   if (on) {
-    normalSkinDataName_ = SkinDataName_;
-    SkinDataName_ = bothSkinDataName_;
+    normalSkinDataName_ = SkinDataName();
+    binding_.SetName(bothSkinDataName_);
   } else if (!normalSkinDataName_.empty()) {
-    SkinDataName_ = normalSkinDataName_;
+    binding_.SetName(normalSkinDataName_);
   }
   BindSkin();
   if (IsBound())

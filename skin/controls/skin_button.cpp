@@ -53,11 +53,6 @@ void LqSkinButton::SetUseSkinSize(bool on) {
   update();
 }
 
-void LqSkinButton::SetUseSkinFontColor(bool on) {
-  UseSkinFontColor_ = on;
-  update();
-}
-
 void LqSkinButton::SetCanFocused(bool on) {
   CanFocused_ = on;
   setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
@@ -147,7 +142,7 @@ void LqSkinButton::ApplySkin() {
   StopEffects();
   LqSkinCustomControl::ApplySkin();
   // The new element decides whether the button morphs at all.
-  morphFactor_ = ((mouseInside_ || Focused()) && IsBound() && look_.morphing) ? 1.0 : 0.0;
+  morphFactor_ = ((MouseInside() || Focused()) && IsBound() && look_.morphing) ? 1.0 : 0.0;
 }
 
 void LqSkinButton::FitSizeToSkin(int& width, int& height) {
@@ -163,11 +158,11 @@ void LqSkinButton::FitSizeToSkin(int& width, int& height) {
 bool LqSkinButton::ShowsDown() const {
   if (!Down_) return false;
   if (Grouped()) return true;
-  return mouseInside_ || (Focused() && !pressedByMouse_);
+  return MouseInside() || (Focused() && !pressedByMouse_);
 }
 
 bool LqSkinButton::EffectsOn() const {
-  return IsBound() && SkinEffectsOn(SkinData_);
+  return IsBound() && SkinEffectsOn(SkinData());
 }
 
 Rect LqSkinButton::AnimationFrameRect() const {
@@ -187,7 +182,7 @@ Rect LqSkinButton::StateRect() const {
   if (!isEnabled() && !look_.disabledskinrect.isEmpty()) return look_.disabledskinrect;
   if (ShowsDown()) return look_.downskinrect;
   if (focused && !look_.focusedskinrect.isEmpty() && !animating) return look_.focusedskinrect;
-  if (focused || mouseInside_ || HoldsDefaultLook())
+  if (focused || MouseInside() || HoldsDefaultLook())
     return (animating && animatingUp_) ? AnimationFrameRect() : look_.activeskinrect;
   if (animating && !animatingUp_) return AnimationFrameRect();
   return Geometry().skinrect;
@@ -195,9 +190,9 @@ Rect LqSkinButton::StateRect() const {
 
 Color LqSkinButton::StateFontColor() const {
   if (!isEnabled()) return look_.disabledfontcolor;
-  if (!UseSkinFontColor_) return DefaultFont().color;
+  if (!UseSkinFontColor()) return DefaultFont().color;
   if (ShowsDown()) return look_.downfontcolor;
-  if (Focused() || mouseInside_ || HoldsDefaultLook()) return look_.activefontcolor;
+  if (Focused() || MouseInside() || HoldsDefaultLook()) return look_.activefontcolor;
   return look_.font.fontcolor;
 }
 
@@ -206,7 +201,7 @@ void LqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool down
   if (!Glyph_.isNull()) {
     glyphW = Glyph_.width() / NumGlyphs_;
     glyphH = Glyph_.height();
-    const bool hot = mouseInside_;
+    const bool hot = MouseInside();
     if (down && hot && NumGlyphs_ > 2)
       frame = 3;
     else if (hot && NumGlyphs_ > 3)
@@ -277,14 +272,14 @@ void LqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active, 
 
 void LqSkinButton::DrawSkin(QImage& canvas) {
   const bool down = ShowsDown();
-  const bool active = !down && (Focused() || mouseInside_ || HoldsDefaultLook());
+  const bool active = !down && (Focused() || MouseInside() || HoldsDefaultLook());
   DrawState(canvas, StateRect(), active, down);
 }
 
 void LqSkinButton::DrawDefault(QImage& canvas) {
   QPainter p(&canvas);
   const bool down = ShowsDown();
-  DrawDefaultPart(p, canvas.rect(), mouseInside_ || Focused() || HoldsDefaultLook(), down);
+  DrawDefaultPart(p, canvas.rect(), MouseInside() || Focused() || HoldsDefaultLook(), down);
   p.setFont(MakeQFont(DefaultFont()));
   p.setPen(ControlColor(isEnabled() ? DefaultFont().color : clBtnShadow));
   DrawGlyphAndCaption(p, canvas.rect(), down);
@@ -319,7 +314,7 @@ void LqSkinButton::StartMorph() {
 }
 
 void LqSkinButton::MorphTick() {
-  const double target = (mouseInside_ || Focused()) ? 1.0 : 0.0;
+  const double target = (MouseInside() || Focused()) ? 1.0 : 0.0;
   if (morphFactor_ == target || std::abs(morphFactor_ - target) < 1e-9) {
     morphFactor_ = target;
     morphTimer_.stop();
@@ -352,7 +347,7 @@ void LqSkinButton::StopEffects() {
 
 void LqSkinButton::RepeatTick() {
   repeatTimer_.setInterval(std::max(1, RepeatInterval));
-  if (Down_ && mouseInside_) ButtonClick();
+  if (Down_ && MouseInside()) ButtonClick();
 }
 
 void LqSkinButton::HoverChanged(bool entering) {
@@ -369,7 +364,7 @@ void LqSkinButton::HoverChanged(bool entering) {
 
 void LqSkinButton::enterEvent(QEnterEvent* e) {
   LqSkinCustomControl::enterEvent(e);
-  mouseInside_ = true;
+  binding_.SetHovered(true);
   HoverChanged(true);
   if (Down_ && RepeatMode && !Grouped()) repeatTimer_.start(kRepeatFirstDelay);
 }
@@ -379,7 +374,7 @@ void LqSkinButton::leaveEvent(QEvent* e) {
   // A default button that holds the role without the focus keeps its hot look.
   const bool keepsHot = CanFocused_ && Default_ && !hasFocus() &&
                         !dynamic_cast<LqSkinButton*>(QApplication::focusWidget());
-  if (!keepsHot) mouseInside_ = false;
+  if (!keepsHot) binding_.SetHovered(false);
   HoverChanged(false);
   repeatTimer_.stop();
 }
@@ -396,7 +391,7 @@ void LqSkinButton::mousePressEvent(QMouseEvent* e) {
   StopEffects();
   pressedByMouse_ = true;
   if (!Down_) {
-    mouseInside_ = true;
+    binding_.SetHovered(true);
     SetDown(true);
     if (RepeatMode && !Grouped()) repeatTimer_.start(kRepeatFirstDelay);
     if (Grouped()) ButtonClick();
@@ -410,8 +405,8 @@ void LqSkinButton::mouseMoveEvent(QMouseEvent* e) {
   // While the button holds the mouse, leaving and re-entering change its look.
   if (!pressedByMouse_) return;
   const bool inside = rect().contains(e->position().toPoint());
-  if (inside == mouseInside_) return;
-  mouseInside_ = inside;
+  if (inside == MouseInside()) return;
+  binding_.SetHovered(inside);
   if (!inside) repeatTimer_.stop();
   update();
 }
@@ -422,9 +417,9 @@ void LqSkinButton::mouseReleaseEvent(QMouseEvent* e) {
     return;
   }
   pressedByMouse_ = false;
-  mouseInside_ = rect().contains(e->position().toPoint());
+  binding_.SetHovered(rect().contains(e->position().toPoint()));
   if (!Grouped()) {
-    if (mouseInside_) {
+    if (MouseInside()) {
       const bool wasDown = Down_;
       SetDown(false);
       repeatTimer_.stop();
@@ -435,7 +430,7 @@ void LqSkinButton::mouseReleaseEvent(QMouseEvent* e) {
       update();
     }
   } else {
-    if (Down_ && AllowAllUp && downOnPress_ && mouseInside_) {
+    if (Down_ && AllowAllUp && downOnPress_ && MouseInside()) {
       SetDown(false);
       ButtonClick();
     }
@@ -494,7 +489,7 @@ void LqSkinButton::changeEvent(QEvent* e) {
   if (e->type() == QEvent::EnabledChange) {
     StopEffects();
     morphFactor_ = 0.0;
-    mouseInside_ = false;
+    binding_.SetHovered(false);
     update();
   }
 }

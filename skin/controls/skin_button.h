@@ -26,8 +26,6 @@ class LqSkinButton : public LqSkinCustomControl {
 
   bool UseSkinSize() const { return UseSkinSize_; }
   void SetUseSkinSize(bool on);
-  bool UseSkinFontColor() const { return UseSkinFontColor_; }
-  void SetUseSkinFontColor(bool on);
   bool RepeatMode = false;
   int RepeatInterval = 100;
   bool AllowAllUp = false;
@@ -64,7 +62,6 @@ class LqSkinButton : public LqSkinCustomControl {
   void ApplySkin() override;
   void FitSizeToSkin(int& width, int& height) override;
 
-  bool MouseInside() const { return mouseInside_; }
   double MorphFactor() const { return morphFactor_; }
   bool Morphing() const { return morphTimer_.isActive(); }
   bool Animating() const { return animateTimer_.isActive(); }
@@ -120,7 +117,7 @@ class LqSkinButton : public LqSkinCustomControl {
   Rect AnimationFrameRect() const;
 
   QString Caption_;
-  bool UseSkinSize_ = true, UseSkinFontColor_ = true;
+  bool UseSkinSize_ = true;
   bool CanFocused_ = true;
   bool Down_ = false;
   int GroupIndex_ = 0;
@@ -132,7 +129,6 @@ class LqSkinButton : public LqSkinCustomControl {
   int shortcutId_ = 0;
   QMetaObject::Connection focusWatch_;
 
-  bool mouseInside_ = false;
   bool pressedByMouse_ = false;
   bool downOnPress_ = false;
   ButtonLook look_;

@@ -21,20 +21,15 @@ LqSkinControl::LqSkinControl(QWidget* parent) : QWidget(parent) {
 LqSkinControl::~LqSkinControl() = default;
 
 void LqSkinControl::SetSkinData(LqSkinData* data) {
-  SkinData_ = data;
-  if (data && SkinLoaded(data)) ApplySkin();
+  if (binding_.SetData(data)) ApplySkin();
 }
 
 void LqSkinControl::SetSkinDataName(const std::string& name) {
-  SkinDataName_ = name;
-}
-
-const LqDataSkinControl* LqSkinControl::Descriptor() const {
-  return IsBound() ? ControlAt(SkinData_, DescriptorIndex_) : nullptr;
+  binding_.SetName(name);
 }
 
 void LqSkinControl::BindSkin() {
-  DescriptorIndex_ = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
+  binding_.Bind();
 }
 
 void LqSkinControl::ApplySkin() {
@@ -43,7 +38,7 @@ void LqSkinControl::ApplySkin() {
 }
 
 void LqSkinControl::ReleaseSkin() {
-  DescriptorIndex_ = -1;
+  binding_.Release();
 }
 
 void LqSkinControl::SetBounds(const QRect& r) {
@@ -119,14 +114,18 @@ void LqSkinCustomControl::SetDefaultHeight(int h) {
 }
 
 void LqSkinCustomControl::SetDefaultFont(const LqFont& font) {
-  if (font == DefaultFont_) return;
-  DefaultFont_ = font;
+  if (!binding_.SetDefaultFont(font)) return;
   DefaultFontChanged();
   if (!IsBound()) update();
 }
 
 void LqSkinCustomControl::SetUseSkinFont(bool on) {
-  UseSkinFont_ = on;
+  binding_.SetUseSkinFont(on);
+  update();
+}
+
+void LqSkinCustomControl::SetUseSkinFontColor(bool on) {
+  binding_.SetUseSkinFontColor(on);
   update();
 }
 
@@ -141,8 +140,8 @@ void LqSkinCustomControl::BindSkin() {
     picture_ = maskPicture_ = nullptr;
     return;
   }
-  picture_ = ActivePicture(SkinData_, pictureIndex);
-  maskPicture_ = ActivePicture(SkinData_, maskIndex);
+  picture_ = ActivePicture(SkinData(), pictureIndex);
+  maskPicture_ = ActivePicture(SkinData(), maskIndex);
   SliceMode_ = SliceModeFor(geom_);
 }
 
@@ -214,22 +213,34 @@ void LqSkinCustomControl::SetBounds(const QRect& requested) {
   if (IsBound() && HasElementGeometry() && geom_.stretcheffect) NotifyChildrenBackground(this);
 }
 
+QSize LqSkinCustomControl::sizeHint() const {
+  QSize hint = LqSkinControl::sizeHint();
+  if (!HasElementGeometry()) return hint;
+  if (SliceMode_ == kSliceFixed || SliceMode_ == kSliceVertical) hint.setWidth(geom_.skinWidth());
+  if (SliceMode_ == kSliceFixed || SliceMode_ == kSliceHorizontal)
+    hint.setHeight(geom_.skinHeight());
+  return hint;
+}
+
 void LqSkinCustomControl::resizeEvent(QResizeEvent* e) {
-  // A size set past SetBounds (through a QWidget pointer or a Qt layout) is
+  // A size set past SetBounds (a QWidget pointer, a Qt layout, the align layout) is
   // fitted here, so a bound control never keeps a size its element forbids.
-  if (!fitting_) {
-    BindSkin();
-    if (IsBound()) {
-      int w = width(), h = height();
-      FitSizeToSkin(w, h);
-      if (w != width() || h != height()) {
-        ApplySize(w, h);
-        return;  // the nested resize event finishes the job
-      }
-      UpdateRegion();
-    }
-  }
+  if (!fitting_) FitToSkin();
   LqSkinControl::resizeEvent(e);
+}
+
+void LqSkinCustomControl::FitToSkin() {
+  BindSkin();
+  if (!IsBound()) return;
+  int w = width(), h = height();
+  FitSizeToSkin(w, h);
+  if (SliceMode_ == kSliceFixed) fitted_.client = geom_.clientrect;
+  // While hidden the new size is only recorded, without a nested resize event; the
+  // work below is done here either way.
+  if (w != width() || h != height()) ApplySize(w, h);
+  UpdateRegion();
+  update();
+  if (HasElementGeometry() && geom_.stretcheffect) NotifyChildrenBackground(this);
 }
 
 void LqSkinCustomControl::UpdateRegion() {
@@ -253,11 +264,6 @@ void LqSkinCustomControl::UpdateRegion() {
     clearMask();
     regionApplied_ = false;
   }
-}
-
-QFont LqSkinCustomControl::SkinOrDefaultFont(const QString& name, int height, int style) const {
-  if (IsBound() && UseSkinFont_) return MakeQFont(name, height, style);
-  return MakeQFont(DefaultFont_);
 }
 
 void LqSkinCustomControl::DrawDefault(QImage& canvas) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "skin/controls/control_style.h"
+#include "skin/controls/skin_binding.h"
 #include "skin/controls/skin_client.h"
 #include "skin/controls/slice_geometry.h"
 
@@ -26,16 +27,17 @@ class LqSkinControl : public QWidget, public SkinClient {
   explicit LqSkinControl(QWidget* parent = nullptr);
   ~LqSkinControl() override;
 
-  LqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; a loaded skin is applied at once.
   virtual void SetSkinData(LqSkinData* data);
-  const std::string& SkinDataName() const { return SkinDataName_; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
   // Stores the name only: binding happens at the next BindSkin.
   virtual void SetSkinDataName(const std::string& name);
-  int DescriptorIndex() const { return DescriptorIndex_; }
-  bool IsBound() const { return DescriptorIndex_ >= 0; }
+  int DescriptorIndex() const { return binding_.Index(); }
+  bool IsBound() const { return binding_.Bound(); }
   // The bound descriptor, or null while unbound.
-  const LqDataSkinControl* Descriptor() const;
+  const LqDataSkinControl* Descriptor() const { return binding_.Descriptor(); }
+  const SkinBinding& Binding() const { return binding_; }
 
   QString HintTitle;
   int HintImageIndex = 0;
@@ -44,19 +46,20 @@ class LqSkinControl : public QWidget, public SkinClient {
   virtual void BindSkin();
   virtual void ApplySkin() override;
   virtual void ReleaseSkin() override;
-  LqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return binding_.Data(); }
 
-  // Moves and sizes the control; a bound control adjusts the size it is given.
+  // Moves and sizes the control; a bound control adjusts the size it is given at
+  // once, even while hidden (a hidden widget sees its resize event only when shown).
+  // Sizing it any other way is fitted in the resize event.
   virtual void SetBounds(const QRect& r);
-  // Name-hiding helpers so that sizing through the control's own type fits too.
-  void setGeometry(const QRect& r) { SetBounds(r); }
-  void setGeometry(int x, int y, int w, int h) { SetBounds(QRect(x, y, w, h)); }
-  void resize(int w, int h) { SetBounds(QRect(x(), y(), w, h)); }
-  void resize(const QSize& s) { resize(s.width(), s.height()); }
+  void SetSize(int w, int h) { SetBounds(QRect(x(), y(), w, h)); }
 
   // The rectangle aligned children are placed in, and placing them there.
   virtual QRect AlignClientRect() const { return rect(); }
   void AlignControls();
+
+  // The mouse is over the control, as the control's own event handlers track it.
+  bool MouseInside() const { return binding_.Hovered(); }
 
   // True only while the control paints itself.
   bool PaintInProgress() const { return paintInProgress_; }
@@ -79,9 +82,7 @@ class LqSkinControl : public QWidget, public SkinClient {
   void leaveEvent(QEvent* e) override;
   bool event(QEvent* e) override;
 
-  LqSkinData* SkinData_ = nullptr;
-  std::string SkinDataName_;
-  int DescriptorIndex_ = -1;
+  SkinBinding binding_;
 
  private:
   bool paintInProgress_ = false;
@@ -95,10 +96,12 @@ class LqSkinCustomControl : public LqSkinControl {
   int DefaultHeight() const { return DefaultHeight_; }
   void SetDefaultWidth(int w);
   void SetDefaultHeight(int h);
-  const LqFont& DefaultFont() const { return DefaultFont_; }
+  const LqFont& DefaultFont() const { return binding_.DefaultFont(); }
   void SetDefaultFont(const LqFont& font);
-  bool UseSkinFont() const { return UseSkinFont_; }
+  bool UseSkinFont() const { return binding_.UseSkinFont(); }
   void SetUseSkinFont(bool on);
+  bool UseSkinFontColor() const { return binding_.UseSkinFontColor(); }
+  void SetUseSkinFontColor(bool on);
 
   int SliceMode() const { return SliceMode_; }
   const SliceGeometry& Geometry() const { return geom_; }
@@ -109,6 +112,8 @@ class LqSkinCustomControl : public LqSkinControl {
   void ApplySkin() override;
   void ReleaseSkin() override;
   void SetBounds(const QRect& r) override;
+  // The element's size where the skin fixes it (in one direction or both).
+  QSize sizeHint() const override;
 
   // In/out: adjusts a proposed size to what the element allows and computes the
   // fitted points and client rectangle for it.
@@ -133,7 +138,9 @@ class LqSkinCustomControl : public LqSkinControl {
   const Bitmap* MaskPicture() const { return maskPicture_; }
   void DropMaskPicture() { maskPicture_ = nullptr; }
   // The font of the current look: the element's with UseSkinFont, else DefaultFont.
-  QFont SkinOrDefaultFont(const QString& name, int height, int style) const;
+  QFont SkinOrDefaultFont(const QString& name, int height, int style) const {
+    return binding_.Font(name, height, style);
+  }
 
   bool splitFrame_ = false;
   bool fillClient_ = true;
@@ -142,10 +149,9 @@ class LqSkinCustomControl : public LqSkinControl {
  private:
   void PaintSplitFrame(QPainter& painter);
   void ApplySize(int w, int h);
+  void FitToSkin();
 
   int DefaultWidth_ = 0, DefaultHeight_ = 0;
-  LqFont DefaultFont_;
-  bool UseSkinFont_ = true;
   SliceGeometry geom_;
   FittedGeometry fitted_;
   int SliceMode_ = 0;

@@ -54,18 +54,18 @@ void LqSkinStdLabel::SetEllipsType(LqStdEllipsType t) {
 }
 
 void LqSkinStdLabel::SetUseSkinFont(bool on) {
-  UseSkinFont_ = on;
+  binding_.SetUseSkinFont(on);
   AdjustSize();
   update();
 }
 
 void LqSkinStdLabel::SetUseSkinColor(bool on) {
-  UseSkinColor_ = on;
+  binding_.SetUseSkinFontColor(on);
   update();
 }
 
 void LqSkinStdLabel::SetDefaultFont(const LqFont& f) {
-  DefaultFont_ = f;
+  binding_.SetDefaultFont(f);
   AdjustSize();
   update();
 }
@@ -77,22 +77,21 @@ void LqSkinStdLabel::SetFont(const LqFont& f) {
 }
 
 void LqSkinStdLabel::SetSkinData(LqSkinData* data) {
-  SkinData_ = data;
+  binding_.SetData(data);
   if (data) UpdateSkin();
 }
 
 void LqSkinStdLabel::SetSkinDataName(const std::string& name) {
-  SkinDataName_ = name;
+  binding_.SetName(name);
 }
 
 void LqSkinStdLabel::BindSkin() {
-  DescriptorIndex_ = SkinLoaded(SkinData_) ? LookupControl(SkinData_, SkinDataName_) : -1;
-  lookCopied_ =
-      DescriptorIndex_ >= 0 && CopyStdLabelFont(ControlAt(SkinData_, DescriptorIndex_), look_);
+  binding_.Bind();
+  lookCopied_ = binding_.Bound() && CopyStdLabelFont(binding_.Descriptor(), look_);
 }
 
 void LqSkinStdLabel::ReleaseSkin() {
-  DescriptorIndex_ = -1;
+  binding_.Release();
   lookCopied_ = false;
 }
 
@@ -103,15 +102,16 @@ void LqSkinStdLabel::UpdateSkin() {
 }
 
 QFont LqSkinStdLabel::CurrentFont() const {
-  if (DescriptorIndex_ < 0) return MakeQFont(UseSkinFont_ ? DefaultFont_ : Font_);
-  if (UseSkinFont_ && lookCopied_)
+  // Unbound, UseSkinFont picks the default font over the label's own.
+  if (!binding_.Bound()) return MakeQFont(UseSkinFont() ? DefaultFont() : Font_);
+  if (UseSkinFont() && lookCopied_)
     return MakeQFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle);
   return MakeQFont(Font_);
 }
 
 Color LqSkinStdLabel::CurrentColor() const {
-  if (DescriptorIndex_ < 0) return UseSkinFont_ ? DefaultFont_.color : Font_.color;
-  if (UseSkinColor_ && lookCopied_) return look_.fontcolor;
+  if (!binding_.Bound()) return UseSkinFont() ? DefaultFont().color : Font_.color;
+  if (UseSkinColor() && lookCopied_) return look_.fontcolor;
   return Font_.color;
 }
 
@@ -149,10 +149,10 @@ void LqSkinStdLabel::paintEvent(QPaintEvent*) {
     return;
   }
   // Embossed: a highlight copy one pixel down-right, the shadow copy on top.
-  const bool bound = DescriptorIndex_ >= 0;
-  p.setPen(ControlColor(bound ? SkinButtonHighlight(SkinData_) : clBtnHighlight));
+  const bool bound = binding_.Bound();
+  p.setPen(ControlColor(bound ? SkinButtonHighlight(SkinData()) : clBtnHighlight));
   p.drawText(r.translated(1, 1), TextFlags(), text);
-  p.setPen(ControlColor(bound ? SkinButtonShadow(SkinData_) : clBtnShadow));
+  p.setPen(ControlColor(bound ? SkinButtonShadow(SkinData()) : clBtnShadow));
   p.drawText(r, TextFlags(), text);
 }
 
@@ -183,11 +183,6 @@ void LqSkinLabel::SetEllipsType(LqLabelEllipsType t) {
 
 void LqSkinLabel::SetUseSkinSize(bool on) {
   UseSkinSize_ = on;
-  update();
-}
-
-void LqSkinLabel::SetUseSkinFontColor(bool on) {
-  UseSkinFontColor_ = on;
   update();
 }
 
@@ -241,8 +236,7 @@ QFont LqSkinLabel::CurrentFont() const {
 }
 
 Color LqSkinLabel::CurrentColor() const {
-  if (!UseSkinFontColor_ || !IsBound()) return DefaultFont().color;
-  return look_.fontcolor;
+  return binding_.FontColor(look_.fontcolor);
 }
 
 void LqSkinLabel::DrawDefault(QImage& canvas) {

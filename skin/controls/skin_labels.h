@@ -28,26 +28,26 @@ class LqSkinStdLabel : public QWidget, public SkinClient {
   void SetWordWrap(bool on);
   LqStdEllipsType EllipsType() const { return EllipsType_; }
   void SetEllipsType(LqStdEllipsType t);
-  bool UseSkinFont() const { return UseSkinFont_; }
+  bool UseSkinFont() const { return binding_.UseSkinFont(); }
   void SetUseSkinFont(bool on);
-  bool UseSkinColor() const { return UseSkinColor_; }
+  bool UseSkinColor() const { return binding_.UseSkinFontColor(); }
   void SetUseSkinColor(bool on);
-  const LqFont& DefaultFont() const { return DefaultFont_; }
+  const LqFont& DefaultFont() const { return binding_.DefaultFont(); }
   void SetDefaultFont(const LqFont& f);
   // The label's own font, used when UseSkinFont is false.
   const LqFont& Font() const { return Font_; }
   void SetFont(const LqFont& f);
 
-  LqSkinData* SkinData() const { return SkinData_; }
+  LqSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; when one is given, binds, re-sizes and repaints.
   void SetSkinData(LqSkinData* data);
-  const std::string& SkinDataName() const { return SkinDataName_; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
   void SetSkinDataName(const std::string& name);
-  int DescriptorIndex() const { return DescriptorIndex_; }
+  int DescriptorIndex() const { return binding_.Index(); }
 
   // Bind, re-size (with AutoSize) and repaint: what the skin-change walk calls.
   void UpdateSkin();
-  LqSkinData* skinDataRef() const override { return SkinData_; }
+  LqSkinData* skinDataRef() const override { return binding_.Data(); }
   void ReleaseSkin() override;
   void ApplySkin() override { UpdateSkin(); }
 
@@ -68,11 +68,8 @@ class LqSkinStdLabel : public QWidget, public SkinClient {
   Qt::Alignment Alignment_ = Qt::AlignLeft;
   bool AutoSize_ = true, WordWrap_ = false;
   LqStdEllipsType EllipsType_ = lqetNone;
-  bool UseSkinFont_ = true, UseSkinColor_ = true;
-  LqFont DefaultFont_, Font_;
-  LqSkinData* SkinData_ = nullptr;
-  std::string SkinDataName_ = "stdlabel";
-  int DescriptorIndex_ = -1;
+  SkinBinding binding_{"stdlabel"};
+  LqFont Font_;
   FontLook look_;
   bool lookCopied_ = false;
 };
@@ -89,8 +86,6 @@ class LqSkinLabel : public LqSkinCustomControl {
   void SetEllipsType(LqLabelEllipsType t);
   bool UseSkinSize() const { return UseSkinSize_; }
   void SetUseSkinSize(bool on);
-  bool UseSkinFontColor() const { return UseSkinFontColor_; }
-  void SetUseSkinFontColor(bool on);
   TBevelStyle BorderStyle() const { return BorderStyle_; }
   void SetBorderStyle(TBevelStyle s);
   TAlignment Alignment() const { return Alignment_; }
@@ -116,7 +111,7 @@ class LqSkinLabel : public LqSkinCustomControl {
 
   QString Caption_;
   LqLabelEllipsType EllipsType_ = lqetNoneEllips;
-  bool UseSkinSize_ = true, UseSkinFontColor_ = true;
+  bool UseSkinSize_ = true;
   TBevelStyle BorderStyle_ = bvFrame;
   TAlignment Alignment_ = taLeftJustify;
   bool AutoSize_ = false;

@@ -178,7 +178,7 @@ void LqSkinPanel::paintEvent(QPaintEvent* e) {
       PaintWholeArea(p, ToImage(CutPicture(*Picture(), src)));
       return;
     }
-    if (const Bitmap* bg = ActivePicture(SkinData_, look_.bgpictureindex)) {
+    if (const Bitmap* bg = ActivePicture(SkinData(), look_.bgpictureindex)) {
       QPainter p(this);
       PaintWholeArea(p, ToImage(*bg));
       return;

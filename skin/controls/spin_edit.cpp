@@ -114,7 +114,7 @@ void LqSkinNumEdit::leaveEvent(QEvent* e) {
 LqSkinSpinEdit::LqSkinSpinEdit(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
     : LqSkinCustomControl(parent),
       timer_(timer ? std::move(timer) : std::make_unique<QtSpinTimer>()) {
-  SkinDataName_ = "spinedit";
+  binding_.SetName("spinedit");
   beep_ = [] { QApplication::beep(); };
   timer_->timeout = [this] { TimerTick(); };
   editor_ = new LqSkinNumEdit(this);
@@ -414,14 +414,14 @@ void LqSkinSpinEdit::mouseReleaseEvent(QMouseEvent* e) {
 
 void LqSkinSpinEdit::enterEvent(QEnterEvent* e) {
   LqSkinCustomControl::enterEvent(e);
-  mouseInside_ = true;
+  binding_.SetHovered(true);
   UpdateEditorLook();
   update();
 }
 
 void LqSkinSpinEdit::leaveEvent(QEvent* e) {
   LqSkinCustomControl::leaveEvent(e);
-  mouseInside_ = false;
+  binding_.SetHovered(false);
   if (captured_ < 0) SetHot(-1);
   UpdateEditorLook();
   update();

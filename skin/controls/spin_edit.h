@@ -74,7 +74,7 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   bool ButtonPressed(int button) const { return pressed_[button]; }
   RepeatTimer& Timer() { return *timer_; }
   // Hot: the mouse over the control or its editor.
-  bool Hot() const { return mouseInside_ || editorHot_; }
+  bool Hot() const { return MouseInside() || editorHot_; }
 
   void BindSkin() override;
   void ApplySkin() override;
@@ -135,7 +135,7 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   int captured_ = -1;
   bool firstDelay_ = false;
   bool internalUpdate_ = false;
-  bool mouseInside_ = false, editorHot_ = false;
+  bool editorHot_ = false;
 };
 
 }  // namespace lq

@@ -43,7 +43,7 @@ LqSkinSplitter::~LqSkinSplitter() {
 }
 
 void LqSkinSplitter::SetSkinData(LqSkinData* data) {
-  skinData_ = data;
+  binding_.SetData(data);
   ApplySkin();
 }
 
@@ -82,12 +82,11 @@ SplitterSide LqSkinSplitter::Side() const {
 }
 
 void LqSkinSplitter::Bind() {
-  descriptorIndex_ = SkinLoaded(skinData_) ? LookupControl(skinData_, skinDataName_) : -1;
+  binding_.Bind();
   picture_ = nullptr;
-  if (descriptorIndex_ < 0) return;
-  auto* d = dynamic_cast<const LqDataSkinSplitterControl*>(ControlAt(skinData_, descriptorIndex_));
+  auto* d = dynamic_cast<const LqDataSkinSplitterControl*>(binding_.Descriptor());
   if (!d) return;
-  picture_ = ActivePicture(skinData_, d->pictureindex);
+  picture_ = ActivePicture(SkinData(), d->pictureindex);
   skinrect_ = d->skinrect;
   lefttoppoint_ = d->lefttoppoint;
   righttoppoint_ = d->righttoppoint;
@@ -99,7 +98,7 @@ void LqSkinSplitter::Bind() {
 }
 
 void LqSkinSplitter::ReleaseSkin() {
-  descriptorIndex_ = -1;
+  binding_.Release();
   picture_ = nullptr;
 }
 

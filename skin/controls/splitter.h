@@ -8,6 +8,7 @@
 #include <string>
 
 #include "skin/controls/align_layout.h"
+#include "skin/controls/skin_binding.h"
 #include "skin/controls/skin_client.h"
 #include "skin/controls/splitter_drag.h"
 #include "skin/data/bitmap.h"
@@ -25,10 +26,10 @@ class LqSkinSplitter : public QWidget, public SkinClient {
   explicit LqSkinSplitter(QWidget* parent = nullptr);
   ~LqSkinSplitter() override;
 
-  LqSkinData* SkinData() const { return skinData_; }
+  LqSkinData* SkinData() const { return binding_.Data(); }
   void SetSkinData(LqSkinData* data);
-  const std::string& SkinDataName() const { return skinDataName_; }
-  void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
+  void SetSkinDataName(const std::string& name) { binding_.SetName(name); }
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool on);
   int DefaultSize() const { return defaultSize_; }
@@ -47,11 +48,11 @@ class LqSkinSplitter : public QWidget, public SkinClient {
   void SetResizeCheck(ResizeCheck check) { resizeCheck_ = std::move(check); }
 
   // SkinClient
-  LqSkinData* skinDataRef() const override { return skinData_; }
+  LqSkinData* skinDataRef() const override { return binding_.Data(); }
   void ReleaseSkin() override;
   void ApplySkin() override;
 
-  bool IsBound() const { return descriptorIndex_ >= 0; }
+  bool IsBound() const { return binding_.Bound(); }
   bool Sizing() const { return neighbour_ != nullptr; }
   QWidget* Neighbour() const { return neighbour_; }
   int MaxSize() const { return maxSize_; }
@@ -81,9 +82,7 @@ class LqSkinSplitter : public QWidget, public SkinClient {
   void ShowLine();
   void ApplyNeighbourSize(int size);
 
-  LqSkinData* skinData_ = nullptr;
-  std::string skinDataName_ = "vsplitter";
-  int descriptorIndex_ = -1;
+  SkinBinding binding_{"vsplitter"};
   bool transparent_ = false;
   int defaultSize_ = 10;
   // Copied on bind.

@@ -40,7 +40,7 @@ struct Box {
       skin = test::MakeTestSkin();
       box->SetSkinData(skin.get());
     }
-    box->setGeometry(0, 0, 120, 120);
+    box->SetBounds(QRect(0, 0, 120, 120));
   }
   void Add(int n) {
     for (int i = 0; i < n; ++i) box->Items().Append(Numbered("phrase ", box->Items().Count()));
@@ -126,7 +126,7 @@ TEST(ListBoxTest, SkinnedItemsUseTheStateImages) {
     // Rows reuse their composed backgrounds: a second paint is the same, and a wider box
     // gets backgrounds of its own width.
     EXPECT_EQ(b.Render(), img) << useSkin;
-    b.box->setGeometry(0, 0, 180, 120);
+    b.box->SetBounds(QRect(0, 0, 180, 120));
     const QImage wide = b.Render();
     const int wx = inner.x() + b.box->ListBox()->width() - 2;
     EXPECT_EQ(At(wide, wx, inner.y() + 10), Rgb(test::kItemPlain)) << useSkin;

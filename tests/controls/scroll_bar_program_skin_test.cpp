@@ -33,7 +33,7 @@ TEST(ScrollBarProgramSkinTest, A154PixelBarHasItsIncreaseButtonAtTheBottom) {
   bar.SetSkinDataName("vscrollbar");
   bar.SetDefaultWidth(19);
   bar.SetSkinData(&skin.data);
-  bar.setGeometry(0, 0, 19, 154);
+  bar.SetBounds(QRect(0, 0, 19, 154));
   ASSERT_TRUE(bar.SkinnedLook());
   EXPECT_EQ(bar.width(), 17);
   const ScrollBarLayout l = bar.Layout();
@@ -54,7 +54,7 @@ TEST(ScrollBarProgramSkinTest, ListsDraw20PixelRowsAndTheSplitterIs5Wide) {
     box.SetUseSkinItemHeight(useSkin);
     box.SetDefaultItemHeight(20);
     box.SetSkinData(&skin.data);
-    box.setGeometry(0, 0, 409, 341);
+    box.SetBounds(QRect(0, 0, 409, 341));
     EXPECT_EQ(box.ListBox()->ItemHeight(), 20);
     for (int i = 0; i < 40; ++i) box.Items().Append("phrase");
     QCoreApplication::processEvents();

@@ -38,7 +38,7 @@ struct SkinnedBar {
     bar->SetKind(sbVertical);
     bar->SetSkinDataName("vscrollbar");
     bar->SetSkinData(skin.get());
-    bar->setGeometry(0, 0, 19, 154);
+    bar->SetBounds(QRect(0, 0, 19, 154));
   }
 };
 
@@ -72,7 +72,7 @@ TEST(ScrollBarWidgetTest, DisabledBarDrawsTrackAndArrowsButNoThumb) {
   QWidget host;
   LqSkinScrollBar plain(&host);
   plain.SetKind(sbVertical);
-  plain.setGeometry(0, 0, 19, 100);
+  plain.SetBounds(QRect(0, 0, 19, 100));
   QImage on = plain.grab().toImage();
   plain.setEnabled(false);
   QImage off = plain.grab().toImage();
@@ -138,7 +138,7 @@ TEST(ScrollBarWidgetTest, BothModeSwitchesToTheBothElementAndBack) {
   bar.SetBoth(true);
   EXPECT_EQ(bar.SkinDataName(), "bothhscrollbar");
   // Unbound: the corner marker is left free at the right end.
-  bar.setGeometry(0, 0, 200, 19);
+  bar.SetBounds(QRect(0, 0, 200, 19));
   EXPECT_EQ(bar.Layout().increase.right, 200 - 19 - 1);
   bar.SetBoth(false);
   EXPECT_EQ(bar.SkinDataName(), "hscrollbar");

@@ -89,6 +89,15 @@ TEST_F(SkinControlTest, ZeroSizedControlPaintsNothing) {
   EXPECT_EQ(p.defaults + p.skins, 0);
 }
 
+TEST_F(SkinControlTest, SizeGivenWhileHiddenIsFittedWhenShown) {
+  LqSkinButton button(&window);
+  button.SetSkinData(skin.get());
+  button.setGeometry(10, 10, 121, 25);
+  window.show();
+  EXPECT_EQ(button.size(), QSize(121, 22));
+  EXPECT_EQ(button.sizeHint().height(), 22);
+}
+
 TEST_F(SkinControlTest, SliceModesFitTheRequestedSize) {
   LqSkinButton button(&window);
   button.SetSkinData(skin.get());

@@ -18,7 +18,7 @@ struct Spin {
     spin = std::make_unique<lq::LqSkinSpinEdit>(nullptr, std::move(t));
     spin->SetBeep([this] { ++beeps; });
     QObject::connect(spin.get(), &lq::LqSkinSpinEdit::changed, [this] { ++changes; });
-    spin->setGeometry(0, 0, 57, 20);
+    spin->SetBounds(QRect(0, 0, 57, 20));
     spin->show();
   }
   lq::LqSkinNumEdit* editor() const { return spin->Editor(); }
@@ -186,7 +186,7 @@ TEST(SkinSpinEdit, ProgramSkinLayout) {
 
 TEST(SkinSpinEdit, UnboundLayout) {
   Spin s;
-  s.spin->setGeometry(0, 0, 120, 20);
+  s.spin->SetBounds(QRect(0, 0, 120, 20));
   EXPECT_EQ(s.spin->ButtonRect(0), QRect(QPoint(103, 2), QPoint(117, 9)));
   EXPECT_EQ(s.spin->ButtonRect(1), QRect(QPoint(103, 10), QPoint(117, 17)));
   EXPECT_EQ(s.spin->Editor()->x(), 2);
