@@ -34,7 +34,7 @@ void ResultListItems(lq::MenuItem& root) {
 
 void BM_OpenPaintCloseResultListMenu(benchmark::State& state) {
   lq::LqSkinMenu menu(nullptr);
-  menu.WorkAreaSource = [] { return QRect(0, 0, 1920, 1080); };
+  menu.SetWorkAreaSource([] { return QRect(0, 0, 1920, 1080); });
   lq::MenuItem items;
   ResultListItems(items);
   const auto skin = lq::MenuSkinFromSkinData(&ProgramSkin());
@@ -49,7 +49,7 @@ BENCHMARK(BM_OpenPaintCloseResultListMenu)->Unit(benchmark::kMicrosecond);
 
 void BM_RepaintOpenMenu(benchmark::State& state) {
   lq::LqSkinMenu menu(nullptr);
-  menu.WorkAreaSource = [] { return QRect(0, 0, 1920, 1080); };
+  menu.SetWorkAreaSource([] { return QRect(0, 0, 1920, 1080); });
   lq::MenuItem items;
   ResultListItems(items);
   menu.Popup(nullptr, lq::MenuSkinFromSkinData(&ProgramSkin()), false, &items,

@@ -64,7 +64,9 @@ void MainWindow::buildKeys() {
            command(&MainWindow::pasteIntoExports));
 
   dragRunner_ = [](QDrag& drag) { drag.exec(Qt::CopyAction); };
-  resultList_->ListBox()->OnStartDrag = [this] { RunGuarded([this] { dragSelectedResults(); }); };
+  resultList_->ListBox()->SetSelectionDraggable(true);
+  connect(resultList_->ListBox(), &lq::LqListBox::dragStarted, this,
+          Guarded(this, &MainWindow::dragSelectedResults));
   new PhraseDropTarget(exportList_->ListBox(), [this](const QString& text) {
     AddPhrases(PhrasesFromText(text), exports());
   });

@@ -27,11 +27,11 @@ SourcePicker::SourcePicker(QWidget* parent, lq::LqSkinData* data, const QRect& b
     item->Name = QString::fromLatin1(source.id);
     item->Checked = std::find(defaults.sources.begin(), defaults.sources.end(), source.id) !=
                     defaults.sources.end();
-    item->OnClick = [this, item] {
+    item->SetClickHandler([this, item] {
       // The last checked source stays: a run asks at least one.
       if (item->Checked && Chosen().size() == 1) return;
       item->Checked = !item->Checked;
-    };
+    });
   }
   connect(button_, &lq::LqSkinButton::clicked, this, [this] { Open(); });
 }

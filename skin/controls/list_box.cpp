@@ -58,17 +58,16 @@ LqSkinListBox::LqSkinListBox(QWidget* parent) : LqSkinCustomControl(parent) {
   fillClient_ = false;
   list_ = new LqListBox(items_, this);
   list_->SetItemHeight(defaultItemHeight_);
-  list_->DrawItem = [this](QPainter& p, int i, const QRect& r, ItemDrawState s) {
-    DrawListItem(p, i, r, s);
-  };
-  list_->EraseBackground = [this](QPainter& p, const QRect& r) { EraseList(p, r); };
-  list_->OnScrolled = [this] { SyncScrollBars(); };
-  list_->OnItemsChanged = [this] { SyncScrollBars(); };
-  list_->OnClick = [this] { emit itemClicked(); };
-  list_->OnDblClick = [this] { emit itemDoubleClicked(); };
-  list_->OnContextMenu = [this](const QPoint& global) { emit contextMenuRequested(global); };
-  list_->OnKeyDown = [this](QKeyEvent* e) { return HandleListKey(e); };
-  list_->OnWheel = [this](QWheelEvent* e) { return HandleListWheel(e); };
+  list_->SetItemPainter(
+      [this](QPainter& p, int i, const QRect& r, ItemDrawState s) { DrawListItem(p, i, r, s); });
+  list_->SetBackgroundEraser([this](QPainter& p, const QRect& r) { EraseList(p, r); });
+  list_->SetKeyFilter([this](QKeyEvent* e) { return HandleListKey(e); });
+  list_->SetWheelFilter([this](QWheelEvent* e) { return HandleListWheel(e); });
+  connect(list_, &LqListBox::scrolled, this, [this] { SyncScrollBars(); });
+  connect(list_, &LqListBox::countChanged, this, [this] { SyncScrollBars(); });
+  connect(list_, &LqListBox::clicked, this, &LqSkinListBox::itemClicked);
+  connect(list_, &LqListBox::doubleClicked, this, &LqSkinListBox::itemDoubleClicked);
+  connect(list_, &LqListBox::contextMenuRequested, this, &LqSkinListBox::contextMenuRequested);
   items_.SetOnChange([this] { list_->ItemsChanged(); });
   Font = DefaultFont();
   Font.color = clWindowText;

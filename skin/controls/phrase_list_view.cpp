@@ -46,7 +46,7 @@ void LqListBox::SetTopIndex(int index) {
   if (t == top_) return;
   top_ = t;
   update();
-  if (OnScrolled) OnScrolled();
+  emit scrolled();
 }
 
 int LqListBox::ItemAtPos(const QPoint& p, bool existing) const {
@@ -126,9 +126,9 @@ void LqListBox::ScheduleItemsChanged() {
         changePosted_ = false;
         if (scrolledPending_) {
           scrolledPending_ = false;
-          if (OnScrolled) OnScrolled();
+          emit scrolled();
         }
-        if (OnItemsChanged) OnItemsChanged();
+        emit countChanged();
       },
       Qt::QueuedConnection);
 }
@@ -153,7 +153,7 @@ void LqListBox::paintEvent(QPaintEvent* e) {
     } else {
       state.selected = anySelected && items_.Selected(i);
     }
-    if (DrawItem) DrawItem(p, i, ItemRect(i), state);
+    if (itemPainter_) itemPainter_(p, i, ItemRect(i), state);
     ++rowsPainted_;
   }
   const int below = (std::max(last, top_ - 1) - top_ + 1) * itemHeight_;
@@ -161,8 +161,8 @@ void LqListBox::paintEvent(QPaintEvent* e) {
     QRect rest(0, below, width(), height() - below);
     rest = rest.intersected(dirty);
     if (!rest.isEmpty()) {
-      if (EraseBackground)
-        EraseBackground(p, rest);
+      if (backgroundEraser_)
+        backgroundEraser_(p, rest);
       else
         p.fillRect(rest, palette().base());
     }
@@ -257,13 +257,12 @@ bool LqListBox::TypeAhead(const QString& text) {
 // ---------------------------------------------------------------- input
 
 void LqListBox::mousePressEvent(QMouseEvent* e) {
-  if (OnMouseDown) OnMouseDown(e);
   if (e->button() != Qt::LeftButton) return;  // a right click leaves the selection alone
   setFocus(Qt::MouseFocusReason);
   int index = ItemAtPos(e->position().toPoint(), false);
   if (index >= Count()) index = Count() - 1;  // below the last row: the last item
   if (index < 0) return;
-  if (OnStartDrag && items_.Selected(index) &&
+  if (selectionDraggable_ && items_.Selected(index) &&
       !(e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
     dragItem_ = index;
     dragFrom_ = e->position().toPoint();
@@ -276,14 +275,13 @@ void LqListBox::mousePressEvent(QMouseEvent* e) {
 }
 
 void LqListBox::mouseMoveEvent(QMouseEvent* e) {
-  if (OnMouseMove) OnMouseMove(e);
   if (dragItem_ >= 0) {
     if (!(e->buttons() & Qt::LeftButton)) {
       dragItem_ = -1;
     } else if ((e->position().toPoint() - dragFrom_).manhattanLength() >=
                QApplication::startDragDistance()) {
       dragItem_ = -1;
-      OnStartDrag();
+      emit dragStarted();
     }
     return;
   }
@@ -304,28 +302,27 @@ void LqListBox::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void LqListBox::mouseReleaseEvent(QMouseEvent* e) {
-  if (OnMouseUp) OnMouseUp(e);
   if (e->button() == Qt::LeftButton && dragItem_ >= 0) {
     const int index = dragItem_;
     dragItem_ = -1;
     if (index < Count()) SelectWithModifiers(index, Qt::NoModifier, false);
-    if (OnClick) OnClick();
+    emit clicked();
     return;
   }
   if (e->button() == Qt::LeftButton && selecting_) {
     selecting_ = false;
-    if (OnClick) OnClick();
+    emit clicked();
   }
 }
 
 void LqListBox::mouseDoubleClickEvent(QMouseEvent* e) {
   // The second press acts as a press first; the event follows once the item is current.
   mousePressEvent(e);
-  if (e->button() == Qt::LeftButton && OnDblClick) OnDblClick();
+  if (e->button() == Qt::LeftButton) emit doubleClicked();
 }
 
 void LqListBox::keyPressEvent(QKeyEvent* e) {
-  if (OnKeyDown && OnKeyDown(e)) return;
+  if (keyFilter_ && keyFilter_(e)) return;
   const int count = Count();
   const Qt::KeyboardModifiers mods = e->modifiers();
   const int cur = items_.ItemIndex();
@@ -380,7 +377,7 @@ void LqListBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void LqListBox::wheelEvent(QWheelEvent* e) {
-  if (OnWheel && OnWheel(e)) {
+  if (wheelFilter_ && wheelFilter_(e)) {
     e->accept();
     return;
   }
@@ -388,7 +385,7 @@ void LqListBox::wheelEvent(QWheelEvent* e) {
 }
 
 void LqListBox::contextMenuEvent(QContextMenuEvent* e) {
-  if (OnContextMenu) OnContextMenu(e->globalPos());
+  emit contextMenuRequested(e->globalPos());
   e->accept();
 }
 

@@ -23,9 +23,9 @@ struct ItemDrawState {
 };
 
 class LqListBox : public QWidget {
- public:
-  using Notify = std::function<void()>;
+  Q_OBJECT
 
+ public:
   explicit LqListBox(longtail::PhraseList& items, QWidget* parent = nullptr);
   ~LqListBox() override;
 
@@ -55,21 +55,19 @@ class LqListBox : public QWidget {
 
   // Drawing, supplied by the outer list box: one row, and the background of the
   // area below the last row.
-  std::function<void(QPainter&, int index, const QRect&, ItemDrawState)> DrawItem;
-  std::function<void(QPainter&, const QRect&)> EraseBackground;
-
-  // News for the outer list box.
-  Notify OnScrolled;      // the top index changed
-  Notify OnItemsChanged;  // items were added or removed (coalesced per event-loop turn)
-  Notify OnClick, OnDblClick;
-  std::function<void(const QPoint& global)> OnContextMenu;
-  std::function<bool(QKeyEvent*)> OnKeyDown;  // true: handled, not passed on
-  std::function<bool(QWheelEvent*)> OnWheel;  // true: handled
-  std::function<void(QMouseEvent*)> OnMouseDown, OnMouseMove, OnMouseUp;
-  // Set: the selection can be dragged. A plain press on a selected item keeps the selection
-  // (making the item current); moving the drag distance then calls this, and a release
-  // without that move selects the item alone, as the press would have.
-  Notify OnStartDrag;
+  using ItemPainter = std::function<void(QPainter&, int index, const QRect&, ItemDrawState)>;
+  void SetItemPainter(ItemPainter painter) { itemPainter_ = std::move(painter); }
+  using BackgroundEraser = std::function<void(QPainter&, const QRect&)>;
+  void SetBackgroundEraser(BackgroundEraser eraser) { backgroundEraser_ = std::move(eraser); }
+  // Filters of the outer list box, asked first; true: handled, not passed on.
+  void SetKeyFilter(std::function<bool(QKeyEvent*)> filter) { keyFilter_ = std::move(filter); }
+  void SetWheelFilter(std::function<bool(QWheelEvent*)> filter) {
+    wheelFilter_ = std::move(filter);
+  }
+  // On: the selection can be dragged. A plain press on a selected item keeps the selection
+  // (making the item current); moving the drag distance then emits dragStarted(), and a
+  // release without that move selects the item alone, as the press would have.
+  void SetSelectionDraggable(bool on) { selectionDraggable_ = on; }
 
   // --- model news -------------------------------------------------------------
   // The items changed (the owner forwards the PhraseList's change callback).
@@ -83,6 +81,16 @@ class LqListBox : public QWidget {
   // Number of paints that drew rows, and rows drawn in the last paint: lets tests
   // and benchmarks see that a paint costs only the visible rows.
   int RowsPaintedLastTime() const { return rowsPainted_; }
+
+ signals:
+  // News for the outer list box.
+  void scrolled();  // the top index changed
+  // Items were added or removed (coalesced per event-loop turn).
+  void countChanged();
+  void clicked();
+  void doubleClicked();
+  void contextMenuRequested(const QPoint& global);
+  void dragStarted();
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -105,6 +113,11 @@ class LqListBox : public QWidget {
   void ScheduleItemsChanged();
   void UpdateRow(int index);
 
+  ItemPainter itemPainter_;
+  BackgroundEraser backgroundEraser_;
+  std::function<bool(QKeyEvent*)> keyFilter_;
+  std::function<bool(QWheelEvent*)> wheelFilter_;
+  bool selectionDraggable_ = false;
   longtail::PhraseList& items_;
   int itemHeight_ = 20;
   int top_ = 0;

@@ -36,11 +36,16 @@ void ApplyFormControlsSkin(QWidget* form, const LqSkinData* changing) {
     if (w) dynamic_cast<SkinClient*>(w.data())->ApplySkin();
 }
 
+QEvent::Type ParentBackgroundChangedEvent() {
+  static const auto type = QEvent::Type(QEvent::registerEventType());
+  return type;
+}
+
 void NotifyChildrenBackground(QWidget* parent) {
   if (!parent) return;
   const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   for (QWidget* child : children) {
-    QEvent e(kParentBackgroundChangedEvent);
+    QEvent e(ParentBackgroundChangedEvent());
     QCoreApplication::sendEvent(child, &e);
   }
 }

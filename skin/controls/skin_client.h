@@ -10,12 +10,10 @@ namespace lq {
 
 class LqSkinData;
 
-// Sent (synchronously) to the children of a control whose background changed, so
-// controls that show their parent through themselves repaint. The id equals the
-// skinning layer's private message number WM_USER + 260.
-constexpr int LQM_PARENTBGCHANGED = 1024 + 260;
-constexpr QEvent::Type kParentBackgroundChangedEvent = QEvent::Type(LQM_PARENTBGCHANGED);
-static_assert(LQM_PARENTBGCHANGED >= QEvent::User && LQM_PARENTBGCHANGED <= QEvent::MaxUser);
+// The type of the event sent (synchronously) to the children of a control whose
+// background changed, so controls that show their parent through themselves repaint.
+// Registered with Qt once, so it never collides with another library's user events.
+QEvent::Type ParentBackgroundChangedEvent();
 
 // Implemented by every widget that binds to a skin element by name: the control
 // base classes, the std label, and the edits, memos and splitter built elsewhere.
@@ -36,7 +34,7 @@ void ReleaseFormControlsSkin(QWidget* form, const LqSkinData* changing);
 // The matching walk after the change: ApplySkin on the same set of clients.
 void ApplyFormControlsSkin(QWidget* form, const LqSkinData* changing);
 
-// Sends LQM_PARENTBGCHANGED to every direct child widget of parent.
+// Sends ParentBackgroundChangedEvent() to every direct child widget of parent.
 void NotifyChildrenBackground(QWidget* parent);
 
 }  // namespace lq

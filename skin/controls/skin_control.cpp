@@ -92,7 +92,7 @@ void LqSkinControl::leaveEvent(QEvent* e) {
 }
 
 bool LqSkinControl::event(QEvent* e) {
-  if (e->type() == kParentBackgroundChangedEvent) {
+  if (e->type() == ParentBackgroundChangedEvent()) {
     ParentBackgroundChanged();
     return true;
   }

@@ -25,7 +25,7 @@ DialogFrame::DialogFrame(QDialog& dialog, LqSkinData* frameSkin, LqSkinData* men
   frame_->MinHeight = std::max(0, minimum.height());
   frame_->SetSkinData(frameSkin);
   FrameMenus* menus = AttachFrameMenus(*frame_);
-  menus->MenusSkinData = [menuSkin, frameSkin] { return menuSkin ? menuSkin : frameSkin; };
+  menus->SetMenusSkinDataSource([menuSkin, frameSkin] { return menuSkin ? menuSkin : frameSkin; });
   client_ = new DialogClient(&dialog);
   dialog.installEventFilter(this);
   FollowClientArea();

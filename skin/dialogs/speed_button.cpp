@@ -1,7 +1,6 @@
 #include "skin/dialogs/speed_button.h"
 
 #include <QPainter>
-#include <QPointer>
 
 #include "skin/frame/popup_menu.h"
 
@@ -52,17 +51,13 @@ void LqSkinMenuSpeedButton::DrawSkin(QImage& canvas) {
 void LqSkinMenuSpeedButton::DropDown() {
   if (!SkinPopupMenu || menuOpen_) return;
   if (hookedMenu_ != SkinPopupMenu) {
-    // Hooked once per menu, so repeated drops do not stack handlers; the menu may
-    // outlive the button.
-    QPointer<LqSkinMenuSpeedButton> self(this);
-    auto previous = SkinPopupMenu->OnMenuClose;
-    SkinPopupMenu->OnMenuClose = [self, previous] {
-      if (self && self->menuOpen_) {
-        self->menuOpen_ = false;
-        self->SetDown(false);
-      }
-      if (previous) previous();
-    };
+    // Connected once per menu, so repeated drops do not stack connections; the
+    // connection ends with the button when the menu outlives it.
+    connect(SkinPopupMenu, &LqSkinPopupMenu::closed, this, [this] {
+      if (!menuOpen_) return;
+      menuOpen_ = false;
+      SetDown(false);
+    });
     hookedMenu_ = SkinPopupMenu;
   }
   menuOpen_ = true;

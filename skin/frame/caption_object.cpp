@@ -105,10 +105,9 @@ Bitmap LqSkinCaptionObject::AnimationFrame(int n) const {
 void LqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeStyle) const {
   QImage image = BitmapAsQImage(target);
   QPainter painter(&image);
-  if (frame_.OnCaptionPaint) {
-    frame_.OnCaptionPaint(painter, QRect(ox, oy, ObjectRect.width(), ObjectRect.height()), active);
+  if (frame_.PaintCustomCaption(painter, QRect(ox, oy, ObjectRect.width(), ObjectRect.height()),
+                                active))
     return;
-  }
   const QString title = frame_.CaptionText();
   const Rect tr = TextRect();
   if (title.isEmpty() || caption.textrect.isEmpty()) return;

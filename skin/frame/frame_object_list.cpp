@@ -153,9 +153,7 @@ void LqLacquerForm::UpdateObjectVisibility() {
     }
     o->enabled = enabled;
     if (command == cmDefault && !hideCaptionButtons_) {
-      bool shown = false;
-      if (OnActivateCustomObject) OnActivateCustomObject(o->IDName, shown);
-      o->visible = shown;
+      o->visible = customObjectVisibility_ && customObjectVisibility_(o->IDName);
     } else {
       // An object painted as part of the frame picture cannot disappear.
       o->visible = o->ownImage ? enabled : true;

@@ -56,7 +56,7 @@ void LqSkinHint::SetActive(bool on) {
 }
 
 QRect LqSkinHint::WorkArea() const {
-  if (WorkAreaSource) return WorkAreaSource();
+  if (workAreaSource_) return workAreaSource_();
   return GetMonitorWorkArea(QApplication::activeWindow(), true);
 }
 
@@ -105,7 +105,7 @@ bool LqSkinHint::eventFilter(QObject* watched, QEvent* event) {
       HintTitle = widget->property("HintTitle").toString();
       HintImageIndex = widget->property("HintImageIndex").toInt();
       HintImageList = nullptr;
-      if (OnShowHint) OnShowHint(widget);
+      emit hintAboutToShow(widget);
       const auto* help = static_cast<QHelpEvent*>(event);
       window_->ActivateHint(QRect(help->globalPos() + QPoint(0, kCursorDrop), QSize(0, 0)), text);
       return true;

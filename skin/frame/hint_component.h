@@ -21,6 +21,8 @@ class LqSkinData;
 class LqSkinHintWindow;
 
 class LqSkinHint : public QObject {
+  Q_OBJECT
+
  public:
   explicit LqSkinHint(QObject* owner = nullptr, std::shared_ptr<MenuClock> clock = QtMenuClock(),
                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
@@ -33,13 +35,12 @@ class LqSkinHint : public QObject {
   int AlphaBlendValue = 0;
   QFont DefaultFont;
   bool UseSkinFont = true;
-  // Called after the hinted widget's title and image were collected.
-  std::function<void(QWidget*)> OnShowHint;
   // The application's hint timing for object hints.
   int HintPause = 500;
   int HintHidePause = 2500;
   // Where hints must stay; the monitor work area of the active window by default.
-  std::function<QRect()> WorkAreaSource;
+  using WorkAreaSource = std::function<QRect()>;
+  void SetWorkAreaSource(WorkAreaSource source) { workAreaSource_ = std::move(source); }
 
   bool Active() const { return active_; }
   // Switching one hint component on switches every other one off.
@@ -62,12 +63,18 @@ class LqSkinHint : public QObject {
   LqSkinHintWindow& Window() { return *window_; }
   QRect WorkArea() const;
 
+ signals:
+  // A widget's tooltip is about to show as a hint: its title and image were collected and
+  // may still be changed (HintTitle, HintImageIndex, HintImageList).
+  void hintAboutToShow(QWidget* widget);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void TimerTick();
 
+  WorkAreaSource workAreaSource_;
   std::shared_ptr<MenuClock> clock_;
   std::shared_ptr<CursorProbe> cursor_;
   std::unique_ptr<LqSkinHintWindow> window_;

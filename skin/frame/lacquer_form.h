@@ -124,9 +124,16 @@ class LqLacquerForm : public QObject, public LqSkinReceiver {
   // The form's border style allows sizing (a fixed dialog sets this false).
   bool Sizeable = true;
   // Draws the caption instead of the frame: (painter, rectangle, active).
-  std::function<void(QPainter&, const QRect&, bool)> OnCaptionPaint;
-  // Asked whether a cmdefault object is shown: (IDName, visible in/out).
-  std::function<void(const std::string&, bool&)> OnActivateCustomObject;
+  using CaptionPainter = std::function<void(QPainter&, const QRect&, bool active)>;
+  void SetCaptionPainter(CaptionPainter painter) { captionPainter_ = std::move(painter); }
+  // Runs the caption painter; false when there is none and the frame draws the caption.
+  bool PaintCustomCaption(QPainter& painter, const QRect& rect, bool active) const;
+  // Answers whether the custom (cmdefault) object with this IDName is shown; without an
+  // answer such objects stay hidden.
+  using CustomObjectVisibility = std::function<bool(const std::string& idName)>;
+  void SetCustomObjectVisibility(CustomObjectVisibility visibility) {
+    customObjectVisibility_ = std::move(visibility);
+  }
 
   // --- client size ---
   FrameInsets Insets() const;
@@ -316,6 +323,8 @@ class LqLacquerForm : public QObject, public LqSkinReceiver {
   MagneticState magnetic_;
   std::shared_ptr<ScreenInfo> screens_;
   std::function<void()> minimizeApplication_;
+  CaptionPainter captionPainter_;
+  CustomObjectVisibility customObjectVisibility_;
 
   FrameMetrics metrics_;
   BorderStrips strips_;      // border strips of the active picture at the current size

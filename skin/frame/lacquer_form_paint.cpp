@@ -182,6 +182,12 @@ void LqLacquerForm::LayoutDefaultCaption() {
   defaultCaption_ = caption;
 }
 
+bool LqLacquerForm::PaintCustomCaption(QPainter& painter, const QRect& rect, bool active) const {
+  if (!captionPainter_) return false;
+  captionPainter_(painter, rect, active);
+  return true;
+}
+
 QImage LqLacquerForm::ComposeDefaultCaption() {
   LayoutDefaultCaption();
   const int ch = kDefaultCaptionHeight;
@@ -201,9 +207,8 @@ QImage LqLacquerForm::ComposeDefaultCaption() {
     QImage image = BitmapAsQImage(band);
     QPainter p(&image);
     const QRect captionRect(left - 3, 0, right - left, ch);
-    if (OnCaptionPaint) {
-      OnCaptionPaint(p, captionRect, active);
-    } else if (const QString title = CaptionText(); !title.isEmpty()) {
+    const QString title = CaptionText();
+    if (!PaintCustomCaption(p, captionRect, active) && !title.isEmpty()) {
       QFont font = active ? DefCaptionFont : DefInActiveCaptionFont;
       font.setStyleStrategy(QFont::NoAntialias);
       const QFontMetrics m(font);

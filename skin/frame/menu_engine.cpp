@@ -49,7 +49,7 @@ LqSkinPopupWindow* LqSkinMenu::WindowAt(const QPoint& global) const {
 }
 
 QRect LqSkinMenu::CurrentWorkArea() const {
-  if (WorkAreaSource) return WorkAreaSource();
+  if (workAreaSource_) return workAreaSource_();
   QScreen* screen = form_ ? form_->screen() : nullptr;
   if (!screen) screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);

@@ -46,13 +46,14 @@ class LqSkinMenu {
   int DefMenuItemHeight = 20;
   QFont DefMenuItemFont;  // "Arial", 14 pixels
   // Work area of the form's monitor; replaceable so placement can be tested at any screen size.
-  std::function<QRect()> WorkAreaSource;
+  using WorkAreaSource = std::function<QRect()>;
+  void SetWorkAreaSource(WorkAreaSource source) { workAreaSource_ = std::move(source); }
 
   // Shows items' children at the screen rectangle r (an empty rectangle is a point).
   void Popup(QObject* openingControl, std::shared_ptr<const MenuSkin> skin, bool popupUp,
              MenuItem* items, const QRect& r, int startIndex,
              const MenuImageList* images = nullptr);
-  // Called once when the current opening closes (the popup menu component's OnMenuClose).
+  // Called once when the current opening closes (the popup menu component's closed()).
   void SetOnMenuClose(std::function<void()> handler) { onMenuClose_ = std::move(handler); }
 
   void CloseFrom(int index);
@@ -107,6 +108,7 @@ class LqSkinMenu {
   std::shared_ptr<const MenuSkin> skin_;
   const MenuImageList* images_ = nullptr;
   std::function<void()> onMenuClose_;
+  WorkAreaSource workAreaSource_;
 };
 
 }  // namespace lq

@@ -47,7 +47,7 @@ void FrameMenus::EnterMenuMode() {
   InstallFilter();
   if (!skinMenuOpen_) {
     skinMenuOpen_ = true;
-    if (OnSkinMenuOpen) OnSkinMenuOpen();
+    emit menuOpened();
   }
 }
 
@@ -56,12 +56,11 @@ void FrameMenus::MenuClosed() {
   skinMenuOpen_ = false;
   RemoveFilter();
   if (!wasOpen) return;
-  if (OnMenuModeEnded) OnMenuModeEnded();
-  if (OnSkinMenuClose) OnSkinMenuClose();
+  emit menuClosed();
 }
 
 void FrameMenus::CloseMenus() {
-  if (HideObjectHint) HideObjectHint();
+  if (objectHintHider_) objectHintHider_();
   if (menu_->Visible())
     menu_->Hide();  // LQM_CLOSESKINMENU then ends menu mode
   else if (skinMenuOpen_)
@@ -78,9 +77,13 @@ bool FrameMenus::MenuKeyDown(int key, const QString& text) {
 void FrameMenus::ShowItems(MenuItem* items, const QRect& global, bool popupUp) {
   if (menu_->Visible()) MenuClosed();
   EnterMenuMode();
-  menu_->Popup(nullptr, MenuSkinFromSkinData(MenusSkinData ? MenusSkinData() : nullptr), popupUp,
-               items, global, 0);
+  menu_->Popup(nullptr, MenuSkinFromSkinData(MenusSkinData()), popupUp, items, global, 0);
   if (!menu_->Visible()) MenuClosed();  // nothing to show
+}
+
+MenuItem& FrameMenus::RefreshSystemMenu() {
+  if (systemMenuFiller_) systemMenuFiller_(systemMenu_);
+  return systemMenu_;
 }
 
 void FrameMenus::ShowSystemMenu(const QPoint& global) {
@@ -88,8 +91,7 @@ void FrameMenus::ShowSystemMenu(const QPoint& global) {
 }
 
 void FrameMenus::ShowSystemMenuAt(const QRect& global) {
-  if (FillSystemMenu) FillSystemMenu(systemMenu_);
-  ShowItems(&systemMenu_, global, false);
+  ShowItems(&RefreshSystemMenu(), global, false);
 }
 
 bool FrameMenus::ActivationWentToMenu() const {

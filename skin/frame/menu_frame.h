@@ -23,6 +23,8 @@ class LqSkinPopupMenu;
 class LqSkinData;
 
 class FrameMenus : public QObject {
+  Q_OBJECT
+
  public:
   explicit FrameMenus(QWidget* form, std::shared_ptr<MenuClock> clock = QtMenuClock(),
                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
@@ -34,8 +36,10 @@ class FrameMenus : public QObject {
   QWidget* Form() const { return form_; }
   LqSkinMenu& SkinMenu() { return *menu_; }
 
-  // Skin data of the frame's menus (its MenusSkinData, else its SkinData); null: default look.
-  std::function<LqSkinData*()> MenusSkinData;
+  // Skin data of the frame's menus, asked each time a menu opens; null: default look.
+  using SkinDataSource = std::function<LqSkinData*()>;
+  void SetMenusSkinDataSource(SkinDataSource source) { skinDataSource_ = std::move(source); }
+  LqSkinData* MenusSkinData() const { return skinDataSource_ ? skinDataSource_() : nullptr; }
 
   // Menu mode: entered before a menu opens, left by MenuClosed().
   void EnterMenuMode();
@@ -46,21 +50,26 @@ class FrameMenus : public QObject {
   // Routes a key press to the open menu; true when it was taken.
   bool MenuKeyDown(int key, const QString& text);
 
-  // Frame hooks, all optional.
-  std::function<void()> OnSkinMenuOpen;
-  std::function<void()> OnSkinMenuClose;
-  // Runs after menu mode ended (the frame releases the button that opened the menu).
-  std::function<void()> OnMenuModeEnded;
+  // Frame hooks, both optional.
   // Fills the system menu's items before it is shown.
-  std::function<void(MenuItem& root)> FillSystemMenu;
+  using SystemMenuFiller = std::function<void(MenuItem& root)>;
+  void SetSystemMenuFiller(SystemMenuFiller filler) { systemMenuFiller_ = std::move(filler); }
   // Hides the object hint on clicks, moves and activation changes.
-  std::function<void()> HideObjectHint;
+  void SetObjectHintHider(std::function<void()> hider) { objectHintHider_ = std::move(hider); }
 
   MenuItem& SystemMenuItems() { return systemMenu_; }
+  // Fills the system menu's items as they would show now and returns them.
+  MenuItem& RefreshSystemMenu();
   void ShowSystemMenu(const QPoint& global);
   void ShowSystemMenuAt(const QRect& global);
   // Shows any item tree through the frame's engine (a caption button's menu).
   void ShowItems(MenuItem* items, const QRect& global, bool popupUp);
+
+ signals:
+  // Menu mode was entered.
+  void menuOpened();
+  // Menu mode ended (the frame releases the button that opened the menu).
+  void menuClosed();
 
  protected:
   // True when the window that just became active is one of the open menu's windows.
@@ -71,6 +80,9 @@ class FrameMenus : public QObject {
   void InstallFilter();
   void RemoveFilter();
 
+  SkinDataSource skinDataSource_;
+  SystemMenuFiller systemMenuFiller_;
+  std::function<void()> objectHintHider_;
   QPointer<QWidget> form_;
   std::unique_ptr<LqSkinMenu> menu_;
   MenuItem systemMenu_;

@@ -62,18 +62,18 @@ FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<MenuClock> cl
   auto* menus = new FrameMenus(form, std::move(clock), std::move(cursor));
   QPointer<LqLacquerForm> f(&frame);
   // Menus stay inside the work area of the monitor that holds the form.
-  menus->SkinMenu().WorkAreaSource = [f]() -> QRect {
+  menus->SkinMenu().SetWorkAreaSource([f]() -> QRect {
     if (!f) return {};
     const Rect r = f->MonitorArea(true);
     return QRect(r.left, r.top, r.width(), r.height());
-  };
-  menus->MenusSkinData = [f]() -> LqSkinData* { return f ? f->SkinData() : nullptr; };
-  menus->FillSystemMenu = [f](MenuItem& root) {
+  });
+  menus->SetMenusSkinDataSource([f]() -> LqSkinData* { return f ? f->SkinData() : nullptr; });
+  menus->SetSystemMenuFiller([f](MenuItem& root) {
     if (f) FillSystemMenu(root, StateOf(*f), CommandsOf(*f), StringsOf(*f));
-  };
-  menus->OnMenuModeEnded = [f] {
-    if (f && f->SkinMenuOpen()) f->MenuClosed();
-  };
+  });
+  QObject::connect(menus, &FrameMenus::menuClosed, &frame, [&frame] {
+    if (frame.SkinMenuOpen()) frame.MenuClosed();
+  });
   QObject::connect(&frame, &LqLacquerForm::SystemMenuRequested, menus,
                    [menus](const QRect& r) { menus->ShowSystemMenuAt(r); });
   return menus;

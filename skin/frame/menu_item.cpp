@@ -5,7 +5,7 @@
 namespace lq {
 
 MenuItem::MenuItem(QString caption, std::function<void()> onClick)
-    : Caption(std::move(caption)), OnClick(std::move(onClick)) {}
+    : Caption(std::move(caption)), clickHandler_(std::move(onClick)) {}
 
 QChar MenuItem::Accelerator() const {
   for (int i = 0; i + 1 < Caption.size(); ++i) {
@@ -57,7 +57,15 @@ MenuItem* MenuItem::Find(const QString& name) const {
 }
 
 void MenuItem::Click() {
-  if (OnClick) OnClick();
+  if (clickHandler_) clickHandler_();
+}
+
+void MenuItem::Update() {
+  if (updateHandler_) updateHandler_(*this);
+}
+
+void MenuItem::Paint(QPainter& painter, const QRect& textRect, bool highlighted) const {
+  if (itemPainter_) itemPainter_(painter, textRect, highlighted);
 }
 
 QString StripAccelerator(const QString& caption, int* underlineAt) {

@@ -9,6 +9,9 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
+class QRect;
+
 namespace lq {
 
 class MenuItem {
@@ -27,11 +30,16 @@ class MenuItem {
   QString ShortCut;     // shortcut text shown right-aligned, e.g. "Alt+F4"
   int ImageIndex = -1;  // index into the owning menu's image list
   QImage Bitmap;        // the item's own image; takes precedence over ImageIndex
-  std::function<void()> OnClick;
+
+  // The item's command, run by Click().
+  void SetClickHandler(std::function<void()> handler) { clickHandler_ = std::move(handler); }
   // Lets the item bring Enabled/Visible/Caption up to date before it is shown.
-  std::function<void(MenuItem&)> OnUpdate;
+  using UpdateHandler = std::function<void(MenuItem&)>;
+  void SetUpdateHandler(UpdateHandler handler) { updateHandler_ = std::move(handler); }
   // Owner drawing: (painter, text rectangle, highlighted). Replaces caption, arrow and image.
-  std::function<void(class QPainter&, const class QRect&, bool)> OnDrawItem;
+  using ItemPainter = std::function<void(QPainter&, const QRect&, bool highlighted)>;
+  void SetItemPainter(ItemPainter painter) { itemPainter_ = std::move(painter); }
+  bool OwnerDrawn() const { return bool(itemPainter_); }
 
   bool IsSeparator() const { return Caption == QStringLiteral("-"); }
   // The character after a single "&" (upper-cased), or a null QChar.
@@ -51,8 +59,15 @@ class MenuItem {
 
   // Runs the item's command.
   void Click();
+  // Runs the update handler, if any.
+  void Update();
+  // Runs the item painter, if any.
+  void Paint(QPainter& painter, const QRect& textRect, bool highlighted) const;
 
  private:
+  std::function<void()> clickHandler_;
+  UpdateHandler updateHandler_;
+  ItemPainter itemPainter_;
   MenuItem* parent_ = nullptr;
   std::vector<std::unique_ptr<MenuItem>> children_;
 };

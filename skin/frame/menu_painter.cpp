@@ -209,11 +209,11 @@ void PaintMenuItem(Bitmap& window, const LqSkinMenuItem& item, const ItemPaintCo
   if (s && s->useimagecolor)
     glyphColor = ResolveMenuColor(highlighted ? s->activeimagecolor : s->imagecolor);
 
-  if (mi.OnDrawItem) {
+  if (mi.OwnerDrawn()) {
     QImage img = WrapBitmap(canvas);
     QPainter p(&img);
     p.setFont(ctx.font);
-    mi.OnDrawItem(p, ToQRect(text), highlighted);
+    mi.Paint(p, ToQRect(text), highlighted);
   } else {
     const bool hasImages = ctx.images && !ctx.images->images.empty();
     const bool titledSeparator = !mi.Enabled && mi.Caption.size() > 1 &&

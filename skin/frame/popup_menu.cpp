@@ -53,9 +53,9 @@ FrameMenus* LqSkinPopupMenu::Lookup(bool attach) const {
 }
 
 bool LqSkinPopupMenu::Show(const QRect& r, bool popupUp, QObject* openingControl, bool needSkin) {
-  if (OnPopup) OnPopup();
+  emit aboutToPopup();
   FrameMenus* frame = FindFrame();
-  if (!SkinData && frame && frame->MenusSkinData) SkinData = frame->MenusSkinData();
+  if (!SkinData && frame) SkinData = frame->MenusSkinData();
   if (!frame) return false;
   if (needSkin && !SkinData) return false;
   LqSkinMenu& menu = frame->SkinMenu();
@@ -68,7 +68,10 @@ bool LqSkinPopupMenu::Show(const QRect& r, bool popupUp, QObject* openingControl
     frame->MenuClosed();  // nothing to show: leave menu mode at once
     return false;
   }
-  if (OnMenuClose) menu.SetOnMenuClose(OnMenuClose);
+  // The menu may be destroyed before the engine reports the close.
+  menu.SetOnMenuClose([self = QPointer<LqSkinPopupMenu>(this)] {
+    if (self) emit self->closed();
+  });
   return true;
 }
 

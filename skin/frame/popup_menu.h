@@ -6,7 +6,6 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
-#include <functional>
 #include <memory>
 
 #include "skin/frame/menu_engine.h"
@@ -21,6 +20,8 @@ class FrameMenus;
 class LqSkinData;
 
 class LqSkinPopupMenu : public QObject {
+  Q_OBJECT
+
  public:
   // The owner is usually the form or a control on it; the frame is searched from there.
   explicit LqSkinPopupMenu(QObject* owner = nullptr);
@@ -31,8 +32,6 @@ class LqSkinPopupMenu : public QObject {
   // Skin of this menu's windows; when none at popup time the frame's menu skin data is
   // taken and kept.
   LqSkinData* SkinData = nullptr;
-  std::function<void()> OnPopup;
-  std::function<void()> OnMenuClose;
   // Explicit frame and form to use instead of searching the owners.
   QPointer<FrameMenus> Frame;
   QPointer<QWidget> Form;
@@ -47,6 +46,12 @@ class LqSkinPopupMenu : public QObject {
 
   // The frame this menu would use now, or null.
   FrameMenus* FindFrame() const;
+
+ signals:
+  // Before every showing, while the items may still be changed.
+  void aboutToPopup();
+  // Once when a shown menu closes, whether by a click on an item or not.
+  void closed();
 
  private:
   bool Show(const QRect& r, bool popupUp, QObject* openingControl, bool needSkin);

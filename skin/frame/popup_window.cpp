@@ -54,10 +54,7 @@ void LqSkinPopupWindow::BuildItems(int startIndex) {
   const bool hasImages = images && !images->images.empty();
   glyphWidth_ = hasImages ? images->width + 5 : 19;
 
-  for (int i = 0; i < source_->Count(); ++i) {
-    MenuItem* child = source_->Item(i);
-    if (child->OnUpdate) child->OnUpdate(*child);
-  }
+  for (int i = 0; i < source_->Count(); ++i) source_->Item(i)->Update();
   items_.clear();
   heights_.clear();
   const QFontMetrics metrics(font_);

@@ -67,9 +67,8 @@ QStringList WindowTexts(MainWindow& f) {
     for (int i = 0; i < menu.Items.Count(); ++i) texts << menu.Items.Item(i)->Caption;
   }
   lq::FrameMenus* menus = lq::AttachFrameMenus(Child<lq::LqLacquerForm>(f, "frame"));
-  menus->FillSystemMenu(menus->SystemMenuItems());
-  for (int i = 0; i < menus->SystemMenuItems().Count(); ++i)
-    texts << menus->SystemMenuItems().Item(i)->Caption;
+  const lq::MenuItem& systemMenu = menus->RefreshSystemMenu();
+  for (int i = 0; i < systemMenu.Count(); ++i) texts << systemMenu.Item(i)->Caption;
   return texts;
 }
 
@@ -161,9 +160,7 @@ TEST(EnglishFace, CaptionsFitTheControlsLaidOutForChinese) {
   for (const std::string& text :
        {status::AlreadyRunning(), status::StillStopping(), status::Finished(),
         status::Stopped() + status::Refusals(12, 3), status::NothingAnswered(120, 30)})
-    EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)),
-              status->width() - 4)
-        << text;
+    EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)), status->width() - 4) << text;
 }
 
 // The result list's popup menu drawn over the window's picture.

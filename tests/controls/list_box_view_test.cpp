@@ -33,10 +33,10 @@ struct View {
     list = new LqListBox(items, &host);
     list->setGeometry(0, 0, 200, 200);  // 10 rows of 20 pixels
     items.SetOnChange([this] { list->ItemsChanged(); });
-    list->DrawItem = [this](QPainter& p, int i, const QRect& r, ItemDrawState s) {
+    list->SetItemPainter([this](QPainter& p, int i, const QRect& r, ItemDrawState s) {
       drawn[i] = s;
       p.fillRect(r, s.selected ? Qt::blue : Qt::white);
-    };
+    });
   }
   void Show() {
     host.show();
@@ -114,7 +114,8 @@ TEST(ListBoxViewTest, DraggingExtendsTheSelectionFromTheAnchor) {
 TEST(ListBoxViewTest, APressOnTheSelectionCanDragItAndAPlainClickStillSelectsOne) {
   View v(30);
   int drags = 0;
-  v.list->OnStartDrag = [&] { ++drags; };
+  v.list->SetSelectionDraggable(true);
+  QObject::connect(v.list, &LqListBox::dragStarted, [&] { ++drags; });
   auto move = [&](QPoint to) {
     QMouseEvent e(QEvent::MouseMove, QPointF(to), v.list->mapToGlobal(QPointF(to)), Qt::NoButton,
                   Qt::LeftButton, Qt::NoModifier);
@@ -240,7 +241,7 @@ TEST(ListBoxViewTest, RightClickAsksForTheMenuAndKeepsTheSelection) {
   v.Click(2);
   v.Click(4, Qt::ControlModifier);
   QPoint asked;
-  v.list->OnContextMenu = [&](const QPoint& g) { asked = g; };
+  QObject::connect(v.list, &LqListBox::contextMenuRequested, [&](const QPoint& g) { asked = g; });
   QTest::mouseClick(v.list, Qt::RightButton, {}, QPoint(50, 150));
   QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(50, 150),
                          v.list->mapToGlobal(QPoint(50, 150)));
@@ -253,7 +254,8 @@ TEST(ListBoxViewTest, RightClickAsksForTheMenuAndKeepsTheSelection) {
 TEST(ListBoxViewTest, DoubleClickReportsWithTheItemCurrent) {
   View v(10);
   int currentAtEvent = -2;
-  v.list->OnDblClick = [&] { currentAtEvent = v.items.ItemIndex(); };
+  QObject::connect(v.list, &LqListBox::doubleClicked,
+                   [&] { currentAtEvent = v.items.ItemIndex(); });
   QTest::mouseDClick(v.list, Qt::LeftButton, {}, QPoint(50, 70));
   EXPECT_EQ(currentAtEvent, 3);
 }
@@ -279,7 +281,7 @@ TEST(ListBoxViewTest, CurrentItemDrawsSelectedAndFocusedOnlyWithFocus) {
 TEST(ListBoxViewTest, ChangeNewsIsCoalescedPerEventLoopTurn) {
   View v;
   int news = 0;
-  v.list->OnItemsChanged = [&] { ++news; };
+  QObject::connect(v.list, &LqListBox::countChanged, [&] { ++news; });
   for (int i = 0; i < 5000; ++i) v.items.Append(Numbered("p", i));
   EXPECT_EQ(news, 0);
   QCoreApplication::processEvents();
@@ -293,7 +295,7 @@ TEST(ListBoxViewTest, DeletingKeepsTheTopIndexInRange) {
   View v(100);
   v.list->SetTopIndex(90);
   int scrolled = 0;
-  v.list->OnScrolled = [&] { ++scrolled; };
+  QObject::connect(v.list, &LqListBox::scrolled, [&] { ++scrolled; });
   for (int i = 0; i < 95; ++i) v.items.Delete(0);
   QCoreApplication::processEvents();
   EXPECT_EQ(v.list->TopIndex(), 0);

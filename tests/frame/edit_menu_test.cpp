@@ -30,8 +30,8 @@ TEST(EditMenuSkinned, ReadOnlyFieldMenuThroughTheFrame) {
   auto clock = std::make_shared<testing::ManualClock>();
   auto cursor = std::make_shared<testing::ScriptedCursor>();
   auto* menus = new FrameMenus(&form, clock, cursor);
-  menus->SkinMenu().WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
-  menus->MenusSkinData = [&skin] { return &skin; };
+  menus->SkinMenu().SetWorkAreaSource([] { return QRect(0, 0, 800, 600); });
+  menus->SetMenusSkinDataSource([&skin] { return &skin; });
 
   auto* folder = new LqSkinEdit(&form);
   folder->SetSkinData(&skin);

@@ -247,9 +247,7 @@ TEST_F(FrameObjects, AnimateButtonsStepThroughTheirFramesAndUserObjectsPaintThem
   user.skinrect = {2, 207, 20, 209};  // left-bottom corner zone: follows the bottom edge
   skin.objects.push_back(animate);
   skin.objects.push_back(user);
-  frame->OnActivateCustomObject = [](const std::string& id, bool& visible) {
-    visible = id == "spinner";
-  };
+  frame->SetCustomObjectVisibility([](const std::string& id) { return id == "spinner"; });
   frame->SetFrameSkin(skin);
   frame->SetBorderIcons(0);
   test::Activate(form);

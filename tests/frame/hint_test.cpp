@@ -92,7 +92,7 @@ class HintFixture : public ::testing::Test {
     clock = std::make_shared<testing::ManualClock>();
     cursor = std::make_shared<testing::ScriptedCursor>();
     hint = std::make_unique<LqSkinHint>(nullptr, clock, cursor);
-    hint->WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
+    hint->SetWorkAreaSource([] { return QRect(0, 0, 800, 600); });
   }
   std::shared_ptr<testing::ManualClock> clock;
   std::shared_ptr<testing::ScriptedCursor> cursor;

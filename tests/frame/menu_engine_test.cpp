@@ -36,8 +36,8 @@ class MenuFixture : public ::testing::Test {
     clock = std::make_shared<testing::ManualClock>();
     cursor = std::make_shared<testing::ScriptedCursor>();
     menus = new FrameMenus(form.get(), clock, cursor);
-    menus->SkinMenu().WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
-    menus->OnSkinMenuClose = [this] { ++menuModeEnds; };
+    menus->SkinMenu().SetWorkAreaSource([] { return QRect(0, 0, 800, 600); });
+    QObject::connect(menus, &FrameMenus::menuClosed, [this] { ++menuModeEnds; });
   }
   void TearDown() override {
     form.reset();
@@ -113,11 +113,11 @@ TEST_F(MenuFixture, KeyboardWrapsAndAcceleratorRunsTheItemAfterTheMenuClosed) {
   MessageSpy control;
   LqSkinPopupMenu popup(form.get());
   FillExportMenu(popup, &ran);
-  popup.Items.Item(2)->OnClick = [&] {
+  popup.Items.Item(2)->SetClickHandler([&] {
     EXPECT_FALSE(engine().Visible());  // closed before the handler runs
     EXPECT_EQ(engine().WindowCount(), 0);
     ran.push_back("O");
-  };
+  });
   popup.PopupAt(QRect(300, 200, 0, 0), false, &control);
   ASSERT_EQ(top()->ActiveIndex(), 0);
   key(Qt::Key_Up);  // wraps from the first to the last
@@ -136,7 +136,7 @@ TEST_F(MenuFixture, EscClosesTheMenuAndEndsMenuMode) {
   LqSkinPopupMenu popup(form.get());
   FillExportMenu(popup, nullptr);
   int closes = 0;
-  popup.OnMenuClose = [&] { ++closes; };
+  QObject::connect(&popup, &LqSkinPopupMenu::closed, [&] { ++closes; });
   popup.Popup(10, 10);
   key(Qt::Key_Left);  // one window: nothing
   EXPECT_TRUE(engine().Visible());
@@ -367,7 +367,7 @@ TEST_F(MenuFixture, ContextMenuOfAControlNeedsASkin) {
   popup.PopupFromControl(form.get(), 10, 10);
   EXPECT_FALSE(engine().Visible());
   auto skinData = testing::ProgramLikeSkinData();
-  menus->MenusSkinData = [&] { return skinData.get(); };
+  menus->SetMenusSkinDataSource([&] { return skinData.get(); });
   popup.PopupFromControl(form.get(), 10, 10);
   EXPECT_TRUE(engine().Visible());
   EXPECT_EQ(popup.SkinData, skinData.get());  // taken from the frame and kept

@@ -23,7 +23,7 @@ class MenuPaint : public ::testing::Test {
     clock = std::make_shared<testing::ManualClock>();
     cursor = std::make_shared<testing::ScriptedCursor>();
     menu = std::make_unique<LqSkinMenu>(nullptr, clock, cursor);
-    menu->WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
+    menu->SetWorkAreaSource([] { return QRect(0, 0, 800, 600); });
     for (const char* text : {"所选关键词导出到导出列表", "导出所有关键词到导出列表",
                              "删除选中关键词", "清空所有关键词", "到百度搜索", "到谷歌搜索"})
       items.Add(QString::fromUtf8(text));

@@ -41,8 +41,8 @@ class ProgramSkin : public ::testing::Test {
     clock = std::make_shared<testing::ManualClock>();
     cursor = std::make_shared<testing::ScriptedCursor>();
     menus = new FrameMenus(form.get(), clock, cursor);
-    menus->SkinMenu().WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
-    menus->MenusSkinData = [] { return skin_; };
+    menus->SkinMenu().SetWorkAreaSource([] { return QRect(0, 0, 800, 600); });
+    menus->SetMenusSkinDataSource([] { return skin_; });
   }
   void TearDown() override {
     form.reset();
@@ -96,7 +96,7 @@ TEST_F(ProgramSkin, ExportListMenuShowsTheAcceleratorUnderlined) {
 TEST_F(ProgramSkin, HintIsTextPlus13By6) {
   LqSkinHint hint(nullptr, clock, cursor);
   hint.SkinData = skin_;
-  hint.WorkAreaSource = [] { return QRect(0, 0, 800, 600); };
+  hint.SetWorkAreaSource([] { return QRect(0, 0, 800, 600); });
   hint.Window().ActivateHint(QRect(100, 100, 0, 0), QString::fromUtf8("到百度搜索@Baidu"));
   ASSERT_TRUE(hint.Window().Skinned());
   const QSize t = hint.Window().TextSize();
