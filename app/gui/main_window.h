@@ -145,9 +145,9 @@ class MainWindow : public QWidget, private HarvestHost {
   void saveSettings();
   void switchAutoSaveOnIfFolderExists();
   QString defaultAutoSaveFolder() const;
-  void copySelectionToClipboard(lq::LqSkinListBox* list);
+  void copySelectionToClipboard(const PhraseList& list);
   void showStartValues();
-  void searchCurrentPhrase(lq::LqSkinListBox* list, bool google);
+  void searchCurrentPhrase(const PhraseList& list, bool google);
   void openInBrowser(const std::string& url);
   bool confirm(const QString& question);
   // Query is offered only while no run goes (a refusal would be overwritten at once).
@@ -232,6 +232,9 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinGroupBox* exportGroup_ = nullptr;
   lq::LqSkinStdLabel* exportCountLabel_ = nullptr;
   lq::LqSkinListBox* exportList_ = nullptr;
+  // The lists' items, owned by the list boxes that view them.
+  PhraseList* results_ = nullptr;
+  PhraseList* exports_ = nullptr;
   lq::LqSkinPopupMenu* resultMenu_ = nullptr;
   lq::LqSkinPopupMenu* exportMenu_ = nullptr;
   lq::MenuItem* copyAllItem_ = nullptr;  // the command bar's copy button performs it
