@@ -22,7 +22,6 @@
 
 class QDrag;
 class QCloseEvent;
-class QTimer;
 
 namespace lq {
 class LqResourceStrData;
@@ -48,7 +47,6 @@ class MenuItem;
 namespace longtail {
 
 class QtDispatcher;
-class QtAutoSaveTimer;
 class AutoSaveSchedule;
 class ErrorNotice;
 class AdPane;
@@ -240,10 +238,10 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::MenuItem* copyAllItem_ = nullptr;  // the command bar's copy button performs it
 
   // The run's periodic checks: the count labels' refresh and, after Stop, the end check.
-  QTimer* autoSaveTimer_ = nullptr;
+  // Ticks run autoSaveResults; its QTimer ("autoSaveTimer") is the window's child.
+  std::unique_ptr<PeriodicTimer> autoSaveTimer_;
   lq::LqSkinSaveDialog* saveDialog_ = nullptr;
   lq::LqSkinSelectDirectoryDialog* folderDialog_ = nullptr;
-  std::unique_ptr<QtAutoSaveTimer> autoSaveTimerAdapter_;
   std::unique_ptr<AutoSaveSchedule> autoSaveSchedule_;
   std::unique_ptr<ErrorNotice> autoSaveNotice_;
 };

@@ -22,7 +22,8 @@ class LqSkinHintWindow;
 
 class LqSkinHint : public QObject {
  public:
-  explicit LqSkinHint(QObject* owner = nullptr, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+  explicit LqSkinHint(QObject* owner = nullptr,
+                      std::shared_ptr<longtail::TimerFactory> clock = QtTimers(),
                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
   ~LqSkinHint() override;
 
@@ -68,10 +69,10 @@ class LqSkinHint : public QObject {
  private:
   void TimerTick();
 
-  std::shared_ptr<MenuClock> clock_;
+  std::shared_ptr<longtail::TimerFactory> clock_;
   std::shared_ptr<CursorProbe> cursor_;
   std::unique_ptr<LqSkinHintWindow> window_;
-  std::unique_ptr<MenuTimer> timer_;
+  std::unique_ptr<longtail::PeriodicTimer> timer_;
   QString pendingText_;
   bool shownByTimer_ = false;
   bool active_ = false;

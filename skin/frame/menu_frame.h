@@ -24,7 +24,7 @@ class LqSkinData;
 
 class FrameMenus : public QObject {
  public:
-  explicit FrameMenus(QWidget* form, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+  explicit FrameMenus(QWidget* form, std::shared_ptr<longtail::TimerFactory> clock = QtTimers(),
                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
   ~FrameMenus() override;
 
