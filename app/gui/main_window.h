@@ -237,7 +237,6 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinPopupMenu* exportMenu_ = nullptr;
   lq::MenuItem* copyAllItem_ = nullptr;  // the command bar's copy button performs it
 
-  // The run's periodic checks: the count labels' refresh and, after Stop, the end check.
   // Ticks run autoSaveResults; its QTimer ("autoSaveTimer") is the window's child.
   std::unique_ptr<PeriodicTimer> autoSaveTimer_;
   lq::LqSkinSaveDialog* saveDialog_ = nullptr;
