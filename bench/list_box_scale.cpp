@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "harvest/phrase_list.h"
 #include "skin/controls/list_box.h"
 #include "skin/controls/scroll_bar.h"
 #include "tests/controls/list_box_test_skin.h"
@@ -43,9 +44,12 @@ struct ShownList {
   std::unique_ptr<lq::LqSkinData> skin = lq::test::MakeTestSkin();
   QWidget host;
   LqSkinListBox* box;
+  longtail::PhraseList* items;  // owned by the box
   ShownList() {
     host.resize(420, 360);
-    box = new LqSkinListBox(&host);
+    auto phrases = std::make_unique<longtail::PhraseList>();
+    items = phrases.get();
+    box = new LqSkinListBox(std::move(phrases), &host);
     box->SetSkinData(skin.get());
     box->SetUseSkinItemHeight(false);
     box->setGeometry(0, 0, 409, 341);
@@ -54,7 +58,7 @@ struct ShownList {
   }
   void Fill(int n) {
     const auto& p = Phrases();
-    for (int i = 0; i < n; ++i) box->Items().Append(p[i]);
+    for (int i = 0; i < n; ++i) items->Append(p[i]);
     QCoreApplication::processEvents();
   }
 };
@@ -72,7 +76,7 @@ void BM_AppendMillionToShownList(benchmark::State& state) {
     state.ResumeTiming();
     for (int i = 0; i < int(p.size()); i += batch) {
       const int end = std::min<int>(int(p.size()), i + batch);
-      for (int k = i; k < end; ++k) list->box->Items().Append(p[k]);
+      for (int k = i; k < end; ++k) list->items->Append(p[k]);
       QElapsedTimer t;
       t.start();
       QCoreApplication::processEvents();  // re-sync and paint for this turn
@@ -127,7 +131,7 @@ void BM_PaintsWhileAppendingBelowView(benchmark::State& state) {
   std::size_t next = std::size_t(state.range(0));
   int answers = 0;
   for (auto _ : state) {
-    for (int k = 0; k < 20; ++k) list.box->Items().Append(p[next++ % p.size()]);
+    for (int k = 0; k < 20; ++k) list.items->Append(p[next++ % p.size()]);
     QCoreApplication::processEvents();
     ++answers;
   }
@@ -147,10 +151,10 @@ void BM_DeleteAllSelected(benchmark::State& state) {
     list = std::make_unique<ShownList>();
     list->Fill(int(state.range(0)));
     state.ResumeTiming();
-    list->box->Items().SelectAll(true);
-    list->box->Items().DeleteSelected();
+    list->items->SelectAll(true);
+    list->items->DeleteSelected();
     QCoreApplication::processEvents();
-    if (list->box->Items().Count() != 0) state.SkipWithError("items left after the delete");
+    if (list->items->Count() != 0) state.SkipWithError("items left after the delete");
   }
 }
 BENCHMARK(BM_DeleteAllSelected)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond);
@@ -166,13 +170,13 @@ void FilterAgainst(benchmark::State& state, const std::vector<const char*>& line
     list = std::make_unique<ShownList>();
     list->Fill(int(state.range(0)));
     state.ResumeTiming();
-    list->box->Items().RemoveIf([&](const std::string& phrase) {
+    list->items->RemoveIf([&](const std::string& phrase) {
       return std::none_of(memo.begin(), memo.end(), [&](const std::string& line) {
         return longtail::ContainsAtCharBoundary(phrase, line);
       });
     });
     QCoreApplication::processEvents();
-    state.counters["kept"] = list->box->Items().Count();
+    state.counters["kept"] = list->items->Count();
   }
 }
 

@@ -8,7 +8,7 @@
 
 namespace longtail {
 
-AutoSaveSchedule::AutoSaveSchedule(AutoSaveTimer& timer, Dispatcher& dispatcher, Sources sources)
+AutoSaveSchedule::AutoSaveSchedule(PeriodicTimer& timer, Dispatcher& dispatcher, Sources sources)
     : timer_(timer),
       dispatcher_(dispatcher),
       sources_(std::move(sources)),
@@ -41,9 +41,9 @@ void AutoSaveSchedule::Restart() {
   constexpr long long kMaxIntervalMs = 2147483647;
   const long long ms = static_cast<long long>(periodSeconds_) * 1000;
   if (Running())
-    timer_.Start(static_cast<int>(ms < kMaxIntervalMs ? ms : kMaxIntervalMs));
+    timer_.start(std::chrono::milliseconds(ms < kMaxIntervalMs ? ms : kMaxIntervalMs));
   else
-    timer_.Stop();
+    timer_.stop();
 }
 
 AutoSaveSchedule::TickOutcome AutoSaveSchedule::Tick() {

@@ -14,20 +14,12 @@
 #include <memory>
 #include <string>
 
+#include "base/periodic_timer.h"
 #include "harvest/phrase_list.h"
 #include "harvest/serial_worker.h"
 #include "net/dispatcher.h"
 
 namespace longtail {
-
-// The periodic timer the schedule drives; the window gives it a QTimer, tests a fake.
-class AutoSaveTimer {
- public:
-  virtual ~AutoSaveTimer() = default;
-  // (Re)starts counting `intervalMs` from now; ticks repeat until Stop.
-  virtual void Start(int intervalMs) = 0;
-  virtual void Stop() = 0;
-};
 
 class AutoSaveSchedule {
  public:
@@ -51,7 +43,9 @@ class AutoSaveSchedule {
 
   enum class TickOutcome { Started, Skipped };
 
-  AutoSaveSchedule(AutoSaveTimer& timer, Dispatcher& dispatcher, Sources sources);
+  // `timer` is the one the schedule starts and stops; its owner makes its ticks call Tick()
+  // (the window through its command guard). It must outlive the schedule.
+  AutoSaveSchedule(PeriodicTimer& timer, Dispatcher& dispatcher, Sources sources);
   // Waits for a save in progress to finish writing; its outcome is not reported.
   ~AutoSaveSchedule();
 
@@ -72,7 +66,7 @@ class AutoSaveSchedule {
   void Restart();
   void Finish(bool written, const std::string& path, const std::string& error);
 
-  AutoSaveTimer& timer_;
+  PeriodicTimer& timer_;
   Dispatcher& dispatcher_;
   Sources sources_;
   bool enabled_ = false;

@@ -547,7 +547,7 @@ void HarvestRun::RefreshCounts() {
 }
 
 void HarvestRun::CheckStopComplete() {
-  if (!stopTimer_->active() || OutstandingRequests() > 0) return;
+  if (!stopTimer_->isActive() || OutstandingRequests() > 0) return;
   running_ = false;
   stopTimer_->stop();
   cancelTimer_->stop();

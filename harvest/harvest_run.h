@@ -170,7 +170,7 @@ class HarvestRun {
   // The user has not asked the current run to stop.
   bool Proceed() const { return proceed_; }
   // Stop was pressed and its completion has not been reported yet.
-  bool StopPending() const { return stopTimer_->active(); }
+  bool StopPending() const { return stopTimer_->isActive(); }
   // Phrases the first chain of each kind has taken from the list, and finished with
   // (answered, or failed after its retries); expanded queries are not phrases of the list.
   std::int32_t SuggestPos() const { return ChainOf(RequestKind::Suggest).pos; }
@@ -220,7 +220,7 @@ class HarvestRun {
     int blockedRounds = 0;               // blocks in a row, for the back-off
     std::optional<std::chrono::steady_clock::time_point> lastStart;
     std::unique_ptr<HarvestRequest> request;
-    std::unique_ptr<DispatcherTimer> wait;
+    std::unique_ptr<PeriodicTimer> wait;
   };
 
   // The first chain of `kind`; an idle chain of no source when the run has none.
@@ -254,9 +254,9 @@ class HarvestRun {
   HarvestEndpoints endpoints_;
   RequestStarter starter_;
   std::vector<std::unique_ptr<Chain>> chains_;
-  std::unique_ptr<DispatcherTimer> countTimer_;
-  std::unique_ptr<DispatcherTimer> stopTimer_;
-  std::unique_ptr<DispatcherTimer> cancelTimer_;
+  std::unique_ptr<PeriodicTimer> countTimer_;
+  std::unique_ptr<PeriodicTimer> stopTimer_;
+  std::unique_ptr<PeriodicTimer> cancelTimer_;
   std::mt19937 random_{std::random_device{}()};
 
   std::string expansion_;

@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/list_model.h"
 #include "harvest/folded_index.h"
 #include "harvest/phrase_text_arena.h"
 #include "harvest/shared_chunks.h"
@@ -37,13 +38,14 @@ struct PhraseOrigin {
   std::uint8_t source = 0;  // the naming source's number (1 + its registry place); 0: none
 };
 
-class PhraseList {
+// Final, so calls through a PhraseList are direct; a list box view reaches it as a ListModel.
+class PhraseList final : public ListModel {
  public:
   class Snapshot;
 
-  int Count() const { return static_cast<int>(entries_.size()); }
+  int Count() const override { return static_cast<int>(entries_.size()); }
   // The text of an item, in place: valid until the list next changes.
-  std::string_view View(int index) const;
+  std::string_view View(int index) const override;
   // A copy of the text of an item.
   std::string Item(int index) const { return std::string(View(index)); }
   std::string operator[](int index) const { return Item(index); }
@@ -64,17 +66,19 @@ class PhraseList {
   bool AppendIfAbsent(std::string_view phrase);
   void Insert(int index, std::string_view phrase);  // index == Count() appends
   void Delete(int index);
-  void Clear();
+  void Clear() override;
 
   // True when an item equals `phrase` ignoring the case of ASCII letters. O(1).
   bool ContainsExact(std::string_view phrase) const;
   // Index of the first such item, or -1. O(1).
   int IndexOfExact(std::string_view phrase) const;
 
-  bool Selected(int index) const { return selected_.at(static_cast<std::size_t>(index)) != 0; }
-  void SetSelected(int index, bool selected);
-  int SelectedCount() const { return selectedCount_; }
-  void SelectAll(bool selected);
+  bool Selected(int index) const override {
+    return selected_.at(static_cast<std::size_t>(index)) != 0;
+  }
+  void SetSelected(int index, bool selected) override;
+  int SelectedCount() const override { return selectedCount_; }
+  void SelectAll(bool selected) override;
   // Deletes every selected item in one pass; same result as deleting them one by one.
   void DeleteSelected();
   // Deletes every item for which `drop` is true, in one pass, keeping the order. `drop` is
@@ -83,18 +87,18 @@ class PhraseList {
 
   // The current (focused) item, -1 for none. Kept on the same item across deletes and
   // inserts before it; -1 when that item goes.
-  int ItemIndex() const { return itemIndex_; }
-  void SetItemIndex(int index);
+  int ItemIndex() const override { return itemIndex_; }
+  void SetItemIndex(int index) override;
 
   // The items as they are now, unaffected by later changes; readable on any thread.
   Snapshot Share() const;
 
   // Counts the changes of the items other than appends (inserts, deletes, removals,
   // clearing): a view that sees it unchanged knows the items it saw are still in place.
-  std::uint64_t EditCount() const { return editCount_; }
+  std::uint64_t EditCount() const override { return editCount_; }
 
   // Called after every change of the items (not of selection or current item).
-  void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+  void SetOnChange(std::function<void()> onChange) override { onChange_ = std::move(onChange); }
 
  private:
   // `index` as a record number; throws std::out_of_range when there is no such item.

@@ -3,25 +3,15 @@
 // progress; the GUI thread uses processPending() where it lets waiting events run, and
 // timers for its periodic and delayed work.
 
-#include <chrono>
 #include <functional>
-#include <memory>
+
+#include "base/periodic_timer.h"
 
 namespace longtail {
 
-// A timer whose ticks run on the GUI thread. Destroying it stops it for good.
-class DispatcherTimer {
- public:
-  virtual ~DispatcherTimer() = default;
-  // (Re)starts counting `interval` from now; ticks repeat until stop().
-  virtual void start(std::chrono::milliseconds interval) = 0;
-  // (Re)starts counting `delay` from now; ticks once.
-  virtual void startOnce(std::chrono::milliseconds delay) = 0;
-  virtual void stop() = 0;
-  virtual bool active() const = 0;
-};
-
-class Dispatcher {
+// createTimer (GUI thread only) makes timers whose ticks run on the GUI thread; they must
+// not outlive the dispatcher.
+class Dispatcher : public TimerFactory {
  public:
   virtual ~Dispatcher() = default;
   // Queues a task to run on the GUI thread. Callable from any thread.
@@ -32,9 +22,6 @@ class Dispatcher {
   // GUI thread only: runs the tasks (and due timers) that are already waiting. Tasks
   // queued while these run wait for the next call, so nesting stays bounded.
   virtual void processPending() = 0;
-  // GUI thread only: a stopped timer that runs `onTick` on the GUI thread. It must not
-  // outlive the dispatcher.
-  virtual std::unique_ptr<DispatcherTimer> createTimer(std::function<void()> onTick) = 0;
 };
 
 }  // namespace longtail

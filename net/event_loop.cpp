@@ -54,7 +54,7 @@ void EventLoop::processPending() {
 }
 
 // The handle of one timer of the loop; a handle that outlives its loop does nothing.
-class EventLoop::LoopTimer : public DispatcherTimer {
+class EventLoop::LoopTimer : public PeriodicTimer {
  public:
   LoopTimer(EventLoop& loop, int id) : loop_(loop), alive_(loop.alive_), id_(id) {}
   ~LoopTimer() override {
@@ -69,7 +69,10 @@ class EventLoop::LoopTimer : public DispatcherTimer {
   void stop() override {
     if (alive_.lock()) loop_.stopTimer(id_);
   }
-  bool active() const override { return alive_.lock() && loop_.timerActive(id_); }
+  bool isActive() const override { return alive_.lock() && loop_.timerActive(id_); }
+  std::chrono::milliseconds interval() const override {
+    return alive_.lock() ? loop_.timerInterval(id_) : std::chrono::milliseconds(0);
+  }
 
  private:
   EventLoop& loop_;
@@ -77,7 +80,7 @@ class EventLoop::LoopTimer : public DispatcherTimer {
   int id_;
 };
 
-std::unique_ptr<DispatcherTimer> EventLoop::createTimer(std::function<void()> onTick) {
+std::unique_ptr<PeriodicTimer> EventLoop::createTimer(std::function<void()> onTick) {
   int id = nextTimerId_++;
   timers_[id].onTick = std::move(onTick);
   return std::make_unique<LoopTimer>(*this, id);
@@ -100,6 +103,11 @@ void EventLoop::stopTimer(int id) {
 bool EventLoop::timerActive(int id) const {
   auto it = timers_.find(id);
   return it != timers_.end() && it->second.enabled;
+}
+
+std::chrono::milliseconds EventLoop::timerInterval(int id) const {
+  auto it = timers_.find(id);
+  return it != timers_.end() ? it->second.interval : std::chrono::milliseconds(0);
 }
 
 void EventLoop::removeTimer(int id) {

@@ -26,7 +26,7 @@ class EventLoop : public Dispatcher {
   void post(std::function<void()> task) override;
   void invoke(std::function<void()> task) override;
   void processPending() override;
-  std::unique_ptr<DispatcherTimer> createTimer(std::function<void()> onTick) override;
+  std::unique_ptr<PeriodicTimer> createTimer(std::function<void()> onTick) override;
 
   // Waits at most `maxWait` for a task or a due timer, then runs what is waiting.
   void runOnce(std::chrono::milliseconds maxWait);
@@ -45,6 +45,7 @@ class EventLoop : public Dispatcher {
   void startTimer(int id, std::chrono::milliseconds interval, bool once);
   void stopTimer(int id);
   bool timerActive(int id) const;
+  std::chrono::milliseconds timerInterval(int id) const;
   void removeTimer(int id);
   void runDueTimers();
   Clock::time_point nextTimerDue() const;

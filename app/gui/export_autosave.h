@@ -4,13 +4,12 @@
 //   applyAutoSaveSwitch  -> schedule.SetEnabled(auto-save box ticked)
 //   chooseAutoSaveFolder -> the directory dialog's choice into the folder edit
 //   applyAutoSavePeriod  -> schedule.SetPeriodSeconds(period edit's value)
-//   autoSaveResults      -> schedule.Tick() (driven by the window's auto-save QTimer)
+//   autoSaveResults      -> schedule.Tick() (driven by the window's auto-save timer)
 // Writes are atomic and an auto-save error is shown once per failing state.
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,17 +23,6 @@
 #include "text/cp936.h"
 
 namespace longtail {
-
-// Drives the auto-save schedule from the window's QTimer.
-class QtAutoSaveTimer : public AutoSaveTimer {
- public:
-  explicit QtAutoSaveTimer(QTimer& timer) : timer_(timer) {}
-  void Start(int intervalMs) override { timer_.start(intervalMs); }
-  void Stop() override { timer_.stop(); }
-
- private:
-  QTimer& timer_;
-};
 
 // Path text typed in the GUI (UTF-16) as the file system's bytes.
 inline std::string LocalPath(const QString& path) {

@@ -86,8 +86,8 @@ MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
   if (!settings_.demoHost.empty())
     for (const Source& source : AllSources())
       endpoints.bases[source.id] = "http://" + settings_.demoHost;
-  run_ = std::make_unique<HarvestRun>(*dispatcher_, resultList_->Items(),
-                                      static_cast<HarvestHost&>(*this), endpoints);
+  run_ = std::make_unique<HarvestRun>(*dispatcher_, results(), static_cast<HarvestHost&>(*this),
+                                      endpoints);
   buildTimers();
   buildExportAutoSave();
   buildKeys();
@@ -152,10 +152,10 @@ void MainWindow::loadSkin() {
 }
 
 PhraseList& MainWindow::results() {
-  return resultList_->Items();
+  return *results_;
 }
 PhraseList& MainWindow::exports() {
-  return exportList_->Items();
+  return *exports_;
 }
 
 void MainWindow::setUrlOpener(std::function<void(const std::string& url)> opener) {
@@ -269,7 +269,7 @@ int MainWindow::MaxDepth() const {
 }
 
 int MainWindow::ExportCount() const {
-  return exportList_->Items().Count();
+  return exports_->Count();
 }
 
 // --- list commands ----------------------------------------------------------------------
@@ -309,21 +309,21 @@ void MainWindow::clearAllLists() {
   exportList_->Clear();
 }
 void MainWindow::searchResultOnBaidu() {
-  searchCurrentPhrase(resultList_, false);
+  searchCurrentPhrase(results(), false);
 }
 void MainWindow::searchResultOnGoogle() {
-  searchCurrentPhrase(resultList_, true);
+  searchCurrentPhrase(results(), true);
 }
 void MainWindow::searchExportOnBaidu() {
-  searchCurrentPhrase(exportList_, false);
+  searchCurrentPhrase(exports(), false);
 }
 void MainWindow::searchExportOnGoogle() {
-  searchCurrentPhrase(exportList_, true);
+  searchCurrentPhrase(exports(), true);
 }
 
-void MainWindow::searchCurrentPhrase(lq::LqSkinListBox* list, bool google) {
+void MainWindow::searchCurrentPhrase(const PhraseList& list, bool google) {
   std::string phrase;
-  if (!SearchPhrase(list->Items(), phrase)) return;
+  if (!SearchPhrase(list, phrase)) return;
   const std::string url = google ? GoogleSearchUrl(settings_.googleHost, phrase)
                                  : BaiduSearchUrl(settings_.searchHost, phrase);
   if (urlOpener_) urlOpener_(url);

@@ -23,7 +23,6 @@
 
 class QDrag;
 class QCloseEvent;
-class QTimer;
 
 namespace lq {
 class LqResourceStrData;
@@ -49,7 +48,6 @@ class MenuItem;
 namespace longtail {
 
 class QtDispatcher;
-class QtAutoSaveTimer;
 class AutoSaveSchedule;
 class ErrorNotice;
 class AdPane;
@@ -171,9 +169,9 @@ class MainWindow : public QWidget, private HarvestHost {
   HarvestSession sessionNow(const RunSession& session);
   void syncSessionTimer();
   QString defaultAutoSaveFolder() const;
-  void copySelectionToClipboard(lq::LqSkinListBox* list);
+  void copySelectionToClipboard(const PhraseList& list);
   void showStartValues();
-  void searchCurrentPhrase(lq::LqSkinListBox* list, bool google);
+  void searchCurrentPhrase(const PhraseList& list, bool google);
   void openInBrowser(const std::string& url);
   bool confirm(const QString& question);
   // Query is offered only while no run goes (a refusal would be overwritten at once).
@@ -258,15 +256,17 @@ class MainWindow : public QWidget, private HarvestHost {
   lq::LqSkinGroupBox* exportGroup_ = nullptr;
   lq::LqSkinStdLabel* exportCountLabel_ = nullptr;
   lq::LqSkinListBox* exportList_ = nullptr;
+  // The lists' items, owned by the list boxes that view them.
+  PhraseList* results_ = nullptr;
+  PhraseList* exports_ = nullptr;
   lq::LqSkinPopupMenu* resultMenu_ = nullptr;
   lq::LqSkinPopupMenu* exportMenu_ = nullptr;
   lq::MenuItem* copyAllItem_ = nullptr;  // the command bar's copy button performs it
 
-  // The run's periodic checks: the count labels' refresh and, after Stop, the end check.
-  QTimer* autoSaveTimer_ = nullptr;
+  // Ticks run autoSaveResults; its QTimer ("autoSaveTimer") is the window's child.
+  std::unique_ptr<PeriodicTimer> autoSaveTimer_;
   lq::LqSkinSaveDialog* saveDialog_ = nullptr;
   lq::LqSkinSelectDirectoryDialog* folderDialog_ = nullptr;
-  std::unique_ptr<QtAutoSaveTimer> autoSaveTimerAdapter_;
   std::unique_ptr<AutoSaveSchedule> autoSaveSchedule_;
   std::unique_ptr<ErrorNotice> autoSaveNotice_;
 

@@ -49,7 +49,6 @@ void MainWindow::buildExportAutoSave() {
   folderDialog_->Title = tr("选择目录");
   folderDialog_->ShowToolBar = false;
 
-  autoSaveTimerAdapter_ = std::make_unique<QtAutoSaveTimer>(*autoSaveTimer_);
   autoSaveNotice_ = std::make_unique<ErrorNotice>(this);
   AutoSaveSchedule::Sources sources;
   sources.directory = [this] { return LocalPath(autoSaveFolderEdit_->text()); };
@@ -66,7 +65,7 @@ void MainWindow::buildExportAutoSave() {
   };
   sources.debugLog = [](const std::string& text) { qCDebug(autoSaveLog, "%s", text.c_str()); };
   autoSaveSchedule_ =
-      std::make_unique<AutoSaveSchedule>(*autoSaveTimerAdapter_, *dispatcher_, std::move(sources));
+      std::make_unique<AutoSaveSchedule>(*autoSaveTimer_, *dispatcher_, std::move(sources));
   autoSaveSchedule_->SetPeriodSeconds(static_cast<int>(autoSavePeriodEdit_->Value()));
 
   // Wired once the schedule exists: each of these events reaches it.

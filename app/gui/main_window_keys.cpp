@@ -54,7 +54,8 @@ void MainWindow::buildKeys() {
     QWidget* view = list->ListBox();
     const bool isResults = list == resultList_;
     shortcut(isResults ? "resultCopyShortcut" : "exportCopyShortcut", QKeySequence::Copy, view,
-             Qt::WidgetShortcut, [this, list] { copySelectionToClipboard(list); });
+             Qt::WidgetShortcut,
+             [this, isResults] { copySelectionToClipboard(isResults ? results() : exports()); });
     shortcut(isResults ? "resultDeleteShortcut" : "exportDeleteShortcut",
              QKeySequence(Qt::Key_Delete), view, Qt::WidgetShortcut,
              command(isResults ? &MainWindow::deleteSelectedResults
@@ -80,8 +81,8 @@ void MainWindow::stopRunningQuery() {
   if (run_->Running()) stopQuery();
 }
 
-void MainWindow::copySelectionToClipboard(lq::LqSkinListBox* list) {
-  const std::vector<std::string> selected = SelectedPhrases(list->Items());
+void MainWindow::copySelectionToClipboard(const PhraseList& list) {
+  const std::vector<std::string> selected = SelectedPhrases(list);
   if (selected.empty()) return;  // the clipboard keeps what it holds
   QApplication::clipboard()->setText(PhrasesToText(selected));
 }

@@ -1,7 +1,5 @@
 // The main window's top panel and command bar: places, sizes, captions, initial values and
 // the commands their events run.
-#include <QTimer>
-
 #include "app/gui/main_window.h"
 #include "app/gui/skinned_controls.h"
 #include "app/gui/source_picker.h"
@@ -15,6 +13,7 @@
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/spin_edit.h"
 #include "skin/frame/menu_item.h"
+#include "skin/qt/qt_timer.h"
 
 namespace longtail {
 
@@ -192,15 +191,10 @@ void MainWindow::buildCommandBar() {
 }
 
 void MainWindow::buildTimers() {
-  auto timer = [this](const char* name, int interval, bool active, void (MainWindow::*command)()) {
-    auto* t = new QTimer(this);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setInterval(interval);
-    QObject::connect(t, &QTimer::timeout, this, Guarded(this, command));
-    if (active) t->start();
-    return t;
-  };
-  autoSaveTimer_ = timer("autoSaveTimer", 5000, false, &MainWindow::autoSaveResults);
+  auto timer = std::make_unique<lq::QtTimer>(Guarded(this, &MainWindow::autoSaveResults), this);
+  timer->qTimer().setObjectName(QStringLiteral("autoSaveTimer"));
+  timer->qTimer().setInterval(5000);
+  autoSaveTimer_ = std::move(timer);
 }
 
 }  // namespace longtail

@@ -15,8 +15,10 @@ namespace longtail {
 
 void MainWindow::buildLists() {
   lq::LqSkinData* data = &skinData_;
-  auto makeList = [&](QWidget* parent, const char* name) {
-    auto* list = Skinned(new lq::LqSkinListBox(parent), data, "listbox", name);
+  auto makeList = [&](QWidget* parent, const char* name, PhraseList*& items) {
+    auto phrases = std::make_unique<PhraseList>();
+    items = phrases.get();
+    auto* list = Skinned(new lq::LqSkinListBox(std::move(phrases), parent), data, "listbox", name);
     list->SetMultiSelect(true);
     list->SetExtandedSelect(true);
     lq::SetAlign(list, lq::alClient);
@@ -27,7 +29,7 @@ void MainWindow::buildLists() {
   resultGroup_->SetCaption(tr("长尾词列表"));
   resultGroup_->SetSize(409, 341);
   lq::SetAlign(resultGroup_, lq::alLeft);
-  resultList_ = makeList(resultGroup_, "resultList");
+  resultList_ = makeList(resultGroup_, "resultList", results_);
   resultList_->SetUseSkinItemHeight(false);
   resultList_->SetDefaultItemHeight(20);
   resultCountLabel_ = Label(resultGroup_, data, "resultCountLabel", QStringLiteral("(0)"));
@@ -41,7 +43,7 @@ void MainWindow::buildLists() {
   exportGroup_->SetCaptionMode(true);
   exportGroup_->SetCaption(tr("导出列表"));
   lq::SetAlign(exportGroup_, lq::alClient);
-  exportList_ = makeList(exportGroup_, "exportList");
+  exportList_ = makeList(exportGroup_, "exportList", exports_);
   exportCountLabel_ = Label(exportGroup_, data, "exportCountLabel", QStringLiteral("(0)"));
   exportCountLabel_->move(10, 1);
 

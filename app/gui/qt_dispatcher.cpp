@@ -2,32 +2,10 @@
 
 #include <QCoreApplication>
 #include <QThread>
-#include <QTimer>
+
+#include "skin/qt/qt_timer.h"
 
 namespace longtail {
-namespace {
-
-class QtDispatcherTimer : public DispatcherTimer {
- public:
-  explicit QtDispatcherTimer(std::function<void()> onTick) {
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, std::move(onTick));
-  }
-  void start(std::chrono::milliseconds interval) override {
-    timer_.setSingleShot(false);
-    timer_.start(interval);
-  }
-  void startOnce(std::chrono::milliseconds delay) override {
-    timer_.setSingleShot(true);
-    timer_.start(delay);
-  }
-  void stop() override { timer_.stop(); }
-  bool active() const override { return timer_.isActive(); }
-
- private:
-  QTimer timer_;
-};
-
-}  // namespace
 
 QtDispatcher::QtDispatcher(QObject* guiObject) : target_(guiObject) {}
 
@@ -48,8 +26,8 @@ void QtDispatcher::processPending() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-std::unique_ptr<DispatcherTimer> QtDispatcher::createTimer(std::function<void()> onTick) {
-  return std::make_unique<QtDispatcherTimer>(std::move(onTick));
+std::unique_ptr<PeriodicTimer> QtDispatcher::createTimer(std::function<void()> onTick) {
+  return std::make_unique<lq::QtTimer>(std::move(onTick));
 }
 
 }  // namespace longtail

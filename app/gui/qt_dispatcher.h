@@ -16,7 +16,7 @@ class QtDispatcher : public Dispatcher {
   void post(std::function<void()> task) override;
   void invoke(std::function<void()> task) override;
   void processPending() override;
-  std::unique_ptr<DispatcherTimer> createTimer(std::function<void()> onTick) override;
+  std::unique_ptr<PeriodicTimer> createTimer(std::function<void()> onTick) override;
 
  private:
   QObject* target_;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cassert>
 
 #include "skin/controls/element_image.h"
 #include "skin/controls/scroll_bar.h"
@@ -45,18 +46,20 @@ bool CopyListBoxLook(const LqDataSkinControl* d, ListBoxLook& out) {
   return true;
 }
 
-QString ItemText(const longtail::PhraseList& items, int index) {
+QString ItemText(const longtail::ListModel& items, int index) {
   const std::string_view text = items.View(index);
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
-LqSkinListBox::LqSkinListBox(QWidget* parent) : LqSkinCustomControl(parent) {
+LqSkinListBox::LqSkinListBox(std::unique_ptr<longtail::ListModel> items, QWidget* parent)
+    : LqSkinCustomControl(parent), items_(std::move(items)) {
+  assert(items_);
   binding_.SetName("listbox");
   splitFrame_ = true;
   fillClient_ = false;
-  list_ = new LqListBox(items_, this);
+  list_ = new LqListBox(*items_, this);
   list_->SetItemHeight(defaultItemHeight_);
   list_->SetItemPainter(
       [this](QPainter& p, int i, const QRect& r, ItemDrawState s) { DrawListItem(p, i, r, s); });
@@ -68,7 +71,7 @@ LqSkinListBox::LqSkinListBox(QWidget* parent) : LqSkinCustomControl(parent) {
   connect(list_, &LqListBox::clicked, this, &LqSkinListBox::itemClicked);
   connect(list_, &LqListBox::doubleClicked, this, &LqSkinListBox::itemDoubleClicked);
   connect(list_, &LqListBox::contextMenuRequested, this, &LqSkinListBox::contextMenuRequested);
-  items_.SetOnChange([this] { list_->ItemsChanged(); });
+  items_->SetOnChange([this] { list_->ItemsChanged(); });
   Font = DefaultFont();
   Font.color = clWindowText;
   resize(120, 120);
@@ -76,38 +79,38 @@ LqSkinListBox::LqSkinListBox(QWidget* parent) : LqSkinCustomControl(parent) {
 }
 
 LqSkinListBox::~LqSkinListBox() {
-  items_.SetOnChange({});
+  items_->SetOnChange({});
 }
 
 // ------------------------------------------------------------------ operations
 
 int LqSkinListBox::ItemIndex() const {
-  return items_.ItemIndex();
+  return items_->ItemIndex();
 }
 
 void LqSkinListBox::SetItemIndex(int index) {
-  if (index < -1 || index >= items_.Count()) return;
-  items_.SetItemIndex(index);
+  if (index < -1 || index >= items_->Count()) return;
+  items_->SetItemIndex(index);
   list_->MakeVisible(index);
   list_->update();
 }
 
 bool LqSkinListBox::Selected(int index) const {
-  return index >= 0 && index < items_.Count() && items_.Selected(index);
+  return index >= 0 && index < items_->Count() && items_->Selected(index);
 }
 
 void LqSkinListBox::SetSelected(int index, bool on) {
-  if (index < 0 || index >= items_.Count()) return;
-  items_.SetSelected(index, on);
+  if (index < 0 || index >= items_->Count()) return;
+  items_->SetSelected(index, on);
   list_->update(list_->ItemRect(index));
 }
 
 int LqSkinListBox::SelCount() const {
-  return items_.SelectedCount();
+  return items_->SelectedCount();
 }
 
 void LqSkinListBox::Clear() {
-  items_.Clear();
+  items_->Clear();
   SyncScrollBars();
 }
 
@@ -295,7 +298,7 @@ void LqSkinListBox::SyncScrollBars() {
 }
 
 void LqSkinListBox::SyncVertical() {
-  const int count = items_.Count();
+  const int count = items_->Count();
   const int rows = list_->VisibleRows();
   const int min = 0, max = count - 1, pos = list_->TopIndex();
   const bool fixedRows = rowCount_ > 0 && rowCount_ == count;
@@ -319,10 +322,10 @@ void LqSkinListBox::SyncVertical() {
 
 int LqSkinListBox::WidestItem() {
   const QFontMetrics m(ItemFont());
-  const int count = items_.Count();
+  const int count = items_->Count();
   if (measured_ > count) widest_ = measured_ = 0;  // items went away: measure again
   for (; measured_ < count; ++measured_)
-    widest_ = std::max(widest_, m.horizontalAdvance(ItemText(items_, measured_)));
+    widest_ = std::max(widest_, m.horizontalAdvance(ItemText(*items_, measured_)));
   return widest_;
 }
 
@@ -431,7 +434,7 @@ QFont LqSkinListBox::ItemFont() const {
 }
 
 void LqSkinListBox::DrawListItem(QPainter& p, int index, const QRect& r, ItemDrawState state) {
-  if (index < 0 || index >= items_.Count()) return;
+  if (index < 0 || index >= items_->Count()) return;
   if (!skinnedItems_) {
     DrawDefaultItem(p, index, r, state);
   } else if (useSkinItemHeight_) {
@@ -538,7 +541,7 @@ void LqSkinListBox::DrawItemText(QPainter& p, int index, QRect textRect, ItemDra
   const int indent = -list_->HorizontalOffset();
   p.drawText(QRect(textRect.left() + indent + 2, textRect.top(), 1 << 20, textRect.height()),
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextExpandTabs,
-             ItemText(items_, index));
+             ItemText(*items_, index));
   p.restore();
 }
 

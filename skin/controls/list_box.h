@@ -1,7 +1,7 @@
 #pragma once
 // LqSkinListBox: a skinned frame around an inner list (LqListBox) that views the
-// box's PhraseList, plus the skinned scroll bars it creates while they are needed.
-// Items, selection and current item are PhraseList state; the box only views it.
+// box's list model, plus the skinned scroll bars it creates while they are needed.
+// Items, selection and current item are model state; the box owns the model and views it.
 
 #include <QImage>
 #include <QPoint>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "harvest/phrase_list.h"
+#include "base/list_model.h"
 #include "skin/controls/phrase_list_view.h"
 #include "skin/controls/skin_control.h"
 
@@ -38,12 +38,13 @@ class LqSkinListBox : public LqSkinCustomControl {
   Q_OBJECT
 
  public:
-  explicit LqSkinListBox(QWidget* parent = nullptr);
+  // The box owns `items` (never null) for its lifetime, so the model outlives the view.
+  explicit LqSkinListBox(std::unique_ptr<longtail::ListModel> items, QWidget* parent = nullptr);
   ~LqSkinListBox() override;
 
   // --- the program's operations -------------------------------------------
-  longtail::PhraseList& Items() { return items_; }
-  const longtail::PhraseList& Items() const { return items_; }
+  longtail::ListModel& Items() { return *items_; }
+  const longtail::ListModel& Items() const { return *items_; }
   int ItemIndex() const;
   void SetItemIndex(int index);
   bool Selected(int index) const;
@@ -132,7 +133,7 @@ class LqSkinListBox : public LqSkinCustomControl {
   bool HandleListKey(QKeyEvent* e);
   bool HandleListWheel(QWheelEvent* e);
 
-  longtail::PhraseList items_;
+  std::unique_ptr<longtail::ListModel> items_;
   LqListBox* list_ = nullptr;
   LqSkinScrollBar* vbar_ = nullptr;
   LqSkinScrollBar* hbar_ = nullptr;

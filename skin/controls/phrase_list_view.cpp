@@ -8,12 +8,12 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "harvest/phrase_list.h"
+#include "base/list_model.h"
 #include "text/ascii_case.h"
 
 namespace lq {
 
-LqListBox::LqListBox(longtail::PhraseList& items, QWidget* parent)
+LqListBox::LqListBox(longtail::ListModel& items, QWidget* parent)
     : QWidget(parent), items_(items), seenCount_(items.Count()), seenEdits_(items.EditCount()) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);

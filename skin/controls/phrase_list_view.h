@@ -1,5 +1,5 @@
 #pragma once
-// LqListBox: the inner list of a skinned list box. It views a PhraseList (items,
+// LqListBox: the inner list of a skinned list box. It views a list model (items,
 // selection and current item live there) and does what the platform list box did:
 // paints only the visible rows through its owner's item drawer, keeps the top index,
 // turns mouse and keys into extended multi-selection, and finds items by typing.
@@ -11,7 +11,7 @@
 #include <string>
 
 namespace longtail {
-class PhraseList;
+class ListModel;
 }
 
 namespace lq {
@@ -26,10 +26,10 @@ class LqListBox : public QWidget {
   Q_OBJECT
 
  public:
-  explicit LqListBox(longtail::PhraseList& items, QWidget* parent = nullptr);
+  explicit LqListBox(longtail::ListModel& items, QWidget* parent = nullptr);
   ~LqListBox() override;
 
-  longtail::PhraseList& Items() const { return items_; }
+  longtail::ListModel& Items() const { return items_; }
   int Count() const;
 
   int ItemHeight() const { return itemHeight_; }
@@ -70,7 +70,7 @@ class LqListBox : public QWidget {
   void SetSelectionDraggable(bool on) { selectionDraggable_ = on; }
 
   // --- model news -------------------------------------------------------------
-  // The items changed (the owner forwards the PhraseList's change callback).
+  // The items changed (the owner forwards the model's change callback).
   void ItemsChanged();
   // Selection changed by code outside the view.
   void SelectionChanged();
@@ -118,7 +118,7 @@ class LqListBox : public QWidget {
   std::function<bool(QKeyEvent*)> keyFilter_;
   std::function<bool(QWheelEvent*)> wheelFilter_;
   bool selectionDraggable_ = false;
-  longtail::PhraseList& items_;
+  longtail::ListModel& items_;
   int itemHeight_ = 20;
   int top_ = 0;
   int hOffset_ = 0;

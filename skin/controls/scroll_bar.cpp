@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QWheelEvent>
 
 #include "skin/controls/scroll_bar_paint.h"
@@ -13,22 +12,6 @@
 namespace lq {
 
 namespace {
-
-// The repeat timer of a live bar: a QTimer on the GUI thread.
-class QtRepeatTimer : public RepeatTimer {
- public:
-  QtRepeatTimer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (timeout) timeout();
-    });
-  }
-  void start(int ms) override { timer_.start(ms); }
-  void stop() override { timer_.stop(); }
-  bool isActive() const override { return timer_.isActive(); }
-
- private:
-  QTimer timer_;
-};
 
 Rect OrElse(const Rect& r, const Rect& fallback) {
   return r.isEmpty() ? fallback : r;
@@ -69,9 +52,8 @@ bool CopyScrollBarSkin(const LqDataSkinControl* d, ScrollBarSkin& s) {
 
 }  // namespace
 
-LqSkinScrollBar::LqSkinScrollBar(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
-    : LqSkinCustomControl(parent),
-      logic_(timer ? std::move(timer) : std::make_unique<QtRepeatTimer>()) {
+LqSkinScrollBar::LqSkinScrollBar(QWidget* parent, std::shared_ptr<longtail::TimerFactory> timers)
+    : LqSkinCustomControl(parent), timers_(std::move(timers)), logic_(*timers_) {
   binding_.SetName("hscrollbar");
   logic_.setRange(0, 100, 0, 0);
   logic_.layoutProvider = [this] { return Layout(); };

@@ -11,6 +11,7 @@
 #include "skin/controls/scroll_bar_layout.h"
 #include "skin/controls/scroll_bar_logic.h"
 #include "skin/controls/skin_control.h"
+#include "skin/qt/qt_timer.h"
 
 namespace lq {
 
@@ -20,8 +21,9 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   Q_OBJECT
 
  public:
-  // timer: the repeat timer to use; null means a QTimer on the GUI thread.
-  explicit LqSkinScrollBar(QWidget* parent = nullptr, std::unique_ptr<RepeatTimer> timer = {});
+  // timers: where the repeat timer comes from (QTimers on the GUI thread by default).
+  explicit LqSkinScrollBar(QWidget* parent = nullptr,
+                           std::shared_ptr<longtail::TimerFactory> timers = QtTimers());
   ~LqSkinScrollBar() override;
 
   int Position() const { return logic_.position(); }
@@ -60,7 +62,7 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   // Whether the bar draws from a scroll-bar element (else its built-in look).
   bool SkinnedLook() const { return skinned_; }
   const ScrollBarLogic& Logic() const { return logic_; }
-  RepeatTimer& Timer() { return logic_.timer(); }
+  longtail::PeriodicTimer& Timer() { return logic_.timer(); }
 
   void BindSkin() override;
 
@@ -90,6 +92,7 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   void DrawSkinButton(QImage& canvas, const Rect& place, ScrollBarPart part);
   void DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l);
 
+  std::shared_ptr<longtail::TimerFactory> timers_;  // before logic_, which uses it
   ScrollBarLogic logic_;
   TScrollBarKind kind_ = sbHorizontal;
   bool both_ = false;

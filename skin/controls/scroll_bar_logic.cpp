@@ -2,9 +2,8 @@
 
 namespace lq {
 
-ScrollBarLogic::ScrollBarLogic(std::unique_ptr<RepeatTimer> timer) : timer_(std::move(timer)) {
-  timer_->timeout = [this] { timerTick(); };
-}
+ScrollBarLogic::ScrollBarLogic(longtail::TimerFactory& timers)
+    : timer_(timers.createTimer([this] { timerTick(); })) {}
 
 void ScrollBarLogic::setPosition(int value) {
   int v = ClampScrollBarPosition(range_, value);

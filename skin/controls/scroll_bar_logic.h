@@ -4,35 +4,27 @@
 // hot/pressed state of its three parts. The widget feeds it events and draws
 // what it reports; tests drive it with a simulated timer.
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
+#include "base/periodic_timer.h"
 #include "skin/controls/scroll_bar_layout.h"
 
 namespace lq {
 
-// The one-shot/periodic timer behind arrow and page repetition. Injectable so
-// that the repeat timing can be tested without waiting.
-class RepeatTimer {
- public:
-  virtual ~RepeatTimer() = default;
-  // (Re)starts the timer: timeout fires every ms milliseconds until stop().
-  virtual void start(int ms) = 0;
-  virtual void stop() = 0;
-  virtual bool isActive() const = 0;
-  std::function<void()> timeout;
-};
-
 // Repeat delays: the first tick only switches to the fast rate, so the second
 // step comes kFirstRepeatDelay + kRepeatInterval after the press.
-constexpr int kFirstRepeatDelay = 500;
-constexpr int kRepeatInterval = 50;
+constexpr std::chrono::milliseconds kFirstRepeatDelay(500);
+constexpr std::chrono::milliseconds kRepeatInterval(50);
 
 class ScrollBarLogic {
  public:
   using Notify = std::function<void()>;
 
-  explicit ScrollBarLogic(std::unique_ptr<RepeatTimer> timer);
+  // The repeat timer comes from `timers`, which must outlive the logic: injectable so that
+  // the repeat timing can be tested without waiting.
+  explicit ScrollBarLogic(longtail::TimerFactory& timers);
 
   // --- range -------------------------------------------------------------
   const ScrollBarRange& range() const { return range_; }
@@ -66,7 +58,7 @@ class ScrollBarLogic {
   bool dragging() const { return dragging_; }
   ScrollBarPart capturedPart() const { return captured_; }
   int repeatMode() const { return repeatMode_; }
-  RepeatTimer& timer() { return *timer_; }
+  longtail::PeriodicTimer& timer() { return *timer_; }
 
   // Events. OnUpButtonClick / OnDownButtonClick replace the one-step move.
   Notify OnChange, OnLastChange, OnUpButtonClick, OnDownButtonClick, OnPageUp, OnPageDown;
@@ -83,7 +75,7 @@ class ScrollBarLogic {
     if (repaint) repaint();
   }
 
-  std::unique_ptr<RepeatTimer> timer_;
+  std::unique_ptr<longtail::PeriodicTimer> timer_;
   ScrollBarRange range_;
   bool hot_[3] = {false, false, false};
   bool pressed_[3] = {false, false, false};

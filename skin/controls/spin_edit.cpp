@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QTimer>
 #include <cmath>
 
 #include "skin/controls/default_look.h"
@@ -15,24 +14,9 @@ namespace lq {
 
 namespace {
 
-class QtSpinTimer : public RepeatTimer {
- public:
-  QtSpinTimer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (timeout) timeout();
-    });
-  }
-  void start(int ms) override { timer_.start(ms); }
-  void stop() override { timer_.stop(); }
-  bool isActive() const override { return timer_.isActive(); }
-
- private:
-  QTimer timer_;
-};
-
-constexpr int kButtonFirstDelay = 500;
-constexpr int kButtonRepeat = 100;
-constexpr int kButtonReturn = 50;
+constexpr std::chrono::milliseconds kButtonFirstDelay(500);
+constexpr std::chrono::milliseconds kButtonRepeat(100);
+constexpr std::chrono::milliseconds kButtonReturn(50);
 
 void DrawArrow(QPainter& p, const QRect& r, bool up, const QColor& color) {
   const QPoint c = r.center();
@@ -111,12 +95,12 @@ void LqSkinNumEdit::leaveEvent(QEvent* e) {
 
 // --- spin edit ----------------------------------------------------------------------
 
-LqSkinSpinEdit::LqSkinSpinEdit(QWidget* parent, std::unique_ptr<RepeatTimer> timer)
+LqSkinSpinEdit::LqSkinSpinEdit(QWidget* parent, std::shared_ptr<longtail::TimerFactory> timers)
     : LqSkinCustomControl(parent),
-      timer_(timer ? std::move(timer) : std::make_unique<QtSpinTimer>()) {
+      timers_(std::move(timers)),
+      timer_(timers_->createTimer([this] { TimerTick(); })) {
   binding_.SetName("spinedit");
   beep_ = [] { QApplication::beep(); };
-  timer_->timeout = [this] { TimerTick(); };
   editor_ = new LqSkinNumEdit(this);
   SetEditorText(QStringLiteral("0"));
   QObject::connect(editor_, &QLineEdit::textChanged, editor_,
@@ -133,8 +117,7 @@ LqSkinSpinEdit::LqSkinSpinEdit(QWidget* parent, std::unique_ptr<RepeatTimer> tim
 }
 
 LqSkinSpinEdit::~LqSkinSpinEdit() {
-  timer_->stop();
-  timer_->timeout = nullptr;
+  timer_.reset();  // no tick reaches a half-destroyed edit
 }
 
 void LqSkinSpinEdit::SetEditorText(const QString& text) {

@@ -12,6 +12,7 @@
 #include "skin/controls/scroll_bar_logic.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/spin_edit_value.h"
+#include "skin/qt/qt_timer.h"
 
 namespace lq {
 
@@ -38,8 +39,9 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
  public:
   enum { kUpButton = 0, kDownButton = 1 };
 
-  // timer: the button repeat timer; null means a QTimer on the GUI thread.
-  explicit LqSkinSpinEdit(QWidget* parent = nullptr, std::unique_ptr<RepeatTimer> timer = {});
+  // timers: where the button repeat timer comes from (QTimers on the GUI thread by default).
+  explicit LqSkinSpinEdit(QWidget* parent = nullptr,
+                          std::shared_ptr<longtail::TimerFactory> timers = QtTimers());
   ~LqSkinSpinEdit() override;
 
   double Value() const { return Value_; }
@@ -72,7 +74,7 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   QRect ButtonRect(int button) const;
   bool ButtonHot(int button) const { return hot_[button]; }
   bool ButtonPressed(int button) const { return pressed_[button]; }
-  RepeatTimer& Timer() { return *timer_; }
+  longtail::PeriodicTimer& Timer() { return *timer_; }
   // Hot: the mouse over the control or its editor.
   bool Hot() const { return MouseInside() || editorHot_; }
 
@@ -129,7 +131,8 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   Color activefontcolor_ = 0, disabledfontcolor_ = 0;
 
   LqSkinNumEdit* editor_ = nullptr;
-  std::unique_ptr<RepeatTimer> timer_;
+  std::shared_ptr<longtail::TimerFactory> timers_;  // outlives timer_
+  std::unique_ptr<longtail::PeriodicTimer> timer_;
   bool hot_[2] = {false, false};
   bool pressed_[2] = {false, false};
   int captured_ = -1;

@@ -21,7 +21,7 @@ std::vector<LqSkinHint*>& Instances() {
 
 }  // namespace
 
-LqSkinHint::LqSkinHint(QObject* owner, std::shared_ptr<MenuClock> clock,
+LqSkinHint::LqSkinHint(QObject* owner, std::shared_ptr<longtail::TimerFactory> clock,
                        std::shared_ptr<CursorProbe> cursor)
     : QObject(owner), clock_(std::move(clock)), cursor_(std::move(cursor)) {
   window_ = std::make_unique<LqSkinHintWindow>(*this);
@@ -66,7 +66,7 @@ void LqSkinHint::ShowHint(const QString& text) {
   shownByTimer_ = false;
   HintTitle.clear();
   HintImageList = nullptr;
-  timer_->start(HintPause);
+  timer_->start(std::chrono::milliseconds(HintPause));
 }
 
 void LqSkinHint::HideHint() {
@@ -91,7 +91,7 @@ void LqSkinHint::TimerTick() {
   const QPoint at = cursor_->state().global + QPoint(0, kCursorDrop);
   window_->ActivateHint(QRect(at, QSize(0, 0)), pendingText_);
   shownByTimer_ = true;
-  timer_->start(HintHidePause);
+  timer_->start(std::chrono::milliseconds(HintHidePause));
 }
 
 bool LqSkinHint::eventFilter(QObject* watched, QEvent* event) {

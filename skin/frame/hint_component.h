@@ -24,7 +24,8 @@ class LqSkinHint : public QObject {
   Q_OBJECT
 
  public:
-  explicit LqSkinHint(QObject* owner = nullptr, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+  explicit LqSkinHint(QObject* owner = nullptr,
+                      std::shared_ptr<longtail::TimerFactory> clock = QtTimers(),
                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
   ~LqSkinHint() override;
 
@@ -75,10 +76,10 @@ class LqSkinHint : public QObject {
   void TimerTick();
 
   WorkAreaSource workAreaSource_;
-  std::shared_ptr<MenuClock> clock_;
+  std::shared_ptr<longtail::TimerFactory> clock_;
   std::shared_ptr<CursorProbe> cursor_;
   std::unique_ptr<LqSkinHintWindow> window_;
-  std::unique_ptr<MenuTimer> timer_;
+  std::unique_ptr<longtail::PeriodicTimer> timer_;
   QString pendingText_;
   bool shownByTimer_ = false;
   bool active_ = false;

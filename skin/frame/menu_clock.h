@@ -1,28 +1,14 @@
 #pragma once
-// Timers and the mouse as menus and hints see them. The real ones wrap QTimer and QCursor;
+// Timers and the mouse as menus and hints see them. The real ones are QtTimers and QCursor;
 // tests substitute a manual clock and a scripted cursor so timing is checked without sleeping.
 
 #include <QPoint>
-#include <functional>
 #include <memory>
 
+#include "base/periodic_timer.h"
+#include "skin/qt/qt_timer.h"
+
 namespace lq {
-
-class MenuTimer {
- public:
-  virtual ~MenuTimer() = default;
-  // (Re)starts a repeating timer with the given interval in milliseconds.
-  virtual void start(int ms) = 0;
-  virtual void stop() = 0;
-  virtual bool isActive() const = 0;
-  virtual int interval() const = 0;
-};
-
-class MenuClock {
- public:
-  virtual ~MenuClock() = default;
-  virtual std::unique_ptr<MenuTimer> createTimer(std::function<void()> onTick) = 0;
-};
 
 struct CursorState {
   QPoint global;
@@ -35,8 +21,7 @@ class CursorProbe {
   virtual CursorState state() const = 0;
 };
 
-// GUI-thread timers (QTimer) and the real cursor.
-std::shared_ptr<MenuClock> QtMenuClock();
+// The real cursor.
 std::shared_ptr<CursorProbe> QtCursorProbe();
 
 }  // namespace lq

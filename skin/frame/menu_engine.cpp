@@ -12,7 +12,7 @@
 namespace lq {
 namespace {
 
-constexpr int kSubmenuWaitMs = 500;
+constexpr std::chrono::milliseconds kSubmenuWaitMs(500);
 
 Rect ToRect(const QRect& r) {
   return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
@@ -20,7 +20,7 @@ Rect ToRect(const QRect& r) {
 
 }  // namespace
 
-LqSkinMenu::LqSkinMenu(QWidget* form, std::shared_ptr<MenuClock> clock,
+LqSkinMenu::LqSkinMenu(QWidget* form, std::shared_ptr<longtail::TimerFactory> clock,
                        std::shared_ptr<CursorProbe> cursor)
     : form_(form), clock_(std::move(clock)), cursor_(std::move(cursor)) {
   DefMenuItemFont = QFont(QStringLiteral("Arial"));

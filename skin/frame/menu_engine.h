@@ -31,7 +31,7 @@ struct MenuImageList {
 
 class LqSkinMenu {
  public:
-  explicit LqSkinMenu(QWidget* form, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+  explicit LqSkinMenu(QWidget* form, std::shared_ptr<longtail::TimerFactory> clock = QtTimers(),
                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
   ~LqSkinMenu();
   LqSkinMenu(const LqSkinMenu&) = delete;
@@ -77,7 +77,7 @@ class LqSkinMenu {
   QWidget* Form() const { return form_; }
   QObject* OpeningControl() const { return openingControl_; }
   QObject* LastOpeningControl() const { return lastOpeningControl_; }
-  MenuClock& Clock() { return *clock_; }
+  longtail::TimerFactory& Clock() { return *clock_; }
   CursorProbe& Cursor() { return *cursor_; }
   const QRect& WorkArea() const { return workArea_; }
   const MenuSkin& Skin() const { return *skin_; }
@@ -95,9 +95,9 @@ class LqSkinMenu {
   QRect CurrentWorkArea() const;
 
   QPointer<QWidget> form_;
-  std::shared_ptr<MenuClock> clock_;
+  std::shared_ptr<longtail::TimerFactory> clock_;
   std::shared_ptr<CursorProbe> cursor_;
-  std::unique_ptr<MenuTimer> waitTimer_;
+  std::unique_ptr<longtail::PeriodicTimer> waitTimer_;
   LqSkinMenuItem* waitingItem_ = nullptr;
   std::vector<LqSkinPopupWindow*> stack_;
   bool visible_ = false;

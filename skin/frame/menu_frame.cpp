@@ -9,7 +9,7 @@
 
 namespace lq {
 
-FrameMenus::FrameMenus(QWidget* form, std::shared_ptr<MenuClock> clock,
+FrameMenus::FrameMenus(QWidget* form, std::shared_ptr<longtail::TimerFactory> clock,
                        std::shared_ptr<CursorProbe> cursor)
     : QObject(form), form_(form) {
   setObjectName(QStringLiteral("lqFrameMenus"));

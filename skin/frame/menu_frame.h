@@ -26,7 +26,7 @@ class FrameMenus : public QObject {
   Q_OBJECT
 
  public:
-  explicit FrameMenus(QWidget* form, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+  explicit FrameMenus(QWidget* form, std::shared_ptr<longtail::TimerFactory> clock = QtTimers(),
                       std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
   ~FrameMenus() override;
 

@@ -54,7 +54,7 @@ MenuStringLookup StringsOf(const LqLacquerForm& frame) {
 
 }  // namespace
 
-FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<MenuClock> clock,
+FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<longtail::TimerFactory> clock,
                              std::shared_ptr<CursorProbe> cursor) {
   QWidget* form = frame.Form();
   if (!form) return nullptr;

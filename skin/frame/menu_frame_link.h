@@ -15,7 +15,8 @@ class LqLacquerForm;
 class LqSkinPopupMenu;
 
 // Creates (once) and connects the FrameMenus of the frame's form; returns it.
-FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<MenuClock> clock = QtMenuClock(),
+FrameMenus* AttachFrameMenus(LqLacquerForm& frame,
+                             std::shared_ptr<longtail::TimerFactory> clock = QtTimers(),
                              std::shared_ptr<CursorProbe> cursor = QtCursorProbe());
 // The frame's tray menu: 恢复(&R) restores from the tray, 关闭(&C) closes the form.
 LqSkinPopupMenu* FrameTrayMenu(LqLacquerForm& frame);

@@ -16,8 +16,8 @@
 namespace lq {
 namespace {
 
-constexpr int kMousePollMs = 50;
-constexpr int kScrollMs = 100;
+constexpr std::chrono::milliseconds kMousePollMs(50);
+constexpr std::chrono::milliseconds kScrollMs(100);
 constexpr int kMorphMs = 20;
 
 }  // namespace
@@ -381,7 +381,8 @@ void LqSkinPopupWindow::StartMorph() {
     for (auto& item : items_) item->morph = item->Highlighted() ? 1.0 : 0.0;
     return;
   }
-  if (!morphTimer_->isActive()) morphTimer_->start(animates ? s.animateinterval : kMorphMs);
+  if (!morphTimer_->isActive())
+    morphTimer_->start(std::chrono::milliseconds(animates ? s.animateinterval : kMorphMs));
 }
 
 void LqSkinPopupWindow::MorphTick() {

@@ -144,9 +144,9 @@ class LqSkinPopupWindow : public QWidget {
   QRect screenRect_;
   QPoint lastCursor_{-100000, -100000};
   bool closed_ = false;
-  std::unique_ptr<MenuTimer> mouseTimer_;
-  std::unique_ptr<MenuTimer> morphTimer_;
-  std::unique_ptr<MenuTimer> scrollTimer_;
+  std::unique_ptr<longtail::PeriodicTimer> mouseTimer_;
+  std::unique_ptr<longtail::PeriodicTimer> morphTimer_;
+  std::unique_ptr<longtail::PeriodicTimer> scrollTimer_;
   mutable Bitmap background_;  // window background at the current size and scroll state
   mutable bool backgroundValid_ = false;
 };

@@ -10,6 +10,7 @@
 #include "app/gui/qt_dispatcher.h"
 #include "skin/controls/edit.h"
 #include "skin/dialogs/open_dlg_form.h"
+#include "skin/qt/qt_timer.h"
 #include "support/temp_dir.h"
 
 namespace longtail {
@@ -97,8 +98,8 @@ TEST_F(ExportFixture, FolderRemovedWhileChoosingReportsTheFileError) {
 
 TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
   TempDir dir;
-  QTimer qtTimer;
-  QtAutoSaveTimer timer(qtTimer);
+  std::function<void()> tick;
+  lq::QtTimer timer([&] { tick(); });
   QObject gui;
   QtDispatcher dispatcher(&gui);
   std::atomic<int> writes{0};
@@ -114,11 +115,11 @@ TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
     return WriteKeywordListFile(path, list.Items(), error);
   };
   AutoSaveSchedule schedule(timer, dispatcher, sources);
-  QObject::connect(&qtTimer, &QTimer::timeout, [&] { schedule.Tick(); });
-  EXPECT_FALSE(qtTimer.isActive()) << "off at start";
+  tick = [&] { schedule.Tick(); };
+  EXPECT_FALSE(timer.isActive()) << "off at start";
   schedule.SetEnabled(true);
   schedule.SetPeriodSeconds(1);
-  EXPECT_EQ(qtTimer.interval(), 1000);
+  EXPECT_EQ(timer.interval().count(), 1000);
   QElapsedTimer clock;
   clock.start();
   while ((writes < 1 || schedule.Saving()) && clock.elapsed() < 3000)
@@ -127,7 +128,7 @@ TEST(AutoSaveOnQTimer, PeriodOfOneSecondWritesOnTheWindowTimer) {
   EXPECT_GE(clock.elapsed(), 800) << "not before the period (coarse timers may be early by 5%)";
   EXPECT_EQ(ReadAll(dir.file("words.txt")), "a\r\n");
   schedule.SetPeriodSeconds(0);
-  EXPECT_FALSE(qtTimer.isActive());
+  EXPECT_FALSE(timer.isActive());
 }
 
 }  // namespace

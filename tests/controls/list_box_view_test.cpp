@@ -1,4 +1,4 @@
-// The inner list over a PhraseList: painting cost, extended selection, type-ahead,
+// The inner list over a list model: painting cost, extended selection, type-ahead,
 // context menu and double-click, coalesced change news.
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -8,8 +8,8 @@
 
 #include <map>
 
-#include "harvest/phrase_list.h"
 #include "skin/controls/phrase_list_view.h"
+#include "support/string_list_model.h"
 
 namespace lq {
 namespace {
@@ -22,7 +22,7 @@ std::string Numbered(const char* prefix, int i) {
 }
 
 struct View {
-  longtail::PhraseList items;
+  longtail::testing::StringListModel items;
   QWidget host;
   LqListBox* list;
   std::map<int, ItemDrawState> drawn;  // last state each row was drawn with
@@ -172,7 +172,6 @@ TEST(ListBoxViewTest, KeysMoveTheCaretAndSelectLikeAListBox) {
 }
 
 TEST(ListBoxViewTest, TypingFindsTheNextItemByPrefixIgnoringCase) {
-  longtail::PhraseList dummy;
   View v;
   for (const char* s : {"apple", "Banana", "blueberry", "cherry", "bean"}) v.items.Append(s);
   v.Show();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/scroll_bar_fake_timer.h"
+#include "support/manual_clock.h"
 
 namespace lq {
 namespace {
@@ -10,11 +10,12 @@ namespace {
 // A default-look vertical bar 19 x 200: decrease button 1..17, increase 183..199,
 // track 17..183.
 struct Bar {
-  test::FakeRepeatTimer* timer;
-  ScrollBarLogic logic;
+  longtail::testing::ManualClock clock;
+  ScrollBarLogic logic{clock};
+  longtail::PeriodicTimer* timer = clock.latest();
   int changes = 0;
 
-  Bar() : timer(new test::FakeRepeatTimer), logic(std::unique_ptr<RepeatTimer>(timer)) {
+  Bar() {
     logic.vertical = true;
     logic.layoutProvider = [this] {
       return LayoutDefaultScrollBar(true, 19, 200, logic.range(), 0);
@@ -60,20 +61,20 @@ TEST(ScrollBarLogicTest, HoldingTheIncreaseArrowRepeatsAfter550ThenEvery50) {
   b.logic.setRange(0, 1000, 0, 0);
   b.logic.mousePress(9, 190);
   EXPECT_EQ(b.logic.position(), 1);  // one step at once
-  b.timer->advanceTo(549);
+  b.clock.advanceTo(549);
   EXPECT_EQ(b.logic.position(), 1);
-  b.timer->advanceTo(550);
+  b.clock.advanceTo(550);
   EXPECT_EQ(b.logic.position(), 2);
-  b.timer->advanceTo(599);
+  b.clock.advanceTo(599);
   EXPECT_EQ(b.logic.position(), 2);
-  b.timer->advanceTo(1000);
+  b.clock.advanceTo(1000);
   EXPECT_EQ(b.logic.position(), 11);
   // Moving off the arrow pauses, coming back resumes at the fast rate.
   b.logic.mouseMove(9, 100);
-  b.timer->advanceTo(2000);
+  b.clock.advanceTo(2000);
   EXPECT_EQ(b.logic.position(), 11);
   b.logic.mouseMove(9, 190);
-  b.timer->advanceTo(2050);
+  b.clock.advanceTo(2050);
   EXPECT_EQ(b.logic.position(), 12);
   b.logic.mouseRelease(9, 190, true);
   EXPECT_FALSE(b.timer->isActive());
@@ -105,7 +106,7 @@ TEST(ScrollBarLogicTest, PagingBelowTheThumbStopsWhenTheThumbPassesTheMouse) {
   // Thumb at 17..33 (length round(166*10/100) = 17 -> half 8). Press at y 120.
   b.logic.mousePress(9, 120);
   EXPECT_EQ(b.logic.position(), 10);
-  b.timer->advanceTo(10000);
+  b.clock.advanceTo(10000);
   EXPECT_FALSE(b.timer->isActive());
   ScrollBarLayout l = b.logic.layoutProvider();
   EXPECT_LE(l.thumb.top, 120);

@@ -10,6 +10,7 @@
 #include "skin/data/stored_skin.h"
 #include "skin/embedded/embedded_skin.h"
 #include "support/screenshots.h"
+#include "support/string_list_model.h"
 
 namespace lq {
 namespace {
@@ -50,13 +51,15 @@ TEST(ScrollBarProgramSkinTest, ListsDraw20PixelRowsAndTheSplitterIs5Wide) {
   host.resize(822, 341);
   auto* layout = new LqAlignLayout(&host);
   for (bool useSkin : {false, true}) {
-    LqSkinListBox box(&host);
+    auto model = std::make_unique<longtail::testing::StringListModel>();
+    longtail::testing::StringListModel& items = *model;
+    LqSkinListBox box(std::move(model), &host);
     box.SetUseSkinItemHeight(useSkin);
     box.SetDefaultItemHeight(20);
     box.SetSkinData(&skin.data);
     box.SetBounds(QRect(0, 0, 409, 341));
     EXPECT_EQ(box.ListBox()->ItemHeight(), 20);
-    for (int i = 0; i < 40; ++i) box.Items().Append("phrase");
+    for (int i = 0; i < 40; ++i) items.Append("phrase");
     QCoreApplication::processEvents();
     ASSERT_NE(box.VScrollBar(), nullptr);
     EXPECT_EQ(box.VScrollBar()->width(), 17);

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "controls/list_box_test_skin.h"
-#include "controls/scroll_bar_fake_timer.h"
 #include "skin/controls/scroll_bar.h"
+#include "support/manual_clock.h"
 #include "support/screenshots.h"
 
 namespace lq {
@@ -28,13 +28,16 @@ void MoveMouse(QWidget* w, QPoint p) {
 
 struct SkinnedBar {
   std::unique_ptr<LqSkinData> skin = test::MakeTestSkin();
-  test::FakeRepeatTimer* timer = new test::FakeRepeatTimer;
+  std::shared_ptr<longtail::testing::ManualClock> clock =
+      std::make_shared<longtail::testing::ManualClock>();
+  longtail::testing::ManualClock::Timer* timer = nullptr;
   QWidget host;
   LqSkinScrollBar* bar;
 
   SkinnedBar() {
     host.resize(100, 300);
-    bar = new LqSkinScrollBar(&host, std::unique_ptr<RepeatTimer>(timer));
+    bar = new LqSkinScrollBar(&host, clock);
+    timer = clock->latest();
     bar->SetKind(sbVertical);
     bar->SetSkinDataName("vscrollbar");
     bar->SetSkinData(skin.get());
@@ -102,14 +105,14 @@ TEST(ScrollBarWidgetTest, HoldingTheIncreaseArrowRepeatsOnTheTimer) {
   QTest::mousePress(s.bar, Qt::LeftButton, {}, QPoint(8, 145));
   EXPECT_EQ(s.bar->Position(), 1);
   EXPECT_EQ(s.timer->starts.back(), 500);
-  s.timer->advanceTo(549);
+  s.clock->advanceTo(549);
   EXPECT_EQ(s.bar->Position(), 1);
-  s.timer->advanceTo(550);
+  s.clock->advanceTo(550);
   EXPECT_EQ(s.bar->Position(), 2);
-  s.timer->advanceTo(650);
+  s.clock->advanceTo(650);
   EXPECT_EQ(s.bar->Position(), 4);
   QTest::mouseRelease(s.bar, Qt::LeftButton, {}, QPoint(8, 145));
-  s.timer->advanceTo(2000);
+  s.clock->advanceTo(2000);
   EXPECT_EQ(s.bar->Position(), 4);
 }
 

@@ -5,17 +5,16 @@
 #include <QApplication>
 #include <QTest>
 
-#include "controls/scroll_bar_fake_timer.h"
 #include "controls/test_skin.h"
 #include "skin/controls/spin_edit.h"
+#include "support/manual_clock.h"
 
 namespace {
 
 struct Spin {
   Spin() {
-    auto t = std::make_unique<lq::test::FakeRepeatTimer>();
-    timer = t.get();
-    spin = std::make_unique<lq::LqSkinSpinEdit>(nullptr, std::move(t));
+    spin = std::make_unique<lq::LqSkinSpinEdit>(nullptr, clock);
+    timer = clock->latest();
     spin->SetBeep([this] { ++beeps; });
     QObject::connect(spin.get(), &lq::LqSkinSpinEdit::changed, [this] { ++changes; });
     spin->SetBounds(QRect(0, 0, 57, 20));
@@ -25,7 +24,9 @@ struct Spin {
   void type(const char* keys) { QTest::keyClicks(editor(), keys); }
   QPoint centre(int button) const { return spin->ButtonRect(button).center(); }
 
-  lq::test::FakeRepeatTimer* timer;
+  std::shared_ptr<longtail::testing::ManualClock> clock =
+      std::make_shared<longtail::testing::ManualClock>();
+  longtail::testing::ManualClock::Timer* timer;
   std::unique_ptr<lq::LqSkinSpinEdit> spin;
   int beeps = 0, changes = 0;
 };
@@ -127,18 +128,18 @@ TEST(SkinSpinEdit, OneClickOnUpRaisesByExactlyOneOnRelease) {
 TEST(SkinSpinEdit, HoldingRepeatsEvery100msAfterHalfASecond) {
   Spin s;
   QTest::mousePress(s.spin.get(), Qt::LeftButton, {}, s.centre(0));
-  s.timer->advanceTo(499);
+  s.clock->advanceTo(499);
   EXPECT_EQ(s.spin->Value(), 0);
-  s.timer->advanceTo(500);  // the first tick only switches to the fast rate
+  s.clock->advanceTo(500);  // the first tick only switches to the fast rate
   EXPECT_EQ(s.spin->Value(), 0);
-  s.timer->advanceTo(600);
+  s.clock->advanceTo(600);
   EXPECT_EQ(s.spin->Value(), 1);
-  s.timer->advanceTo(900);
+  s.clock->advanceTo(900);
   EXPECT_EQ(s.spin->Value(), 4);
   EXPECT_EQ(s.timer->starts, (std::vector<int>{500, 100}));
   // Leaving the button stops the repetition; the release elsewhere adds no step.
   QTest::mouseMove(s.spin.get(), QPoint(5, 5));
-  s.timer->advanceTo(1500);
+  s.clock->advanceTo(1500);
   EXPECT_EQ(s.spin->Value(), 4);
   QTest::mouseRelease(s.spin.get(), Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(s.spin->Value(), 4);

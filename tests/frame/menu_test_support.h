@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the menu and hint tests: a manual clock, a scripted cursor and a small skin
+// Shared by the menu and hint tests: the manual clock, a scripted cursor and a small skin
 // built in code with the documented geometry of the program's popup window and menu item.
 
 #include <QCoreApplication>
@@ -11,61 +11,11 @@
 #include "skin/data/skin_data.h"
 #include "skin/frame/menu_clock.h"
 #include "skin/frame/menu_skin.h"
+#include "support/manual_clock.h"
 
 namespace lq::testing {
 
-class ManualClock : public MenuClock {
- public:
-  class Timer : public MenuTimer {
-   public:
-    Timer(ManualClock& clock, std::function<void()> fn) : clock_(clock), fn_(std::move(fn)) {
-      clock_.timers_.push_back(this);
-    }
-    ~Timer() override {
-      auto& t = clock_.timers_;
-      t.erase(std::remove(t.begin(), t.end(), this), t.end());
-    }
-    void start(int ms) override {
-      interval_ = ms;
-      due_ = clock_.now_ + ms;
-      active_ = true;
-    }
-    void stop() override { active_ = false; }
-    bool isActive() const override { return active_; }
-    int interval() const override { return interval_; }
-
-   private:
-    friend class ManualClock;
-    ManualClock& clock_;
-    std::function<void()> fn_;
-    int interval_ = 0;
-    long long due_ = 0;
-    bool active_ = false;
-  };
-
-  std::unique_ptr<MenuTimer> createTimer(std::function<void()> onTick) override {
-    return std::make_unique<Timer>(*this, std::move(onTick));
-  }
-  // Moves time forward, firing every due timer in time order.
-  void advance(int ms) {
-    const long long end = now_ + ms;
-    for (;;) {
-      Timer* next = nullptr;
-      for (Timer* t : timers_)
-        if (t->active_ && t->due_ <= end && (!next || t->due_ < next->due_)) next = t;
-      if (!next) break;
-      now_ = next->due_;
-      next->due_ += std::max(next->interval_, 1);
-      next->fn_();
-    }
-    now_ = end;
-  }
-  long long now() const { return now_; }
-
- private:
-  long long now_ = 0;
-  std::vector<Timer*> timers_;
-};
+using longtail::testing::ManualClock;
 
 class ScriptedCursor : public CursorProbe {
  public:

@@ -8,43 +8,15 @@
 
 #include "harvest/keyword_file.h"
 #include "net/event_loop.h"
+#include "support/manual_clock.h"
 #include "support/temp_dir.h"
 
 namespace longtail {
 namespace {
 
+using testing::ManualClock;
 using testing::ReadAll;
 using testing::TempDir;
-
-// A timer on a fake clock: Advance moves time and fires every tick that falls due.
-class FakeTimer : public AutoSaveTimer {
- public:
-  std::function<void()> onTick;
-  void Start(int intervalMs) override {
-    interval_ = intervalMs;
-    running_ = true;
-    due_ = now_ + intervalMs;
-  }
-  void Stop() override { running_ = false; }
-  void Advance(long long ms) {
-    const long long end = now_ + ms;
-    while (running_ && interval_ > 0 && due_ <= end) {
-      now_ = due_;
-      due_ += interval_;
-      if (onTick) onTick();
-    }
-    now_ = end;
-  }
-  bool running() const { return running_; }
-  int interval() const { return interval_; }
-  long long now() const { return now_; }
-
- private:
-  long long now_ = 0;
-  long long due_ = 0;
-  int interval_ = 0;
-  bool running_ = false;
-};
 
 PhraseList ListOf(const std::vector<std::string>& items) {
   PhraseList list;
@@ -56,7 +28,11 @@ PhraseList ListOf(const std::vector<std::string>& items) {
 struct Harness {
   TempDir dir;
   EventLoop loop;
-  FakeTimer timer;
+  ManualClock clock;
+  std::unique_ptr<PeriodicTimer> timer = clock.createTimer([this] {
+    schedule.Tick();
+    WaitForSave();
+  });
   std::string directory = dir.path().string() + "/";
   std::string name = "words.txt";
   PhraseList phrases = ListOf({"a", "b"});
@@ -65,14 +41,8 @@ struct Harness {
   std::vector<std::string> logs;
   // When set, the worker's write waits for it.
   std::shared_future<void> gate;
-  AutoSaveSchedule schedule{timer, loop, Sources()};
+  AutoSaveSchedule schedule{*timer, loop, Sources()};
 
-  Harness() {
-    timer.onTick = [this] {
-      schedule.Tick();
-      WaitForSave();
-    };
-  }
   void WaitForSave() {
     loop.runUntil([this] { return !schedule.Saving(); }, std::chrono::seconds(10));
   }
@@ -84,7 +54,7 @@ struct Harness {
     s.write = [this](const std::string& path, const PhraseList::Snapshot& list,
                      std::string& error) {
       if (gate.valid()) gate.wait();
-      writeTimes.push_back(timer.now());
+      writeTimes.push_back(clock.now());
       return WriteKeywordListFile(path, list.Items(), error);
     };
     s.reportError = [this](const std::string& e) { errors.push_back(e); };
@@ -95,16 +65,16 @@ struct Harness {
 
 TEST(AutoSave, OffUntilSwitchedOnAndPeriodTwoWritesEveryTwoSeconds) {
   Harness h;
-  h.timer.Advance(20000);
+  h.clock.advance(20000);
   EXPECT_TRUE(h.writeTimes.empty()) << "off at start";
   h.schedule.SetEnabled(true);
-  EXPECT_EQ(h.timer.interval(), 5000) << "initial period of 5 s";
+  EXPECT_EQ(h.timer->interval().count(), 5000) << "initial period of 5 s";
   h.schedule.SetPeriodSeconds(2);
-  h.timer.Advance(7000);
+  h.clock.advance(7000);
   EXPECT_EQ(h.writeTimes, (std::vector<long long>{22000, 24000, 26000}));
   EXPECT_EQ(ReadAll(h.dir.file("words.txt")), "a\r\nb\r\n");
   h.schedule.SetEnabled(false);
-  h.timer.Advance(10000);
+  h.clock.advance(10000);
   EXPECT_EQ(h.writeTimes.size(), 3u);
 }
 
@@ -112,34 +82,34 @@ TEST(AutoSave, PeriodZeroOrNegativeWritesNothingUntilChanged) {
   Harness h;
   h.schedule.SetEnabled(true);
   h.schedule.SetPeriodSeconds(0);
-  h.timer.Advance(60000);
+  h.clock.advance(60000);
   h.schedule.SetPeriodSeconds(-3);
-  h.timer.Advance(60000);
+  h.clock.advance(60000);
   EXPECT_TRUE(h.writeTimes.empty());
-  EXPECT_FALSE(h.timer.running());
+  EXPECT_FALSE(h.timer->isActive());
   h.schedule.SetPeriodSeconds(1);
-  h.timer.Advance(1000);
+  h.clock.advance(1000);
   EXPECT_EQ(h.writeTimes.size(), 1u);
 }
 
 TEST(AutoSave, ChangingThePeriodCountsFromTheChange) {
   Harness h;
   h.schedule.SetEnabled(true);
-  h.timer.Advance(4000);
+  h.clock.advance(4000);
   h.schedule.SetPeriodSeconds(3);
-  h.timer.Advance(2999);
+  h.clock.advance(2999);
   EXPECT_TRUE(h.writeTimes.empty());
-  h.timer.Advance(1);
+  h.clock.advance(1);
   EXPECT_EQ(h.writeTimes, (std::vector<long long>{7000}));
 }
 
 TEST(AutoSave, ReadsDirectoryNameAndListAfreshAtEveryTick) {
   Harness h;
   h.schedule.SetEnabled(true);
-  h.timer.Advance(5000);
+  h.clock.advance(5000);
   h.name = "other";
   h.phrases.Clear();
-  h.timer.Advance(5000);
+  h.clock.advance(5000);
   EXPECT_EQ(ReadAll(h.dir.file("words.txt")), "a\r\nb\r\n");
   EXPECT_TRUE(std::filesystem::exists(h.dir.file("other")));
   EXPECT_EQ(std::filesystem::file_size(h.dir.file("other")), 0u) << "empty list, empty file";
@@ -148,28 +118,28 @@ TEST(AutoSave, ReadsDirectoryNameAndListAfreshAtEveryTick) {
 TEST(AutoSave, FailingPathReportsOnceKeepsRunningAndKeepsPreviousFile) {
   Harness h;
   h.schedule.SetEnabled(true);
-  h.timer.Advance(5000);
+  h.clock.advance(5000);
   const std::string good = h.directory;
   h.directory = good + "missing/";
-  h.timer.Advance(25000);
+  h.clock.advance(25000);
   EXPECT_EQ(h.writeTimes.size(), 6u) << "the timer keeps running";
   ASSERT_EQ(h.errors.size(), 1u) << "one message per failing state";
   EXPECT_NE(h.errors[0].find("Cannot create file"), std::string::npos);
   EXPECT_EQ(ReadAll(h.dir.file("words.txt")), "a\r\nb\r\n");
 
   h.name = "x.txt";  // another failing path: a new state, a new message
-  h.timer.Advance(10000);
+  h.clock.advance(10000);
   EXPECT_EQ(h.errors.size(), 2u);
 
   h.directory = good;  // a success ends the failing state
-  h.timer.Advance(5000);
+  h.clock.advance(5000);
   h.directory = good + "missing/";
-  h.timer.Advance(5000);
+  h.clock.advance(5000);
   EXPECT_EQ(h.errors.size(), 3u);
 
   h.schedule.SetEnabled(false);  // switching on anew reports again
   h.schedule.SetEnabled(true);
-  h.timer.Advance(5000);
+  h.clock.advance(5000);
   EXPECT_EQ(h.errors.size(), 4u);
 }
 
@@ -177,7 +147,7 @@ TEST(AutoSave, HugePeriodStaysWithinTimerRange) {
   Harness h;
   h.schedule.SetEnabled(true);
   h.schedule.SetPeriodSeconds(2000000000);
-  EXPECT_GT(h.timer.interval(), 0);
+  EXPECT_GT(h.timer->interval().count(), 0);
 }
 
 // The save runs on the worker from the list as it was at the tick: changes made meanwhile

@@ -50,7 +50,7 @@ struct Harness {
   FakeHost host;
   HarvestRun run{loop, results, host};
   std::size_t maxLive = 0;
-  std::unique_ptr<DispatcherTimer> stopCheck;  // sooner than the run's own 500 ms check
+  std::unique_ptr<PeriodicTimer> stopCheck;  // sooner than the run's own 500 ms check
 };
 
 void ExpectNoDuplicates(const PhraseList& list) {

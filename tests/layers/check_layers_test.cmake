@@ -9,13 +9,14 @@ endfunction()
 
 # Allowed: downward includes, a folder's own header by bare name, test helpers found from
 # tests/, Qt in the Qt layers.
-put(text/a.h "#pragma once")
+put(base/b.h "#pragma once\n#include <string>")
+put(text/a.h "#pragma once\n#include \"base/b.h\"")
 put(net/n.h "#pragma once\n#include \"text/a.h\"\n#include <string>")
 put(net/n.cpp "#include \"n.h\"")
 put(harvest/h.h "#pragma once\n#include \"net/n.h\"")
 put(skin/data/d.h "#pragma once")
 put(skin/qt/q.h "#pragma once\n#include <QImage>\n#include \"skin/data/d.h\"\n#include \"text/a.h\"")
-put(skin/frame/f.h "#pragma once\n#include \"skin/qt/q.h\"")
+put(skin/frame/f.h "#pragma once\n#include \"skin/qt/q.h\"\n#include \"base/b.h\"")
 put(app/gui/w.h "#pragma once\n#include \"harvest/h.h\"\n#include \"skin/frame/f.h\"")
 put(tests/harvest/helper.h "#pragma once")
 put(tests/harvest/h_test.cpp "#include \"harvest/helper.h\"\n#include \"net/n.h\"")
@@ -28,9 +29,11 @@ if(NOT clean_code EQUAL 0)
   message(FATAL_ERROR "a tree that keeps to its layers was refused:\n${out}")
 endif()
 
-# Faults: upward, sideways into harvest from the skin library, Qt below the Qt layers and in
-# the command-line tool, and a lower layer's test using an upper layer.
+# Faults: upward (from base too), sideways into harvest from the skin library, Qt below the
+# Qt layers and in the command-line tool, and a lower layer's test using an upper layer.
 put(text/up.cpp "#include \"net/n.h\"")
+put(base/up.h "#pragma once\n#include \"text/a.h\"")
+put(base/qt.h "#pragma once\n#include <QObject>")
 put(net/up.h "#pragma once\n  #  include \"harvest/h.h\"")
 put(skin/data/up.cpp "#include \"skin/qt/q.h\"")
 put(skin/frame/domain.cpp "#include \"harvest/h.h\"")
@@ -48,7 +51,7 @@ endif()
 string(REGEX MATCHALL "[a-z_/]+\\.(h|cpp): includes" reported "${out}")
 list(TRANSFORM reported REPLACE ": includes$" "")
 list(SORT reported)
-set(expected app/cli/qt.cpp harvest/qt.cpp net/up.h skin/data/qt.h skin/data/up.cpp
+set(expected app/cli/qt.cpp base/qt.h base/up.h harvest/qt.cpp net/up.h skin/data/qt.h skin/data/up.cpp
     skin/frame/domain.cpp skin/qt/up.cpp tests/harvest/up_test.cpp text/up.cpp)
 if(NOT reported STREQUAL expected)
   message(FATAL_ERROR "reported ${reported}\nexpected ${expected}\n${out}")

@@ -52,13 +52,13 @@ TEST(EventLoop, TimersRepeatOrTickOnceAndStopWhenReleased) {
   int ticks = 0, once = 0;
   auto repeating = loop.createTimer([&] { ++ticks; });
   auto single = loop.createTimer([&] { ++once; });
-  EXPECT_FALSE(repeating->active());
+  EXPECT_FALSE(repeating->isActive());
   repeating->start(10ms);
   single->startOnce(5ms);
   loop.runUntil([&] { return ticks >= 3; }, 2s);
   EXPECT_GE(ticks, 3);
   EXPECT_EQ(once, 1);
-  EXPECT_FALSE(single->active());
+  EXPECT_FALSE(single->isActive());
   repeating->stop();
   int frozen = ticks;
   loop.runUntil([] { return false; }, 50ms);
@@ -70,13 +70,13 @@ TEST(EventLoop, TimersRepeatOrTickOnceAndStopWhenReleased) {
 }
 
 TEST(EventLoop, TimerHandleOutlivingItsLoopIsHarmless) {
-  std::unique_ptr<DispatcherTimer> timer;
+  std::unique_ptr<PeriodicTimer> timer;
   {
     EventLoop loop;
     timer = loop.createTimer([] {});
     timer->start(5ms);
   }
-  EXPECT_FALSE(timer->active());
+  EXPECT_FALSE(timer->isActive());
   timer->start(5ms);
   timer.reset();
 }

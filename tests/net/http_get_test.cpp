@@ -335,7 +335,7 @@ class RecursiveDispatcher : public Dispatcher {
     }
     --depth_;
   }
-  std::unique_ptr<DispatcherTimer> createTimer(std::function<void()>) override { return nullptr; }
+  std::unique_ptr<PeriodicTimer> createTimer(std::function<void()>) override { return nullptr; }
   int maxDepth() const { return maxDepth_; }
 
  private:
