@@ -26,7 +26,7 @@ constexpr int kScrollBarThickness = 19;
 void MirrorScrollState(const QScrollBar* source, LqSkinScrollBar* bar, bool enabled, bool vertical);
 
 // Links one scroll area with up to two skinned bars, both ways. The link is a child of
-// the area and takes over the bars' OnChange; either side may be destroyed first.
+// the area and follows the bars' changed(); either side may be destroyed first.
 class ScrollAreaBars : public QObject {
  public:
   explicit ScrollAreaBars(QAbstractScrollArea* area, LqSkinScrollBar* vertical = nullptr,

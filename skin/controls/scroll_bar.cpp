@@ -57,24 +57,7 @@ LqSkinScrollBar::LqSkinScrollBar(QWidget* parent, std::shared_ptr<longtail::Time
   binding_.SetName("hscrollbar");
   logic_.setRange(0, 100, 0, 0);
   logic_.layoutProvider = [this] { return Layout(); };
-  logic_.repaint = [this] { update(); };
-  logic_.OnChange = [this] { emit changed(); };
-  logic_.OnLastChange = [this] { emit dragFinished(); };
-  logic_.OnPageUp = [this] { emit pagedUp(); };
-  logic_.OnPageDown = [this] { emit pagedDown(); };
-  // The step handlers replace the one-step move only while set.
-  logic_.OnUpButtonClick = [this] {
-    if (stepUp_)
-      stepUp_();
-    else
-      logic_.setPosition(logic_.position() + logic_.smallChange);
-  };
-  logic_.OnDownButtonClick = [this] {
-    if (stepDown_)
-      stepDown_();
-    else
-      logic_.setPosition(logic_.position() - logic_.smallChange);
-  };
+  logic_.setListener(this);
   setMouseTracking(true);
   setFocusPolicy(Qt::NoFocus);
   resize(200, 19);
@@ -88,6 +71,40 @@ void LqSkinScrollBar::SetStepHandlers(std::function<void()> up, std::function<vo
 
 LqSkinScrollBar::~LqSkinScrollBar() {
   logic_.timer().stop();
+  logic_.setListener(nullptr);
+}
+
+void LqSkinScrollBar::positionChanged() {
+  emit changed();
+}
+
+void LqSkinScrollBar::thumbDragEnded() {
+  emit dragFinished();
+}
+
+void LqSkinScrollBar::pagedTowardsMin() {
+  emit pagedUp();
+}
+
+void LqSkinScrollBar::pagedTowardsMax() {
+  emit pagedDown();
+}
+
+// The step handlers replace the one-step move only while set.
+bool LqSkinScrollBar::arrowStepTowardsMax() {
+  if (!stepUp_) return false;
+  stepUp_();
+  return true;
+}
+
+bool LqSkinScrollBar::arrowStepTowardsMin() {
+  if (!stepDown_) return false;
+  stepDown_();
+  return true;
+}
+
+void LqSkinScrollBar::repaintNeeded() {
+  update();
 }
 
 void LqSkinScrollBar::SetSmallChange(int v) {

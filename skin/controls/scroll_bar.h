@@ -17,7 +17,7 @@ namespace lq {
 
 enum TScrollBarKind { sbHorizontal, sbVertical };
 
-class LqSkinScrollBar : public LqSkinCustomControl {
+class LqSkinScrollBar : public LqSkinCustomControl, private ScrollBarListener {
   Q_OBJECT
 
  public:
@@ -34,7 +34,7 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   void SetMin(int v) { logic_.setMin(v); }
   void SetMax(int v) { logic_.setMax(v); }
   void SetPageSize(int v) { logic_.setPageSize(v); }
-  // All four at once without OnChange: what linked controls use.
+  // All four at once without changed(): what linked controls use.
   void SetRange(int min, int max, int pageSize, int position) {
     logic_.setRange(min, max, pageSize, position);
   }
@@ -54,7 +54,8 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   bool CanFocused() const { return canFocused_; }
   void SetCanFocused(bool on);
 
-  // Replace the one-step move of the arrow buttons while set; empty restores it.
+  // Replace the one-step move of the arrow buttons while set (up steps towards Max,
+  // down towards Min); empty restores it.
   void SetStepHandlers(std::function<void()> up, std::function<void()> down);
 
   // Layout for the current size and range, as painting and hit testing use it.
@@ -86,6 +87,15 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   bool event(QEvent* e) override;
 
  private:
+  // What the logic reports, turned into repaints, signals and the step handlers.
+  void positionChanged() override;
+  void thumbDragEnded() override;
+  void pagedTowardsMin() override;
+  void pagedTowardsMax() override;
+  bool arrowStepTowardsMax() override;
+  bool arrowStepTowardsMin() override;
+  void repaintNeeded() override;
+
   std::function<void()> stepUp_, stepDown_;
   bool Vertical() const { return kind_ == sbVertical; }
   bool ThumbFocused() const { return canFocused_ && hasFocus(); }

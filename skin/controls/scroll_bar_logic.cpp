@@ -10,7 +10,7 @@ void ScrollBarLogic::setPosition(int value) {
   if (v == range_.position) return;
   range_.position = v;
   requestRepaint();
-  if (OnChange) OnChange();
+  listener().positionChanged();
 }
 
 void ScrollBarLogic::setRange(int min, int max, int pageSize, int position) {
@@ -42,22 +42,22 @@ void ScrollBarLogic::setPageSize(int value) {
   requestRepaint();
 }
 
+ScrollBarListener& ScrollBarLogic::listener() const {
+  struct Nobody final : ScrollBarListener {};
+  static Nobody nobody;
+  return listener_ ? *listener_ : nobody;
+}
+
 ScrollBarLayout ScrollBarLogic::layout() const {
   return layoutProvider ? layoutProvider() : ScrollBarLayout{};
 }
 
 void ScrollBarLogic::increaseStep() {
-  if (OnUpButtonClick)
-    OnUpButtonClick();
-  else
-    setPosition(range_.position + smallChange);
+  if (!listener().arrowStepTowardsMax()) setPosition(range_.position + smallChange);
 }
 
 void ScrollBarLogic::decreaseStep() {
-  if (OnDownButtonClick)
-    OnDownButtonClick();
-  else
-    setPosition(range_.position - smallChange);
+  if (!listener().arrowStepTowardsMin()) setPosition(range_.position - smallChange);
 }
 
 void ScrollBarLogic::mousePress(int x, int y) {
@@ -99,12 +99,12 @@ void ScrollBarLogic::mousePress(int x, int y) {
     setPosition(range_.position - largeChange);
     repeatMode_ = 3;
     timer_->start(kFirstRepeatDelay);
-    if (OnPageUp) OnPageUp();
+    listener().pagedTowardsMin();
   } else {
     setPosition(range_.position + largeChange);
     repeatMode_ = 4;
     timer_->start(kFirstRepeatDelay);
-    if (OnPageDown) OnPageDown();
+    listener().pagedTowardsMax();
   }
 }
 
@@ -131,10 +131,10 @@ void ScrollBarLogic::timerTick() {
       bool after = coord >= (vertical ? l.thumb.bottom : l.thumb.right);
       if (repeatMode_ == 3 && inTrack && before) {
         setPosition(range_.position - largeChange);
-        if (OnPageUp) OnPageUp();
+        listener().pagedTowardsMin();
       } else if (repeatMode_ == 4 && inTrack && after) {
         setPosition(range_.position + largeChange);
-        if (OnPageDown) OnPageDown();
+        listener().pagedTowardsMax();
       } else {
         timer_->stop();
       }
@@ -194,7 +194,7 @@ void ScrollBarLogic::mouseRelease(int x, int y, bool leftButton) {
   ScrollBarPart under = ScrollBarPartAt(layout(), x, y, enabled);
   setHotPart(under == part ? part : sbpNone);
   requestRepaint();
-  if (endedDrag && leftButton && OnLastChange) OnLastChange();
+  if (endedDrag && leftButton) listener().thumbDragEnded();
 }
 
 void ScrollBarLogic::mouseLeave() {

@@ -18,10 +18,30 @@ namespace lq {
 constexpr std::chrono::milliseconds kFirstRepeatDelay(500);
 constexpr std::chrono::milliseconds kRepeatInterval(50);
 
+// What the logic reports to its owner. Every call defaults to nothing, so a listener
+// overrides only what it needs.
+class ScrollBarListener {
+ public:
+  // The position changed (the mouse, a repeat tick or setPosition()).
+  virtual void positionChanged() {}
+  // A thumb drag ended with the left button, after its last positionChanged().
+  virtual void thumbDragEnded() {}
+  // A page step towards the minimum or the maximum was taken.
+  virtual void pagedTowardsMin() {}
+  virtual void pagedTowardsMax() {}
+  // An arrow step is due. True when the listener took it; false lets the logic move the
+  // position by smallChange.
+  virtual bool arrowStepTowardsMax() { return false; }
+  virtual bool arrowStepTowardsMin() { return false; }
+  // The look may have changed.
+  virtual void repaintNeeded() {}
+
+ protected:
+  ~ScrollBarListener() = default;
+};
+
 class ScrollBarLogic {
  public:
-  using Notify = std::function<void()>;
-
   // The repeat timer comes from `timers`, which must outlive the logic: injectable so that
   // the repeat timing can be tested without waiting.
   explicit ScrollBarLogic(longtail::TimerFactory& timers);
@@ -29,7 +49,7 @@ class ScrollBarLogic {
   // --- range -------------------------------------------------------------
   const ScrollBarRange& range() const { return range_; }
   int position() const { return range_.position; }
-  // Clamps, stores and fires OnChange when the value differs.
+  // Clamps, stores and reports positionChanged() when the value differs.
   void setPosition(int value);
   // All four at once, position clamped; fires nothing.
   void setRange(int min, int max, int pageSize, int position);
@@ -60,10 +80,9 @@ class ScrollBarLogic {
   int repeatMode() const { return repeatMode_; }
   longtail::PeriodicTimer& timer() { return *timer_; }
 
-  // Events. OnUpButtonClick / OnDownButtonClick replace the one-step move.
-  Notify OnChange, OnLastChange, OnUpButtonClick, OnDownButtonClick, OnPageUp, OnPageDown;
-  // Asked to repaint whenever the look may have changed.
-  Notify repaint;
+  // Who hears about changes; null (the start) means nobody. The listener must outlive
+  // the logic or be reset first.
+  void setListener(ScrollBarListener* listener) { listener_ = listener; }
 
  private:
   ScrollBarLayout layout() const;
@@ -71,11 +90,12 @@ class ScrollBarLogic {
   void decreaseStep();
   void setHotPart(ScrollBarPart part);
   int along(int x, int y) const { return vertical ? y : x; }
-  void requestRepaint() {
-    if (repaint) repaint();
-  }
+  // The listener, or one that ignores everything.
+  ScrollBarListener& listener() const;
+  void requestRepaint() { listener().repaintNeeded(); }
 
   std::unique_ptr<longtail::PeriodicTimer> timer_;
+  ScrollBarListener* listener_ = nullptr;
   ScrollBarRange range_;
   bool hot_[3] = {false, false, false};
   bool pressed_[3] = {false, false, false};

@@ -19,12 +19,12 @@ LqSkinCaptionObject::LqSkinCaptionObject(LqLacquerForm& frame, const ObjectSpec&
 
 void LqSkinCaptionObject::MouseEnter() {
   mouseIn = true;
-  emit frame_.OnMouseEnterEvent(QString::fromStdString(IDName));
+  emit frame_.objectEntered(QString::fromStdString(IDName));
 }
 
 void LqSkinCaptionObject::MouseLeave() {
   mouseIn = false;
-  emit frame_.OnMouseLeaveEvent(QString::fromStdString(IDName));
+  emit frame_.objectLeft(QString::fromStdString(IDName));
 }
 
 bool LqSkinCaptionObject::HasAnimation() const {

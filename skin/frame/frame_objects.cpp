@@ -78,29 +78,28 @@ void LqActiveSkinObject::MouseEnter() {
   mouseIn = true;
   active = true;
   if (!HoverEmpty()) StartMorph();
-  emit frame_.OnMouseEnterEvent(QString::fromStdString(IDName));
+  emit frame_.objectEntered(QString::fromStdString(IDName));
 }
 
 void LqActiveSkinObject::MouseLeave() {
   mouseIn = false;
   active = false;
   if (!HoverEmpty()) StartMorph();
-  emit frame_.OnMouseLeaveEvent(QString::fromStdString(IDName));
+  emit frame_.objectLeft(QString::fromStdString(IDName));
 }
 
 void LqActiveSkinObject::MouseDown(int x, int y, MouseButton button) {
-  emit frame_.OnMouseDownEvent(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect),
-                               int(button));
+  emit frame_.objectPressed(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect), int(button));
 }
 
 void LqActiveSkinObject::MouseUp(int x, int y, MouseButton button) {
   if (!mouseIn) return;
-  emit frame_.OnMouseUpEvent(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect),
+  emit frame_.objectReleased(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect),
                              int(button));
 }
 
 void LqActiveSkinObject::MouseMove(int x, int y) {
-  emit frame_.OnMouseMoveEvent(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect));
+  emit frame_.objectMouseMoved(QString::fromStdString(IDName), x, y, ToQRect(ObjectRect));
 }
 
 void LqActiveSkinObject::CopyToCanvas(ObjectCanvas& canvas, const Bitmap* picture,
@@ -160,7 +159,7 @@ void LqUserObject::Draw(ObjectCanvas& canvas, bool) {
   QImage image = BitmapAsQImage(*canvas.bitmap);
   QPainter painter(&image);
   painter.translate(-canvas.origin.x, -canvas.origin.y);
-  emit frame_.OnPaintEvent(QString::fromStdString(IDName), &painter, ToQRect(ObjectRect));
+  emit frame_.paintUserObject(QString::fromStdString(IDName), &painter, ToQRect(ObjectRect));
 }
 
 // --- LqSkinButtonObject
@@ -467,7 +466,7 @@ void LqSkinAnimateObject::MouseEnter() {
   active = true;
   forward = true;
   frame_.StartAnimationTimer();
-  emit frame_.OnMouseEnterEvent(QString::fromStdString(IDName));
+  emit frame_.objectEntered(QString::fromStdString(IDName));
 }
 
 void LqSkinAnimateObject::MouseLeave() {
@@ -475,7 +474,7 @@ void LqSkinAnimateObject::MouseLeave() {
   active = false;
   if (!menuOpen) forward = false;
   frame_.StartAnimationTimer();
-  emit frame_.OnMouseLeaveEvent(QString::fromStdString(IDName));
+  emit frame_.objectLeft(QString::fromStdString(IDName));
 }
 
 bool LqSkinAnimateObject::AnimationStep() {

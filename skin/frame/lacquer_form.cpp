@@ -148,7 +148,7 @@ void LqLacquerForm::ApplySkin() {
   form_->update();
   UpdateActivation(true);
   pollTimer_.start();
-  emit OnChangeSkinData();
+  emit skinDataChanged();
   if (!rolledUp_ && (ClientWidth > 0 || ClientHeight > 0)) {
     const QRect c = ClientRect();
     SetClientSize(ClientWidth > 0 ? ClientWidth : c.width(),
@@ -166,7 +166,7 @@ void LqLacquerForm::SkinBeforeChange(LqSkinData* sender) {
   objects_.clear();
   hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
   ReleaseControlsSkin(sender);
-  emit OnBeforeChangeSkinData();
+  emit aboutToChangeSkinData();
 }
 
 void LqLacquerForm::SkinChanged(LqSkinData* sender) {
@@ -176,7 +176,7 @@ void LqLacquerForm::SkinChanged(LqSkinData* sender) {
 }
 
 void LqLacquerForm::SkinAfterChange(LqSkinData*) {
-  emit OnAfterChangeSkinData();
+  emit skinDataChangeFinished();
 }
 
 // --- properties ---------------------------------------------------------------------------

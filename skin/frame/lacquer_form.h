@@ -225,28 +225,37 @@ class LqLacquerForm : public QObject, public LqSkinReceiver {
   QColor FrameSysColor(int role) const;
 
  signals:
-  void OnActivate();
-  void OnDeActivate();
-  void OnMinimize();
-  void OnRestore();
-  void OnMaximize();
-  void OnChangeRollUpState();
-  void OnChangeSkinData();
-  void OnBeforeChangeSkinData();
-  void OnAfterChangeSkinData();
-  void OnMinimizeToTray();
-  void OnRestoreFromTray();
-  void OnSkinMenuOpen();
-  void OnSkinMenuClose();
-  void OnMouseEnterEvent(const QString& idName);
-  void OnMouseLeaveEvent(const QString& idName);
-  void OnMouseDownEvent(const QString& idName, int x, int y, const QRect& objectRect, int button);
-  void OnMouseUpEvent(const QString& idName, int x, int y, const QRect& objectRect, int button);
-  void OnMouseMoveEvent(const QString& idName, int x, int y, const QRect& objectRect);
-  void OnPaintEvent(const QString& idName, QPainter* painter, const QRect& objectRect);
+  // The form became the active window, or stopped being it.
+  void activated();
+  void deactivated();
+  // Window states the frame entered (its own buttons or the window manager's).
+  void minimized();
+  void restored();
+  void maximized();
+  void rollUpStateChanged();
+  // A skin change: before the old skin is let go, once this frame wears the new one, and
+  // after every receiver of the skin data has been told.
+  void aboutToChangeSkinData();
+  void skinDataChanged();
+  void skinDataChangeFinished();
+  void minimizedToTray();
+  void restoredFromTray();
+  // Menu mode of the frame: a menu opened from it, and that menu closed again.
+  void menuOpened();
+  void menuClosed();
+  // The mouse over a frame object, named by its IDName; coordinates are the window's and
+  // the button is a MouseButton value.
+  void objectEntered(const QString& idName);
+  void objectLeft(const QString& idName);
+  void objectPressed(const QString& idName, int x, int y, const QRect& objectRect, int button);
+  void objectReleased(const QString& idName, int x, int y, const QRect& objectRect, int button);
+  void objectMouseMoved(const QString& idName, int x, int y, const QRect& objectRect);
+  // A user object is drawn: paint it with `painter`, which lives only during the emission
+  // (connect directly).
+  void paintUserObject(const QString& idName, QPainter* painter, const QRect& objectRect);
   // The system menu should open with these items at the rectangle (screen coordinates);
   // the menu engine shows it and calls MenuClosed() afterwards.
-  void SystemMenuRequested(const QRect& globalRect);
+  void systemMenuRequested(const QRect& globalRect);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -406,11 +406,11 @@ void LqLacquerForm::ShowSystemMenu(QPoint globalPos) {
 void LqLacquerForm::ShowSystemMenuAt(const QRect& globalRect) {
   if (!skinMenuOpen_) {
     skinMenuOpen_ = true;
-    emit OnSkinMenuOpen();
+    emit menuOpened();
   }
-  emit SystemMenuRequested(globalRect);
+  emit systemMenuRequested(globalRect);
   // Without a menu engine listening nothing is shown: close the menu mode again.
-  if (!isSignalConnected(QMetaMethod::fromSignal(&LqLacquerForm::SystemMenuRequested)))
+  if (!isSignalConnected(QMetaMethod::fromSignal(&LqLacquerForm::systemMenuRequested)))
     MenuClosed();
 }
 
@@ -426,7 +426,7 @@ void LqLacquerForm::MenuClosed() {
       break;
     }
   }
-  emit OnSkinMenuClose();
+  emit menuClosed();
 }
 
 bool LqLacquerForm::HandleShortCut(int key, Qt::KeyboardModifiers modifiers) {

@@ -134,7 +134,7 @@ void LqLacquerForm::Minimize() {
     });
     SetBounds({p.x, p.y, p.x + minW, p.y + minH});
   }
-  emit OnMinimize();
+  emit minimized();
 }
 
 void LqLacquerForm::Maximize() {
@@ -142,7 +142,7 @@ void LqLacquerForm::Maximize() {
   const Rect monitor = MonitorArea(false);
   const Rect work = MonitorArea(true);
   SetBounds(MaximizeTarget(monitor, work, screens_->ScreenRect(), MaximizeOnFullScreen));
-  emit OnMaximize();
+  emit maximized();
 }
 
 void LqLacquerForm::Restore() {
@@ -172,7 +172,7 @@ void LqLacquerForm::Restore() {
   if (before == form_->size()) NudgeWidth();
   form_->update();
   normalBounds_ = {};
-  emit OnRestore();
+  emit restored();
 }
 
 void LqLacquerForm::WatchPlatformState() {
@@ -193,11 +193,11 @@ void LqLacquerForm::RecordNormalBounds() {
 }
 
 void LqLacquerForm::FollowPlatformState(Qt::WindowStates state) {
-  const bool maximized = state & Qt::WindowMaximized;
-  if (maximized == platformMaximized_) return;
-  platformMaximized_ = maximized;
+  const bool nowMaximized = state & Qt::WindowMaximized;
+  if (nowMaximized == platformMaximized_) return;
+  platformMaximized_ = nowMaximized;
   if (!skinnable_) return;
-  if (maximized && frameState_ == FrameState::Normal) {
+  if (nowMaximized && frameState_ == FrameState::Normal) {
     // The frame shows the restore button and a later restore returns to the size the
     // window had before.
     const bool sizeSeenFirst = Bounds() == lastNormalBounds_ && !previousNormalBounds_.isEmpty();
@@ -205,14 +205,14 @@ void LqLacquerForm::FollowPlatformState(Qt::WindowStates state) {
     frameState_ = FrameState::Maximized;
     ClearMouseState();
     form_->update();
-    emit OnMaximize();
-  } else if (!maximized && frameState_ == FrameState::Maximized) {
+    emit maximized();
+  } else if (!nowMaximized && frameState_ == FrameState::Maximized) {
     // Restored by the window manager, which puts the old size back itself.
     frameState_ = FrameState::Normal;
     normalBounds_ = {};
     ClearMouseState();
     form_->update();
-    emit OnRestore();
+    emit restored();
   }
 }
 
@@ -237,7 +237,7 @@ void LqLacquerForm::SetRolledUp(bool on) {
       b.bottom = b.top + rolledUpHeight_;
     SetBounds(b);
   }
-  emit OnChangeRollUpState();
+  emit rollUpStateChanged();
 }
 
 void LqLacquerForm::PlaceOnFirstShow() {
@@ -300,9 +300,9 @@ void LqLacquerForm::UpdateActivation(bool animate) {
     break;
   }
   if (active)
-    emit OnActivate();
+    emit activated();
   else
-    emit OnDeActivate();
+    emit deactivated();
 }
 
 void LqLacquerForm::MinimizeToTray() {

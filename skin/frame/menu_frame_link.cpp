@@ -74,7 +74,7 @@ FrameMenus* AttachFrameMenus(LqLacquerForm& frame, std::shared_ptr<longtail::Tim
   QObject::connect(menus, &FrameMenus::menuClosed, &frame, [&frame] {
     if (frame.SkinMenuOpen()) frame.MenuClosed();
   });
-  QObject::connect(&frame, &LqLacquerForm::SystemMenuRequested, menus,
+  QObject::connect(&frame, &LqLacquerForm::systemMenuRequested, menus,
                    [menus](const QRect& r) { menus->ShowSystemMenuAt(r); });
   return menus;
 }

@@ -8,23 +8,37 @@ namespace lq {
 namespace {
 
 // A default-look vertical bar 19 x 200: decrease button 1..17, increase 183..199,
-// track 17..183.
-struct Bar {
+// track 17..183. It counts what the logic reports.
+struct Bar : ScrollBarListener {
   longtail::testing::ManualClock clock;
   ScrollBarLogic logic{clock};
   longtail::PeriodicTimer* timer = clock.latest();
-  int changes = 0;
+  int changes = 0, dragsEnded = 0, pagesTowardsMax = 0;
+  // Arrow steps taken here instead of by the logic (counted only while on).
+  bool takeArrowSteps = false;
+  int stepsTowardsMax = 0, stepsTowardsMin = 0;
 
   Bar() {
     logic.vertical = true;
     logic.layoutProvider = [this] {
       return LayoutDefaultScrollBar(true, 19, 200, logic.range(), 0);
     };
-    logic.OnChange = [this] { ++changes; };
+    logic.setListener(this);
+  }
+  void positionChanged() override { ++changes; }
+  void thumbDragEnded() override { ++dragsEnded; }
+  void pagedTowardsMax() override { ++pagesTowardsMax; }
+  bool arrowStepTowardsMax() override {
+    if (takeArrowSteps) ++stepsTowardsMax;
+    return takeArrowSteps;
+  }
+  bool arrowStepTowardsMin() override {
+    if (takeArrowSteps) ++stepsTowardsMin;
+    return takeArrowSteps;
   }
 };
 
-TEST(ScrollBarLogicTest, SettersKeepTheInvariantAndOnlyPositionFiresOnChange) {
+TEST(ScrollBarLogicTest, SettersKeepTheInvariantAndOnlyPositionReportsAChange) {
   Bar b;
   b.logic.setRange(0, 99, 10, 0);
   EXPECT_EQ(b.changes, 0);
@@ -82,18 +96,16 @@ TEST(ScrollBarLogicTest, HoldingTheIncreaseArrowRepeatsAfter550ThenEvery50) {
   EXPECT_TRUE(b.logic.isHot(sbpIncrease));
 }
 
-TEST(ScrollBarLogicTest, ButtonEventsReplaceTheDefaultStep) {
+TEST(ScrollBarLogicTest, AListenerTakingArrowStepsReplacesTheDefaultStep) {
   Bar b;
   b.logic.setRange(0, 10, 0, 5);
-  int ups = 0, downs = 0;
-  b.logic.OnUpButtonClick = [&] { ++ups; };
-  b.logic.OnDownButtonClick = [&] { ++downs; };
+  b.takeArrowSteps = true;
   b.logic.mousePress(9, 190);
   b.logic.mouseRelease(9, 190, true);
   b.logic.mousePress(9, 5);
   b.logic.mouseRelease(9, 5, true);
-  EXPECT_EQ(ups, 1);
-  EXPECT_EQ(downs, 1);
+  EXPECT_EQ(b.stepsTowardsMax, 1);
+  EXPECT_EQ(b.stepsTowardsMin, 1);
   EXPECT_EQ(b.logic.position(), 5);
 }
 
@@ -101,8 +113,6 @@ TEST(ScrollBarLogicTest, PagingBelowTheThumbStopsWhenTheThumbPassesTheMouse) {
   Bar b;
   b.logic.setRange(0, 99, 10, 0);
   b.logic.largeChange = 10;
-  int pages = 0;
-  b.logic.OnPageDown = [&] { ++pages; };
   // Thumb at 17..33 (length round(166*10/100) = 17 -> half 8). Press at y 120.
   b.logic.mousePress(9, 120);
   EXPECT_EQ(b.logic.position(), 10);
@@ -112,27 +122,25 @@ TEST(ScrollBarLogicTest, PagingBelowTheThumbStopsWhenTheThumbPassesTheMouse) {
   EXPECT_LE(l.thumb.top, 120);
   EXPECT_GT(l.thumb.bottom, 120 - 1);
   EXPECT_LT(b.logic.position(), 90);
-  EXPECT_EQ(pages, b.logic.position() / 10);
+  EXPECT_EQ(b.pagesTowardsMax, b.logic.position() / 10);
   b.logic.mouseRelease(9, 120, true);
   EXPECT_EQ(b.logic.repeatMode(), 0);
 }
 
-TEST(ScrollBarLogicTest, ThumbDragFiresOnChangeWhileMovingAndOnLastChangeOnRelease) {
+TEST(ScrollBarLogicTest, ThumbDragReportsChangesWhileMovingAndItsEndOnRelease) {
   Bar b;
   b.logic.setRange(0, 166 - 16, 0, 0);  // one position per pixel of travel
-  int last = 0;
-  b.logic.OnLastChange = [&] { ++last; };
   b.logic.mousePress(9, 20);
   EXPECT_TRUE(b.logic.dragging());
   b.logic.mouseMove(9, 50);
   EXPECT_EQ(b.logic.position(), 30);
-  EXPECT_EQ(last, 0);
+  EXPECT_EQ(b.dragsEnded, 0);
   b.logic.mouseMove(9, 5000);
   EXPECT_EQ(b.logic.position(), 150);
   b.logic.mouseMove(9, 20);
   EXPECT_EQ(b.logic.position(), 0);
   b.logic.mouseRelease(9, 20, true);
-  EXPECT_EQ(last, 1);
+  EXPECT_EQ(b.dragsEnded, 1);
   EXPECT_FALSE(b.logic.dragging());
   EXPECT_GE(b.changes, 3);
 }

@@ -67,8 +67,8 @@ TEST_F(FrameObjects, HoverFollowsTheMouseOnlyOnActiveForms) {
   frame->TestHot(600 - 20, 10, true);
   EXPECT_EQ(frame->HotIndex(), -1);  // inactive form: no tracking
   test::Activate(form);
-  QSignalSpy entered(frame, &LqLacquerForm::OnMouseEnterEvent);
-  QSignalSpy left(frame, &LqLacquerForm::OnMouseLeaveEvent);
+  QSignalSpy entered(frame, &LqLacquerForm::objectEntered);
+  QSignalSpy left(frame, &LqLacquerForm::objectLeft);
   frame->TestHot(600 - 20, 10, true);
   EXPECT_EQ(frame->HotIndex(), 0);
   EXPECT_TRUE(Button("closebutton")->active);
@@ -265,7 +265,7 @@ TEST_F(FrameObjects, AnimateButtonsStepThroughTheirFramesAndUserObjectsPaintThem
 
   EXPECT_EQ(frame->FindObject("badge")->ObjectRect, (Rect{2, 397, 20, 399}));
   int painted = 0;
-  QObject::connect(frame, &LqLacquerForm::OnPaintEvent,
+  QObject::connect(frame, &LqLacquerForm::paintUserObject,
                    [&](const QString& id, QPainter* p, const QRect& r) {
                      EXPECT_EQ(id, "badge");
                      p->fillRect(r, Qt::red);
@@ -297,7 +297,7 @@ TEST_F(FrameObjects, SystemMenuItemsAndCommands) {
 
 TEST_F(FrameObjects, RightClickOnTheCaptionAsksForTheSystemMenu) {
   test::Activate(form);
-  QSignalSpy requested(frame, &LqLacquerForm::SystemMenuRequested);
+  QSignalSpy requested(frame, &LqLacquerForm::systemMenuRequested);
   QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(100, 12));
   ASSERT_EQ(requested.count(), 1);
   EXPECT_EQ(requested[0][0].toRect().topLeft(), form.mapToGlobal(QPoint(100, 12)));
@@ -312,7 +312,7 @@ TEST_F(FrameObjects, RightClickOnTheCaptionAsksForTheSystemMenu) {
 }
 
 TEST_F(FrameObjects, AltSpaceIsSwallowedWithoutASystemMenuButton) {
-  QSignalSpy requested(frame, &LqLacquerForm::SystemMenuRequested);
+  QSignalSpy requested(frame, &LqLacquerForm::systemMenuRequested);
   EXPECT_TRUE(frame->HandleShortCut(Qt::Key_Space, Qt::AltModifier));
   EXPECT_EQ(requested.count(), 0);
   frame->SetBorderIcons(biSystemMenu);

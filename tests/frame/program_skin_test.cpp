@@ -70,9 +70,9 @@ TEST_F(ProgramSkinFrame, HitTestsUseTheSkinsBorderAndCorners) {
 TEST_F(ProgramSkinFrame, SkinChangeFreesObjectsAndPaintsNoDefaultFrameMeanwhile) {
   form.setGeometry(100, 100, 400, 300);
   form.show();
-  QSignalSpy before(frame, &LqLacquerForm::OnBeforeChangeSkinData);
-  QSignalSpy changed(frame, &LqLacquerForm::OnChangeSkinData);
-  QSignalSpy after(frame, &LqLacquerForm::OnAfterChangeSkinData);
+  QSignalSpy before(frame, &LqLacquerForm::aboutToChangeSkinData);
+  QSignalSpy changed(frame, &LqLacquerForm::skinDataChanged);
+  QSignalSpy after(frame, &LqLacquerForm::skinDataChangeFinished);
   data.SendSkinMessage(SKIN_BEFORE_CHANGE);
   EXPECT_TRUE(frame->Objects().empty());
   EXPECT_FALSE(frame->SkinReady());

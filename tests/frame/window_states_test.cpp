@@ -59,7 +59,7 @@ TEST_F(WindowStates, MinimumSizeIs200x31AndSmallFormsGrowOnSkinApplication) {
 }
 
 TEST_F(WindowStates, RollUpKeepsTheWidthAndLeavesTheFrame) {
-  QSignalSpy rolled(frame, &LqLacquerForm::OnChangeRollUpState);
+  QSignalSpy rolled(frame, &LqLacquerForm::rollUpStateChanged);
   frame->SetRolledUp(true);
   EXPECT_TRUE(frame->RolledUp());
   EXPECT_EQ(Bounds(), (Rect{100, 80, 500, 111}));
@@ -76,8 +76,8 @@ TEST_F(WindowStates, RollUpKeepsTheWidthAndLeavesTheFrame) {
 }
 
 TEST_F(WindowStates, MaximizeFillsTheWorkAreaAndRestoreReturns) {
-  QSignalSpy maximized(frame, &LqLacquerForm::OnMaximize);
-  QSignalSpy restored(frame, &LqLacquerForm::OnRestore);
+  QSignalSpy maximized(frame, &LqLacquerForm::maximized);
+  QSignalSpy restored(frame, &LqLacquerForm::restored);
   frame->SetFrameState(FrameState::Maximized);
   EXPECT_EQ(frame->GetFrameState(), FrameState::Maximized);
   EXPECT_EQ(Bounds(), (Rect{0, 0, 800, 760}));
@@ -93,7 +93,7 @@ TEST_F(WindowStates, AMaximizeByTheWindowManagerIsFollowedAndRestoreReturns) {
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   const Rect before = Bounds();
-  QSignalSpy maximized(frame, &LqLacquerForm::OnMaximize);
+  QSignalSpy maximized(frame, &LqLacquerForm::maximized);
   // As the window manager's own menu does it: on the platform window, not the frame.
   form.windowHandle()->showMaximized();
   ASSERT_TRUE(QTest::qWaitFor([&] { return frame->GetFrameState() == FrameState::Maximized; }));
@@ -148,7 +148,7 @@ TEST_F(WindowStates, MainFormMinimizesTheApplication) {
   int minimizedApp = 0;
   mainFrame.SetApplicationMinimizer([&] { ++minimizedApp; });
   mainFrame.SetFrameSkin(test::ProgramLikeSkin());
-  QSignalSpy minimized(&mainFrame, &LqLacquerForm::OnMinimize);
+  QSignalSpy minimized(&mainFrame, &LqLacquerForm::minimized);
   mainFrame.SetFrameState(FrameState::Minimized);
   EXPECT_EQ(minimizedApp, 1);
   EXPECT_EQ(minimized.count(), 1);
