@@ -69,7 +69,7 @@ class LqSkinHeaderView : public QHeaderView, public SkinClient {
   LqFont DefaultFont_;
   // Copies from the bound element; the picture is looked up by index when drawn.
   SliceGeometry geom_;
-  int sliceMode_ = kSliceNone;
+  SliceMode sliceMode_ = SliceMode::None;
   int pictureIndex_ = -1;
   ButtonLook look_;
 };

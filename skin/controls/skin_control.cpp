@@ -137,7 +137,7 @@ void LqSkinCustomControl::BindSkin() {
   customDescriptor_ = CopyElementGeometry(Descriptor(), geom_, pictureIndex, maskIndex);
   if (!customDescriptor_) {
     // Nothing to draw from: such a control keeps its size and shows its default look.
-    SliceMode_ = kSliceNone;
+    SliceMode_ = SliceMode::None;
     picture_ = maskPicture_ = nullptr;
     return;
   }
@@ -200,7 +200,7 @@ void LqSkinCustomControl::SetBounds(const QRect& requested) {
   if (IsBound() && r.size() != size()) {
     int w = r.width(), h = r.height();
     FitSizeToSkin(w, h);
-    if (SliceMode_ == kSliceFixed) fitted_.client = geom_.clientrect;
+    if (SliceMode_ == SliceMode::Fixed) fitted_.client = geom_.clientrect;
     r.setSize(QSize(w, h));
     fitted = true;
   }
@@ -266,7 +266,7 @@ void LqSkinCustomControl::DrawDefault(QImage& canvas) {
 
 void LqSkinCustomControl::DrawElementImage(QImage& canvas, const Rect& source) {
   if (!picture_ || !HasElementGeometry()) return;
-  if (SliceMode_ == kSliceBoth && splitFrame_) return;  // the strips are painted separately
+  if (SliceMode_ == SliceMode::Both && splitFrame_) return;  // the strips are painted separately
   const Bitmap image = ComposeElement(SliceMode_, geom_, fitted_, source, *picture_, canvas.width(),
                                       canvas.height(), true);
   if (image.empty()) return;
@@ -284,7 +284,7 @@ void LqSkinCustomControl::paintEvent(QPaintEvent*) {
   int w = width(), h = height();
   FitSizeToSkin(w, h);  // only the fitted geometry; the size stays
   QPainter painter(this);
-  if (!IsBound() || !splitFrame_ || SliceMode_ != kSliceBoth || !picture_)
+  if (!IsBound() || !splitFrame_ || SliceMode_ != SliceMode::Both || !picture_)
     PaintBuffered(painter);
   else
     PaintSplitFrame(painter);

@@ -100,7 +100,7 @@ class LqSkinCustomControl : public LqSkinControl {
   bool UseSkinFont() const { return UseSkinFont_; }
   void SetUseSkinFont(bool on);
 
-  int SliceMode() const { return SliceMode_; }
+  lq::SliceMode SliceMode() const { return SliceMode_; }
   const SliceGeometry& Geometry() const { return geom_; }
   const FittedGeometry& Fitted() const { return fitted_; }
   Rect FittedClientRect() const { return fitted_.client; }
@@ -148,7 +148,7 @@ class LqSkinCustomControl : public LqSkinControl {
   bool UseSkinFont_ = true;
   SliceGeometry geom_;
   FittedGeometry fitted_;
-  int SliceMode_ = 0;
+  lq::SliceMode SliceMode_ = lq::SliceMode::Fixed;
   bool customDescriptor_ = false;
   const Bitmap* picture_ = nullptr;
   const Bitmap* maskPicture_ = nullptr;

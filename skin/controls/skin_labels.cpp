@@ -199,7 +199,7 @@ void LqSkinLabel::SetBorderStyle(TBevelStyle s) {
   }
 }
 
-void LqSkinLabel::SetAlignment(TAlignment a) {
+void LqSkinLabel::SetAlignment(TextAlignment a) {
   Alignment_ = a;
   update();
 }
@@ -213,7 +213,7 @@ void LqSkinLabel::BindSkin() {
   LqSkinCustomControl::BindSkin();
   if (!IsBound()) return;
   CopyLabelFont(Descriptor(), look_);
-  if (HasElementGeometry() && SliceMode() == kSliceFixed) AutoSize_ = false;
+  if (HasElementGeometry() && SliceMode() == SliceMode::Fixed) AutoSize_ = false;
 }
 
 void LqSkinLabel::FitSizeToSkin(int& width, int& height) {
@@ -221,7 +221,7 @@ void LqSkinLabel::FitSizeToSkin(int& width, int& height) {
   LqSkinCustomControl::FitSizeToSkin(width, height);
   // Without the skin size an element that does not stretch both ways is drawn
   // stretched to the control instead of forcing its size.
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth) {
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both) {
     width = requestedW;
     height = requestedH;
   }
@@ -230,7 +230,7 @@ void LqSkinLabel::FitSizeToSkin(int& width, int& height) {
 QRect LqSkinLabel::TextArea() const {
   if (!HasElementGeometry()) return rect().adjusted(3, 3, -3, -3);
   QRect area = ToQRect(FittedClientRect());
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth)
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both)
     area.setBottom(area.bottom() + height() - Geometry().skinHeight());
   return area;
 }
@@ -253,7 +253,7 @@ void LqSkinLabel::DrawDefault(QImage& canvas) {
 }
 
 void LqSkinLabel::DrawSkin(QImage& canvas) {
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth && Picture() && HasElementGeometry()) {
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both && Picture() && HasElementGeometry()) {
     // The element at its own height, stretched to the control's.
     const SliceGeometry& g = Geometry();
     QImage element(canvas.width(), g.skinHeight(), QImage::Format_RGB32);
@@ -278,9 +278,9 @@ void LqSkinLabel::DrawText(QPainter& p, QRect area) {
       EllipsType_ == lqetEllips ? TrimToWidth(m, Caption_, area.width()) : Caption_;
   const int textW = m.horizontalAdvance(text);
   int x = area.left();
-  if (Alignment_ == taRightJustify)
+  if (Alignment_ == TextAlignment::Right)
     x = area.right() + 1 - textW;
-  else if (Alignment_ == taCenter)
+  else if (Alignment_ == TextAlignment::Center)
     x = area.left() + area.width() / 2 - textW / 2;
   const int y = area.top() + area.height() / 2 - m.height() / 2;
   p.setClipRect(area);

@@ -93,8 +93,8 @@ class LqSkinLabel : public LqSkinCustomControl {
   void SetUseSkinFontColor(bool on);
   TBevelStyle BorderStyle() const { return BorderStyle_; }
   void SetBorderStyle(TBevelStyle s);
-  TAlignment Alignment() const { return Alignment_; }
-  void SetAlignment(TAlignment a);
+  TextAlignment Alignment() const { return Alignment_; }
+  void SetAlignment(TextAlignment a);
   bool AutoSize() const { return AutoSize_; }
   void SetAutoSize(bool on);
 
@@ -118,7 +118,7 @@ class LqSkinLabel : public LqSkinCustomControl {
   LqLabelEllipsType EllipsType_ = lqetNoneEllips;
   bool UseSkinSize_ = true, UseSkinFontColor_ = true;
   TBevelStyle BorderStyle_ = bvFrame;
-  TAlignment Alignment_ = taLeftJustify;
+  TextAlignment Alignment_ = TextAlignment::Left;
   bool AutoSize_ = false;
   FontLook look_;
 };

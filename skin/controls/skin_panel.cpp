@@ -59,7 +59,7 @@ void LqSkinPanel::SetChecked(bool on) {
   emit checkedChanged();
 }
 
-void LqSkinPanel::SetDefaultAlignment(TAlignment a) {
+void LqSkinPanel::SetDefaultAlignment(TextAlignment a) {
   DefaultAlignment_ = a;
   update();
 }
@@ -144,7 +144,7 @@ QRect LqSkinPanel::AlignClientRect() const {
     return r;
   }
   if (look_.bgpictureindex != -1 ||
-      (BorderStyle_ == bvNone && !CaptionMode_ && SliceMode() == kSliceBoth))
+      (BorderStyle_ == bvNone && !CaptionMode_ && SliceMode() == SliceMode::Both))
     return rect();
   // The fitted client rectangle for the current size.
   SliceGeometry g = Geometry();
@@ -156,7 +156,8 @@ QRect LqSkinPanel::AlignClientRect() const {
 
 QRect LqSkinPanel::CaptionArea() const {
   if (!HasElementGeometry()) return {};
-  const Rect area = SliceMode() == kSliceFixed ? look_.captionrect : MapSkinRect(look_.captionrect);
+  const Rect area =
+      SliceMode() == SliceMode::Fixed ? look_.captionrect : MapSkinRect(look_.captionrect);
   return area.isEmpty() ? QRect() : ToQRect(area);
 }
 
@@ -171,7 +172,7 @@ void LqSkinPanel::paintEvent(QPaintEvent* e) {
     int w = width(), h = height();
     FitSizeToSkin(w, h);
     const SliceGeometry& g = Geometry();
-    if (BorderStyle_ == bvNone && SliceMode() == kSliceBoth && !CaptionMode_) {
+    if (BorderStyle_ == bvNone && SliceMode() == SliceMode::Both && !CaptionMode_) {
       // No frame at all: a plain skin-textured area.
       QPainter p(this);
       const Rect src = g.clientrect.translated(g.skinrect.left, g.skinrect.top);
@@ -227,9 +228,9 @@ void LqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
   const int captionW = textW + markW + (glyphW > 0 ? glyphW + Spacing : 0);
   const int y = area.top() + area.height() / 2 - textH / 2;
   int x = area.left();
-  if (look_.alignment == taRightJustify)
+  if (look_.alignment == TextAlignment::Right)
     x = area.right() + 1 - captionW;
-  else if (look_.alignment == taCenter)
+  else if (look_.alignment == TextAlignment::Center)
     x = area.left() + area.width() / 2 - captionW / 2;
 
   p.save();
@@ -318,9 +319,9 @@ void LqSkinPanel::DrawDefaultCaption(QPainter& p) {
   const int captionW = m.horizontalAdvance(Caption_) + (glyphW > 0 ? glyphW + Spacing : 0);
   const int barW = w - left - arrowW;
   int x;
-  if (DefaultAlignment_ == taRightJustify)
+  if (DefaultAlignment_ == TextAlignment::Right)
     x = left + barW - captionW;
-  else if (DefaultAlignment_ == taCenter)
+  else if (DefaultAlignment_ == TextAlignment::Center)
     x = left + 2 + barW / 2 - captionW / 2;
   else
     x = left + 2;

@@ -38,8 +38,8 @@ class LqSkinPanel : public LqSkinCustomControl {
   void SetCheckedMode(bool on);
   bool Checked() const { return Checked_; }
   void SetChecked(bool on);
-  TAlignment DefaultAlignment() const { return DefaultAlignment_; }
-  void SetDefaultAlignment(TAlignment a);
+  TextAlignment DefaultAlignment() const { return DefaultAlignment_; }
+  void SetDefaultAlignment(TextAlignment a);
   int DefaultCaptionHeight() const { return DefaultCaptionHeight_; }
   void SetDefaultCaptionHeight(int h);
   TBevelStyle BorderStyle() const { return BorderStyle_; }
@@ -86,7 +86,7 @@ class LqSkinPanel : public LqSkinCustomControl {
   bool TransparentMode_ = false;
   int RealHeight_ = -1;
   bool CheckedMode_ = false, Checked_ = false;
-  TAlignment DefaultAlignment_ = taLeftJustify;
+  TextAlignment DefaultAlignment_ = TextAlignment::Left;
   int DefaultCaptionHeight_ = 22;
   TBevelStyle BorderStyle_ = bvFrame;
   bool CaptionMode_ = false;

@@ -432,10 +432,10 @@ void LqLacquerForm::MenuClosed() {
 bool LqLacquerForm::HandleShortCut(int key, Qt::KeyboardModifiers modifiers) {
   if (key != Qt::Key_Space || modifiers != Qt::AltModifier) return false;
   for (auto& o : objects_) {
-    LqStdCommand command = cmDefault;
+    FrameCommand command = FrameCommand::Default;
     if (auto* s = dynamic_cast<LqSkinStdButtonObject*>(o.get())) command = s->command;
     if (auto* a = dynamic_cast<LqSkinAnimateObject*>(o.get())) command = a->command;
-    if (command != cmSysMenu || !o->enabled) continue;
+    if (command != FrameCommand::SysMenu || !o->enabled) continue;
     const Rect r = o->ObjectRect;
     ShowSystemMenuAt(
         QRect(form_->mapToGlobal(QPoint(r.left, r.top)), QSize(r.width(), r.height())));

@@ -240,7 +240,7 @@ TEST_F(FrameObjects, AnimateButtonsStepThroughTheirFramesAndUserObjectsPaintThem
   animate.countframes = 3;
   animate.timerinterval = 25;
   animate.buttonstyle = true;
-  animate.command = cmDefault;  // a custom button: shown when the handler says so
+  animate.command = FrameCommand::Default;  // a custom button: shown when the handler says so
   ObjectSpec user;
   user.kind = FrameObjectKind::UserObject;
   user.IDName = "badge";
