@@ -14,7 +14,7 @@
 
 namespace lq {
 
-enum TScrollBarKind { sbHorizontal, sbVertical };
+enum class ScrollBarKind { Horizontal, Vertical };
 
 class LqSkinScrollBar : public LqSkinCustomControl {
   Q_OBJECT
@@ -41,8 +41,8 @@ class LqSkinScrollBar : public LqSkinCustomControl {
   void SetSmallChange(int v);
   void SetLargeChange(int v);
 
-  TScrollBarKind Kind() const { return kind_; }
-  void SetKind(TScrollBarKind kind);
+  ScrollBarKind Kind() const { return kind_; }
+  void SetKind(ScrollBarKind kind);
   bool Both() const { return both_; }
   void SetBoth(bool on);
   int BothMarkerWidth() const { return bothMarkerWidth_; }
@@ -85,13 +85,13 @@ class LqSkinScrollBar : public LqSkinCustomControl {
 
  private:
   std::function<void()> stepUp_, stepDown_;
-  bool Vertical() const { return kind_ == sbVertical; }
+  bool Vertical() const { return kind_ == ScrollBarKind::Vertical; }
   bool ThumbFocused() const { return canFocused_ && hasFocus(); }
   void DrawSkinButton(QImage& canvas, const Rect& place, ScrollBarPart part);
   void DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l);
 
   ScrollBarLogic logic_;
-  TScrollBarKind kind_ = sbHorizontal;
+  ScrollBarKind kind_ = ScrollBarKind::Horizontal;
   bool both_ = false;
   int bothMarkerWidth_ = 19;
   std::string bothSkinDataName_ = "bothhscrollbar";

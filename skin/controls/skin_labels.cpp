@@ -48,7 +48,7 @@ void LqSkinStdLabel::SetWordWrap(bool on) {
   update();
 }
 
-void LqSkinStdLabel::SetEllipsType(LqStdEllipsType t) {
+void LqSkinStdLabel::SetEllipsType(EllipsisStyle t) {
   EllipsType_ = t;
   update();
 }
@@ -139,9 +139,9 @@ void LqSkinStdLabel::paintEvent(QPaintEvent*) {
   p.setFont(CurrentFont());
   const QFontMetrics m(p.font());
   QString text = Caption_;
-  if (EllipsType_ != lqetNone && !WordWrap_)
-    text = m.elidedText(Caption_, EllipsType_ == lqetPathEllips ? Qt::ElideMiddle : Qt::ElideRight,
-                        width());
+  if (EllipsType_ != EllipsisStyle::None && !WordWrap_)
+    text = m.elidedText(
+        Caption_, EllipsType_ == EllipsisStyle::Path ? Qt::ElideMiddle : Qt::ElideRight, width());
   const QRect r = rect();
   if (isEnabled()) {
     p.setPen(ControlColor(CurrentColor()));
@@ -175,7 +175,7 @@ void LqSkinLabel::SetCaption(const QString& text) {
   update();
 }
 
-void LqSkinLabel::SetEllipsType(LqLabelEllipsType t) {
+void LqSkinLabel::SetEllipsType(LabelEllipsis t) {
   if (t == EllipsType_) return;
   EllipsType_ = t;
   update();
@@ -191,7 +191,7 @@ void LqSkinLabel::SetUseSkinFontColor(bool on) {
   update();
 }
 
-void LqSkinLabel::SetBorderStyle(TBevelStyle s) {
+void LqSkinLabel::SetBorderStyle(BevelStyle s) {
   BorderStyle_ = s;
   if (!IsBound()) {
     update();
@@ -275,7 +275,7 @@ void LqSkinLabel::DrawText(QPainter& p, QRect area) {
   p.setFont(CurrentFont());
   const QFontMetrics m(p.font());
   const QString text =
-      EllipsType_ == lqetEllips ? TrimToWidth(m, Caption_, area.width()) : Caption_;
+      EllipsType_ == LabelEllipsis::End ? TrimToWidth(m, Caption_, area.width()) : Caption_;
   const int textW = m.horizontalAdvance(text);
   int x = area.left();
   if (Alignment_ == TextAlignment::Right)
@@ -292,8 +292,8 @@ void LqSkinLabel::DrawText(QPainter& p, QRect area) {
 
 void LqSkinLabel::AdjustSize() {
   if (!AutoSize_) return;
-  const TAlign align = AlignOf(this);
-  if (align == alTop || align == alBottom || align == alClient) return;
+  const DockAlign align = AlignOf(this);
+  if (align == DockAlign::Top || align == DockAlign::Bottom || align == DockAlign::Client) return;
   const QFontMetrics m(CurrentFont());
   const int textW = m.horizontalAdvance(Caption_);
   int grow;

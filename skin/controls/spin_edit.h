@@ -36,7 +36,7 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   Q_OBJECT
 
  public:
-  enum { kUpButton = 0, kDownButton = 1 };
+  static constexpr int kUpButton = 0, kDownButton = 1;
 
   // timer: the button repeat timer; null means a QTimer on the GUI thread.
   explicit LqSkinSpinEdit(QWidget* parent = nullptr, std::unique_ptr<RepeatTimer> timer = {});
@@ -50,8 +50,8 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   void SetMaxValue(double v);
   double Increment() const { return Increment_; }
   void SetIncrement(double v) { Increment_ = v; }
-  TValueType ValueType() const { return rules_.ValueType; }
-  void SetValueType(TValueType t);
+  SpinValueType ValueType() const { return rules_.ValueType; }
+  void SetValueType(SpinValueType t);
   int Decimal() const { return rules_.Decimal; }
   void SetDecimal(int d);
   bool EditorEnabled() const { return EditorEnabled_; }

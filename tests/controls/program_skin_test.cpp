@@ -96,11 +96,11 @@ TEST_F(ProgramSkinTest, ScreenshotOfTheControls) {
   LqSkinPanel top(&window);
   top.SetSkinData(skin.get());
   top.SetBounds({0, 0, 520, 120});
-  SetAlign(&top, alTop);
+  SetAlign(&top, DockAlign::Top);
   LqSkinGroupBox group(&window);
   group.SetSkinData(skin.get());
   group.SetCaption(QStringLiteral("长尾词列表"));
-  SetAlign(&group, alClient);
+  SetAlign(&group, DockAlign::Client);
   LqSkinStdLabel label(&top);
   label.SetSkinData(skin.get());
   label.SetCaption(QStringLiteral("输入关键词"));

@@ -35,7 +35,7 @@ struct SkinnedBar {
   SkinnedBar() {
     host.resize(100, 300);
     bar = new LqSkinScrollBar(&host, std::unique_ptr<RepeatTimer>(timer));
-    bar->SetKind(sbVertical);
+    bar->SetKind(ScrollBarKind::Vertical);
     bar->SetSkinDataName("vscrollbar");
     bar->SetSkinData(skin.get());
     bar->setGeometry(0, 0, 19, 154);
@@ -71,7 +71,7 @@ TEST(ScrollBarWidgetTest, DisabledBarDrawsTrackAndArrowsButNoThumb) {
 
   QWidget host;
   LqSkinScrollBar plain(&host);
-  plain.SetKind(sbVertical);
+  plain.SetKind(ScrollBarKind::Vertical);
   plain.setGeometry(0, 0, 19, 100);
   QImage on = plain.grab().toImage();
   plain.setEnabled(false);
