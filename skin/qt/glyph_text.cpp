@@ -14,7 +14,8 @@ QSize MeasureCaption(QPainter& canvas, const QRect& rect, GlyphLayout layout, in
   const bool across = layout == GlyphLayout::Top || layout == GlyphLayout::Bottom;
   QRect measure(0, 0, across ? rect.width() : rect.width() - gw,
                 across ? rect.height() - gh : rect.height());
-  DrawWideText(canvas, caption, measure, kDtCalcRect | kDtWordBreak | kDtExpandTabs);
+  DrawWideText(canvas, caption, measure,
+               TextFlag::CalcRect | TextFlag::WordBreak | TextFlag::ExpandTabs);
   return measure.size();
 }
 
@@ -42,7 +43,7 @@ Placed Place(QPainter& canvas, const QRect& rect, int margin, bool pressed, int 
 void DrawCaption(QPainter& canvas, const QRect& textRect, const QString& caption) {
   if (caption.isEmpty()) return;
   QRect r = textRect.adjusted(0, 0, 2, 0);
-  DrawWideText(canvas, caption, r, kDtCenter | kDtWordBreak | kDtExpandTabs);
+  DrawWideText(canvas, caption, r, TextFlag::Center | TextFlag::WordBreak | TextFlag::ExpandTabs);
 }
 
 }  // namespace
