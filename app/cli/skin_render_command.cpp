@@ -22,15 +22,15 @@ bool ParseSide(const std::string& text, int& value) {
   return ec == std::errc() && ptr == end && value >= 1 && value <= kMaxSide;
 }
 
-const char* SliceModeName(int mode) {
+const char* SliceModeName(lq::SliceMode mode) {
   switch (mode) {
-    case lq::kSliceFixed:
+    case lq::SliceMode::Fixed:
       return "fixed size";
-    case lq::kSliceBoth:
+    case lq::SliceMode::Both:
       return "sized both ways";
-    case lq::kSliceHorizontal:
+    case lq::SliceMode::Horizontal:
       return "sized horizontally";
-    case lq::kSliceVertical:
+    case lq::SliceMode::Vertical:
       return "sized vertically";
     default:
       return "not sizable";
@@ -75,7 +75,7 @@ int SkinRender(const std::vector<std::string>& args) {
     return 1;
   }
   std::printf("%s: %dx%d, %s (slice mode %d)\n", output.c_str(), element.image.width(),
-              element.image.height(), SliceModeName(element.sliceMode), element.sliceMode);
+              element.image.height(), SliceModeName(element.sliceMode), int(element.sliceMode));
   return 0;
 }
 

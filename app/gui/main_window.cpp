@@ -68,13 +68,13 @@ MainWindow::MainWindow(MainWindowSettings settings, QWidget* parent)
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client"));
   new lq::LqAlignLayout(this, [this] { return contentsRect(); });
-  lq::SetAlign(client_, lq::alClient);
+  lq::SetAlign(client_, lq::DockAlign::Client);
   new lq::LqAlignLayout(client_);
   buildTopPanel();
   adPane_ = new AdPane(*dispatcher_, client_);
   adPane_->setObjectName(QStringLiteral("adPane"));
   adPane_->resize(kClientWidth, 72);
-  lq::SetAlign(adPane_, lq::alTop);
+  lq::SetAlign(adPane_, lq::DockAlign::Top);
   buildCommandBar();
   buildLists();
   buildMenus();

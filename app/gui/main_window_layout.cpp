@@ -52,14 +52,14 @@ void UseOwnFont(lq::LqSkinXFormButton* button) {
 void MainWindow::buildTopPanel() {
   lq::LqSkinData* data = &skinData_;
   topPanel_ = Skinned(new lq::LqSkinPanel(client_), data, "panel", "topPanel");
-  topPanel_->SetBorderStyle(lq::bvFrame);
+  topPanel_->SetBorderStyle(lq::BevelStyle::Frame);
   topPanel_->SetSize(822, 169);
-  lq::SetAlign(topPanel_, lq::alTop);
+  lq::SetAlign(topPanel_, lq::DockAlign::Top);
 
   seedsPanel_ = Skinned(new lq::LqSkinPanel(topPanel_), data, "panel", "seedsPanel");
-  seedsPanel_->SetBorderStyle(lq::bvNone);
+  seedsPanel_->SetBorderStyle(lq::BevelStyle::None);
   seedsPanel_->SetSize(336, 169);
-  lq::SetAlign(seedsPanel_, lq::alLeft);
+  lq::SetAlign(seedsPanel_, lq::DockAlign::Left);
   seedsLabel_ = Label(seedsPanel_, data, "seedsLabel", tr("输入关键词"));
   seedsLabel_->move(19, 15);
   // The live filters fill the free column under the caption, left of the memo.
@@ -70,7 +70,7 @@ void MainWindow::buildTopPanel() {
   maxDepthLabel_ = Label(seedsPanel_, data, "maxDepthLabel", tr("最大深度"));
   maxDepthLabel_->move(19, 98);
   maxDepthEdit_ = Skinned(new lq::LqSkinSpinEdit(seedsPanel_), data, "spinedit", "maxDepthEdit");
-  maxDepthEdit_->SetValueType(lq::vtInteger);
+  maxDepthEdit_->SetValueType(lq::SpinValueType::Integer);
   maxDepthEdit_->SetMinValue(0);
   maxDepthEdit_->SetMaxValue(PhraseOrigin::kDeepest);
   maxDepthEdit_->SetIncrement(1);
@@ -80,25 +80,25 @@ void MainWindow::buildTopPanel() {
   seedsNoteLabel_->SetAutoSize(false);
   seedsNoteLabel_->SetAlignment(Qt::AlignHCenter);
   seedsNoteLabel_->resize(336, 14);
-  lq::SetAlign(seedsNoteLabel_, lq::alBottom);
+  lq::SetAlign(seedsNoteLabel_, lq::DockAlign::Bottom);
   // Right-docked controls are placed from the right edge in creation order: the scroll
   // bar on the outside, the memo next to it.
   seedsScrollBar_ =
       Skinned(new lq::LqSkinScrollBar(seedsPanel_), data, "vscrollbar", "seedsScrollBar");
-  seedsScrollBar_->SetKind(lq::sbVertical);
+  seedsScrollBar_->SetKind(lq::ScrollBarKind::Vertical);
   seedsScrollBar_->SetSize(19, 154);
   seedsScrollBar_->setEnabled(false);
-  lq::SetAlign(seedsScrollBar_, lq::alRight);
+  lq::SetAlign(seedsScrollBar_, lq::DockAlign::Right);
   seedsMemo_ = Skinned(new lq::LqSkinMemo2(seedsPanel_), data, "memo", "seedsMemo");
   lq::LqFont memoFont;
   memoFont.name = QStringLiteral("Arial");
   memoFont.height = 14;
   seedsMemo_->SetDefaultFont(memoFont);
   // Long seeds wrap: the memo has no horizontal bar to scroll them with.
-  seedsMemo_->SetScrollBars(lq::ssVertical);
+  seedsMemo_->SetScrollBars(lq::ScrollBars::Vertical);
   seedsMemo_->SetVScrollBar(seedsScrollBar_);
   seedsMemo_->resize(224, 154);
-  lq::SetAlign(seedsMemo_, lq::alRight);
+  lq::SetAlign(seedsMemo_, lq::DockAlign::Right);
 
   queryButton_ = Button(topPanel_, data, "queryButton", tr("查询"), {344, 10, 73, 22});
   stopButton_ = Button(topPanel_, data, "stopButton", tr("停止"), {424, 10, 73, 22});
@@ -120,7 +120,7 @@ void MainWindow::buildTopPanel() {
       Button(topPanel_, data, "chooseFolderButton", QStringLiteral("..."), {755, 80, 30, 22});
   autoSavePeriodEdit_ =
       Skinned(new lq::LqSkinSpinEdit(topPanel_), data, "spinedit", "autoSavePeriodEdit");
-  autoSavePeriodEdit_->SetValueType(lq::vtInteger);
+  autoSavePeriodEdit_->SetValueType(lq::SpinValueType::Integer);
   autoSavePeriodEdit_->SetIncrement(1);
   autoSavePeriodEdit_->SetValue(5);
   autoSavePeriodEdit_->SetBounds(QRect(670, 103, 57, 21));
@@ -132,7 +132,7 @@ void MainWindow::buildTopPanel() {
   pacingLabel_->move(530, 62);
   pacingDelayEdit_ =
       Skinned(new lq::LqSkinSpinEdit(topPanel_), data, "spinedit", "pacingDelayEdit");
-  pacingDelayEdit_->SetValueType(lq::vtInteger);
+  pacingDelayEdit_->SetValueType(lq::SpinValueType::Integer);
   pacingDelayEdit_->SetMinValue(0);
   pacingDelayEdit_->SetMaxValue(60000);
   pacingDelayEdit_->SetIncrement(100);
@@ -166,9 +166,9 @@ void MainWindow::buildTopPanel() {
 void MainWindow::buildCommandBar() {
   lq::LqSkinData* data = &skinData_;
   commandBar_ = Skinned(new lq::LqSkinPanel(client_), data, "panel", "commandBar");
-  commandBar_->SetBorderStyle(lq::bvFrame);
+  commandBar_->SetBorderStyle(lq::BevelStyle::Frame);
   commandBar_->SetSize(822, 48);
-  lq::SetAlign(commandBar_, lq::alTop);
+  lq::SetAlign(commandBar_, lq::DockAlign::Top);
   copyAllButton_ =
       Button(commandBar_, data, "copyAllButton", tr("全部选入导出列表"), {8, 13, 121, 25});
   clearExportsButton_ =

@@ -21,14 +21,14 @@ void MainWindow::buildLists() {
     auto* list = Skinned(new lq::LqSkinListBox(std::move(phrases), parent), data, "listbox", name);
     list->SetMultiSelect(true);
     list->SetExtandedSelect(true);
-    lq::SetAlign(list, lq::alClient);
+    lq::SetAlign(list, lq::DockAlign::Client);
     return list;
   };
   resultGroup_ = Skinned(new lq::LqSkinGroupBox(client_), data, "groupbox", "resultGroup");
   resultGroup_->SetCaptionMode(true);
   resultGroup_->SetCaption(tr("长尾词列表"));
   resultGroup_->SetSize(409, 341);
-  lq::SetAlign(resultGroup_, lq::alLeft);
+  lq::SetAlign(resultGroup_, lq::DockAlign::Left);
   resultList_ = makeList(resultGroup_, "resultList", results_);
   resultList_->SetUseSkinItemHeight(false);
   resultList_->SetDefaultItemHeight(20);
@@ -37,12 +37,12 @@ void MainWindow::buildLists() {
 
   listSplitter_ = Skinned(new lq::LqSkinSplitter(client_), data, "vsplitter", "listSplitter");
   listSplitter_->resize(10, 341);
-  listSplitter_->SetAlign(lq::alLeft);
+  listSplitter_->SetAlign(lq::DockAlign::Left);
 
   exportGroup_ = Skinned(new lq::LqSkinGroupBox(client_), data, "groupbox", "exportGroup");
   exportGroup_->SetCaptionMode(true);
   exportGroup_->SetCaption(tr("导出列表"));
-  lq::SetAlign(exportGroup_, lq::alClient);
+  lq::SetAlign(exportGroup_, lq::DockAlign::Client);
   exportList_ = makeList(exportGroup_, "exportList", exports_);
   exportCountLabel_ = Label(exportGroup_, data, "exportCountLabel", QStringLiteral("(0)"));
   exportCountLabel_->move(10, 1);

@@ -21,15 +21,15 @@ void PlaceChild(QWidget* child, const QRect& r) {
 
 }  // namespace
 
-void SetAlign(QWidget* widget, TAlign align) {
+void SetAlign(QWidget* widget, DockAlign align) {
   if (!widget) return;
   widget->setProperty(kAlignProperty, int(align));
   if (QWidget* parent = widget->parentWidget()) RealignChildren(parent);
 }
 
-TAlign AlignOf(const QWidget* widget) {
+DockAlign AlignOf(const QWidget* widget) {
   const QVariant v = widget->property(kAlignProperty);
-  return v.isValid() ? TAlign(v.toInt()) : alNone;
+  return v.isValid() ? DockAlign(v.toInt()) : DockAlign::None;
 }
 
 void AlignChildren(QWidget* parent, const QRect& area) {
@@ -40,30 +40,30 @@ void AlignChildren(QWidget* parent, const QRect& area) {
   auto hidden = [](QWidget* c) {
     return c->isHidden() && c->testAttribute(Qt::WA_WState_ExplicitShowHide);
   };
-  auto each = [&](TAlign which, auto&& place) {
+  auto each = [&](DockAlign which, auto&& place) {
     for (QWidget* child : children)
       if (!hidden(child) && !child->isWindow() && AlignOf(child) == which) place(child);
   };
-  each(alTop, [&](QWidget* c) {
+  each(DockAlign::Top, [&](QWidget* c) {
     PlaceChild(c, QRect(rest.left(), rest.top(), rest.width(), c->height()));
     rest.setTop(rest.top() + c->height());
   });
-  each(alBottom, [&](QWidget* c) {
+  each(DockAlign::Bottom, [&](QWidget* c) {
     PlaceChild(c, QRect(rest.left(), rest.bottom() + 1 - c->height(), rest.width(), c->height()));
     c->move(c->x(), rest.bottom() + 1 - c->height());  // a fitted height changes the top
     rest.setBottom(rest.bottom() - c->height());
   });
-  each(alLeft, [&](QWidget* c) {
+  each(DockAlign::Left, [&](QWidget* c) {
     PlaceChild(c, QRect(rest.left(), rest.top(), c->width(), std::max(0, rest.height())));
     rest.setLeft(rest.left() + c->width());
   });
-  each(alRight, [&](QWidget* c) {
+  each(DockAlign::Right, [&](QWidget* c) {
     PlaceChild(c, QRect(rest.right() + 1 - c->width(), rest.top(), c->width(),
                         std::max(0, rest.height())));
     c->move(rest.right() + 1 - c->width(), c->y());
     rest.setRight(rest.right() - c->width());
   });
-  each(alClient, [&](QWidget* c) {
+  each(DockAlign::Client, [&](QWidget* c) {
     PlaceChild(
         c, QRect(rest.left(), rest.top(), std::max(0, rest.width()), std::max(0, rest.height())));
   });

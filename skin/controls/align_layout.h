@@ -10,11 +10,11 @@ class QWidget;
 
 namespace lq {
 
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class DockAlign { None, Top, Bottom, Left, Right, Client };
 
 // Stores the alignment on the widget and re-aligns its parent's children.
-void SetAlign(QWidget* widget, TAlign align);
-TAlign AlignOf(const QWidget* widget);
+void SetAlign(QWidget* widget, DockAlign align);
+DockAlign AlignOf(const QWidget* widget);
 
 // Places the visible aligned children of parent inside area: top ones stacked from
 // the top (keeping their heights), then bottom ones from the bottom, then left and

@@ -87,9 +87,9 @@ void LqSkinCheckRadioBox::SetChecked(bool on) {
   const bool wasChecked = Checked_;
   Checked_ = on;
   if (on)
-    State_ = cbChecked;
-  else if (State_ != cbGrayed)
-    State_ = cbUnchecked;
+    State_ = CheckBoxState::Checked;
+  else if (State_ != CheckBoxState::Grayed)
+    State_ = CheckBoxState::Unchecked;
   update();
   if (on && GroupIndex != 0 && parentWidget()) {
     for (auto* other :
@@ -102,9 +102,9 @@ void LqSkinCheckRadioBox::SetChecked(bool on) {
   }
 }
 
-void LqSkinCheckRadioBox::SetState(TCheckBoxState s) {
+void LqSkinCheckRadioBox::SetState(CheckBoxState s) {
   State_ = s;
-  Checked_ = s == cbChecked;
+  Checked_ = s == CheckBoxState::Checked;
   update();
   emit clicked();
 }
@@ -162,7 +162,7 @@ void LqSkinCheckRadioBox::FitSizeToSkin(int& width, int& height) {
 Rect LqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
   if (lightened) *lightened = false;
   const bool hot = MouseInside();
-  if (State_ == cbGrayed) {
+  if (State_ == CheckBoxState::Grayed) {
     if (!look_.grayedcheckimagerect.isEmpty() && isEnabled()) {
       if (hot && !look_.activegrayedcheckimagerect.isEmpty())
         return look_.activegrayedcheckimagerect;
@@ -172,7 +172,7 @@ Rect LqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
     if (!isEnabled()) return look_.unenabledcheckimagerect;
     return hot ? look_.activecheckimagerect : look_.checkimagerect;
   }
-  const bool checked = State_ == cbChecked;
+  const bool checked = State_ == CheckBoxState::Checked;
   if (!isEnabled())
     return checked ? look_.unenabledcheckimagerect : look_.unenableduncheckimagerect;
   if (hot) return checked ? look_.activecheckimagerect : look_.activeuncheckimagerect;
@@ -254,8 +254,8 @@ void LqSkinCheckRadioBox::PaintFlatDefault(QPainter& p) {
   const Color frame = MouseInside() ? kDefaultNavy : clBtnShadow;
   DrawControlFrame(p, QRect(kCheckLeft, top, kDefaultBox, kDefaultBox), frame, frame);
   Color mark = isEnabled() ? RGB(0, 0, 0) : clBtnShadow;
-  if (State_ == cbGrayed) mark = kSysGrayText;
-  if (State_ != cbUnchecked) {
+  if (State_ == CheckBoxState::Grayed) mark = kSysGrayText;
+  if (State_ != CheckBoxState::Unchecked) {
     if (Radio_)
       DrawRadioDot(p, 7, height() / 2 - 3, ControlColor(mark));
     else
@@ -377,8 +377,8 @@ void LqSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* e) {
     update();
     return;
   }
-  if (AllowGrayed_ && !Radio_ && State_ == cbUnchecked)
-    SetState(cbGrayed);
+  if (AllowGrayed_ && !Radio_ && State_ == CheckBoxState::Unchecked)
+    SetState(CheckBoxState::Grayed);
   else
     Toggle();
 }

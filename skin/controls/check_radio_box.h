@@ -11,7 +11,7 @@
 
 namespace lq {
 
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+enum class CheckBoxState { Unchecked, Checked, Grayed };
 
 class LqSkinCheckRadioBox : public LqSkinCustomControl {
   Q_OBJECT
@@ -25,8 +25,8 @@ class LqSkinCheckRadioBox : public LqSkinCustomControl {
   void SetWordWrap(bool on);
   bool AllowGrayed() const { return AllowGrayed_; }
   void SetAllowGrayed(bool on);
-  TCheckBoxState State() const { return State_; }
-  void SetState(TCheckBoxState s);
+  CheckBoxState State() const { return State_; }
+  void SetState(CheckBoxState s);
   bool Flat() const { return Flat_; }
   void SetFlat(bool on);
   bool CanFocused() const { return CanFocused_; }
@@ -80,7 +80,7 @@ class LqSkinCheckRadioBox : public LqSkinCustomControl {
 
   QString Caption_;
   bool WordWrap_ = false, AllowGrayed_ = false;
-  TCheckBoxState State_ = cbUnchecked;
+  CheckBoxState State_ = CheckBoxState::Unchecked;
   bool Flat_ = true, CanFocused_ = true;
   bool Radio_ = false, Checked_ = false;
   int shortcutId_ = 0;

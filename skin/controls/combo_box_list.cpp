@@ -78,9 +78,9 @@ void PaintComboListFrame(QPainter& p, const LqSkinComboBox& box, const QRect& re
     const SliceGeometry& g = box.Look().list.geometry;
     int w = rect.width(), h = rect.height();
     FittedGeometry fitted;
-    FitSizeToSkin(kSliceBoth, g, w, h, fitted);
-    p.drawImage(rect.topLeft(),
-                ToImage(ComposeElement(kSliceBoth, g, fitted, g.skinrect, *picture, w, h, true)));
+    FitSizeToSkin(SliceMode::Both, g, w, h, fitted);
+    p.drawImage(rect.topLeft(), ToImage(ComposeElement(SliceMode::Both, g, fitted, g.skinrect,
+                                                       *picture, w, h, true)));
     return;
   }
   p.fillRect(rect, ControlColor(clWindow));

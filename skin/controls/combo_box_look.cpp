@@ -22,7 +22,7 @@ ComboListFrame BindListFrame(const LqSkinData* data, const std::string& name) {
   int picture = -1, mask = -1;
   if (!CopyElementGeometry(ControlAt(data, index), g, picture, mask)) return frame;
   // Only an element that stretches both ways can frame a list of any size.
-  if (SliceModeFor(g) != kSliceBoth || !ActivePicture(data, picture)) return frame;
+  if (SliceModeFor(g) != SliceMode::Both || !ActivePicture(data, picture)) return frame;
   frame.pictureindex = picture;
   frame.geometry = g;
   return frame;

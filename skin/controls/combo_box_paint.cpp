@@ -41,7 +41,7 @@ void PaintDefaultFrame(QPainter& p, const LqSkinComboBox& box) {
   const QRect b = box.ButtonRect();
   DrawDefaultPart(p, b, box.ButtonHot() && box.isEnabled(), box.ButtonDown());
   const Rect arrow{b.left(), b.top(), b.left() + b.width(), b.top() + b.height()};
-  DrawDirectionArrow(p, box.ButtonDown() ? arrow.translated(1, 1) : arrow, kArrowDown,
+  DrawDirectionArrow(p, box.ButtonDown() ? arrow.translated(1, 1) : arrow, ArrowDirection::Down,
                      ControlColor(box.isEnabled() ? clBtnText : kSysGrayText));
 }
 

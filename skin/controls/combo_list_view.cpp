@@ -9,7 +9,7 @@ namespace lq {
 
 LqComboListView::LqComboListView(QWidget* parent) : QListView(parent) {
   bar_ = new LqSkinScrollBar(this);
-  bar_->SetKind(sbVertical);
+  bar_->SetKind(ScrollBarKind::Vertical);
   bar_->SetSkinDataName("vscrollbar");
   bar_->hide();
   link_ = new ScrollAreaBars(this, bar_, nullptr);  // a child of this view

@@ -21,7 +21,7 @@ struct FontLook {
 
 struct PanelLook {
   Rect captionrect;
-  int alignment = taCenter;
+  TextAlignment alignment = TextAlignment::Center;
   FontLook font;
   int bgpictureindex = -1;
   Rect checkimagerect, uncheckimagerect, markframerect, framerect, frametextrect;
@@ -33,7 +33,7 @@ struct ButtonLook {
   Color activefontcolor = 0, downfontcolor = 0, disabledfontcolor = 0;
   Rect activeskinrect, downskinrect, disabledskinrect, focusedskinrect;
   bool morphing = false;
-  int morphkind = 0;
+  MorphKind morphkind = MorphKind::Fade;
   Rect animateskinrect;
   int framecount = 0, animateinterval = 25;
   bool showfocus = false;
@@ -47,7 +47,7 @@ struct CheckLook {
   Rect unenabledcheckimagerect, unenableduncheckimagerect;
   Rect grayedcheckimagerect, activegrayedcheckimagerect;
   bool morphing = false;
-  int morphkind = 0;
+  MorphKind morphkind = MorphKind::Fade;
 };
 
 // Each returns false (leaving out untouched) when the descriptor is of another kind.

@@ -46,23 +46,23 @@ void TileImage(QPainter& p, const QImage& image, const QRect& target) {
 
 }  // namespace
 
-Bitmap ComposeElement(int sliceMode, const SliceGeometry& g, const FittedGeometry& f,
+Bitmap ComposeElement(SliceMode sliceMode, const SliceGeometry& g, const FittedGeometry& f,
                       const Rect& source, const Bitmap& picture, int width, int height,
                       bool drawClient) {
   Bitmap out;
   switch (sliceMode) {
-    case kSliceFixed:
+    case SliceMode::Fixed:
       out = CropBitmap(picture, source);
       break;
-    case kSliceBoth:
+    case SliceMode::Both:
       BuildFramedImage(SourceFrame(g), TargetFrame(f), Flags(g, drawClient), width, height, source,
                        picture, out);
       break;
-    case kSliceHorizontal:
+    case SliceMode::Horizontal:
       BuildHStrip(g.lefttoppoint.x, g.skinWidth() - g.righttoppoint.x, out, picture, source, width,
                   g.stretcheffect);
       break;
-    case kSliceVertical:
+    case SliceMode::Vertical:
       BuildVStrip(g.lefttoppoint.y, g.skinHeight() - g.leftbottompoint.y, out, picture, source,
                   height, g.stretcheffect);
       break;
@@ -80,27 +80,27 @@ BorderStrips ComposeStrips(const SliceGeometry& g, const FittedGeometry& f, cons
   return strips;
 }
 
-bool ComposeRegion(int sliceMode, const SliceGeometry& g, const FittedGeometry& f,
+bool ComposeRegion(SliceMode sliceMode, const SliceGeometry& g, const FittedGeometry& f,
                    const Bitmap& mask, int width, int height, QRegion& out) {
   if (mask.empty()) return false;
   Region region;
   switch (sliceMode) {
-    case kSliceFixed:
+    case SliceMode::Fixed:
       region = MaskToRegion(mask);
       break;
-    case kSliceBoth:
-    case kSliceHorizontal:
-    case kSliceVertical: {
+    case SliceMode::Both:
+    case SliceMode::Horizontal:
+    case SliceMode::Vertical: {
       FrameGeometry src = SourceFrame(g);
       FrameGeometry dst = TargetFrame(f);
-      if (sliceMode == kSliceHorizontal) {
+      if (sliceMode == SliceMode::Horizontal) {
         // The right-top point stands for both right corners, the left-top for both left.
         src.leftbottom = src.lefttop;
         src.rightbottom = src.righttop;
         dst.righttop = {width + g.righttoppoint.x - g.skinWidth(), g.righttoppoint.y};
         dst.leftbottom = dst.lefttop;
         dst.rightbottom = dst.righttop;
-      } else if (sliceMode == kSliceVertical) {
+      } else if (sliceMode == SliceMode::Vertical) {
         src.righttop = src.lefttop;
         src.rightbottom = src.leftbottom;
         dst.leftbottom = {g.leftbottompoint.x, height + g.leftbottompoint.y - g.skinHeight()};

@@ -16,7 +16,7 @@ namespace lq {
 // The element image for the slice mode at width x height, from the source
 // rectangle (skinrect or a state rectangle of the same size). Mode 0 gives the
 // source unscaled; mode 1 the nine-part image (client drawn when drawClient).
-Bitmap ComposeElement(int sliceMode, const SliceGeometry& g, const FittedGeometry& f,
+Bitmap ComposeElement(SliceMode sliceMode, const SliceGeometry& g, const FittedGeometry& f,
                       const Rect& source, const Bitmap& picture, int width, int height,
                       bool drawClient);
 
@@ -26,7 +26,7 @@ BorderStrips ComposeStrips(const SliceGeometry& g, const FittedGeometry& f, cons
 
 // The window region cut from the mask picture for the slice mode at width x height.
 // Returns false when no region can be built.
-bool ComposeRegion(int sliceMode, const SliceGeometry& g, const FittedGeometry& f,
+bool ComposeRegion(SliceMode sliceMode, const SliceGeometry& g, const FittedGeometry& f,
                    const Bitmap& mask, int width, int height, QRegion& out);
 
 // The region of the pure black pixels of a mask image.

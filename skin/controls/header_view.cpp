@@ -64,7 +64,7 @@ void LqSkinHeaderView::BindSkin() {
     return;
   sliceMode_ = SliceModeFor(geom_);
   // Without a picture there is nothing to draw the sections from.
-  if (sliceMode_ == kSliceNone || !ActivePicture(SkinData(), pictureIndex_)) return;
+  if (sliceMode_ == SliceMode::None || !ActivePicture(SkinData(), pictureIndex_)) return;
   // Missing state images fall back as a push button's do.
   if (look.activeskinrect.isEmpty()) look.activeskinrect = geom_.skinrect;
   if (look.downskinrect.isEmpty()) look.downskinrect = look.activeskinrect;
@@ -189,7 +189,8 @@ void LqSkinHeaderView::paintSection(QPainter* painter, const QRect& rect, int lo
   QRect text = rect.adjusted(kCaptionMargin, 0, -kCaptionMargin, 0);
   if (isSortIndicatorShown() && sortIndicatorSection() == logicalIndex) {
     const QRect mark = SortIndicatorRect(rect);
-    const int direction = sortIndicatorOrder() == Qt::AscendingOrder ? kArrowUp : kArrowDown;
+    const ArrowDirection direction =
+        sortIndicatorOrder() == Qt::AscendingOrder ? ArrowDirection::Up : ArrowDirection::Down;
     DrawDirectionArrow(*painter, Rect{mark.left(), mark.top(), mark.right() + 1, mark.bottom() + 1},
                        direction, color);
     text.setRight(mark.left() - 2);

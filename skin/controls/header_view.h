@@ -67,7 +67,7 @@ class LqSkinHeaderView : public QHeaderView, public SkinClient {
   SkinBinding binding_{"resizebutton"};
   // Copies from the bound element; the picture is looked up by index when drawn.
   SliceGeometry geom_;
-  int sliceMode_ = kSliceNone;
+  SliceMode sliceMode_ = SliceMode::None;
   int pictureIndex_ = -1;
   ButtonLook look_;
 };

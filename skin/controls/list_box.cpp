@@ -275,7 +275,7 @@ void LqSkinListBox::resizeEvent(QResizeEvent* e) {
 
 LqSkinScrollBar* LqSkinListBox::CreateBar(bool horizontal) {
   auto* bar = new LqSkinScrollBar(this);
-  bar->SetKind(horizontal ? sbHorizontal : sbVertical);
+  bar->SetKind(horizontal ? ScrollBarKind::Horizontal : ScrollBarKind::Vertical);
   bar->SetDefaultWidth(horizontal ? 0 : 19);
   bar->SetDefaultHeight(horizontal ? 19 : 0);
   bar->SetSize(19, 19);

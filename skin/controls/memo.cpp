@@ -48,10 +48,10 @@ void LqSkinMemo2::SetUseSkinFontColor(bool on) {
   UpdateLook();
 }
 
-void LqSkinMemo2::SetScrollBars(TScrollStyle s) {
+void LqSkinMemo2::SetScrollBars(lq::ScrollBars s) {
   ScrollBars_ = s;
   // Without a horizontal scroll state long lines wrap, as a platform memo does.
-  setLineWrapMode(s == ssHorizontal || s == ssBoth ? NoWrap : WidgetWidth);
+  setLineWrapMode(s == ScrollBars::Horizontal || s == ScrollBars::Both ? NoWrap : WidgetWidth);
 }
 
 void LqSkinMemo2::SetWantTabs(bool on) {

@@ -19,7 +19,7 @@ namespace lq {
 class LqSkinData;
 class ScrollAreaBars;
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum class ScrollBars { None, Horizontal, Vertical, Both };
 
 class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   Q_OBJECT
@@ -42,8 +42,8 @@ class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
   void SetUseSkinFont(bool on);
   bool UseSkinFontColor() const { return binding_.UseSkinFontColor(); }
   void SetUseSkinFontColor(bool on);
-  TScrollStyle ScrollBars() const { return ScrollBars_; }
-  void SetScrollBars(TScrollStyle s);
+  lq::ScrollBars ScrollBars() const { return ScrollBars_; }
+  void SetScrollBars(lq::ScrollBars s);
   bool WantReturns() const { return WantReturns_; }
   void SetWantReturns(bool on) { WantReturns_ = on; }
   bool WantTabs() const { return WantTabs_; }
@@ -95,7 +95,7 @@ class LqSkinMemo2 : public QPlainTextEdit, public SkinClient {
 
   SkinBinding binding_{"memo"};
   EditLook look_;
-  TScrollStyle ScrollBars_ = ssBoth;
+  lq::ScrollBars ScrollBars_ = lq::ScrollBars::Both;
   bool WantReturns_ = true, WantTabs_ = false;
   ScrollAreaBars* bars_;  // child of the memo
   int wheelRemainder_ = 0;

@@ -117,10 +117,10 @@ void LqSkinScrollBar::SetLargeChange(int v) {
   update();
 }
 
-void LqSkinScrollBar::SetKind(TScrollBarKind kind) {
+void LqSkinScrollBar::SetKind(ScrollBarKind kind) {
   if (kind == kind_) return;
   kind_ = kind;
-  logic_.vertical = kind == sbVertical;
+  logic_.vertical = kind == ScrollBarKind::Vertical;
   update();
 }
 
@@ -166,17 +166,17 @@ void LqSkinScrollBar::DrawDefault(QImage& canvas) {
   canvas.fill(ControlColor(clBtnFace));
   const ScrollBarLayout l = Layout();
   auto buttonState = [&](ScrollBarPart part) {
-    if (logic_.isPressed(part) && logic_.isHot(part)) return dpsDown;
-    return logic_.isHot(part) ? dpsHot : dpsNormal;
+    if (logic_.isPressed(part) && logic_.isHot(part)) return DefaultPartState::Down;
+    return logic_.isHot(part) ? DefaultPartState::Hot : DefaultPartState::Normal;
   };
-  DrawDefaultPart(canvas, l.decrease, buttonState(sbpDecrease));
-  DrawDefaultPart(canvas, l.increase, buttonState(sbpIncrease));
+  DrawDefaultPart(canvas, l.decrease, buttonState(ScrollBarPart::Decrease));
+  DrawDefaultPart(canvas, l.increase, buttonState(ScrollBarPart::Increase));
   DrawArrow(canvas, l.decrease, Vertical() ? 1 : 0);
   DrawArrow(canvas, l.increase, Vertical() ? 3 : 2);
   if (isEnabled()) {
-    DefaultPartState thumb = logic_.dragging() || ThumbFocused() ? dpsDown
-                             : logic_.isHot(sbpThumb)            ? dpsHot
-                                                                 : dpsNormal;
+    DefaultPartState thumb = logic_.dragging() || ThumbFocused()  ? DefaultPartState::Down
+                             : logic_.isHot(ScrollBarPart::Thumb) ? DefaultPartState::Hot
+                                                                  : DefaultPartState::Normal;
     DrawDefaultPart(canvas, l.thumb, thumb);
   }
 }
@@ -188,15 +188,15 @@ void LqSkinScrollBar::DrawSkin(QImage& canvas) {
   }
   DrawElementImage(canvas, Geometry().skinrect);
   const ScrollBarLayout l = Layout();
-  DrawSkinButton(canvas, l.increase, sbpIncrease);
-  DrawSkinButton(canvas, l.decrease, sbpDecrease);
+  DrawSkinButton(canvas, l.increase, ScrollBarPart::Increase);
+  DrawSkinButton(canvas, l.decrease, ScrollBarPart::Decrease);
   if (isEnabled()) DrawSkinThumb(canvas, l);
 }
 
 void LqSkinScrollBar::DrawSkinButton(QImage& canvas, const Rect& place, ScrollBarPart part) {
   // The element image already shows the normal button.
   if (!logic_.isHot(part)) return;
-  const bool inc = part == sbpIncrease;
+  const bool inc = part == ScrollBarPart::Increase;
   Rect source = logic_.isPressed(part)
                     ? (inc ? skin_.downupbuttonrect : skin_.downdownbuttonrect)
                     : (inc ? skin_.activeupbuttonrect : skin_.activedownbuttonrect);
@@ -206,9 +206,9 @@ void LqSkinScrollBar::DrawSkinButton(QImage& canvas, const Rect& place, ScrollBa
 
 void LqSkinScrollBar::DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l) {
   const bool down = logic_.dragging() || ThumbFocused();
-  const Rect source = down                     ? skin_.downthumbrect
-                      : logic_.isHot(sbpThumb) ? skin_.activethumbrect
-                                               : skin_.thumbrect;
+  const Rect source = down                                 ? skin_.downthumbrect
+                      : logic_.isHot(ScrollBarPart::Thumb) ? skin_.activethumbrect
+                                                           : skin_.thumbrect;
   if (source.isEmpty()) return;
   Bitmap thumb;
   const int length = Vertical() ? l.thumb.height() : l.thumb.width();
@@ -225,9 +225,9 @@ void LqSkinScrollBar::DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l) {
   DrawBitmapAt(canvas, l.thumb.left, l.thumb.top, thumb, skin_.thumbtransparent,
                skin_.thumbtransparentcolor);
 
-  const Rect glyph = down                     ? skin_.downglyphrect
-                     : logic_.isHot(sbpThumb) ? skin_.activeglyphrect
-                                              : skin_.glyphrect;
+  const Rect glyph = down                                 ? skin_.downglyphrect
+                     : logic_.isHot(ScrollBarPart::Thumb) ? skin_.activeglyphrect
+                                                          : skin_.glyphrect;
   if (glyph.isEmpty()) return;
   const int glyphLength = Vertical() ? glyph.height() : glyph.width();
   if (glyphLength >= length) return;

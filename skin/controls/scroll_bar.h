@@ -15,7 +15,7 @@
 
 namespace lq {
 
-enum TScrollBarKind { sbHorizontal, sbVertical };
+enum class ScrollBarKind { Horizontal, Vertical };
 
 class LqSkinScrollBar : public LqSkinCustomControl, private ScrollBarListener {
   Q_OBJECT
@@ -43,8 +43,8 @@ class LqSkinScrollBar : public LqSkinCustomControl, private ScrollBarListener {
   void SetSmallChange(int v);
   void SetLargeChange(int v);
 
-  TScrollBarKind Kind() const { return kind_; }
-  void SetKind(TScrollBarKind kind);
+  ScrollBarKind Kind() const { return kind_; }
+  void SetKind(ScrollBarKind kind);
   bool Both() const { return both_; }
   void SetBoth(bool on);
   int BothMarkerWidth() const { return bothMarkerWidth_; }
@@ -97,14 +97,14 @@ class LqSkinScrollBar : public LqSkinCustomControl, private ScrollBarListener {
   void repaintNeeded() override;
 
   std::function<void()> stepUp_, stepDown_;
-  bool Vertical() const { return kind_ == sbVertical; }
+  bool Vertical() const { return kind_ == ScrollBarKind::Vertical; }
   bool ThumbFocused() const { return canFocused_ && hasFocus(); }
   void DrawSkinButton(QImage& canvas, const Rect& place, ScrollBarPart part);
   void DrawSkinThumb(QImage& canvas, const ScrollBarLayout& l);
 
   std::shared_ptr<longtail::TimerFactory> timers_;  // before logic_, which uses it
   ScrollBarLogic logic_;
-  TScrollBarKind kind_ = sbHorizontal;
+  ScrollBarKind kind_ = ScrollBarKind::Horizontal;
   bool both_ = false;
   int bothMarkerWidth_ = 19;
   std::string bothSkinDataName_ = "bothhscrollbar";

@@ -122,10 +122,10 @@ int ScrollBarDragPosition(const ScrollBarLayout& l, const ScrollBarRange& r, int
 }
 
 ScrollBarPart ScrollBarPartAt(const ScrollBarLayout& l, int x, int y, bool thumbVisible) {
-  if (thumbVisible && l.thumb.contains(x, y)) return sbpThumb;
-  if (l.increase.contains(x, y)) return sbpIncrease;
-  if (l.decrease.contains(x, y)) return sbpDecrease;
-  return sbpNone;
+  if (thumbVisible && l.thumb.contains(x, y)) return ScrollBarPart::Thumb;
+  if (l.increase.contains(x, y)) return ScrollBarPart::Increase;
+  if (l.decrease.contains(x, y)) return ScrollBarPart::Decrease;
+  return ScrollBarPart::None;
 }
 
 }  // namespace lq

@@ -8,7 +8,7 @@
 namespace lq {
 
 // Part numbers used for hit testing, hot and captured state.
-enum ScrollBarPart { sbpNone = -1, sbpThumb = 0, sbpIncrease = 1, sbpDecrease = 2 };
+enum class ScrollBarPart { None = -1, Thumb = 0, Increase = 1, Decrease = 2 };
 
 struct ScrollBarRange {
   int min = 0;

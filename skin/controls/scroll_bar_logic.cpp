@@ -68,17 +68,17 @@ void ScrollBarLogic::mousePress(int x, int y) {
   repeatMode_ = 0;
   firstDelay_ = true;
   ScrollBarPart part = ScrollBarPartAt(l, x, y, enabled);
-  if (part != sbpNone) {
+  if (part != ScrollBarPart::None) {
     captured_ = part;
-    pressed_[part] = true;
+    pressed_[Slot(part)] = true;
     setHotPart(part);
     switch (part) {
-      case sbpIncrease:
+      case ScrollBarPart::Increase:
         increaseStep();
         repeatMode_ = 2;
         timer_->start(kFirstRepeatDelay);
         break;
-      case sbpDecrease:
+      case ScrollBarPart::Decrease:
         decreaseStep();
         repeatMode_ = 1;
         timer_->start(kFirstRepeatDelay);
@@ -150,14 +150,15 @@ void ScrollBarLogic::setHotPart(ScrollBarPart part) {
   if (part == hotPart_) return;
   ScrollBarPart old = hotPart_;
   hotPart_ = part;
-  if (old != sbpNone) {
-    hot_[old] = false;
+  if (old != ScrollBarPart::None) {
+    hot_[Slot(old)] = false;
     // Holding an arrow pauses while the mouse is outside it.
-    if (old != sbpThumb && pressed_[old]) timer_->stop();
+    if (old != ScrollBarPart::Thumb && pressed_[Slot(old)]) timer_->stop();
   }
-  if (part != sbpNone) {
-    hot_[part] = true;
-    if (part != sbpThumb && pressed_[part] && !timer_->isActive()) timer_->start(kRepeatInterval);
+  if (part != ScrollBarPart::None) {
+    hot_[Slot(part)] = true;
+    if (part != ScrollBarPart::Thumb && pressed_[Slot(part)] && !timer_->isActive())
+      timer_->start(kRepeatInterval);
   }
   requestRepaint();
 }
@@ -167,7 +168,7 @@ void ScrollBarLogic::mouseMove(int x, int y) {
   lastY_ = y;
   ScrollBarLayout l = layout();
   ScrollBarPart part = ScrollBarPartAt(l, x, y, enabled);
-  if (captured_ != sbpNone && part != captured_) part = sbpNone;
+  if (captured_ != ScrollBarPart::None && part != captured_) part = ScrollBarPart::None;
   setHotPart(part);
   if (dragging_) {
     setPosition(ScrollBarDragPosition(l, range_, dragStartOffset_, along(x, y) - dragStartCoord_));
@@ -180,25 +181,26 @@ void ScrollBarLogic::mouseRelease(int x, int y, bool leftButton) {
     timer_->stop();
     repeatMode_ = 0;
   }
-  if (captured_ == sbpNone) return;
+  if (captured_ == ScrollBarPart::None) return;
   ScrollBarPart part = captured_;
-  bool endedDrag = part == sbpThumb && dragging_;
-  pressed_[part] = false;
-  if (part == sbpThumb) {
+  bool endedDrag = part == ScrollBarPart::Thumb && dragging_;
+  pressed_[Slot(part)] = false;
+  if (part == ScrollBarPart::Thumb) {
     dragging_ = false;
   } else {
     timer_->stop();
     repeatMode_ = 0;
   }
-  captured_ = sbpNone;
+  captured_ = ScrollBarPart::None;
   ScrollBarPart under = ScrollBarPartAt(layout(), x, y, enabled);
-  setHotPart(under == part ? part : sbpNone);
+  setHotPart(under == part ? part : ScrollBarPart::None);
   requestRepaint();
   if (endedDrag && leftButton) listener().thumbDragEnded();
 }
 
 void ScrollBarLogic::mouseLeave() {
-  if (hotPart_ != sbpNone && hotPart_ != captured_ && !dragging_) setHotPart(sbpNone);
+  if (hotPart_ != ScrollBarPart::None && hotPart_ != captured_ && !dragging_)
+    setHotPart(ScrollBarPart::None);
   if (mouseDown_ && repeatMode_ == 4) {
     timer_->stop();
     repeatMode_ = 0;

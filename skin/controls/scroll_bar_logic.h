@@ -73,8 +73,8 @@ class ScrollBarLogic {
   void mouseLeave();
   void timerTick();
 
-  bool isHot(ScrollBarPart p) const { return p >= 0 && hot_[p]; }
-  bool isPressed(ScrollBarPart p) const { return p >= 0 && pressed_[p]; }
+  bool isHot(ScrollBarPart p) const { return p != ScrollBarPart::None && hot_[Slot(p)]; }
+  bool isPressed(ScrollBarPart p) const { return p != ScrollBarPart::None && pressed_[Slot(p)]; }
   bool dragging() const { return dragging_; }
   ScrollBarPart capturedPart() const { return captured_; }
   int repeatMode() const { return repeatMode_; }
@@ -86,6 +86,7 @@ class ScrollBarLogic {
 
  private:
   ScrollBarLayout layout() const;
+  static int Slot(ScrollBarPart p) { return static_cast<int>(p); }
   void increaseStep();
   void decreaseStep();
   void setHotPart(ScrollBarPart part);
@@ -99,8 +100,8 @@ class ScrollBarLogic {
   ScrollBarRange range_;
   bool hot_[3] = {false, false, false};
   bool pressed_[3] = {false, false, false};
-  ScrollBarPart hotPart_ = sbpNone;
-  ScrollBarPart captured_ = sbpNone;
+  ScrollBarPart hotPart_ = ScrollBarPart::None;
+  ScrollBarPart captured_ = ScrollBarPart::None;
   bool mouseDown_ = false;
   bool dragging_ = false;
   int dragStartCoord_ = 0;

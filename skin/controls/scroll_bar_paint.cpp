@@ -26,10 +26,10 @@ void DrawBitmapAt(QImage& canvas, int x, int y, const Bitmap& image, bool transp
 void DrawDefaultPart(QImage& canvas, const Rect& r, DefaultPartState state) {
   if (r.isEmpty()) return;
   QPainter p(&canvas);
-  QColor frame = ControlColor(state == dpsNormal ? clBtnShadow : kDefaultNavy);
-  QColor fill = ControlColor(state == dpsDown  ? kDefaultDownFill
-                         : state == dpsHot ? kDefaultHotFill
-                                           : clBtnFace);
+  QColor frame = ControlColor(state == DefaultPartState::Normal ? clBtnShadow : kDefaultNavy);
+  QColor fill = ControlColor(state == DefaultPartState::Down  ? kDefaultDownFill
+                             : state == DefaultPartState::Hot ? kDefaultHotFill
+                                                              : clBtnFace);
   p.fillRect(QRect(r.left, r.top, r.width(), r.height()), frame);
   if (r.width() > 2 && r.height() > 2)
     p.fillRect(QRect(r.left + 1, r.top + 1, r.width() - 2, r.height() - 2), fill);

@@ -13,7 +13,7 @@ void DrawBitmapAt(QImage& canvas, int x, int y, const Bitmap& image, bool transp
                   Color key = 0);
 
 // One part of the built-in look: framed one pixel and filled by state.
-enum DefaultPartState { dpsNormal, dpsHot, dpsDown };
+enum class DefaultPartState { Normal, Hot, Down };
 void DrawDefaultPart(QImage& canvas, const Rect& r, DefaultPartState state);
 
 // A small black arrow centred in r, pointing in direction 0 left, 1 up, 2 right, 3 down.

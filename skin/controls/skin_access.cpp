@@ -77,7 +77,7 @@ bool CopyPanelLook(const LqDataSkinControl* d, PanelLook& out) {
   const auto* p = dynamic_cast<const LqDataSkinPanelControl*>(d);
   if (!p) return false;
   out.captionrect = p->captionrect;
-  out.alignment = int(p->alignment);
+  out.alignment = p->alignment;
   CopyFont(p, out.font);
   out.bgpictureindex = p->bgpictureindex;
   out.checkimagerect = p->checkimagerect;
@@ -102,7 +102,7 @@ bool CopyButtonLook(const LqDataSkinControl* d, ButtonLook& out) {
   out.disabledskinrect = b->disabledskinrect;
   out.focusedskinrect = b->focusedskinrect;
   out.morphing = b->morphing;
-  out.morphkind = int(b->morphkind);
+  out.morphkind = b->morphkind;
   out.animateskinrect = b->animateskinrect;
   out.framecount = b->framecount;
   out.animateinterval = b->animateinterval;
@@ -129,7 +129,7 @@ bool CopyCheckLook(const LqDataSkinControl* d, CheckLook& out) {
   out.grayedcheckimagerect = c->grayedcheckimagerect;
   out.activegrayedcheckimagerect = c->activegrayedcheckimagerect;
   out.morphing = c->morphing;
-  out.morphkind = int(c->morphkind);
+  out.morphkind = c->morphkind;
   return true;
 }
 

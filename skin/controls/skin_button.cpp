@@ -97,7 +97,7 @@ void LqSkinButton::SetSpacing(int s) {
   update();
 }
 
-void LqSkinButton::SetLayout(TButtonLayout l) {
+void LqSkinButton::SetLayout(GlyphLayout l) {
   Layout_ = l;
   update();
 }
@@ -149,7 +149,7 @@ void LqSkinButton::FitSizeToSkin(int& width, int& height) {
   const int requestedW = width, requestedH = height;
   LqSkinCustomControl::FitSizeToSkin(width, height);
   // Without the skin size the element is drawn to whatever size the button has.
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth) {
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both) {
     width = requestedW;
     height = requestedH;
   }
@@ -216,14 +216,14 @@ void LqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool down
   const int textFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
   if (!Caption_.isEmpty()) {
     QRect measure(0, 0, area.width(), area.height());
-    if (Layout_ == blGlyphLeft || Layout_ == blGlyphRight)
+    if (Layout_ == GlyphLayout::Left || Layout_ == GlyphLayout::Right)
       measure.setWidth(std::max(0, area.width() - glyphW));
     else
       measure.setHeight(std::max(0, area.height() - glyphH));
     textSize = p.fontMetrics().boundingRect(measure, textFlags, Caption_).size();
   }
   const Rect r{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
-  GlyphTextPlacement at = LayoutGlyphAndText(int(Layout_), r, glyphW, glyphH, Margin_, Spacing_,
+  GlyphTextPlacement at = LayoutGlyphAndText(Layout_, r, glyphW, glyphH, Margin_, Spacing_,
                                              textSize.width(), textSize.height());
   const int shift = down ? 1 : 0;
   if (!Caption_.isEmpty())
@@ -243,7 +243,7 @@ void LqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool down
 
 void LqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active, bool down) {
   Q_UNUSED(active);
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth && SliceMode() != kSliceFixed &&
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both && SliceMode() != SliceMode::Fixed &&
       HasElementGeometry() && Picture()) {
     // A three-part image at the element's height, stretched to the button's.
     QImage element(canvas.width(), Geometry().skinHeight(), QImage::Format_RGB32);
@@ -257,7 +257,7 @@ void LqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active, 
   const FontLook& f = look_.font;
   p.setFont(SkinOrDefaultFont(QString::fromStdString(f.fontname), f.fontheight, f.fontstyle));
   QRect client = ToQRect(FittedClientRect());
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth)
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both)
     client.setBottom(client.bottom() + height() - Geometry().skinHeight());
   if (look_.showfocus && Focused()) {
     p.setPen(QPen(ControlColor(StateFontColor()), 1, Qt::DotLine));

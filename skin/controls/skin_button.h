@@ -9,10 +9,9 @@
 
 #include "skin/controls/control_looks.h"
 #include "skin/controls/skin_control.h"
+#include "skin/data/glyph_layout.h"
 
 namespace lq {
-
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 class LqSkinButton : public LqSkinCustomControl {
   Q_OBJECT
@@ -43,8 +42,8 @@ class LqSkinButton : public LqSkinCustomControl {
   void SetMargin(int m);
   int Spacing() const { return Spacing_; }
   void SetSpacing(int s);
-  TButtonLayout Layout() const { return Layout_; }
-  void SetLayout(TButtonLayout l);
+  GlyphLayout Layout() const { return Layout_; }
+  void SetLayout(GlyphLayout l);
   bool Cancel = false;
   bool Default() const { return Default_; }
   void SetDefault(bool on);
@@ -124,7 +123,7 @@ class LqSkinButton : public LqSkinCustomControl {
   QImage Glyph_;
   int NumGlyphs_ = 1;
   int Margin_ = -1, Spacing_ = 1;
-  TButtonLayout Layout_ = blGlyphLeft;
+  GlyphLayout Layout_ = GlyphLayout::Left;
   bool Default_ = false;
   int shortcutId_ = 0;
   QMetaObject::Connection focusWatch_;

@@ -136,7 +136,7 @@ void LqSkinCustomControl::BindSkin() {
   customDescriptor_ = CopyElementGeometry(Descriptor(), geom_, pictureIndex, maskIndex);
   if (!customDescriptor_) {
     // Nothing to draw from: such a control keeps its size and shows its default look.
-    SliceMode_ = kSliceNone;
+    SliceMode_ = SliceMode::None;
     picture_ = maskPicture_ = nullptr;
     return;
   }
@@ -199,7 +199,7 @@ void LqSkinCustomControl::SetBounds(const QRect& requested) {
   if (IsBound() && r.size() != size()) {
     int w = r.width(), h = r.height();
     FitSizeToSkin(w, h);
-    if (SliceMode_ == kSliceFixed) fitted_.client = geom_.clientrect;
+    if (SliceMode_ == SliceMode::Fixed) fitted_.client = geom_.clientrect;
     r.setSize(QSize(w, h));
     fitted = true;
   }
@@ -216,8 +216,8 @@ void LqSkinCustomControl::SetBounds(const QRect& requested) {
 QSize LqSkinCustomControl::sizeHint() const {
   QSize hint = LqSkinControl::sizeHint();
   if (!HasElementGeometry()) return hint;
-  if (SliceMode_ == kSliceFixed || SliceMode_ == kSliceVertical) hint.setWidth(geom_.skinWidth());
-  if (SliceMode_ == kSliceFixed || SliceMode_ == kSliceHorizontal)
+  if (SliceMode_ == SliceMode::Fixed || SliceMode_ == SliceMode::Vertical) hint.setWidth(geom_.skinWidth());
+  if (SliceMode_ == SliceMode::Fixed || SliceMode_ == SliceMode::Horizontal)
     hint.setHeight(geom_.skinHeight());
   return hint;
 }
@@ -234,7 +234,7 @@ void LqSkinCustomControl::FitToSkin() {
   if (!IsBound()) return;
   int w = width(), h = height();
   FitSizeToSkin(w, h);
-  if (SliceMode_ == kSliceFixed) fitted_.client = geom_.clientrect;
+  if (SliceMode_ == SliceMode::Fixed) fitted_.client = geom_.clientrect;
   // While hidden the new size is only recorded, without a nested resize event; the
   // work below is done here either way.
   if (w != width() || h != height()) ApplySize(w, h);
@@ -272,7 +272,7 @@ void LqSkinCustomControl::DrawDefault(QImage& canvas) {
 
 void LqSkinCustomControl::DrawElementImage(QImage& canvas, const Rect& source) {
   if (!picture_ || !HasElementGeometry()) return;
-  if (SliceMode_ == kSliceBoth && splitFrame_) return;  // the strips are painted separately
+  if (SliceMode_ == SliceMode::Both && splitFrame_) return;  // the strips are painted separately
   const Bitmap image = ComposeElement(SliceMode_, geom_, fitted_, source, *picture_, canvas.width(),
                                       canvas.height(), true);
   if (image.empty()) return;
@@ -290,7 +290,7 @@ void LqSkinCustomControl::paintEvent(QPaintEvent*) {
   int w = width(), h = height();
   FitSizeToSkin(w, h);  // only the fitted geometry; the size stays
   QPainter painter(this);
-  if (!IsBound() || !splitFrame_ || SliceMode_ != kSliceBoth || !picture_)
+  if (!IsBound() || !splitFrame_ || SliceMode_ != SliceMode::Both || !picture_)
     PaintBuffered(painter);
   else
     PaintSplitFrame(painter);

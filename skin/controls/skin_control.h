@@ -103,7 +103,7 @@ class LqSkinCustomControl : public LqSkinControl {
   bool UseSkinFontColor() const { return binding_.UseSkinFontColor(); }
   void SetUseSkinFontColor(bool on);
 
-  int SliceMode() const { return SliceMode_; }
+  lq::SliceMode SliceMode() const { return SliceMode_; }
   const SliceGeometry& Geometry() const { return geom_; }
   const FittedGeometry& Fitted() const { return fitted_; }
   Rect FittedClientRect() const { return fitted_.client; }
@@ -154,7 +154,7 @@ class LqSkinCustomControl : public LqSkinControl {
   int DefaultWidth_ = 0, DefaultHeight_ = 0;
   SliceGeometry geom_;
   FittedGeometry fitted_;
-  int SliceMode_ = 0;
+  lq::SliceMode SliceMode_ = lq::SliceMode::Fixed;
   bool customDescriptor_ = false;
   const Bitmap* picture_ = nullptr;
   const Bitmap* maskPicture_ = nullptr;

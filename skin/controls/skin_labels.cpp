@@ -48,7 +48,7 @@ void LqSkinStdLabel::SetWordWrap(bool on) {
   update();
 }
 
-void LqSkinStdLabel::SetEllipsType(LqStdEllipsType t) {
+void LqSkinStdLabel::SetEllipsType(EllipsisStyle t) {
   EllipsType_ = t;
   update();
 }
@@ -139,9 +139,9 @@ void LqSkinStdLabel::paintEvent(QPaintEvent*) {
   p.setFont(CurrentFont());
   const QFontMetrics m(p.font());
   QString text = Caption_;
-  if (EllipsType_ != lqetNone && !WordWrap_)
-    text = m.elidedText(Caption_, EllipsType_ == lqetPathEllips ? Qt::ElideMiddle : Qt::ElideRight,
-                        width());
+  if (EllipsType_ != EllipsisStyle::None && !WordWrap_)
+    text = m.elidedText(
+        Caption_, EllipsType_ == EllipsisStyle::Path ? Qt::ElideMiddle : Qt::ElideRight, width());
   const QRect r = rect();
   if (isEnabled()) {
     p.setPen(ControlColor(CurrentColor()));
@@ -175,7 +175,7 @@ void LqSkinLabel::SetCaption(const QString& text) {
   update();
 }
 
-void LqSkinLabel::SetEllipsType(LqLabelEllipsType t) {
+void LqSkinLabel::SetEllipsType(LabelEllipsis t) {
   if (t == EllipsType_) return;
   EllipsType_ = t;
   update();
@@ -186,7 +186,7 @@ void LqSkinLabel::SetUseSkinSize(bool on) {
   update();
 }
 
-void LqSkinLabel::SetBorderStyle(TBevelStyle s) {
+void LqSkinLabel::SetBorderStyle(BevelStyle s) {
   BorderStyle_ = s;
   if (!IsBound()) {
     update();
@@ -194,7 +194,7 @@ void LqSkinLabel::SetBorderStyle(TBevelStyle s) {
   }
 }
 
-void LqSkinLabel::SetAlignment(TAlignment a) {
+void LqSkinLabel::SetAlignment(TextAlignment a) {
   Alignment_ = a;
   update();
 }
@@ -208,7 +208,7 @@ void LqSkinLabel::BindSkin() {
   LqSkinCustomControl::BindSkin();
   if (!IsBound()) return;
   CopyLabelFont(Descriptor(), look_);
-  if (HasElementGeometry() && SliceMode() == kSliceFixed) AutoSize_ = false;
+  if (HasElementGeometry() && SliceMode() == SliceMode::Fixed) AutoSize_ = false;
 }
 
 void LqSkinLabel::FitSizeToSkin(int& width, int& height) {
@@ -216,7 +216,7 @@ void LqSkinLabel::FitSizeToSkin(int& width, int& height) {
   LqSkinCustomControl::FitSizeToSkin(width, height);
   // Without the skin size an element that does not stretch both ways is drawn
   // stretched to the control instead of forcing its size.
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth) {
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both) {
     width = requestedW;
     height = requestedH;
   }
@@ -225,7 +225,7 @@ void LqSkinLabel::FitSizeToSkin(int& width, int& height) {
 QRect LqSkinLabel::TextArea() const {
   if (!HasElementGeometry()) return rect().adjusted(3, 3, -3, -3);
   QRect area = ToQRect(FittedClientRect());
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth)
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both)
     area.setBottom(area.bottom() + height() - Geometry().skinHeight());
   return area;
 }
@@ -247,7 +247,7 @@ void LqSkinLabel::DrawDefault(QImage& canvas) {
 }
 
 void LqSkinLabel::DrawSkin(QImage& canvas) {
-  if (!UseSkinSize_ && SliceMode() != kSliceBoth && Picture() && HasElementGeometry()) {
+  if (!UseSkinSize_ && SliceMode() != SliceMode::Both && Picture() && HasElementGeometry()) {
     // The element at its own height, stretched to the control's.
     const SliceGeometry& g = Geometry();
     QImage element(canvas.width(), g.skinHeight(), QImage::Format_RGB32);
@@ -269,12 +269,12 @@ void LqSkinLabel::DrawText(QPainter& p, QRect area) {
   p.setFont(CurrentFont());
   const QFontMetrics m(p.font());
   const QString text =
-      EllipsType_ == lqetEllips ? TrimToWidth(m, Caption_, area.width()) : Caption_;
+      EllipsType_ == LabelEllipsis::End ? TrimToWidth(m, Caption_, area.width()) : Caption_;
   const int textW = m.horizontalAdvance(text);
   int x = area.left();
-  if (Alignment_ == taRightJustify)
+  if (Alignment_ == TextAlignment::Right)
     x = area.right() + 1 - textW;
-  else if (Alignment_ == taCenter)
+  else if (Alignment_ == TextAlignment::Center)
     x = area.left() + area.width() / 2 - textW / 2;
   const int y = area.top() + area.height() / 2 - m.height() / 2;
   p.setClipRect(area);
@@ -286,8 +286,8 @@ void LqSkinLabel::DrawText(QPainter& p, QRect area) {
 
 void LqSkinLabel::AdjustSize() {
   if (!AutoSize_) return;
-  const TAlign align = AlignOf(this);
-  if (align == alTop || align == alBottom || align == alClient) return;
+  const DockAlign align = AlignOf(this);
+  if (align == DockAlign::Top || align == DockAlign::Bottom || align == DockAlign::Client) return;
   const QFontMetrics m(CurrentFont());
   const int textW = m.horizontalAdvance(Caption_);
   int grow;

@@ -11,7 +11,7 @@
 
 namespace lq {
 
-enum LqStdEllipsType { lqetNone, lqetEndEllips, lqetPathEllips };
+enum class EllipsisStyle { None, End, Path };
 
 // A transparent label: it never fills its background, so the parent shows through.
 class LqSkinStdLabel : public QWidget, public SkinClient {
@@ -26,8 +26,8 @@ class LqSkinStdLabel : public QWidget, public SkinClient {
   void SetAutoSize(bool on);
   bool WordWrap() const { return WordWrap_; }
   void SetWordWrap(bool on);
-  LqStdEllipsType EllipsType() const { return EllipsType_; }
-  void SetEllipsType(LqStdEllipsType t);
+  EllipsisStyle EllipsType() const { return EllipsType_; }
+  void SetEllipsType(EllipsisStyle t);
   bool UseSkinFont() const { return binding_.UseSkinFont(); }
   void SetUseSkinFont(bool on);
   bool UseSkinColor() const { return binding_.UseSkinFontColor(); }
@@ -67,14 +67,14 @@ class LqSkinStdLabel : public QWidget, public SkinClient {
   QString Caption_;
   Qt::Alignment Alignment_ = Qt::AlignLeft;
   bool AutoSize_ = true, WordWrap_ = false;
-  LqStdEllipsType EllipsType_ = lqetNone;
+  EllipsisStyle EllipsType_ = EllipsisStyle::None;
   SkinBinding binding_{"stdlabel"};
   LqFont Font_;
   FontLook look_;
   bool lookCopied_ = false;
 };
 
-enum LqLabelEllipsType { lqetNoneEllips, lqetEllips };
+enum class LabelEllipsis { None, End };
 
 class LqSkinLabel : public LqSkinCustomControl {
  public:
@@ -82,14 +82,14 @@ class LqSkinLabel : public LqSkinCustomControl {
 
   QString Caption() const { return Caption_; }
   void SetCaption(const QString& text);
-  LqLabelEllipsType EllipsType() const { return EllipsType_; }
-  void SetEllipsType(LqLabelEllipsType t);
+  LabelEllipsis EllipsType() const { return EllipsType_; }
+  void SetEllipsType(LabelEllipsis t);
   bool UseSkinSize() const { return UseSkinSize_; }
   void SetUseSkinSize(bool on);
-  TBevelStyle BorderStyle() const { return BorderStyle_; }
-  void SetBorderStyle(TBevelStyle s);
-  TAlignment Alignment() const { return Alignment_; }
-  void SetAlignment(TAlignment a);
+  BevelStyle BorderStyle() const { return BorderStyle_; }
+  void SetBorderStyle(BevelStyle s);
+  TextAlignment Alignment() const { return Alignment_; }
+  void SetAlignment(TextAlignment a);
   bool AutoSize() const { return AutoSize_; }
   void SetAutoSize(bool on);
 
@@ -110,10 +110,10 @@ class LqSkinLabel : public LqSkinCustomControl {
   void AdjustSize();
 
   QString Caption_;
-  LqLabelEllipsType EllipsType_ = lqetNoneEllips;
+  LabelEllipsis EllipsType_ = LabelEllipsis::None;
   bool UseSkinSize_ = true;
-  TBevelStyle BorderStyle_ = bvFrame;
-  TAlignment Alignment_ = taLeftJustify;
+  BevelStyle BorderStyle_ = BevelStyle::Frame;
+  TextAlignment Alignment_ = TextAlignment::Left;
   bool AutoSize_ = false;
   FontLook look_;
 };

@@ -31,7 +31,7 @@ void LqSkinPanel::SetCaption(const QString& text) {
   if (CaptionMode_) update();
 }
 
-void LqSkinPanel::SetImagePosition(TImagePosition p) {
+void LqSkinPanel::SetImagePosition(lq::ImagePosition p) {
   if (p == ImagePosition_) return;
   ImagePosition_ = p;
   update();
@@ -59,7 +59,7 @@ void LqSkinPanel::SetChecked(bool on) {
   emit checkedChanged();
 }
 
-void LqSkinPanel::SetDefaultAlignment(TAlignment a) {
+void LqSkinPanel::SetDefaultAlignment(TextAlignment a) {
   DefaultAlignment_ = a;
   update();
 }
@@ -72,7 +72,7 @@ void LqSkinPanel::SetDefaultCaptionHeight(int h) {
   }
 }
 
-void LqSkinPanel::SetBorderStyle(TBevelStyle s) {
+void LqSkinPanel::SetBorderStyle(BevelStyle s) {
   BorderStyle_ = s;
   if (!IsBound()) {
     update();
@@ -139,12 +139,12 @@ void LqSkinPanel::SetRollUpState(bool on) {
 QRect LqSkinPanel::AlignClientRect() const {
   if (!HasElementGeometry()) {
     QRect r = rect();
-    if (BorderStyle_ != bvNone) r.adjust(1, 1, -1, -1);
+    if (BorderStyle_ != BevelStyle::None) r.adjust(1, 1, -1, -1);
     if (CaptionMode_) r.setTop(r.top() + DefaultCaptionHeight_);
     return r;
   }
   if (look_.bgpictureindex != -1 ||
-      (BorderStyle_ == bvNone && !CaptionMode_ && SliceMode() == kSliceBoth))
+      (BorderStyle_ == BevelStyle::None && !CaptionMode_ && SliceMode() == SliceMode::Both))
     return rect();
   // The fitted client rectangle for the current size.
   SliceGeometry g = Geometry();
@@ -156,7 +156,8 @@ QRect LqSkinPanel::AlignClientRect() const {
 
 QRect LqSkinPanel::CaptionArea() const {
   if (!HasElementGeometry()) return {};
-  const Rect area = SliceMode() == kSliceFixed ? look_.captionrect : MapSkinRect(look_.captionrect);
+  const Rect area =
+      SliceMode() == SliceMode::Fixed ? look_.captionrect : MapSkinRect(look_.captionrect);
   return area.isEmpty() ? QRect() : ToQRect(area);
 }
 
@@ -171,7 +172,7 @@ void LqSkinPanel::paintEvent(QPaintEvent* e) {
     int w = width(), h = height();
     FitSizeToSkin(w, h);
     const SliceGeometry& g = Geometry();
-    if (BorderStyle_ == bvNone && SliceMode() == kSliceBoth && !CaptionMode_) {
+    if (BorderStyle_ == BevelStyle::None && SliceMode() == SliceMode::Both && !CaptionMode_) {
       // No frame at all: a plain skin-textured area.
       QPainter p(this);
       const Rect src = g.clientrect.translated(g.skinrect.left, g.skinrect.top);
@@ -227,9 +228,9 @@ void LqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
   const int captionW = textW + markW + (glyphW > 0 ? glyphW + Spacing : 0);
   const int y = area.top() + area.height() / 2 - textH / 2;
   int x = area.left();
-  if (look_.alignment == taRightJustify)
+  if (look_.alignment == TextAlignment::Right)
     x = area.right() + 1 - captionW;
-  else if (look_.alignment == taCenter)
+  else if (look_.alignment == TextAlignment::Center)
     x = area.left() + area.width() / 2 - captionW / 2;
 
   p.save();
@@ -239,7 +240,7 @@ void LqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
     p.drawImage(x, area.top() + area.height() / 2 - markImage.height() / 2, markImage);
     x += markW;
   }
-  if (glyphW > 0 && ImagePosition_ == lqipLeft) {
+  if (glyphW > 0 && ImagePosition_ == ImagePosition::Left) {
     DrawGlyph(p, area.left(), area.top() + area.height() / 2 - Glyph_.height() / 2);
   } else if (glyphW > 0) {
     DrawGlyph(p, x, area.top() + area.height() / 2 - Glyph_.height() / 2);
@@ -263,19 +264,19 @@ void LqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
   p.restore();
 }
 
-void DrawDefaultBevel(QPainter& p, const QRect& r, TBevelStyle style) {
+void DrawDefaultBevel(QPainter& p, const QRect& r, BevelStyle style) {
   p.fillRect(r, ControlColor(clBtnFace));
   switch (style) {
-    case bvFrame:
+    case BevelStyle::Frame:
       DrawControlFrame(p, r, clBtnShadow, clBtnShadow);
       break;
-    case bvRaised:
+    case BevelStyle::Raised:
       DrawControlFrame(p, r, clBtnHighlight, clBtnShadow);
       break;
-    case bvLowered:
+    case BevelStyle::Lowered:
       DrawControlFrame(p, r, clBtnShadow, clBtnHighlight);
       break;
-    case bvNone:
+    case BevelStyle::None:
       break;
   }
 }
@@ -291,7 +292,7 @@ void LqSkinPanel::DrawDefaultCaption(QPainter& p) {
   const int w = width();
   const int ch = DefaultCaptionHeight_;
   QRect bar;
-  if (BorderStyle_ == bvFrame) {
+  if (BorderStyle_ == BevelStyle::Frame) {
     bar = QRect(0, 0, w, ch);
     DrawControlFrame(p, bar, clBtnShadow, clBtnShadow);
     bar.adjust(1, 1, -1, -1);
@@ -318,9 +319,9 @@ void LqSkinPanel::DrawDefaultCaption(QPainter& p) {
   const int captionW = m.horizontalAdvance(Caption_) + (glyphW > 0 ? glyphW + Spacing : 0);
   const int barW = w - left - arrowW;
   int x;
-  if (DefaultAlignment_ == taRightJustify)
+  if (DefaultAlignment_ == TextAlignment::Right)
     x = left + barW - captionW;
-  else if (DefaultAlignment_ == taCenter)
+  else if (DefaultAlignment_ == TextAlignment::Center)
     x = left + 2 + barW / 2 - captionW / 2;
   else
     x = left + 2;

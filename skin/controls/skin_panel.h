@@ -13,11 +13,11 @@ class QRect;
 
 namespace lq {
 
-enum TImagePosition { lqipDefault, lqipLeft };
-enum TBevelStyle { bvFrame, bvRaised, bvLowered, bvNone };
+enum class ImagePosition { Default, Left };
+enum class BevelStyle { Frame, Raised, Lowered, None };
 
 // The unskinned face of panels and labels: button-face fill inside the bevel of `style`.
-void DrawDefaultBevel(QPainter& p, const QRect& r, TBevelStyle style);
+void DrawDefaultBevel(QPainter& p, const QRect& r, BevelStyle style);
 
 class LqSkinPanel : public LqSkinCustomControl {
   Q_OBJECT
@@ -28,8 +28,8 @@ class LqSkinPanel : public LqSkinCustomControl {
   QString Caption() const { return Caption_; }
   void SetCaption(const QString& text);
 
-  TImagePosition ImagePosition() const { return ImagePosition_; }
-  void SetImagePosition(TImagePosition p);
+  lq::ImagePosition ImagePosition() const { return ImagePosition_; }
+  void SetImagePosition(lq::ImagePosition p);
   bool TransparentMode() const { return TransparentMode_; }
   void SetTransparentMode(bool on);
   int RealHeight() const { return RealHeight_; }
@@ -38,12 +38,12 @@ class LqSkinPanel : public LqSkinCustomControl {
   void SetCheckedMode(bool on);
   bool Checked() const { return Checked_; }
   void SetChecked(bool on);
-  TAlignment DefaultAlignment() const { return DefaultAlignment_; }
-  void SetDefaultAlignment(TAlignment a);
+  TextAlignment DefaultAlignment() const { return DefaultAlignment_; }
+  void SetDefaultAlignment(TextAlignment a);
   int DefaultCaptionHeight() const { return DefaultCaptionHeight_; }
   void SetDefaultCaptionHeight(int h);
-  TBevelStyle BorderStyle() const { return BorderStyle_; }
-  void SetBorderStyle(TBevelStyle s);
+  BevelStyle BorderStyle() const { return BorderStyle_; }
+  void SetBorderStyle(BevelStyle s);
   bool CaptionMode() const { return CaptionMode_; }
   void SetCaptionMode(bool on);
   bool RollUpMode() const { return RollUpMode_; }
@@ -82,13 +82,13 @@ class LqSkinPanel : public LqSkinCustomControl {
   int RolledUpHeight() const;
 
   QString Caption_;
-  TImagePosition ImagePosition_ = lqipDefault;
+  lq::ImagePosition ImagePosition_ = lq::ImagePosition::Default;
   bool TransparentMode_ = false;
   int RealHeight_ = -1;
   bool CheckedMode_ = false, Checked_ = false;
-  TAlignment DefaultAlignment_ = taLeftJustify;
+  TextAlignment DefaultAlignment_ = TextAlignment::Left;
   int DefaultCaptionHeight_ = 22;
-  TBevelStyle BorderStyle_ = bvFrame;
+  BevelStyle BorderStyle_ = BevelStyle::Frame;
   bool CaptionMode_ = false;
   bool RollUpMode_ = false, RollUpState_ = false;
   QImage Glyph_;

@@ -55,24 +55,24 @@ Rect MapBothWays(const SliceGeometry& g, const Rect& r, int dx, int dy) {
 
 }  // namespace
 
-int SliceModeFor(const SliceGeometry& g) {
-  if (g.skinrect.isEmpty()) return kSliceNone;
-  if (g.rightbottompoint.x != 0 && g.rightbottompoint.y != 0) return kSliceBoth;
-  if (g.righttoppoint.x != 0 || g.righttoppoint.y != 0) return kSliceHorizontal;
-  if (g.leftbottompoint.x != 0 || g.leftbottompoint.y != 0) return kSliceVertical;
-  return kSliceFixed;
+SliceMode SliceModeFor(const SliceGeometry& g) {
+  if (g.skinrect.isEmpty()) return SliceMode::None;
+  if (g.rightbottompoint.x != 0 && g.rightbottompoint.y != 0) return SliceMode::Both;
+  if (g.righttoppoint.x != 0 || g.righttoppoint.y != 0) return SliceMode::Horizontal;
+  if (g.leftbottompoint.x != 0 || g.leftbottompoint.y != 0) return SliceMode::Vertical;
+  return SliceMode::Fixed;
 }
 
-void FitSizeToSkin(int sliceMode, const SliceGeometry& g, int& width, int& height,
+void FitSizeToSkin(SliceMode sliceMode, const SliceGeometry& g, int& width, int& height,
                    FittedGeometry& f) {
   const int sw = g.skinWidth(), sh = g.skinHeight();
   switch (sliceMode) {
-    case kSliceFixed:
+    case SliceMode::Fixed:
       width = sw;
       height = sh;
       f = {g.lefttoppoint, g.righttoppoint, g.leftbottompoint, g.rightbottompoint, g.clientrect};
       return;
-    case kSliceBoth: {
+    case SliceMode::Both: {
       const int dx = width - sw, dy = height - sh;
       f.lefttop = g.lefttoppoint;
       f.righttop = Moved(g.righttoppoint, dx, 0);
@@ -82,7 +82,7 @@ void FitSizeToSkin(int sliceMode, const SliceGeometry& g, int& width, int& heigh
                   g.clientrect.bottom + dy};
       return;
     }
-    case kSliceHorizontal: {
+    case SliceMode::Horizontal: {
       height = sh;
       const int dx = width - sw;
       f.lefttop = g.lefttoppoint;
@@ -93,7 +93,7 @@ void FitSizeToSkin(int sliceMode, const SliceGeometry& g, int& width, int& heigh
                   g.clientrect.bottom};
       return;
     }
-    case kSliceVertical: {
+    case SliceMode::Vertical: {
       width = sw;
       const int dy = height - sh;
       f.lefttop = g.lefttoppoint;
@@ -109,17 +109,18 @@ void FitSizeToSkin(int sliceMode, const SliceGeometry& g, int& width, int& heigh
   }
 }
 
-Rect MapSkinRect(int sliceMode, const SliceGeometry& g, const Rect& r, int width, int height) {
+Rect MapSkinRect(SliceMode sliceMode, const SliceGeometry& g, const Rect& r, int width,
+                 int height) {
   const int dx = width - g.skinWidth(), dy = height - g.skinHeight();
   switch (sliceMode) {
-    case kSliceBoth:
+    case SliceMode::Both:
       return MapBothWays(g, r, dx, dy);
-    case kSliceHorizontal:
+    case SliceMode::Horizontal:
       if (r.left <= g.lefttoppoint.x && r.right >= g.righttoppoint.x)
         return {r.left, r.top, r.right + dx, r.bottom};
       if (r.left >= g.righttoppoint.x && r.right > g.righttoppoint.x) return r.translated(dx, 0);
       return r;
-    case kSliceVertical:
+    case SliceMode::Vertical:
       if (r.top <= g.lefttoppoint.y && r.bottom >= g.leftbottompoint.y)
         return {r.left, r.top, r.right, r.bottom + dy};
       if (r.top >= g.leftbottompoint.y && r.bottom > g.leftbottompoint.y)

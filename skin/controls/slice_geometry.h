@@ -4,17 +4,9 @@
 // size to what the element allows and move sub-rectangles with that size.
 
 #include "skin/data/geometry.h"
+#include "skin/data/slice_mode.h"
 
 namespace lq {
-
-// How an element image may be sized.
-enum SliceModeValue : int {
-  kSliceNone = -1,       // empty skin rectangle: nothing to fit
-  kSliceFixed = 0,       // fixed size
-  kSliceBoth = 1,        // stretches both ways
-  kSliceHorizontal = 2,  // stretches horizontally only
-  kSliceVertical = 3,    // stretches vertically only
-};
 
 struct SliceGeometry {
   Rect skinrect;  // picture coordinates
@@ -35,15 +27,15 @@ struct FittedGeometry {
   Rect client;
 };
 
-int SliceModeFor(const SliceGeometry& g);
+SliceMode SliceModeFor(const SliceGeometry& g);
 
 // Adjusts a proposed size (in/out) to the slice mode and computes the fitted
 // geometry for it. Mode -1 leaves everything unchanged.
-void FitSizeToSkin(int sliceMode, const SliceGeometry& g, int& width, int& height,
+void FitSizeToSkin(SliceMode sliceMode, const SliceGeometry& g, int& width, int& height,
                    FittedGeometry& fitted);
 
 // Maps a rectangle given in skin coordinates to control coordinates at the
 // control size width x height.
-Rect MapSkinRect(int sliceMode, const SliceGeometry& g, const Rect& r, int width, int height);
+Rect MapSkinRect(SliceMode sliceMode, const SliceGeometry& g, const Rect& r, int width, int height);
 
 }  // namespace lq

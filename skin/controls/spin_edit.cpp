@@ -143,9 +143,9 @@ void LqSkinSpinEdit::SetMaxValue(double v) {
   if (rules_.MinValue != rules_.MaxValue && rules_.Clamp(Value_) != Value_) SetValue(Value_);
 }
 
-void LqSkinSpinEdit::SetValueType(TValueType t) {
+void LqSkinSpinEdit::SetValueType(SpinValueType t) {
   rules_.ValueType = t;
-  if (t == vtInteger) {
+  if (t == SpinValueType::Integer) {
     Increment_ = std::nearbyint(Increment_);
     if (Increment_ == 0) Increment_ = 1;
   }

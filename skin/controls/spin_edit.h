@@ -37,7 +37,7 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   Q_OBJECT
 
  public:
-  enum { kUpButton = 0, kDownButton = 1 };
+  static constexpr int kUpButton = 0, kDownButton = 1;
 
   // timers: where the button repeat timer comes from (QTimers on the GUI thread by default).
   explicit LqSkinSpinEdit(QWidget* parent = nullptr,
@@ -52,8 +52,8 @@ class LqSkinSpinEdit : public LqSkinCustomControl {
   void SetMaxValue(double v);
   double Increment() const { return Increment_; }
   void SetIncrement(double v) { Increment_ = v; }
-  TValueType ValueType() const { return rules_.ValueType; }
-  void SetValueType(TValueType t);
+  SpinValueType ValueType() const { return rules_.ValueType; }
+  void SetValueType(SpinValueType t);
   int Decimal() const { return rules_.Decimal; }
   void SetDecimal(int d);
   bool EditorEnabled() const { return EditorEnabled_; }

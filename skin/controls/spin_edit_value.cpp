@@ -20,7 +20,7 @@ double SpinValueRules::Clamp(double value) const {
 
 std::string SpinValueRules::Format(double value) const {
   char buf[64];
-  if (ValueType == vtInteger) {
+  if (ValueType == SpinValueType::Integer) {
     std::snprintf(buf, sizeof buf, "%.0f", std::nearbyint(value));
   } else {
     int digits = Decimal < 0 ? 0 : (Decimal > 18 ? 18 : Decimal);
@@ -43,7 +43,8 @@ bool SpinValueRules::AcceptsKey(char32_t ch, const std::string& rest, bool edito
   if (at == 0 && !rest.empty() && rest[0] == '-') return false;
   if (ch >= '0' && ch <= '9') return true;
   if (ch == '-') return at == 0 && rest.find('-') == std::string::npos;
-  if (ValueType == vtFloat && ch == char32_t(static_cast<unsigned char>(DecimalSeparator)))
+  if (ValueType == SpinValueType::Float &&
+      ch == char32_t(static_cast<unsigned char>(DecimalSeparator)))
     return rest.find(DecimalSeparator) == std::string::npos;
   return false;
 }
@@ -59,7 +60,7 @@ std::optional<double> SpinValueRules::Parse(const std::string& text) const {
     } else if (c == '-') {
       if (i != 0) return std::nullopt;
       normal += c;
-    } else if (ValueType == vtFloat && c == DecimalSeparator) {
+    } else if (ValueType == SpinValueType::Float && c == DecimalSeparator) {
       if (i == 0 || ++separators > 1) return std::nullopt;
       normal += '.';
     } else {

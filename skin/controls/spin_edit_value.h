@@ -9,10 +9,10 @@
 
 namespace lq {
 
-enum TValueType { vtInteger, vtFloat };
+enum class SpinValueType { Integer, Float };
 
 struct SpinValueRules {
-  TValueType ValueType = vtInteger;
+  SpinValueType ValueType = SpinValueType::Integer;
   int Decimal = 2;
   double MinValue = 0;
   double MaxValue = 0;

@@ -35,7 +35,7 @@ LqSkinSplitter::LqSkinSplitter(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setCursor(Qt::SizeHorCursor);
   resize(defaultSize_, 100);
-  lq::SetAlign(this, alLeft);
+  lq::SetAlign(this, DockAlign::Left);
 }
 
 LqSkinSplitter::~LqSkinSplitter() {
@@ -59,25 +59,25 @@ void LqSkinSplitter::SetDefaultSize(int size) {
   ApplySkin();
 }
 
-void LqSkinSplitter::SetAlign(TAlign align) {
+void LqSkinSplitter::SetAlign(DockAlign align) {
   lq::SetAlign(this, align);
-  const bool horizontal = align == alTop || align == alBottom;
+  const bool horizontal = align == DockAlign::Top || align == DockAlign::Bottom;
   setCursor(horizontal ? Qt::SizeVerCursor : Qt::SizeHorCursor);
   ApplySkin();
 }
 
 SplitterSide LqSkinSplitter::Side() const {
   switch (Align()) {
-    case alLeft:
-      return ssLeft;
-    case alRight:
-      return ssRight;
-    case alTop:
-      return ssTop;
-    case alBottom:
-      return ssBottom;
+    case DockAlign::Left:
+      return SplitterSide::Left;
+    case DockAlign::Right:
+      return SplitterSide::Right;
+    case DockAlign::Top:
+      return SplitterSide::Top;
+    case DockAlign::Bottom:
+      return SplitterSide::Bottom;
     default:
-      return ssUndocked;
+      return SplitterSide::Undocked;
   }
 }
 
@@ -105,8 +105,8 @@ void LqSkinSplitter::ReleaseSkin() {
 void LqSkinSplitter::ApplySkin() {
   Bind();
   const bool skinned = IsBound() && picture_ && !transparent_;
-  const TAlign a = Align();
-  if (a == alTop || a == alBottom) {
+  const DockAlign a = Align();
+  if (a == DockAlign::Top || a == DockAlign::Bottom) {
     const int h = skinned ? skinrect_.height() : defaultSize_;
     if (h != height()) resize(width(), h);
   } else {
@@ -120,13 +120,13 @@ void LqSkinSplitter::ApplySkin() {
 void LqSkinSplitter::paintEvent(QPaintEvent*) {
   if (transparent_ || width() < 1 || height() < 1) return;
   Bind();
-  const TAlign a = Align();
+  const DockAlign a = Align();
   QPainter p(this);
-  if (!IsBound() || !picture_ || a == alNone || a == alClient) {
+  if (!IsBound() || !picture_ || a == DockAlign::None || a == DockAlign::Client) {
     p.fillRect(rect(), ControlColor(ColorValue));
     if (Beveled) {
       // Light and dark outlines round the bar, shrunk across it and grown along it.
-      const bool vertical = a == alLeft || a == alRight;
+      const bool vertical = a == DockAlign::Left || a == DockAlign::Right;
       QRect r = vertical ? rect().adjusted(1, -2, -1, 2) : rect().adjusted(-2, 1, 2, -1);
       p.setPen(ControlColor(clBtnHighlight));
       p.drawRect(r.translated(1, 1).adjusted(0, 0, -1, -1));
@@ -136,7 +136,7 @@ void LqSkinSplitter::paintEvent(QPaintEvent*) {
     return;
   }
   Bitmap image;
-  if (a == alTop || a == alBottom)
+  if (a == DockAlign::Top || a == DockAlign::Bottom)
     BuildHStrip(lefttoppoint_.x, skinrect_.width() - righttoppoint_.x, image, *picture_, skinrect_,
                 width(), stretcheffect_);
   else
@@ -163,18 +163,19 @@ QRect LqSkinSplitter::LineRect() const {
 void LqSkinSplitter::StartSizing(const QPoint& parentPos) {
   QWidget* parent = parentWidget();
   const SplitterSide side = Side();
-  if (!parent || side == ssUndocked) return;
+  if (!parent || side == SplitterSide::Undocked) return;
   std::vector<SplitterSibling> siblings;
   std::vector<QWidget*> widgets;
   const bool vertical = IsVerticalSplit(side);
   for (QObject* o : parent->children()) {
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->isWindow() || w == line_) continue;
-    const TAlign a = AlignOf(w);
+    const DockAlign a = AlignOf(w);
     const QRect g = w->geometry();
     SplitterSibling s;
     s.bounds = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
-    s.dockedOnAxis = vertical ? (a == alLeft || a == alRight) : (a == alTop || a == alBottom);
+    s.dockedOnAxis = vertical ? (a == DockAlign::Left || a == DockAlign::Right)
+                              : (a == DockAlign::Top || a == DockAlign::Bottom);
     s.visible = w->isVisibleTo(parent);
     s.enabled = w->isEnabled();
     s.isSplitter = w == this;
@@ -200,7 +201,7 @@ void LqSkinSplitter::StartSizing(const QPoint& parentPos) {
 }
 
 void LqSkinSplitter::ShowLine() {
-  if (ResizeStyle != rsPattern && ResizeStyle != rsLine) return;
+  if (ResizeStyle != ResizeStyle::Pattern && ResizeStyle != ResizeStyle::Line) return;
   if (!line_) line_ = new SizingLine(parentWidget());
   line_->setGeometry(LineRect());
   line_->show();
@@ -219,7 +220,7 @@ void LqSkinSplitter::MoveSizing(const QPoint& parentPos) {
   newSize_ = size;
   split_ = p.split;
   moved_ = true;
-  if (ResizeStyle == rsUpdate) {
+  if (ResizeStyle == ResizeStyle::Update) {
     ApplyNeighbourSize(newSize_);
     downPos_ = parentPos;
     split_ = 0;
@@ -232,16 +233,16 @@ void LqSkinSplitter::ApplyNeighbourSize(int size) {
   const SplitterSide side = Side();
   QRect g = neighbour_->geometry();
   switch (side) {
-    case ssLeft:
+    case SplitterSide::Left:
       g.setWidth(size);
       break;
-    case ssTop:
+    case SplitterSide::Top:
       g.setHeight(size);
       break;
-    case ssRight:
+    case SplitterSide::Right:
       g.setLeft(g.right() + 1 - size);
       break;
-    case ssBottom:
+    case SplitterSide::Bottom:
       g.setTop(g.bottom() + 1 - size);
       break;
     default:

@@ -17,7 +17,7 @@ namespace lq {
 
 class LqSkinData;
 
-enum TResizeStyle { rsNone, rsLine, rsUpdate, rsPattern };
+enum class ResizeStyle { None, Line, Update, Pattern };
 
 class LqSkinSplitter : public QWidget, public SkinClient {
   Q_OBJECT
@@ -34,12 +34,12 @@ class LqSkinSplitter : public QWidget, public SkinClient {
   void SetTransparent(bool on);
   int DefaultSize() const { return defaultSize_; }
   void SetDefaultSize(int size);
-  TAlign Align() const { return AlignOf(this); }
-  void SetAlign(TAlign align);
+  DockAlign Align() const { return AlignOf(this); }
+  void SetAlign(DockAlign align);
 
   int MinSize = 30;
   bool AutoSnap = true;
-  TResizeStyle ResizeStyle = rsPattern;
+  lq::ResizeStyle ResizeStyle = lq::ResizeStyle::Pattern;
   bool Beveled = false;
   Color ColorValue = 0xFF00000Fu;  // the button face, as the form's colour
 

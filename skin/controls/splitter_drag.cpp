@@ -9,16 +9,16 @@ int FindSplitterNeighbour(const std::vector<SplitterSibling>& siblings, const Re
   int px = splitter.left;
   int py = splitter.top;
   switch (side) {
-    case ssLeft:
+    case SplitterSide::Left:
       px -= 1;
       break;
-    case ssRight:
+    case SplitterSide::Right:
       px = splitter.right;
       break;
-    case ssTop:
+    case SplitterSide::Top:
       py -= 1;
       break;
-    case ssBottom:
+    case SplitterSide::Bottom:
       py = splitter.bottom;
       break;
     default:
@@ -30,13 +30,13 @@ int FindSplitterNeighbour(const std::vector<SplitterSibling>& siblings, const Re
     Rect r = s.bounds;
     // A collapsed neighbour still counts as one pixel thick toward the splitter.
     if (r.width() == 0) {
-      if (side == ssLeft || side == ssTop)
+      if (side == SplitterSide::Left || side == SplitterSide::Top)
         r.left -= 1;
       else
         r.right += 1;
     }
     if (r.height() == 0) {
-      if (side == ssLeft || side == ssTop)
+      if (side == SplitterSide::Left || side == SplitterSide::Top)
         r.top -= 1;
       else
         r.bottom += 1;
@@ -61,7 +61,7 @@ int SplitterMaxSize(const std::vector<SplitterSibling>& siblings, int neighbour,
 
 SplitterProposal ProposeSplitterSize(int neighbourSize, int offset, SplitterSide side, int minSize,
                                      int maxSize) {
-  bool trailing = side == ssRight || side == ssBottom;
+  bool trailing = side == SplitterSide::Right || side == SplitterSide::Bottom;
   int wanted = trailing ? neighbourSize - offset : neighbourSize + offset;
   int size = std::clamp(wanted, minSize, std::max(minSize, maxSize));
   int correction = trailing ? wanted - size : size - wanted;

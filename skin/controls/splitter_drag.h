@@ -8,9 +8,9 @@
 
 namespace lq {
 
-// The side of its neighbour a splitter is docked to: ssLeft for a splitter that
-// follows a left-docked control, ssRight for one before a right-docked control.
-enum SplitterSide { ssUndocked, ssLeft, ssTop, ssRight, ssBottom };
+// The side of its neighbour a splitter is docked to: SplitterSide::Left for a splitter that
+// follows a left-docked control, SplitterSide::Right for one before a right-docked control.
+enum class SplitterSide { Undocked, Left, Top, Right, Bottom };
 
 struct SplitterSibling {
   Rect bounds;                // in parent client coordinates
@@ -42,7 +42,7 @@ SplitterProposal ProposeSplitterSize(int neighbourSize, int offset, SplitterSide
                                      int maxSize);
 
 inline bool IsVerticalSplit(SplitterSide s) {
-  return s == ssLeft || s == ssRight;
+  return s == SplitterSide::Left || s == SplitterSide::Right;
 }
 
 }  // namespace lq

@@ -40,7 +40,7 @@ void LqDataSkinCustomControl::VisitFields(SkinFieldVisitor& v) {
   v.Flag("rightstretch", rightstretch);
   v.Flag("bottomstretch", bottomstretch);
   v.Flag("stretcheffect", stretcheffect);
-  v.StretchType("stretchtype", stretchtype);
+  v.StretchTypeValue("stretchtype", stretchtype);
 }
 
 void LqDataSkinPanelControl::VisitFields(SkinFieldVisitor& v) {
@@ -110,7 +110,7 @@ void LqDataSkinCheckRadioControl::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("grayedcheckimagerect", grayedcheckimagerect);
   v.RectValue("activegrayedcheckimagerect", activegrayedcheckimagerect);
   v.Flag("morphing", morphing);
-  v.MorphKind("morphkind", morphkind);
+  v.MorphKindValue("morphkind", morphkind);
 }
 
 void LqDataSkinScrollBarControl::VisitFields(SkinFieldVisitor& v) {
@@ -267,7 +267,7 @@ void LqDataSkinButtonControl::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("focusedskinrect", focusedskinrect);
   v.RectValue("disabledskinrect", disabledskinrect);
   v.Flag("morphing", morphing);
-  v.MorphKind("morphkind", morphkind);
+  v.MorphKindValue("morphkind", morphkind);
   v.RectValue("animateskinrect", animateskinrect);
   v.Integer("framecount", framecount, 0);
   v.Integer("animateinterval", animateinterval, 25);
@@ -393,7 +393,7 @@ void LqDataSkinTabControl::VisitFields(SkinFieldVisitor& v) {
   v.Flag("rightstretch", rightstretch);
   v.Flag("bottomstretch", bottomstretch);
   v.Flag("stretcheffect", stretcheffect);
-  v.StretchType("stretchtype", stretchtype);
+  v.StretchTypeValue("stretchtype", stretchtype);
   VisitFontKeys(v, fontname, fontheight, fontstyle, fontcolor);
   v.Colour("activefontcolor", activefontcolor, 0);
   v.Colour("focusfontcolor", focusfontcolor, 0);

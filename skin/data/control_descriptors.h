@@ -55,7 +55,7 @@ class LqDataSkinCustomControl : public LqDataSkinControl {
   Point lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
   Rect clientrect;
   bool stretcheffect = false;
-  LqStretchType stretchtype = stFull;
+  StretchType stretchtype = StretchType::Full;
   bool leftstretch = false, topstretch = false, rightstretch = false, bottomstretch = false;
 };
 
@@ -66,7 +66,7 @@ class LqDataSkinPanelControl : public LqDataSkinCustomControl {
   void VisitFields(SkinFieldVisitor& v) override;
   int bgpictureindex = -1;
   Rect captionrect;
-  TAlignment alignment = taCenter;
+  TextAlignment alignment = TextAlignment::Center;
   std::string fontname = "Arial";
   int fontheight = 14;
   TFontStyles fontstyle = 0;
@@ -114,7 +114,7 @@ class LqDataSkinCheckRadioControl : public LqDataSkinCustomControl {
   Rect activecheckimagerect, activeuncheckimagerect, unenabledcheckimagerect;
   Rect unenableduncheckimagerect, grayedcheckimagerect, activegrayedcheckimagerect;
   bool morphing = false;
-  LqMorphKind morphkind = mkDefault;
+  MorphKind morphkind = MorphKind::Fade;
 };
 
 class LqDataSkinScrollBarControl : public LqDataSkinCustomControl {
@@ -272,7 +272,7 @@ class LqDataSkinButtonControl : public LqDataSkinCustomControl {
   Color activefontcolor = 0, downfontcolor = 0, disabledfontcolor = 0;
   Rect activeskinrect, downskinrect, focusedskinrect, disabledskinrect;
   bool morphing = false;
-  LqMorphKind morphkind = mkDefault;
+  MorphKind morphkind = MorphKind::Fade;
   Rect animateskinrect;
   int framecount = 0, animateinterval = 25;
   bool showfocus = false;
@@ -396,7 +396,7 @@ class LqDataSkinTabControl : public LqDataSkinControl {
   bool tabstretcheffect = false;
   bool leftstretch = false, topstretch = false, rightstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  LqStretchType stretchtype = stFull;
+  StretchType stretchtype = StretchType::Full;
   std::string fontname = "Arial";
   int fontheight = 14;
   TFontStyles fontstyle = 0;

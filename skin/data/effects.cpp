@@ -155,27 +155,27 @@ void LqEffectBmp::BlendPush(const LqEffectBmp& other, double x) {
   }
 }
 
-bool LqEffectBmp::Morph(int kind, const LqEffectBmp& other, double x) {
+bool LqEffectBmp::Morph(MorphKind kind, const LqEffectBmp& other, double x) {
   switch (kind) {
-    case kMorphFade:
+    case MorphKind::Fade:
       BlendFade(other, x);
       return true;
-    case kMorphCentreGradient:
+    case MorphKind::CentreGradient:
       BlendCentreGradient(other, x);
       return true;
-    case kMorphLeftGradient:
+    case MorphKind::LeftGradient:
       BlendLeftGradient(other, x);
       return true;
-    case kMorphRightGradient:
+    case MorphKind::RightGradient:
       BlendRightGradient(other, x);
       return true;
-    case kMorphLeftSlide:
+    case MorphKind::LeftSlide:
       BlendLeftSlide(other, x);
       return true;
-    case kMorphRightSlide:
+    case MorphKind::RightSlide:
       BlendRightSlide(other, x);
       return true;
-    case kMorphPush:
+    case MorphKind::Push:
       BlendPush(other, x);
       return true;
     default:
@@ -254,24 +254,24 @@ void LqEffectBmp::SplitBlur(int distance) {
   }
 }
 
-bool LqEffectBmp::ApplyInactiveEffect(int effect) {
+bool LqEffectBmp::ApplyInactiveEffect(InactiveEffect effect) {
   switch (effect) {
-    case kEffectBrightness:
+    case InactiveEffect::Brightness:
       Brighten(0.5);
       return true;
-    case kEffectDarkness:
+    case InactiveEffect::Darkness:
       Darken(0.3);
       return true;
-    case kEffectGrayscale:
+    case InactiveEffect::Grayscale:
       Grayscale();
       return true;
-    case kEffectNoise:
+    case InactiveEffect::Noise:
       AddNoise(50);
       return true;
-    case kEffectSplitBlur:
+    case InactiveEffect::SplitBlur:
       SplitBlur(1);
       return true;
-    case kEffectInvert:
+    case InactiveEffect::Invert:
       Invert();
       return true;
     default:

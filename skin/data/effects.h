@@ -9,29 +9,9 @@
 #include <vector>
 
 #include "skin/data/bitmap.h"
+#include "skin/data/skin_types.h"
 
 namespace lq {
-
-// Morph kinds as numbered in skin.ini (morphkind).
-enum MorphKind {
-  kMorphFade = 0,
-  kMorphCentreGradient = 1,
-  kMorphLeftGradient = 2,
-  kMorphRightGradient = 3,
-  kMorphLeftSlide = 4,
-  kMorphRightSlide = 5,
-  kMorphPush = 6,
-};
-
-// Inactive effects as numbered in skin.ini (inactiveeffect).
-enum InactiveEffect {
-  kEffectBrightness = 0,
-  kEffectDarkness = 1,
-  kEffectGrayscale = 2,
-  kEffectNoise = 3,
-  kEffectSplitBlur = 4,
-  kEffectInvert = 5,
-};
 
 class LqEffectBmp {
  public:
@@ -60,7 +40,7 @@ class LqEffectBmp {
   void BlendRightSlide(const LqEffectBmp& other, double x);
   void BlendPush(const LqEffectBmp& other, double x);
   // Dispatches on a MorphKind; returns false (and changes nothing) for other values.
-  bool Morph(int kind, const LqEffectBmp& other, double x);
+  bool Morph(MorphKind kind, const LqEffectBmp& other, double x);
 
   void Brighten(double x);
   void Darken(double x);
@@ -74,7 +54,7 @@ class LqEffectBmp {
   // Distances below 1 change nothing.
   void SplitBlur(int distance);
   // Applies an InactiveEffect with the frame's fixed parameters; false for other values.
-  bool ApplyInactiveEffect(int effect);
+  bool ApplyInactiveEffect(InactiveEffect effect);
 
  private:
   bool SameSize(const LqEffectBmp& o) const {

@@ -23,11 +23,11 @@ class RectFinder : public SkinFieldVisitor {
   }
   void PointValue(const char*, Point&) override {}
   void FontStyle(const char*, TFontStyles&) override {}
-  void Alignment(const char*, TAlignment&) override {}
-  void MorphKind(const char*, LqMorphKind&) override {}
-  void StretchType(const char*, LqStretchType&) override {}
-  void InactiveEffect(const char*, LqInactiveEffect&) override {}
-  void Command(const char*, LqStdCommand&, LqStdCommand) override {}
+  void Alignment(const char*, TextAlignment&) override {}
+  void MorphKindValue(const char*, MorphKind&) override {}
+  void StretchTypeValue(const char*, StretchType&) override {}
+  void InactiveEffectValue(const char*, InactiveEffect&) override {}
+  void Command(const char*, FrameCommand&, FrameCommand) override {}
 
   bool found = false;
   Rect rect;
@@ -43,24 +43,24 @@ std::string RectText(const Rect& r) {
 
 }  // namespace
 
-int SliceModeOf(const LqDataSkinCustomControl& e) {
-  if (e.skinrect.isEmpty()) return kSliceNone;
-  if (e.rightbottompoint.x != 0 && e.rightbottompoint.y != 0) return kSliceBoth;
-  if (e.righttoppoint.x != 0 || e.righttoppoint.y != 0) return kSliceHorizontal;
-  if (e.leftbottompoint.x != 0 || e.leftbottompoint.y != 0) return kSliceVertical;
-  return kSliceFixed;
+SliceMode SliceModeOf(const LqDataSkinCustomControl& e) {
+  if (e.skinrect.isEmpty()) return SliceMode::None;
+  if (e.rightbottompoint.x != 0 && e.rightbottompoint.y != 0) return SliceMode::Both;
+  if (e.righttoppoint.x != 0 || e.righttoppoint.y != 0) return SliceMode::Horizontal;
+  if (e.leftbottompoint.x != 0 || e.leftbottompoint.y != 0) return SliceMode::Vertical;
+  return SliceMode::Fixed;
 }
 
 void FitElementSize(const LqDataSkinCustomControl& e, int& width, int& height) {
   switch (SliceModeOf(e)) {
-    case kSliceFixed:
+    case SliceMode::Fixed:
       width = e.skinrect.width();
       height = e.skinrect.height();
       break;
-    case kSliceHorizontal:
+    case SliceMode::Horizontal:
       height = e.skinrect.height();
       break;
-    case kSliceVertical:
+    case SliceMode::Vertical:
       width = e.skinrect.width();
       break;
     default:
@@ -82,7 +82,7 @@ bool RenderControlElement(const LqSkinData& skin, const std::string& name, int w
     return false;
   }
   out.sliceMode = SliceModeOf(*e);
-  if (out.sliceMode == kSliceNone) {
+  if (out.sliceMode == SliceMode::None) {
     error = "element \"" + name + "\" has an empty skinrect";
     return false;
   }
@@ -116,10 +116,10 @@ bool RenderControlElement(const LqSkinData& skin, const std::string& name, int w
   FitElementSize(*e, width, height);
   const int sw = e->skinrect.width(), sh = e->skinrect.height();
   switch (out.sliceMode) {
-    case kSliceFixed:
+    case SliceMode::Fixed:
       out.image = CropBitmap(picture, source);
       break;
-    case kSliceBoth: {
+    case SliceMode::Both: {
       FrameGeometry g{e->lefttoppoint, e->righttoppoint, e->leftbottompoint, e->rightbottompoint,
                       e->clientrect};
       FrameFlags flags{e->leftstretch, e->topstretch,    e->rightstretch,    e->bottomstretch,
@@ -128,13 +128,15 @@ bool RenderControlElement(const LqSkinData& skin, const std::string& name, int w
                        source, picture, out.image);
       break;
     }
-    case kSliceHorizontal:
+    case SliceMode::Horizontal:
       BuildHStrip(e->lefttoppoint.x, sw - e->righttoppoint.x, out.image, picture, source, width,
                   e->stretcheffect);
       break;
-    case kSliceVertical:
+    case SliceMode::Vertical:
       BuildVStrip(e->lefttoppoint.y, sh - e->leftbottompoint.y, out.image, picture, source, height,
                   e->stretcheffect);
+      break;
+    case SliceMode::None:  // refused above
       break;
   }
   return true;

@@ -8,19 +8,11 @@
 #include "skin/data/bitmap.h"
 #include "skin/data/descriptors.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/slice_mode.h"
 
 namespace lq {
 
-// How an element image may be sized, from its corner points.
-enum SliceMode {
-  kSliceNone = -1,       // skinrect is empty
-  kSliceFixed = 0,       // the element's own size only
-  kSliceBoth = 1,        // rightbottompoint set: both ways
-  kSliceHorizontal = 2,  // righttoppoint set: width only
-  kSliceVertical = 3,    // leftbottompoint set: height only
-};
-
-int SliceModeOf(const LqDataSkinCustomControl& element);
+SliceMode SliceModeOf(const LqDataSkinCustomControl& element);
 
 // The size a control of this element takes when asked for width x height: a fixed element
 // forces its size, a horizontal one its height, a vertical one its width.
@@ -28,7 +20,7 @@ void FitElementSize(const LqDataSkinCustomControl& element, int& width, int& hei
 
 struct ElementImage {
   Bitmap image;
-  int sliceMode = kSliceNone;
+  SliceMode sliceMode = SliceMode::None;
 };
 
 // Composes element `name` (a control of `skin`) from its rectangle `rectKey` (its skinrect

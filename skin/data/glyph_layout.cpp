@@ -2,13 +2,13 @@
 
 namespace lq {
 
-GlyphTextPlacement LayoutGlyphAndText(int layout, const Rect& rect, int gw, int gh, int margin,
-                                      int spacing, int tw, int th) {
+GlyphTextPlacement LayoutGlyphAndText(GlyphLayout layout, const Rect& rect, int gw, int gh,
+                                      int margin, int spacing, int tw, int th) {
   if (gw == 0) spacing = 0;
   const int cx = rect.left + rect.width() / 2;
   const int cy = rect.top + rect.height() / 2;
   GlyphTextPlacement p;
-  const bool horizontal = layout != kGlyphTop && layout != kGlyphBottom;
+  const bool horizontal = layout != GlyphLayout::Top && layout != GlyphLayout::Bottom;
   if (horizontal) {
     p.glyph.y = cy - gh / 2;
     p.text.y = cy - th / 2;
@@ -18,15 +18,15 @@ GlyphTextPlacement LayoutGlyphAndText(int layout, const Rect& rect, int gw, int 
   }
   if (margin != -1) {
     switch (layout) {
-      case kGlyphRight:
+      case GlyphLayout::Right:
         p.glyph.x = rect.right - gw - margin;
         p.text.x = p.glyph.x - spacing - tw;
         break;
-      case kGlyphTop:
+      case GlyphLayout::Top:
         p.glyph.y = rect.top + margin;
         p.text.y = p.glyph.y + gh + spacing;
         break;
-      case kGlyphBottom:
+      case GlyphLayout::Bottom:
         p.glyph.y = rect.bottom - gh - margin;
         p.text.y = p.glyph.y - spacing - th;
         break;
@@ -40,15 +40,15 @@ GlyphTextPlacement LayoutGlyphAndText(int layout, const Rect& rect, int gw, int 
   const int hw = (gw + tw + spacing) / 2;
   const int hh = (gh + th + spacing) / 2;
   switch (layout) {
-    case kGlyphRight:
+    case GlyphLayout::Right:
       p.text.x = cx - hw;
       p.glyph.x = cx + hw - gw;
       break;
-    case kGlyphTop:
+    case GlyphLayout::Top:
       p.glyph.y = cy - hh;
       p.text.y = cy + hh - th;
       break;
-    case kGlyphBottom:
+    case GlyphLayout::Bottom:
       p.text.y = cy - hh;
       p.glyph.y = cy + hh - gh;
       break;

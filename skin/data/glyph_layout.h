@@ -5,7 +5,7 @@
 
 namespace lq {
 
-enum GlyphLayout { kGlyphLeft = 0, kGlyphRight = 1, kGlyphTop = 2, kGlyphBottom = 3 };
+enum class GlyphLayout : int { Left = 0, Right = 1, Top = 2, Bottom = 3 };
 
 struct GlyphTextPlacement {
   Point glyph;  // top-left of the glyph
@@ -16,7 +16,8 @@ struct GlyphTextPlacement {
 // margin -1 centres glyph and text as one block; margin >= 0 puts the glyph that far from
 // the edge named by layout, the text after it at `spacing`. Spacing counts only when there
 // is a glyph (glyphWidth > 0). Divisions truncate toward zero. Unknown layouts act as left.
-GlyphTextPlacement LayoutGlyphAndText(int layout, const Rect& rect, int glyphWidth, int glyphHeight,
-                                      int margin, int spacing, int textWidth, int textHeight);
+GlyphTextPlacement LayoutGlyphAndText(GlyphLayout layout, const Rect& rect, int glyphWidth,
+                                      int glyphHeight, int margin, int spacing, int textWidth,
+                                      int textHeight);
 
 }  // namespace lq

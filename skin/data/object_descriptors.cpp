@@ -22,7 +22,7 @@ void LqDataSkinObject::VisitFields(SkinFieldVisitor& v) {
   v.RectValue("activeskinrect", activeskinrect);
   v.RectValue("inactiveskinrect", inactiveskinrect);
   v.Flag("morphing", morphing);
-  v.MorphKind("morphkind", morphkind);
+  v.MorphKindValue("morphkind", morphkind);
 }
 
 void LqDataUserObject::VisitFields(SkinFieldVisitor& v) {
@@ -37,7 +37,7 @@ void LqDataSkinButton::VisitFields(SkinFieldVisitor& v) {
 
 void LqDataSkinStdButton::VisitFields(SkinFieldVisitor& v) {
   LqDataSkinButton::VisitFields(v);
-  v.Command("command", command, cmDefault);
+  v.Command("command", command, FrameCommand::Default);
   v.RectValue("restorerect", restorerect);
   v.RectValue("restoreactiverect", restoreactiverect);
   v.RectValue("restoredownrect", restoredownrect);
@@ -50,7 +50,7 @@ void LqDataSkinAnimate::VisitFields(SkinFieldVisitor& v) {
   v.Flag("cycle", cycle);
   v.Flag("buttonstyle", buttonstyle);
   v.Integer("timerinterval", timerinterval, 50);
-  v.Command("command", command, cmDefault);
+  v.Command("command", command, FrameCommand::Default);
   v.RectValue("downskinrect", downskinrect);
   v.RectValue("restorerect", restorerect);
   v.RectValue("restoreactiverect", restoreactiverect);

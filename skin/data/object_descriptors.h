@@ -28,7 +28,7 @@ class LqDataSkinObject {
   int activepictureindex = -1;
   Rect inactiveskinrect;
   bool morphing = false;
-  LqMorphKind morphkind = mkDefault;
+  MorphKind morphkind = MorphKind::Fade;
 
  protected:
   virtual void AfterLoad() {}
@@ -56,7 +56,7 @@ class LqDataSkinStdButton : public LqDataSkinButton {
   using LqDataSkinButton::LqDataSkinButton;
   LQ_SKIN_DESCRIPTOR(LqDataSkinStdButton, "stdbutton")
   void VisitFields(SkinFieldVisitor& v) override;
-  LqStdCommand command = cmDefault;
+  FrameCommand command = FrameCommand::Default;
   // Images used while the form is maximized.
   Rect restorerect, restoreactiverect, restoredownrect, restoreinactiverect;
 };
@@ -75,7 +75,7 @@ class LqDataSkinAnimate : public LqDataSkinObject {
   int countframes = 1;
   bool cycle = false, buttonstyle = false;
   int timerinterval = 50;
-  LqStdCommand command = cmDefault;
+  FrameCommand command = FrameCommand::Default;
   Rect downskinrect, restorerect, restoreactiverect, restoredownrect, restoreinactiverect;
 
  protected:
@@ -145,7 +145,7 @@ class LqDataSkinCaption : public LqDataSkinObject {
   TFontStyles fontstyle = 0;
   Color fontcolor = 0;
   Color activefontcolor = 0;
-  TAlignment alignment = taCenter;
+  TextAlignment alignment = TextAlignment::Center;
   bool light = false;
   Color lightcolor = 0, activelightcolor = 0;
   bool shadow = false;

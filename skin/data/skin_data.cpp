@@ -182,9 +182,9 @@ void LqSkinData::VisitFormInfo(SkinFieldVisitor& v) {
   v.Flag("topstretch", topstretch);
   v.Flag("bottomstretch", bottomstretch);
   v.Flag("stretcheffect", stretcheffect);
-  v.StretchType("stretchtype", stretchtype);
+  v.StretchTypeValue("stretchtype", stretchtype);
   v.Flag("mdibgstretcheffect", mdibgstretcheffect);
-  v.StretchType("mdibgstretchtype", mdibgstretchtype);
+  v.StretchTypeValue("mdibgstretchtype", mdibgstretchtype);
   v.RectValue("maskrectarea", maskrectarea);
   v.PointValue("hittestlefttoppoint", hittestlefttoppoint);
   v.PointValue("hittestrighttoppoint", hittestrighttoppoint);
@@ -200,7 +200,7 @@ void LqSkinData::VisitFormInfo(SkinFieldVisitor& v) {
   v.Flag("mditabstransparent", mditabstransparent);
   v.Flag("mainmenubartransparent", mainmenubartransparent);
   v.Flag("autorenderinginactiveimage", autorenderinginactiveimage);
-  v.InactiveEffect("inactiveeffect", inactiveeffect);
+  v.InactiveEffectValue("inactiveeffect", inactiveeffect);
 }
 
 void LqSkinData::LoadFormInfo(const SkinIni& ini) {

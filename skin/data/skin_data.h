@@ -106,9 +106,9 @@ class LqSkinData {
   int bgpictureindex = -1, mdibgpictureindex = -1;
   bool leftstretch = false, rightstretch = false, topstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  LqStretchType stretchtype = stFull;
+  StretchType stretchtype = StretchType::Full;
   bool mdibgstretcheffect = false;
-  LqStretchType mdibgstretchtype = stFull;
+  StretchType mdibgstretchtype = StretchType::Full;
   Rect maskrectarea;
   Point hittestlefttoppoint, hittestrighttoppoint, hittestleftbottompoint, hittestrightbottompoint;
   Rect buttonsrect, captionrect;
@@ -119,7 +119,7 @@ class LqSkinData {
   int formminwidth = 0;
   bool mditabstransparent = false, mainmenubartransparent = false;
   bool autorenderinginactiveimage = false;
-  LqInactiveEffect inactiveeffect = ieBrightness;
+  InactiveEffect inactiveeffect = InactiveEffect::Brightness;
 
   // [VERSION]
   std::string skinname, skinauthor, authoremail, authorurl, skincomments;

@@ -25,19 +25,19 @@ void IniFieldReader::PointValue(const char* key, Point& value) {
 void IniFieldReader::FontStyle(const char* key, TFontStyles& value) {
   value = ReadFontStyle(ini_, section_, key);
 }
-void IniFieldReader::Alignment(const char* key, TAlignment& value) {
+void IniFieldReader::Alignment(const char* key, TextAlignment& value) {
   value = ReadAlignment(ini_, section_, key);
 }
-void IniFieldReader::MorphKind(const char* key, LqMorphKind& value) {
+void IniFieldReader::MorphKindValue(const char* key, MorphKind& value) {
   value = ReadMorphKind(ini_, section_, key);
 }
-void IniFieldReader::StretchType(const char* key, LqStretchType& value) {
+void IniFieldReader::StretchTypeValue(const char* key, StretchType& value) {
   value = ReadStretchType(ini_, section_, key);
 }
-void IniFieldReader::InactiveEffect(const char* key, LqInactiveEffect& value) {
+void IniFieldReader::InactiveEffectValue(const char* key, InactiveEffect& value) {
   value = ReadInactiveEffect(ini_, section_, key);
 }
-void IniFieldReader::Command(const char* key, LqStdCommand& value, LqStdCommand def) {
+void IniFieldReader::Command(const char* key, FrameCommand& value, FrameCommand def) {
   value = ReadCommand(ini_, section_, key, def);
 }
 
@@ -66,19 +66,19 @@ void IniFieldWriter::PointValue(const char* key, Point& value) {
 void IniFieldWriter::FontStyle(const char* key, TFontStyles& value) {
   Put(key, FontStyleText(value));
 }
-void IniFieldWriter::Alignment(const char* key, TAlignment& value) {
+void IniFieldWriter::Alignment(const char* key, TextAlignment& value) {
   Put(key, AlignmentText(value));
 }
-void IniFieldWriter::MorphKind(const char* key, LqMorphKind& value) {
+void IniFieldWriter::MorphKindValue(const char* key, MorphKind& value) {
   Put(key, MorphKindText(value));
 }
-void IniFieldWriter::StretchType(const char* key, LqStretchType& value) {
+void IniFieldWriter::StretchTypeValue(const char* key, StretchType& value) {
   Put(key, StretchTypeText(value));
 }
-void IniFieldWriter::InactiveEffect(const char* key, LqInactiveEffect& value) {
+void IniFieldWriter::InactiveEffectValue(const char* key, InactiveEffect& value) {
   Put(key, InactiveEffectText(value));
 }
-void IniFieldWriter::Command(const char* key, LqStdCommand& value, LqStdCommand) {
+void IniFieldWriter::Command(const char* key, FrameCommand& value, FrameCommand) {
   Put(key, CommandText(value));
 }
 

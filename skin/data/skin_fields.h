@@ -23,11 +23,11 @@ class SkinFieldVisitor {
   virtual void RectValue(const char* key, Rect& value) = 0;
   virtual void PointValue(const char* key, Point& value) = 0;
   virtual void FontStyle(const char* key, TFontStyles& value) = 0;
-  virtual void Alignment(const char* key, TAlignment& value) = 0;
-  virtual void MorphKind(const char* key, LqMorphKind& value) = 0;
-  virtual void StretchType(const char* key, LqStretchType& value) = 0;
-  virtual void InactiveEffect(const char* key, LqInactiveEffect& value) = 0;
-  virtual void Command(const char* key, LqStdCommand& value, LqStdCommand def) = 0;
+  virtual void Alignment(const char* key, TextAlignment& value) = 0;
+  virtual void MorphKindValue(const char* key, MorphKind& value) = 0;
+  virtual void StretchTypeValue(const char* key, StretchType& value) = 0;
+  virtual void InactiveEffectValue(const char* key, InactiveEffect& value) = 0;
+  virtual void Command(const char* key, FrameCommand& value, FrameCommand def) = 0;
 };
 
 // Reads every visited field from one section with the readers of skin_ini.h.
@@ -42,11 +42,11 @@ class IniFieldReader : public SkinFieldVisitor {
   void RectValue(const char* key, Rect& value) override;
   void PointValue(const char* key, Point& value) override;
   void FontStyle(const char* key, TFontStyles& value) override;
-  void Alignment(const char* key, TAlignment& value) override;
-  void MorphKind(const char* key, LqMorphKind& value) override;
-  void StretchType(const char* key, LqStretchType& value) override;
-  void InactiveEffect(const char* key, LqInactiveEffect& value) override;
-  void Command(const char* key, LqStdCommand& value, LqStdCommand def) override;
+  void Alignment(const char* key, TextAlignment& value) override;
+  void MorphKindValue(const char* key, MorphKind& value) override;
+  void StretchTypeValue(const char* key, StretchType& value) override;
+  void InactiveEffectValue(const char* key, InactiveEffect& value) override;
+  void Command(const char* key, FrameCommand& value, FrameCommand def) override;
 
  private:
   const SkinIni& ini_;
@@ -64,11 +64,11 @@ class IniFieldWriter : public SkinFieldVisitor {
   void RectValue(const char* key, Rect& value) override;
   void PointValue(const char* key, Point& value) override;
   void FontStyle(const char* key, TFontStyles& value) override;
-  void Alignment(const char* key, TAlignment& value) override;
-  void MorphKind(const char* key, LqMorphKind& value) override;
-  void StretchType(const char* key, LqStretchType& value) override;
-  void InactiveEffect(const char* key, LqInactiveEffect& value) override;
-  void Command(const char* key, LqStdCommand& value, LqStdCommand def) override;
+  void Alignment(const char* key, TextAlignment& value) override;
+  void MorphKindValue(const char* key, MorphKind& value) override;
+  void StretchTypeValue(const char* key, StretchType& value) override;
+  void InactiveEffectValue(const char* key, InactiveEffect& value) override;
+  void Command(const char* key, FrameCommand& value, FrameCommand def) override;
 
  private:
   void Put(const char* key, const std::string& text) { ini_.WriteString(section_, key, text); }

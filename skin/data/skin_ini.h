@@ -88,14 +88,14 @@ std::string ReadSkinString(const SkinIni& ini, std::string_view section, std::st
 Rect ReadSkinRect(const SkinIni& ini, std::string_view section, std::string_view key);
 Point ReadSkinPoint(const SkinIni& ini, std::string_view section, std::string_view key);
 TFontStyles ReadFontStyle(const SkinIni& ini, std::string_view section, std::string_view key);
-TAlignment ReadAlignment(const SkinIni& ini, std::string_view section, std::string_view key,
-                         TAlignment def = taCenter);
-LqMorphKind ReadMorphKind(const SkinIni& ini, std::string_view section, std::string_view key);
-LqStretchType ReadStretchType(const SkinIni& ini, std::string_view section, std::string_view key);
-LqInactiveEffect ReadInactiveEffect(const SkinIni& ini, std::string_view section,
-                                    std::string_view key);
-LqStdCommand ReadCommand(const SkinIni& ini, std::string_view section, std::string_view key,
-                         LqStdCommand def = cmDefault);
+TextAlignment ReadAlignment(const SkinIni& ini, std::string_view section, std::string_view key,
+                            TextAlignment def = TextAlignment::Center);
+MorphKind ReadMorphKind(const SkinIni& ini, std::string_view section, std::string_view key);
+StretchType ReadStretchType(const SkinIni& ini, std::string_view section, std::string_view key);
+InactiveEffect ReadInactiveEffect(const SkinIni& ini, std::string_view section,
+                                  std::string_view key);
+FrameCommand ReadCommand(const SkinIni& ini, std::string_view section, std::string_view key,
+                         FrameCommand def = FrameCommand::Default);
 // The list `name`: key name + "count", then keys "0" .. count-1 ("" for a missing index).
 // A count that is not an integer, or is negative, gives an empty list; a count above
 // kMaxSkinListCount throws SkinFormatError.
@@ -110,11 +110,11 @@ bool ParseSkinPoint(std::string_view text, Point& out);
 std::string SkinRectText(const Rect& r);
 std::string SkinPointText(const Point& p);
 std::string FontStyleText(TFontStyles s);
-std::string AlignmentText(TAlignment a);
-std::string MorphKindText(LqMorphKind k);
-std::string StretchTypeText(LqStretchType t);
-std::string InactiveEffectText(LqInactiveEffect e);
-std::string CommandText(LqStdCommand c);
+std::string AlignmentText(TextAlignment a);
+std::string MorphKindText(MorphKind k);
+std::string StretchTypeText(StretchType t);
+std::string InactiveEffectText(InactiveEffect e);
+std::string CommandText(FrameCommand c);
 void WriteIniList(SkinIni& ini, std::string_view section, std::string_view name,
                   const std::vector<std::string>& items);
 

@@ -155,41 +155,41 @@ TFontStyles ReadFontStyle(const SkinIni& ini, std::string_view section, std::str
   return s;
 }
 
-TAlignment ReadAlignment(const SkinIni& ini, std::string_view section, std::string_view key,
-                         TAlignment def) {
+TextAlignment ReadAlignment(const SkinIni& ini, std::string_view section, std::string_view key,
+                            TextAlignment def) {
   const std::string* v = ini.Find(section, key);
   if (!v) return def;
-  if (*v == "tacenter") return taCenter;
-  if (*v == "taleftjustify") return taLeftJustify;
-  return taRightJustify;
+  if (*v == "tacenter") return TextAlignment::Center;
+  if (*v == "taleftjustify") return TextAlignment::Left;
+  return TextAlignment::Right;
 }
 
-LqMorphKind ReadMorphKind(const SkinIni& ini, std::string_view section, std::string_view key) {
+MorphKind ReadMorphKind(const SkinIni& ini, std::string_view section, std::string_view key) {
   const std::string* v = ini.Find(section, key);
   int i = v ? WordIndex(*v, kMorphWords) : -1;
-  return i < 0 ? mkDefault : LqMorphKind(i);
+  return i < 0 ? MorphKind::Fade : MorphKind(i);
 }
 
-LqStretchType ReadStretchType(const SkinIni& ini, std::string_view section, std::string_view key) {
+StretchType ReadStretchType(const SkinIni& ini, std::string_view section, std::string_view key) {
   const std::string* v = ini.Find(section, key);
-  if (!v || *v == "stfull") return stFull;
-  return *v == "stvert" ? stVert : stHorz;
+  if (!v || *v == "stfull") return StretchType::Full;
+  return *v == "stvert" ? StretchType::Vertical : StretchType::Horizontal;
 }
 
-LqInactiveEffect ReadInactiveEffect(const SkinIni& ini, std::string_view section,
-                                    std::string_view key) {
+InactiveEffect ReadInactiveEffect(const SkinIni& ini, std::string_view section,
+                                  std::string_view key) {
   const std::string* v = ini.Find(section, key);
-  if (!v) return ieBrightness;
+  if (!v) return InactiveEffect::Brightness;
   int i = WordIndex(*v, kEffectWords);
-  return i < 0 ? ieGrayScale : LqInactiveEffect(i);
+  return i < 0 ? InactiveEffect::Grayscale : InactiveEffect(i);
 }
 
-LqStdCommand ReadCommand(const SkinIni& ini, std::string_view section, std::string_view key,
-                         LqStdCommand def) {
+FrameCommand ReadCommand(const SkinIni& ini, std::string_view section, std::string_view key,
+                         FrameCommand def) {
   const std::string* v = ini.Find(section, key);
   if (!v) return def;
   int i = WordIndex(*v, kCommandWords);
-  return i < 0 ? cmMinimizeToTray : LqStdCommand(i);
+  return i < 0 ? FrameCommand::MinimizeToTray : FrameCommand(i);
 }
 
 std::vector<std::string> ReadIniList(const SkinIni& ini, std::string_view section,
@@ -228,30 +228,30 @@ std::string FontStyleText(TFontStyles s) {
   return text;
 }
 
-std::string AlignmentText(TAlignment a) {
+std::string AlignmentText(TextAlignment a) {
   switch (a) {
-    case taLeftJustify:
+    case TextAlignment::Left:
       return "taleftjustify";
-    case taRightJustify:
+    case TextAlignment::Right:
       return "tarightjustify";
     default:
       return "tacenter";
   }
 }
 
-std::string MorphKindText(LqMorphKind k) {
+std::string MorphKindText(MorphKind k) {
   return kMorphWords[std::size_t(k) < kMorphWords.size() ? std::size_t(k) : 0];
 }
 
-std::string StretchTypeText(LqStretchType t) {
-  return t == stFull ? "stfull" : t == stVert ? "stvert" : "sthorz";
+std::string StretchTypeText(StretchType t) {
+  return t == StretchType::Full ? "stfull" : t == StretchType::Vertical ? "stvert" : "sthorz";
 }
 
-std::string InactiveEffectText(LqInactiveEffect e) {
+std::string InactiveEffectText(InactiveEffect e) {
   return kEffectWords[std::size_t(e) < kEffectWords.size() ? std::size_t(e) : 2];
 }
 
-std::string CommandText(LqStdCommand c) {
+std::string CommandText(FrameCommand c) {
   return kCommandWords[std::size_t(c) < kCommandWords.size() ? std::size_t(c) : 6];
 }
 

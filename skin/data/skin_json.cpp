@@ -95,11 +95,15 @@ class JsonFieldWriter : public SkinFieldVisitor {
     }
     Put(key, "[" + list + "]");
   }
-  void Alignment(const char* key, TAlignment& value) override { Number(key, value); }
-  void MorphKind(const char* key, LqMorphKind& value) override { Number(key, value); }
-  void StretchType(const char* key, LqStretchType& value) override { Number(key, value); }
-  void InactiveEffect(const char* key, LqInactiveEffect& value) override { Number(key, value); }
-  void Command(const char* key, LqStdCommand& value, LqStdCommand) override { Number(key, value); }
+  void Alignment(const char* key, TextAlignment& value) override { Number(key, int(value)); }
+  void MorphKindValue(const char* key, MorphKind& value) override { Number(key, int(value)); }
+  void StretchTypeValue(const char* key, StretchType& value) override { Number(key, int(value)); }
+  void InactiveEffectValue(const char* key, InactiveEffect& value) override {
+    Number(key, int(value));
+  }
+  void Command(const char* key, FrameCommand& value, FrameCommand) override {
+    Number(key, int(value));
+  }
   void Raw(const std::string& key, const std::string& json) { Put(key.c_str(), json); }
 
  private:

@@ -15,37 +15,43 @@ constexpr TFontStyles fsItalic = 2;
 constexpr TFontStyles fsUnderline = 4;
 constexpr TFontStyles fsStrikeOut = 8;
 
-enum TAlignment : int { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
+// The numbers are the positions of the skin.ini words; skin files name the values, so an
+// enumerator is only ever made from a word found in its list.
+enum class TextAlignment : int { Left = 0, Right = 1, Center = 2 };
 
-enum LqMorphKind : int {
-  mkDefault = 0,
-  mkGradient = 1,
-  mkLeftGradient = 2,
-  mkRightGradient = 3,
-  mkLeftSlide = 4,
-  mkRightSlide = 5,
-  mkPush = 6
+// Transition from the normal image to the hover image.
+enum class MorphKind : int {
+  Fade = 0,
+  CentreGradient = 1,
+  LeftGradient = 2,
+  RightGradient = 3,
+  LeftSlide = 4,
+  RightSlide = 5,
+  Push = 6
 };
 
-enum LqStretchType : int { stFull = 0, stHorz = 1, stVert = 2 };
+// Which way a window background picture is stretched.
+enum class StretchType : int { Full = 0, Horizontal = 1, Vertical = 2 };
 
-enum LqInactiveEffect : int {
-  ieBrightness = 0,
-  ieDarkness = 1,
-  ieGrayScale = 2,
-  ieNoise = 3,
-  ieSplitBlur = 4,
-  ieInvert = 5
+// How an inactive frame is drawn.
+enum class InactiveEffect : int {
+  Brightness = 0,
+  Darkness = 1,
+  Grayscale = 2,
+  Noise = 3,
+  SplitBlur = 4,
+  Invert = 5
 };
 
-enum LqStdCommand : int {
-  cmClose = 0,
-  cmMaximize = 1,
-  cmMinimize = 2,
-  cmSysMenu = 3,
-  cmDefault = 4,
-  cmRollUp = 5,
-  cmMinimizeToTray = 6
+// What a caption button does.
+enum class FrameCommand : int {
+  Close = 0,
+  Maximize = 1,
+  Minimize = 2,
+  SysMenu = 3,
+  Default = 4,
+  RollUp = 5,
+  MinimizeToTray = 6
 };
 
 // A definition value that cannot be read at all (a rectangle or point with an empty

@@ -113,24 +113,24 @@ GlyphShape DropArrowGlyph(int x, int y) {
   return {Run(x, x + 4, y), Run(x + 1, x + 3, y + 1), Run(x + 2, x + 2, y + 2)};
 }
 
-GlyphShape DirectionArrowGlyph(const Rect& rect, int direction) {
+GlyphShape DirectionArrowGlyph(const Rect& rect, ArrowDirection direction) {
   GlyphShape s;
-  const bool across = direction == kArrowLeft || direction == kArrowRight;
+  const bool across = direction == ArrowDirection::Left || direction == ArrowDirection::Right;
   const int boxW = across ? 4 : 7, boxH = across ? 7 : 4;
   const int x0 = rect.left + (rect.width() - boxW) / 2;
   const int y0 = rect.top + (rect.height() - boxH) / 2;
   for (int k = 0; k < 4; ++k) {
     switch (direction) {
-      case kArrowLeft:
+      case ArrowDirection::Left:
         s.push_back(Column(x0 + k, y0 + 3 - k, y0 + 3 + k));
         break;
-      case kArrowRight:
+      case ArrowDirection::Right:
         s.push_back(Column(x0 + k, y0 + k, y0 + 6 - k));
         break;
-      case kArrowUp:
+      case ArrowDirection::Up:
         s.push_back(Run(x0 + 3 - k, x0 + 3 + k, y0 + k));
         break;
-      case kArrowDown:
+      case ArrowDirection::Down:
         s.push_back(Run(x0 + k, x0 + 6 - k, y0 + k));
         break;
       default:

@@ -24,9 +24,9 @@ GlyphShape CheckMarkGlyph(int x, int y);
 GlyphShape RadioDotGlyph(int x, int y);
 GlyphShape DropArrowGlyph(int x, int y);
 
-enum ArrowDirection { kArrowLeft = 1, kArrowRight = 2, kArrowUp = 3, kArrowDown = 4 };
+enum class ArrowDirection : int { Left = 1, Right = 2, Up = 3, Down = 4 };
 // A four-line triangle centred in rect; unknown directions give nothing.
-GlyphShape DirectionArrowGlyph(const Rect& rect, int direction);
+GlyphShape DirectionArrowGlyph(const Rect& rect, ArrowDirection direction);
 
 // The outline of rect: light on top and left, dark on right and bottom (the dark pixels
 // take the top-right and bottom-left corners).

@@ -40,7 +40,7 @@ void LqDataSkinPopupWindow::VisitFields(SkinFieldVisitor& v) {
   v.Flag("topstretch", topstretch);
   v.Flag("bottomstretch", bottomstretch);
   v.Flag("stretcheffect", stretcheffect);
-  v.StretchType("stretchtype", stretchtype);
+  v.StretchTypeValue("stretchtype", stretchtype);
 }
 
 void LqDataSkinHintWindow::LoadFromIni(const SkinIni& ini) {
@@ -67,7 +67,7 @@ void LqDataSkinHintWindow::VisitFields(SkinFieldVisitor& v) {
   v.Flag("topstretch", topstretch);
   v.Flag("bottomstretch", bottomstretch);
   v.Flag("stretcheffect", stretcheffect);
-  v.StretchType("stretchtype", stretchtype);
+  v.StretchTypeValue("stretchtype", stretchtype);
 }
 
 void LqSkinColors::LoadFromIni(const SkinIni& ini) {

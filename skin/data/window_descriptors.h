@@ -35,7 +35,7 @@ class LqDataSkinPopupWindow {
   Color scrollmarkercolor = 0, scrollmarkeractivecolor = 0;
   bool topstretch = false, leftstretch = false, rightstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  LqStretchType stretchtype = stFull;
+  StretchType stretchtype = StretchType::Full;
 };
 
 class LqDataSkinHintWindow {
@@ -55,7 +55,7 @@ class LqDataSkinHintWindow {
   Color fontcolor = 0;
   bool topstretch = false, leftstretch = false, rightstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  LqStretchType stretchtype = stFull;
+  StretchType stretchtype = StretchType::Full;
 };
 
 class LqSkinColors {

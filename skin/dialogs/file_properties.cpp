@@ -89,8 +89,8 @@ LqFilePropertiesForm::LqFilePropertiesForm(const QString& path, LqSkinData* skin
     Label(client, ctrlSkin, font, label, QRect(kLabelLeft, y, kValueLeft - kLabelLeft, 18));
     Label(client, ctrlSkin, font, value, QRect(kValueLeft, y, kClientWidth - kValueLeft - 10, 18))
         ->SetEllipsType(label == QCoreApplication::translate("lq::FileProperties", "位置:")
-                            ? lqetPathEllips
-                            : lqetEndEllips);
+                            ? EllipsisStyle::Path
+                            : EllipsisStyle::End);
     y += kRowHeight;
   }
   ok_ = new LqSkinButton(client);

@@ -146,7 +146,7 @@ void LqOpenDlgForm::BuildViewMenu() {
 
 void LqOpenDlgForm::BuildFileList() {
   listPanel_ = new LqSkinPanel(&frame_->Client());
-  listPanel_->SetBorderStyle(bvFrame);
+  listPanel_->SetBorderStyle(BevelStyle::Frame);
   listPanel_->SetSkinData(dialog_.CtrlSkinData);
   list_ = new LqSkinFileListView(listPanel_, dialog_.CtrlSkinData, dialog_.LVHeaderSkinDataName,
                                  dialog_.DefaultFont, dialog_.ShowHiddenFiles);
@@ -160,7 +160,7 @@ void LqOpenDlgForm::BuildFileList() {
 void LqOpenDlgForm::BuildBottomPanel() {
   LqSkinData* skin = dialog_.CtrlSkinData;
   bottom_ = new LqSkinPanel(&frame_->Client());
-  bottom_->SetBorderStyle(bvNone);
+  bottom_->SetBorderStyle(BevelStyle::None);
   bottom_->SetSkinData(skin);
   fileNameLabel_ = MakeLabel(bottom_, skin, Text("MSG_FILENAME", QStringLiteral("文件名:")));
   fileNameEdit_ = new LqSkinEdit(bottom_);

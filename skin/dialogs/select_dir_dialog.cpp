@@ -27,12 +27,12 @@ LqSelDirDlgForm::LqSelDirDlgForm(LqSkinSelectDirectoryDialog& dialog, QWidget* p
   QWidget* client = &frame_->Client();
 
   treePanel_ = new LqSkinPanel(client);
-  treePanel_->SetBorderStyle(bvFrame);
+  treePanel_->SetBorderStyle(BevelStyle::Frame);
   treePanel_->SetSkinData(skin);
   tree_ = new LqSkinDirTreeView(treePanel_, skin, dialog.DefaultFont);
 
   bottom_ = new LqSkinPanel(client);
-  bottom_->SetBorderStyle(bvNone);
+  bottom_->SetBorderStyle(BevelStyle::None);
   bottom_->SetSkinData(skin);
   ok_ = new LqSkinButton(bottom_);
   ok_->SetSkinData(skin);

@@ -10,7 +10,7 @@ class LqSkinToolBar : public LqSkinPanel {
  public:
   explicit LqSkinToolBar(QWidget* parent = nullptr) : LqSkinPanel(parent) {
     SetSkinDataName("toolpanel");
-    SetBorderStyle(bvNone);
+    SetBorderStyle(BevelStyle::None);
   }
 };
 

@@ -5,10 +5,10 @@
 namespace lq {
 namespace {
 
-LqSkinScrollBar* MakeBar(QWidget* parent, LqSkinData* skin, TScrollBarKind kind) {
+LqSkinScrollBar* MakeBar(QWidget* parent, LqSkinData* skin, ScrollBarKind kind) {
   auto* bar = new LqSkinScrollBar(parent);
   bar->SetKind(kind);
-  bar->SetSkinDataName(kind == sbVertical ? "vscrollbar" : "hscrollbar");
+  bar->SetSkinDataName(kind == ScrollBarKind::Vertical ? "vscrollbar" : "hscrollbar");
   bar->SetSkinData(skin);
   bar->setEnabled(false);
   return bar;
@@ -17,7 +17,8 @@ LqSkinScrollBar* MakeBar(QWidget* parent, LqSkinData* skin, TScrollBarKind kind)
 }  // namespace
 
 ViewBars MakeViewBars(QWidget* parent, LqSkinData* skin) {
-  return {MakeBar(parent, skin, sbVertical), MakeBar(parent, skin, sbHorizontal)};
+  return {MakeBar(parent, skin, ScrollBarKind::Vertical),
+          MakeBar(parent, skin, ScrollBarKind::Horizontal)};
 }
 
 }  // namespace lq

@@ -121,9 +121,9 @@ void LqSkinCaptionObject::DrawText(Bitmap& target, int ox, int oy, bool activeSt
   const int th = metrics.height();
   int y = tr.top + tr.height() / 2 - th / 2;
   int x = tr.left + tr.width() / 2 - tw / 2;
-  if (caption.alignment == taLeftJustify)
+  if (caption.alignment == TextAlignment::Left)
     x = tr.left;
-  else if (caption.alignment == taRightJustify)
+  else if (caption.alignment == TextAlignment::Right)
     x = tr.right - tw;
   x += ox;
   y += oy;

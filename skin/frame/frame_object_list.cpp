@@ -11,10 +11,10 @@ namespace lq {
 
 namespace {
 
-LqStdCommand CommandOf(const LqActiveSkinObject& o) {
+FrameCommand CommandOf(const LqActiveSkinObject& o) {
   if (auto* s = dynamic_cast<const LqSkinStdButtonObject*>(&o)) return s->command;
   if (auto* a = dynamic_cast<const LqSkinAnimateObject*>(&o)) return a->command;
-  return cmDefault;
+  return FrameCommand::Default;
 }
 
 // Standard buttons, and animate objects that behave as buttons.
@@ -24,19 +24,19 @@ bool IsCaptionButton(const LqActiveSkinObject& o) {
   return a && a->buttonStyle;
 }
 
-const char* DefaultHint(LqStdCommand command) {
+const char* DefaultHint(FrameCommand command) {
   switch (command) {
-    case cmClose:
+    case FrameCommand::Close:
       return "关闭";
-    case cmMaximize:
+    case FrameCommand::Maximize:
       return "最大化";
-    case cmMinimize:
+    case FrameCommand::Minimize:
       return "最小化";
-    case cmSysMenu:
+    case FrameCommand::SysMenu:
       return "系统菜单";
-    case cmRollUp:
+    case FrameCommand::RollUp:
       return "卷起";
-    case cmMinimizeToTray:
+    case FrameCommand::MinimizeToTray:
       return "最小化到系统托盘";
     default:
       return nullptr;
@@ -44,26 +44,26 @@ const char* DefaultHint(LqStdCommand command) {
 }
 
 // The resource string table's hint for a caption button, when the skin data has a table.
-const char* HintKey(LqStdCommand command) {
+const char* HintKey(FrameCommand command) {
   switch (command) {
-    case cmClose:
+    case FrameCommand::Close:
       return "CLOSEBUTTON_HINT";
-    case cmMaximize:
+    case FrameCommand::Maximize:
       return "MAXBUTTON_HINT";
-    case cmMinimize:
+    case FrameCommand::Minimize:
       return "MINBUTTON_HINT";
-    case cmSysMenu:
+    case FrameCommand::SysMenu:
       return "MENUBUTTON_HINT";
-    case cmRollUp:
+    case FrameCommand::RollUp:
       return "ROLLUPBUTTON_HINT";
-    case cmMinimizeToTray:
+    case FrameCommand::MinimizeToTray:
       return "TRAYBUTTON_HINT";
     default:
       return nullptr;
   }
 }
 
-std::string HintOf(LqStdCommand command, const LqSkinData* skin) {
+std::string HintOf(FrameCommand command, const LqSkinData* skin) {
   const char* builtIn = DefaultHint(command);
   if (!builtIn) return {};
   if (skin && skin->ResourceStrData()) {
@@ -107,9 +107,10 @@ void LqLacquerForm::CreateObjects() {
 void LqLacquerForm::CreateDefaultButtons() {
   objects_.clear();
   hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
-  const std::pair<const char*, LqStdCommand> buttons[] = {
-      {"closebutton", cmClose},   {"maxbutton", cmMaximize},    {"minbutton", cmMinimize},
-      {"rollupbutton", cmRollUp}, {"sysmenubutton", cmSysMenu}, {"traybutton", cmMinimizeToTray}};
+  const std::pair<const char*, FrameCommand> buttons[] = {
+      {"closebutton", FrameCommand::Close},     {"maxbutton", FrameCommand::Maximize},
+      {"minbutton", FrameCommand::Minimize},    {"rollupbutton", FrameCommand::RollUp},
+      {"sysmenubutton", FrameCommand::SysMenu}, {"traybutton", FrameCommand::MinimizeToTray}};
   for (const auto& [name, command] : buttons) {
     ObjectSpec def;
     def.kind = FrameObjectKind::StdButton;
@@ -126,25 +127,25 @@ void LqLacquerForm::CreateDefaultButtons() {
 void LqLacquerForm::UpdateObjectVisibility() {
   for (auto& o : objects_) {
     if (!IsCaptionButton(*o)) continue;
-    const LqStdCommand command = CommandOf(*o);
+    const FrameCommand command = CommandOf(*o);
     bool enabled = true;  // close and custom buttons are only ever disabled by hiding
     if (hideCaptionButtons_) {
       enabled = false;
     } else {
       switch (command) {
-        case cmMaximize:
+        case FrameCommand::Maximize:
           enabled = borderIcons_ & biMaximize;
           break;
-        case cmMinimize:
+        case FrameCommand::Minimize:
           enabled = borderIcons_ & biMinimize;
           break;
-        case cmSysMenu:
+        case FrameCommand::SysMenu:
           enabled = (borderIcons_ & biSystemMenu) && !DisableSystemMenu;
           break;
-        case cmRollUp:
+        case FrameCommand::RollUp:
           enabled = borderIcons_ & biRollUp;
           break;
-        case cmMinimizeToTray:
+        case FrameCommand::MinimizeToTray:
           enabled = borderIcons_ & biMinimizeToTray;
           break;
         default:
@@ -152,7 +153,7 @@ void LqLacquerForm::UpdateObjectVisibility() {
       }
     }
     o->enabled = enabled;
-    if (command == cmDefault && !hideCaptionButtons_) {
+    if (command == FrameCommand::Default && !hideCaptionButtons_) {
       o->visible = customObjectVisibility_ && customObjectVisibility_(o->IDName);
     } else {
       // An object painted as part of the frame picture cannot disappear.
@@ -176,21 +177,23 @@ void LqLacquerForm::LayoutObjects() {
   // Own-image caption buttons in their fixed order, then custom buttons in list order.
   std::vector<LqActiveSkinObject*> row;
   LqActiveSkinObject* sysMenu = nullptr;
-  for (LqStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray})
+  for (FrameCommand command : {FrameCommand::Close, FrameCommand::Maximize, FrameCommand::Minimize,
+                               FrameCommand::RollUp, FrameCommand::MinimizeToTray})
     for (auto& o : objects_)
       if (o->visible && o->ownImage && IsCaptionButton(*o) && CommandOf(*o) == command)
         row.push_back(o.get());
   for (auto& o : objects_)
-    if (o->visible && o->ownImage && IsCaptionButton(*o) && CommandOf(*o) == cmDefault)
+    if (o->visible && o->ownImage && IsCaptionButton(*o) && CommandOf(*o) == FrameCommand::Default)
       row.push_back(o.get());
   for (auto& o : objects_)
-    if (o->visible && o->ownImage && IsCaptionButton(*o) && CommandOf(*o) == cmSysMenu) {
+    if (o->visible && o->ownImage && IsCaptionButton(*o) &&
+        CommandOf(*o) == FrameCommand::SysMenu) {
       sysMenu = o.get();
       break;
     }
   LqActiveSkinObject* caption = FirstCaption();
   auto sizeOf = [this](LqActiveSkinObject* o) {
-    if (showIcon_ && CommandOf(*o) == cmSysMenu) return std::pair{16, 16};
+    if (showIcon_ && CommandOf(*o) == FrameCommand::SysMenu) return std::pair{16, 16};
     return std::pair{o->normalRect.width(), o->normalRect.height()};
   };
 

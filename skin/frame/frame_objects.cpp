@@ -234,11 +234,11 @@ LqSkinStdButtonObject::LqSkinStdButtonObject(LqLacquerForm& frame, const ObjectS
       restoreDownRect(def.restoredownrect),
       restoreInactiveRect(def.restoreinactiverect),
       skinSupport(support) {
-  hasMenu = command == cmSysMenu;
+  hasMenu = command == FrameCommand::SysMenu;
 }
 
 bool LqSkinStdButtonObject::ShowsIcon() const {
-  return command == cmSysMenu && frame_.ShowIcon() && (ownImage || !skinSupport);
+  return command == FrameCommand::SysMenu && frame_.ShowIcon() && (ownImage || !skinSupport);
 }
 
 bool LqSkinStdButtonObject::NeedsMorphStep() const {
@@ -248,11 +248,11 @@ bool LqSkinStdButtonObject::NeedsMorphStep() const {
 
 bool LqSkinStdButtonObject::ShowsRestoreState() const {
   switch (command) {
-    case cmMaximize:
+    case FrameCommand::Maximize:
       return frame_.GetFrameState() == FrameState::Maximized;
-    case cmMinimize:
+    case FrameCommand::Minimize:
       return frame_.GetFrameState() == FrameState::Minimized;
-    case cmRollUp:
+    case FrameCommand::RollUp:
       return frame_.RolledUp();
     default:
       return false;
@@ -296,22 +296,22 @@ void LqSkinStdButtonObject::DrawDefault(ObjectCanvas& canvas) {
   const FrameState state = frame_.GetFrameState();
   GlyphShape glyph;
   switch (command) {
-    case cmClose:
+    case FrameCommand::Close:
       glyph = CloseGlyph(gx, gy);
       break;
-    case cmMaximize:
+    case FrameCommand::Maximize:
       glyph = state == FrameState::Maximized ? RestoreGlyph(gx, gy) : MaximizeGlyph(gx, gy);
       break;
-    case cmMinimize:
+    case FrameCommand::Minimize:
       glyph = state == FrameState::Minimized ? RestoreGlyph(gx, gy) : MinimizeGlyph(gx, gy);
       break;
-    case cmSysMenu:
+    case FrameCommand::SysMenu:
       glyph = SysMenuGlyph(gx, gy);
       break;
-    case cmRollUp:
+    case FrameCommand::RollUp:
       glyph = frame_.RolledUp() ? RollDownGlyph(gx, gy) : RollUpGlyph(gx, gy);
       break;
-    case cmMinimizeToTray:
+    case FrameCommand::MinimizeToTray:
       glyph = TrayGlyph(gx, gy);
       break;
     default:
@@ -355,7 +355,7 @@ void LqSkinStdButtonObject::OpenMenu() {
 }
 
 void LqSkinStdButtonObject::DblClick() {
-  if (command == cmSysMenu) frame_.CloseForm();
+  if (command == FrameCommand::SysMenu) frame_.CloseForm();
 }
 
 void LqSkinStdButtonObject::MouseDown(int, int, MouseButton button) {
@@ -368,7 +368,7 @@ void LqSkinStdButtonObject::MouseDown(int, int, MouseButton button) {
 void LqSkinStdButtonObject::MouseUp(int x, int y, MouseButton button) {
   if (button == MouseButton::Left && down && !hasMenu) {
     const bool run = mouseIn;
-    if (command == cmClose) {
+    if (command == FrameCommand::Close) {
       Release();
       LqActiveSkinObject::MouseUp(x, y, button);
       if (run) RunFrameCommand(frame_, command);
@@ -380,30 +380,30 @@ void LqSkinStdButtonObject::MouseUp(int x, int y, MouseButton button) {
   LqActiveSkinObject::MouseUp(x, y, button);
 }
 
-void RunFrameCommand(LqLacquerForm& frame, LqStdCommand command) {
+void RunFrameCommand(LqLacquerForm& frame, FrameCommand command) {
   switch (command) {
-    case cmClose:
+    case FrameCommand::Close:
       frame.CloseForm();
       break;
-    case cmMaximize:
+    case FrameCommand::Maximize:
       frame.SetFrameState(frame.GetFrameState() == FrameState::Maximized ? FrameState::Normal
                                                                          : FrameState::Maximized);
       break;
-    case cmMinimize:
+    case FrameCommand::Minimize:
       if (frame.AlwaysMinimizeToTray)
         frame.MinimizeToTray();
       else
         frame.SetFrameState(frame.GetFrameState() == FrameState::Minimized ? FrameState::Normal
                                                                            : FrameState::Minimized);
       break;
-    case cmRollUp:
+    case FrameCommand::RollUp:
       frame.SetRolledUp(!frame.RolledUp());
       break;
-    case cmMinimizeToTray:
+    case FrameCommand::MinimizeToTray:
       frame.MinimizeToTray();
       break;
-    case cmSysMenu:
-    case cmDefault:
+    case FrameCommand::SysMenu:
+    case FrameCommand::Default:
       break;
   }
 }
@@ -434,9 +434,9 @@ void LqSkinAnimateObject::Draw(ObjectCanvas& canvas, bool inFrame) {
     return;
   }
   const bool reversible =
-      (command == cmMaximize && frame_.GetFrameState() == FrameState::Maximized) ||
-      (command == cmMinimize && frame_.GetFrameState() == FrameState::Minimized) ||
-      (command == cmRollUp && frame_.RolledUp());
+      (command == FrameCommand::Maximize && frame_.GetFrameState() == FrameState::Maximized) ||
+      (command == FrameCommand::Minimize && frame_.GetFrameState() == FrameState::Minimized) ||
+      (command == FrameCommand::RollUp && frame_.RolledUp());
   if (reversible && !restoreRect.isEmpty()) {
     Rect r = restoreRect;
     if (down && mouseIn && !restoreDownRect.isEmpty())
@@ -502,7 +502,7 @@ void LqSkinAnimateObject::MouseDown(int x, int y, MouseButton button) {
   if (button == MouseButton::Left && enabled && !down) {
     down = true;
     frame_.RepaintObject(this);
-    if (command == cmSysMenu) {
+    if (command == FrameCommand::SysMenu) {
       menuOpen = true;
       const QPoint tl = frame_.Form()->mapToGlobal(QPoint(ObjectRect.left, ObjectRect.top));
       frame_.ShowSystemMenuAt(QRect(tl, QSize(ObjectRect.width(), ObjectRect.height())));
@@ -524,7 +524,7 @@ void LqSkinAnimateObject::MouseUp(int x, int y, MouseButton button) {
 }
 
 void LqSkinAnimateObject::DblClick() {
-  if (command == cmSysMenu) frame_.CloseForm();
+  if (command == FrameCommand::SysMenu) frame_.CloseForm();
 }
 
 void LqSkinAnimateObject::MenuClosed() {

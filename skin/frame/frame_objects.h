@@ -50,7 +50,7 @@ class LqActiveSkinObject {
   bool ownImage = false;  // skinrectinapicture: images in the active picture
   Rect normalRect, hoverRect, inactiveRect;
   bool morphing = false;
-  LqMorphKind morphKind = mkDefault;
+  MorphKind morphKind = MorphKind::Fade;
   int activePictureIndex = -1;
   Rect ObjectRect;
   bool active = false;
@@ -120,7 +120,7 @@ class LqSkinStdButtonObject : public LqSkinButtonObject {
   bool ShowsRestoreState() const;
   bool ShowsIcon() const;
 
-  LqStdCommand command = cmDefault;
+  FrameCommand command = FrameCommand::Default;
   Rect restoreRect, restoreActiveRect, restoreDownRect, restoreInactiveRect;
   bool skinSupport = true;
 
@@ -152,7 +152,7 @@ class LqSkinAnimateObject : public LqActiveSkinObject {
   bool cycle = false;
   bool buttonStyle = false;
   int timerInterval = 50;
-  LqStdCommand command = cmDefault;
+  FrameCommand command = FrameCommand::Default;
   Rect downSkinRect;
   Rect restoreRect, restoreActiveRect, restoreDownRect, restoreInactiveRect;
   int frame = 1;
@@ -163,6 +163,6 @@ class LqSkinAnimateObject : public LqActiveSkinObject {
 };
 
 // Runs a caption-button command (shared by standard buttons and animate objects).
-void RunFrameCommand(LqLacquerForm& frame, LqStdCommand command);
+void RunFrameCommand(LqLacquerForm& frame, FrameCommand command);
 
 }  // namespace lq

@@ -25,7 +25,7 @@ struct CaptionSpec {
   TFontStyles fontstyle = 0;
   Color fontcolor = 0;
   Color activefontcolor = 0;
-  TAlignment alignment = taCenter;
+  TextAlignment alignment = TextAlignment::Center;
   bool light = false;
   Color lightcolor = 0, activelightcolor = 0;
   bool shadow = false;
@@ -49,11 +49,11 @@ struct ObjectSpec {
   Rect skinrect, activeskinrect, inactiveskinrect;
   int activepictureindex = -1;
   bool morphing = false;
-  LqMorphKind morphkind = mkDefault;
+  MorphKind morphkind = MorphKind::Fade;
   // buttons
   Rect downrect, disableskinrsect;
   // standard buttons and animate objects
-  LqStdCommand command = cmDefault;
+  FrameCommand command = FrameCommand::Default;
   Rect restorerect, restoreactiverect, restoredownrect, restoreinactiverect;
   // animate objects
   int countframes = 1;
@@ -73,10 +73,10 @@ struct FrameSkin {
   std::vector<Bitmap> activePictures;
   bool leftstretch = false, rightstretch = false, topstretch = false, bottomstretch = false;
   bool stretcheffect = false;
-  LqStretchType stretchtype = stFull;
+  StretchType stretchtype = StretchType::Full;
   int bgpictureindex = -1;
   bool autorenderinginactiveimage = false;
-  LqInactiveEffect inactiveeffect = ieBrightness;
+  InactiveEffect inactiveeffect = InactiveEffect::Brightness;
   bool effectsEnabled = true;
   std::vector<ObjectSpec> objects;
 

@@ -69,7 +69,7 @@ std::shared_ptr<const HintSkin> HintSkinFromSkinData(const LqSkinData* data) {
   skin->topstretch = d.topstretch;
   skin->bottomstretch = d.bottomstretch;
   skin->stretcheffect = d.stretcheffect;
-  skin->stretchtype = d.stretchtype;
+  skin->stretchtype = int(d.stretchtype);
   return skin;
 }
 

@@ -10,23 +10,23 @@
 
 namespace lq {
 
-enum HitCode {
-  HTNOWHERE = 0,
-  HTCLIENT = 1,
-  HTCAPTION = 2,
-  HTLEFT = 10,
-  HTRIGHT = 11,
-  HTTOP = 12,
-  HTTOPLEFT = 13,
-  HTTOPRIGHT = 14,
-  HTBOTTOM = 15,
-  HTBOTTOMLEFT = 16,
-  HTBOTTOMRIGHT = 17,
-  HTOBJECT = 19,  // a frame object or plain frame: the system takes no action there
+enum class HitCode : int {
+  Nowhere = 0,
+  Client = 1,
+  Caption = 2,
+  Left = 10,
+  Right = 11,
+  Top = 12,
+  TopLeft = 13,
+  TopRight = 14,
+  Bottom = 15,
+  BottomLeft = 16,
+  BottomRight = 17,
+  Object = 19,  // a frame object or plain frame: the system takes no action there
 };
 
-inline bool IsSizingCode(int code) {
-  return code >= HTLEFT && code <= HTBOTTOMRIGHT;
+inline bool IsSizingCode(HitCode code) {
+  return int(code) >= int(HitCode::Left) && int(code) <= int(HitCode::BottomRight);
 }
 
 // The window state bits the hit test depends on.
@@ -45,11 +45,11 @@ using CaptionRects = std::vector<Rect>;
 // Whether a window point lies on the mask's black pixels (see MaskStrips).
 using MaskTest = std::function<bool(int x, int y)>;
 
-int SkinnedHitTest(const FrameMetrics& g, const HitTestState& st, const CaptionRects& captions,
-                   int borderwidth, const MaskTest* mask, int x, int y);
+HitCode SkinnedHitTest(const FrameMetrics& g, const HitTestState& st, const CaptionRects& captions,
+                       int borderwidth, const MaskTest* mask, int x, int y);
 
 // Default frame: caption rectangle (3, 3, captionRight, 19) was laid out by the caller.
-int DefaultHitTest(int width, int height, const Rect& caption, const HitTestState& st, int x,
-                   int y);
+HitCode DefaultHitTest(int width, int height, const Rect& caption, const HitTestState& st, int x,
+                       int y);
 
 }  // namespace lq

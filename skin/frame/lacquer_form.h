@@ -200,7 +200,7 @@ class LqLacquerForm : public QObject, public LqSkinReceiver {
   bool HandleShortCut(int key, Qt::KeyboardModifiers modifiers);
 
   // --- mouse (window coordinates) ---
-  int HitTest(int x, int y) const;
+  HitCode HitTest(int x, int y) const;
   bool MaskPixelInside(int x, int y) const;
   void CaptionDoubleClick();
   bool InSizeMove() const { return inSizeMove_; }
@@ -294,10 +294,10 @@ class LqLacquerForm : public QObject, public LqSkinReceiver {
   void Press(MouseButton button, int x, int y);
   void Release(MouseButton button, int x, int y);
   void ClearMouseState();
-  void UpdateCursor(int code);
+  void UpdateCursor(HitCode code);
   void StartManualMove(QPoint globalPos);
   // The bounds a drag of the sizing edge `code` by `delta` gives, kept within the limits.
-  QRect ResizedBounds(int code, const QRect& start, QPoint delta) const;
+  QRect ResizedBounds(HitCode code, const QRect& start, QPoint delta) const;
   // painting
   void UpdateRegion();
   void ApplyRegionToWindow();
@@ -348,13 +348,13 @@ class LqLacquerForm : public QObject, public LqSkinReceiver {
   QTimer pollTimer_, morphTimer_, animationTimer_;
 
   // mouse gestures
-  int pressCode_ = HTNOWHERE;
+  HitCode pressCode_ = HitCode::Nowhere;
   QPoint pressGlobal_;
   bool moveStarted_ = false;
   bool manualMove_ = false;
   QPoint manualMoveOffset_;
   // Sizing by the frame itself where the platform cannot (no window manager).
-  int manualResizeCode_ = HTNOWHERE;
+  HitCode manualResizeCode_ = HitCode::Nowhere;
   QRect manualResizeStart_;
   QCursor formCursor_;
   bool hadCursor_ = false;

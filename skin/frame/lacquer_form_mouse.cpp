@@ -15,42 +15,42 @@ namespace lq {
 
 namespace {
 
-Qt::Edges EdgesFor(int code) {
+Qt::Edges EdgesFor(HitCode code) {
   switch (code) {
-    case HTLEFT:
+    case HitCode::Left:
       return Qt::LeftEdge;
-    case HTRIGHT:
+    case HitCode::Right:
       return Qt::RightEdge;
-    case HTTOP:
+    case HitCode::Top:
       return Qt::TopEdge;
-    case HTBOTTOM:
+    case HitCode::Bottom:
       return Qt::BottomEdge;
-    case HTTOPLEFT:
+    case HitCode::TopLeft:
       return Qt::TopEdge | Qt::LeftEdge;
-    case HTTOPRIGHT:
+    case HitCode::TopRight:
       return Qt::TopEdge | Qt::RightEdge;
-    case HTBOTTOMLEFT:
+    case HitCode::BottomLeft:
       return Qt::BottomEdge | Qt::LeftEdge;
-    case HTBOTTOMRIGHT:
+    case HitCode::BottomRight:
       return Qt::BottomEdge | Qt::RightEdge;
     default:
       return {};
   }
 }
 
-Qt::CursorShape CursorFor(int code) {
+Qt::CursorShape CursorFor(HitCode code) {
   switch (code) {
-    case HTLEFT:
-    case HTRIGHT:
+    case HitCode::Left:
+    case HitCode::Right:
       return Qt::SizeHorCursor;
-    case HTTOP:
-    case HTBOTTOM:
+    case HitCode::Top:
+    case HitCode::Bottom:
       return Qt::SizeVerCursor;
-    case HTTOPLEFT:
-    case HTBOTTOMRIGHT:
+    case HitCode::TopLeft:
+    case HitCode::BottomRight:
       return Qt::SizeFDiagCursor;
-    case HTTOPRIGHT:
-    case HTBOTTOMLEFT:
+    case HitCode::TopRight:
+    case HitCode::BottomLeft:
       return Qt::SizeBDiagCursor;
     default:
       return Qt::ArrowCursor;
@@ -80,7 +80,7 @@ bool LqLacquerForm::MaskPixelInside(int x, int y) const {
   return black(maskStrips_.bottom, x, y - m.bottom);
 }
 
-int LqLacquerForm::HitTest(int x, int y) const {
+HitCode LqLacquerForm::HitTest(int x, int y) const {
   HitTestState st;
   st.rolledUp = rolledUp_;
   st.minimized = frameState_ == FrameState::Minimized;
@@ -99,11 +99,11 @@ int LqLacquerForm::HitTest(int x, int y) const {
   return SkinnedHitTest(metrics_, st, captions, skin_->info.borderwidth, nullptr, x, y);
 }
 
-void LqLacquerForm::UpdateCursor(int code) {
+void LqLacquerForm::UpdateCursor(HitCode code) {
   settingCursor_ = true;
   if (IsSizingCode(code)) {
     form_->setCursor(CursorFor(code));
-  } else if (code == HTCLIENT || UseFormCursorInNCArea) {
+  } else if (code == HitCode::Client || UseFormCursorInNCArea) {
     if (hadCursor_)
       form_->setCursor(formCursor_);
     else
@@ -169,11 +169,11 @@ void LqLacquerForm::Release(MouseButton button, int x, int y) {
 
 void LqLacquerForm::ClearMouseState() {
   // A system move or resize may swallow the release: forget presses and captures.
-  pressCode_ = HTNOWHERE;
+  pressCode_ = HitCode::Nowhere;
   moveStarted_ = false;
-  if (manualMove_ || manualResizeCode_ != HTNOWHERE) {
+  if (manualMove_ || manualResizeCode_ != HitCode::Nowhere) {
     manualMove_ = false;
-    manualResizeCode_ = HTNOWHERE;
+    manualResizeCode_ = HitCode::Nowhere;
     inSizeMove_ = false;
   }
   if (capturedIndex_ >= 0 && capturedIndex_ < int(objects_.size())) {
@@ -205,34 +205,34 @@ bool LqLacquerForm::OnMouseEvent(QMouseEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease || e->buttons() == Qt::NoButton) {
       manualMove_ = false;
       inSizeMove_ = false;
-      pressCode_ = HTNOWHERE;
+      pressCode_ = HitCode::Nowhere;
       hotIndex_ = prevHotIndex_ = capturedIndex_ = -1;
       form_->update();
       return true;
     }
   }
 
-  if (manualResizeCode_ != HTNOWHERE) {
+  if (manualResizeCode_ != HitCode::Nowhere) {
     if (e->type() == QEvent::MouseMove && (e->buttons() & Qt::LeftButton)) {
       form_->setGeometry(
           ResizedBounds(manualResizeCode_, manualResizeStart_, global - pressGlobal_));
       return true;
     }
     if (e->type() == QEvent::MouseButtonRelease || e->buttons() == Qt::NoButton) {
-      manualResizeCode_ = HTNOWHERE;
+      manualResizeCode_ = HitCode::Nowhere;
       inSizeMove_ = false;
       form_->update();
       return true;
     }
   }
 
-  const int code = HitTest(x, y);
-  const bool nonClient = code != HTCLIENT;
+  const HitCode code = HitTest(x, y);
+  const bool nonClient = code != HitCode::Client;
   switch (e->type()) {
     case QEvent::MouseMove: {
-      if (e->buttons() == Qt::NoButton && (pressCode_ != HTNOWHERE || capturedIndex_ != -1))
+      if (e->buttons() == Qt::NoButton && (pressCode_ != HitCode::Nowhere || capturedIndex_ != -1))
         ClearMouseState();
-      if (pressCode_ == HTCAPTION && (e->buttons() & Qt::LeftButton) && !moveStarted_) {
+      if (pressCode_ == HitCode::Caption && (e->buttons() & Qt::LeftButton) && !moveStarted_) {
         moveStarted_ = true;
         // A maximized window stays where it is.
         if (frameState_ != FrameState::Maximized) StartManualMove(global);
@@ -258,10 +258,10 @@ bool LqLacquerForm::OnMouseEvent(QMouseEvent* e) {
       const MouseButton button = ToButton(e->button());
       TestHot(x, y, true);
       Press(button, x, y);
-      if (code == HTCAPTION) {
+      if (code == HitCode::Caption) {
         capturedIndex_ = -1;
         if (button == MouseButton::Left) {
-          pressCode_ = HTCAPTION;
+          pressCode_ = HitCode::Caption;
           pressGlobal_ = global;
           moveStarted_ = false;
         } else if (button == MouseButton::Right && !DisableSystemMenu) {
@@ -280,7 +280,7 @@ bool LqLacquerForm::OnMouseEvent(QMouseEvent* e) {
     }
     case QEvent::MouseButtonRelease: {
       const bool wasCaptured = capturedIndex_ != -1;
-      pressCode_ = HTNOWHERE;
+      pressCode_ = HitCode::Nowhere;
       moveStarted_ = false;
       Release(ToButton(e->button()), x, y);
       return nonClient || wasCaptured;
@@ -291,9 +291,9 @@ bool LqLacquerForm::OnMouseEvent(QMouseEvent* e) {
       TestHot(x, y, true);
       Press(button, x, y);
       if (button == MouseButton::Left && hotIndex_ != -1) objects_[hotIndex_]->DblClick();
-      if (code == HTCAPTION) {
+      if (code == HitCode::Caption) {
         capturedIndex_ = -1;
-        pressCode_ = HTNOWHERE;
+        pressCode_ = HitCode::Nowhere;
         if (button == MouseButton::Left) CaptionDoubleClick();
       }
       return true;
@@ -320,7 +320,7 @@ void LqLacquerForm::StartManualMove(QPoint global) {
   manualMoveOffset_ = pressGlobal_ - form_->pos();
 }
 
-QRect LqLacquerForm::ResizedBounds(int code, const QRect& start, QPoint delta) const {
+QRect LqLacquerForm::ResizedBounds(HitCode code, const QRect& start, QPoint delta) const {
   int l = start.left(), t = start.top(), r = start.right() + 1, b = start.bottom() + 1;
   const Qt::Edges edges = EdgesFor(code);
   const int minW = GetMinWidth(), minH = GetMinHeight();
@@ -432,10 +432,10 @@ void LqLacquerForm::MenuClosed() {
 bool LqLacquerForm::HandleShortCut(int key, Qt::KeyboardModifiers modifiers) {
   if (key != Qt::Key_Space || modifiers != Qt::AltModifier) return false;
   for (auto& o : objects_) {
-    LqStdCommand command = cmDefault;
+    FrameCommand command = FrameCommand::Default;
     if (auto* s = dynamic_cast<LqSkinStdButtonObject*>(o.get())) command = s->command;
     if (auto* a = dynamic_cast<LqSkinAnimateObject*>(o.get())) command = a->command;
-    if (command != cmSysMenu || !o->enabled) continue;
+    if (command != FrameCommand::SysMenu || !o->enabled) continue;
     const Rect r = o->ObjectRect;
     ShowSystemMenuAt(
         QRect(form_->mapToGlobal(QPoint(r.left, r.top)), QSize(r.width(), r.height())));

@@ -163,7 +163,8 @@ void LqLacquerForm::LayoutDefaultCaption() {
   const int bs = kDefaultButtonSize;
   Rect caption{3, 3, w - 3, ch};
   int x = w - 3;
-  for (LqStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray}) {
+  for (FrameCommand command : {FrameCommand::Close, FrameCommand::Maximize, FrameCommand::Minimize,
+                               FrameCommand::RollUp, FrameCommand::MinimizeToTray}) {
     for (auto& o : objects_) {
       auto* b = dynamic_cast<LqSkinStdButtonObject*>(o.get());
       if (!b || b->command != command || !b->visible) continue;
@@ -174,7 +175,7 @@ void LqLacquerForm::LayoutDefaultCaption() {
   caption.right = x;
   for (auto& o : objects_) {
     auto* b = dynamic_cast<LqSkinStdButtonObject*>(o.get());
-    if (!b || b->command != cmSysMenu || !b->visible) continue;
+    if (!b || b->command != FrameCommand::SysMenu || !b->visible) continue;
     const int size = showIcon_ ? 16 : bs;
     b->ObjectRect = {3, 4, 3 + size, 4 + size};
     caption.left = 3 + size;
@@ -301,16 +302,16 @@ void LqLacquerForm::PaintBackground(QPainter& p) {
     const int sw = sourceRect.width();
     const int sh = sourceRect.height();
     switch (skin_->stretchtype) {
-      case stFull:
+      case StretchType::Full:
         StretchRect(image, image.rect(), *source, sourceRect);
         break;
-      case stHorz: {
+      case StretchType::Horizontal: {
         Bitmap column(sw, ch);
         StretchRect(column, column.rect(), *source, sourceRect);
         for (int x = 0; x < cw; x += sw) CopyRect(image, x, 0, column, column.rect());
         break;
       }
-      case stVert: {
+      case StretchType::Vertical: {
         Bitmap row(cw, sh);
         StretchRect(row, row.rect(), *source, sourceRect);
         for (int y = 0; y < ch; y += sh) CopyRect(image, 0, y, row, row.rect());

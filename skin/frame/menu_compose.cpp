@@ -50,9 +50,9 @@ void FrameRect(Bitmap& dst, const Rect& r, Color c) {
   lq::FillRect(dst, {r.right - 1, r.top, r.right, r.bottom}, c);
 }
 
-Bitmap Blend(const Bitmap& a, const Bitmap& b, double t, int kind) {
+Bitmap Blend(const Bitmap& a, const Bitmap& b, double t, MorphKind kind) {
   LqEffectBmp from(a);
-  if (!from.Morph(kind, LqEffectBmp(b), t)) from.Morph(kMorphFade, LqEffectBmp(b), t);
+  if (!from.Morph(kind, LqEffectBmp(b), t)) from.Morph(MorphKind::Fade, LqEffectBmp(b), t);
   return from.bitmap();
 }
 

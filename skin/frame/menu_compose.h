@@ -4,6 +4,7 @@
 
 #include "skin/data/bitmap.h"
 #include "skin/data/region.h"
+#include "skin/data/skin_types.h"
 
 namespace lq::compose {
 
@@ -13,7 +14,7 @@ void Tile(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRe
 void FillRect(Bitmap& dst, const Rect& r, Color c);
 void FrameRect(Bitmap& dst, const Rect& r, Color c);
 // Morphs a towards b (same size) by the skin's morph kind: t = 0 gives a, t = 1 gives b.
-Bitmap Blend(const Bitmap& a, const Bitmap& b, double t, int kind = 0);
+Bitmap Blend(const Bitmap& a, const Bitmap& b, double t, MorphKind kind = MorphKind::Fade);
 
 // Left and right parts copied, middle stretched or tiled, to width x height(r).
 Bitmap HStrip(const Bitmap& src, const Rect& r, int leftPart, int rightPart, int width,

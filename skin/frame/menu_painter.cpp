@@ -295,7 +295,7 @@ void PaintMenuItem(Bitmap& window, const LqSkinMenuItem& item, const ItemPaintCo
   compose::Copy(window, ir.left, ir.top, canvas, canvas.rect());
 }
 
-void DrawArrowGlyph(Bitmap& target, const Rect& r, int direction, Color color) {
+void DrawArrowGlyph(Bitmap& target, const Rect& r, ArrowDirection direction, Color color) {
   DrawGlyph(target, DirectionArrowGlyph(r, direction), color);
 }
 
@@ -322,7 +322,7 @@ void PaintScrollMarkers(Bitmap& window, const Rect& topBand, const Rect& bottomB
         compose::Stretch(window, r, fill, fill.rect());
       }
     }
-    DrawArrowGlyph(window, r, band == 0 ? 3 : 4, color);
+    DrawArrowGlyph(window, r, band == 0 ? ArrowDirection::Up : ArrowDirection::Down, color);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "skin/data/bitmap.h"
+#include "skin/data/vector_glyphs.h"
 #include "skin/frame/menu_geometry.h"
 #include "skin/frame/menu_skin.h"
 
@@ -52,6 +53,6 @@ void PaintMenuItem(Bitmap& window, const LqSkinMenuItem& item, const ItemPaintCo
 void PaintScrollMarkers(Bitmap& window, const Rect& topBand, const Rect& bottomBand, int direction,
                         const ItemPaintContext& ctx);
 // Four-line triangle, 7 pixels wide, centred in r: 3 up, 4 down, 1 left, 2 right.
-void DrawArrowGlyph(Bitmap& target, const Rect& r, int direction, Color color);
+void DrawArrowGlyph(Bitmap& target, const Rect& r, ArrowDirection direction, Color color);
 
 }  // namespace lq

@@ -47,7 +47,7 @@ std::shared_ptr<const MenuSkin> MenuSkinFromSkinData(const LqSkinData* data) {
     w.topstretch = pw.topstretch;
     w.bottomstretch = pw.bottomstretch;
     w.stretcheffect = pw.stretcheffect;
-    w.stretchtype = pw.stretchtype;
+    w.stretchtype = int(pw.stretchtype);
     skin->window = std::move(w);
   }
   for (const auto& object : data->ObjectDescriptors) {

@@ -9,6 +9,7 @@
 
 #include "skin/data/bitmap.h"
 #include "skin/data/geometry.h"
+#include "skin/data/skin_types.h"
 
 namespace lq {
 
@@ -47,7 +48,7 @@ struct MenuItemSkin {
   Rect checkimagerect, activecheckimagerect, radioimagerect, activeradioimagerect;
   Rect arrowimagerect, activearrowimagerect;
   bool morphing = false;
-  int morphkind = 0;
+  MorphKind morphkind = MorphKind::Fade;
 };
 
 struct MenuSkin {

@@ -8,13 +8,14 @@ namespace lq {
 namespace {
 
 // Measures the caption with word breaking in the space next to (or under) the glyph.
-QSize MeasureCaption(QPainter& canvas, const QRect& rect, int layout, int gw, int gh,
+QSize MeasureCaption(QPainter& canvas, const QRect& rect, GlyphLayout layout, int gw, int gh,
                      const QString& caption) {
   if (caption.isEmpty()) return {0, 0};
-  const bool across = layout == kGlyphTop || layout == kGlyphBottom;
+  const bool across = layout == GlyphLayout::Top || layout == GlyphLayout::Bottom;
   QRect measure(0, 0, across ? rect.width() : rect.width() - gw,
                 across ? rect.height() - gh : rect.height());
-  DrawWideText(canvas, caption, measure, kDtCalcRect | kDtWordBreak | kDtExpandTabs);
+  DrawWideText(canvas, caption, measure,
+               TextFlag::CalcRect | TextFlag::WordBreak | TextFlag::ExpandTabs);
   return measure.size();
 }
 
@@ -29,7 +30,7 @@ struct Placed {
 };
 
 Placed Place(QPainter& canvas, const QRect& rect, int margin, bool pressed, int gw, int gh,
-             const QString& caption, int layout, int spacing) {
+             const QString& caption, GlyphLayout layout, int spacing) {
   const QSize text = MeasureCaption(canvas, rect, layout, gw, gh, caption);
   GlyphTextPlacement p =
       LayoutGlyphAndText(layout, {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, gw,
@@ -42,7 +43,7 @@ Placed Place(QPainter& canvas, const QRect& rect, int margin, bool pressed, int 
 void DrawCaption(QPainter& canvas, const QRect& textRect, const QString& caption) {
   if (caption.isEmpty()) return;
   QRect r = textRect.adjusted(0, 0, 2, 0);
-  DrawWideText(canvas, caption, r, kDtCenter | kDtWordBreak | kDtExpandTabs);
+  DrawWideText(canvas, caption, r, TextFlag::Center | TextFlag::WordBreak | TextFlag::ExpandTabs);
 }
 
 }  // namespace
@@ -68,7 +69,7 @@ void DrawGlyphFrame(QPainter& canvas, int x, int y, int frameNumber, int frameCo
 void DrawImageListGlyphAndText(QPainter& canvas, const QRect& rect, int margin,
                                const QColor& markerColor, bool marker, bool enabled, bool pressed,
                                const ImageList* images, int imageIndex, const QString& caption,
-                               int layout, int spacing) {
+                               GlyphLayout layout, int spacing) {
   const bool hasGlyph = images && images->IsValidIndex(imageIndex);
   const int gw = hasGlyph ? images->Width() : 0, gh = hasGlyph ? images->Height() : 0;
   const Placed at = Place(canvas, rect, margin, pressed, gw, gh, caption, layout, spacing);
@@ -87,8 +88,8 @@ void DrawImageListGlyphAndText(QPainter& canvas, const QRect& rect, int margin,
 
 void DrawBitmapGlyphAndText(QPainter& canvas, const QRect& rect, int margin,
                             const QColor& markerColor, bool marker, bool pressed, int frameNumber,
-                            int frameCount, const Bitmap& glyph, const QString& caption, int layout,
-                            int spacing) {
+                            int frameCount, const Bitmap& glyph, const QString& caption,
+                            GlyphLayout layout, int spacing) {
   const bool hasGlyph = !glyph.empty() && frameCount >= 1 && glyph.width() / frameCount > 0;
   const int gw = hasGlyph ? glyph.width() / frameCount : 0, gh = hasGlyph ? glyph.height() : 0;
   const Placed at = Place(canvas, rect, margin, pressed, gw, gh, caption, layout, spacing);

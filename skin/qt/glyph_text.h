@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "skin/data/bitmap.h"
+#include "skin/data/glyph_layout.h"
 #include "skin/qt/image_list.h"
 
 namespace lq {
@@ -25,13 +26,13 @@ void DrawGlyphFrame(QPainter& canvas, int x, int y, int frameNumber, int frameCo
 void DrawImageListGlyphAndText(QPainter& canvas, const QRect& rect, int margin,
                                const QColor& markerColor, bool marker, bool enabled, bool pressed,
                                const ImageList* images, int imageIndex, const QString& caption,
-                               int layout, int spacing);
+                               GlyphLayout layout, int spacing);
 
 // The same with one frame of a glyph strip; its marker lines span the whole strip, and the
 // filled marker block moves down by one pixel when pressed.
 void DrawBitmapGlyphAndText(QPainter& canvas, const QRect& rect, int margin,
                             const QColor& markerColor, bool marker, bool pressed, int frameNumber,
-                            int frameCount, const Bitmap& glyph, const QString& caption, int layout,
-                            int spacing);
+                            int frameCount, const Bitmap& glyph, const QString& caption,
+                            GlyphLayout layout, int spacing);
 
 }  // namespace lq

@@ -6,40 +6,41 @@ namespace lq {
 
 namespace {
 
-int QtFlags(unsigned format) {
+int QtFlags(TextFormat format) {
   int flags = 0;
-  if (format & kDtCenter)
+  if (format & TextFlag::Center)
     flags |= Qt::AlignHCenter;
-  else if (format & kDtRight)
+  else if (format & TextFlag::Right)
     flags |= Qt::AlignRight;
   else
     flags |= Qt::AlignLeft;
-  if (format & kDtSingleLine) {
+  if (format & TextFlag::SingleLine) {
     flags |= Qt::TextSingleLine;
-    if (format & kDtVCenter)
+    if (format & TextFlag::VCenter)
       flags |= Qt::AlignVCenter;
-    else if (format & kDtBottom)
+    else if (format & TextFlag::Bottom)
       flags |= Qt::AlignBottom;
     else
       flags |= Qt::AlignTop;
   } else {
     flags |= Qt::AlignTop;
   }
-  if (format & kDtWordBreak) flags |= Qt::TextWordWrap;
-  if (format & kDtExpandTabs) flags |= Qt::TextExpandTabs;
-  if (!(format & kDtNoPrefix)) flags |= Qt::TextShowMnemonic;
-  if (format & kDtNoClip) flags |= Qt::TextDontClip;
+  if (format & TextFlag::WordBreak) flags |= Qt::TextWordWrap;
+  if (format & TextFlag::ExpandTabs) flags |= Qt::TextExpandTabs;
+  if (!(format & TextFlag::NoPrefix)) flags |= Qt::TextShowMnemonic;
+  if (format & TextFlag::NoClip) flags |= Qt::TextDontClip;
   return flags;
 }
 
 }  // namespace
 
-int DrawWideText(QPainter& canvas, const QString& text, QRect& rect, unsigned format) {
+int DrawWideText(QPainter& canvas, const QString& text, QRect& rect, TextFormat format) {
   const int flags = QtFlags(format);
   const QFontMetrics metrics = canvas.fontMetrics();
-  if (format & kDtCalcRect) {
+  if (format & TextFlag::CalcRect) {
     // Word breaking needs a width to break at; without it the text is measured unbroken.
-    const int wrapWidth = (format & kDtWordBreak) && rect.width() > 0 ? rect.width() : 1 << 20;
+    const int wrapWidth =
+        (format & TextFlag::WordBreak) && rect.width() > 0 ? rect.width() : 1 << 20;
     QRect bounds = metrics.boundingRect(QRect(0, 0, wrapWidth, 1 << 20),
                                         flags & ~(Qt::AlignHCenter | Qt::AlignRight), text);
     const int h = text.isEmpty() ? metrics.height() : bounds.height();
@@ -48,10 +49,10 @@ int DrawWideText(QPainter& canvas, const QString& text, QRect& rect, unsigned fo
     return h;
   }
   QString shown = text;
-  if ((format & kDtEndEllipsis) && (format & kDtSingleLine))
+  if ((format & TextFlag::EndEllipsis) && (format & TextFlag::SingleLine))
     shown = metrics.elidedText(text, Qt::ElideRight, rect.width());
   QRect used;
-  if (format & kDtNoClip) {
+  if (format & TextFlag::NoClip) {
     canvas.drawText(rect, flags, shown, &used);
   } else {
     canvas.save();
@@ -116,7 +117,8 @@ QString TrimWideToWidth(QPainter& canvas, const QString& text, int width) {
 void DrawTextVCentered(QPainter& canvas, const QString& text, const QRect& rect) {
   if (text.isEmpty()) return;
   QRect r = rect;
-  DrawWideText(canvas, text, r, kDtSingleLine | kDtVCenter | kDtLeft | kDtNoPrefix);
+  DrawWideText(canvas, text, r,
+               TextFlag::SingleLine | TextFlag::VCenter | TextFlag::Left | TextFlag::NoPrefix);
 }
 
 void DrawTextIndented(QPainter& canvas, const QString& text, const QRect& rect, int indent) {

@@ -2,6 +2,7 @@
 // Text routines of the skinned controls: drawing with the window system's text-format flags,
 // measuring, and shortening with "..." to a width.
 
+#include <QFlags>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
@@ -11,25 +12,27 @@ namespace lq {
 
 // Text-format flags, numbered like the window system's text call so that values stored in
 // skins and forms keep their meaning.
-enum TextFormat : unsigned {
-  kDtLeft = 0x0,
-  kDtCenter = 0x1,
-  kDtRight = 0x2,
-  kDtVCenter = 0x4,  // with kDtSingleLine only
-  kDtBottom = 0x8,   // with kDtSingleLine only
-  kDtWordBreak = 0x10,
-  kDtSingleLine = 0x20,
-  kDtExpandTabs = 0x40,
-  kDtNoClip = 0x100,
-  kDtCalcRect = 0x400,  // measure only: rect gets the text's size, nothing is drawn
-  kDtNoPrefix = 0x800,  // without it "&x" underlines x and "&&" shows "&"
-  kDtEndEllipsis = 0x8000,
+enum class TextFlag : unsigned {
+  Left = 0x0,
+  Center = 0x1,
+  Right = 0x2,
+  VCenter = 0x4,  // with SingleLine only
+  Bottom = 0x8,   // with SingleLine only
+  WordBreak = 0x10,
+  SingleLine = 0x20,
+  ExpandTabs = 0x40,
+  NoClip = 0x100,
+  CalcRect = 0x400,  // measure only: rect gets the text's size, nothing is drawn
+  NoPrefix = 0x800,  // without it "&x" underlines x and "&&" shows "&"
+  EndEllipsis = 0x8000,
 };
+Q_DECLARE_FLAGS(TextFormat, TextFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TextFormat)
 
 // Draws text in rect with the painter's font and pen, background left as it is. With
-// kDtCalcRect, rect's right and bottom are set to fit the text instead (left and top stay;
+// TextFlag::CalcRect, rect's right and bottom are set to fit the text instead (left and top stay;
 // the width limits word breaking). Returns the height of the text.
-int DrawWideText(QPainter& canvas, const QString& text, QRect& rect, unsigned format);
+int DrawWideText(QPainter& canvas, const QString& text, QRect& rect, TextFormat format);
 
 // Single-line extent of the text in the painter's (or metrics') font.
 int WideTextWidth(QPainter& canvas, const QString& text);

@@ -43,7 +43,8 @@ inline void DrawRadioDot(QPainter& p, int x, int y, const QColor& c) {
 inline void DrawDropArrow(QPainter& p, int x, int y, const QColor& c) {
   DrawGlyph(p, DropArrowGlyph(x, y), c);
 }
-inline void DrawDirectionArrow(QPainter& p, const Rect& r, int direction, const QColor& c) {
+inline void DrawDirectionArrow(QPainter& p, const Rect& r, ArrowDirection direction,
+                               const QColor& c) {
   DrawGlyph(p, DirectionArrowGlyph(r, direction), c);
 }
 void DrawFrame3D(QPainter& painter, const Rect& rect, const QColor& light, const QColor& dark);

@@ -21,11 +21,11 @@ TEST(AlignLayout, PlacesTopBottomLeftRightThenClient) {
   left.resize(60, 10);
   right.resize(40, 10);
   free.setGeometry(7, 8, 9, 10);
-  SetAlign(&client, alClient);
-  SetAlign(&right, alRight);
-  SetAlign(&left, alLeft);
-  SetAlign(&bottom, alBottom);
-  SetAlign(&top, alTop);
+  SetAlign(&client, DockAlign::Client);
+  SetAlign(&right, DockAlign::Right);
+  SetAlign(&left, DockAlign::Left);
+  SetAlign(&bottom, DockAlign::Bottom);
+  SetAlign(&top, DockAlign::Top);
   EXPECT_EQ(top.geometry(), QRect(0, 0, 400, 50));
   EXPECT_EQ(bottom.geometry(), QRect(0, 270, 400, 30));
   EXPECT_EQ(left.geometry(), QRect(0, 50, 60, 220));
@@ -46,7 +46,7 @@ TEST(AlignLayout, SameSideChildrenStackInCreationOrderAndHiddenOnesAreSkipped) {
   hidden.resize(1, 30);
   b.resize(1, 40);
   hidden.hide();
-  for (QWidget* w : {&a, &hidden, &b}) SetAlign(w, alTop);
+  for (QWidget* w : {&a, &hidden, &b}) SetAlign(w, DockAlign::Top);
   EXPECT_EQ(a.geometry(), QRect(0, 0, 200, 20));
   EXPECT_EQ(b.geometry(), QRect(0, 20, 200, 40));
 }
@@ -59,8 +59,8 @@ TEST(AlignLayout, PanelOffersItsClientRectAndFittedChildrenAdvanceByTheirSize) {
   LqSkinButton button(&panel);
   button.SetSkinData(skin.get());
   QWidget rest(&panel);
-  SetAlign(&button, alTop);
-  SetAlign(&rest, alClient);
+  SetAlign(&button, DockAlign::Top);
+  SetAlign(&rest, DockAlign::Client);
   EXPECT_EQ(button.geometry(), QRect(5, 5, 290, 22));  // the element's height
   EXPECT_EQ(rest.geometry(), QRect(5, 27, 290, 168));
 }

@@ -20,7 +20,7 @@ class CheckBoxTest : public ::testing::Test {
  protected:
   void SetUp() override {
     panel.SetSkinData(skin.get());
-    panel.SetBorderStyle(bvNone);
+    panel.SetBorderStyle(BevelStyle::None);
     panel.SetBounds({0, 0, 400, 100});
     box.SetSkinData(skin.get());
     box.SetBounds({10, 10, 150, 25});
@@ -63,7 +63,7 @@ TEST_F(CheckBoxTest, FlatBoxShowsTheParentTextureAndTransparentImageCorner) {
 }
 
 TEST_F(CheckBoxTest, GrayedStateDrawsLightenedCheckImageWithoutGrayedRect) {
-  box.SetState(cbGrayed);
+  box.SetState(CheckBoxState::Grayed);
   const QColor c = ImageColour();
   // Halfway to white from the check image colour (0, 128, 0).
   EXPECT_EQ(c, QColor(128, 192, 128));
@@ -75,28 +75,28 @@ TEST_F(CheckBoxTest, GrayedStateDrawsLightenedCheckImageWithoutGrayedRect) {
 TEST_F(CheckBoxTest, CheckedFromCodeFiresOnClickAndGrayedStaysGrayed) {
   box.SetChecked(true);
   EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(box.State(), cbChecked);
-  box.SetState(cbGrayed);
+  EXPECT_EQ(box.State(), CheckBoxState::Checked);
+  box.SetState(CheckBoxState::Grayed);
   EXPECT_EQ(clicks, 2);
   EXPECT_FALSE(box.Checked());
   box.SetChecked(false);
-  EXPECT_EQ(box.State(), cbGrayed);
+  EXPECT_EQ(box.State(), CheckBoxState::Grayed);
   EXPECT_EQ(clicks, 3);
 }
 
 TEST_F(CheckBoxTest, ClicksCycleThroughGrayedWhenAllowed) {
   box.SetAllowGrayed(true);
   QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 12));
-  EXPECT_EQ(box.State(), cbGrayed);
+  EXPECT_EQ(box.State(), CheckBoxState::Grayed);
   QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 12));
-  EXPECT_EQ(box.State(), cbChecked);
+  EXPECT_EQ(box.State(), CheckBoxState::Checked);
   QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 12));
-  EXPECT_EQ(box.State(), cbUnchecked);
+  EXPECT_EQ(box.State(), CheckBoxState::Unchecked);
   EXPECT_EQ(clicks, 3);
   // Released outside: nothing happens.
   QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(5, 12));
   QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(300, 12));
-  EXPECT_EQ(box.State(), cbUnchecked);
+  EXPECT_EQ(box.State(), CheckBoxState::Unchecked);
 }
 
 TEST_F(CheckBoxTest, RadioGroupUnchecksSiblingsAndClicksOnlyWhenChecked) {

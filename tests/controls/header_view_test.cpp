@@ -240,7 +240,7 @@ TEST(SkinHeaderView, ScreenshotOfADetailsViewWithSkinnedHeaderAndBars) {
   v.header->resizeSection(2, 200);
   auto* vbar = new LqSkinScrollBar(&v.form);
   auto* hbar = new LqSkinScrollBar(&v.form);
-  vbar->SetKind(sbVertical);
+  vbar->SetKind(ScrollBarKind::Vertical);
   vbar->SetSkinDataName("vscrollbar");
   vbar->SetSkinData(skin.get());
   hbar->SetSkinData(skin.get());

@@ -115,7 +115,7 @@ TEST_F(LabelTest, EllipsisTrimsOnlyWhenAsked) {
   label.SetBounds({0, 0, 60, 21});
   label.SetCaption(QStringLiteral("a rather long status text"));
   QImage plain = Render(&label);
-  label.SetEllipsType(lqetEllips);
+  label.SetEllipsType(LabelEllipsis::End);
   QImage trimmed = Render(&label);
   EXPECT_NE(plain, trimmed);
 }

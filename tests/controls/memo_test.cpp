@@ -19,7 +19,7 @@ struct MemoForm {
     memo = new lq::LqSkinMemo2(&form);
     memo->setGeometry(0, 0, 224, 154);
     bar = new lq::LqSkinScrollBar(&form);
-    bar->SetKind(lq::sbVertical);
+    bar->SetKind(lq::ScrollBarKind::Vertical);
     bar->setGeometry(224, 0, 19, 154);
     memo->SetVScrollBar(bar);
     form.show();

@@ -84,14 +84,14 @@ TEST_F(PanelTest, GroupBoxTitleIsCentredAndStaysCentredAfterResize) {
 TEST_F(PanelTest, BorderlessPanelIsPlainTextureAndOffersItsWholeArea) {
   LqSkinPanel panel(&window);
   panel.SetSkinData(skin.get());
-  panel.SetBorderStyle(bvNone);
+  panel.SetBorderStyle(BevelStyle::None);
   panel.SetBounds({0, 0, 336, 167});
   const QImage img = Render(&panel);
   EXPECT_EQ(QColor(img.pixel(0, 0)), lqtest::kPanelClient);
   EXPECT_EQ(QColor(img.pixel(335, 166)), lqtest::kPanelClient);
   EXPECT_EQ(panel.AlignClientRect(), QRect(0, 0, 336, 167));
   QWidget child(&panel);
-  SetAlign(&child, alClient);
+  SetAlign(&child, DockAlign::Client);
   EXPECT_EQ(child.geometry(), QRect(0, 0, 336, 167));
 }
 
@@ -104,11 +104,11 @@ TEST_F(PanelTest, DefaultLookFramesAndCaptionBar) {
   EXPECT_EQ(QColor(img.pixel(119, 79)), shadow);
   EXPECT_EQ(QColor(img.pixel(60, 40)), face);
   EXPECT_EQ(panel.AlignClientRect(), QRect(1, 1, 118, 78));
-  panel.SetBorderStyle(bvRaised);
+  panel.SetBorderStyle(BevelStyle::Raised);
   img = Render(&panel);
   EXPECT_EQ(QColor(img.pixel(0, 0)), white);
   EXPECT_EQ(QColor(img.pixel(119, 79)), shadow);
-  panel.SetBorderStyle(bvFrame);
+  panel.SetBorderStyle(BevelStyle::Frame);
   panel.SetCaptionMode(true);
   EXPECT_EQ(panel.AlignClientRect(), QRect(1, 23, 118, 56));
   img = Render(&panel);

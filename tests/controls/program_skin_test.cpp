@@ -24,7 +24,7 @@ TEST_F(ProgramSkinTest, ElementsGetTheirDocumentedSliceModesAndSizes) {
   LqSkinXFormButton button(&window);
   button.SetSkinData(skin.get());
   button.SetBounds({0, 0, 121, 25});
-  EXPECT_EQ(button.SliceMode(), kSliceHorizontal);
+  EXPECT_EQ(button.SliceMode(), SliceMode::Horizontal);
   EXPECT_EQ(button.size(), QSize(121, 22));
   EXPECT_EQ(button.Geometry().skinrect, (Rect{458, 272, 500, 294}));
   EXPECT_EQ(button.Look().activeskinrect, (Rect{458, 298, 500, 320}));
@@ -35,19 +35,19 @@ TEST_F(ProgramSkinTest, ElementsGetTheirDocumentedSliceModesAndSizes) {
   panel.SetSkinData(skin.get());
   LqSkinGroupBox group(&window);
   group.SetSkinData(skin.get());
-  EXPECT_EQ(panel.SliceMode(), kSliceBoth);
-  EXPECT_EQ(group.SliceMode(), kSliceBoth);
+  EXPECT_EQ(panel.SliceMode(), SliceMode::Both);
+  EXPECT_EQ(group.SliceMode(), SliceMode::Both);
 
   LqSkinCheckRadioBox check(&window);
   check.SetSkinData(skin.get());
   check.SetBounds({341, 35, 484, 25});
-  EXPECT_EQ(check.SliceMode(), kSliceHorizontal);
+  EXPECT_EQ(check.SliceMode(), SliceMode::Horizontal);
   EXPECT_EQ(check.size(), QSize(484, 25));  // flat: the form's size
 
   LqSkinStatusPanel status(&window);
   status.SetSkinData(skin.get());
   status.SetBounds({344, 132, 476, 21});
-  EXPECT_EQ(status.SliceMode(), kSliceHorizontal);
+  EXPECT_EQ(status.SliceMode(), SliceMode::Horizontal);
   EXPECT_EQ(status.width(), 476);
   EXPECT_EQ(status.height(), status.Geometry().skinHeight());
 
@@ -55,7 +55,7 @@ TEST_F(ProgramSkinTest, ElementsGetTheirDocumentedSliceModesAndSizes) {
   scroll.SetSkinDataName("vscrollbar");
   scroll.SetSkinData(skin.get());
   scroll.SetBounds({0, 0, 40, 300});
-  EXPECT_EQ(scroll.SliceMode(), kSliceVertical);
+  EXPECT_EQ(scroll.SliceMode(), SliceMode::Vertical);
   EXPECT_EQ(scroll.size(), QSize(17, 300));
 }
 
@@ -96,11 +96,11 @@ TEST_F(ProgramSkinTest, ScreenshotOfTheControls) {
   LqSkinPanel top(&window);
   top.SetSkinData(skin.get());
   top.SetBounds({0, 0, 520, 120});
-  SetAlign(&top, alTop);
+  SetAlign(&top, DockAlign::Top);
   LqSkinGroupBox group(&window);
   group.SetSkinData(skin.get());
   group.SetCaption(QStringLiteral("长尾词列表"));
-  SetAlign(&group, alClient);
+  SetAlign(&group, DockAlign::Client);
   LqSkinStdLabel label(&top);
   label.SetSkinData(skin.get());
   label.SetCaption(QStringLiteral("输入关键词"));

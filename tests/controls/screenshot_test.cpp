@@ -18,9 +18,9 @@ struct TestWindow {
     form.setAutoFillBackground(true);
     new LqAlignLayout(&form);
     top.SetBounds({0, 0, 520, 120});
-    SetAlign(&top, alTop);
+    SetAlign(&top, DockAlign::Top);
     group.SetCaption(QStringLiteral("长尾词列表"));
-    SetAlign(&group, alClient);
+    SetAlign(&group, DockAlign::Client);
     label.SetCaption(QStringLiteral("输入关键词"));
     label.move(12, 10);
     button.SetCaption(QStringLiteral("查询"));

@@ -29,7 +29,7 @@ struct ListForm {
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->setModel(&model);
     vbar = new LqSkinScrollBar(&form);
-    vbar->SetKind(sbVertical);
+    vbar->SetKind(ScrollBarKind::Vertical);
     hbar = new LqSkinScrollBar(&form);
     link = new ScrollAreaBars(view, vbar, hbar);
     PlaceScrollArea(view, vbar, hbar, form.rect());
@@ -134,7 +134,7 @@ TEST(ScrollAreaBars, PlacesTheViewWithBarsAtTheRightAndBottomAndAnEmptyCorner) {
   QWidget form;
   QListView view(&form);
   LqSkinScrollBar v(&form), h(&form);
-  v.SetKind(sbVertical);
+  v.SetKind(ScrollBarKind::Vertical);
   PlaceScrollArea(&view, &v, &h, QRect(10, 20, 300, 200));
   EXPECT_EQ(view.geometry(), QRect(10, 20, 281, 181));
   EXPECT_EQ(v.geometry(), QRect(291, 20, 19, 181));

@@ -86,11 +86,11 @@ TEST(ScrollBarLayoutTest, RoundingTiesGoToEven) {
 
 TEST(ScrollBarLayoutTest, HitTestPrefersThumbAndHonoursVisibility) {
   ScrollBarLayout l = LayoutDefaultScrollBar(true, 19, 100, {0, 100, 0, 0}, 0);
-  EXPECT_EQ(ScrollBarPartAt(l, 5, 20, true), sbpThumb);
-  EXPECT_EQ(ScrollBarPartAt(l, 5, 20, false), sbpNone);
-  EXPECT_EQ(ScrollBarPartAt(l, 5, 90, true), sbpIncrease);
-  EXPECT_EQ(ScrollBarPartAt(l, 5, 5, true), sbpDecrease);
-  EXPECT_EQ(ScrollBarPartAt(l, 5, 60, true), sbpNone);
+  EXPECT_EQ(ScrollBarPartAt(l, 5, 20, true), ScrollBarPart::Thumb);
+  EXPECT_EQ(ScrollBarPartAt(l, 5, 20, false), ScrollBarPart::None);
+  EXPECT_EQ(ScrollBarPartAt(l, 5, 90, true), ScrollBarPart::Increase);
+  EXPECT_EQ(ScrollBarPartAt(l, 5, 5, true), ScrollBarPart::Decrease);
+  EXPECT_EQ(ScrollBarPartAt(l, 5, 60, true), ScrollBarPart::None);
 }
 
 }  // namespace

@@ -92,8 +92,8 @@ TEST(ScrollBarLogicTest, HoldingTheIncreaseArrowRepeatsAfter550ThenEvery50) {
   EXPECT_EQ(b.logic.position(), 12);
   b.logic.mouseRelease(9, 190, true);
   EXPECT_FALSE(b.timer->isActive());
-  EXPECT_FALSE(b.logic.isPressed(sbpIncrease));
-  EXPECT_TRUE(b.logic.isHot(sbpIncrease));
+  EXPECT_FALSE(b.logic.isPressed(ScrollBarPart::Increase));
+  EXPECT_TRUE(b.logic.isHot(ScrollBarPart::Increase));
 }
 
 TEST(ScrollBarLogicTest, AListenerTakingArrowStepsReplacesTheDefaultStep) {
@@ -157,12 +157,12 @@ TEST(ScrollBarLogicTest, LeavingClearsHotUnlessCaptured) {
   Bar b;
   b.logic.setRange(0, 100, 0, 0);
   b.logic.mouseMove(9, 5);
-  EXPECT_TRUE(b.logic.isHot(sbpDecrease));
+  EXPECT_TRUE(b.logic.isHot(ScrollBarPart::Decrease));
   b.logic.mouseLeave();
-  EXPECT_FALSE(b.logic.isHot(sbpDecrease));
+  EXPECT_FALSE(b.logic.isHot(ScrollBarPart::Decrease));
   b.logic.mousePress(9, 20);
   b.logic.mouseLeave();
-  EXPECT_TRUE(b.logic.isHot(sbpThumb));
+  EXPECT_TRUE(b.logic.isHot(ScrollBarPart::Thumb));
 }
 
 }  // namespace

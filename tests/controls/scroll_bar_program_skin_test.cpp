@@ -30,7 +30,7 @@ TEST(ScrollBarProgramSkinTest, A154PixelBarHasItsIncreaseButtonAtTheBottom) {
   ProgramSkin skin;
   QWidget host;
   LqSkinScrollBar bar(&host);
-  bar.SetKind(sbVertical);
+  bar.SetKind(ScrollBarKind::Vertical);
   bar.SetSkinDataName("vscrollbar");
   bar.SetDefaultWidth(19);
   bar.SetSkinData(&skin.data);
@@ -68,7 +68,7 @@ TEST(ScrollBarProgramSkinTest, ListsDraw20PixelRowsAndTheSplitterIs5Wide) {
   }
   auto* pane = new QWidget(&host);
   pane->resize(409, 341);
-  SetAlign(pane, alLeft);
+  SetAlign(pane, DockAlign::Left);
   auto* splitter = new LqSkinSplitter(&host);
   splitter->SetSkinData(&skin.data);
   layout->realign();

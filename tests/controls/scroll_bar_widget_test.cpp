@@ -38,7 +38,7 @@ struct SkinnedBar {
     host.resize(100, 300);
     bar = new LqSkinScrollBar(&host, clock);
     timer = clock->latest();
-    bar->SetKind(sbVertical);
+    bar->SetKind(ScrollBarKind::Vertical);
     bar->SetSkinDataName("vscrollbar");
     bar->SetSkinData(skin.get());
     bar->SetBounds(QRect(0, 0, 19, 154));
@@ -74,7 +74,7 @@ TEST(ScrollBarWidgetTest, DisabledBarDrawsTrackAndArrowsButNoThumb) {
 
   QWidget host;
   LqSkinScrollBar plain(&host);
-  plain.SetKind(sbVertical);
+  plain.SetKind(ScrollBarKind::Vertical);
   plain.SetBounds(QRect(0, 0, 19, 100));
   QImage on = plain.grab().toImage();
   plain.setEnabled(false);

@@ -56,7 +56,7 @@ TEST_F(SkinControlTest, BindsByExactCaseSensitiveName) {
   EXPECT_EQ(p.DescriptorIndex(), -1);
   p.BindSkin();
   EXPECT_EQ(p.DescriptorIndex(), skin->GetControlIndex("panel"));
-  EXPECT_EQ(p.SliceMode(), kSliceBoth);
+  EXPECT_EQ(p.SliceMode(), SliceMode::Both);
   // An empty skin data gives the default look, without error.
   LqSkinData empty;
   p.SetSkinData(&empty);
@@ -126,7 +126,7 @@ TEST_F(SkinControlTest, FixedSizeElementAlwaysTakesItsSize) {
   Probe fixed(&window);
   fixed.SetSkinDataName("fixed");  // no corner points at all
   fixed.SetSkinData(skin.get());
-  EXPECT_EQ(fixed.SliceMode(), kSliceFixed);
+  EXPECT_EQ(fixed.SliceMode(), SliceMode::Fixed);
   fixed.SetBounds({0, 0, 80, 30});
   EXPECT_EQ(fixed.size(), QSize(30, 15));
   Probe p(&window);
@@ -134,7 +134,7 @@ TEST_F(SkinControlTest, FixedSizeElementAlwaysTakesItsSize) {
   p.SetSkinDataName("stdlabel");  // not a custom-control kind: keeps its size
   p.SetBounds({0, 0, 80, 30});
   EXPECT_EQ(p.size(), QSize(80, 30));
-  EXPECT_EQ(p.SliceMode(), kSliceNone);
+  EXPECT_EQ(p.SliceMode(), SliceMode::None);
 }
 
 TEST_F(SkinControlTest, MaskPictureCutsTheWindowRegion) {

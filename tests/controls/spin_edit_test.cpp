@@ -99,10 +99,10 @@ TEST(SkinSpinEdit, UnlimitedWithEqualLimitsAndSetterFormats) {
   EXPECT_EQ(s.editor()->text(), "-250");
   s.spin->SetValue(2.5);
   EXPECT_EQ(s.editor()->text(), "2");
-  s.spin->SetValueType(lq::vtFloat);
+  s.spin->SetValueType(lq::SpinValueType::Float);
   EXPECT_EQ(s.editor()->text(), "2.50");
   s.spin->SetIncrement(0.4);
-  s.spin->SetValueType(lq::vtInteger);
+  s.spin->SetValueType(lq::SpinValueType::Integer);
   EXPECT_EQ(s.spin->Increment(), 1);  // 0.4 rounds to 0, which becomes 1
 }
 

@@ -23,7 +23,7 @@ TEST(SpinValueRules, IntegerFormatRoundsHalfToEvenFloatKeepsDecimals) {
   EXPECT_EQ(r.Format(3.5), "4");
   EXPECT_EQ(r.Format(-0.4), "0");
   EXPECT_EQ(r.Format(-3), "-3");
-  r.ValueType = lq::vtFloat;
+  r.ValueType = lq::SpinValueType::Float;
   r.Decimal = 2;
   EXPECT_EQ(r.Format(1.5), "1.50");
   r.DecimalSeparator = ',';
@@ -43,7 +43,7 @@ TEST(SpinValueRules, TypingFilter) {
   // A disabled editor takes neither printable keys nor backspace.
   EXPECT_FALSE(r.AcceptsKey('5', "1", false));
   EXPECT_FALSE(r.AcceptsKey(8, "1", false));
-  r.ValueType = lq::vtFloat;
+  r.ValueType = lq::SpinValueType::Float;
   EXPECT_TRUE(r.AcceptsKey('.', "1", true));
   EXPECT_FALSE(r.AcceptsKey('.', "1.5", true));
 }
@@ -60,7 +60,7 @@ TEST(SpinValueRules, ParseAcceptsOnlyCompleteNumbers) {
   EXPECT_EQ(r.Parse("007"), 7);
   // Beyond what a value can hold exactly it is not a number (no overflow, no crash).
   EXPECT_FALSE(r.Parse("99999999999999999999999"));
-  r.ValueType = lq::vtFloat;
+  r.ValueType = lq::SpinValueType::Float;
   EXPECT_EQ(r.Parse("1.5"), 1.5);
   EXPECT_FALSE(r.Parse(".5"));
   EXPECT_FALSE(r.Parse("1.2.3"));

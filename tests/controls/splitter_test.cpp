@@ -32,11 +32,11 @@ struct ListArea {
     auto* layout = new LqAlignLayout(&form);
     result = new QWidget(&form);
     result->resize(409, 341);
-    SetAlign(result, alLeft);
+    SetAlign(result, DockAlign::Left);
     splitter = new LqSkinSplitter(&form);
     splitter->setGeometry(409, 0, 10, 341);
     exportPane = new QWidget(&form);
-    SetAlign(exportPane, alClient);
+    SetAlign(exportPane, DockAlign::Client);
     if (skinned) {
       skin = test::MakeTestSkin();
       splitter->SetSkinData(skin.get());

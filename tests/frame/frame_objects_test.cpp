@@ -181,14 +181,14 @@ TEST_F(FrameObjects, DraggingAnEdgeResizesWithinTheLimits) {
 }
 
 TEST_F(FrameObjects, HitTestsOfTheFormUseTheLaidOutObjects) {
-  EXPECT_EQ(frame->HitTest(100, 12), HTCAPTION);
-  EXPECT_EQ(frame->HitTest(600 - 20, 10), HTOBJECT);  // close button
-  EXPECT_EQ(frame->HitTest(300, 200), HTCLIENT);
-  EXPECT_EQ(frame->HitTest(300, 399), HTBOTTOM);
-  EXPECT_EQ(frame->HitTest(1, 390), HTBOTTOMLEFT);  // 10,200 moved down by 190
-  EXPECT_EQ(frame->HitTest(1, 389), HTLEFT);
+  EXPECT_EQ(frame->HitTest(100, 12), HitCode::Caption);
+  EXPECT_EQ(frame->HitTest(600 - 20, 10), HitCode::Object);  // close button
+  EXPECT_EQ(frame->HitTest(300, 200), HitCode::Client);
+  EXPECT_EQ(frame->HitTest(300, 399), HitCode::Bottom);
+  EXPECT_EQ(frame->HitTest(1, 390), HitCode::BottomLeft);  // 10,200 moved down by 190
+  EXPECT_EQ(frame->HitTest(1, 389), HitCode::Left);
   frame->SetFrameState(FrameState::Maximized);
-  EXPECT_EQ(frame->HitTest(1, 1), HTOBJECT);
+  EXPECT_EQ(frame->HitTest(1, 1), HitCode::Object);
 }
 
 TEST_F(FrameObjects, CursorFollowsTheSizingCode) {
@@ -240,7 +240,7 @@ TEST_F(FrameObjects, AnimateButtonsStepThroughTheirFramesAndUserObjectsPaintThem
   animate.countframes = 3;
   animate.timerinterval = 25;
   animate.buttonstyle = true;
-  animate.command = cmDefault;  // a custom button: shown when the handler says so
+  animate.command = FrameCommand::Default;  // a custom button: shown when the handler says so
   ObjectSpec user;
   user.kind = FrameObjectKind::UserObject;
   user.IDName = "badge";

@@ -243,10 +243,10 @@ TEST(DefaultFrameRender, StripedCaptionRingsAndButtons) {
       if (At(image, tx, ty) == sys(18)) text = true;
   EXPECT_TRUE(text);
   // Hit testing without a skin.
-  EXPECT_EQ(frame.HitTest(100, 10), HTCAPTION);
-  EXPECT_EQ(frame.HitTest(1, 100), HTLEFT);
-  EXPECT_EQ(frame.HitTest(385, 10), HTOBJECT);
-  EXPECT_EQ(frame.HitTest(100, 100), HTCLIENT);
+  EXPECT_EQ(frame.HitTest(100, 10), HitCode::Caption);
+  EXPECT_EQ(frame.HitTest(1, 100), HitCode::Left);
+  EXPECT_EQ(frame.HitTest(385, 10), HitCode::Object);
+  EXPECT_EQ(frame.HitTest(100, 100), HitCode::Client);
 }
 
 TEST(DefaultFrameRender, LongTitleIsShortenedBetweenTheButtons) {

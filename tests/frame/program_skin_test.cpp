@@ -58,13 +58,13 @@ TEST_F(ProgramSkinFrame, HitTestsUseTheSkinsBorderAndCorners) {
   form.show();
   const int bw = data.borderwidth;
   ASSERT_GT(bw, 0);
-  EXPECT_EQ(frame->HitTest(300, 12), HTCAPTION);
-  EXPECT_EQ(frame->HitTest(600 - 50, 26), HTOBJECT);
-  EXPECT_EQ(frame->HitTest(300, 399), HTBOTTOM);
-  EXPECT_EQ(frame->HitTest(0, 200), HTLEFT);
-  EXPECT_EQ(frame->HitTest(1, 400 - 210 + data.hittestleftbottompoint.y), HTBOTTOMLEFT);
-  EXPECT_EQ(frame->HitTest(1, 400 - 210 + data.hittestleftbottompoint.y - 1), HTLEFT);
-  EXPECT_EQ(frame->HitTest(300, 200), HTCLIENT);
+  EXPECT_EQ(frame->HitTest(300, 12), HitCode::Caption);
+  EXPECT_EQ(frame->HitTest(600 - 50, 26), HitCode::Object);
+  EXPECT_EQ(frame->HitTest(300, 399), HitCode::Bottom);
+  EXPECT_EQ(frame->HitTest(0, 200), HitCode::Left);
+  EXPECT_EQ(frame->HitTest(1, 400 - 210 + data.hittestleftbottompoint.y), HitCode::BottomLeft);
+  EXPECT_EQ(frame->HitTest(1, 400 - 210 + data.hittestleftbottompoint.y - 1), HitCode::Left);
+  EXPECT_EQ(frame->HitTest(300, 200), HitCode::Client);
 }
 
 TEST_F(ProgramSkinFrame, SkinChangeFreesObjectsAndPaintsNoDefaultFrameMeanwhile) {

@@ -20,7 +20,7 @@ inline Rect ButtonCell(int row, int column) {
   return RectFromSize(column * 21, row * 21, 21, 21);
 }
 
-inline ObjectSpec StdButton(const char* name, LqStdCommand command, int row) {
+inline ObjectSpec StdButton(const char* name, FrameCommand command, int row) {
   ObjectSpec s;
   s.kind = FrameObjectKind::StdButton;
   s.IDName = name;
@@ -47,7 +47,7 @@ inline ObjectSpec CaptionObject() {
   c.fontstyle = fsBold;
   c.fontcolor = 16111036;
   c.activefontcolor = 11168318;
-  c.alignment = taLeftJustify;
+  c.alignment = TextAlignment::Left;
   c.shadow = true;
   c.shadowcolor = 16777215;
   c.activeshadowcolor = 16777215;
@@ -81,12 +81,14 @@ inline FrameSkin ProgramLikeSkin(bool withMask = true) {
       }
   }
   skin.autorenderinginactiveimage = true;
-  skin.inactiveeffect = ieGrayScale;
-  skin.objects = {
-      StdButton("closebutton", cmClose, 0),        StdButton("maxbutton", cmMaximize, 1),
-      StdButton("minbutton", cmMinimize, 2),       StdButton("rollupbutton", cmRollUp, 3),
-      StdButton("sysmenubutton", cmSysMenu, 4),    CaptionObject(),
-      StdButton("traybutton", cmMinimizeToTray, 5)};
+  skin.inactiveeffect = InactiveEffect::Grayscale;
+  skin.objects = {StdButton("closebutton", FrameCommand::Close, 0),
+                  StdButton("maxbutton", FrameCommand::Maximize, 1),
+                  StdButton("minbutton", FrameCommand::Minimize, 2),
+                  StdButton("rollupbutton", FrameCommand::RollUp, 3),
+                  StdButton("sysmenubutton", FrameCommand::SysMenu, 4),
+                  CaptionObject(),
+                  StdButton("traybutton", FrameCommand::MinimizeToTray, 5)};
   skin.objects[4].skinrect = RectFromSize(0, 84, 14, 12);
   return skin;
 }

@@ -16,11 +16,11 @@ class KeyLister : public SkinFieldVisitor {
   void RectValue(const char* k, Rect&) override { keys.push_back(k); }
   void PointValue(const char* k, Point&) override { keys.push_back(k); }
   void FontStyle(const char* k, TFontStyles&) override { keys.push_back(k); }
-  void Alignment(const char* k, TAlignment&) override { keys.push_back(k); }
-  void MorphKind(const char* k, LqMorphKind&) override { keys.push_back(k); }
-  void StretchType(const char* k, LqStretchType&) override { keys.push_back(k); }
-  void InactiveEffect(const char* k, LqInactiveEffect&) override { keys.push_back(k); }
-  void Command(const char* k, LqStdCommand&, LqStdCommand) override { keys.push_back(k); }
+  void Alignment(const char* k, TextAlignment&) override { keys.push_back(k); }
+  void MorphKindValue(const char* k, MorphKind&) override { keys.push_back(k); }
+  void StretchTypeValue(const char* k, StretchType&) override { keys.push_back(k); }
+  void InactiveEffectValue(const char* k, InactiveEffect&) override { keys.push_back(k); }
+  void Command(const char* k, FrameCommand&, FrameCommand) override { keys.push_back(k); }
 };
 
 template <class D>
@@ -109,10 +109,10 @@ TEST(Descriptors, DefaultsOfAnEmptySection) {
   animate.LoadFromIni(none);
   EXPECT_EQ(animate.countframes, 1);
   EXPECT_EQ(animate.timerinterval, 50);
-  EXPECT_EQ(animate.command, cmDefault);
+  EXPECT_EQ(animate.command, FrameCommand::Default);
   LqDataSkinCaption caption("c");
   caption.LoadFromIni(none);
-  EXPECT_EQ(caption.alignment, taCenter);
+  EXPECT_EQ(caption.alignment, TextAlignment::Center);
   EXPECT_EQ(caption.animateinterval, 25);
   EXPECT_EQ(caption.activepictureindex, -1);
 }
@@ -144,7 +144,7 @@ TEST(Descriptors, SaveToIniErasesTheSectionAndWritesKeysTheReaderUnderstands) {
   tab.clientrect = {1, 2, 3, 4};
   tab.lefttoppoint = {5, 6};
   tab.fontstyle = fsBold | fsUnderline;
-  tab.stretchtype = stVert;
+  tab.stretchtype = StretchType::Vertical;
   tab.showfocus = true;
   tab.fontcolor = 0xFF000012u;
   tab.updown = "spin";
@@ -158,7 +158,7 @@ TEST(Descriptors, SaveToIniErasesTheSectionAndWritesKeysTheReaderUnderstands) {
   EXPECT_EQ(back.clientrect, tab.clientrect);
   EXPECT_EQ(back.lefttoppoint, tab.lefttoppoint);
   EXPECT_EQ(back.fontstyle, tab.fontstyle);
-  EXPECT_EQ(back.stretchtype, stVert);
+  EXPECT_EQ(back.stretchtype, StretchType::Vertical);
   EXPECT_TRUE(back.showfocus);
   EXPECT_EQ(back.fontcolor, 0xFF000012u);
   EXPECT_EQ(back.updown, "spin");

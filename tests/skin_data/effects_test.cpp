@@ -29,7 +29,12 @@ Color Weighted(Color self, Color other, double w) {
              Clamp255(w * ColorB(self) + (1 - w) * ColorB(other)));
 }
 
-Bitmap ReferenceMorph(int kind, const Bitmap& self, const Bitmap& other, double x) {
+constexpr MorphKind kAllMorphKinds[] = {MorphKind::Fade,         MorphKind::CentreGradient,
+                                        MorphKind::LeftGradient, MorphKind::RightGradient,
+                                        MorphKind::LeftSlide,    MorphKind::RightSlide,
+                                        MorphKind::Push};
+
+Bitmap ReferenceMorph(MorphKind kind, const Bitmap& self, const Bitmap& other, double x) {
   const int W = self.width(), H = self.height();
   Bitmap out = self;
   auto r = [](double v) { return int(std::nearbyint(v)); };
@@ -38,7 +43,7 @@ Bitmap ReferenceMorph(int kind, const Bitmap& self, const Bitmap& other, double 
       out.setPixel(c, y, Weighted(self.pixel(c, y), other.pixel(c, y), w));
   };
   switch (kind) {
-    case kMorphFade:
+    case MorphKind::Fade:
       for (int y = 0; y < H; ++y)
         for (int c = 0; c < W; ++c) {
           Color s = self.pixel(c, y), o = other.pixel(c, y);
@@ -48,7 +53,7 @@ Bitmap ReferenceMorph(int kind, const Bitmap& self, const Bitmap& other, double 
                            Clamp255((1 - x) * ColorB(s) + x * ColorB(o))));
         }
       break;
-    case kMorphCentreGradient: {
+    case MorphKind::CentreGradient: {
       const bool vertical = W < H;
       const int n = vertical ? H : W;
       const int a = r(n * x);
@@ -65,30 +70,30 @@ Bitmap ReferenceMorph(int kind, const Bitmap& self, const Bitmap& other, double 
                        Weighted(self.pixel(c, y), other.pixel(c, y), weightAt(vertical ? y : c)));
       break;
     }
-    case kMorphLeftGradient: {
+    case MorphKind::LeftGradient: {
       int a = std::min(std::max(r(W * x), 1), W - 1);
       for (int c = 0; c <= a; ++c) blendColumn(c, a ? std::min(1.0, c * (1.0 / a)) : 0);
       break;
     }
-    case kMorphRightGradient: {
+    case MorphKind::RightGradient: {
       int a = std::clamp(W - r(W * x), 0, W - 1);
       double step = 1.0 / (W - a);
       for (int c = W - 1; c >= a; --c) blendColumn(c, std::min(1.0, (W - 1 - c) * step));
       break;
     }
-    case kMorphLeftSlide:
-    case kMorphRightSlide: {
+    case MorphKind::LeftSlide:
+    case MorphKind::RightSlide: {
       int b = std::clamp(r(W * x), 1, W - 1);
       for (int y = 0; y < H; ++y)
         for (int k = 0; k < b; ++k) {
-          if (kind == kMorphLeftSlide)
+          if (kind == MorphKind::LeftSlide)
             out.setPixel(k, y, other.pixel(std::min(W - b + k, W - 1), y));
           else
             out.setPixel(W - b + k, y, other.pixel(k, y));
         }
       break;
     }
-    case kMorphPush: {
+    case MorphKind::Push: {
       int a = std::clamp(r(W * x), 0, W - 1);
       for (int y = 0; y < H; ++y)
         for (int j = 0; j < W; ++j)
@@ -103,14 +108,14 @@ TEST(Morph, EveryBlendMatchesTheReferenceOnRandomImages) {
   const std::pair<int, int> sizes[] = {{40, 13}, {13, 40}, {33, 33}, {2, 5}, {5, 1}};
   const double factors[] = {0, 0.05, 0.2, 0.37, 0.5, 0.81, 1};
   unsigned seed = 1;
-  for (int kind = kMorphFade; kind <= kMorphPush; ++kind)
+  for (MorphKind kind : kAllMorphKinds)
     for (auto [w, h] : sizes)
       for (double x : factors) {
         Bitmap a = RandomImage(w, h, seed++), b = RandomImage(w, h, seed++);
         LqEffectBmp self(a), other(b);
         ASSERT_TRUE(self.Morph(kind, other, x));
         ASSERT_EQ(self.bitmap(), ReferenceMorph(kind, a, b, x))
-            << "kind " << kind << " " << w << "x" << h << " x=" << x;
+            << "kind " << int(kind) << " " << w << "x" << h << " x=" << x;
         ASSERT_EQ(other.bitmap(), b);  // only the called object changes
       }
 }
@@ -134,7 +139,7 @@ TEST(Morph, FadeEndsAndOutOfRangeFactors) {
   LqEffectBmp centre(a);
   centre.BlendCentreGradient(other, -3);
   centre.BlendPush(other, -1);
-  EXPECT_FALSE(centre.Morph(7, other, 0.5));
+  EXPECT_FALSE(centre.Morph(static_cast<MorphKind>(7), other, 0.5));
 }
 
 TEST(Morph, LeftGradientAtZeroStillTakesColumnZeroFromTheOther) {
@@ -148,10 +153,10 @@ TEST(Morph, LeftGradientAtZeroStillTakesColumnZeroFromTheOther) {
 TEST(Morph, DifferentSizesChangeNothing) {
   Bitmap a = RandomImage(10, 3, 1), b = RandomImage(10, 4, 2);
   LqEffectBmp other(b);
-  for (int kind = kMorphFade; kind <= kMorphPush; ++kind) {
+  for (MorphKind kind : kAllMorphKinds) {
     LqEffectBmp self(a);
     self.Morph(kind, other, 0.5);
-    EXPECT_EQ(self.bitmap(), a) << kind;
+    EXPECT_EQ(self.bitmap(), a) << int(kind);
   }
 }
 
@@ -242,8 +247,8 @@ TEST(ImageEffects, SplitBlurAveragesDiagonalNeighboursTopDownInPlace) {
   EXPECT_EQ(same.bitmap(), a);
   LqEffectBmp tiny(RandomImage(1, 1, 3));
   tiny.SplitBlur(1);
-  EXPECT_TRUE(tiny.ApplyInactiveEffect(kEffectSplitBlur));
-  EXPECT_FALSE(tiny.ApplyInactiveEffect(9));
+  EXPECT_TRUE(tiny.ApplyInactiveEffect(InactiveEffect::SplitBlur));
+  EXPECT_FALSE(tiny.ApplyInactiveEffect(static_cast<InactiveEffect>(9)));
 }
 
 TEST(EffectBmp, RowsReadWriteAndDrawTo) {

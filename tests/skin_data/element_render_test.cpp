@@ -69,19 +69,19 @@ class ElementRender : public ::testing::Test {
 };
 
 TEST_F(ElementRender, SliceModesFollowTheCornerPoints) {
-  EXPECT_EQ(SliceModeOf(Element(0)), kSliceBoth);
-  EXPECT_EQ(SliceModeOf(Element(1)), kSliceHorizontal);
-  EXPECT_EQ(SliceModeOf(Element(2)), kSliceVertical);
-  EXPECT_EQ(SliceModeOf(Element(3)), kSliceFixed);
+  EXPECT_EQ(SliceModeOf(Element(0)), SliceMode::Both);
+  EXPECT_EQ(SliceModeOf(Element(1)), SliceMode::Horizontal);
+  EXPECT_EQ(SliceModeOf(Element(2)), SliceMode::Vertical);
+  EXPECT_EQ(SliceModeOf(Element(3)), SliceMode::Fixed);
   Element(0).rightbottompoint.y = 0;  // one zero coordinate is not enough for both ways
-  EXPECT_EQ(SliceModeOf(Element(0)), kSliceHorizontal);
+  EXPECT_EQ(SliceModeOf(Element(0)), SliceMode::Horizontal);
   Element(3).skinrect = {5, 5, 5, 9};
-  EXPECT_EQ(SliceModeOf(Element(3)), kSliceNone);
+  EXPECT_EQ(SliceModeOf(Element(3)), SliceMode::None);
 }
 
 TEST_F(ElementRender, BothWaysComposesTheNinePartImageAtTheRequestedSize) {
   ElementImage e = Render("panel", 50, 40);
-  ASSERT_EQ(e.sliceMode, kSliceBoth);
+  ASSERT_EQ(e.sliceMode, SliceMode::Both);
   ASSERT_EQ(e.image.width(), 50);
   ASSERT_EQ(e.image.height(), 40);
   EXPECT_EQ(e.image.pixel(0, 0), Source(10, 5));

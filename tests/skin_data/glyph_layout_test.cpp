@@ -10,35 +10,36 @@ namespace {
 // A 100 x 40 button at (10, 20): centre (60, 40). Glyph 16 x 12, text 30 x 10, spacing 4.
 const Rect kButton{10, 20, 110, 60};
 
-GlyphTextPlacement Layout(int layout, int margin, bool glyph = true) {
+GlyphTextPlacement Layout(GlyphLayout layout, int margin, bool glyph = true) {
   return LayoutGlyphAndText(layout, kButton, glyph ? 16 : 0, glyph ? 12 : 0, margin, 4, 30, 10);
 }
 
 TEST(GlyphLayout, MarginPlacesTheGlyphFromTheNamedEdge) {
-  EXPECT_EQ(Layout(kGlyphLeft, 5), (GlyphTextPlacement{{15, 34}, {35, 35}}));
-  EXPECT_EQ(Layout(kGlyphRight, 5), (GlyphTextPlacement{{89, 34}, {55, 35}}));
-  EXPECT_EQ(Layout(kGlyphTop, 5), (GlyphTextPlacement{{52, 25}, {45, 41}}));
-  EXPECT_EQ(Layout(kGlyphBottom, 5), (GlyphTextPlacement{{52, 43}, {45, 29}}));
+  EXPECT_EQ(Layout(GlyphLayout::Left, 5), (GlyphTextPlacement{{15, 34}, {35, 35}}));
+  EXPECT_EQ(Layout(GlyphLayout::Right, 5), (GlyphTextPlacement{{89, 34}, {55, 35}}));
+  EXPECT_EQ(Layout(GlyphLayout::Top, 5), (GlyphTextPlacement{{52, 25}, {45, 41}}));
+  EXPECT_EQ(Layout(GlyphLayout::Bottom, 5), (GlyphTextPlacement{{52, 43}, {45, 29}}));
   // Margin 0: the glyph touches the edge.
-  EXPECT_EQ(Layout(kGlyphLeft, 0).glyph.x, kButton.left);
-  EXPECT_EQ(Layout(kGlyphBottom, 0).glyph.y + 12, kButton.bottom);
+  EXPECT_EQ(Layout(GlyphLayout::Left, 0).glyph.x, kButton.left);
+  EXPECT_EQ(Layout(GlyphLayout::Bottom, 0).glyph.y + 12, kButton.bottom);
 }
 
 TEST(GlyphLayout, MarginMinusOneCentresGlyphAndTextAsOneBlock) {
   // Block 16 + 4 + 30 = 50 wide (half 25), 12 + 4 + 10 = 26 high (half 13).
-  EXPECT_EQ(Layout(kGlyphLeft, -1), (GlyphTextPlacement{{35, 34}, {55, 35}}));
-  EXPECT_EQ(Layout(kGlyphRight, -1), (GlyphTextPlacement{{69, 34}, {35, 35}}));
-  EXPECT_EQ(Layout(kGlyphTop, -1), (GlyphTextPlacement{{52, 27}, {45, 43}}));
-  EXPECT_EQ(Layout(kGlyphBottom, -1), (GlyphTextPlacement{{52, 41}, {45, 27}}));
+  EXPECT_EQ(Layout(GlyphLayout::Left, -1), (GlyphTextPlacement{{35, 34}, {55, 35}}));
+  EXPECT_EQ(Layout(GlyphLayout::Right, -1), (GlyphTextPlacement{{69, 34}, {35, 35}}));
+  EXPECT_EQ(Layout(GlyphLayout::Top, -1), (GlyphTextPlacement{{52, 27}, {45, 43}}));
+  EXPECT_EQ(Layout(GlyphLayout::Bottom, -1), (GlyphTextPlacement{{52, 41}, {45, 27}}));
 }
 
 TEST(GlyphLayout, WithoutAGlyphSpacingIsIgnoredAndTheTextIsCentred) {
-  for (int layout = 0; layout < 4; ++layout) {
+  for (GlyphLayout layout :
+       {GlyphLayout::Left, GlyphLayout::Right, GlyphLayout::Top, GlyphLayout::Bottom}) {
     GlyphTextPlacement p = Layout(layout, -1, false);
-    EXPECT_EQ(p.text, (Point{45, 35})) << layout;
+    EXPECT_EQ(p.text, (Point{45, 35})) << int(layout);
   }
-  EXPECT_EQ(Layout(kGlyphLeft, 3, false).text.x, 13);  // no spacing after a missing glyph
-  EXPECT_EQ(Layout(kGlyphTop, 3, false).text.y, 23);
+  EXPECT_EQ(Layout(GlyphLayout::Left, 3, false).text.x, 13);  // no spacing after a missing glyph
+  EXPECT_EQ(Layout(GlyphLayout::Top, 3, false).text.y, 23);
 }
 
 TEST(RectUtils, EdgesCountAsTheRulesSay) {

@@ -73,14 +73,15 @@ TEST(SkinData, LoadsTheBasicSkinInOrder) {
   EXPECT_EQ(button->pictureindex, 0);
   EXPECT_EQ(button->activeskinrect, (Rect{15, 0, 30, 20}));
   EXPECT_EQ(button->fontcolor, 255u);
-  EXPECT_EQ(button->morphkind, mkGradient);
+  EXPECT_EQ(button->morphkind, MorphKind::CentreGradient);
   EXPECT_EQ(skin.FindControl<LqDataSkinCustomControl>("panel")->ClassName(),
             std::string("LqDataSkinPanelControl"));
-  EXPECT_EQ(skin.FindControl<LqDataSkinScrollBarControl>("vscrollbar")->stretchtype, stHorz);
+  EXPECT_EQ(skin.FindControl<LqDataSkinScrollBarControl>("vscrollbar")->stretchtype,
+            StretchType::Horizontal);
   EXPECT_EQ(skin.FindControl<LqDataSkinListBox>("button"), nullptr);  // wrong class
   auto* close = skin.FindObject<LqDataSkinStdButton>("closebutton");
   ASSERT_NE(close, nullptr);
-  EXPECT_EQ(close->command, cmClose);
+  EXPECT_EQ(close->command, FrameCommand::Close);
   EXPECT_EQ(skin.SkinColors.cbtnface, 12632256u);
   EXPECT_EQ(skin.SkinColors.cbtnshadow, 0xFF000010u);
   EXPECT_EQ(skin.HintWindowDescriptor.fontheight, 14);  // the default once a skin is read
@@ -258,7 +259,7 @@ TEST(SkinData, SaveToIniWritesASkinThatReadsBackTheSame) {
   back.SaveToIni(again);
   EXPECT_EQ(again.ToText(), ini.ToText());
   EXPECT_EQ(back.ControlDescriptors.size(), skin.ControlDescriptors.size());
-  EXPECT_EQ(back.FindObject<LqDataSkinCaption>("caption")->alignment, taLeftJustify);
+  EXPECT_EQ(back.FindObject<LqDataSkinCaption>("caption")->alignment, TextAlignment::Left);
 }
 
 TEST(ResourceStrData, DefaultEnglishEntriesAndLookup) {

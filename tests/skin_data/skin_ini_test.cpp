@@ -128,27 +128,27 @@ TEST(SkinIniValues, EnumerationWordsAndTheirFallBacks) {
       "push=mkpush\nbadmorph=mkwhatever\nfull=stfull\nvert=stvert\nhorz=sthorz\nbadst=diagonal\n"
       "invert=ieinvert\nbadie=iesepia\nclose=cmclose\nrollup=cmrollup\ntray=cmminimizetotray\n"
       "badcm=cmexplode\nupper=TACENTER\n");
-  EXPECT_EQ(ReadAlignment(ini, "s", "center"), taCenter);
-  EXPECT_EQ(ReadAlignment(ini, "s", "left"), taLeftJustify);
-  EXPECT_EQ(ReadAlignment(ini, "s", "right"), taRightJustify);
-  EXPECT_EQ(ReadAlignment(ini, "s", "odd"), taRightJustify);
-  EXPECT_EQ(ReadAlignment(ini, "s", "upper"), taRightJustify);  // words are compared exactly
-  EXPECT_EQ(ReadAlignment(ini, "s", "absent"), taCenter);
-  EXPECT_EQ(ReadMorphKind(ini, "s", "push"), mkPush);
-  EXPECT_EQ(ReadMorphKind(ini, "s", "badmorph"), mkDefault);
-  EXPECT_EQ(ReadStretchType(ini, "s", "full"), stFull);
-  EXPECT_EQ(ReadStretchType(ini, "s", "vert"), stVert);
-  EXPECT_EQ(ReadStretchType(ini, "s", "horz"), stHorz);
-  EXPECT_EQ(ReadStretchType(ini, "s", "badst"), stHorz);
-  EXPECT_EQ(ReadStretchType(ini, "s", "absent"), stFull);
-  EXPECT_EQ(ReadInactiveEffect(ini, "s", "invert"), ieInvert);
-  EXPECT_EQ(ReadInactiveEffect(ini, "s", "badie"), ieGrayScale);
-  EXPECT_EQ(ReadInactiveEffect(ini, "s", "absent"), ieBrightness);
-  EXPECT_EQ(ReadCommand(ini, "s", "close"), cmClose);
-  EXPECT_EQ(ReadCommand(ini, "s", "rollup"), cmRollUp);
-  EXPECT_EQ(ReadCommand(ini, "s", "tray"), cmMinimizeToTray);
-  EXPECT_EQ(ReadCommand(ini, "s", "badcm"), cmMinimizeToTray);
-  EXPECT_EQ(ReadCommand(ini, "s", "absent"), cmDefault);
+  EXPECT_EQ(ReadAlignment(ini, "s", "center"), TextAlignment::Center);
+  EXPECT_EQ(ReadAlignment(ini, "s", "left"), TextAlignment::Left);
+  EXPECT_EQ(ReadAlignment(ini, "s", "right"), TextAlignment::Right);
+  EXPECT_EQ(ReadAlignment(ini, "s", "odd"), TextAlignment::Right);
+  EXPECT_EQ(ReadAlignment(ini, "s", "upper"), TextAlignment::Right);  // words are compared exactly
+  EXPECT_EQ(ReadAlignment(ini, "s", "absent"), TextAlignment::Center);
+  EXPECT_EQ(ReadMorphKind(ini, "s", "push"), MorphKind::Push);
+  EXPECT_EQ(ReadMorphKind(ini, "s", "badmorph"), MorphKind::Fade);
+  EXPECT_EQ(ReadStretchType(ini, "s", "full"), StretchType::Full);
+  EXPECT_EQ(ReadStretchType(ini, "s", "vert"), StretchType::Vertical);
+  EXPECT_EQ(ReadStretchType(ini, "s", "horz"), StretchType::Horizontal);
+  EXPECT_EQ(ReadStretchType(ini, "s", "badst"), StretchType::Horizontal);
+  EXPECT_EQ(ReadStretchType(ini, "s", "absent"), StretchType::Full);
+  EXPECT_EQ(ReadInactiveEffect(ini, "s", "invert"), InactiveEffect::Invert);
+  EXPECT_EQ(ReadInactiveEffect(ini, "s", "badie"), InactiveEffect::Grayscale);
+  EXPECT_EQ(ReadInactiveEffect(ini, "s", "absent"), InactiveEffect::Brightness);
+  EXPECT_EQ(ReadCommand(ini, "s", "close"), FrameCommand::Close);
+  EXPECT_EQ(ReadCommand(ini, "s", "rollup"), FrameCommand::RollUp);
+  EXPECT_EQ(ReadCommand(ini, "s", "tray"), FrameCommand::MinimizeToTray);
+  EXPECT_EQ(ReadCommand(ini, "s", "badcm"), FrameCommand::MinimizeToTray);
+  EXPECT_EQ(ReadCommand(ini, "s", "absent"), FrameCommand::Default);
 }
 
 TEST(SkinIniValues, ListsHaveTheirCountWithBlanksForMissingIndices) {
@@ -167,18 +167,18 @@ TEST(SkinIniValues, WrittenTextsReadBackToTheSameValues) {
   SkinIni ini;
   ini.WriteString("s", "r", SkinRectText({1, 2, 30, 40}));
   ini.WriteString("s", "p", SkinPointText({7, 8}));
-  ini.WriteString("s", "a", AlignmentText(taLeftJustify));
-  ini.WriteString("s", "m", MorphKindText(mkRightSlide));
-  ini.WriteString("s", "t", StretchTypeText(stVert));
-  ini.WriteString("s", "e", InactiveEffectText(ieNoise));
-  ini.WriteString("s", "c", CommandText(cmMinimizeToTray));
+  ini.WriteString("s", "a", AlignmentText(TextAlignment::Left));
+  ini.WriteString("s", "m", MorphKindText(MorphKind::RightSlide));
+  ini.WriteString("s", "t", StretchTypeText(StretchType::Vertical));
+  ini.WriteString("s", "e", InactiveEffectText(InactiveEffect::Noise));
+  ini.WriteString("s", "c", CommandText(FrameCommand::MinimizeToTray));
   EXPECT_EQ(ReadSkinRect(ini, "s", "r"), (Rect{1, 2, 30, 40}));
   EXPECT_EQ(ReadSkinPoint(ini, "s", "p"), (Point{7, 8}));
-  EXPECT_EQ(ReadAlignment(ini, "s", "a"), taLeftJustify);
-  EXPECT_EQ(ReadMorphKind(ini, "s", "m"), mkRightSlide);
-  EXPECT_EQ(ReadStretchType(ini, "s", "t"), stVert);
-  EXPECT_EQ(ReadInactiveEffect(ini, "s", "e"), ieNoise);
-  EXPECT_EQ(ReadCommand(ini, "s", "c"), cmMinimizeToTray);
+  EXPECT_EQ(ReadAlignment(ini, "s", "a"), TextAlignment::Left);
+  EXPECT_EQ(ReadMorphKind(ini, "s", "m"), MorphKind::RightSlide);
+  EXPECT_EQ(ReadStretchType(ini, "s", "t"), StretchType::Vertical);
+  EXPECT_EQ(ReadInactiveEffect(ini, "s", "e"), InactiveEffect::Noise);
+  EXPECT_EQ(ReadCommand(ini, "s", "c"), FrameCommand::MinimizeToTray);
 }
 
 }  // namespace

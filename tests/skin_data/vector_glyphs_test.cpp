@@ -69,11 +69,12 @@ TEST(VectorGlyphs, CheckMarkArrowsAndDot) {
             ".###....\n"
             "..#.....\n");
   EXPECT_EQ(Art(DropArrowGlyph(1, 1), 7, 4), ".......\n.#####.\n..###..\n...#...\n");
-  EXPECT_EQ(Art(DirectionArrowGlyph({0, 0, 11, 8}, kArrowDown), 11, 8).substr(2 * 12, 4 * 12),
-            "..#######..\n...#####...\n....###....\n.....#.....\n");
-  EXPECT_EQ(Art(DirectionArrowGlyph({0, 0, 4, 7}, kArrowLeft), 4, 7),
+  EXPECT_EQ(
+      Art(DirectionArrowGlyph({0, 0, 11, 8}, ArrowDirection::Down), 11, 8).substr(2 * 12, 4 * 12),
+      "..#######..\n...#####...\n....###....\n.....#.....\n");
+  EXPECT_EQ(Art(DirectionArrowGlyph({0, 0, 4, 7}, ArrowDirection::Left), 4, 7),
             "...#\n..##\n.###\n####\n.###\n..##\n...#\n");
-  EXPECT_TRUE(DirectionArrowGlyph({0, 0, 9, 9}, 0).empty());
+  EXPECT_TRUE(DirectionArrowGlyph({0, 0, 9, 9}, static_cast<ArrowDirection>(0)).empty());
   EXPECT_EQ(RadioDotGlyph(2, 3), (GlyphShape{{2, 3, 8, 9}}));
 }
 

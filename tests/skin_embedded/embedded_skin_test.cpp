@@ -154,7 +154,7 @@ TEST_F(EmbeddedSkin, LoadsWithTheFrameOfTheProgram) {
   EXPECT_FALSE(skin_->buttonsinleft);
   EXPECT_EQ(skin_->formminwidth, 200);
   EXPECT_TRUE(skin_->autorenderinginactiveimage);
-  EXPECT_EQ(skin_->inactiveeffect, ieGrayScale);
+  EXPECT_EQ(skin_->inactiveeffect, InactiveEffect::Grayscale);
   EXPECT_GE(skin_->borderwidth, 4);  // the whole side border is a resize edge
 }
 
@@ -193,9 +193,10 @@ TEST_F(EmbeddedSkin, CaptionButtonsLayOutAtTheDocumentedPositions) {
 
 TEST_F(EmbeddedSkin, DeclaresThirteenObjectsWithTheirCommandsAndImages) {
   ASSERT_EQ(skin_->ObjectDescriptors.size(), 13u);
-  const std::pair<const char*, LqStdCommand> buttons[] = {
-      {"closebutton", cmClose},   {"maxbutton", cmMaximize},    {"minbutton", cmMinimize},
-      {"rollupbutton", cmRollUp}, {"sysmenubutton", cmSysMenu}, {"traybutton", cmMinimizeToTray}};
+  const std::pair<const char*, FrameCommand> buttons[] = {
+      {"closebutton", FrameCommand::Close},     {"maxbutton", FrameCommand::Maximize},
+      {"minbutton", FrameCommand::Minimize},    {"rollupbutton", FrameCommand::RollUp},
+      {"sysmenubutton", FrameCommand::SysMenu}, {"traybutton", FrameCommand::MinimizeToTray}};
   for (const auto& [name, command] : buttons) {
     const auto& b = Object<LqDataSkinStdButton>(name);
     EXPECT_EQ(b.command, command) << name;
@@ -230,7 +231,7 @@ TEST_F(EmbeddedSkin, CaptionDrawsItsTitleInTheDocumentedColours) {
   EXPECT_EQ(c.fontstyle, fsBold);
   EXPECT_EQ(c.fontcolor, 5917766u);  // dark slate: readable when greyed
   EXPECT_EQ(c.activefontcolor, 11168318u);
-  EXPECT_EQ(c.alignment, taLeftJustify);
+  EXPECT_EQ(c.alignment, TextAlignment::Left);
   EXPECT_TRUE(c.shadow);
   EXPECT_EQ(c.shadowcolor, 16777215u);
   EXPECT_EQ(c.activeshadowcolor, 16777215u);
@@ -359,7 +360,7 @@ TEST_F(EmbeddedSkin, ControlRectanglesMatchTheWindows) {
 
   const auto& gb = Control<LqDataSkinPanelControl>("groupbox");
   EXPECT_EQ(gb.captionrect, (Rect{1, 1, 58, 14}));
-  EXPECT_EQ(gb.alignment, taCenter);
+  EXPECT_EQ(gb.alignment, TextAlignment::Center);
   EXPECT_EQ(gb.fontcolor, 11168318u);
   EXPECT_EQ(gb.fontheight, 14);
   EXPECT_TRUE(Control<LqDataSkinPanelControl>("panel").captionrect.isEmpty());

@@ -76,7 +76,7 @@ TEST(FrameScreenshot, StripsClientAndRegionMakeTheWindow) {
 
   // The inactive look: the same strip through an effect, leaving the picture untouched.
   LqEffectBmp inactive(strips.top);
-  inactive.ApplyInactiveEffect(kEffectGrayscale);
+  inactive.ApplyInactiveEffect(InactiveEffect::Grayscale);
   QImage grey = BitmapAsQImage(inactive.bitmap()).copy();
   longtail::testing::SaveScreenshot(grey, "frame_caption_inactive.png");
   EXPECT_EQ(grey.pixelColor(w / 2, 3).red(), grey.pixelColor(w / 2, 3).blue());

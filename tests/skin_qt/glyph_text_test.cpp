@@ -54,7 +54,7 @@ TEST(GlyphText, BitmapGlyphIsPlacedByTheLayoutAndMovesWhenPressed) {
     QPainter p(&image);
     // No caption, margin -1: the block is glyph + spacing (4 + 4), centred: x = 20 - 4.
     DrawBitmapGlyphAndText(p, QRect(0, 0, 40, 20), -1, Qt::black, false, false, 1, 2, GlyphStrip(),
-                           QString(), 0, 4);
+                           QString(), GlyphLayout::Left, 4);
   }
   EXPECT_EQ(image.pixelColor(16, 9), QColor(255, 0, 0));
   EXPECT_EQ(image.pixelColor(15, 9), kBack);
@@ -62,7 +62,7 @@ TEST(GlyphText, BitmapGlyphIsPlacedByTheLayoutAndMovesWhenPressed) {
   {
     QPainter p(&pressed);
     DrawBitmapGlyphAndText(p, QRect(0, 0, 40, 20), -1, Qt::black, true, true, 1, 2, GlyphStrip(),
-                           QString(), 0, 4);
+                           QString(), GlyphLayout::Left, 4);
   }
   EXPECT_EQ(pressed.pixelColor(17, 10), QColor(255, 0, 0));
   EXPECT_EQ(pressed.pixelColor(16, 9), kBack);
@@ -77,7 +77,7 @@ TEST(GlyphText, MarkerWithoutGlyphOrCaptionFillsTheButton) {
   {
     QPainter p(&image);
     DrawImageListGlyphAndText(p, QRect(0, 0, 30, 20), -1, Qt::black, true, true, false, nullptr, 0,
-                              QString(), 0, 4);
+                              QString(), GlyphLayout::Left, 4);
   }
   EXPECT_EQ(image.pixelColor(4, 4), QColor(0, 0, 0));
   EXPECT_EQ(image.pixelColor(27, 15), QColor(0, 0, 0));
@@ -97,7 +97,7 @@ TEST(GlyphText, ImageListGlyphAndCaptionShareTheButton) {
     p.setFont(SkinFont(QStringLiteral("Liberation Sans"), -12, 0));
     p.setPen(Qt::black);
     DrawImageListGlyphAndText(p, QRect(0, 0, 120, 30), 3, Qt::black, false, true, false, &list, 0,
-                              QStringLiteral("Query"), 0, 4);
+                              QStringLiteral("Query"), GlyphLayout::Left, 4);
   }
   longtail::testing::SaveScreenshot(image, "glyph_and_caption.png");
   EXPECT_EQ(image.pixelColor(3, 11), QColor(255, 0, 0));  // glyph 3 px from the left

@@ -51,13 +51,14 @@ TEST(Text, CalcRectMeasuresAndWordBreakWraps) {
   QPainter p(&image);
   p.setFont(TestFont());
   QRect one(5, 7, 0, 0);
-  const int h = DrawWideText(p, QStringLiteral("harvest"), one, kDtCalcRect | kDtSingleLine);
+  const int h =
+      DrawWideText(p, QStringLiteral("harvest"), one, TextFlag::CalcRect | TextFlag::SingleLine);
   EXPECT_EQ(one.topLeft(), QPoint(5, 7));
   EXPECT_EQ(one.width(), WideTextWidth(p, QStringLiteral("harvest")));
   EXPECT_EQ(one.height(), h);
   QRect wrapped(0, 0, 60, 0);
   DrawWideText(p, QStringLiteral("long tail keyword harvester"), wrapped,
-               kDtCalcRect | kDtWordBreak);
+               TextFlag::CalcRect | TextFlag::WordBreak);
   EXPECT_LE(wrapped.width(), 60);
   EXPECT_GE(wrapped.height(), 3 * h);
 }
