@@ -56,7 +56,7 @@ LqSkinScrollBar::LqSkinScrollBar(QWidget* parent, std::shared_ptr<longtail::Time
     : LqSkinCustomControl(parent), timers_(std::move(timers)), logic_(*timers_) {
   binding_.SetName("hscrollbar");
   logic_.setRange(0, 100, 0, 0);
-  logic_.layoutProvider = [this] { return Layout(); };
+  logic_.setLayoutProvider([this] { return Layout(); });
   logic_.setListener(this);
   setMouseTracking(true);
   setFocusPolicy(Qt::NoFocus);

@@ -49,7 +49,7 @@ ScrollBarListener& ScrollBarLogic::listener() const {
 }
 
 ScrollBarLayout ScrollBarLogic::layout() const {
-  return layoutProvider ? layoutProvider() : ScrollBarLayout{};
+  return layoutProvider_ ? layoutProvider_() : ScrollBarLayout{};
 }
 
 void ScrollBarLogic::increaseStep() {

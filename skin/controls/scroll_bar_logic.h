@@ -62,7 +62,11 @@ class ScrollBarLogic {
 
   // --- geometry ----------------------------------------------------------
   // Supplies the layout for the current size and range (skinned or default).
-  std::function<ScrollBarLayout()> layoutProvider;
+  void setLayoutProvider(std::function<ScrollBarLayout()> provider) {
+    layoutProvider_ = std::move(provider);
+  }
+  // The layout the provider gives now; empty without one.
+  ScrollBarLayout layout() const;
   bool vertical = false;
   bool enabled = true;
 
@@ -85,7 +89,6 @@ class ScrollBarLogic {
   void setListener(ScrollBarListener* listener) { listener_ = listener; }
 
  private:
-  ScrollBarLayout layout() const;
   static int Slot(ScrollBarPart p) { return static_cast<int>(p); }
   void increaseStep();
   void decreaseStep();
@@ -97,6 +100,7 @@ class ScrollBarLogic {
 
   std::unique_ptr<longtail::PeriodicTimer> timer_;
   ScrollBarListener* listener_ = nullptr;
+  std::function<ScrollBarLayout()> layoutProvider_;
   ScrollBarRange range_;
   bool hot_[3] = {false, false, false};
   bool pressed_[3] = {false, false, false};

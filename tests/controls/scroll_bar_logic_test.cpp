@@ -20,9 +20,8 @@ struct Bar : ScrollBarListener {
 
   Bar() {
     logic.vertical = true;
-    logic.layoutProvider = [this] {
-      return LayoutDefaultScrollBar(true, 19, 200, logic.range(), 0);
-    };
+    logic.setLayoutProvider(
+        [this] { return LayoutDefaultScrollBar(true, 19, 200, logic.range(), 0); });
     logic.setListener(this);
   }
   void positionChanged() override { ++changes; }
@@ -118,7 +117,7 @@ TEST(ScrollBarLogicTest, PagingBelowTheThumbStopsWhenTheThumbPassesTheMouse) {
   EXPECT_EQ(b.logic.position(), 10);
   b.clock.advanceTo(10000);
   EXPECT_FALSE(b.timer->isActive());
-  ScrollBarLayout l = b.logic.layoutProvider();
+  ScrollBarLayout l = b.logic.layout();
   EXPECT_LE(l.thumb.top, 120);
   EXPECT_GT(l.thumb.bottom, 120 - 1);
   EXPECT_LT(b.logic.position(), 90);
