@@ -118,7 +118,7 @@ void LqSkinCheckRadioBox::Toggle() {
 
 void LqSkinCheckRadioBox::BindSkin() {
   LqSkinCustomControl::BindSkin();
-  if (!IsBound() || !CopyCheckLook(Descriptor(), look_)) return;
+  if (!IsBound() || !CopyLook(Descriptor(), look_)) return;
   const Rect& skinrect = Geometry().skinrect;
   if (look_.activeskinrect.isEmpty()) look_.activeskinrect = skinrect;
   if (look_.activecheckimagerect.isEmpty()) look_.activecheckimagerect = look_.checkimagerect;
@@ -180,8 +180,8 @@ Rect LqSkinCheckRadioBox::CheckImageRect(bool* lightened) const {
 }
 
 QFont LqSkinCheckRadioBox::CaptionFont() const {
-  QFont font = SkinOrDefaultFont(QString::fromStdString(look_.font.fontname), look_.font.fontheight,
-                                 look_.font.fontstyle);
+  QFont font =
+      SkinOrDefaultFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle);
   if (WordWrap_ || Caption_.isEmpty() || font.pixelSize() <= 0) return font;
   // A single line too long for the box is drawn a little smaller rather than cut off,
   // down to three quarters of its size.
@@ -290,7 +290,7 @@ void LqSkinCheckRadioBox::DrawSkin(QImage& canvas) {
     text.setWidth(text.width() + dx);
   else
     text.setRight(text.right() + dx);
-  Color color = MouseInside() ? look_.activefontcolor : look_.font.fontcolor;
+  Color color = MouseInside() ? look_.activefontcolor : look_.fontcolor;
   if (!isEnabled()) color = look_.unenabledfontcolor;
   if (!UseSkinFontColor()) color = DefaultFont().color;
   DrawCaption(p, text, color, Qt::AlignVCenter | Qt::TextSingleLine);

@@ -39,7 +39,7 @@ int BindComboBoxLook(const LqSkinData* data, const std::string& name, ComboBoxLo
   int mask = -1;
   CopyElementGeometry(d, look.geometry, look.pictureindex, mask);
   look.activeskinrect = OrElse(d->activeskinrect, d->skinrect);
-  look.font = FontLook{d->fontname, d->fontheight, d->fontstyle, d->fontcolor};
+  look.font = FontOf(*d);
   look.activefontcolor = d->activefontcolor;
   look.focusfontcolor = d->focusfontcolor;
   // The element has no disabled colour of its own: text fields share the edit's.

@@ -1,16 +1,15 @@
 #pragma once
-// What each control kind copies from its descriptor on every bind. Keeping copies
-// (instead of descriptor pointers) means nothing of an old skin is reached after
-// the control has been released.
+// What each control kind copies from its descriptor on every bind. Keeping copies of the
+// descriptor value (instead of descriptor pointers) means nothing of an old skin is reached
+// after the control has been released.
 
 #include <string>
 
 #include "skin/data/bitmap.h"
+#include "skin/data/control_descriptors.h"
 #include "skin/data/skin_types.h"
 
 namespace lq {
-
-class LqDataSkinControl;
 
 struct FontLook {
   std::string fontname = "Arial";
@@ -19,42 +18,26 @@ struct FontLook {
   Color fontcolor = 0;
 };
 
-struct PanelLook {
-  Rect captionrect;
-  TextAlignment alignment = TextAlignment::Center;
-  FontLook font;
-  int bgpictureindex = -1;
-  Rect checkimagerect, uncheckimagerect, markframerect, framerect, frametextrect;
-  int frameleftoffset = 0, framerightoffset = 0;
-};
+using PanelLook = LqDataSkinPanelControl;
+using ButtonLook = LqDataSkinButtonControl;
+using CheckLook = LqDataSkinCheckRadioControl;
+using LabelLook = LqDataSkinLabelControl;
+using StdLabelLook = LqDataSkinStdLabelControl;
 
-struct ButtonLook {
-  FontLook font;
-  Color activefontcolor = 0, downfontcolor = 0, disabledfontcolor = 0;
-  Rect activeskinrect, downskinrect, disabledskinrect, focusedskinrect;
-  bool morphing = false;
-  MorphKind morphkind = MorphKind::Fade;
-  Rect animateskinrect;
-  int framecount = 0, animateinterval = 25;
-  bool showfocus = false;
-};
+// Copies the descriptor into out when it is of kind D (or derived from it); returns false,
+// leaving out untouched, for any other kind or no descriptor.
+template <class D>
+bool CopyLook(const LqDataSkinControl* d, D& out) {
+  const auto* from = dynamic_cast<const D*>(d);
+  if (!from) return false;
+  out = *from;
+  return true;
+}
 
-struct CheckLook {
-  FontLook font;
-  Color activefontcolor = 0, framefontcolor = 0, unenabledfontcolor = 0;
-  Rect activeskinrect, checkimagearea, textarea;
-  Rect checkimagerect, uncheckimagerect, activecheckimagerect, activeuncheckimagerect;
-  Rect unenabledcheckimagerect, unenableduncheckimagerect;
-  Rect grayedcheckimagerect, activegrayedcheckimagerect;
-  bool morphing = false;
-  MorphKind morphkind = MorphKind::Fade;
-};
-
-// Each returns false (leaving out untouched) when the descriptor is of another kind.
-bool CopyPanelLook(const LqDataSkinControl* d, PanelLook& out);
-bool CopyButtonLook(const LqDataSkinControl* d, ButtonLook& out);
-bool CopyCheckLook(const LqDataSkinControl* d, CheckLook& out);
-bool CopyLabelFont(const LqDataSkinControl* d, FontLook& out);
-bool CopyStdLabelFont(const LqDataSkinControl* d, FontLook& out);
+// The four font keys of a descriptor (or look) that has them.
+template <class D>
+FontLook FontOf(const D& d) {
+  return FontLook{d.fontname, d.fontheight, d.fontstyle, d.fontcolor};
+}
 
 }  // namespace lq

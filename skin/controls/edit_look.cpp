@@ -17,7 +17,7 @@ int BindEditLook(const LqSkinData* data, const std::string& name, EditLook& out)
   int mask = -1;
   CopyElementGeometry(d, look.geometry, look.pictureindex, mask);
   look.activeskinrect = d->activeskinrect.isEmpty() ? d->skinrect : d->activeskinrect;
-  look.font = FontLook{d->fontname, d->fontheight, d->fontstyle, d->fontcolor};
+  look.font = FontOf(*d);
   look.activefontcolor = d->activefontcolor;
   look.disabledfontcolor = d->disabledfontcolor;
   look.buttonrect = d->buttonrect;

@@ -60,8 +60,7 @@ void LqSkinHeaderView::BindSkin() {
   const LqDataSkinControl* d = ControlAt(SkinData(), index);
   int maskIndex = -1;
   ButtonLook look;
-  if (!d || !CopyElementGeometry(d, geom_, pictureIndex_, maskIndex) || !CopyButtonLook(d, look))
-    return;
+  if (!d || !CopyElementGeometry(d, geom_, pictureIndex_, maskIndex) || !CopyLook(d, look)) return;
   sliceMode_ = SliceModeFor(geom_);
   // Without a picture there is nothing to draw the sections from.
   if (sliceMode_ == SliceMode::None || !ActivePicture(SkinData(), pictureIndex_)) return;
@@ -69,15 +68,15 @@ void LqSkinHeaderView::BindSkin() {
   if (look.activeskinrect.isEmpty()) look.activeskinrect = geom_.skinrect;
   if (look.downskinrect.isEmpty()) look.downskinrect = look.activeskinrect;
   if (look.disabledskinrect.isEmpty()) look.disabledskinrect = geom_.skinrect;
-  if (look.disabledfontcolor == look.font.fontcolor) look.disabledfontcolor = kMidGrey;
+  if (look.disabledfontcolor == look.fontcolor) look.disabledfontcolor = kMidGrey;
   look_ = look;
   binding_.SetIndex(index);
 }
 
 void LqSkinHeaderView::UpdateFont() {
-  const FontLook& f = look_.font;
-  setFont(IsBound() ? MakeQFont(QString::fromStdString(f.fontname), f.fontheight, f.fontstyle)
-                    : MakeQFont(DefaultFont()));
+  setFont(IsBound()
+              ? MakeQFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle)
+              : MakeQFont(DefaultFont()));
   // The owning view asks for the new height when the geometry changes.
   updateGeometry();
   emit geometriesChanged();
@@ -170,7 +169,7 @@ Color LqSkinHeaderView::CaptionColor(HeaderSectionState state) const {
     case HeaderSectionState::kDisabled:
       return look_.disabledfontcolor;
     default:
-      return look_.font.fontcolor;
+      return look_.fontcolor;
   }
 }
 

@@ -130,11 +130,11 @@ void LqSkinButton::ButtonClick() {
 void LqSkinButton::BindSkin() {
   LqSkinCustomControl::BindSkin();
   look_.animateskinrect = {};
-  if (!IsBound() || !CopyButtonLook(Descriptor(), look_)) return;
+  if (!IsBound() || !CopyLook(Descriptor(), look_)) return;
   const Rect& skinrect = Geometry().skinrect;
   if (look_.activeskinrect.isEmpty()) look_.activeskinrect = skinrect;
   if (look_.downskinrect.isEmpty()) look_.downskinrect = look_.activeskinrect;
-  if (look_.disabledfontcolor == look_.font.fontcolor) look_.disabledfontcolor = kMidGrey;
+  if (look_.disabledfontcolor == look_.fontcolor) look_.disabledfontcolor = kMidGrey;
   if (!UseSkinSize_) DropMaskPicture();
 }
 
@@ -193,7 +193,7 @@ Color LqSkinButton::StateFontColor() const {
   if (!UseSkinFontColor()) return DefaultFont().color;
   if (ShowsDown()) return look_.downfontcolor;
   if (Focused() || MouseInside() || HoldsDefaultLook()) return look_.activefontcolor;
-  return look_.font.fontcolor;
+  return look_.fontcolor;
 }
 
 void LqSkinButton::DrawGlyphAndCaption(QPainter& p, const QRect& area, bool down) {
@@ -254,8 +254,8 @@ void LqSkinButton::DrawState(QImage& canvas, const Rect& skinRect, bool active, 
     DrawElementImage(canvas, skinRect);
   }
   QPainter p(&canvas);
-  const FontLook& f = look_.font;
-  p.setFont(SkinOrDefaultFont(QString::fromStdString(f.fontname), f.fontheight, f.fontstyle));
+  p.setFont(
+      SkinOrDefaultFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle));
   QRect client = ToQRect(FittedClientRect());
   if (!UseSkinSize_ && SliceMode() != SliceMode::Both)
     client.setBottom(client.bottom() + height() - Geometry().skinHeight());

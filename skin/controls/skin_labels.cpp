@@ -87,7 +87,7 @@ void LqSkinStdLabel::SetSkinDataName(const std::string& name) {
 
 void LqSkinStdLabel::BindSkin() {
   binding_.Bind();
-  lookCopied_ = binding_.Bound() && CopyStdLabelFont(binding_.Descriptor(), look_);
+  lookCopied_ = binding_.Bound() && CopyLook(binding_.Descriptor(), look_);
 }
 
 void LqSkinStdLabel::ReleaseSkin() {
@@ -207,7 +207,7 @@ void LqSkinLabel::SetAutoSize(bool on) {
 void LqSkinLabel::BindSkin() {
   LqSkinCustomControl::BindSkin();
   if (!IsBound()) return;
-  CopyLabelFont(Descriptor(), look_);
+  CopyLook(Descriptor(), look_);
   if (HasElementGeometry() && SliceMode() == SliceMode::Fixed) AutoSize_ = false;
 }
 

@@ -70,7 +70,7 @@ class LqSkinStdLabel : public QWidget, public SkinClient {
   EllipsisStyle EllipsType_ = EllipsisStyle::None;
   SkinBinding binding_{"stdlabel"};
   LqFont Font_;
-  FontLook look_;
+  StdLabelLook look_;
   bool lookCopied_ = false;
 };
 
@@ -115,7 +115,7 @@ class LqSkinLabel : public LqSkinCustomControl {
   BevelStyle BorderStyle_ = BevelStyle::Frame;
   TextAlignment Alignment_ = TextAlignment::Left;
   bool AutoSize_ = false;
-  FontLook look_;
+  LabelLook look_;
 };
 
 class LqSkinStatusPanel : public LqSkinLabel {

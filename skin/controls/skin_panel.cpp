@@ -100,7 +100,7 @@ void LqSkinPanel::SetGlyph(const QImage& glyph, int numGlyphs) {
 void LqSkinPanel::BindSkin() {
   LqSkinCustomControl::BindSkin();
   look_.bgpictureindex = -1;
-  if (IsBound()) CopyPanelLook(Descriptor(), look_);
+  if (IsBound()) CopyLook(Descriptor(), look_);
 }
 
 void LqSkinPanel::ApplySkin() {
@@ -216,8 +216,8 @@ void LqSkinPanel::DrawGlyph(QPainter& p, int x, int y) const {
 }
 
 void LqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
-  const FontLook& f = look_.font;
-  p.setFont(SkinOrDefaultFont(QString::fromStdString(f.fontname), f.fontheight, f.fontstyle));
+  p.setFont(
+      SkinOrDefaultFont(QString::fromStdString(look_.fontname), look_.fontheight, look_.fontstyle));
   const QFontMetrics m(p.font());
   const int textW = m.horizontalAdvance(Caption_);
   const int textH = m.height();
@@ -256,11 +256,11 @@ void LqSkinPanel::DrawSkinCaption(QPainter& p, const QRect& area) {
     p.drawImage(x - look_.frametextrect.left,
                 area.top() + area.height() / 2 - plateImage.height() / 2, plateImage);
   }
-  p.setPen(ControlColor(f.fontcolor));
+  p.setPen(ControlColor(look_.fontcolor));
   p.drawText(QRect(x, y, textW + 1, textH), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
              Caption_);
   if (RollUpMode_)
-    DrawRollGlyph(p, area.right() - 10, area.top() + area.height() / 2 - 5, f.fontcolor);
+    DrawRollGlyph(p, area.right() - 10, area.top() + area.height() / 2 - 5, look_.fontcolor);
   p.restore();
 }
 

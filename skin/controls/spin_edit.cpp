@@ -207,7 +207,7 @@ void LqSkinSpinEdit::BindSkin() {
   const auto* d = dynamic_cast<const LqDataSkinSpinEditControl*>(Descriptor());
   if (!d) return;
   activeskinrect_ = d->activeskinrect;
-  font_ = FontLook{d->fontname, d->fontheight, d->fontstyle, d->fontcolor};
+  font_ = FontOf(*d);
   activefontcolor_ = d->activefontcolor;
   disabledfontcolor_ = d->disabledfontcolor;
   upbuttonrect_ = d->upbuttonrect;

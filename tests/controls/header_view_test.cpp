@@ -30,7 +30,7 @@ struct ButtonElement {
     const LqDataSkinControl* d = ControlAt(skin, LookupControl(skin, "button"));
     int pictureIndex = -1, maskIndex = -1;
     EXPECT_TRUE(CopyElementGeometry(d, geom, pictureIndex, maskIndex));
-    EXPECT_TRUE(CopyButtonLook(d, look));
+    EXPECT_TRUE(CopyLook(d, look));
     picture = ToImage(*ActivePicture(skin, pictureIndex));
   }
   // Whether the section at left..left+width-1 of the rendered header shows the state
