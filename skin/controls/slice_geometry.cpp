@@ -56,11 +56,7 @@ Rect MapBothWays(const SliceGeometry& g, const Rect& r, int dx, int dy) {
 }  // namespace
 
 SliceMode SliceModeFor(const SliceGeometry& g) {
-  if (g.skinrect.isEmpty()) return SliceMode::None;
-  if (g.rightbottompoint.x != 0 && g.rightbottompoint.y != 0) return SliceMode::Both;
-  if (g.righttoppoint.x != 0 || g.righttoppoint.y != 0) return SliceMode::Horizontal;
-  if (g.leftbottompoint.x != 0 || g.leftbottompoint.y != 0) return SliceMode::Vertical;
-  return SliceMode::Fixed;
+  return SliceModeOfPoints(g);
 }
 
 void FitSizeToSkin(SliceMode sliceMode, const SliceGeometry& g, int& width, int& height,

@@ -44,11 +44,7 @@ std::string RectText(const Rect& r) {
 }  // namespace
 
 SliceMode SliceModeOf(const LqDataSkinCustomControl& e) {
-  if (e.skinrect.isEmpty()) return SliceMode::None;
-  if (e.rightbottompoint.x != 0 && e.rightbottompoint.y != 0) return SliceMode::Both;
-  if (e.righttoppoint.x != 0 || e.righttoppoint.y != 0) return SliceMode::Horizontal;
-  if (e.leftbottompoint.x != 0 || e.leftbottompoint.y != 0) return SliceMode::Vertical;
-  return SliceMode::Fixed;
+  return SliceModeOfPoints(e);
 }
 
 void FitElementSize(const LqDataSkinCustomControl& e, int& width, int& height) {

@@ -11,4 +11,15 @@ enum class SliceMode : int {
   Vertical = 3,    // leftbottompoint set: height only
 };
 
+// The mode of anything that carries an element's skin rectangle and corner points (a
+// descriptor or the geometry copied from one).
+template <class Element>
+SliceMode SliceModeOfPoints(const Element& e) {
+  if (e.skinrect.isEmpty()) return SliceMode::None;
+  if (e.rightbottompoint.x != 0 && e.rightbottompoint.y != 0) return SliceMode::Both;
+  if (e.righttoppoint.x != 0 || e.righttoppoint.y != 0) return SliceMode::Horizontal;
+  if (e.leftbottompoint.x != 0 || e.leftbottompoint.y != 0) return SliceMode::Vertical;
+  return SliceMode::Fixed;
+}
+
 }  // namespace lq
